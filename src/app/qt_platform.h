@@ -1,0 +1,43 @@
+#pragma once
+// The desktop behind the Platform seam: Qt message boxes, file dialogs, the
+// wait window, the clipboard and the browser.
+#include <QObject>
+#include <functional>
+
+#include "common/platform.h"
+
+class QWidget;
+
+namespace tremblo {
+
+class QtPlatform : public Platform {
+public:
+    explicit QtPlatform(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+
+    // The wait window is created by the application shell; these hooks show
+    // and close it.
+    void setWaitHooks(std::function<void(const std::string&)> show, std::function<void()> close) {
+        showWait_ = std::move(show);
+        closeWait_ = std::move(close);
+    }
+
+    MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
+                              MessageStyle style) override;
+    std::optional<std::string> AskOpenFile(const std::string& filter) override;
+    std::optional<std::string> AskSaveFile(const SaveDialogRequest& request) override;
+    void ShowWait(const std::string& text) override;
+    void CloseWait() override;
+    void CopyImageToClipboard(const RgbImage& image) override;
+    bool OpenUrl(const std::string& url) override;
+
+private:
+    QWidget* parent_;
+    std::function<void(const std::string&)> showWait_;
+    std::function<void()> closeWait_;
+};
+
+// "desc|pattern|desc|pattern" as a Qt name-filter list.
+QString ToQtFilter(const std::string& filter);
+
+}  // namespace tremblo

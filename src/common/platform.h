@@ -1,0 +1,54 @@
+#pragma once
+// Everything the program asks of the desktop: message boxes, file dialogs,
+// the wait window, the clipboard and the web browser. Windows and logic get
+// one Platform and never talk to the toolkit's dialogs themselves, so tests
+// can script every answer and read every message.
+#include <optional>
+#include <string>
+
+#include "common/rgb_image.h"
+
+namespace tremblo {
+
+enum class MessageStyle {
+    Plain,             // OK button, no icon
+    YesNo,             // Yes/No buttons, no icon
+    Warning,           // warning icon, OK button
+    QuestionYesNo,     // question icon, Yes/No buttons
+    QuestionOkCancel,  // question icon, OK/Cancel buttons
+};
+
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+struct SaveDialogRequest {
+    std::string filter;  // "description|pattern|description|pattern..."
+    std::string initialFolder;
+    std::string initialName;
+    std::string defaultExtension;  // without the period
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Texts are UTF-8.
+    virtual MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
+                                      MessageStyle style) = 0;
+
+    // The file-open dialog; nothing when the user cancels.
+    virtual std::optional<std::string> AskOpenFile(const std::string& filter) = 0;
+
+    // The file-save dialog with its overwrite question; nothing when cancelled.
+    virtual std::optional<std::string> AskSaveFile(const SaveDialogRequest& request) = 0;
+
+    // The wait window: set its text, show it and repaint it at once.
+    virtual void ShowWait(const std::string& text) = 0;
+    virtual void CloseWait() = 0;
+
+    virtual void CopyImageToClipboard(const RgbImage& image) = 0;
+
+    // Opens the page in the desktop's browser; false when that failed.
+    virtual bool OpenUrl(const std::string& url) = 0;
+};
+
+}  // namespace tremblo

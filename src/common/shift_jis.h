@@ -1,0 +1,22 @@
+#pragma once
+// Shift-JIS (code page 932) helpers. Texts of the record files, the station
+// directory and the tables are kept as Shift-JIS bytes; they are converted to
+// UTF-8 only where they meet the screen or a file name.
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tremblo {
+
+// True for a byte that starts a double-byte Shift-JIS character.
+bool IsSjisLeadByte(unsigned char byte);
+
+// The longest prefix of text, at most maxBytes long, that does not end in
+// the first half of a double-byte character (and stops at a NUL byte).
+std::size_t SjisPrefixLength(std::string_view text, std::size_t maxBytes);
+
+// Conversions; bytes that cannot be converted become U+FFFD / "?".
+std::string SjisToUtf8(std::string_view sjis);
+std::string Utf8ToSjis(std::string_view utf8);
+
+}  // namespace tremblo

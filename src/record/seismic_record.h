@@ -1,0 +1,89 @@
+#pragma once
+// The one record the program holds: up to three acceleration components of
+// one station (NS, EW, UD), their header values and the traces derived from
+// them.
+#include <array>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "common/fixed_text.h"
+#include "record/station_row.h"
+
+namespace tremblo {
+
+inline constexpr int SAMPLE_CAPACITY = 70000;
+inline constexpr int BANDPASS_TAPS = 500;
+inline constexpr int MAX_COMPONENTS = 3;
+
+enum class RecordFormat { Knet, Hiroshima, Cdpc };
+
+// Everything of a record but its trace buffers. Copying it is cheap, which
+// lets a load work on a copy and publish it only when the whole load worked.
+struct RecordFields {
+    int componentCount = 3;
+    int sampleCount = 0;
+    float dt = 0.0f;
+    int samplingFrequency = 0;
+
+    // Paths are kept at full length (a Linux path easily outgrows 200 bytes).
+    std::array<std::string, MAX_COMPONENTS> componentPath;
+    std::array<FixedText<10>, MAX_COMPONENTS> componentLabel{"NS", "EW", "UD"};
+    std::array<FixedText<10>, MAX_COMPONENTS> quantityLabel;
+    std::string eventName;     // base name of export files
+    std::string recordFolder;  // folder of componentPath[0], no trailing separator
+
+    FixedText<12> originDate, originTime;
+    float epicenterLat = 0.0f, epicenterLon = 0.0f;
+    int depthKm = 0;
+    float magnitude = 0.0f;
+    FixedText<12> stationCode;
+    float stationLat = 0.0f, stationLon = 0.0f;
+    int stationHeight = 0;
+    FixedText<12> recordDate, recordTime;
+    float durationSeconds = 0.0f;
+    FixedText<8> direction;
+    float scaleFactor = 0.0f;
+    FixedText<5> maxAccText;
+    FixedText<30> lastCorrection;
+    FixedText<33> memo;
+    StationRow currentStation;
+
+    int windowStart = 0;
+    int windowLength = 0;
+    std::array<float, BANDPASS_TAPS> bandpassCoefficients{};
+    bool recordLoaded = false;
+
+    RecordFields();
+};
+
+// A trace buffer of SAMPLE_CAPACITY floats, allocated once and zero-filled.
+class TraceBuffer {
+public:
+    TraceBuffer() : data_(new float[SAMPLE_CAPACITY]()) {}
+    float* data() { return data_.get(); }
+    const float* data() const { return data_.get(); }
+    float& operator[](int i) { return data_[i]; }
+    const float& operator[](int i) const { return data_[i]; }
+    std::span<float, SAMPLE_CAPACITY> span() {
+        return std::span<float, SAMPLE_CAPACITY>(data_.get(), SAMPLE_CAPACITY);
+    }
+    std::span<const float, SAMPLE_CAPACITY> span() const {
+        return std::span<const float, SAMPLE_CAPACITY>(data_.get(), SAMPLE_CAPACITY);
+    }
+
+private:
+    std::unique_ptr<float[]> data_;
+};
+
+struct SeismicRecord : RecordFields {
+    std::array<TraceBuffer, MAX_COMPONENTS> samples;       // gal
+    std::array<TraceBuffer, MAX_COMPONENTS> velocity;      // kine
+    std::array<TraceBuffer, MAX_COMPONENTS> displacement;  // cm
+    TraceBuffer workTrace;
+
+    RecordFields& fields() { return *this; }
+    const RecordFields& fields() const { return *this; }
+};
+
+}  // namespace tremblo
