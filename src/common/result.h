@@ -8,8 +8,12 @@
 namespace tremblo {
 
 struct ReadError {
+    ReadError(int line, std::string message, std::string caption = {})
+        : line(line), message(std::move(message)), caption(std::move(caption)) {}
+
     int line = 0;         // 1-based line of the input where reading failed; 0 = whole file
     std::string message;  // in the program's words (UTF-8), ready for a message box
+    std::string caption;  // a caption of its own, or "" for the reader's usual one
 };
 
 template <typename T>

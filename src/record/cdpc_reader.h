@@ -1,0 +1,20 @@
+#pragma once
+// Central Disaster Prevention Council record files: a first line holding
+// "NDATA=" and "dT=", then eight values per line in 10-column fields
+// (columns after 80 ignored), always 100 samples per second. Lines are read
+// through a 200-byte buffer.
+#include <istream>
+#include <span>
+
+#include "common/result.h"
+
+namespace tremblo {
+
+inline constexpr int CDPC_SAMPLING_FREQUENCY = 100;
+
+// Reads the samples, at most samples.size(). A data line shorter than eight
+// fields gives only the values whose field starts within the line. Fails
+// when the first line lacks either marker.
+Result<int> ReadCdpcData(std::istream& in, std::span<float> samples);
+
+}  // namespace tremblo

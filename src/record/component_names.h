@@ -1,0 +1,36 @@
+#pragma once
+// How the one file the user picks names the files of all three components.
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tremblo {
+
+// K-NET/KiK-net names: the file name has a period and at most three
+// characters after its first period (X.NS, X.EW2). Only the file-name part is
+// judged, so periods in folder names do no harm.
+bool HasShortExtension(std::string_view path);
+
+struct KnetComponentNames {
+    std::array<std::string, 3> paths;   // NS, EW, UD (only [0] with one component)
+    std::array<std::string, 3> labels;  // "NS2", "EW2", "UD2" / the extension itself
+};
+
+// Requires HasShortExtension(path). Three components: base + ".ns" + suffix,
+// ".ew" + suffix, ".ud" + suffix, where suffix is the upper-cased extension
+// without its first two characters; one component: the path itself and its
+// upper-cased extension as label.
+KnetComponentNames DeriveKnetComponentNames(std::string_view path, bool threeComponents);
+
+// Hiroshima/CDPC pair names: the path up to and including the first period
+// of its file name, followed by "ns", "ew", "ud". Nothing without a period.
+std::optional<std::array<std::string, 3>> DerivePairNames(std::string_view path);
+
+// The file name cut at its first period (the whole name without one).
+std::string FileNameWithoutExtension(std::string_view path);
+
+// The path cut at the first period of its file name.
+std::string PathWithoutExtension(std::string_view path);
+
+}  // namespace tremblo

@@ -1,0 +1,55 @@
+#include "record/hiroshima_reader.h"
+
+#include <string>
+
+#include "common/decimal.h"
+#include "common/line_reader.h"
+#include "record/split_fields.h"
+
+namespace tremblo {
+
+namespace {
+constexpr std::size_t HEADER_LINE_BUFFER = 100;
+constexpr std::size_t DATA_LINE_BUFFER = 200;
+}  // namespace
+
+Result<HiroshimaHeader> ReadHiroshimaHeader(std::istream& in, const StationDirectory& directory) {
+    LineReader reader(in, HEADER_LINE_BUFFER);
+    std::vector<std::string> first[HIROSHIMA_HEADER_LINES];
+    std::string line;
+    for (int i = 0; i < HIROSHIMA_HEADER_LINES; ++i) {
+        if (!reader.Next(line)) return ReadError{i + 1, "ヘッダーが5行そろっていません"};
+        first[i] = SplitFields(line);
+    }
+    HiroshimaHeader h;
+    h.fileStationCode = FieldOrEmpty(first[0], 0);
+    h.station = directory.FindHiroshima(h.fileStationCode.view());
+    h.recordDate = FieldOrEmpty(first[1], 0);
+    h.recordTime = FieldOrEmpty(first[2], 0);
+    h.sampleCount = ParseInteger(FieldOrEmpty(first[3], 0));
+    if (h.sampleCount <= 0) return ReadError{4, "データ数が正しくありません"};
+    h.intervalMs = ParseInteger(FieldOrEmpty(first[4], 0));
+    if (h.intervalMs <= 0) return ReadError{5, "サンプリング間隔が正しくありません"};
+    h.samplingFrequency = 1000 / h.intervalMs;
+    h.dt = static_cast<float>(static_cast<long double>(h.intervalMs) * 0.001L);
+    return h;
+}
+
+int ReadHiroshimaData(std::istream& in, std::span<float> samples) {
+    LineReader reader(in, DATA_LINE_BUFFER);
+    std::string line;
+    for (int i = 0; i < HIROSHIMA_HEADER_LINES; ++i)
+        if (!reader.Next(line)) return 0;
+    const std::size_t capacity = samples.size();
+    std::size_t n = 0;
+    while (n < capacity && reader.Next(line)) {
+        const auto fields = SplitFields(line);
+        // The last field of a line is never a value (it is what follows the
+        // line's last comma or stands before its line end).
+        for (std::size_t k = 0; k + 1 < fields.size() && n < capacity; ++k)
+            samples[n++] = static_cast<float>(ParseDecimal(fields[k]));
+    }
+    return static_cast<int>(n);
+}
+
+}  // namespace tremblo

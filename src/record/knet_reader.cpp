@@ -1,0 +1,120 @@
+#include "record/knet_reader.h"
+
+#include "common/decimal.h"
+#include "common/line_reader.h"
+
+namespace tremblo {
+
+namespace {
+
+constexpr std::size_t VALUE_COLUMN = 18;  // values start in column 19
+
+// Text from 0-based column `from` to the end of the (cleaned) line.
+std::string_view From(const std::string& line, std::size_t from) {
+    return from < line.size() ? std::string_view(line).substr(from) : std::string_view();
+}
+
+std::string_view Columns(const std::string& line, std::size_t from, std::size_t count) {
+    return From(line, from).substr(0, count);
+}
+
+// Date in columns 19-28, time from column 30.
+void ReadDateTime(const std::string& line, FixedText<12>& date, FixedText<12>& time) {
+    date = Columns(line, 18, 10);
+    time = From(line, 29);
+}
+
+}  // namespace
+
+void TrimLineEnd(std::string& line) {
+    if (!line.empty()) line.pop_back();
+    while (!line.empty() && line.back() == ' ') line.pop_back();
+}
+
+Result<KnetHeader> ReadKnetHeader(std::istream& in) {
+    LineReader reader(in, KNET_LINE_BUFFER);
+    std::string lines[KNET_HEADER_LINES];
+    std::size_t rawLength[KNET_HEADER_LINES];
+    bool line1EndsAfterLabel = false;
+    for (int i = 0; i < KNET_HEADER_LINES; ++i) {
+        if (!reader.Next(lines[i]))
+            return ReadError{i + 1, "ヘッダーが17行そろっていません"};
+        rawLength[i] = lines[i].size();
+        if (i == 0) line1EndsAfterLabel = lines[0].size() == 19 && lines[0][18] == '\n';
+        TrimLineEnd(lines[i]);
+    }
+
+    KnetHeader h;
+    ReadDateTime(lines[0], h.originDate, h.originTime);
+    h.epicenterLat = static_cast<float>(ParseDecimal(From(lines[1], VALUE_COLUMN)));
+    h.epicenterLon = static_cast<float>(ParseDecimal(From(lines[2], VALUE_COLUMN)));
+    h.depthKm = ParseInteger(From(lines[3], VALUE_COLUMN));
+    h.magnitude = static_cast<float>(ParseDecimal(From(lines[4], VALUE_COLUMN)));
+    h.stationCode = From(lines[5], VALUE_COLUMN);
+    h.stationLat = static_cast<float>(ParseDecimal(From(lines[6], VALUE_COLUMN)));
+    h.stationLon = static_cast<float>(ParseDecimal(From(lines[7], VALUE_COLUMN)));
+    h.stationHeight = ParseInteger(From(lines[8], VALUE_COLUMN));
+    ReadDateTime(lines[9], h.recordDate, h.recordTime);
+    if (line1EndsAfterLabel) {
+        h.originDate = h.recordDate.view();
+        h.originTime = h.recordTime.view();
+        h.originTimeMissing = true;
+    }
+    h.samplingFrequency = ParseInteger(From(lines[10], VALUE_COLUMN));
+    if (h.samplingFrequency <= 0)
+        return ReadError{11, "サンプリング周波数が正しくありません"};
+    h.durationSeconds = static_cast<float>(ParseDecimal(From(lines[11], VALUE_COLUMN)));
+    h.direction = From(lines[12], VALUE_COLUMN);
+    const int numerator = ParseInteger(From(lines[13], VALUE_COLUMN));
+    const int denominator = ParseInteger(From(lines[13], 28));
+    if (denominator == 0)
+        return ReadError{14, "スケールファクターの分母が0です"};
+    h.scaleFactor = static_cast<float>(static_cast<long double>(numerator) /
+                                       static_cast<long double>(denominator));
+    h.maxAccText = From(lines[14], VALUE_COLUMN);
+    h.lastCorrection = From(lines[15], VALUE_COLUMN);
+    if (rawLength[16] != 19) h.memo = From(lines[16], VALUE_COLUMN);
+    return h;
+}
+
+void ApplyKnetHeader(const KnetHeader& h, RecordFields& r) {
+    r.originDate = h.originDate.view();
+    r.originTime = h.originTime.view();
+    r.epicenterLat = h.epicenterLat;
+    r.epicenterLon = h.epicenterLon;
+    r.depthKm = h.depthKm;
+    r.magnitude = h.magnitude;
+    r.stationCode = h.stationCode.view();
+    r.stationLat = h.stationLat;
+    r.stationLon = h.stationLon;
+    r.stationHeight = h.stationHeight;
+    r.recordDate = h.recordDate.view();
+    r.recordTime = h.recordTime.view();
+    r.samplingFrequency = h.samplingFrequency;
+    r.durationSeconds = h.durationSeconds;
+    r.direction = h.direction.view();
+    r.scaleFactor = h.scaleFactor;
+    r.maxAccText = h.maxAccText.view();
+    r.lastCorrection = h.lastCorrection.view();
+    r.memo = h.memo.view();
+}
+
+int ReadKnetData(std::istream& in, float scaleFactor, std::span<float> samples) {
+    LineReader reader(in, KNET_LINE_BUFFER);
+    std::string line;
+    for (int i = 0; i < KNET_HEADER_LINES; ++i)
+        if (!reader.Next(line)) return 0;
+    const std::size_t capacity = samples.size();
+    std::size_t n = 0;
+    const long double scale = scaleFactor;
+    while (n < capacity && reader.Next(line)) {
+        const std::size_t values = line.size() / 9;
+        for (std::size_t k = 0; k < values && n < capacity; ++k) {
+            const int count = ParseInteger(std::string_view(line).substr(9 * k, 8));
+            samples[n++] = static_cast<float>(static_cast<long double>(count) * scale);
+        }
+    }
+    return static_cast<int>(n);
+}
+
+}  // namespace tremblo

@@ -1,0 +1,53 @@
+#pragma once
+// K-NET/KiK-net ASCII record files: a 17-line header whose values start in
+// column 19, then counts in 9-column fields. Lines are read through a
+// 100-byte line buffer, so a line holds at most 99 characters with its end.
+#include <istream>
+#include <span>
+#include <string>
+
+#include "common/fixed_text.h"
+#include "common/result.h"
+#include "record/seismic_record.h"
+
+namespace tremblo {
+
+inline constexpr int KNET_HEADER_LINES = 17;
+inline constexpr std::size_t KNET_LINE_BUFFER = 100;
+
+struct KnetHeader {
+    FixedText<12> originDate, originTime;
+    float epicenterLat = 0.0f, epicenterLon = 0.0f;
+    int depthKm = 0;
+    float magnitude = 0.0f;
+    FixedText<12> stationCode;
+    float stationLat = 0.0f, stationLon = 0.0f;
+    int stationHeight = 0;
+    FixedText<12> recordDate, recordTime;
+    int samplingFrequency = 0;
+    float durationSeconds = 0.0f;
+    FixedText<8> direction;
+    float scaleFactor = 0.0f;
+    FixedText<5> maxAccText;
+    FixedText<30> lastCorrection;
+    FixedText<33> memo;
+    // Line 1 ended after column 18: the origin was taken from the record time.
+    bool originTimeMissing = false;
+};
+
+// Removes the line's last character (its line end) and the blanks before it.
+void TrimLineEnd(std::string& line);
+
+// Reads the 17 header lines. Fails on a header of fewer than 17 lines, a
+// sampling frequency of 0 or less, or a scale-factor denominator of 0.
+Result<KnetHeader> ReadKnetHeader(std::istream& in);
+
+// Copies the header values into the record's fields.
+void ApplyKnetHeader(const KnetHeader& header, RecordFields& record);
+
+// Skips the header and converts the counts of the data lines into gal
+// (count x scaleFactor in extended precision), at most samples.size() of
+// them. Returns the number of samples stored.
+int ReadKnetData(std::istream& in, float scaleFactor, std::span<float> samples);
+
+}  // namespace tremblo

@@ -1,0 +1,270 @@
+#include "record/record_session.h"
+
+#include <algorithm>
+#include <fstream>
+
+#include "common/format.h"
+#include "common/path_text.h"
+#include "common/result.h"
+#include "common/shift_jis.h"
+#include "record/cdpc_reader.h"
+#include "record/component_names.h"
+#include "record/hiroshima_reader.h"
+#include "record/knet_reader.h"
+#include "record/record_messages.h"
+#include "record/remove_mean.h"
+
+namespace tremblo {
+
+namespace {
+
+// Closes the wait window however the load ends.
+class WaitWindow {
+public:
+    WaitWindow(Platform& platform, const char* text) : platform_(platform) {
+        platform_.ShowWait(text);
+    }
+    ~WaitWindow() { platform_.CloseWait(); }
+
+private:
+    Platform& platform_;
+};
+
+constexpr const char* kNoData = "データなし";
+
+}  // namespace
+
+RecordSession::RecordSession(Platform& platform, const StationDirectory& directory)
+    : platform_(platform),
+      directory_(directory),
+      current_(std::make_unique<SeismicRecord>()),
+      staged_(std::make_unique<SeismicRecord>()),
+      labels_(RecordLabels::AtStartUp()) {}
+
+bool RecordSession::stationFileCopyAvailable() const {
+    return current_->recordLoaded && loadedFormat_ == RecordFormat::Knet &&
+           !current_->eventName.empty();
+}
+
+LoadStatus RecordSession::OpenWithDialog(const LoadSettings& settings) {
+    const auto path = platform_.AskOpenFile(kRecordFileFilter);
+    if (!path) return LoadStatus::Cancelled;
+    return LoadPath(*path, settings);
+}
+
+LoadStatus RecordSession::LoadPath(const std::string& path, const LoadSettings& settings) {
+    // Work on a copy of the current fields and labels: what a format leaves
+    // alone (the station line after a CDPC load, say) keeps its value.
+    staged_->fields() = current_->fields();
+    stagedLabels_ = labels_;
+    const bool ok = settings.format == RecordFormat::Knet ? LoadKnet(path, settings)
+                                                          : LoadHiroshimaOrCdpc(path, settings);
+    if (!ok) return LoadStatus::Failed;
+    staged_->recordLoaded = true;
+    std::swap(current_, staged_);
+    std::swap(labels_, stagedLabels_);
+    loadedFormat_ = settings.format;
+    return LoadStatus::Loaded;
+}
+
+bool RecordSession::ReportCannotOpen(const std::string& path) {
+    platform_.ShowMessage(StringPrintf(messages::kCannotOpenFormat, path.c_str()),
+                          messages::kDataFileErrorCaption, MessageStyle::Warning);
+    return false;
+}
+
+bool RecordSession::ReportBadContent(const std::string& path, const ReadError& error) {
+    if (!error.caption.empty()) {
+        platform_.ShowMessage(error.message, error.caption, MessageStyle::Warning);
+        return false;
+    }
+    std::string reason = error.message;
+    if (error.line > 0) reason = StringPrintf("%d行目: ", error.line) + reason;
+    platform_.ShowMessage(StringPrintf(messages::kBadContentFormat, path.c_str(), reason.c_str()),
+                          messages::kDataFileErrorCaption, MessageStyle::Warning);
+    return false;
+}
+
+void RecordSession::DesignFilter() {
+    if (designFilter_)
+        designFilter_(staged_->dt, std::span<float, BANDPASS_TAPS>(staged_->bandpassCoefficients));
+}
+
+bool RecordSession::LoadKnet(const std::string& chosen, const LoadSettings& settings) {
+    if (!HasShortExtension(chosen)) {
+        platform_.ShowMessage(messages::kFileNameError, messages::kFileNameErrorCaption,
+                              MessageStyle::Warning);
+        return false;
+    }
+    SeismicRecord& r = *staged_;
+    r.componentCount = settings.threeComponents ? 3 : 1;
+    const KnetComponentNames names = DeriveKnetComponentNames(chosen, settings.threeComponents);
+    for (int c = 0; c < r.componentCount; ++c) {
+        r.componentPath[c] = FindFileIgnoringCase(names.paths[c]).value_or(names.paths[c]);
+        r.componentLabel[c] = names.labels[c];
+    }
+    WaitWindow wait(platform_, messages::kWaitLoading);
+
+    std::ifstream first(r.componentPath[0], std::ios::binary);
+    if (!first) return ReportCannotOpen(r.componentPath[0]);
+    const Result<KnetHeader> header = ReadKnetHeader(first);
+    if (!header) return ReportBadContent(r.componentPath[0], header.error());
+    ApplyKnetHeader(header.value(), r);
+    if (header.value().originTimeMissing)
+        platform_.ShowMessage(messages::kOriginTimeMissing, messages::kOriginTimeMissingCaption,
+                              MessageStyle::Warning);
+    SetKnetHeaderLabels(r, stagedLabels_);
+
+    r.currentStation.clear();
+    r.recordFolder = FolderPart(r.componentPath[0]);
+    if (const StationRow* row = directory_.FindKnetOrKiknet(r.stationCode.view())) {
+        r.currentStation = *row;
+        stagedLabels_.label23 = SjisToUtf8(row->name.view());
+        stagedLabels_.label24 = SjisToUtf8(row->location.view());
+        stagedLabels_.label25 = SjisToUtf8(row->column5.view());
+        std::string name = r.stationCode.str() + "-" + r.originDate.str() + r.originTime.str();
+        std::erase_if(name, [](char ch) { return ch == '/' || ch == ':'; });
+        if (name.size() > 2) name.resize(name.size() - 2);
+        r.eventName = name;
+    } else {
+        platform_.ShowMessage(messages::kKnetStationUnknown, messages::kStationCodeErrorCaption,
+                              MessageStyle::Warning);
+        stagedLabels_.label23.clear();
+        stagedLabels_.label24.clear();
+        stagedLabels_.label25.clear();
+        r.eventName.clear();
+    }
+    r.dt = 1.0f / static_cast<float>(r.samplingFrequency);
+    DesignFilter();
+
+    int counts[MAX_COMPONENTS] = {0, 0, 0};
+    for (int c = 0; c < r.componentCount; ++c)
+        if (!ReadComponentSamples(c, RecordFormat::Knet, settings.removeDc, counts[c])) return false;
+    r.sampleCount = counts[r.componentCount - 1];
+    FinishComponents(counts);
+    SetAfterLoadLabels(r, stagedLabels_);
+    return true;
+}
+
+bool RecordSession::ReadComponentSamples(int c, RecordFormat format, bool removeDc, int& count) {
+    SeismicRecord& r = *staged_;
+    const std::string& path = r.componentPath[c];
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return ReportCannotOpen(path);
+    const std::span<float> buffer(r.samples[c].data(), SAMPLE_CAPACITY);
+    switch (format) {
+        case RecordFormat::Knet:
+            count = ReadKnetData(in, r.scaleFactor, buffer);
+            if (count > 0 && removeDc) RemoveMean(buffer.data(), 0, count);
+            break;
+        case RecordFormat::Hiroshima:
+            count = ReadHiroshimaData(in, buffer);
+            break;
+        case RecordFormat::Cdpc: {
+            const Result<int> read = ReadCdpcData(in, buffer);
+            if (!read) return ReportBadContent(path, read.error());
+            count = read.value();
+            break;
+        }
+    }
+    if (count == 0) {
+        platform_.ShowMessage(StringPrintf(messages::kNoSamplesFormat, path.c_str()),
+                              messages::kDataFileErrorCaption, MessageStyle::Warning);
+        return false;
+    }
+    return true;
+}
+
+// Samples past each component's end, and components not read, are zero: no
+// value of an earlier record survives in the buffers.
+void RecordSession::FinishComponents(const int* counts) {
+    SeismicRecord& r = *staged_;
+    for (int c = 0; c < MAX_COMPONENTS; ++c) {
+        const int from = c < r.componentCount ? counts[c] : 0;
+        std::fill(r.samples[c].data() + from, r.samples[c].data() + SAMPLE_CAPACITY, 0.0f);
+    }
+}
+
+bool RecordSession::ReadHiroshimaHeaderInto(const std::string& path) {
+    SeismicRecord& r = *staged_;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return ReportCannotOpen(path);
+    const Result<HiroshimaHeader> read = ReadHiroshimaHeader(in, directory_);
+    if (!read) return ReportBadContent(path, read.error());
+    const HiroshimaHeader& h = read.value();
+    r.currentStation.code = h.fileStationCode.view();
+    if (h.station) {
+        r.stationCode = h.station->code.view();
+    } else {
+        platform_.ShowMessage(messages::kHiroshimaStationUnknown,
+                              messages::kStationCodeErrorCaption, MessageStyle::Warning);
+        stagedLabels_.label23.clear();
+        stagedLabels_.label24.clear();
+        stagedLabels_.label25.clear();
+    }
+    r.recordDate = h.recordDate.view();
+    r.originDate = h.recordDate.view();
+    r.recordTime = h.recordTime.view();
+    r.originTime = h.recordTime.view();
+    stagedLabels_.label28 = SjisToUtf8(h.recordDate.str() + " " + h.recordTime.str());
+    r.sampleCount = std::min(h.sampleCount, SAMPLE_CAPACITY);
+    r.samplingFrequency = h.samplingFrequency;
+    stagedLabels_.label30 = std::to_string(h.samplingFrequency);
+    r.dt = h.dt;
+    // Every matching row, in table order: the last one stands.
+    for (int i = 0; i < directory_.hiroshimaStationCount; ++i) {
+        const StationRow& row = directory_.hiroshimaStations[i];
+        if (row.code.view() != r.currentStation.code.view()) continue;
+        r.currentStation.name = row.name.view();
+        stagedLabels_.label13 = SjisToUtf8(row.code.view());
+        stagedLabels_.label23 = SjisToUtf8(row.name.view());
+        stagedLabels_.label24 = SjisToUtf8(row.location.view());
+    }
+    return true;
+}
+
+bool RecordSession::LoadHiroshimaOrCdpc(const std::string& chosen, const LoadSettings& settings) {
+    SeismicRecord& r = *staged_;
+    const bool hiroshima = settings.format == RecordFormat::Hiroshima;
+    r.componentCount = settings.threeComponents ? 3 : 1;
+    r.componentPath[0] = chosen;
+    r.eventName = FileNameWithoutExtension(chosen);
+    if (settings.threeComponents) {
+        const auto pair = DerivePairNames(chosen);
+        for (int c = 0; c < 3; ++c) {
+            const auto found = pair ? FindFileIgnoringCase((*pair)[c]) : std::nullopt;
+            if (!found) {
+                platform_.ShowMessage(messages::kMissingPair, messages::kFileErrorCaption,
+                                      MessageStyle::Plain);
+                return false;
+            }
+            r.componentPath[c] = *found;
+        }
+    }
+    if (hiroshima) {
+        if (!ReadHiroshimaHeaderInto(r.componentPath[0])) return false;
+    } else {
+        r.samplingFrequency = CDPC_SAMPLING_FREQUENCY;
+        r.dt = 1.0f / 100.0f;
+    }
+    DesignFilter();
+
+    int counts[MAX_COMPONENTS] = {0, 0, 0};
+    for (int c = 0; c < r.componentCount; ++c)
+        if (!ReadComponentSamples(c, settings.format, false, counts[c])) return false;
+    if (hiroshima) {
+        // The count stated by the header, but never more than was read.
+        for (int c = 0; c < r.componentCount; ++c) r.sampleCount = std::min(r.sampleCount, counts[c]);
+    } else {
+        r.sampleCount = counts[r.componentCount - 1];
+        stagedLabels_.label30 = StringPrintf("%d 1/s", r.samplingFrequency);
+        stagedLabels_.label28 = StringPrintf("%.2f s", r.sampleCount * 0.01);
+    }
+    FinishComponents(counts);
+    SetAfterLoadLabels(r, stagedLabels_);
+    stagedLabels_.label6 = stagedLabels_.label7 = stagedLabels_.label8 = kNoData;
+    stagedLabels_.label9 = stagedLabels_.label10 = kNoData;
+    return true;
+}
+
+}  // namespace tremblo

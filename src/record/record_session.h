@@ -1,0 +1,73 @@
+#pragma once
+// The loading pipeline: the file command and its three format branches. A
+// load works on a second, preallocated record and publishes it only when the
+// whole load succeeded, so a failed load leaves the record, its labels and
+// every path exactly as they were.
+#include <functional>
+#include <memory>
+#include <span>
+#include <string>
+
+#include "common/platform.h"
+#include "record/record_labels.h"
+#include "record/seismic_record.h"
+#include "record/station_directory.h"
+
+namespace tremblo {
+
+struct LoadSettings {
+    RecordFormat format = RecordFormat::Knet;
+    bool threeComponents = true;  // 3成分読込
+    bool removeDc = true;         // DC除去 (K-NET/KiK-net only)
+};
+
+enum class LoadStatus { Loaded, Cancelled, Failed };
+
+// The filter of the open-file dialog, the same for every format.
+inline constexpr const char* kRecordFileFilter =
+    "地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*";
+
+class RecordSession {
+public:
+    // Designs the band-pass filter for a record's sampling interval.
+    using FilterDesigner = std::function<void(float dt, std::span<float, BANDPASS_TAPS> h)>;
+
+    RecordSession(Platform& platform, const StationDirectory& directory);
+
+    void setFilterDesigner(FilterDesigner designer) { designFilter_ = std::move(designer); }
+
+    // The file command: asks for a file with the open dialog, then loads it.
+    LoadStatus OpenWithDialog(const LoadSettings& settings);
+    // Loads the record of which `path` is one component file.
+    LoadStatus LoadPath(const std::string& path, const LoadSettings& settings);
+
+    SeismicRecord& record() { return *current_; }
+    const SeismicRecord& record() const { return *current_; }
+    const RecordLabels& labels() const { return labels_; }
+    // The file-format menu writes the file label.
+    void setFileLabel(std::string text) { labels_.label14 = std::move(text); }
+
+    // Format of the last completed load.
+    RecordFormat loadedFormat() const { return loadedFormat_; }
+    // The station-name copy suits a K-NET/KiK-net record whose station is known.
+    bool stationFileCopyAvailable() const;
+
+private:
+    bool LoadKnet(const std::string& path, const LoadSettings& settings);
+    bool LoadHiroshimaOrCdpc(const std::string& path, const LoadSettings& settings);
+    bool ReadHiroshimaHeaderInto(const std::string& path);
+    bool ReadComponentSamples(int c, RecordFormat format, bool removeDc, int& count);
+    void FinishComponents(const int* counts);
+    void DesignFilter();
+    bool ReportCannotOpen(const std::string& path);
+    bool ReportBadContent(const std::string& path, const struct ReadError& error);
+
+    Platform& platform_;
+    const StationDirectory& directory_;
+    FilterDesigner designFilter_;
+    std::unique_ptr<SeismicRecord> current_, staged_;
+    RecordLabels labels_, stagedLabels_;
+    RecordFormat loadedFormat_ = RecordFormat::Knet;
+};
+
+}  // namespace tremblo

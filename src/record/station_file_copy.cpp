@@ -1,0 +1,81 @@
+#include "record/station_file_copy.h"
+
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <string>
+
+#include "common/format.h"
+#include "common/path_text.h"
+#include "common/shift_jis.h"
+
+namespace tremblo {
+
+namespace {
+
+constexpr const char* kCaption = "観測地点名ファイル";
+
+// Writes `bytes` to `target` through a temporary file in the same folder, so
+// that a failed write leaves no half-written file under the target's name.
+bool WriteWhole(const std::string& target, const std::string& bytes) {
+    const std::string temporary = target + ".tmp~";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) return false;
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.flush();
+        if (!out) {
+            out.close();
+            std::remove(temporary.c_str());
+            return false;
+        }
+    }
+    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+void CreateStationNameFiles(const RecordSession& session, Platform& platform) {
+    const SeismicRecord& r = session.record();
+    if (!r.recordLoaded) return;
+    if (!session.stationFileCopyAvailable()) {
+        platform.ShowMessage(
+            "この観測点の情報がありませんので,ファイル名を変更することはできません",
+            "観測点コードエラー", MessageStyle::Warning);
+        return;
+    }
+    // The six characters of the station code that start a K-NET file name
+    // give way to the station name.
+    const std::string_view fileName = FileNamePart(r.componentPath[0]);
+    const std::string_view stem = fileName.substr(0, fileName.find('.'));
+    const std::string rest(stem.size() > 6 ? stem.substr(6) : std::string_view());
+    const std::string separator = r.recordFolder == "/" || r.recordFolder.empty() ? "" : "/";
+    const std::string newBase =
+        r.recordFolder + separator + SjisToUtf8(r.currentStation.name.view()) + rest;
+
+    std::string report;
+    std::string failures;
+    for (int c = 0; c < r.componentCount; ++c) {
+        const std::string target = newBase + "." + SjisToUtf8(r.componentLabel[c].view());
+        std::ifstream in(r.componentPath[c], std::ios::binary);
+        if (!in) {
+            failures += StringPrintf("データファイル %s を読み込めません\n", r.componentPath[c].c_str());
+            continue;
+        }
+        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        if (in.bad() || !WriteWhole(target, bytes)) {
+            failures += StringPrintf("ファイル %s を作成できません\n", target.c_str());
+            continue;
+        }
+        report += target + "\n";
+    }
+    if (!report.empty()) report += "\n観測地点名で表したデータファイルを作成しました　　　　";
+    if (!failures.empty()) report += (report.empty() ? "" : "\n\n") + failures;
+    platform.ShowMessage(report, kCaption, MessageStyle::Warning);
+}
+
+}  // namespace tremblo

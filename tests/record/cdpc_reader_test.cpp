@@ -1,0 +1,59 @@
+#include "record/cdpc_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+#include <vector>
+
+namespace tremblo {
+namespace {
+
+Result<int> Read(const std::string& text, std::vector<float>& samples) {
+    std::istringstream in(text);
+    return ReadCdpcData(in, samples);
+}
+
+const char* kLine = "    1.0000   -2.5000   10.2500 -100.0000    0.0000    3.0000   -4.0000    5.5000\r\n";
+
+TEST(CdpcData, ReadsEightValuesFromEveryLine) {
+    std::vector<float> samples(100);
+    const auto n = Read(std::string(" NDATA= 24 dT=0.01\r\n") + kLine + kLine + kLine, samples);
+    ASSERT_TRUE(n.ok());
+    EXPECT_EQ(n.value(), 24);
+    EXPECT_EQ(samples[1], -2.5f);
+    EXPECT_EQ(samples[3], -100.0f);
+    EXPECT_EQ(samples[23], 5.5f);
+}
+
+TEST(CdpcData, ColumnsAfterEightyAndMissingFieldsAreNotRead) {
+    std::vector<float> samples(100);
+    std::string line = kLine;
+    line.insert(80, "123456");  // beyond column 80
+    const auto n = Read(std::string("NDATA=dT=\n") + line + "    7.0000    8.0000\n", samples);
+    ASSERT_TRUE(n.ok());
+    EXPECT_EQ(n.value(), 10);  // a short last line gives only its own two values
+    EXPECT_EQ(samples[7], 5.5f);
+    EXPECT_EQ(samples[9], 8.0f);
+    // Values run on to the first unfit character: no blank, no separation.
+    EXPECT_EQ(Read("NDATA=dT=\n1.01234567892.0\n", samples).value(), 2);
+    EXPECT_FLOAT_EQ(samples[0], 1.0123456789f);
+    EXPECT_FLOAT_EQ(samples[1], 892.0f);
+}
+
+TEST(CdpcData, RefusesAFirstLineWithoutBothMarkers) {
+    std::vector<float> samples(10);
+    for (const char* first : {"NDATA= 100\n", "dT=0.01\n", "", "ndata= dt=\n"}) {
+        const auto n = Read(std::string(first) + kLine, samples);
+        ASSERT_FALSE(n.ok()) << first;
+        EXPECT_EQ(n.error().message, "データ形式エラー");
+        EXPECT_EQ(n.error().caption, "中央防災会議のデータ形式ではありません");
+    }
+}
+
+TEST(CdpcData, StopsAtTheCapacity) {
+    std::vector<float> samples(12);
+    EXPECT_EQ(Read(std::string("NDATA=dT=\n") + kLine + kLine, samples).value(), 12);
+}
+
+}  // namespace
+}  // namespace tremblo

@@ -1,0 +1,76 @@
+#include "record/component_names.h"
+
+#include <gtest/gtest.h>
+
+#include "common/path_text.h"
+#include "support/temp_folder.h"
+
+namespace tremblo {
+namespace {
+
+TEST(HasShortExtension, JudgesTheFileNameOnly) {
+    EXPECT_TRUE(HasShortExtension("/eq/X.AB"));
+    EXPECT_TRUE(HasShortExtension("/eq/AIC001R0102.EW2"));
+    EXPECT_FALSE(HasShortExtension("/eq/X.ABCD"));
+    EXPECT_FALSE(HasShortExtension("/eq/X"));
+    EXPECT_FALSE(HasShortExtension("/eq/X.NS.bak"));  // counted from the first period
+    // A period in a folder name is no reason to refuse the file.
+    EXPECT_TRUE(HasShortExtension("/home/first.last/eq/X.NS"));
+    EXPECT_FALSE(HasShortExtension("/home/first.last/eq/X"));
+}
+
+TEST(KnetComponentNames, AnyOfTheThreeFilesGivesTheSameTriple) {
+    for (const char* picked : {"/d/eq.v2/AIC001R0102.EW2", "/d/eq.v2/AIC001R0102.ns2",
+                               "/d/eq.v2/AIC001R0102.Ud2"}) {
+        const auto names = DeriveKnetComponentNames(picked, true);
+        EXPECT_EQ(names.paths[0], "/d/eq.v2/AIC001R0102.ns2") << picked;
+        EXPECT_EQ(names.paths[1], "/d/eq.v2/AIC001R0102.ew2");
+        EXPECT_EQ(names.paths[2], "/d/eq.v2/AIC001R0102.ud2");
+        EXPECT_EQ(names.labels[0], "NS2");
+        EXPECT_EQ(names.labels[2], "UD2");
+    }
+    const auto plain = DeriveKnetComponentNames("/eq/X.NS", true);
+    EXPECT_EQ(plain.paths[1], "/eq/X.ew");
+    EXPECT_EQ(plain.labels[1], "EW");
+}
+
+TEST(KnetComponentNames, OneComponentKeepsThePathAndLabelsItByItsExtension) {
+    const auto names = DeriveKnetComponentNames("/eq/X.ns1", false);
+    EXPECT_EQ(names.paths[0], "/eq/X.ns1");
+    EXPECT_EQ(names.labels[0], "NS1");
+    EXPECT_TRUE(names.paths[1].empty());
+}
+
+TEST(PairNames, AreDerivedFromTheFirstPeriodOfTheFileName) {
+    const auto names = DerivePairNames("/data/v1.2/HFD01_241105.UD");
+    ASSERT_TRUE(names);
+    EXPECT_EQ((*names)[0], "/data/v1.2/HFD01_241105.ns");
+    EXPECT_EQ((*names)[2], "/data/v1.2/HFD01_241105.ud");
+    EXPECT_FALSE(DerivePairNames("/data/v1.2/HFD01"));
+    EXPECT_EQ(FileNameWithoutExtension("/data/v1.2/HFD01_241105.UD"), "HFD01_241105");
+    EXPECT_EQ(FileNameWithoutExtension("/data/v1.2/HFD01"), "HFD01");
+    EXPECT_EQ(PathWithoutExtension("/data/v1.2/HFD01.x.y"), "/data/v1.2/HFD01");
+}
+
+TEST(PathText, SplitsFolderAndFileName) {
+    EXPECT_EQ(FolderPart("/a/b/c.NS"), "/a/b");
+    EXPECT_EQ(FolderPart("/c.NS"), "/");
+    EXPECT_EQ(FolderPart("c.NS"), "");
+    EXPECT_EQ(FileNamePart("/a/b/c.NS"), "c.NS");
+}
+
+TEST(FindFileIgnoringCase, PrefersTheExactNameThenAMatchInAnotherCase) {
+    testing::TempFolder folder;
+    folder.Write("X.NS", "upper");
+    EXPECT_EQ(FindFileIgnoringCase(folder / "X.NS"), folder / "X.NS");
+    EXPECT_EQ(FindFileIgnoringCase(folder / "X.ns"), folder / "X.NS");
+    EXPECT_EQ(FindFileIgnoringCase(folder / "x.Ns"), folder / "X.NS");
+    EXPECT_FALSE(FindFileIgnoringCase(folder / "X.ew"));
+    EXPECT_FALSE(FindFileIgnoringCase(folder / "missing/X.ns"));
+    folder.Write("X.ns", "lower");
+    EXPECT_EQ(FindFileIgnoringCase(folder / "X.ns"), folder / "X.ns");
+    EXPECT_EQ(FindFileIgnoringCase(folder / "X.nS"), folder / "X.NS");  // first in byte order
+}
+
+}  // namespace
+}  // namespace tremblo

@@ -1,0 +1,376 @@
+#include "record/record_session.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+#include <memory>
+
+#include "common/shift_jis.h"
+#include "record/station_file_copy.h"
+#include "support/scripted_platform.h"
+#include "support/temp_folder.h"
+
+namespace tremblo {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::ReadWholeFile;
+using testing::SamplePath;
+
+const char* kKnetNs = "samples/knet/AIC0012411051012.NS";
+const char* kHiroshimaNs = "samples/hiroshima/HFD01_241105.ns";
+const char* kCdpcNs = "samples/cdpc/CDPC_SYNTH.ns";
+
+// Everything a load may change, as one comparable text.
+std::string Fingerprint(const RecordSession& session) {
+    const SeismicRecord& r = session.record();
+    const RecordLabels& l = session.labels();
+    std::string text = std::to_string(r.componentCount) + "|" + std::to_string(r.sampleCount) +
+                       "|" + std::to_string(r.dt) + "|" + std::to_string(r.samplingFrequency);
+    for (int c = 0; c < 3; ++c) text += "|" + r.componentPath[c] + "|" + r.componentLabel[c].str();
+    text += "|" + r.eventName + "|" + r.recordFolder + "|" + r.originDate.str() + r.originTime.str() +
+            "|" + r.stationCode.str() + "|" + r.currentStation.name.str() + "|" +
+            std::to_string(r.scaleFactor) + "|" + std::to_string(r.recordLoaded);
+    for (const auto* s : {&l.label6, &l.label7, &l.label8, &l.label9, &l.label10, &l.label12,
+                          &l.label13, &l.label14, &l.label23, &l.label24, &l.label25, &l.label28,
+                          &l.label30})
+        text += "|" + *s;
+    double checksum = 0.0;
+    for (int c = 0; c < 3; ++c)
+        for (int i = 0; i < SAMPLE_CAPACITY; ++i) checksum += r.samples[c][i] * (1 + (i % 7));
+    return text + "|" + std::to_string(checksum);
+}
+
+class RecordSessionTest : public ::testing::Test {
+protected:
+    RecordSessionTest() : directory(std::make_unique<StationDirectory>()) {
+        testing::ScriptedPlatform quiet;
+        LoadStationDirectory(SamplePath("data/DATA"), *directory, quiet);
+        session = std::make_unique<RecordSession>(platform, *directory);
+    }
+
+    LoadStatus Load(const std::string& path, RecordFormat format = RecordFormat::Knet,
+                    bool three = true, bool dc = true) {
+        return session->LoadPath(path, LoadSettings{format, three, dc});
+    }
+
+    // Copies the three sample files of a format into `folder`, renamed.
+    void CopyTriple(const std::string& sample, const std::string& folder, const std::string& stem,
+                    const char* const (&extensions)[3]) {
+        const std::string base = SamplePath(sample).substr(0, SamplePath(sample).rfind('.') + 1);
+        const char* const original[3] = {"ns", "ew", "ud"};
+        fs::create_directories(folder);
+        for (int c = 0; c < 3; ++c) {
+            std::string from = base + original[c];
+            if (!fs::exists(from)) from = base + std::string(original[c] == std::string("ns") ? "NS" : original[c] == std::string("ew") ? "EW" : "UD");
+            fs::copy_file(from, folder + "/" + stem + "." + extensions[c],
+                          fs::copy_options::overwrite_existing);
+        }
+    }
+
+    std::unique_ptr<StationDirectory> directory;
+    testing::ScriptedPlatform platform;
+    std::unique_ptr<RecordSession> session;
+    testing::TempFolder temp;
+};
+
+TEST_F(RecordSessionTest, KnetLoadFillsTheRecordAndEveryLabel) {
+    std::vector<float> designedFor;
+    session->setFilterDesigner([&](float dt, std::span<float, BANDPASS_TAPS> h) {
+        designedFor.push_back(dt);
+        h[0] = 1.0f;
+    });
+    ASSERT_EQ(Load(SamplePath(kKnetNs)), LoadStatus::Loaded);
+    const SeismicRecord& r = session->record();
+    EXPECT_TRUE(r.recordLoaded);
+    EXPECT_EQ(r.componentCount, 3);
+    EXPECT_EQ(r.sampleCount, 6000);
+    EXPECT_EQ(r.samplingFrequency, 100);
+    EXPECT_EQ(r.dt, 1.0f / 100.0f);
+    EXPECT_EQ(designedFor, std::vector<float>{0.01f});
+    EXPECT_EQ(r.bandpassCoefficients[0], 1.0f);
+    EXPECT_EQ(r.componentLabel[1], "EW");
+    EXPECT_EQ(r.componentPath[2], SamplePath("samples/knet/AIC0012411051012.UD"));
+    EXPECT_EQ(r.eventName, "AIC001-202411051012");
+    EXPECT_EQ(r.recordFolder, SamplePath("samples/knet"));
+    EXPECT_EQ(SjisToUtf8(r.currentStation.name.view()), "名古屋港");
+
+    const RecordLabels& l = session->labels();
+    EXPECT_EQ(l.label6, "2024/11/05  10:12:00");
+    EXPECT_EQ(l.label7, "  34.5");
+    EXPECT_EQ(l.label8, " 136.9");
+    EXPECT_EQ(l.label9, "  42 km");
+    EXPECT_EQ(l.label10, "   6.3");
+    EXPECT_EQ(l.label12, "6000");
+    EXPECT_EQ(l.label13, "AIC001");
+    EXPECT_EQ(l.label14, SamplePath("samples/knet/AIC0012411051012"));
+    EXPECT_EQ(l.label23, "名古屋港");
+    EXPECT_EQ(l.label24, "愛知県名古屋市港区港町");
+    EXPECT_EQ(l.label25, "標高 3m");
+    EXPECT_EQ(l.label28, "60.00 s");
+    EXPECT_EQ(l.label30, "100 1/s");
+
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.events,
+              (std::vector<std::string>{"wait:地震波形データを読み込んでいます・・・・", "close-wait"}));
+    EXPECT_TRUE(session->stationFileCopyAvailable());
+}
+
+TEST_F(RecordSessionTest, DcOptionRemovesEachComponentsMean) {
+    ASSERT_EQ(Load(SamplePath(kKnetNs), RecordFormat::Knet, true, false), LoadStatus::Loaded);
+    const float scale = session->record().scaleFactor;
+    EXPECT_EQ(scale, static_cast<float>(3920.0L / 6182761.0L));
+    // The first count of the NS file, scaled and unchanged.
+    const std::string text = ReadWholeFile(SamplePath(kKnetNs));
+    std::size_t pos = 0;
+    for (int i = 0; i < 17; ++i) pos = text.find('\n', pos) + 1;
+    const int firstCount = std::stoi(text.substr(pos, 8));
+    EXPECT_EQ(session->record().samples[0][0],
+              static_cast<float>(firstCount * static_cast<long double>(scale)));
+
+    ASSERT_EQ(Load(SamplePath(kKnetNs), RecordFormat::Knet, true, true), LoadStatus::Loaded);
+    for (int c = 0; c < 3; ++c) {
+        double sum = 0.0;
+        for (int i = 0; i < 6000; ++i) sum += session->record().samples[c][i];
+        EXPECT_NEAR(sum / 6000, 0.0, 1e-3) << c;
+    }
+}
+
+TEST_F(RecordSessionTest, PickingAnyComponentLoadsTheSameTripleAndOneComponentLoadsOnlyIt) {
+    ASSERT_EQ(Load(SamplePath("samples/knet/AIC0012411051012.UD")), LoadStatus::Loaded);
+    EXPECT_EQ(session->record().componentPath[0], SamplePath(kKnetNs));
+    const std::string three = Fingerprint(*session);
+    ASSERT_EQ(Load(SamplePath("samples/knet/AIC0012411051012.EW")), LoadStatus::Loaded);
+    EXPECT_EQ(Fingerprint(*session), three);
+
+    ASSERT_EQ(Load(SamplePath("samples/knet/AIC0012411051012.EW"), RecordFormat::Knet, false),
+              LoadStatus::Loaded);
+    const SeismicRecord& r = session->record();
+    EXPECT_EQ(r.componentCount, 1);
+    EXPECT_EQ(r.componentLabel[0], "EW");
+    EXPECT_EQ(session->labels().label14, SamplePath("samples/knet/AIC0012411051012.EW"));
+    for (int i = 0; i < SAMPLE_CAPACITY; i += 101) EXPECT_EQ(r.samples[1][i], 0.0f);
+    const auto view = MakeAfterLoadView(r);
+    EXPECT_EQ(view.componentItems, (std::array<std::string, 3>{"EW", " ", " "}));
+    EXPECT_FALSE(view.synthesisEnabled);
+    EXPECT_EQ(view.trackBarMaximum, 6000);
+}
+
+TEST_F(RecordSessionTest, DerivedNamesAreFoundInAnyCaseAndBelowFoldersWithPeriods) {
+    const std::string folder = temp / "first.last/eq.2024";
+    CopyTriple(kKnetNs, folder, "AIC0012411051012", {"NS", "EW", "UD"});
+    ASSERT_EQ(Load(folder + "/AIC0012411051012.EW"), LoadStatus::Loaded);
+    EXPECT_EQ(session->record().componentPath[0], folder + "/AIC0012411051012.NS");
+    EXPECT_EQ(session->record().sampleCount, 6000);
+    EXPECT_EQ(session->record().recordFolder, folder);
+
+    CopyTriple(kKnetNs, folder, "KIK", {"ns2", "Ew2", "UD2"});
+    ASSERT_EQ(Load(folder + "/KIK.UD2"), LoadStatus::Loaded);
+    EXPECT_EQ(session->record().componentLabel[0], "NS2");
+    EXPECT_EQ(session->record().componentPath[1], folder + "/KIK.Ew2");
+}
+
+TEST_F(RecordSessionTest, HiroshimaLoadKeepsWhatTheFormatDoesNotCarry) {
+    ASSERT_EQ(Load(SamplePath(kKnetNs)), LoadStatus::Loaded);
+    ASSERT_EQ(Load(SamplePath(kHiroshimaNs), RecordFormat::Hiroshima), LoadStatus::Loaded);
+    const SeismicRecord& r = session->record();
+    const RecordLabels& l = session->labels();
+    EXPECT_EQ(r.sampleCount, 6000);
+    EXPECT_EQ(r.dt, 0.01f);
+    EXPECT_EQ(r.eventName, "HFD01_241105");
+    EXPECT_EQ(r.stationCode, "HFD01");
+    EXPECT_EQ(r.originDate, "2024/11/05");
+    EXPECT_EQ(r.componentLabel[0], "NS");  // from the K-NET load, unchanged
+    for (const auto* text : {&l.label6, &l.label7, &l.label8, &l.label9, &l.label10})
+        EXPECT_EQ(*text, "データなし");
+    EXPECT_EQ(l.label13, "HFD01");
+    EXPECT_EQ(l.label23, "中消防署");
+    EXPECT_EQ(l.label24, "広島市中区国泰寺町");
+    EXPECT_EQ(l.label25, "標高 3m");  // keeps the K-NET station's text
+    EXPECT_EQ(l.label28, "2024/11/05 10:12:25");
+    EXPECT_EQ(l.label30, "100");
+    EXPECT_EQ(l.label14, SamplePath("samples/hiroshima/HFD01_241105"));
+    const std::string ud = ReadWholeFile(SamplePath("samples/hiroshima/HFD01_241105.ud"));
+    std::size_t pos = 0;
+    for (int i = 0; i < 5; ++i) pos = ud.find('\n', pos) + 1;
+    EXPECT_EQ(r.samples[2][0], std::stof(ud.substr(pos)));
+    EXPECT_FALSE(session->stationFileCopyAvailable());
+    EXPECT_TRUE(platform.events.empty() || platform.events.size() == 2u);  // only the K-NET load waits
+}
+
+TEST_F(RecordSessionTest, CdpcLoadLeavesStationAndHeaderOfThePreviousRecord) {
+    ASSERT_EQ(Load(SamplePath(kKnetNs)), LoadStatus::Loaded);
+    ASSERT_EQ(Load(SamplePath(kCdpcNs), RecordFormat::Cdpc), LoadStatus::Loaded);
+    const RecordLabels& l = session->labels();
+    EXPECT_EQ(session->record().sampleCount, 6000);
+    EXPECT_EQ(session->record().dt, 0.01f);
+    EXPECT_EQ(l.label13, "AIC001");
+    EXPECT_EQ(l.label23, "名古屋港");
+    EXPECT_EQ(l.label28, "60.00 s");
+    EXPECT_EQ(l.label30, "100 1/s");
+    EXPECT_EQ(l.label6, "データなし");
+    EXPECT_EQ(session->record().eventName, "CDPC_SYNTH");
+    const std::string ns = ReadWholeFile(SamplePath(kCdpcNs));
+    EXPECT_EQ(session->record().samples[0][0], std::stof(ns.substr(ns.find('\n') + 1, 10)));
+    EXPECT_EQ(session->record().samples[0][9], std::stof(ns.substr(ns.find('\n') + 1 + 82 + 10, 10)));
+}
+
+TEST_F(RecordSessionTest, FailedLoadsLeaveEverythingAsItWas) {
+    ASSERT_EQ(Load(SamplePath(kKnetNs)), LoadStatus::Loaded);
+    const std::string before = Fingerprint(*session);
+    const std::string header = ReadWholeFile(SamplePath(kKnetNs)).substr(0, 700);
+
+    struct Case {
+        std::string path;
+        RecordFormat format;
+        std::string text;
+        std::string caption;
+        MessageStyle style;
+    };
+    const std::string missing = temp / "NOPE.ns";
+    const std::string zeroScale = temp.Write(
+        "Z.NS", std::string(ReadWholeFile(SamplePath(kKnetNs))).replace(
+                    ReadWholeFile(SamplePath(kKnetNs)).find("6182761"), 7, "0      "));
+    const std::string noData = temp.Write("E.NS", header.substr(0, header.find("Memo.")) + "Memo.\r\n");
+    temp.Write("E.EW", ReadWholeFile(SamplePath("samples/knet/AIC0012411051012.EW")));
+    temp.Write("E.UD", ReadWholeFile(SamplePath("samples/knet/AIC0012411051012.UD")));
+    temp.Write("Z.EW", "");
+    temp.Write("Z.UD", "");
+    const std::string badCdpc = temp.Write("B.ns", "NDATA= 10\n 1 2 3\n");
+    const std::string loneHiroshima = temp.Write("H.ns", "HFD01\n");
+    const std::vector<Case> cases = {
+        {temp / "X.ABCD", RecordFormat::Knet,
+         "ファイル名が正しくありません !\n多分，フォルダー名に余分なピリオドが付いていると思われます　　　　　",
+         "ファイル名エラー", MessageStyle::Warning},
+        {temp / "NOPE.NS", RecordFormat::Knet,
+         "\n３成分のデータを読み込めません\n\nデータファイル " + missing + " がありません   ",
+         "データファイルエラー", MessageStyle::Warning},
+        {zeroScale, RecordFormat::Knet,
+         "データファイル " + zeroScale + " を読み込めません\n\n14行目: スケールファクターの分母が0です",
+         "データファイルエラー", MessageStyle::Warning},
+        {noData, RecordFormat::Knet, "データファイル " + noData + " にはデータがありません",
+         "データファイルエラー", MessageStyle::Warning},
+        {badCdpc, RecordFormat::Cdpc, "対になる３成分データファイルが揃っていません", "ファイルエラー",
+         MessageStyle::Plain},
+        {loneHiroshima, RecordFormat::Hiroshima, "対になる３成分データファイルが揃っていません",
+         "ファイルエラー", MessageStyle::Plain},
+    };
+    for (const Case& c : cases) {
+        platform.messages.clear();
+        EXPECT_EQ(Load(c.path, c.format), LoadStatus::Failed) << c.path;
+        ASSERT_FALSE(platform.messages.empty()) << c.path;
+        EXPECT_EQ(platform.messages.back().text, c.text);
+        EXPECT_EQ(platform.messages.back().caption, c.caption);
+        EXPECT_EQ(platform.messages.back().style, c.style);
+        EXPECT_EQ(Fingerprint(*session), before) << c.path;
+    }
+    // One component: the CDPC markers are checked.
+    platform.messages.clear();
+    EXPECT_EQ(Load(badCdpc, RecordFormat::Cdpc, false), LoadStatus::Failed);
+    EXPECT_EQ(platform.messages.back().text, "データ形式エラー");
+    EXPECT_EQ(platform.messages.back().caption, "中央防災会議のデータ形式ではありません");
+    EXPECT_EQ(Fingerprint(*session), before);
+    // A cancelled dialog changes nothing and shows nothing.
+    platform.messages.clear();
+    EXPECT_EQ(session->OpenWithDialog(LoadSettings{}), LoadStatus::Cancelled);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(platform.openFilters.back(), kRecordFileFilter);
+    EXPECT_EQ(Fingerprint(*session), before);
+    // Every wait window that was shown was closed again.
+    int open = 0;
+    for (const auto& e : platform.events) open += e.rfind("wait:", 0) == 0 ? 1 : (e == "close-wait" ? -1 : 0);
+    EXPECT_EQ(open, 0);
+}
+
+TEST_F(RecordSessionTest, UnknownStationsStillLoad) {
+    std::string text = ReadWholeFile(SamplePath(kKnetNs));
+    text.replace(text.find("AIC001"), 6, "XYZ999");
+    const std::string path = temp.Write("XYZ.NS", text);
+    ASSERT_EQ(Load(path, RecordFormat::Knet, false), LoadStatus::Loaded);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].caption, "観測点コードエラー");
+    EXPECT_EQ(platform.messages[0].text,
+              "この観測点コードは登録されおりません　　　　　\n\nデータファイルの形式がK-NET/KiK-netと異なっている恐れがあります　　　\n");
+    EXPECT_EQ(session->record().eventName, "");
+    EXPECT_EQ(session->labels().label23, "");
+    EXPECT_EQ(session->labels().label13, "XYZ999");
+    EXPECT_EQ(session->record().sampleCount, 6000);
+    EXPECT_FALSE(session->stationFileCopyAvailable());
+
+    // Hiroshima: the header is still read after the message.
+    std::string h = ReadWholeFile(SamplePath(kHiroshimaNs));
+    h.replace(0, 5, "ZZZ99");
+    h.replace(h.find("6000,"), 5, "5999,");
+    const std::string hpath = temp.Write("ZZZ.ns", h);
+    platform.messages.clear();
+    ASSERT_EQ(Load(hpath, RecordFormat::Hiroshima, false), LoadStatus::Loaded);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "この観測点コードは登録されおりません　　　　　\n\nデータファイルの形式が広島市消防局と異なっている恐れがあります　　　\n");
+    EXPECT_EQ(session->record().sampleCount, 5999);
+    EXPECT_EQ(session->record().dt, 0.01f);
+    EXPECT_EQ(session->labels().label23, "");
+}
+
+TEST_F(RecordSessionTest, MissingOriginTimeIsTakenFromTheRecordTime) {
+    std::string text = ReadWholeFile(SamplePath(kKnetNs));
+    text.replace(0, text.find("\r\n"), "Origin Time       ");
+    ASSERT_EQ(Load(temp.Write("O.NS", text), RecordFormat::Knet, false), LoadStatus::Loaded);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].caption, "発震日時記載なし");
+    EXPECT_EQ(session->labels().label6, "2024/11/05  10:12:25");
+    EXPECT_EQ(session->record().eventName, "AIC001-202411051012");
+}
+
+TEST_F(RecordSessionTest, HiroshimaSampleCountNeverExceedsTheValuesRead) {
+    std::string h = ReadWholeFile(SamplePath(kHiroshimaNs));
+    h.replace(h.find("6000,"), 5, "9000,");
+    ASSERT_EQ(Load(temp.Write("L.ns", h), RecordFormat::Hiroshima, false), LoadStatus::Loaded);
+    EXPECT_EQ(session->record().sampleCount, 6000);
+    EXPECT_EQ(session->labels().label12, "6000");
+}
+
+TEST_F(RecordSessionTest, StationNameFilesCopyTheRecordUnderTheStationsName) {
+    CreateStationNameFiles(*session, platform);  // before any load: nothing
+    EXPECT_TRUE(platform.messages.empty());
+
+    const std::string folder = temp / "eq";
+    CopyTriple(kKnetNs, folder, "AIC0012411051012", {"NS", "EW", "UD"});
+    ASSERT_EQ(Load(folder + "/AIC0012411051012.NS"), LoadStatus::Loaded);
+    CreateStationNameFiles(*session, platform);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    const std::string target = folder + "/名古屋港2411051012";
+    EXPECT_EQ(platform.messages[0].text, target + ".NS\n" + target + ".EW\n" + target + ".UD\n" +
+                                             "\n観測地点名で表したデータファイルを作成しました　　　　");
+    EXPECT_EQ(platform.messages[0].caption, "観測地点名ファイル");
+    EXPECT_EQ(ReadWholeFile(target + ".EW"), ReadWholeFile(folder + "/AIC0012411051012.EW"));
+
+    // A target that cannot be written and a source that went away are reported.
+    fs::remove(target + ".UD");
+    fs::create_directory(target + ".UD");
+    fs::remove(folder + "/AIC0012411051012.NS");
+    platform.messages.clear();
+    CreateStationNameFiles(*session, platform);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    const std::string& report = platform.messages[0].text;
+    EXPECT_NE(report.find("データファイル " + folder + "/AIC0012411051012.NS を読み込めません"), std::string::npos);
+    EXPECT_NE(report.find("ファイル " + target + ".UD を作成できません"), std::string::npos);
+    EXPECT_NE(report.find(target + ".EW\n"), std::string::npos);
+    EXPECT_TRUE(fs::is_directory(target + ".UD"));
+    for (const auto& entry : fs::directory_iterator(folder))
+        EXPECT_EQ(entry.path().string().find(".tmp~"), std::string::npos);
+
+    // A record whose station is unknown is refused.
+    std::string text = ReadWholeFile(SamplePath(kKnetNs));
+    text.replace(text.find("AIC001"), 6, "XYZ999");
+    ASSERT_EQ(Load(temp.Write("XYZ.NS", text), RecordFormat::Knet, false), LoadStatus::Loaded);
+    platform.messages.clear();
+    CreateStationNameFiles(*session, platform);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text,
+              "この観測点の情報がありませんので,ファイル名を変更することはできません");
+}
+
+}  // namespace
+}  // namespace tremblo

@@ -1,0 +1,139 @@
+#include "record/station_directory.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+#include "common/shift_jis.h"
+#include "record/split_fields.h"
+#include "support/scripted_platform.h"
+#include "support/temp_folder.h"
+
+namespace tremblo {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+TEST(SplitFields, SkipsLeadingBlanksAndEndsWithAnEmptyFieldAfterALineEnd) {
+    EXPECT_EQ(SplitFields("a,b\n"), (Fields{"a", "b", ""}));
+    EXPECT_EQ(SplitFields("a,b\r\n"), (Fields{"a", "b", ""}));
+    EXPECT_EQ(SplitFields("a,b"), (Fields{"a", "b"}));
+    EXPECT_EQ(SplitFields("  x ,\t y\t,,z\n"), (Fields{"x ", "y\t", "", "z", ""}));
+    EXPECT_EQ(SplitFields(""), Fields{});
+    EXPECT_EQ(SplitFields("a,"), (Fields{"a", ""}));
+    EXPECT_EQ(SplitFields("   "), (Fields{""}));
+    EXPECT_EQ(SplitFields("\n"), (Fields{""}));
+    EXPECT_EQ(SplitFields("a\rb,c"), (Fields{"a\rb", "c"}));  // a lone CR is text
+}
+
+TEST(SplitFields, KeepsShiftJisBytesWhole) {
+    const std::string line = Utf8ToSjis("名古屋,ﾅｺﾞﾔ,表\n");  // 表 has a trail byte 0x5C
+    const Fields fields = SplitFields(line);
+    ASSERT_EQ(fields.size(), 4u);
+    EXPECT_EQ(SjisToUtf8(fields[2]), "表");
+}
+
+TEST(StationCodes, NetworkIsChosenByTheFourthCharacter) {
+    EXPECT_TRUE(IsKnetCode("AIC001"));
+    EXPECT_FALSE(IsKnetCode("ABSH01"));
+    EXPECT_FALSE(IsKnetCode("AIC"));
+    EXPECT_LT(CompareCodesIgnoringCase("AIC001", "AIC00A"), 0);
+    EXPECT_LT(CompareCodesIgnoringCase("AIC001", "aic002"), 0);
+    EXPECT_EQ(CompareCodesIgnoringCase("aic001", "AIC001"), 0);
+    EXPECT_LT(CompareCodesIgnoringCase("AIC00", "AIC001"), 0);
+}
+
+std::unique_ptr<StationDirectory> Read(const std::string& site) {
+    auto d = std::make_unique<StationDirectory>();
+    std::istringstream in(Utf8ToSjis(site));
+    ReadSiteNameFile(in, *d);
+    return d;
+}
+
+TEST(StationDirectory, SortsEachNetworkIgnoringCaseAndKeepsTheFirstOfEachCode) {
+    const auto d = Read(
+        "aic002,second,c3,loc2,c5\n"
+        "AICH01,kik,c3,lock\n"
+        "AIC00A,letter,c3,locA,c5\n"
+        "AIC001,first,c3,loc1,c5,extra\n"
+        "AIC001,duplicate,c3,dup,c5\n"
+        "AIC002,case twin,c3,twin,c5\n"
+        "ABSH01,kik2,c3,lock2,c5\n");
+    EXPECT_EQ(d->stationRowCount, 7);
+    ASSERT_EQ(d->knetStationCount, 3);
+    EXPECT_EQ(d->knetStations[0].code, "AIC001");
+    EXPECT_EQ(d->knetStations[0].name, "first");
+    EXPECT_EQ(d->knetStations[1].code, "aic002");
+    EXPECT_EQ(d->knetStations[1].name, "second");
+    EXPECT_EQ(d->knetStations[2].code, "AIC00A");
+    EXPECT_EQ(d->knetOrder[0], 3);
+    EXPECT_EQ(d->knetOrder[1], 0);
+    EXPECT_EQ(d->knetOrder[2], 2);
+    ASSERT_EQ(d->kiknetStationCount, 2);
+    EXPECT_EQ(d->kiknetStations[0].code, "ABSH01");
+    EXPECT_EQ(d->kiknetStations[1].code, "AICH01");
+    EXPECT_EQ(d->kiknetStations[1].column5, "");  // four columns only
+    EXPECT_EQ(d->kiknetStations[1].location, "lock");
+    // Lookups are exact: a code in another case is not found.
+    EXPECT_EQ(d->FindKnetOrKiknet("AIC002"), nullptr);
+    ASSERT_NE(d->FindKnetOrKiknet("ABSH01"), nullptr);
+    EXPECT_EQ(d->FindKnetOrKiknet("ABSH01")->name, "kik2");
+}
+
+TEST(StationDirectory, CutsTextsAndRowsToTheirCapacities) {
+    std::string site;
+    for (int i = 0; i < 2100; ++i) site += "AIC" + std::to_string(1000 + i) + ",観測点名前がとても長い観測点名前がとても長い観測点,x,y\n";
+    const auto d = Read(site);
+    EXPECT_EQ(d->stationRowCount, 2000);
+    EXPECT_EQ(d->knetStationCount, 2000);
+    // 39 bytes at most, and never half a character: 19 characters of two bytes.
+    EXPECT_EQ(d->stationRows[0].name.view().size(), 38u);
+    EXPECT_EQ(SjisToUtf8(d->stationRows[0].name.view()), "観測点名前がとても長い観測点名前がとて");
+}
+
+TEST(StationDirectory, ReadsHiroshimaRowsWithTheirPosition) {
+    StationDirectory d;
+    std::istringstream in(Utf8ToSjis("HFD01,中消防署,広島市中区,132.4553,34.3915\nHFD02,東消防署,広島市東区\n"));
+    ReadShoboNameFile(in, d);
+    ASSERT_EQ(d.hiroshimaStationCount, 2);
+    EXPECT_FLOAT_EQ(d.hiroshimaStations[0].longitude, 132.4553f);
+    EXPECT_FLOAT_EQ(d.hiroshimaStations[0].latitude, 34.3915f);
+    EXPECT_EQ(SjisToUtf8(d.hiroshimaStations[0].location.view()), "広島市中区");
+    EXPECT_EQ(d.hiroshimaStations[1].latitude, 0.0f);
+    EXPECT_NE(d.FindHiroshima("HFD02"), nullptr);
+}
+
+TEST(StationDirectory, ReportsMissingFilesAndGoesOn) {
+    testing::TempFolder folder;
+    auto d = std::make_unique<StationDirectory>();
+    testing::ScriptedPlatform platform;
+    LoadStationDirectory(folder.path().string(), *d, platform);
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[0].text, "K-NET/KiK-net観測点情報ファイルがありません");
+    EXPECT_EQ(platform.messages[0].caption, "ファイルエラー");
+    EXPECT_EQ(platform.messages[0].style, MessageStyle::Warning);
+    EXPECT_EQ(platform.messages[1].text, "広島市消防局観測点リストファイルがありません　　　");
+
+    folder.Write("SITENAME.CSV", "AIC001,a,b,c,d\r\n");
+    folder.Write("SHOBONAME.CSV", "HFD01,a,b,1,2\r\n");
+    platform.messages.clear();
+    LoadStationDirectory(folder.path().string(), *d, platform);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(d->knetStationCount, 1);
+    EXPECT_EQ(d->hiroshimaStationCount, 1);
+}
+
+TEST(StationDirectory, ShippedFilesHoldTheSampleStations) {
+    auto d = std::make_unique<StationDirectory>();
+    testing::ScriptedPlatform platform;
+    LoadStationDirectory(testing::SamplePath("data/DATA"), *d, platform);
+    EXPECT_TRUE(platform.messages.empty());
+    ASSERT_NE(d->FindKnetOrKiknet("AIC001"), nullptr);
+    EXPECT_EQ(SjisToUtf8(d->FindKnetOrKiknet("AIC001")->name.view()), "名古屋港");
+    EXPECT_NE(d->FindHiroshima("HFD01"), nullptr);
+    EXPECT_GT(d->kiknetStationCount, 0);
+}
+
+}  // namespace
+}  // namespace tremblo
