@@ -1,7 +1,68 @@
+// tremblo [--format knet|hiroshima|cdpc] [--components 1|3] [--no-dc] [FILE]
 #include <QApplication>
+#include <QCheckBox>
+#include <QCommandLineParser>
+#include <QFileInfo>
+#include <clocale>
+#include <cstdio>
+
+#include "app/qt_platform.h"
+#include "record/data_folder.h"
+#include "wave/windows/form1.h"
+
+namespace {
+
+bool ParseFormat(const QString& text, tremblo::RecordFormat& format) {
+    if (text == "knet") format = tremblo::RecordFormat::Knet;
+    else if (text == "hiroshima") format = tremblo::RecordFormat::Hiroshima;
+    else if (text == "cdpc") format = tremblo::RecordFormat::Cdpc;
+    else return false;
+    return true;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("TREMBLO 4.2");
-    return 0;
+    QApplication::setApplicationVersion("4.2");
+    // Numbers in labels and files always use a decimal point.
+    std::setlocale(LC_NUMERIC, "C");
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription("Strong-motion earthquake records: waveforms and response spectra.");
+    parser.addHelpOption();
+    parser.addVersionOption();
+    QCommandLineOption formatOption("format", "Record format of FILE: knet (default), hiroshima or cdpc.",
+                                    "format", "knet");
+    QCommandLineOption componentsOption("components", "Read 1 or 3 components (default 3).", "n", "3");
+    QCommandLineOption noDcOption("no-dc", "Keep the DC component of K-NET/KiK-net records.");
+    parser.addOption(formatOption);
+    parser.addOption(componentsOption);
+    parser.addOption(noDcOption);
+    parser.addPositionalArgument("FILE", "A record file to open at start-up.", "[FILE]");
+    parser.process(app);
+
+    tremblo::RecordFormat format = tremblo::RecordFormat::Knet;
+    if (!ParseFormat(parser.value(formatOption), format)) {
+        std::fprintf(stderr, "tremblo: unknown format '%s' (knet, hiroshima or cdpc)\n",
+                     qPrintable(parser.value(formatOption)));
+        return 2;
+    }
+    const QString components = parser.value(componentsOption);
+    if (components != "1" && components != "3") {
+        std::fprintf(stderr, "tremblo: --components takes 1 or 3\n");
+        return 2;
+    }
+
+    tremblo::QtPlatform platform;
+    tremblo::TForm1 form(platform, tremblo::FindDataFolder());
+    platform.setParent(&form);
+    form.ChooseFormat(format);
+    form.CB3Compo->setChecked(components == "3");
+    form.CBDC->setChecked(!parser.isSet(noDcOption));
+    form.show();
+    if (!parser.positionalArguments().isEmpty())
+        form.OpenRecordFile(QFileInfo(parser.positionalArguments().first()).absoluteFilePath().toStdString());
+    return app.exec();
 }

@@ -1,0 +1,30 @@
+# Sourced by run.sh and test.sh: installs the Debian packages the build needs
+# when they are missing (as root with apt-get; otherwise prints the one line
+# to run).
+TREMBLO_PACKAGES=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev libpng-dev zlib1g-dev
+  libgtest-dev libhwy-dev libcli11-dev nlohmann-json3-dev
+  fonts-ipafont-gothic
+)
+
+tremblo_install_missing() {
+  local missing=()
+  for package in "${TREMBLO_PACKAGES[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+      missing+=("$package")
+    fi
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -eq 0 ]; then
+    echo "Installing: ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    apt-get update -qq && apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  else
+    echo "These Debian packages are missing. Install them with:"
+    echo "  sudo apt-get install ${missing[*]}"
+    return 1
+  fi
+}
+
+tremblo_jobs() { nproc 2>/dev/null || echo 2; }

@@ -1,0 +1,25 @@
+#pragma once
+// The record information of the main window: fixed captions and the value
+// labels Label6 ... Label30 that every load fills.
+#include <QWidget>
+
+#include "record/record_labels.h"
+
+class QLabel;
+
+namespace tremblo {
+
+class RecordInfoPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit RecordInfoPanel(QWidget* parent = nullptr);
+
+    void Show(const RecordLabels& labels);
+    // The value label by its name ("Label6" ... "Label30").
+    QLabel* valueLabel(const char* name) const;
+
+private:
+    QLabel* AddValue(const char* name, const char* caption, int x, int y, int width);
+};
+
+}  // namespace tremblo

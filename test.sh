@@ -1,0 +1,22 @@
+#!/usr/bin/env bash
+# Sets everything up, builds TREMBLO with its tests and runs the whole test
+# suite; then builds the core once more with AddressSanitizer and
+# UndefinedBehaviorSanitizer and runs the core tests under them.
+set -euo pipefail
+cd "$(dirname "$0")"
+source scripts/setup.sh
+tremblo_install_missing
+jobs=$(tremblo_jobs)
+export QT_QPA_PLATFORM=offscreen
+
+echo "== Build and tests"
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREMBLO_BUILD_TESTS=ON >/dev/null
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Core tests under AddressSanitizer and UndefinedBehaviorSanitizer"
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTREMBLO_SANITIZE=ON \
+  -DTREMBLO_BUILD_GUI=OFF -DTREMBLO_BUILD_TESTS=ON >/dev/null
+cmake --build build-sanitize -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -L core

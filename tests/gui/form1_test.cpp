@@ -1,0 +1,83 @@
+#include "wave/windows/form1.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+
+#include "record/windows/record_info_panel.h"
+#include "support/scripted_platform.h"
+
+namespace tremblo {
+namespace {
+
+using testing::SamplePath;
+
+class Form1Test : public ::testing::Test {
+protected:
+    Form1Test() : form(platform, SamplePath("data/DATA")) {}
+
+    QString Label(const char* name) const { return form.infoPanel()->valueLabel(name)->text(); }
+
+    testing::ScriptedPlatform platform;
+    TForm1 form;
+};
+
+TEST_F(Form1Test, StartsEmptyWithTheKnetFormatChosen) {
+    EXPECT_EQ(form.windowTitle(), QString::fromUtf8(" K-NET / KiK-net 観測波形解析  TREMBLO Ver 4.2"));
+    EXPECT_EQ(form.size(), QSize(860, 607));
+    EXPECT_TRUE(platform.messages.empty());  // the station files were found
+    EXPECT_EQ(Label("Label14"), QString::fromUtf8("K-NET/KiK-net データファイル"));
+    EXPECT_EQ(Label("Label6"), "");
+    EXPECT_TRUE(form.KNET->isChecked());
+    EXPECT_TRUE(form.CB3Compo->isChecked());
+    EXPECT_TRUE(form.CBDC->isChecked());
+    EXPECT_FALSE(form.BtnWave->isEnabled());
+    EXPECT_FALSE(form.N8->isEnabled());
+    // The start-up hints are drawn on a white plot.
+    const QImage plot = form.MyWave1->pixmap().toImage();
+    EXPECT_EQ(plot.size(), QSize(593, 409));
+    EXPECT_EQ(plot.pixelColor(5, 5), QColor(Qt::white));
+    bool inked = false;
+    for (int x = 150; x < 400 && !inked; ++x)
+        for (int y = 150; y < 165; ++y) inked = inked || plot.pixelColor(x, y) != QColor(Qt::white);
+    EXPECT_TRUE(inked);
+}
+
+TEST_F(Form1Test, FileCommandLoadsTheChosenRecordAndFillsTheLabels) {
+    platform.openAnswers.push_back(SamplePath("samples/knet/AIC0012411051012.EW"));
+    form.BtnFileClick();
+    EXPECT_EQ(Label("Label6"), QString::fromUtf8("2024/11/05  10:12:00"));
+    EXPECT_EQ(Label("Label13"), "AIC001");
+    EXPECT_EQ(Label("Label23"), QString::fromUtf8("名古屋港"));
+    EXPECT_EQ(Label("Label12"), "6000");
+    EXPECT_EQ(Label("Label30"), "100 1/s");
+    EXPECT_TRUE(form.BtnWave->isEnabled());
+    EXPECT_TRUE(form.N8->isEnabled());
+
+    // A cancelled dialog changes nothing.
+    form.BtnFileClick();
+    EXPECT_EQ(Label("Label13"), "AIC001");
+    EXPECT_EQ(platform.openFilters.size(), 2u);
+}
+
+TEST_F(Form1Test, FormatMenuActsAsARadioGroupAndNamesTheFileKind) {
+    form.HiroshimaClick();
+    EXPECT_TRUE(form.Hiroshima->isChecked());
+    EXPECT_FALSE(form.KNET->isChecked());
+    EXPECT_EQ(Label("Label14"), QString::fromUtf8("広島市消防局データファイル"));
+    form.BOSAI->trigger();
+    EXPECT_TRUE(form.BOSAI->isChecked());
+    EXPECT_FALSE(form.Hiroshima->isChecked());
+    EXPECT_EQ(Label("Label14"), QString::fromUtf8("中央防災会議データファイル"));
+
+    ASSERT_EQ(form.OpenRecordFile(SamplePath("samples/cdpc/CDPC_SYNTH.ud")), LoadStatus::Loaded);
+    EXPECT_EQ(Label("Label6"), QString::fromUtf8("データなし"));
+    EXPECT_EQ(Label("Label28"), "60.00 s");
+    EXPECT_FALSE(form.N8->isEnabled());  // no station name for a CDPC record
+}
+
+}  // namespace
+}  // namespace tremblo
