@@ -51,4 +51,11 @@ public:
     virtual bool OpenUrl(const std::string& url) = 0;
 };
 
+// Opens a web page; when the desktop cannot, says so in a warning.
+inline void OpenPage(Platform& platform, const std::string& url) {
+    if (!platform.OpenUrl(url))
+        platform.ShowMessage("インターネットエクスプローラの起動に失敗しました　　　　",
+                             "readme.htm呼び出しエラー", MessageStyle::Warning);
+}
+
 }  // namespace tremblo

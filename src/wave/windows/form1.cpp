@@ -2,25 +2,40 @@
 
 #include <QActionGroup>
 #include <QCheckBox>
+#include <QCloseEvent>
+#include <QGroupBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPixmap>
 #include <QPushButton>
+#include <QSlider>
 
-#include "record/station_file_copy.h"
+#include "plot/windows/clickable_label.h"
+#include "plot/windows/radio_group.h"
 #include "record/windows/record_info_panel.h"
 
 namespace tremblo {
 
 namespace {
+
 const QColor kBackground(177, 226, 199);
 constexpr int kPlotWidth = 593, kPlotHeight = 409;
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+template <typename Widget>
+Widget* Place(Widget* widget, int x, int y, int w, int h) {
+    widget->setGeometry(x, y, w, h);
+    return widget;
+}
+
 }  // namespace
 
 TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* parent)
     : QMainWindow(parent), platform_(platform), directory_(std::make_unique<StationDirectory>()) {
-    setWindowTitle(QString::fromUtf8(" K-NET / KiK-net 観測波形解析  TREMBLO Ver 4.2"));
+    setWindowTitle(U(" K-NET / KiK-net 観測波形解析  TREMBLO Ver 4.2"));
     setFixedSize(860, 607);
     QPalette palette = this->palette();
     palette.setColor(QPalette::Window, kBackground);
@@ -33,12 +48,24 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
     auto* central = new QWidget(this);
     setCentralWidget(central);
     BuildMenu();
-    BuildPanel();
-    MyWave1 = new QLabel(central);
+    // Places are given in window coordinates; the menu bar takes the top.
+    const int top = menuBar()->sizeHint().height();
+    auto* panel = Place(new QWidget(central), 616, 28 - top, 201, 501);
+    panel->setObjectName("Panel1");
+    BuildPanel(panel);
+    BuildWaveControls(panel);
+    BuildLinks(panel);
+    MyWave1 = Place(new QLabel(central), 12, 48 - top, kPlotWidth, kPlotHeight);
     MyWave1->setObjectName("MyWave1");
-    MyWave1->setGeometry(12, 48 - menuBar()->sizeHint().height(), kPlotWidth, kPlotHeight);
-    info_ = new RecordInfoPanel(central);
-    info_->setGeometry(12, 462 - menuBar()->sizeHint().height(), 600, 80);
+    info_ = Place(new RecordInfoPanel(central), 12, 462 - top, 600, 80);
+    Button2 = Place(new QPushButton(U("観測点リスト"), central), 616, 536 - top, 95, 25);
+    Button3 = Place(new QPushButton(U("合成波形"), central), 720, 536 - top, 95, 25);
+    Button1 = Place(new QPushButton(U("終　了"), central), 720, 566 - top, 95, 25);
+    // The spectrum, station list and synthesis windows are not part of this
+    // program yet: their buttons stay disabled.
+    Button2->setEnabled(false);
+    Button3->setEnabled(false);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
     session_ = std::make_unique<RecordSession>(platform_, *directory_);
     info_->Show(session_->labels());
@@ -49,17 +76,18 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
 TForm1::~TForm1() = default;
 
 void TForm1::BuildMenu() {
-    QMenu* file = menuBar()->addMenu(QString::fromUtf8("ファイル(&F)"));
-    QAction* open = file->addAction(QString::fromUtf8("開く(&F)"));
-    connect(open, &QAction::triggered, this, [this] { N10Click(); });
-    N8 = file->addAction(QString::fromUtf8("（記号→地点名）ファイル作成"));
+    QMenu* file = menuBar()->addMenu(U("ファイル(&F)"));
+    connect(file->addAction(U("開く(&F)")), &QAction::triggered, this, [this] { N10Click(); });
+    N8 = file->addAction(U("（記号→地点名）ファイル作成"));
     N8->setEnabled(false);
     connect(N8, &QAction::triggered, this, [this] { N8Click(); });
+    file->addSeparator();
+    connect(file->addAction(U("終了(&Q)")), &QAction::triggered, this, [this] { Exit1Click(); });
 
-    QMenu* format = menuBar()->addMenu(QString::fromUtf8("ファイル形式選択(&S)"));
+    QMenu* format = menuBar()->addMenu(U("ファイル形式選択(&S)"));
     auto* group = new QActionGroup(this);
     const auto add = [&](const char* text, RecordFormat f) {
-        QAction* item = format->addAction(QString::fromUtf8(text));
+        QAction* item = format->addAction(U(text));
         item->setCheckable(true);
         group->addAction(item);
         connect(item, &QAction::triggered, this, [this, f] { ChooseFormat(f); });
@@ -69,28 +97,118 @@ void TForm1::BuildMenu() {
     Hiroshima = add("広島市消防局ファイル", RecordFormat::Hiroshima);
     BOSAI = add("中央防災会議ファイル", RecordFormat::Cdpc);
     KNET->setChecked(true);
+
+    QMenu* help = menuBar()->addMenu(U("ヘルプ(&H)"));
+    connect(help->addAction(U("使い方(&T)")), &QAction::triggered, this, [this] {
+        if (showHowTo) showHowTo();
+    });
+    connect(help->addAction(U("バージョン情報(&V)")), &QAction::triggered, this, [this] {
+        if (showAbout) showAbout();
+    });
 }
 
-void TForm1::BuildPanel() {
-    auto* panel = new QWidget(centralWidget());
-    panel->setObjectName("Panel1");
-    panel->setGeometry(616, 28 - menuBar()->sizeHint().height(), 201, 501);
-    CB3Compo = new QCheckBox(QString::fromUtf8("3成分読込"), panel);
-    CB3Compo->setGeometry(104, 8, 95, 17);
-    CB3Compo->setChecked(true);
-    BtnFile = new QPushButton(QString::fromUtf8("ファイル"), panel);
-    BtnFile->setGeometry(16, 32, 75, 25);
+void TForm1::BuildPanel(QWidget* panel) {
+    BtnFile = Place(new QPushButton(U("ファイル"), panel), 16, 32, 75, 25);
     connect(BtnFile, &QPushButton::clicked, this, [this] { BtnFileClick(); });
-    BtnWave = new QPushButton(QString::fromUtf8(" 波形表示"), panel);
-    BtnWave->setGeometry(104, 32, 75, 25);
-    BtnWave->setToolTip(QString::fromUtf8("地震波形表示"));
+    CB3Compo = Place(new QCheckBox(U("3成分読込"), panel), 8, 64, 97, 17);
+    CB3Compo->setChecked(true);
+    BtnWave = Place(new QPushButton(U(" 波形表示"), panel), 104, 32, 75, 25);
+    BtnWave->setToolTip(U("地震波形表示"));
     BtnWave->setEnabled(false);
-    CBDC = new QCheckBox(QString::fromUtf8("DC除去"), panel);
-    CBDC->setGeometry(16, 404, 73, 17);
+    connect(BtnWave, &QPushButton::clicked, this, [this] { BtnWaveClick(); });
+    CBDC = Place(new QCheckBox(U("DC除去"), panel), 16, 404, 73, 17);
     CBDC->setChecked(true);
-    BtnSpect = new QPushButton(QString::fromUtf8("応答ｽﾍﾟｸﾄﾗﾑ"), panel);
-    BtnSpect->setGeometry(16, 64, 90, 25);
-    BtnSpect->setEnabled(false);
+    connect(CBDC, &QCheckBox::clicked, this, [this] { CBDCClick(); });
+    BtnCsv = Place(new QPushButton(U("CSVﾌｧｲﾙ"), panel), 16, 436, 75, 25);
+    BtnCsv->setToolTip(U("波形表示部分のCSVﾌｧｲﾙ出力"));
+    BtnGif = Place(new QPushButton(U("PNGﾌｧｲﾙ"), panel), 112, 436, 75, 25);
+    BtnGif->setToolTip(U("波形表示部分をPNGﾌｧｲﾙ保存"));
+    BtnCopy = Place(new QPushButton(U("コピー"), panel), 16, 468, 75, 25);
+    BtnCopy->setToolTip(U("表示波形をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ"));
+    BtnSpect = Place(new QPushButton(U("応答ｽﾍﾟｸﾄﾗﾑ"), panel), 104, 468, 89, 25);
+    for (QPushButton* b : {BtnCsv, BtnGif, BtnCopy, BtnSpect}) b->setEnabled(false);
+}
+
+void TForm1::BuildWaveControls(QWidget* panel) {
+    RGWave = Place(new RadioGroup(U("波形"), {U("加速度"), U("速　 度"), U("変　 位")}, panel), 8, 82, 89, 73);
+    connect(RGWave, &RadioGroup::clicked, this, [this] { RGWaveClick(); });
+    CBWave = Place(new QCheckBox(U("波形/成分"), panel), 112, 64, 81, 17);
+    CBWave->setToolTip(U("波形/成分表示の選択"));
+    CBWave->setChecked(true);
+    CBWave->setEnabled(false);
+    connect(CBWave, &QCheckBox::clicked, this, [this] { CBWaveClick(); });
+    RGCompo = Place(new RadioGroup(U("成分"), {U(" ＮＳ"), U(" ＥＷ"), U(" ＵＤ")}, panel), 112, 81, 81, 73);
+    RGCompo->setEnabled(false);
+    connect(RGCompo, &RadioGroup::clicked, this, [this] { RGCompoClick(); });
+
+    GroupBox2 = Place(new QGroupBox(U("波形表示開始点"), panel), 8, 160, 185, 65);
+    GroupBox2->setToolTip(U("波形表示開始点設定"));
+    CBAutoStart = Place(new QCheckBox(U("自動"), GroupBox2), 72, 14, 65, 17);
+    CBAutoStart->setChecked(true);
+    connect(CBAutoStart, &QCheckBox::clicked, this, [this] { CBAutoStartClick(); });
+    EdStart = Place(new QLineEdit(QStringLiteral("1400"), panel), 16, 192, 49, 21);
+    EdStart->setEnabled(false);
+    connect(EdStart, &QLineEdit::textChanged, this, [this] { EdStartChange(); });
+    TrackBar1 = Place(new QSlider(Qt::Horizontal, panel), 64, 190, 127, 33);
+    TrackBar1->setRange(0, 10000);
+    TrackBar1->setPageStep(1);
+    TrackBar1->setTickInterval(1000);
+    TrackBar1->setTickPosition(QSlider::TicksBelow);
+    TrackBar1->setEnabled(false);
+    connect(TrackBar1, &QSlider::valueChanged, this, [this] { TrackBar1Change(); });
+
+    RGTime = Place(new RadioGroup(U("時間軸目盛"), {"  5 s", " 10 s", " 25 s", " 50 s", "100 s", "250 s"}, panel),
+                   8, 228, 89, 129);
+    RGTime->setToolTip(U("波形表示時間幅"));
+    RGTime->setItemIndex(3);
+    connect(RGTime, &RadioGroup::clicked, this, [this] { RGTimeClick(); });
+
+    GroupBox1 = Place(new QGroupBox(U("振幅軸目盛"), panel), 104, 228, 89, 129);
+    GroupBox1->setToolTip(U("振幅軸目盛りの設定"));
+    CBAmp = Place(new QCheckBox(U("自動"), GroupBox1), 8, 16, 57, 17);
+    CBAmp->setChecked(true);
+    connect(CBAmp, &QCheckBox::clicked, this, [this] { CBAmpClick(); });
+    CB1ch = Place(new QCheckBox(U("1ch指定"), GroupBox1), 8, 32, 97, 17);
+    CB1ch->setEnabled(false);
+    QLineEdit** amps[3] = {&EdAmp0, &EdAmp1, &EdAmp2};
+    for (int i = 0; i < 3; ++i) {
+        Place(new QLabel(QString::number(i + 1), GroupBox1), 8, 54 + 24 * i, 12, 17);
+        *amps[i] = Place(new QLineEdit(QStringLiteral("400"), GroupBox1), 24, 52 + 24 * i, 40, 21);
+    }
+
+    CBTitle = Place(new QCheckBox(U("タイトル"), panel), 16, 364, 65, 17);
+    CBDataCount = Place(new QCheckBox(U("ﾃﾞｰﾀｶｳﾝﾄ"), panel), 96, 364, 89, 17);
+    CBMax = Place(new QCheckBox(U("最大値"), panel), 16, 384, 65, 17);
+    CBMaxPnt = Place(new QCheckBox(U("最大位置"), panel), 96, 384, 97, 17);
+    const std::pair<QCheckBox*, void (TForm1::*)()> redraws[] = {
+        {CBTitle, &TForm1::CBTitleClick},
+        {CBDataCount, &TForm1::CBDataCountClick},
+        {CBMax, &TForm1::CBMaxClick},
+        {CBMaxPnt, &TForm1::CBMaxPntClick}};
+    for (const auto& [box, handler] : redraws) {
+        box->setChecked(true);
+        connect(box, &QCheckBox::clicked, this, [this, h = handler] { (this->*h)(); });
+    }
+}
+
+void TForm1::BuildLinks(QWidget* panel) {
+    QFont link = font();
+    link.setPixelSize(16);
+    link.setUnderline(true);
+    const auto make = [&](const char* caption, const char* hint, int x, void (TForm1::*handler)()) {
+        auto* label = new ClickableLabel(U(caption), panel);
+        label->setFont(link);
+        label->setStyleSheet("color: red;");
+        label->setToolTip(U(hint));
+        label->setCursor(Qt::PointingHandCursor);
+        label->move(x, 4);
+        label->adjustSize();
+        connect(label, &ClickableLabel::clicked, this, [this, handler] { (this->*handler)(); });
+        return label;
+    };
+    Label21 = make("K-NET", "K-NETダウンロードページへリンク", 7, &TForm1::Label21Click);
+    Label26 = make("KiK-net", "KiK-netダウンロードページへリンク", 73, &TForm1::Label26Click);
+    Label32 = make("HRSM", "広島市地震情報ネットワークへリンク", 145, &TForm1::Label32Click);
 }
 
 void TForm1::ShowStartUpHints() {
@@ -104,46 +222,10 @@ void TForm1::ShowStartUpHints() {
                            "「ファイル」でファイル形式を選択してください"};
     const int ys[] = {150, 200, 220, 240};
     for (int i = 0; i < 4; ++i)
-        painter.drawText(150, ys[i] + painter.fontMetrics().ascent(), QString::fromUtf8(hints[i]));
+        painter.drawText(150, ys[i] + painter.fontMetrics().ascent(), U(hints[i]));
     MyWave1->setPixmap(picture);
 }
 
-RecordFormat TForm1::chosenFormat() const {
-    if (Hiroshima->isChecked()) return RecordFormat::Hiroshima;
-    if (BOSAI->isChecked()) return RecordFormat::Cdpc;
-    return RecordFormat::Knet;
-}
-
-void TForm1::ChooseFormat(RecordFormat format) {
-    KNET->setChecked(format == RecordFormat::Knet);
-    Hiroshima->setChecked(format == RecordFormat::Hiroshima);
-    BOSAI->setChecked(format == RecordFormat::Cdpc);
-    session_->setFileLabel(FileFormatLabel(format));
-    info_->Show(session_->labels());
-}
-
-LoadSettings TForm1::CurrentLoadSettings() const {
-    return LoadSettings{chosenFormat(), CB3Compo->isChecked(), CBDC->isChecked()};
-}
-
-void TForm1::BtnFileClick() { FinishLoad(session_->OpenWithDialog(CurrentLoadSettings())); }
-
-LoadStatus TForm1::OpenRecordFile(const std::string& path) {
-    const LoadStatus status = session_->LoadPath(path, CurrentLoadSettings());
-    FinishLoad(status);
-    return status;
-}
-
-void TForm1::FinishLoad(LoadStatus status) {
-    if (status == LoadStatus::Loaded) UpdateAfterLoad();
-}
-
-void TForm1::UpdateAfterLoad() {
-    info_->Show(session_->labels());
-    BtnWave->setEnabled(true);
-    N8->setEnabled(session_->stationFileCopyAvailable());
-}
-
-void TForm1::N8Click() { CreateStationNameFiles(*session_, platform_); }
+void TForm1::closeEvent(QCloseEvent* event) { event->accept(); }
 
 }  // namespace tremblo

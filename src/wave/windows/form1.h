@@ -2,6 +2,7 @@
 // The main window: the waveform plot on the left, the control panel on the
 // right, the record information below the plot.
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "common/platform.h"
@@ -10,11 +11,16 @@
 
 class QAction;
 class QCheckBox;
+class QGroupBox;
 class QLabel;
+class QLineEdit;
 class QPushButton;
+class QSlider;
 
 namespace tremblo {
 
+class ClickableLabel;
+class RadioGroup;
 class RecordInfoPanel;
 
 class TForm1 : public QMainWindow {
@@ -24,49 +30,84 @@ public:
     TForm1(Platform& platform, const std::string& dataFolder, QWidget* parent = nullptr);
     ~TForm1() override;
 
-    // The file command and its menu twin.
+    // Record loading.
     void BtnFileClick();
     void N10Click() { BtnFileClick(); }
-    // Loads `path` as the file command would after the dialog.
-    LoadStatus OpenRecordFile(const std::string& path);
-
-    // File-format menu.
+    LoadStatus OpenRecordFile(const std::string& path);  // as the file command after its dialog
     void KNETClick() { ChooseFormat(RecordFormat::Knet); }
     void HiroshimaClick() { ChooseFormat(RecordFormat::Hiroshima); }
     void BOSAIClick() { ChooseFormat(RecordFormat::Cdpc); }
     void ChooseFormat(RecordFormat format);
     RecordFormat chosenFormat() const;
+    void N8Click();  // （記号→地点名）ファイル作成
 
-    // （記号→地点名）ファイル作成
-    void N8Click();
+    // Waveform view.
+    void BtnWaveClick();
+    void RGWaveClick() { BtnWaveClick(); }
+    void RGTimeClick() { BtnWaveClick(); }
+    void RGCompoClick() { BtnWaveClick(); }
+    void CBTitleClick() { BtnWaveClick(); }
+    void CBMaxClick() { BtnWaveClick(); }
+    void CBDataCountClick() { BtnWaveClick(); }
+    void CBMaxPntClick() { BtnWaveClick(); }
+    void CBAmpClick();
+    void CBAutoStartClick();
+    void TrackBar1Change();
+    void EdStartChange();
+    void CBWaveClick();
+    void CBDCClick();
 
+    // Shell.
+    void Button1Click();  // exit question
+    void Exit1Click() { Button1Click(); }
+    void Label21Click();
+    void Label26Click();
+    void Label32Click();
+    // Set by the application: show the usage and version windows.
+    std::function<void()> showHowTo, showAbout;
+
+    RecordSession& session() { return *session_; }
     const RecordSession& session() const { return *session_; }
     RecordInfoPanel* infoPanel() const { return info_; }
+    bool quietRedraw() const { return quietRedraw_; }
+    int redrawCount() const { return redrawCount_; }
 
     // Controls, named as the program calls them.
-    QPushButton* BtnFile = nullptr;
-    QPushButton* BtnWave = nullptr;
-    QPushButton* BtnSpect = nullptr;
-    QCheckBox* CB3Compo = nullptr;
-    QCheckBox* CBDC = nullptr;
-    QAction* KNET = nullptr;
-    QAction* Hiroshima = nullptr;
-    QAction* BOSAI = nullptr;
-    QAction* N8 = nullptr;
+    QPushButton *BtnFile = nullptr, *BtnWave = nullptr, *BtnSpect = nullptr, *BtnCsv = nullptr,
+                *BtnGif = nullptr, *BtnCopy = nullptr, *Button1 = nullptr, *Button2 = nullptr,
+                *Button3 = nullptr;
+    QCheckBox *CB3Compo = nullptr, *CBWave = nullptr, *CBAutoStart = nullptr, *CBAmp = nullptr,
+              *CB1ch = nullptr, *CBTitle = nullptr, *CBDataCount = nullptr, *CBMax = nullptr,
+              *CBMaxPnt = nullptr, *CBDC = nullptr;
+    RadioGroup *RGWave = nullptr, *RGCompo = nullptr, *RGTime = nullptr;
+    QGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr;
+    QLineEdit *EdStart = nullptr, *EdAmp0 = nullptr, *EdAmp1 = nullptr, *EdAmp2 = nullptr;
+    QSlider* TrackBar1 = nullptr;
+    QAction *KNET = nullptr, *Hiroshima = nullptr, *BOSAI = nullptr, *N8 = nullptr;
+    ClickableLabel *Label21 = nullptr, *Label26 = nullptr, *Label32 = nullptr;
     QLabel* MyWave1 = nullptr;
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenu();
-    void BuildPanel();
+    void BuildPanel(QWidget* panel);
+    void BuildWaveControls(QWidget* panel);
+    void BuildLinks(QWidget* panel);
     void ShowStartUpHints();
     void UpdateAfterLoad();
     LoadSettings CurrentLoadSettings() const;
     void FinishLoad(LoadStatus status);
+    void Redraw();
 
     Platform& platform_;
     std::unique_ptr<StationDirectory> directory_;
     std::unique_ptr<RecordSession> session_;
     RecordInfoPanel* info_ = nullptr;
+    bool quietRedraw_ = false;
+    bool exitConfirmed_ = false;
+    int redrawCount_ = 0;
 };
 
 }  // namespace tremblo

@@ -1,0 +1,146 @@
+// The main window's handlers: loading, the waveform controls and the shell.
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSlider>
+
+#include "common/web_pages.h"
+#include "plot/windows/radio_group.h"
+#include "record/station_file_copy.h"
+#include "record/windows/record_info_panel.h"
+#include "wave/windows/form1.h"
+#include "wave/start_point.h"
+
+namespace tremblo {
+
+
+// ---- Record loading --------------------------------------------------------
+
+RecordFormat TForm1::chosenFormat() const {
+    if (Hiroshima->isChecked()) return RecordFormat::Hiroshima;
+    if (BOSAI->isChecked()) return RecordFormat::Cdpc;
+    return RecordFormat::Knet;
+}
+
+void TForm1::ChooseFormat(RecordFormat format) {
+    KNET->setChecked(format == RecordFormat::Knet);
+    Hiroshima->setChecked(format == RecordFormat::Hiroshima);
+    BOSAI->setChecked(format == RecordFormat::Cdpc);
+    session_->setFileLabel(FileFormatLabel(format));
+    info_->Show(session_->labels());
+}
+
+LoadSettings TForm1::CurrentLoadSettings() const {
+    return LoadSettings{chosenFormat(), CB3Compo->isChecked(), CBDC->isChecked()};
+}
+
+void TForm1::BtnFileClick() { FinishLoad(session_->OpenWithDialog(CurrentLoadSettings())); }
+
+LoadStatus TForm1::OpenRecordFile(const std::string& path) {
+    const LoadStatus status = session_->LoadPath(path, CurrentLoadSettings());
+    FinishLoad(status);
+    return status;
+}
+
+void TForm1::FinishLoad(LoadStatus status) {
+    if (status != LoadStatus::Loaded) return;
+    UpdateAfterLoad();
+    BtnWaveClick();
+}
+
+void TForm1::UpdateAfterLoad() {
+    const AfterLoadView view = MakeAfterLoadView(session_->record());
+    info_->Show(session_->labels());
+    TrackBar1->setMaximum(view.trackBarMaximum);
+    for (QWidget* w : {static_cast<QWidget*>(BtnWave), static_cast<QWidget*>(BtnGif),
+                       static_cast<QWidget*>(BtnCsv), static_cast<QWidget*>(BtnCopy),
+                       static_cast<QWidget*>(CBWave)})
+        w->setEnabled(true);
+    N8->setEnabled(session_->stationFileCopyAvailable());
+}
+
+void TForm1::N8Click() { CreateStationNameFiles(*session_, platform_); }
+
+// ---- Waveform view ---------------------------------------------------------
+
+void TForm1::BtnWaveClick() { Redraw(); }
+
+void TForm1::CBAmpClick() {
+    BtnWaveClick();
+    CB1ch->setEnabled(!CBAmp->isChecked());
+}
+
+void TForm1::CBAutoStartClick() {
+    const bool automatic = CBAutoStart->isChecked();
+    EdStart->setEnabled(!automatic);
+    TrackBar1->setEnabled(!automatic);
+    if (automatic) BtnWaveClick();
+}
+
+void TForm1::TrackBar1Change() {
+    quietRedraw_ = true;
+    EdStart->setText(QString::number(TrackBar1->value()));
+    BtnWaveClick();
+}
+
+void TForm1::EdStartChange() {
+    quietRedraw_ = true;
+    const StartCheck check =
+        CheckStartText(EdStart->text().toStdString(), session_->record().sampleCount, RGTime->itemIndex());
+    switch (check.verdict) {
+        case StartVerdict::Empty:
+            return;
+        case StartVerdict::NotANumber:
+            platform_.ShowMessage(kStartNotANumber, kStartErrorCaption, MessageStyle::Plain);
+            return;
+        case StartVerdict::TooLarge:
+            platform_.ShowMessage(kStartTooLarge, kStartErrorCaption, MessageStyle::Plain);
+            return;
+        case StartVerdict::Accepted:
+            TrackBar1->setValue(check.value);  // a change of position redraws
+            return;
+    }
+}
+
+void TForm1::CBWaveClick() {
+    const bool waveMode = CBWave->isChecked();
+    RGWave->setEnabled(waveMode);
+    const char* amps[3] = {"400", "400", "400"};
+    if (!waveMode) {
+        amps[1] = "100";
+        amps[2] = "10";
+    }
+    EdAmp0->setText(amps[0]);
+    EdAmp1->setText(amps[1]);
+    EdAmp2->setText(amps[2]);
+    RGCompo->setEnabled(!waveMode && session_->record().componentCount == 3);
+    BtnCsv->setEnabled(waveMode);
+    BtnWaveClick();
+}
+
+void TForm1::CBDCClick() {
+    platform_.ShowMessage(CBDC->isChecked() ? "DC成分を除去するためには，ファイルデータの再読込が必要です"
+                                            : "DC成分を除去しないためには，ファイルデータの再読込が必要です",
+                          "ファイル再読込", MessageStyle::Plain);
+    BtnFileClick();
+}
+
+void TForm1::Redraw() {
+    if (!session_->record().recordLoaded) return;
+    ++redrawCount_;
+    quietRedraw_ = false;
+}
+
+// ---- Shell -----------------------------------------------------------------
+
+void TForm1::Button1Click() {
+    if (platform_.ShowMessage("プログラムを終了します．よろしいですか？", "プログラム終了",
+                              MessageStyle::YesNo) == MessageAnswer::Yes)
+        close();
+}
+
+void TForm1::Label21Click() { OpenPage(platform_, pages::kKnetDownload); }
+void TForm1::Label26Click() { OpenPage(platform_, pages::kKiknetSearch); }
+void TForm1::Label32Click() { OpenPage(platform_, pages::kHiroshimaNetwork); }
+
+}  // namespace tremblo
