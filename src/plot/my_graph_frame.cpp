@@ -43,6 +43,8 @@ void TMyGraph::DrawFrame(bool derivedSubdivisions) {
         platform_.ShowMessage("Y Logarithmic Scale can not be determind.", "Y Scale Error",
                               MessageStyle::Plain);
     }
+    // Grid counts below 1 would divide by zero: there is no frame to draw then.
+    if (NGridX < 1 || NGridY < 1) return;
     if (derivedSubdivisions) {
         std::string format;
         SubX = sub_scale(VValueX, format);

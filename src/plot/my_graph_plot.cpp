@@ -8,7 +8,9 @@
 
 namespace tremblo {
 
+// Grid counts below 1 leave no place for any point.
 bool TMyGraph::MapX(float value, int& px) const {
+    if (NGridX < 1) return false;
     const double pitchX = WidthX / NGridX;
     if (LinearX) {
         px = TruncPixel(OriginX + (static_cast<double>(value) - SValueX) / VValueX * pitchX);
@@ -21,6 +23,7 @@ bool TMyGraph::MapX(float value, int& px) const {
 }
 
 bool TMyGraph::MapY(float value, int& py) const {
+    if (NGridY < 1) return false;
     const double pitchY = HeightY / NGridY;
     if (LinearY) {
         py = TruncPixel(OriginY - (static_cast<double>(value) - SValueY) / VValueY * pitchY);

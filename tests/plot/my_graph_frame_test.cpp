@@ -113,6 +113,13 @@ TEST_F(GraphFrame, LogarithmicAxesLabelDecadesAndPlaceMinorLinesAtTwoFourSixEigh
     // trunc(270 - log10(k) x 62) in the first Y division.
     for (int y : {251, 232, 221, 214}) EXPECT_TRUE(FindLine(canvas, 35, y, 283, y)) << y;
     EXPECT_TRUE(platform.messages.empty());
+
+    // Only a start of exactly 0 is reported; a negative one gives negative labels.
+    canvas.calls.clear();
+    graph.SValueX = -0.001f;
+    graph.DrawWaku();
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(TextsAtY(canvas, 275), (std::vector<std::string>{"-0.001", "-0.01", "-0.1", "-1", "-10"}));
 }
 
 TEST_F(GraphFrame, LogarithmicAxisStartingAtZeroIsReportedAndStillDrawn) {

@@ -18,11 +18,11 @@ protected:
 
 TEST_F(GraphPlot, LinearPointsTruncateTowardZero) {
     // pitch 62; x 2.6 / 5 x 62 = 32.24; y -1 / 10 x 62 = -6.2 below the origin.
-    const std::vector<float> x = {0, 2.6f, -0.1f};
-    const std::vector<float> y = {0, -1.0f, 0.1f};
-    graph.DrawGraph(3, x.data(), y.data());
+    const std::vector<float> x = {0, 2.6f, -0.1f, -3.0f};
+    const std::vector<float> y = {0, -1.0f, 0.1f, 44.0f};
+    graph.DrawGraph(4, x.data(), y.data());
     const auto calls = canvas.calls;
-    ASSERT_EQ(calls.size(), 3u);
+    ASSERT_EQ(calls.size(), 4u);
     EXPECT_EQ(calls[0].op, CanvasOp::MoveTo);
     EXPECT_EQ(calls[0].x1, 35);
     EXPECT_EQ(calls[0].y1, 270);
@@ -30,6 +30,19 @@ TEST_F(GraphPlot, LinearPointsTruncateTowardZero) {
     EXPECT_EQ(calls[1].y2, 276);  // trunc(276.2)
     EXPECT_EQ(calls[2].x2, 33);   // trunc(33.76)
     EXPECT_EQ(calls[2].y2, 269);  // trunc(269.38)
+    // Left of and above the picture: toward zero, not downward.
+    EXPECT_EQ(calls[3].x2, -2);  // trunc(-2.2)
+    EXPECT_EQ(calls[3].y2, -2);  // trunc(270 - 272.8)
+}
+
+TEST_F(GraphPlot, GridCountsBelowOneDrawNothing) {
+    graph.NGridX = 0;
+    const float x[] = {1, 2};
+    const float y[] = {1, 2};
+    graph.DrawGraph(2, x, y);
+    graph.PlotGraph(2, x, y, 0, 3);
+    graph.DrawWaku();
+    EXPECT_EQ(canvas.calls.size(), 1u);  // only the clearing of the picture
 }
 
 TEST_F(GraphPlot, LogarithmicAxisSkipsNonPositiveValuesAndBridgesThem) {
