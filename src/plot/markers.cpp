@@ -1,0 +1,99 @@
+#include "plot/markers.h"
+
+#include <array>
+#include <cmath>
+
+namespace tremblo {
+
+namespace {
+
+// Filled polygon, then its outline again by lines back to the first point.
+template <std::size_t N>
+void OutlinedPolygon(Canvas& canvas, const std::array<Point, N>& points) {
+    canvas.Polygon(points);
+    canvas.MoveTo(points[0].x, points[0].y);
+    for (std::size_t i = 1; i < N; ++i) canvas.LineTo(points[i].x, points[i].y);
+    canvas.LineTo(points[0].x, points[0].y);
+}
+
+void Square(Canvas& canvas, int x, int y, int h) {
+    canvas.FillRect({x - h, y - h, x + h, y + h});
+    canvas.MoveTo(x - h, y - h);
+    canvas.LineTo(x - h, y + h);
+    canvas.LineTo(x + h, y + h);
+    canvas.LineTo(x + h, y - h);
+    canvas.LineTo(x - h, y - h);
+}
+
+void Diamond(Canvas& canvas, int x, int y, int h) {
+    OutlinedPolygon(canvas, std::array<Point, 4>{{{x, y - h}, {x - h, y}, {x, y + h}, {x + h, y}}});
+}
+
+void Crosses(Canvas& canvas, int type, int x, int y, int r) {
+    if (type == 4) {
+        canvas.MoveTo(x - r, y - r);
+        canvas.LineTo(x + r, y + r);
+        canvas.MoveTo(x + r, y - r);
+        canvas.LineTo(x - r, y + r);
+    } else {
+        canvas.MoveTo(x, y - r);
+        canvas.LineTo(x, y + r);
+        canvas.MoveTo(x + r, y);
+        canvas.LineTo(x - r, y);
+    }
+}
+
+}  // namespace
+
+void DrawGraphMarker(Canvas& canvas, int type, int x, int y, int size) {
+    const int r = size;
+    const int s = (size + 1) / 2;
+    switch (type) {
+        case 0:
+            canvas.Ellipse(x - r, y - r, x + r, y + r);
+            break;
+        case 1:
+            OutlinedPolygon(canvas, std::array<Point, 3>{{{x, y - r}, {x - r, y + s}, {x + r, y + s}}});
+            break;
+        case 2:
+            Square(canvas, x, y, s);
+            break;
+        case 3:
+            Diamond(canvas, x, y, s);
+            break;
+        case 4:
+        case 5:
+            Crosses(canvas, type, x, y, r);
+            break;
+        default:
+            break;
+    }
+}
+
+void DrawWaveMarker(Canvas& canvas, int type, int x, int y, int size) {
+    const int r = size;
+    switch (type) {
+        case 0:
+            canvas.Ellipse(x - r, y - r, x + r, y + r);
+            break;
+        case 1: {
+            const int base = static_cast<int>(std::trunc(y + r * 0.5));
+            OutlinedPolygon(canvas, std::array<Point, 3>{{{x, y - r}, {x - r, base}, {x + r, base}}});
+            break;
+        }
+        case 2:
+            Square(canvas, x, y, r);
+            break;
+        case 3:
+            Diamond(canvas, x, y, r);
+            break;
+        case 4:
+        case 5:
+            Crosses(canvas, type, x, y, r);
+            break;
+        default:
+            break;
+    }
+}
+
+}  // namespace tremblo

@@ -1,0 +1,94 @@
+// TMyGraph: data curves and markers, clearing and picture output.
+#include <cmath>
+
+#include "plot/markers.h"
+#include "plot/my_graph.h"
+#include "plot/picture_export.h"
+#include "plot/pixel.h"
+
+namespace tremblo {
+
+// Grid counts below 1 leave no place for any point.
+bool TMyGraph::MapX(float value, int& px) const {
+    if (NGridX < 1) return false;
+    const double pitchX = WidthX / NGridX;
+    if (LinearX) {
+        px = TruncPixel(OriginX + (static_cast<double>(value) - SValueX) / VValueX * pitchX);
+        return true;
+    }
+    if (!(value > 0) || SValueX == 0.0f) return false;
+    px = TruncPixel(OriginX + std::log10(static_cast<double>(value) / SValueX) /
+                                  std::log10(static_cast<double>(VValueX)) * pitchX);
+    return true;
+}
+
+bool TMyGraph::MapY(float value, int& py) const {
+    if (NGridY < 1) return false;
+    const double pitchY = HeightY / NGridY;
+    if (LinearY) {
+        py = TruncPixel(OriginY - (static_cast<double>(value) - SValueY) / VValueY * pitchY);
+        return true;
+    }
+    if (!(value > 0) || SValueY == 0.0f) return false;
+    py = TruncPixel(OriginY - std::log10(static_cast<double>(value) / SValueY) /
+                                  std::log10(static_cast<double>(VValueY)) * pitchY);
+    return true;
+}
+
+// A skipped element is bridged by the line from the previous drawn point to
+// the next one. When element 0 is skipped, the first drawn element starts the
+// polyline (the pen is moved there, not drawn from wherever it stood).
+void TMyGraph::DrawGraph(int n, const float* x, const float* y) {
+    bool started = false;
+    for (int i = 0; i < n; ++i) {
+        int px = 0;
+        int py = 0;
+        if (!MapX(x[i], px) || !MapY(y[i], py)) continue;
+        if (started) {
+            canvas_.LineTo(px, py);
+        } else {
+            canvas_.MoveTo(px, py);
+            started = true;
+        }
+    }
+}
+
+void TMyGraph::DrawMarkers(int n, const float* x, const float* y, int type, int size, int skip,
+                           bool solidPen) {
+    for (int i = 0; i < n; ++i) {
+        if (skip > 1 && i % skip != 0) continue;
+        int px = 0;
+        if (!MapX(x[i], px)) continue;
+        if (px > OriginX + WidthX) return;  // data run in ascending x
+        int py = 0;
+        if (!MapY(y[i], py)) continue;
+        if (solidPen) {
+            const PenStyle saved = canvas_.GetPenStyle();
+            canvas_.SetPenStyle(PenStyle::Solid);
+            DrawGraphMarker(canvas_, type, px, py, size);
+            canvas_.SetPenStyle(saved);
+        } else {
+            DrawGraphMarker(canvas_, type, px, py, size);
+        }
+    }
+}
+
+void TMyGraph::PlotGraph(int n, const float* x, const float* y, int type, int size) {
+    DrawMarkers(n, x, y, type, size, 1, false);
+}
+
+void TMyGraph::SkipGraph(int n, const float* x, const float* y, int type, int size, int skip) {
+    if (skip == 0) return;
+    DrawMarkers(n, x, y, type, size, skip, true);
+}
+
+void TMyGraph::Clear(Color color) {
+    canvas_.SetBrushColor(color);
+    canvas_.FillRect({0, 0, Width(), Height()});
+}
+
+void TMyGraph::Copy() { platform_.CopyImageToClipboard(canvas_.Picture()); }
+
+bool TMyGraph::Save_PNG(const std::string& path) { return SavePicturePng(canvas_, path, platform_); }
+
+}  // namespace tremblo
