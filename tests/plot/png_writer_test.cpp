@@ -1,6 +1,8 @@
 #include "plot/png_writer.h"
 
 #include <gtest/gtest.h>
+
+#include "support/temp_folder.h"
 #include <sys/stat.h>
 #include <zlib.h>
 
@@ -87,12 +89,9 @@ RgbImage TestPicture(int width, int height) {
 
 class PngFile : public ::testing::Test {
 protected:
-    std::string folder = ::testing::TempDir() + "png_writer_test";
-    void SetUp() override {
-        std::filesystem::remove_all(folder);
-        std::filesystem::create_directories(folder);
-    }
-    void TearDown() override { std::filesystem::remove_all(folder); }
+    // A folder of its own: test processes run side by side.
+    testing::TempFolder temp;
+    std::string folder = temp.path().string();
     std::size_t FilesInFolder() const {
         return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(folder), {}));
     }
