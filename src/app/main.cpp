@@ -8,7 +8,7 @@
 
 #include "app/qt_platform.h"
 #include "record/data_folder.h"
-#include "wave/windows/form1.h"
+#include "app/application.h"
 
 namespace {
 
@@ -56,8 +56,11 @@ int main(int argc, char** argv) {
     }
 
     tremblo::QtPlatform platform;
-    tremblo::TForm1 form(platform, tremblo::FindDataFolder());
+    tremblo::Application application(platform, tremblo::FindDataFolder());
+    tremblo::TForm1& form = application.Form1;
     platform.setParent(&form);
+    platform.setWaitHooks([&](const std::string& text) { application.Wait.ShowWithText(QString::fromStdString(text)); },
+                          [&] { application.Wait.hide(); });
     form.ChooseFormat(format);
     form.CB3Compo->setChecked(components == "3");
     form.CBDC->setChecked(!parser.isSet(noDcOption));

@@ -1,0 +1,28 @@
+#pragma once
+// The program's windows, created once at start-up in a fixed order (the main
+// window first) and afterwards only shown and hidden.
+#include <memory>
+#include <string>
+
+#include "app/windows/about_box.h"
+#include "app/windows/howto_window.h"
+#include "app/windows/wait_window.h"
+#include "common/platform.h"
+#include "wave/windows/form1.h"
+
+namespace tremblo {
+
+class Application {
+public:
+    Application(Platform& platform, const std::string& dataFolder);
+
+    TForm1 Form1;
+    THowTo HowTo;
+    TAboutBox AboutBox;
+    TWait Wait;
+
+    void Tutorial1Click();
+    void About1Click();
+};
+
+}  // namespace tremblo

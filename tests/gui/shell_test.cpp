@@ -1,0 +1,103 @@
+#include "app/application.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QPushButton>
+
+#include "plot/windows/clickable_label.h"
+#include "record/windows/record_info_panel.h"
+#include "support/scripted_platform.h"
+
+namespace tremblo {
+namespace {
+
+using testing::SamplePath;
+
+QAction* MenuItem(QMainWindow& window, const QString& text) {
+    for (QAction* menu : window.menuBar()->actions())
+        for (QAction* item : menu->menu()->actions())
+            if (item->text() == text) return item;
+    return nullptr;
+}
+
+class ShellTest : public ::testing::Test {
+protected:
+    testing::ScriptedPlatform platform;
+    Application app{platform, SamplePath("data/DATA")};
+};
+
+TEST_F(ShellTest, ExitQuestionNoKeepsEverything) {
+    app.Form1.show();
+    ASSERT_EQ(app.Form1.OpenRecordFile(SamplePath("samples/knet/AIC0012411051012.NS")), LoadStatus::Loaded);
+    platform.messageAnswers.push_back(MessageAnswer::No);
+    app.Form1.Button1->click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "プログラムを終了します．よろしいですか？");
+    EXPECT_EQ(platform.messages[0].caption, "プログラム終了");
+    EXPECT_EQ(platform.messages[0].style, MessageStyle::YesNo);
+    EXPECT_TRUE(app.Form1.isVisible());
+    EXPECT_EQ(app.Form1.infoPanel()->valueLabel("Label13")->text(), "AIC001");
+
+    platform.messageAnswers.push_back(MessageAnswer::Yes);
+    MenuItem(app.Form1, QString::fromUtf8("終了(&Q)"))->trigger();
+    EXPECT_FALSE(app.Form1.isVisible());
+}
+
+TEST_F(ShellTest, UsageAndVersionWindowsAreCreatedOnceAndOnlyShown) {
+    MenuItem(app.Form1, QString::fromUtf8("使い方(&T)"))->trigger();
+    EXPECT_TRUE(app.HowTo.isVisible());
+    EXPECT_EQ(app.HowTo.windowTitle(), QString::fromUtf8("使い方"));
+    EXPECT_TRUE(app.HowTo.Memo1->toPlainText().contains("TREMBLO Ver 4.2"));
+    EXPECT_TRUE(app.HowTo.Memo1->toPlainText().contains(QString::fromUtf8("(8) ダウンロードリンク")));
+    QCoreApplication::processEvents();  // let the text lay itself out
+    app.HowTo.Memo1->verticalScrollBar()->setValue(40);
+    app.HowTo.Image1Click();
+    EXPECT_FALSE(app.HowTo.isVisible());
+    app.Tutorial1Click();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(app.HowTo.isVisible());
+    // The same window, scrolled down as it was (a new one would start at the top).
+    EXPECT_GT(app.HowTo.Memo1->verticalScrollBar()->value(), 0);
+
+    MenuItem(app.Form1, QString::fromUtf8("バージョン情報(&V)"))->trigger();
+    EXPECT_TRUE(app.AboutBox.isVisible());
+    EXPECT_EQ(app.AboutBox.Version->text(), "TREMBLO  Ver 4.2");
+    app.AboutBox.ProgramIconClick();
+    EXPECT_FALSE(app.AboutBox.isVisible());
+}
+
+TEST_F(ShellTest, LinksOpenPagesAndReportABrowserThatFails) {
+    app.Form1.Label21Click();
+    app.Form1.Label32Click();
+    app.AboutBox.Label1Click();
+    ASSERT_EQ(platform.events.size(), 3u);
+    EXPECT_EQ(platform.events[0].rfind("url:https://", 0), 0u);
+    EXPECT_NE(platform.events[0], platform.events[1]);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(app.Form1.Label26->text(), "KiK-net");
+    EXPECT_EQ(app.Form1.Label26->toolTip(), QString::fromUtf8("KiK-netダウンロードページへリンク"));
+
+    platform.urlOpens = false;
+    app.Form1.Label26Click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "インターネットエクスプローラの起動に失敗しました　　　　");
+    EXPECT_EQ(platform.messages[0].caption, "readme.htm呼び出しエラー");
+    EXPECT_EQ(platform.messages[0].style, MessageStyle::Warning);
+}
+
+TEST_F(ShellTest, WaitWindowShowsTheCallersText) {
+    app.Wait.ShowWithText(QString::fromUtf8("地震波形データを処理しています・・・・"));
+    EXPECT_TRUE(app.Wait.isVisible());
+    EXPECT_EQ(app.Wait.Label1->text(), QString::fromUtf8("地震波形データを処理しています・・・・"));
+    EXPECT_EQ(app.Wait.windowTitle(), QString::fromUtf8("　　お待ちください"));
+    app.Wait.hide();
+}
+
+}  // namespace
+}  // namespace tremblo
