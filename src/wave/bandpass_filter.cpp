@@ -4,6 +4,8 @@
 #include <memory>
 #include <new>
 
+#include "record/seismic_record.h"
+
 namespace tremblo {
 
 namespace {
@@ -41,6 +43,16 @@ void DesignBandpassFilter(int tapCount, float* h, float f1, float f2, float f3, 
         const long double low = LowPassTerm(m, diffLow, sumLow);
         h[i] = static_cast<float>(high - low);
     }
+}
+
+void DesignRecordBandpassFilter(float dt, float* h) {
+    float f3 = BANDPASS_F3, f4 = BANDPASS_F4;
+    const double nyquist = 0.5 / static_cast<double>(dt);
+    if (dt > 0.0f && f3 > nyquist) {
+        f3 = static_cast<float>(nyquist);
+        f4 = static_cast<float>(nyquist * (static_cast<double>(BANDPASS_F4) / BANDPASS_F3));
+    }
+    DesignBandpassFilter(BANDPASS_TAPS, h, BANDPASS_F1, BANDPASS_F2, f3, f4, dt);
 }
 
 float BandpassOutput(int tapCount, const float* h, int n, const float* x, int i) {

@@ -18,6 +18,13 @@ inline constexpr float BANDPASS_F4 = 75.0f;
 void DesignBandpassFilter(int tapCount, float* h, float f1, float f2, float f3, float f4,
                           float dt);
 
+// The filter of a record sampled at interval dt: the corners above with the
+// upper two scaled down together when f3 would pass the Nyquist frequency
+// 1/(2 dt). At 100 Hz and above this is DesignBandpassFilter unchanged (f3 at
+// or below Nyquist); below 100 Hz the unscaled corners would fold the upper
+// edge back into the pass band several times and multiply the gain.
+void DesignRecordBandpassFilter(float dt, float* h);
+
 // The plain reference: replaces x[0 .. n-1] by
 //   y[i] = x[i]*h[0] + sum over j of (x[i-j] + x[i+j]) * h[j]
 // with x zero outside 0 .. n-1, accumulated tap after tap in order
