@@ -8,6 +8,7 @@
 #define HWY_TARGET_INCLUDE "spectrum/spectrum_fast.cpp"
 #include "hwy/foreach_target.h"  // IWYU pragma: keep
 #include "hwy/highway.h"
+#include "wave/simd_round-inl.h"
 
 #include "spectrum/oscillator_group.h"
 #include "spectrum/sdof_response.h"
@@ -45,21 +46,21 @@ HWY_INLINE void IntegrateBlock(D d, const double* g, const float* gf, int n, dou
 #pragma GCC unroll 16
         for (int k = 0; k < V; ++k) {
             // a*dt*0.5 and a*dt2 are exact products of floats in double.
-            const VD vp = hn::PromoteTo(d, hn::DemoteTo(df, hn::Add(hn::Mul(a[k], vdtHalf), v[k])));
+            const VD vp = hn::PromoteTo(d, RoundToFloat(df, hn::Add(hn::Mul(a[k], vdtHalf), v[k])));
             const VD xp = hn::PromoteTo(
-                d, hn::DemoteTo(df, hn::Add(hn::Add(hn::Mul(v[k], vdt), x[k]),
+                d, RoundToFloat(df, hn::Add(hn::Add(hn::Mul(v[k], vdt), x[k]),
                                             hn::Mul(hn::Mul(a[k], vdt2), third))));
-            const VF num = hn::DemoteTo(
+            const VF num = RoundToFloat(
                 df, hn::Add(hn::Add(hn::Mul(c1[k], vp), hn::Mul(w2[k], xp)), gi));
             const VF af = hn::Div(num, negDen[k]);
             a[k] = hn::PromoteTo(d, af);
             // Max(new, old) keeps the old peak unless the new value is
             // strictly greater (a NaN never wins), as FindPeak does.
             pAcc[k] = hn::Max(hn::Abs(hn::Add(af, gfi)), pAcc[k]);
-            const VF vf = hn::DemoteTo(df, hn::Add(hn::Mul(a[k], vdtHalf), vp));
+            const VF vf = RoundToFloat(df, hn::Add(hn::Mul(a[k], vdtHalf), vp));
             v[k] = hn::PromoteTo(d, vf);
             pVel[k] = hn::Max(hn::Abs(vf), pVel[k]);
-            const VF xf = hn::DemoteTo(df, hn::Add(hn::Mul(hn::Mul(a[k], vdt2), sixth), xp));
+            const VF xf = RoundToFloat(df, hn::Add(hn::Mul(hn::Mul(a[k], vdt2), sixth), xp));
             x[k] = hn::PromoteTo(d, xf);
             pDisp[k] = hn::Max(hn::Abs(xf), pDisp[k]);
         }

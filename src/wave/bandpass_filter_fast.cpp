@@ -7,6 +7,7 @@
 #define HWY_TARGET_INCLUDE "wave/bandpass_filter_fast.cpp"
 #include "hwy/foreach_target.h"  // IWYU pragma: keep
 #include "hwy/highway.h"
+#include "wave/simd_round-inl.h"
 
 #include "wave/bandpass_filter.h"
 #include "wave/parallel_workers.h"
@@ -35,7 +36,7 @@ int FilterBlocks(const double* padded, const double* taps, int tapCount, int beg
         for (int k = 0; k < kVectors; ++k) {
             // x[i]*h[0]: the product of two floats is exact in double, so
             // rounding it once gives the single-precision product.
-            acc[k] = hn::PromoteTo(d, hn::DemoteTo(df, hn::Mul(hn::LoadU(d, centre + i + k * lanes), h0)));
+            acc[k] = hn::PromoteTo(d, RoundToFloat(df, hn::Mul(hn::LoadU(d, centre + i + k * lanes), h0)));
         }
         for (int j = 1; j < tapCount; ++j) {
             const hn::Vec<decltype(d)> hj = hn::Set(d, taps[j]);
@@ -45,10 +46,10 @@ int FilterBlocks(const double* padded, const double* taps, int tapCount, int beg
             for (int k = 0; k < kVectors; ++k) {
                 const auto sum = hn::Add(hn::LoadU(d, left + k * lanes), hn::LoadU(d, right + k * lanes));
                 acc[k] = hn::Add(hn::Mul(sum, hj), acc[k]);
-                acc[k] = hn::PromoteTo(d, hn::DemoteTo(df, acc[k]));
+                acc[k] = hn::PromoteTo(d, RoundToFloat(df, acc[k]));
             }
         }
-        for (int k = 0; k < kVectors; ++k) hn::StoreU(hn::DemoteTo(df, acc[k]), df, y + i + k * lanes);
+        for (int k = 0; k < kVectors; ++k) hn::StoreU(RoundToFloat(df, acc[k]), df, y + i + k * lanes);
     }
     return i - begin;
 }
