@@ -46,6 +46,8 @@ const char* WaveUnitName(WaveQuantity quantity) {
 WaveformView PrepareWaveform(SeismicRecord& record, const WaveformSettings& settings,
                              DerivationWorkspace& workspace) {
     WaveformView view;
+    if (!record.recordLoaded) return view;
+    view.prepared = true;
     view.startWasAutomatic = settings.autoStart;
     const int start = settings.autoStart
                           ? FindAutoStart(record.sampleCount, record.samples[0].data())

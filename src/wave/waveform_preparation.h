@@ -44,6 +44,7 @@ struct WaveformRow {
 };
 
 struct WaveformView {
+    bool prepared = false;         // false when no record is loaded: nothing to draw
     float timeSpan = 50.0f;        // seconds across the plot
     int windowStart = 0;
     int windowLength = 0;          // zero or less: nothing to show
@@ -53,7 +54,8 @@ struct WaveformView {
     DerivationStatus derivation = DerivationStatus::Skipped;
 };
 
-// Runs the redraw's preparation on a loaded record: sets record.windowStart
+// Runs the redraw's preparation on a loaded record (nothing happens before
+// the first load: prepared stays false): sets record.windowStart
 // and record.windowLength, derives velocity and displacement of every
 // component and fills the rows. The row traces point into the record.
 WaveformView PrepareWaveform(SeismicRecord& record, const WaveformSettings& settings,

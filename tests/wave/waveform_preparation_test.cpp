@@ -39,6 +39,7 @@ TEST(PrepareWaveform, AutomaticStartWaveModeRows) {
     WaveformSettings settings;
     settings.timeSpanIndex = 2;  // 25 s
     const WaveformView view = PrepareWaveform(*record, settings, workspace);
+    EXPECT_TRUE(view.prepared);
     // The first sample above 2 gal is at 1000 + 1 (sin(2 pi 0.01) = 6.3 gal).
     EXPECT_EQ(view.windowStart, 801);
     EXPECT_TRUE(view.startWasAutomatic);
@@ -100,6 +101,17 @@ TEST(PrepareWaveform, OneChannelAmplitudeAppliesToEveryRowInWaveMode) {
     view = PrepareWaveform(*record, settings, workspace);
     EXPECT_EQ(view.rows[1].valuePerDivision, 50.0f);
     EXPECT_EQ(view.rows[2].valuePerDivision, 5.0f);
+}
+
+TEST(PrepareWaveform, DoesNothingBeforeTheFirstLoad) {
+    auto record = MotionRecord(3, 3000);
+    record->recordLoaded = false;
+    record->windowStart = 17;
+    DerivationWorkspace workspace;
+    const WaveformView view = PrepareWaveform(*record, WaveformSettings{}, workspace);
+    EXPECT_FALSE(view.prepared);
+    EXPECT_EQ(view.rowCount, 0);
+    EXPECT_EQ(record->windowStart, 17);
 }
 
 TEST(PrepareWaveform, StartPastTheEndShowsNothingAndDerivesNothing) {
