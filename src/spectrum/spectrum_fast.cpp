@@ -73,7 +73,7 @@ HWY_INLINE void IntegrateBlock(D d, const double* g, const float* gf, int n, dou
 }
 
 #ifndef TREMBLO_SDOF_VECTORS
-#define TREMBLO_SDOF_VECTORS 8
+#define TREMBLO_SDOF_VECTORS 4
 #endif
 constexpr int kSdofVectors = TREMBLO_SDOF_VECTORS;
 
