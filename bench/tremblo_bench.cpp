@@ -1,0 +1,131 @@
+// Times the scalar reference and the fast path of the two heavy workloads on
+// a synthetic three-component record of 70000 samples at 100 Hz: the whole
+// spectrum table and the derivation of velocity and displacement. Checks
+// that both paths agree bit for bit and prints one line per workload:
+//   spectrum reference_s=... fast_s=... ratio=...
+//   derivation reference_s=... fast_s=... ratio=...
+// fast_s is the best of several runs (the machine is shared; the median is
+// printed on the line before); reference_s is one run.
+#include <algorithm>
+#include <chrono>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+#include <functional>
+#include <memory>
+#include <thread>
+#include <vector>
+
+#include "record/seismic_record.h"
+#include "spectrum/damping_ratios.h"
+#include "spectrum/period_table.h"
+#include "spectrum/spectrum_calculation.h"
+#include "wave/bandpass_filter.h"
+#include "wave/motion_derivation.h"
+#include "wave/simd_targets.h"
+
+using namespace tremblo;
+
+namespace {
+
+double Seconds(const std::function<void()>& work) {
+    const auto begin = std::chrono::steady_clock::now();
+    work();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    return values[values.size() / 2];
+}
+
+double Best(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
+
+void FillSyntheticRecord(SeismicRecord& record) {
+    record.componentCount = 3;
+    record.sampleCount = SAMPLE_CAPACITY;
+    record.samplingFrequency = 100;
+    record.dt = 0.01f;
+    DesignBandpassFilter(BANDPASS_TAPS, record.bandpassCoefficients.data(), BANDPASS_F1,
+                         BANDPASS_F2, BANDPASS_F3, BANDPASS_F4, record.dt);
+    unsigned state = 12345u;
+    for (int c = 0; c < 3; ++c) {
+        for (int i = 0; i < SAMPLE_CAPACITY; ++i) {
+            state = state * 1664525u + 1013904223u;
+            const double t = i * 0.01;
+            const double envelope = std::exp(-std::pow((t - 120.0) / 60.0, 2.0));
+            const double noise = static_cast<double>(state >> 8) / 16777216.0 - 0.5;
+            record.samples[c][i] = static_cast<float>(
+                envelope * (150.0 * std::sin(2.0 * M_PI * (0.7 + 0.4 * c) * t) +
+                            80.0 * std::sin(2.0 * M_PI * 3.1 * t + c) + 60.0 * noise) +
+                2.0);
+        }
+    }
+    record.windowStart = 0;
+    record.windowLength = SAMPLE_CAPACITY;
+}
+
+bool SameBits(const float* a, const float* b, int n) { return std::memcmp(a, b, sizeof(float) * n) == 0; }
+
+}  // namespace
+
+int main() {
+    auto record = std::make_unique<SeismicRecord>();
+    FillSyntheticRecord(*record);
+    std::printf("simd path: %s, worker threads: %d\n", ChosenSimdTargetName(),
+                static_cast<int>(std::thread::hardware_concurrency()));
+
+    // Spectrum table: 3 components x 5 ratios x 200 periods x 70000 steps.
+    const PeriodTable periods = BuildPeriodTable();
+    const DampingRatios ratios = DampingRatiosFor(DampingMultiplier::Times1);
+    SpectrumCalculation calculation;
+    auto reference = std::make_unique<SpectrumTable>();
+    auto fast = std::make_unique<SpectrumTable>();
+    const double spectrumReference = Seconds([&] {
+        calculation.Run(*record, periods, ratios, *reference, {}, EnginePath::Reference);
+    });
+    std::vector<double> spectrumRuns;
+    for (int run = 0; run < 5; ++run) {
+        spectrumRuns.push_back(Seconds([&] {
+            calculation.Run(*record, periods, ratios, *fast, {}, EnginePath::Fast);
+        }));
+    }
+    const bool spectrumSame = SameBits(reference->values.data(), fast->values.data(),
+                                       static_cast<int>(reference->values.size()));
+
+    // Derivation: velocity and displacement of three full components.
+    DerivationWorkspace workspace;
+    const double derivationReference = Seconds([&] {
+        DeriveMotion(*record, true, EnginePath::Reference, workspace);
+    });
+    std::vector<std::vector<float>> expected;
+    for (int c = 0; c < 3; ++c) {
+        expected.emplace_back(record->velocity[c].data(), record->velocity[c].data() + SAMPLE_CAPACITY);
+        expected.emplace_back(record->displacement[c].data(),
+                              record->displacement[c].data() + SAMPLE_CAPACITY);
+    }
+    std::vector<double> derivationRuns;
+    for (int run = 0; run < 9; ++run) {
+        derivationRuns.push_back(Seconds([&] {
+            DeriveMotion(*record, true, EnginePath::Fast, workspace);
+        }));
+    }
+    bool derivationSame = true;
+    for (int c = 0; c < 3; ++c) {
+        derivationSame = derivationSame &&
+                         SameBits(expected[2 * c].data(), record->velocity[c].data(), SAMPLE_CAPACITY) &&
+                         SameBits(expected[2 * c + 1].data(), record->displacement[c].data(), SAMPLE_CAPACITY);
+    }
+
+    std::printf("spectrum results identical: %s\n", spectrumSame ? "yes" : "NO");
+    std::printf("derivation results identical: %s\n", derivationSame ? "yes" : "NO");
+    std::printf("fast median: spectrum %.3g s, derivation %.3g s\n", Median(spectrumRuns),
+                Median(derivationRuns));
+    const double spectrumFast = Best(spectrumRuns);
+    const double derivationFast = Best(derivationRuns);
+    std::printf("spectrum reference_s=%.3g fast_s=%.3g ratio=%.0f\n", spectrumReference,
+                spectrumFast, spectrumReference / spectrumFast);
+    std::printf("derivation reference_s=%.3g fast_s=%.3g ratio=%.0f\n", derivationReference,
+                derivationFast, derivationReference / derivationFast);
+    return spectrumSame && derivationSame ? 0 : 1;
+}

@@ -1,0 +1,52 @@
+#include "spectrum/spectrum_csv.h"
+
+#include <algorithm>
+#include <sstream>
+
+#include "wave/fixed_format.h"
+
+namespace tremblo {
+
+void WriteSpectrumCsv(std::ostream& out, const RecordFields& record, const PeriodTable& periods,
+                      const DampingRatios& dampingRatios, const SpectrumTable& spectrum) {
+    static constexpr const char* kSymbols[SPECTRUM_QUANTITIES] = {"SA", "SV", "SD"};
+    const int components = std::clamp(record.componentCount, 0, SPECTRUM_COMPONENTS);
+    std::string line;
+    for (int c = 0; c < components; ++c) {
+        for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
+            out << record.stationCode.view() << "\r\n"
+                << record.originDate.view() << "\r\n"
+                << record.originTime.view() << "\r\n"
+                << record.componentLabel[c].view() << "\r\n"
+                << kSymbols[q] << "\r\n";
+            line = "Period,Frequency";
+            for (float ratio : dampingRatios) {
+                line += ',';
+                AppendFixed(line, ratio, 0, 2);
+            }
+            out << line << "\r\n";
+            for (int j = 0; j < PERIOD_COUNT; ++j) {
+                line.clear();
+                const float period = periods.periods[j];
+                AppendFixed(line, period, 7, 3);
+                line += ',';
+                AppendFixed(line, 1.0 / static_cast<double>(period), 7, 3);
+                for (int k = 0; k < DAMPING_COUNT; ++k) {
+                    line += ',';
+                    AppendFixed(line, spectrum.at(c, k, q, j), 10, 2);
+                }
+                out << line << "\r\n";
+            }
+            out << "\r\n\r\n\r\n";
+        }
+    }
+}
+
+std::string SpectrumCsvText(const RecordFields& record, const PeriodTable& periods,
+                            const DampingRatios& dampingRatios, const SpectrumTable& spectrum) {
+    std::ostringstream out;
+    WriteSpectrumCsv(out, record, periods, dampingRatios, spectrum);
+    return out.str();
+}
+
+}  // namespace tremblo

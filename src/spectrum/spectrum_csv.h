@@ -1,0 +1,25 @@
+#pragma once
+// The spectrum CSV file: for every component of the record and every
+// quantity (SA, SV, SD) a block of 206 lines and three empty lines.
+#include <ostream>
+#include <string>
+
+#include "record/seismic_record.h"
+#include "spectrum/damping_ratios.h"
+#include "spectrum/period_table.h"
+#include "spectrum/spectrum_table.h"
+
+namespace tremblo {
+
+// Block lines, ended by CR LF: station code; origin date; origin time;
+// component label; "SA"/"SV"/"SD"; "Period,Frequency" and ",%.2f" of each
+// damping ratio; then per period "%7.3f,%7.3f" of the period and its
+// inverse and ",%10.2f" of the five ratios' values. All five ratios are
+// written whatever is shown.
+void WriteSpectrumCsv(std::ostream& out, const RecordFields& record, const PeriodTable& periods,
+                      const DampingRatios& dampingRatios, const SpectrumTable& spectrum);
+
+std::string SpectrumCsvText(const RecordFields& record, const PeriodTable& periods,
+                            const DampingRatios& dampingRatios, const SpectrumTable& spectrum);
+
+}  // namespace tremblo

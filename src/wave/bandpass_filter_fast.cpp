@@ -1,0 +1,104 @@
+#include "wave/bandpass_filter_fast.h"
+
+#include <algorithm>
+#include <new>
+
+#undef HWY_TARGET_INCLUDE
+#define HWY_TARGET_INCLUDE "wave/bandpass_filter_fast.cpp"
+#include "hwy/foreach_target.h"  // IWYU pragma: keep
+#include "hwy/highway.h"
+#include "wave/simd_round-inl.h"
+
+#include "wave/bandpass_filter.h"
+#include "wave/parallel_workers.h"
+
+HWY_BEFORE_NAMESPACE();
+namespace tremblo {
+namespace HWY_NAMESPACE {
+namespace hn = hwy::HWY_NAMESPACE;
+
+// Outputs y[begin .. end-1] from `padded`, where padded[k + tapCount - 1]
+// holds x[k] in double and the margins hold zeros. Blocks of kVectors
+// vectors of outputs share each tap's coefficient; the rest of the range is
+// left to the caller (returned count of outputs written from `begin`).
+int FilterBlocks(const double* padded, const double* taps, int tapCount, int begin, int end,
+                 float* y) {
+    constexpr int kVectors = 8;
+    const hn::ScalableTag<double> d;
+    const hn::Rebind<float, decltype(d)> df;
+    const int lanes = static_cast<int>(hn::Lanes(d));
+    const int block = lanes * kVectors;
+    const double* centre = padded + (tapCount - 1);
+    int i = begin;
+    for (; i + block <= end; i += block) {
+        hn::Vec<decltype(d)> acc[kVectors];
+        const hn::Vec<decltype(d)> h0 = hn::Set(d, taps[0]);
+        for (int k = 0; k < kVectors; ++k) {
+            // x[i]*h[0]: the product of two floats is exact in double, so
+            // rounding it once gives the single-precision product.
+            acc[k] = hn::PromoteTo(d, RoundToFloat(df, hn::Mul(hn::LoadU(d, centre + i + k * lanes), h0)));
+        }
+        for (int j = 1; j < tapCount; ++j) {
+            const hn::Vec<decltype(d)> hj = hn::Set(d, taps[j]);
+            const double* left = centre + i - j;
+            const double* right = centre + i + j;
+#pragma GCC unroll 16
+            for (int k = 0; k < kVectors; ++k) {
+                const auto sum = hn::Add(hn::LoadU(d, left + k * lanes), hn::LoadU(d, right + k * lanes));
+                acc[k] = hn::Add(hn::Mul(sum, hj), acc[k]);
+                acc[k] = hn::PromoteTo(d, RoundToFloat(df, acc[k]));
+            }
+        }
+        for (int k = 0; k < kVectors; ++k) hn::StoreU(RoundToFloat(df, acc[k]), df, y + i + k * lanes);
+    }
+    return i - begin;
+}
+
+}  // namespace HWY_NAMESPACE
+}  // namespace tremblo
+HWY_AFTER_NAMESPACE();
+
+#if HWY_ONCE
+namespace tremblo {
+
+HWY_EXPORT(FilterBlocks);
+
+BandpassWorkspace::BandpassWorkspace(int capacity, int maxTaps)
+    : capacity_(std::max(capacity, 0)), maxTaps_(std::max(maxTaps, 1)) {
+    padded_.reset(new (std::nothrow) double[static_cast<size_t>(capacity_) + 2 * (maxTaps_ - 1)]);
+    output_.reset(new (std::nothrow) float[static_cast<size_t>(std::max(capacity_, 1))]);
+    taps_.reset(new (std::nothrow) double[static_cast<size_t>(maxTaps_)]);
+}
+
+bool ApplyBandpassFilterFast(BandpassWorkspace& workspace, int tapCount, const float* h, int n,
+                             float* x, int workers) {
+    if (n <= 0 || tapCount <= 0) return true;
+    if (!workspace.ok() || n > workspace.capacity() || tapCount > workspace.maxTaps()) return false;
+
+    double* padded = workspace.padded();
+    const int margin = tapCount - 1;
+    std::fill(padded, padded + margin, 0.0);
+    for (int k = 0; k < n; ++k) padded[margin + k] = x[k];
+    std::fill(padded + margin + n, padded + 2 * margin + n, 0.0);
+    double* taps = workspace.taps();
+    for (int j = 0; j < tapCount; ++j) taps[j] = h[j];
+    float* y = workspace.output();
+
+    if (workers <= 0) workers = DefaultWorkerCount();
+    workers = std::max(1, std::min(workers, n / 1024 + 1));
+    // An empty first call lets the dispatcher settle on a target here, so
+    // that the workers only read its choice.
+    HWY_DYNAMIC_DISPATCH(FilterBlocks)(padded, taps, tapCount, 0, 0, y);
+    const auto kernel = HWY_DYNAMIC_DISPATCH(FilterBlocks);
+    RunOnWorkers(workers, [&](int w) {
+        const int begin = static_cast<int>(static_cast<long long>(n) * w / workers);
+        const int end = static_cast<int>(static_cast<long long>(n) * (w + 1) / workers);
+        const int done = kernel(padded, taps, tapCount, begin, end, y);
+        for (int i = begin + done; i < end; ++i) y[i] = BandpassOutput(tapCount, h, n, x, i);
+    });
+    std::copy(y, y + n, x);
+    return true;
+}
+
+}  // namespace tremblo
+#endif  // HWY_ONCE

@@ -1,0 +1,145 @@
+// Band-pass design and application: the reference against the described
+// values and outside facts, and every vector path against the reference.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "record/seismic_record.h"
+#include "wave/bandpass_filter.h"
+#include "wave/bandpass_filter_fast.h"
+#include "wave/simd_targets.h"
+
+namespace tremblo {
+namespace {
+
+std::vector<float> Design(float dt) {
+    std::vector<float> h(BANDPASS_TAPS);
+    DesignBandpassFilter(BANDPASS_TAPS, h.data(), BANDPASS_F1, BANDPASS_F2, BANDPASS_F3,
+                         BANDPASS_F4, dt);
+    return h;
+}
+
+// Gain of the symmetric filter at frequency f (Hz).
+double Gain(const std::vector<float>& h, float dt, double f) {
+    double gain = h[0];
+    for (int j = 1; j < BANDPASS_TAPS; ++j) gain += 2.0 * h[j] * std::cos(2.0 * M_PI * f * j * dt);
+    return gain;
+}
+
+double FilteredAmplitude(const std::vector<float>& h, float dt, double f) {
+    const int n = 6000;
+    std::vector<float> x(n);
+    for (int i = 0; i < n; ++i) x[i] = static_cast<float>(std::sin(2.0 * M_PI * f * i * dt));
+    EXPECT_TRUE(ApplyBandpassFilter(BANDPASS_TAPS, h.data(), n, x.data()));
+    double peak = 0.0;
+    for (int i = 2000; i < 4000; ++i) peak = std::max(peak, std::fabs(static_cast<double>(x[i])));
+    return peak;
+}
+
+// A trace that exercises rounding: a wide dynamic range, both signs,
+// values that are not short binary fractions, and exact zeros.
+std::vector<float> RoughTrace(int n, unsigned seed) {
+    std::vector<float> x(n);
+    unsigned s = seed;
+    for (int i = 0; i < n; ++i) {
+        s = s * 1664525u + 1013904223u;
+        const double u = static_cast<double>(s >> 8) / 16777216.0 - 0.5;
+        const double scale = std::pow(10.0, static_cast<double>((s >> 4) % 7) - 3.0);
+        x[i] = (s % 17 == 0) ? 0.0f : static_cast<float>(u * scale + 0.3 * std::sin(i * 0.013));
+    }
+    return x;
+}
+
+TEST(DesignBandpassFilter, CentreTapIsBandWidthInCyclesPerSample) {
+    EXPECT_NEAR(Design(0.01f)[0], 1.247f, 1e-6f);
+    EXPECT_NEAR(Design(0.005f)[0], 0.6235f, 1e-6f);
+}
+
+TEST(DesignBandpassFilter, PassesTheBandAndStopsBelowIt) {
+    for (float dt : {0.01f, 0.005f}) {
+        const std::vector<float> h = Design(dt);
+        EXPECT_NEAR(Gain(h, dt, 1.0), 1.0, 0.01) << dt;
+        EXPECT_NEAR(Gain(h, dt, 5.0), 1.0, 0.01) << dt;
+        EXPECT_LT(std::fabs(Gain(h, dt, 0.05)), 0.05) << dt;
+    }
+    const std::vector<float> h = Design(0.01f);
+    EXPECT_NEAR(FilteredAmplitude(h, 0.01f, 1.0), 1.0, 0.01);
+    EXPECT_LT(FilteredAmplitude(h, 0.01f, 0.05), 0.05);
+}
+
+TEST(DesignRecordBandpassFilter, KeepsUnitGainWhenTheUpperCornersPassNyquist) {
+    for (float dt : {0.01f, 0.005f}) {
+        std::vector<float> h(BANDPASS_TAPS);
+        DesignRecordBandpassFilter(dt, h.data());
+        EXPECT_EQ(std::memcmp(h.data(), Design(dt).data(), sizeof(float) * BANDPASS_TAPS), 0);
+    }
+    for (float dt : {0.02f, 0.05f}) {  // 50 Hz and 20 Hz records
+        std::vector<float> h(BANDPASS_TAPS);
+        DesignRecordBandpassFilter(dt, h.data());
+        EXPECT_NEAR(Gain(h, dt, 1.0), 1.0, 0.01) << dt;
+        EXPECT_LT(std::fabs(Gain(h, dt, 0.05)), 0.05) << dt;
+    }
+}
+
+TEST(ApplyBandpassFilter, ImpulseGivesTheTapsOnBothSides) {
+    const std::vector<float> h = Design(0.01f);
+    const int n = 1200, centre = 600;
+    std::vector<float> x(n, 0.0f);
+    x[centre] = 1.0f;
+    ASSERT_TRUE(ApplyBandpassFilter(BANDPASS_TAPS, h.data(), n, x.data()));
+    for (int j = 0; j < BANDPASS_TAPS; ++j) {
+        EXPECT_EQ(x[centre + j], h[j]) << j;
+        EXPECT_EQ(x[centre - j], h[j]) << j;
+    }
+    EXPECT_EQ(x[centre - BANDPASS_TAPS], 0.0f);
+    EXPECT_EQ(x[centre + BANDPASS_TAPS], 0.0f);
+}
+
+TEST(ApplyBandpassFilter, ZeroOutsideTheTrace) {
+    // A trace shorter than the filter: the taps beyond either end read zero.
+    const std::vector<float> h = Design(0.01f);
+    std::vector<float> x = {1.0f, 2.0f, 3.0f};
+    ASSERT_TRUE(ApplyBandpassFilter(BANDPASS_TAPS, h.data(), 3, x.data()));
+    auto tap = [](double pair, float hj, float acc) { return static_cast<float>(pair * hj + acc); };
+    EXPECT_EQ(x[0], tap(3.0, h[2], tap(2.0, h[1], 1.0f * h[0])));
+    EXPECT_EQ(x[1], tap(1.0 + 3.0, h[1], 2.0f * h[0]));
+    EXPECT_EQ(x[2], tap(1.0, h[2], tap(2.0, h[1], 3.0f * h[0])));
+}
+
+TEST(ApplyBandpassFilterFast, EveryPathMatchesTheReferenceBitForBit) {
+    const std::vector<float> h = Design(0.01f);
+    BandpassWorkspace workspace(20000, BANDPASS_TAPS);
+    ASSERT_TRUE(workspace.ok());
+    ASSERT_FALSE(SupportedSimdTargets().empty());
+    for (const int n : {1, 7, 33, 499, 1000, 4099}) {
+        const std::vector<float> input = RoughTrace(n, 17u + n);
+        std::vector<float> expected = input;
+        ASSERT_TRUE(ApplyBandpassFilter(BANDPASS_TAPS, h.data(), n, expected.data()));
+        for (const SimdTarget& target : SupportedSimdTargets()) {
+            ScopedSimdTarget only(target);
+            for (int workers : {1, 3}) {
+                std::vector<float> x = input;
+                ASSERT_TRUE(ApplyBandpassFilterFast(workspace, BANDPASS_TAPS, h.data(), n, x.data(), workers));
+                for (int i = 0; i < n; ++i) {
+                    ASSERT_EQ(std::memcmp(&x[i], &expected[i], sizeof(float)), 0)
+                        << target.name << " n=" << n << " workers=" << workers << " i=" << i
+                        << ": " << x[i] << " vs " << expected[i];
+                }
+            }
+        }
+    }
+}
+
+TEST(ApplyBandpassFilterFast, RefusesTracesLongerThanItsWorkspace) {
+    const std::vector<float> h = Design(0.01f);
+    BandpassWorkspace workspace(100, BANDPASS_TAPS);
+    std::vector<float> x = RoughTrace(101, 5u);
+    const std::vector<float> before = x;
+    EXPECT_FALSE(ApplyBandpassFilterFast(workspace, BANDPASS_TAPS, h.data(), 101, x.data()));
+    EXPECT_EQ(x, before);
+}
+
+}  // namespace
+}  // namespace tremblo

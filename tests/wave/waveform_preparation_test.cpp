@@ -1,0 +1,192 @@
+// The redraw's preparation: window, rows, peaks, scales and the derivation
+// of velocity and displacement.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <memory>
+
+#include "wave/bandpass_filter.h"
+#include "wave/nice_amplitude.h"
+#include "wave/trace_peak.h"
+#include "wave/waveform_preparation.h"
+
+namespace tremblo {
+namespace {
+
+// A record at 100 Hz: quiet, then a 1 Hz motion of amplitude 100 gal on
+// component 0 (half and a quarter of it on the others).
+std::unique_ptr<SeismicRecord> MotionRecord(int components, int sampleCount) {
+    auto record = std::make_unique<SeismicRecord>();
+    record->componentCount = components;
+    record->sampleCount = sampleCount;
+    record->samplingFrequency = 100;
+    record->dt = 0.01f;
+    DesignRecordBandpassFilter(record->dt, record->bandpassCoefficients.data());
+    for (int c = 0; c < components; ++c) {
+        for (int i = 1000; i < sampleCount; ++i) {
+            record->samples[c][i] =
+                static_cast<float>(100.0 / (c + 1) * std::sin(2.0 * M_PI * (i - 1000) * 0.01));
+        }
+    }
+    record->recordLoaded = true;
+    return record;
+}
+
+TEST(PrepareWaveform, AutomaticStartWaveModeRows) {
+    auto record = MotionRecord(3, 6000);
+    DerivationWorkspace workspace;
+    WaveformSettings settings;
+    settings.timeSpanIndex = 2;  // 25 s
+    const WaveformView view = PrepareWaveform(*record, settings, workspace);
+    EXPECT_TRUE(view.prepared);
+    // The first sample above 2 gal is at 1000 + 1 (sin(2 pi 0.01) = 6.3 gal).
+    EXPECT_EQ(view.windowStart, 801);
+    EXPECT_TRUE(view.startWasAutomatic);
+    EXPECT_EQ(view.windowLength, 2500);
+    EXPECT_EQ(record->windowStart, 801);
+    EXPECT_EQ(record->windowLength, 2500);
+    EXPECT_EQ(view.timeSpan, 25.0f);
+    ASSERT_EQ(view.rowCount, 3);
+    for (int r = 0; r < 3; ++r) {
+        const WaveformRow& row = view.rows[r];
+        EXPECT_EQ(row.component, r);
+        EXPECT_EQ(row.quantity, WaveQuantity::Acceleration);
+        EXPECT_STREQ(row.unitName, "Gal");
+        EXPECT_EQ(row.trace, record->samples[r].data() + 801);
+        const Peak peak = FindPeak(2500, record->samples[r].data() + 801);
+        EXPECT_EQ(row.peak, peak.value);
+        EXPECT_EQ(row.peakIndex, peak.index);
+        EXPECT_EQ(row.valuePerDivision, NiceAmplitude(2, peak.value));
+    }
+    EXPECT_FLOAT_EQ(view.rows[0].valuePerDivision, 100.0f);  // peak 100: 2 x 50 does not exceed it
+}
+
+TEST(PrepareWaveform, ComponentModeOnOneComponentRecordShowsComponentZero) {
+    auto record = MotionRecord(1, 6000);
+    DerivationWorkspace workspace;
+    WaveformSettings settings;
+    settings.waveMode = false;
+    settings.componentIndex = 2;
+    settings.autoStart = false;
+    settings.startValue = 1000;
+    settings.autoAmplitude = false;
+    settings.oneChannelAmplitude = true;  // not consulted in component mode
+    settings.amplitudes = {400.0f, 100.0f, 10.0f};
+    const WaveformView view = PrepareWaveform(*record, settings, workspace);
+    EXPECT_FALSE(view.startWasAutomatic);
+    ASSERT_EQ(view.rowCount, 3);
+    const char* units[] = {"Gal", "kine", "cm"};
+    const float scales[] = {200.0f, 50.0f, 5.0f};
+    for (int r = 0; r < 3; ++r) {
+        EXPECT_EQ(view.rows[r].component, 0);
+        EXPECT_EQ(static_cast<int>(view.rows[r].quantity), r);
+        EXPECT_STREQ(view.rows[r].unitName, units[r]);
+        EXPECT_EQ(view.rows[r].valuePerDivision, scales[r]);
+    }
+    EXPECT_EQ(view.rows[1].trace, record->velocity[0].data());
+    EXPECT_EQ(view.rows[2].trace, record->displacement[0].data());
+}
+
+TEST(PrepareWaveform, OneChannelAmplitudeAppliesToEveryRowInWaveMode) {
+    auto record = MotionRecord(3, 3000);
+    DerivationWorkspace workspace;
+    WaveformSettings settings;
+    settings.autoAmplitude = false;
+    settings.amplitudes = {400.0f, 100.0f, 10.0f};
+    settings.oneChannelAmplitude = true;
+    WaveformView view = PrepareWaveform(*record, settings, workspace);
+    for (int r = 0; r < 3; ++r) EXPECT_EQ(view.rows[r].valuePerDivision, 200.0f);
+    settings.oneChannelAmplitude = false;
+    view = PrepareWaveform(*record, settings, workspace);
+    EXPECT_EQ(view.rows[1].valuePerDivision, 50.0f);
+    EXPECT_EQ(view.rows[2].valuePerDivision, 5.0f);
+}
+
+TEST(PrepareWaveform, DoesNothingBeforeTheFirstLoad) {
+    auto record = MotionRecord(3, 3000);
+    record->recordLoaded = false;
+    record->windowStart = 17;
+    DerivationWorkspace workspace;
+    const WaveformView view = PrepareWaveform(*record, WaveformSettings{}, workspace);
+    EXPECT_FALSE(view.prepared);
+    EXPECT_EQ(view.rowCount, 0);
+    EXPECT_EQ(record->windowStart, 17);
+}
+
+TEST(PrepareWaveform, StartPastTheEndShowsNothingAndDerivesNothing) {
+    auto record = MotionRecord(3, 3000);
+    record->velocity[0][0] = 42.0f;
+    DerivationWorkspace workspace;
+    WaveformSettings settings;
+    settings.autoStart = false;
+    settings.startValue = 5000;
+    const WaveformView view = PrepareWaveform(*record, settings, workspace);
+    EXPECT_LE(view.windowLength, 0);
+    EXPECT_EQ(view.derivation, DerivationStatus::Skipped);
+    EXPECT_EQ(record->velocity[0][0], 42.0f);
+    for (int r = 0; r < view.rowCount; ++r) {
+        EXPECT_EQ(view.rows[r].trace, nullptr);
+        EXPECT_EQ(view.rows[r].peak, 0.0f);
+        EXPECT_EQ(view.rows[r].peakIndex, 0);
+        EXPECT_EQ(view.rows[r].valuePerDivision, NiceAmplitude(2, 0.0f));
+    }
+}
+
+TEST(DeriveMotion, SineAccelerationGivesMinusCosineVelocityAndMinusSineDisplacement) {
+    auto record = MotionRecord(1, 6000);
+    record->windowStart = 1000;
+    record->windowLength = 5000;
+    DerivationWorkspace workspace;
+    ASSERT_EQ(DeriveMotion(*record, true, EnginePath::Fast, workspace), DerivationStatus::Derived);
+    // The rectangle rule with the current sample leads by half a sample per
+    // integration; the filter and the mean removal leave a few per cent.
+    const double w = 2.0 * M_PI;
+    for (int j = 1000; j < 4000; j += 37) {
+        const double t = j * 0.01;
+        EXPECT_NEAR(record->velocity[0][j], -100.0 * std::cos(w * (t + 0.005)) / w, 0.32) << j;
+        EXPECT_NEAR(record->displacement[0][j], -100.0 * std::sin(w * (t + 0.01)) / (w * w), 0.2) << j;
+    }
+}
+
+TEST(DeriveMotion, SamplesPastTheRecordEndCountAsZero) {
+    // The same 2000 samples, once with stale values of a longer record
+    // behind them and once with zeros: the derived traces agree.
+    auto stale = MotionRecord(3, 70000);
+    auto clean = MotionRecord(3, 70000);
+    for (auto* record : {stale.get(), clean.get()}) {
+        record->sampleCount = 2000;
+        record->windowStart = 500;
+        record->windowLength = 1500;
+    }
+    for (int c = 0; c < 3; ++c) std::fill(clean->samples[c].data() + 2000, clean->samples[c].data() + 70000, 0.0f);
+    DerivationWorkspace workspace;
+    for (auto path : {EnginePath::Reference, EnginePath::Fast}) {
+        ASSERT_EQ(DeriveMotion(*stale, true, path, workspace), DerivationStatus::Derived);
+        ASSERT_EQ(DeriveMotion(*clean, true, path, workspace), DerivationStatus::Derived);
+        for (int c = 0; c < 3; ++c) {
+            EXPECT_EQ(std::memcmp(stale->velocity[c].data(), clean->velocity[c].data(), 1800 * sizeof(float)), 0);
+            EXPECT_EQ(std::memcmp(stale->displacement[c].data(), clean->displacement[c].data(), 1800 * sizeof(float)), 0);
+        }
+    }
+}
+
+TEST(DeriveMotion, FastPathMatchesReferenceUpToTheBufferCapacity) {
+    // A window reaching the end of a full-capacity record: the span runs
+    // 300 samples past the buffers, which must be neither read nor written.
+    auto reference = MotionRecord(1, SAMPLE_CAPACITY);
+    auto fast = MotionRecord(1, SAMPLE_CAPACITY);
+    for (auto* record : {reference.get(), fast.get()}) {
+        record->windowStart = SAMPLE_CAPACITY - 3000;
+        record->windowLength = 3000;
+    }
+    DerivationWorkspace workspace;
+    ASSERT_EQ(DeriveMotion(*reference, false, EnginePath::Reference, workspace), DerivationStatus::Derived);
+    ASSERT_EQ(DeriveMotion(*fast, false, EnginePath::Fast, workspace), DerivationStatus::Derived);
+    EXPECT_EQ(std::memcmp(reference->velocity[0].data(), fast->velocity[0].data(), 3300 * sizeof(float)), 0);
+    EXPECT_EQ(std::memcmp(reference->displacement[0].data(), fast->displacement[0].data(), 3300 * sizeof(float)), 0);
+    EXPECT_NE(fast->displacement[0][100], 0.0f);
+}
+
+}  // namespace
+}  // namespace tremblo
