@@ -57,4 +57,12 @@ std::optional<std::string> FindFileIgnoringCase(const std::string& path) {
     return (folder == "/" ? "/" : folder + "/") + *found;
 }
 
+std::string WithDefaultExtension(const std::string& path, const std::string& extension) {
+    const std::string_view name = FileNamePart(path);
+    const auto period = name.rfind('.');
+    if (period != std::string_view::npos && period + 1 < name.size()) return path;
+    if (period != std::string_view::npos) return path + extension;  // "name." gets the extension
+    return path + "." + extension;
+}
+
 }  // namespace tremblo

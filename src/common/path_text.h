@@ -21,4 +21,8 @@ std::optional<std::size_t> FirstPeriodOfFileName(std::string_view path);
 // matches it ignoring ASCII letter case; otherwise nothing.
 std::optional<std::string> FindFileIgnoringCase(const std::string& path);
 
+// The path with "." + extension appended when its file name has none (a
+// name typed with another extension keeps it).
+std::string WithDefaultExtension(const std::string& path, const std::string& extension);
+
 }  // namespace tremblo

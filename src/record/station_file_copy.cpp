@@ -1,10 +1,10 @@
 #include "record/station_file_copy.h"
 
-#include <cstdio>
 #include <fstream>
 #include <iterator>
 #include <string>
 
+#include "common/atomic_file.h"
 #include "common/format.h"
 #include "common/path_text.h"
 #include "common/shift_jis.h"
@@ -14,28 +14,6 @@ namespace tremblo {
 namespace {
 
 constexpr const char* kCaption = "観測地点名ファイル";
-
-// Writes `bytes` to `target` through a temporary file in the same folder, so
-// that a failed write leaves no half-written file under the target's name.
-bool WriteWhole(const std::string& target, const std::string& bytes) {
-    const std::string temporary = target + ".tmp~";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) return false;
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return false;
-        }
-    }
-    if (std::rename(temporary.c_str(), target.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        return false;
-    }
-    return true;
-}
 
 }  // namespace
 
@@ -67,7 +45,7 @@ void CreateStationNameFiles(const RecordSession& session, Platform& platform) {
             continue;
         }
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad() || !WriteWhole(target, bytes)) {
+        if (in.bad() || !WriteFileAtomically(target, bytes)) {
             failures += StringPrintf("ファイル %s を作成できません\n", target.c_str());
             continue;
         }

@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "record/windows/record_info_panel.h"
+#include "wave/windows/wave_plot_view.h"
 #include "support/scripted_platform.h"
 
 namespace tremblo {
@@ -37,7 +38,7 @@ TEST_F(Form1Test, StartsEmptyWithTheKnetFormatChosen) {
     EXPECT_FALSE(form.BtnWave->isEnabled());
     EXPECT_FALSE(form.N8->isEnabled());
     // The start-up hints are drawn on a white plot.
-    const QImage plot = form.MyWave1->pixmap().toImage();
+    const QImage plot = form.MyWave1->canvas().Image();
     EXPECT_EQ(plot.size(), QSize(593, 409));
     EXPECT_EQ(plot.pixelColor(5, 5), QColor(Qt::white));
     bool inked = false;

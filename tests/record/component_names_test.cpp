@@ -74,3 +74,17 @@ TEST(FindFileIgnoringCase, PrefersTheExactNameThenAMatchInAnotherCase) {
 
 }  // namespace
 }  // namespace tremblo
+
+namespace tremblo {
+namespace {
+
+TEST(WithDefaultExtension, AddsTheExtensionOnlyToNamesWithoutOne) {
+    EXPECT_EQ(WithDefaultExtension("/out/AIC001-202411051012", "csv"), "/out/AIC001-202411051012.csv");
+    EXPECT_EQ(WithDefaultExtension("/out/wave.txt", "csv"), "/out/wave.txt");
+    EXPECT_EQ(WithDefaultExtension("/out/wave.", "png"), "/out/wave.png");
+    EXPECT_EQ(WithDefaultExtension("/out.d/wave", "png"), "/out.d/wave.png");
+    EXPECT_EQ(WithDefaultExtension("/out/.csv", "csv"), "/out/.csv");  // empty event name
+}
+
+}  // namespace
+}  // namespace tremblo

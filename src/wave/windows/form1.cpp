@@ -7,14 +7,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
-#include <QPainter>
-#include <QPixmap>
 #include <QPushButton>
 #include <QSlider>
 
 #include "plot/windows/clickable_label.h"
 #include "plot/windows/radio_group.h"
 #include "record/windows/record_info_panel.h"
+#include "wave/windows/wave_plot_view.h"
 
 namespace tremblo {
 
@@ -34,7 +33,10 @@ Widget* Place(Widget* widget, int x, int y, int w, int h) {
 }  // namespace
 
 TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* parent)
-    : QMainWindow(parent), platform_(platform), directory_(std::make_unique<StationDirectory>()) {
+    : QMainWindow(parent),
+      platform_(platform),
+      directory_(std::make_unique<StationDirectory>()),
+      workspace_(std::make_unique<DerivationWorkspace>()) {
     setWindowTitle(U(" K-NET / KiK-net 観測波形解析  TREMBLO Ver 4.2"));
     setFixedSize(860, 607);
     QPalette palette = this->palette();
@@ -55,7 +57,8 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
     BuildPanel(panel);
     BuildWaveControls(panel);
     BuildLinks(panel);
-    MyWave1 = Place(new QLabel(central), 12, 48 - top, kPlotWidth, kPlotHeight);
+    MyWave1 = new WavePlotView(platform_, kPlotWidth, kPlotHeight, central);
+    MyWave1->move(12, 48 - top);
     MyWave1->setObjectName("MyWave1");
     info_ = Place(new RecordInfoPanel(central), 12, 462 - top, 600, 80);
     Button2 = Place(new QPushButton(U("観測点リスト"), central), 616, 536 - top, 95, 25);
@@ -69,7 +72,7 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
 
     session_ = std::make_unique<RecordSession>(platform_, *directory_);
     info_->Show(session_->labels());
-    ShowStartUpHints();
+    MyWave1->ShowHints();
     LoadStationDirectory(dataFolder, *directory_, platform_);
 }
 
@@ -127,6 +130,9 @@ void TForm1::BuildPanel(QWidget* panel) {
     BtnCopy->setToolTip(U("表示波形をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ"));
     BtnSpect = Place(new QPushButton(U("応答ｽﾍﾟｸﾄﾗﾑ"), panel), 104, 468, 89, 25);
     for (QPushButton* b : {BtnCsv, BtnGif, BtnCopy, BtnSpect}) b->setEnabled(false);
+    connect(BtnCsv, &QPushButton::clicked, this, [this] { BtnCsvClick(); });
+    connect(BtnGif, &QPushButton::clicked, this, [this] { BtnGifClick(); });
+    connect(BtnCopy, &QPushButton::clicked, this, [this] { BtnCopyClick(); });
 }
 
 void TForm1::BuildWaveControls(QWidget* panel) {
@@ -209,21 +215,6 @@ void TForm1::BuildLinks(QWidget* panel) {
     Label21 = make("K-NET", "K-NETダウンロードページへリンク", 7, &TForm1::Label21Click);
     Label26 = make("KiK-net", "KiK-netダウンロードページへリンク", 73, &TForm1::Label26Click);
     Label32 = make("HRSM", "広島市地震情報ネットワークへリンク", 145, &TForm1::Label32Click);
-}
-
-void TForm1::ShowStartUpHints() {
-    QPixmap picture(kPlotWidth, kPlotHeight);
-    picture.fill(Qt::white);
-    QPainter painter(&picture);
-    painter.setFont(font());
-    const char* hints[] = {"ファイルボタンをクリックしてファイルを指定してください",
-                           "中央防災会議ファイル",
-                           "広島市地震情報ネットワークシステムのファイルはメニューバーの",
-                           "「ファイル」でファイル形式を選択してください"};
-    const int ys[] = {150, 200, 220, 240};
-    for (int i = 0; i < 4; ++i)
-        painter.drawText(150, ys[i] + painter.fontMetrics().ascent(), U(hints[i]));
-    MyWave1->setPixmap(picture);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) { event->accept(); }

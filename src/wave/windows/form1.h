@@ -8,6 +8,7 @@
 #include "common/platform.h"
 #include "record/record_session.h"
 #include "record/station_directory.h"
+#include "wave/waveform_preparation.h"
 
 class QAction;
 class QCheckBox;
@@ -22,6 +23,7 @@ namespace tremblo {
 class ClickableLabel;
 class RadioGroup;
 class RecordInfoPanel;
+class WavePlotView;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
@@ -57,6 +59,13 @@ public:
     void CBWaveClick();
     void CBDCClick();
 
+    // Waveform exports.
+    void BtnCsvClick();
+    void BtnGifClick();
+    void BtnCopyClick();
+    // Folder the spectrum windows last saved a picture to ("" until then).
+    std::string spectrumSaveDir;
+
     // Shell.
     void Button1Click();  // exit question
     void Exit1Click() { Button1Click(); }
@@ -71,6 +80,7 @@ public:
     RecordInfoPanel* infoPanel() const { return info_; }
     bool quietRedraw() const { return quietRedraw_; }
     int redrawCount() const { return redrawCount_; }
+    const WaveformView& lastView() const { return lastView_; }
 
     // Controls, named as the program calls them.
     QPushButton *BtnFile = nullptr, *BtnWave = nullptr, *BtnSpect = nullptr, *BtnCsv = nullptr,
@@ -85,7 +95,7 @@ public:
     QSlider* TrackBar1 = nullptr;
     QAction *KNET = nullptr, *Hiroshima = nullptr, *BOSAI = nullptr, *N8 = nullptr;
     ClickableLabel *Label21 = nullptr, *Label26 = nullptr, *Label32 = nullptr;
-    QLabel* MyWave1 = nullptr;
+    WavePlotView* MyWave1 = nullptr;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -95,11 +105,11 @@ private:
     void BuildPanel(QWidget* panel);
     void BuildWaveControls(QWidget* panel);
     void BuildLinks(QWidget* panel);
-    void ShowStartUpHints();
     void UpdateAfterLoad();
     LoadSettings CurrentLoadSettings() const;
     void FinishLoad(LoadStatus status);
     void Redraw();
+    bool ReadWaveSettings(WaveformSettings& settings);
 
     Platform& platform_;
     std::unique_ptr<StationDirectory> directory_;
@@ -108,6 +118,8 @@ private:
     bool quietRedraw_ = false;
     bool exitConfirmed_ = false;
     int redrawCount_ = 0;
+    std::unique_ptr<DerivationWorkspace> workspace_;
+    WaveformView lastView_;
 };
 
 }  // namespace tremblo

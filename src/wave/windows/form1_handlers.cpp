@@ -10,6 +10,8 @@
 #include "record/windows/record_info_panel.h"
 #include "wave/windows/form1.h"
 #include "wave/start_point.h"
+#include "wave/waveform_drawing.h"
+#include "wave/windows/wave_plot_view.h"
 
 namespace tremblo {
 
@@ -125,10 +127,57 @@ void TForm1::CBDCClick() {
     BtnFileClick();
 }
 
+bool TForm1::ReadWaveSettings(WaveformSettings& s) {
+    s.waveMode = CBWave->isChecked();
+    s.waveQuantity = RGWave->itemIndex();
+    s.componentIndex = RGCompo->itemIndex();
+    s.timeSpanIndex = RGTime->itemIndex();
+    s.previousTimeSpan = lastView_.timeSpan;
+    s.autoStart = CBAutoStart->isChecked();
+    s.removeDc = CBDC->isChecked();
+    if (!s.autoStart) {
+        // The field was checked as it changed; only a number counts here.
+        const auto start = ParseWholeInteger(EdStart->text().toStdString());
+        if (!start) {
+            platform_.ShowMessage(kStartNotANumber, kStartErrorCaption, MessageStyle::Plain);
+            return false;
+        }
+        s.startValue = *start;
+    }
+    s.autoAmplitude = CBAmp->isChecked();
+    s.oneChannelAmplitude = CB1ch->isChecked();
+    if (!s.autoAmplitude) {
+        const QLineEdit* fields[3] = {EdAmp0, EdAmp1, EdAmp2};
+        for (int i = 0; i < 3; ++i) {
+            const auto value = ParseWholeDecimal(fields[i]->text().toStdString());
+            if (!value) {
+                platform_.ShowMessage(kAmplitudeNotANumber, kAmplitudeErrorCaption, MessageStyle::Plain);
+                return false;
+            }
+            s.amplitudes[static_cast<std::size_t>(i)] = *value;
+        }
+    }
+    return true;
+}
+
 void TForm1::Redraw() {
     if (!session_->record().recordLoaded) return;
+    WaveformSettings settings;
+    if (!ReadWaveSettings(settings)) return;  // nothing else changes
+    const bool quiet = quietRedraw_;
+    if (!quiet) platform_.ShowWait("地震波形データを処理しています・・・・");
+    const WaveDisplayOptions options{CBTitle->isChecked(), CBDataCount->isChecked(),
+                                     CBMax->isChecked(), CBMaxPnt->isChecked(),
+                                     session_->loadedFormat() == RecordFormat::Knet};
+    lastView_ = RedrawWaveform(session_->record(), settings, options, *workspace_, MyWave1->wave());
+    MyWave1->update();
     ++redrawCount_;
+    if (!quiet) platform_.CloseWait();
     quietRedraw_ = false;
+    // An automatic start moves the slider, which shows it in the field and
+    // redraws once more, quietly, with the same result.
+    if (lastView_.startWasAutomatic && TrackBar1->value() != lastView_.windowStart)
+        TrackBar1->setValue(lastView_.windowStart);
 }
 
 // ---- Shell -----------------------------------------------------------------

@@ -1,0 +1,28 @@
+#include "wave/windows/wave_plot_view.h"
+
+#include <QPainter>
+
+namespace tremblo {
+
+WavePlotView::WavePlotView(Platform& platform, int width, int height, QWidget* parent)
+    : QWidget(parent), canvas_(width, height), wave_(canvas_, platform) {
+    setFixedSize(width, height);
+}
+
+void WavePlotView::ShowHints() {
+    wave_.Clear(kWhite);
+    const char* hints[] = {"ファイルボタンをクリックしてファイルを指定してください",
+                           "中央防災会議ファイル",
+                           "広島市地震情報ネットワークシステムのファイルはメニューバーの",
+                           "「ファイル」でファイル形式を選択してください"};
+    const int ys[] = {150, 200, 220, 240};
+    for (int i = 0; i < 4; ++i) canvas_.TextOut(150, ys[i], hints[i]);
+    update();
+}
+
+void WavePlotView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.drawImage(0, 0, canvas_.Image());
+}
+
+}  // namespace tremblo
