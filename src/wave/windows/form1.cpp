@@ -13,6 +13,7 @@
 #include "plot/windows/clickable_label.h"
 #include "plot/windows/radio_group.h"
 #include "record/windows/record_info_panel.h"
+#include "wave/record_filter.h"
 #include "wave/windows/wave_plot_view.h"
 
 namespace tremblo {
@@ -71,6 +72,7 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
     session_ = std::make_unique<RecordSession>(platform_, *directory_);
+    DesignFilterAtEveryLoad(*session_);
     info_->Show(session_->labels());
     MyWave1->ShowHints();
     LoadStationDirectory(dataFolder, *directory_, platform_);
