@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
@@ -78,6 +80,32 @@ TEST_F(Form1Test, FormatMenuActsAsARadioGroupAndNamesTheFileKind) {
     EXPECT_EQ(Label("Label6"), QString::fromUtf8("データなし"));
     EXPECT_EQ(Label("Label28"), "60.00 s");
     EXPECT_FALSE(form.N8->isEnabled());  // no station name for a CDPC record
+}
+
+}  // namespace
+}  // namespace tremblo
+
+namespace tremblo {
+namespace {
+
+TEST(Form1Dc, TogglingTheDcOptionSaysSoAndAsksForTheFileAgain) {
+    testing::ScriptedPlatform platform;
+    TForm1 form(platform, testing::SamplePath("data/DATA"));
+    platform.openAnswers.push_back(testing::SamplePath("samples/knet/AIC0012411051012.NS"));
+    form.CBDC->click();  // now unchecked
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "DC成分を除去しないためには，ファイルデータの再読込が必要です");
+    EXPECT_EQ(platform.messages[0].caption, "ファイル再読込");
+    EXPECT_EQ(platform.messages[0].style, MessageStyle::Plain);
+    EXPECT_EQ(platform.openFilters.size(), 1u);
+    EXPECT_TRUE(form.session().record().recordLoaded);
+    double sum = 0.0;
+    for (int i = 0; i < 6000; ++i) sum += form.session().record().samples[0][i];
+    EXPECT_GT(std::abs(sum / 6000), 1e-3);  // read again with its DC component
+
+    form.CBDC->click();  // checked again; the dialog is cancelled this time
+    EXPECT_EQ(platform.messages.back().text, "DC成分を除去するためには，ファイルデータの再読込が必要です");
+    EXPECT_EQ(platform.openFilters.size(), 2u);
 }
 
 }  // namespace
