@@ -6,7 +6,7 @@ namespace tremblo {
 
 bool SavePicturePng(const Canvas& canvas, const std::string& path, Platform& platform) {
     const PngWriteResult result = WritePngFile(path, canvas.Picture());
-    if (!result.ok) platform.ShowMessage(result.message, kFileErrorCaption, MessageStyle::Warning);
+    if (!result.ok) platform.ShowMessage(result.message, kPictureFileErrorCaption, MessageStyle::Warning);
     return result.ok;
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // How a plot component's picture leaves the program as a PNG file: capture
 // the whole picture (Width x Height) and write it. A file that cannot be
-// written is reported through the platform ("Cannot create file ...", warning
+// written is reported through the platform ("ファイル ... を作成できません", warning
 // style) and gives false; nothing is left under the target name then.
 #include <string>
 
@@ -10,7 +10,7 @@
 
 namespace tremblo {
 
-inline constexpr const char* kFileErrorCaption = "TREMBLO 4.2";
+inline constexpr const char* kPictureFileErrorCaption = "ファイルエラー";
 
 bool SavePicturePng(const Canvas& canvas, const std::string& path, Platform& platform);
 

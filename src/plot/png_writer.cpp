@@ -58,7 +58,7 @@ bool Encode(std::FILE* file, const RgbImage& image, png_bytepp rows, EncoderErro
 }
 
 PngWriteResult Failure(const std::string& path, const std::string& reason) {
-    return {false, "Cannot create file \"" + path + "\". " + reason};
+    return {false, "ファイル " + path + " を作成できません\n\n" + reason};
 }
 
 mode_t NewFileMode() {
@@ -72,7 +72,7 @@ mode_t NewFileMode() {
 PngWriteResult WritePngFile(const std::string& path, const RgbImage& image) {
     if (image.width <= 0 || image.height <= 0 ||
         image.rgb.size() != static_cast<std::size_t>(image.width) * image.height * 3) {
-        return Failure(path, "The picture is empty.");
+        return Failure(path, "画像がありません");
     }
     std::vector<png_bytep> rows(static_cast<std::size_t>(image.height));
     for (int y = 0; y < image.height; ++y) {

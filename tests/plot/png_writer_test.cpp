@@ -165,7 +165,7 @@ TEST_F(PngFile, ReplacesAnExistingFileAndLeavesNothingElse) {
 TEST_F(PngFile, FailuresAreReportedAndLeaveNoFileBehind) {
     PngWriteResult result = WritePngFile(folder + "/missing/graph.png", TestPicture(4, 4));
     EXPECT_FALSE(result.ok);
-    EXPECT_NE(result.message.find("Cannot create file"), std::string::npos);
+    EXPECT_NE(result.message.find("を作成できません"), std::string::npos);
     EXPECT_NE(result.message.find("missing/graph.png"), std::string::npos);
 
     // The target is a folder: the picture is encoded, the rename fails, and

@@ -38,7 +38,8 @@ void TForm1::BtnGifClick() {
         "PNGﾌｧｲﾙ (*.png)|*.png|すべて (*.*)|*.*", spectrumSaveDir, r.eventName + ".png", "png"});
     if (!chosen) return;
     const std::string path = WithDefaultExtension(*chosen, "png");
-    if (!WritePngFile(path, picture).ok) ReportCannotWrite(platform_, path);
+    const PngWriteResult written = WritePngFile(path, picture);
+    if (!written.ok) platform_.ShowMessage(written.message, "ファイルエラー", MessageStyle::Warning);
 }
 
 void TForm1::BtnCopyClick() { platform_.CopyImageToClipboard(MyWave1->Picture()); }
