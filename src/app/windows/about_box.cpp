@@ -7,20 +7,13 @@
 #include "app/windows/program_icon.h"
 #include "common/platform.h"
 #include "plot/windows/clickable_label.h"
-
+#include "plot/windows/window_look.h"
 namespace tremblo {
 
 TAboutBox::TAboutBox(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
     setWindowTitle(QString::fromUtf8("バージョン情報"));
     setFixedSize(305, 194);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(247, 181, 136));
-    palette.setColor(QPalette::WindowText, QColor(0, 128, 128));
-    setPalette(palette);
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    setFont(font);
+    ApplyWindowLook(*this, QColor(247, 181, 136), QColor(0, 128, 128));
 
     auto* panel = new QFrame(this);
     panel->setObjectName("Panel1");
@@ -50,7 +43,7 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* parent) : QDialog(parent), pla
     Label2->setCursor(Qt::PointingHandCursor);
     connect(Label2, &ClickableLabel::clicked, this, [this] { Label2Click(); });
     Label1 = new ClickableLabel(QString::fromUtf8(pages::kAuthorPage));
-    QFont underlined = font;
+    QFont underlined = font();
     underlined.setUnderline(true);
     Label1->setFont(underlined);
     place(Label1, 8, 152, nullptr);

@@ -6,7 +6,7 @@
 #include "app/usage_text.h"
 #include "app/windows/program_icon.h"
 #include "plot/windows/clickable_label.h"
-
+#include "plot/windows/window_look.h"
 namespace tremblo {
 
 THowTo::THowTo(QWidget* parent)
@@ -15,22 +15,10 @@ THowTo::THowTo(QWidget* parent)
     setWindowTitle(QString::fromUtf8("使い方"));
     setGeometry(316, 134, 442, 364);
     setFixedSize(442, 364);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(184, 192, 173));
-    palette.setColor(QPalette::Base, QColor(184, 192, 173));
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 128));
-    palette.setColor(QPalette::Text, QColor(0, 0, 128));
-    setPalette(palette);
-    setAutoFillBackground(true);
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    setFont(font);
+    ApplyWindowLook(*this, QColor(184, 192, 173), QColor(0, 0, 128));
 
     Label1 = new QLabel(QStringLiteral("K-NET / KiK-net TREMBLO"), this);
-    QFont title = font;
-    title.setPixelSize(21);
-    Label1->setFont(title);
+    Label1->setFont(ProgramFont(21));
     Label1->setStyleSheet("color: rgb(0, 128, 128);");
     Label1->move(64, 8);
     Label1->adjustSize();

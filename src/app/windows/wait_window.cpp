@@ -1,22 +1,14 @@
 #include "app/windows/wait_window.h"
+#include "plot/windows/window_look.h"
 
 #include <QApplication>
 #include <QLabel>
-
 namespace tremblo {
 
 TWait::TWait(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
     setWindowTitle(QString::fromUtf8("　　お待ちください"));
     setGeometry(339, 218, 360, 132);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, QColor(251, 117, 137));
-    palette.setColor(QPalette::WindowText, Qt::blue);
-    setPalette(palette);
-    setAutoFillBackground(true);
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    setFont(font);
+    ApplyWindowLook(*this, QColor(251, 117, 137), Qt::blue);
     Label1 = new QLabel(QString::fromUtf8("応答スペクトルを計算しています・・・・"), this);
     Label1->setGeometry(32, 40, 310, 20);
 }

@@ -15,7 +15,7 @@
 #include "record/windows/record_info_panel.h"
 #include "wave/record_filter.h"
 #include "wave/windows/wave_plot_view.h"
-
+#include "plot/windows/window_look.h"
 namespace tremblo {
 
 namespace {
@@ -40,13 +40,7 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
       workspace_(std::make_unique<DerivationWorkspace>()) {
     setWindowTitle(U(" K-NET / KiK-net 観測波形解析  TREMBLO Ver 4.2"));
     setFixedSize(860, 607);
-    QPalette palette = this->palette();
-    palette.setColor(QPalette::Window, kBackground);
-    setPalette(palette);
-    QFont font(QStringLiteral("IPAPGothic"));
-    font.setPixelSize(13);
-    font.setBold(true);
-    setFont(font);
+    ApplyWindowLook(*this, kBackground, Qt::black);
 
     auto* central = new QWidget(this);
     setCentralWidget(central);
