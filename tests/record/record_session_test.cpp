@@ -171,6 +171,17 @@ TEST_F(RecordSessionTest, DerivedNamesAreFoundInAnyCaseAndBelowFoldersWithPeriod
     EXPECT_EQ(session->record().componentPath[1], folder + "/KIK.Ew2");
 }
 
+TEST_F(RecordSessionTest, PathsLongerThanTheOldFieldWidthsLoadWhole) {
+    std::string folder = temp.path().string();
+    for (int i = 0; i < 3; ++i) folder += "/" + std::string(100, static_cast<char>('a' + i));
+    CopyTriple(kKnetNs, folder, "AIC0012411051012", {"NS", "EW", "UD"});
+    ASSERT_GT(folder.size(), 300u);
+    ASSERT_EQ(Load(folder + "/AIC0012411051012.NS"), LoadStatus::Loaded);
+    EXPECT_EQ(session->record().componentPath[2], folder + "/AIC0012411051012.UD");
+    EXPECT_EQ(session->record().recordFolder, folder);
+    EXPECT_EQ(session->labels().label14, folder + "/AIC0012411051012");
+}
+
 TEST_F(RecordSessionTest, HiroshimaLoadKeepsWhatTheFormatDoesNotCarry) {
     ASSERT_EQ(Load(SamplePath(kKnetNs)), LoadStatus::Loaded);
     ASSERT_EQ(Load(SamplePath(kHiroshimaNs), RecordFormat::Hiroshima), LoadStatus::Loaded);
