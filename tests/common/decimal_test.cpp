@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <cmath>
 
 namespace tremblo {
@@ -45,14 +44,6 @@ TEST(ParseDecimal, OverflowAndUnderflowLikeStrtod) {
     EXPECT_TRUE(std::isinf(ParseDecimal("1e999")));
     EXPECT_LT(ParseDecimal("-1e999"), 0.0);
     EXPECT_EQ(ParseDecimal("1e-999"), 0.0);
-}
-
-TEST(ParseDecimal, IgnoresTheCLocale) {
-    const char* old = std::setlocale(LC_NUMERIC, nullptr);
-    std::string saved = old ? old : "C";
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) GTEST_SKIP() << "no German locale";
-    EXPECT_DOUBLE_EQ(ParseDecimal("1.5"), 1.5);
-    std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 }  // namespace
