@@ -15,8 +15,10 @@ void CopyWindow(const SeismicRecord& record, int c, int n, float* out) {
     const int start = std::max(record.windowStart, 0);
     const int end = std::min(record.sampleCount, SAMPLE_CAPACITY);
     const int available = std::clamp(end - start, 0, n);
-    const float* samples = record.samples[c].data();
-    std::copy(samples + start, samples + start + available, out);
+    if (available > 0) {
+        const float* samples = record.samples[c].data() + start;
+        std::copy(samples, samples + available, out);
+    }
     std::fill(out + available, out + n, 0.0f);
 }
 

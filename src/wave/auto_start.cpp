@@ -7,7 +7,7 @@
 namespace tremblo {
 
 int FindAutoStart(int n, const float* x) {
-    const float threshold = 0.02f * FindPeak(n, x).value;
+    const float threshold = static_cast<float>(0.02 * FindPeak(n, x).value);
     int first = 0;
     while (first < n && !(std::fabs(x[first]) > threshold)) ++first;
     const int start = first - AUTO_START_LEAD;

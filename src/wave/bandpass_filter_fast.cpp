@@ -21,9 +21,13 @@ namespace hn = hwy::HWY_NAMESPACE;
 // holds x[k] in double and the margins hold zeros. Blocks of kVectors
 // vectors of outputs share each tap's coefficient; the rest of the range is
 // left to the caller (returned count of outputs written from `begin`).
+#ifndef TREMBLO_FILTER_VECTORS
+#define TREMBLO_FILTER_VECTORS 8
+#endif
+
 int FilterBlocks(const double* padded, const double* taps, int tapCount, int begin, int end,
                  float* y) {
-    constexpr int kVectors = 8;
+    constexpr int kVectors = TREMBLO_FILTER_VECTORS;
     const hn::ScalableTag<double> d;
     const hn::Rebind<float, decltype(d)> df;
     const int lanes = static_cast<int>(hn::Lanes(d));

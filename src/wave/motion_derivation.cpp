@@ -45,8 +45,10 @@ DerivationStatus DeriveMotion(SeismicRecord& record, bool removeDc, EnginePath p
 
     const int kept = std::min(span, SAMPLE_CAPACITY);
     for (int c = 0; c < record.componentCount && c < MAX_COMPONENTS; ++c) {
-        const float* acceleration = record.samples[c].data();
-        std::copy(acceleration + start, acceleration + start + available, work);
+        if (available > 0) {
+            const float* acceleration = record.samples[c].data() + start;
+            std::copy(acceleration, acceleration + available, work);
+        }
         std::fill(work + available, work + span, 0.0f);
         if (removeDc) RemoveMean(work, 0, span);
         IntegrateTrace(span, work, velocity, record.dt);

@@ -5,15 +5,15 @@
 namespace tremblo {
 
 float NiceAmplitude(int divisions, float peak) {
-    static constexpr float kSteps[4] = {1.0f, 2.0f, 2.5f, 5.0f};
-    const float k = static_cast<float>(divisions);
+    static constexpr double kSteps[4] = {1.0, 2.0, 2.5, 5.0};
+    const double k = divisions;
     float unit = 1e-10f;
     float last = unit;
     while (std::isfinite(unit)) {
-        for (float step : kSteps) {
-            const float candidate = unit * step;
+        for (double step : kSteps) {
+            const float candidate = static_cast<float>(unit * step);
             if (!std::isfinite(candidate)) return last;
-            if (k * unit * step > peak) return candidate;
+            if (k * unit * step > peak) return candidate;  // compared in double
             last = candidate;
         }
         unit = unit * 10.0f;

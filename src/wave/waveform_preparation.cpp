@@ -1,5 +1,7 @@
 #include "wave/waveform_preparation.h"
 
+#include <algorithm>
+
 #include "wave/auto_start.h"
 #include "wave/display_window.h"
 #include "wave/nice_amplitude.h"
@@ -49,11 +51,11 @@ WaveformView PrepareWaveform(SeismicRecord& record, const WaveformSettings& sett
     if (!record.recordLoaded) return view;
     view.prepared = true;
     view.startWasAutomatic = settings.autoStart;
-    const int start = settings.autoStart
-                          ? FindAutoStart(record.sampleCount, record.samples[0].data())
-                          : settings.startValue;
+    const int sampleCount = std::clamp(record.sampleCount, 0, SAMPLE_CAPACITY);
+    const int start = settings.autoStart ? FindAutoStart(sampleCount, record.samples[0].data())
+                                         : settings.startValue;
     view.timeSpan = TimeSpanForIndex(settings.timeSpanIndex, settings.previousTimeSpan);
-    const DisplayWindow window = ChooseDisplayWindow(start, view.timeSpan, record.dt, record.sampleCount);
+    const DisplayWindow window = ChooseDisplayWindow(start, view.timeSpan, record.dt, sampleCount);
     record.windowStart = window.start;
     record.windowLength = window.length;
     view.windowStart = window.start;

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "spectrum/spectrum_calculation.h"
+#include "spectrum/spectrum_model.h"
 #include "wave/simd_targets.h"
 
 namespace tremblo {
@@ -184,6 +185,27 @@ TEST(SpectrumCalculation, ProgressMovesBothBarsToTheirEnds) {
         EXPECT_EQ(reports[i].overallMaximum, 10);
     }
     EXPECT_EQ(reports.back().overallPosition, 10);
+}
+
+TEST(SpectrumModel, MultiplierChangesTheRatiosOfTheNextCalculation) {
+    // With x5 the first nonzero ratio is 0.05: its curve equals the x1
+    // table's fourth curve (0.05 there).
+    SpectrumModel model;
+    EXPECT_EQ(model.linearPeriodCount(), 140);
+    EXPECT_EQ(model.linearFrequencyCount(), 174);
+    const auto record = GroundRecord(1, 400, 0.01f, false);
+    ASSERT_EQ(model.Calculate(*record), CalculationStatus::Done);
+    const std::vector<float> fivePercent(model.spectrum().row(0, 3, SD),
+                                         model.spectrum().row(0, 3, SD) + PERIOD_COUNT);
+    model.SetDampingMultiplier(DampingMultiplier::Times5);
+    EXPECT_EQ(model.dampingRatios()[3], 0.25f);
+    ASSERT_EQ(model.Calculate(*record), CalculationStatus::Done);
+    EXPECT_EQ(std::vector<float>(model.spectrum().row(0, 1, SD),
+                                 model.spectrum().row(0, 1, SD) + PERIOD_COUNT),
+              fivePercent);
+    model.SetLinearPeriodRange(LinearPeriodRange::Seconds10);
+    EXPECT_EQ(model.linearPeriodCount(), 200);
+    EXPECT_EQ(model.linearPeriodAxis().subX, 4);
 }
 
 }  // namespace

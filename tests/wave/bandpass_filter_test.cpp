@@ -1,4 +1,4 @@
-// Band-pass design and application: the reference against the described
+// Band-pass design and application: the reference against its known
 // values and outside facts, and every vector path against the reference.
 #include <gtest/gtest.h>
 

@@ -1,0 +1,52 @@
+#pragma once
+// Everything the spectrum window holds for its computation, built once at
+// program start: the period tables, the damping ratios and the menu settings
+// that change them, the derived point counts, the spectrum table and the
+// calculation's work arrays.
+#include <memory>
+
+#include "record/seismic_record.h"
+#include "spectrum/damping_ratios.h"
+#include "spectrum/period_table.h"
+#include "spectrum/spectrum_calculation.h"
+#include "spectrum/spectrum_progress.h"
+#include "spectrum/spectrum_table.h"
+#include "wave/engine_path.h"
+
+namespace tremblo {
+
+class SpectrumModel {
+public:
+    SpectrumModel();
+
+    const PeriodTable& periods() const { return periods_; }
+    const DampingRatios& dampingRatios() const { return dampingRatios_; }
+    DampingMultiplier dampingMultiplier() const { return multiplier_; }
+    const LinearPeriodAxis& linearPeriodAxis() const { return linearAxis_; }
+    int linearPeriodCount() const { return linearPeriodCount_; }
+    int linearFrequencyCount() const { return linearFrequencyCount_; }
+    const SpectrumTable& spectrum() const { return *spectrum_; }
+
+    // Replaces the damping ratios (the caller then recalculates).
+    void SetDampingMultiplier(DampingMultiplier multiplier);
+    // Sets the longest period of a linear axis and its point count.
+    void SetLinearPeriodRange(LinearPeriodRange range);
+
+    // The calculation run on the record's displayed window; the table is
+    // unchanged when the work arrays cannot be allocated.
+    CalculationStatus Calculate(const SeismicRecord& record,
+                                const SpectrumProgressCallback& report = {},
+                                EnginePath path = EnginePath::Fast);
+
+private:
+    PeriodTable periods_;
+    DampingMultiplier multiplier_ = DampingMultiplier::Times1;
+    DampingRatios dampingRatios_;
+    LinearPeriodAxis linearAxis_;
+    int linearPeriodCount_ = 0;
+    int linearFrequencyCount_ = 0;
+    std::unique_ptr<SpectrumTable> spectrum_;
+    SpectrumCalculation calculation_;
+};
+
+}  // namespace tremblo
