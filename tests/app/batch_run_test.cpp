@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/batch/batch_options.h"
+#include "app/batch/batch_plan.h"
 #include "app/batch/batch_runner.h"
 #include "app/batch/console_platform.h"
 #include "record/format_detection.h"
@@ -132,6 +133,31 @@ TEST(RecordFormatDetection, RecognisesEachFormatByItsContent) {
     EXPECT_EQ(DetectRecordFormatOfFile("/nonexistent/X.NS"), RecordFormat::Knet);
 }
 
+TEST(BatchPlan, LoadsEachRecordOnceWhateverComponentFileNamesIt) {
+    BatchOptions options;
+    options.files = {SamplePath(kKnet), SamplePath(kCdpc), SamplePath("samples/cdpc/../knet/AIC0012411051012.ud"),
+                     SamplePath("samples/cdpc/CDPC_SYNTH.NS"), SamplePath(kKnet)};
+    std::vector<PlannedRecord> plan = PlanRecords(options);
+    ASSERT_EQ(plan.size(), 5u);
+    EXPECT_EQ(plan[0].format, RecordFormat::Knet);
+    EXPECT_EQ(plan[1].format, RecordFormat::Cdpc);
+    EXPECT_EQ(plan[0].sameAs, std::nullopt);
+    EXPECT_EQ(plan[1].sameAs, std::nullopt);
+    EXPECT_EQ(plan[2].sameAs, 0u);  // another spelling, another component, another case
+    EXPECT_EQ(plan[3].sameAs, 1u);
+    EXPECT_EQ(plan[4].sameAs, 0u);
+
+    // One component: each file is a record of its own, but a file given twice is one.
+    options.threeComponents = false;
+    plan = PlanRecords(options);
+    EXPECT_EQ(plan[2].sameAs, std::nullopt);
+    EXPECT_EQ(plan[3].sameAs, std::nullopt);
+    EXPECT_EQ(plan[4].sameAs, 0u);
+    // A given format is used for every file.
+    options.format = RecordFormat::Hiroshima;
+    EXPECT_EQ(PlanRecords(options)[0].format, RecordFormat::Hiroshima);
+}
+
 TEST(ConsolePlatform, KeepsEachMessageOnOneLineAndCancelsQuestions) {
     ConsolePlatform platform;
     EXPECT_EQ(platform.ShowMessage("\n３成分のデータを読み込めません\n\nデータファイル x がありません   ",
@@ -174,7 +200,7 @@ TEST(BatchRun, WritesTheGoodRecordsAndReportsTheBadOnes) {
     EXPECT_NE(report.find("ヘッダーが17行そろっていません"), std::string::npos) << report;
     EXPECT_NE(report.find("error: " + empty + ": "), std::string::npos) << report;
     EXPECT_NE(report.find("error: " + missing + ": データファイルエラー:"), std::string::npos) << report;
-    EXPECT_NE(out.str().find("2 of 5 records processed, 3 failed"), std::string::npos) << out.str();
+    EXPECT_NE(out.str().find("2 of 5 files processed, 3 failed"), std::string::npos) << out.str();
     // Only the good records' files, named as the windows name them.
     EXPECT_EQ(FilesIn(folder / "out"),
               (std::vector<std::string>{"AIC001-202411051012.csv", "AIC001-202411051012.png",
@@ -269,6 +295,7 @@ TEST(BatchRun, ParallelWorkersWriteWhatOneWorkerWrites) {
     ASSERT_EQ(RunBatch(many, out, err, false), 0) << err.str();
     const std::vector<std::string> names = FilesIn(folder / "one");
     ASSERT_EQ(names.size(), 9u);  // the two K-NET files name the same record
+    EXPECT_NE(err.str().find("AIC0012411051012.EW: the record of "), std::string::npos) << err.str();
     EXPECT_EQ(FilesIn(folder / "many"), names);
     for (const std::string& name : names)
         EXPECT_TRUE(ReadWholeFile(folder / ("one/" + name)) == ReadWholeFile(folder / ("many/" + name))) << name;

@@ -9,6 +9,7 @@
 #include <thread>
 #include <vector>
 
+#include "app/batch/batch_plan.h"
 #include "app/batch/console_platform.h"
 #include "app/batch/progress_display.h"
 #include "app/batch/record_worker.h"
@@ -46,12 +47,12 @@ private:
 };
 
 // A record that throws (memory exhausted, say) fails alone.
-RecordOutcome ProcessGuarded(RecordWorker& worker, const std::string& file) {
+RecordOutcome ProcessGuarded(RecordWorker& worker, const PlannedRecord& record) {
     try {
-        return worker.Process(file);
+        return worker.Process(record.file, record.format);
     } catch (const std::exception& e) {
         RecordOutcome outcome;
-        outcome.file = file;
+        outcome.file = record.file;
         outcome.failure = e.what();
         return outcome;
     }
@@ -78,18 +79,31 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     for (const std::string& message : directoryPlatform.TakeMessages())
         err << "warning: station directory " << dataFolder << ": " << message << '\n';
 
-    const std::size_t count = options.files.size();
+    const std::vector<PlannedRecord> plan = PlanRecords(options);
+    const std::size_t count = plan.size();
+    std::vector<std::size_t> toLoad;
+    for (std::size_t i = 0; i < count; ++i)
+        if (!plan[i].sameAs) toLoad.push_back(i);
     const int cores = options.jobs > 0 ? options.jobs : DefaultWorkerCount();
-    const int workers = static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(cores), count));
+    const int workers =
+        static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(cores), toLoad.size()));
 
     ProgressDisplay display(err, terminal, static_cast<int>(count));
     OutcomeCollector collector(out, display, count);
     display.Start();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!plan[i].sameAs) continue;
+        RecordOutcome outcome;
+        outcome.file = plan[i].file;
+        outcome.ok = true;
+        outcome.sameAs = plan[*plan[i].sameAs].file;
+        collector.Add(i, std::move(outcome));
+    }
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         RecordWorker worker(*directory, options);
-        for (std::size_t i; (i = next.fetch_add(1)) < count;)
-            collector.Add(i, ProcessGuarded(worker, options.files[i]));
+        for (std::size_t k; (k = next.fetch_add(1)) < toLoad.size();)
+            collector.Add(toLoad[k], ProcessGuarded(worker, plan[toLoad[k]]));
     };
     std::vector<std::jthread> threads;
     try {
@@ -103,8 +117,10 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
 
     std::ostream& summary = options.info ? err : out;
     const int failed = display.failed();
-    summary << count - static_cast<std::size_t>(failed) << " of " << count << " records processed";
+    summary << count - static_cast<std::size_t>(failed) << " of " << count << " files processed";
     if (failed > 0) summary << ", " << failed << " failed";
+    if (toLoad.size() < count)
+        summary << " (" << count - toLoad.size() << " of them the record of an earlier file)";
     if (writeFiles) {
         std::error_code ec;
         const auto folder = std::filesystem::absolute(options.outFolder, ec);

@@ -39,7 +39,9 @@ void ProgressDisplay::RecordDone(const RecordOutcome& outcome) {
     const std::string counter = "[" + std::to_string(done_) + "/" + std::to_string(total_) + "] ";
     for (const std::string& note : outcome.notes)
         out_ << (terminal_ ? "" : counter) << outcome.file << ": note: " << note << '\n';
-    if (!outcome.ok) {
+    if (!outcome.sameAs.empty()) {
+        if (!terminal_) out_ << counter << outcome.file << ": the record of " << outcome.sameAs << ", not loaded again\n";
+    } else if (!outcome.ok) {
         out_ << (terminal_ ? "" : counter) << "error: " << FailureLine(outcome) << '\n';
     } else if (!terminal_) {
         out_ << counter << outcome.file << ": ";

@@ -7,7 +7,6 @@
 #include "common/format.h"
 #include "plot/png_writer.h"
 #include "record/component_names.h"
-#include "record/format_detection.h"
 #include "spectrum/spectrum_csv.h"
 #include "wave/record_filter.h"
 #include "wave/start_point.h"
@@ -55,7 +54,7 @@ bool RecordWorker::Fail(RecordOutcome& outcome, std::string reason) {
     return false;
 }
 
-RecordOutcome RecordWorker::Process(const std::string& file) {
+RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format) {
     RecordOutcome outcome;
     outcome.file = file;
     platform_.TakeMessages();
@@ -64,7 +63,6 @@ RecordOutcome RecordWorker::Process(const std::string& file) {
     // values must never show up in the next one's files.
     session_ = std::make_unique<RecordSession>(platform_, directory_);
     session_->setFilterDesigner(RecordFilterDesigner());
-    const RecordFormat format = options_.format.value_or(DetectRecordFormatOfFile(file));
     const LoadStatus status =
         session_->LoadPath(file, LoadSettings{format, options_.threeComponents, options_.removeDc});
     std::vector<std::string> messages = platform_.TakeMessages();

@@ -24,6 +24,7 @@ struct RecordOutcome {
     std::vector<std::string> notes;    // messages of a load that went on
     std::vector<std::string> written;  // paths of the files written
     std::string info;                  // the --info JSON object, one line
+    std::string sameAs;                // an earlier file of the same record: not loaded again
 };
 
 // Base name of the exported files: the record's eventName, as the windows
@@ -37,7 +38,7 @@ public:
     RecordWorker(const StationDirectory& directory, const BatchOptions& options);
     ~RecordWorker();
 
-    RecordOutcome Process(const std::string& file);
+    RecordOutcome Process(const std::string& file, RecordFormat format);
 
 private:
     bool WriteFiles(const std::string& base, RecordOutcome& outcome);
