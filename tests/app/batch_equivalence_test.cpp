@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 #include <sstream>
+#include <vector>
 
 #include "app/batch/batch_runner.h"
 #include "plot/windows/radio_group.h"
@@ -32,6 +33,8 @@ struct Case {
     WaveQuantity quantity;
     int timeSpanIndex;
     std::optional<int> start;
+    std::vector<float> amplitudes = {};  // automatic when empty
+    WaveDisplayOptions display = {};
 };
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
@@ -54,6 +57,18 @@ WindowExports ExportFromTheWindow(const Case& c, const TempFolder& folder) {
         form.CBAutoStartClick();
         form.EdStart->setText(QString::number(*c.start));
     }
+    if (!c.amplitudes.empty()) {
+        form.CBAmp->setChecked(false);
+        form.CBAmpClick();
+        form.CB1ch->setChecked(c.amplitudes.size() == 1);
+        QLineEdit* fields[] = {form.EdAmp0, form.EdAmp1, form.EdAmp2};
+        for (std::size_t i = 0; i < c.amplitudes.size(); ++i)
+            fields[i]->setText(QString::number(static_cast<double>(c.amplitudes[i])));
+    }
+    form.CBTitle->setChecked(c.display.title);
+    form.CBDataCount->setChecked(c.display.dataCount);
+    form.CBMax->setChecked(c.display.max);
+    form.CBMaxPnt->setChecked(c.display.maxPoint);
     form.BtnWaveClick();
 
     WindowExports exports;
@@ -96,6 +111,8 @@ TEST_P(BatchAgainstWindows, WritesTheFilesTheWindowsExport) {
     options.quantity = c.quantity;
     options.timeSpanIndex = c.timeSpanIndex;
     options.start = c.start;
+    options.amplitudes = c.amplitudes;
+    options.display = c.display;
     std::ostringstream out, err;
     ASSERT_EQ(RunBatch(options, out, err, false), 0) << err.str();
 
@@ -117,7 +134,13 @@ INSTANTIATE_TEST_SUITE_P(
         Case{"HiroshimaVelocity", "samples/hiroshima/HFD01_241105.ns", RecordFormat::Hiroshima,
              true, WaveQuantity::Velocity, 3, std::nullopt},
         Case{"CdpcDisplacementFrom300Over10s", "samples/cdpc/CDPC_SYNTH.ew", RecordFormat::Cdpc,
-             true, WaveQuantity::Displacement, 1, 300}),
+             true, WaveQuantity::Displacement, 1, 300},
+        Case{"KnetRowAmplitudesWithoutTitleAndMaxima", "samples/knet/AIC0012411051012.EW",
+             RecordFormat::Knet, true, WaveQuantity::Acceleration, 3, std::nullopt, {500, 250, 125},
+             WaveDisplayOptions{false, true, false, false, true}},
+        Case{"HiroshimaOneAmplitudeWithoutDataCount", "samples/hiroshima/HFD01_241105.ud",
+             RecordFormat::Hiroshima, true, WaveQuantity::Velocity, 3, std::nullopt, {20},
+             WaveDisplayOptions{true, false, true, true, true}}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -59,7 +59,8 @@ std::vector<std::string> FilesIn(const fs::path& folder) {
 TEST(BatchCommandLine, ReadsEveryOptionAsSpelled) {
     const ParsedCommandLine parsed =
         Parse({"--out", "o", "--format", "cdpc", "--components", "1", "--no-dc", "--start", "1200",
-               "--span", "250", "--quantity", "disp", "--info", "--jobs", "3", "--data", "d", "a.ns", "b.ns"});
+               "--span", "250", "--quantity", "disp", "--info", "--jobs", "3", "--data", "d",
+               "--amplitude", "400,100.5,10", "--no-title", "--no-max-point", "a.ns", "b.ns"});
     ASSERT_TRUE(parsed.options);
     const BatchOptions& o = *parsed.options;
     EXPECT_EQ(o.files, (std::vector<std::string>{"a.ns", "b.ns"}));
@@ -74,6 +75,11 @@ TEST(BatchCommandLine, ReadsEveryOptionAsSpelled) {
     EXPECT_TRUE(o.info);
     EXPECT_EQ(o.jobs, 3);
     EXPECT_EQ(o.dataFolder, "d");
+    EXPECT_EQ(o.amplitudes, (std::vector<float>{400, 100.5f, 10}));
+    EXPECT_FALSE(o.display.title);
+    EXPECT_TRUE(o.display.dataCount);
+    EXPECT_TRUE(o.display.max);
+    EXPECT_FALSE(o.display.maxPoint);
 
     // The windows' defaults.
     const ParsedCommandLine defaults = Parse({"x.ns"});
@@ -85,6 +91,10 @@ TEST(BatchCommandLine, ReadsEveryOptionAsSpelled) {
     EXPECT_EQ(defaults.options->timeSpanIndex, 3);
     EXPECT_EQ(defaults.options->quantity, WaveQuantity::Acceleration);
     EXPECT_FALSE(defaults.options->outGiven);
+    EXPECT_TRUE(defaults.options->amplitudes.empty());
+    EXPECT_TRUE(defaults.options->display.title && defaults.options->display.dataCount &&
+                defaults.options->display.max && defaults.options->display.maxPoint);
+    EXPECT_EQ(Parse({"--amplitude", " 250 ", "x.ns"}).options->amplitudes, std::vector<float>{250});
     EXPECT_EQ(Parse({"--start", "auto", "x.ns"}).options->start, std::nullopt);
     EXPECT_EQ(Parse({"--span", "5", "x.ns"}).options->timeSpanIndex, 0);
     EXPECT_EQ(Parse({"--quantity", "vel", "x.ns"}).options->quantity, WaveQuantity::Velocity);
@@ -94,7 +104,9 @@ TEST(BatchCommandLine, RefusesValuesTheWindowsDoNotOffer) {
     for (const std::vector<const char*>& args :
          {std::vector<const char*>{"--span", "7", "x"}, {"--components", "2", "x"},
           {"--quantity", "jerk", "x"}, {"--format", "sac", "x"}, {"--start", "-3", "x"},
-          {"--start", "12a", "x"}, {"--jobs", "0", "x"}, {"--out", "o"}, {"--bogus", "x"}}) {
+          {"--start", "12a", "x"}, {"--jobs", "0", "x"}, {"--out", "o"}, {"--bogus", "x"},
+          {"--amplitude", "1,2", "x"}, {"--amplitude", "0", "x"}, {"--amplitude", "1,,3", "x"},
+          {"--amplitude", "big", "x"}}) {
         std::string text;
         const ParsedCommandLine parsed = Parse(args, &text);
         EXPECT_FALSE(parsed.options) << args[0];
@@ -109,7 +121,8 @@ TEST(BatchCommandLine, HelpNamesEveryOptionAndVersionNamesTheProgram) {
     EXPECT_FALSE(parsed.options);
     EXPECT_EQ(parsed.exitStatus, 0);
     for (const char* option : {"--out", "--format", "--components", "--no-dc", "--start", "--span",
-                               "--quantity", "--info", "--jobs", "--data", "--version"})
+                               "--quantity", "--info", "--jobs", "--data", "--amplitude", "--no-title",
+                               "--no-data-count", "--no-max", "--no-max-point", "--version"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
     std::string version;
     EXPECT_EQ(Parse({"--version"}, &version).exitStatus, 0);

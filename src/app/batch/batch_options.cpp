@@ -5,6 +5,7 @@
 #include <map>
 
 #include "app/batch/batch_version.h"
+#include "wave/start_point.h"
 
 namespace tremblo {
 
@@ -18,6 +19,28 @@ std::string CheckStart(const std::string& text) {
     if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
         return "--start takes auto or a sample number (0 or more), not '" + text + "'";
     return {};
+}
+
+// "auto", or one or three decimal amplitudes above 0 separated by commas.
+std::optional<std::vector<float>> ParseAmplitudes(const std::string& text) {
+    if (text == "auto") return std::vector<float>{};
+    std::vector<float> values;
+    std::size_t begin = 0;
+    while (true) {
+        const std::size_t end = text.find(',', begin);
+        const auto value = ParseWholeDecimal(text.substr(begin, end - begin));
+        if (!value || !(*value > 0.0f)) return std::nullopt;
+        values.push_back(*value);
+        if (end == std::string::npos) break;
+        begin = end + 1;
+    }
+    if (values.size() != 1 && values.size() != 3) return std::nullopt;
+    return values;
+}
+
+std::string CheckAmplitudes(const std::string& text) {
+    if (ParseAmplitudes(text)) return {};
+    return "--amplitude takes auto, one amplitude for every row or three (A,B,C), not '" + text + "'";
 }
 
 }  // namespace
@@ -38,7 +61,8 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.set_version_flag("--version", BatchVersionText());
 
     BatchOptions o;
-    std::string format, start = "auto", quantity = "acc";
+    std::string format, start = "auto", quantity = "acc", amplitude = "auto";
+    bool noTitle = false, noDataCount = false, noMax = false, noMaxPoint = false;
     int components = 3, span = 50;
     bool noDc = false;
     app.add_option("FILE", o.files,
@@ -62,6 +86,14 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_option("--quantity", quantity, "quantity of the waveform CSV and picture")
         ->check(CLI::IsMember({"acc", "vel", "disp"}))
         ->capture_default_str();
+    app.add_option("--amplitude", amplitude,
+                   "amplitude at the top of the rows: auto, A for every row, or A,B,C row by row")
+        ->check(CLI::Validator(CheckAmplitudes, "auto|A|A,B,C"))
+        ->capture_default_str();
+    app.add_flag("--no-title", noTitle, "picture without the title line");
+    app.add_flag("--no-data-count", noDataCount, "picture without the data range");
+    app.add_flag("--no-max", noMax, "picture without the maximum values");
+    app.add_flag("--no-max-point", noMaxPoint, "picture without the marks at the maxima");
     app.add_flag("--info", o.info,
                  "print each record's header values, window and peaks as JSON, one object per "
                  "line; files are written only when --out is given too");
@@ -88,6 +120,11 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     o.quantity = quantity == "vel"    ? WaveQuantity::Velocity
                  : quantity == "disp" ? WaveQuantity::Displacement
                                       : WaveQuantity::Acceleration;
+    o.amplitudes = *ParseAmplitudes(amplitude);
+    o.display.title = !noTitle;
+    o.display.dataCount = !noDataCount;
+    o.display.max = !noMax;
+    o.display.maxPoint = !noMaxPoint;
     return ParsedCommandLine{std::move(o), 0};
 }
 

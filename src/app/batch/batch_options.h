@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "record/seismic_record.h"
+#include "wave/waveform_drawing.h"
 #include "wave/waveform_preparation.h"
 
 namespace tremblo {
@@ -21,6 +22,10 @@ struct BatchOptions {
     std::optional<int> start;             // --start N; automatic when absent
     int timeSpanIndex = 3;                // --span 50
     WaveQuantity quantity = WaveQuantity::Acceleration;
+    // --amplitude: the amplitude at the top of each row's band, one value for
+    // every row (1ch指定) or one per row; automatic when empty.
+    std::vector<float> amplitudes;
+    WaveDisplayOptions display;           // --no-title, --no-data-count, --no-max, --no-max-point
     bool info = false;                    // --info: JSON on standard output
     int jobs = 0;                         // --jobs; <= 0: all cores
     std::string dataFolder;               // --data; empty: found as the program finds it

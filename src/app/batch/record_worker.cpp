@@ -81,6 +81,10 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
     settings.removeDc = options_.removeDc;
     settings.workers = 1;  // the batch spreads records, not samples, over the cores
     settings.autoStart = !options_.start.has_value();
+    settings.autoAmplitude = options_.amplitudes.empty();
+    settings.oneChannelAmplitude = options_.amplitudes.size() == 1;
+    for (std::size_t i = 0; i < options_.amplitudes.size() && i < settings.amplitudes.size(); ++i)
+        settings.amplitudes[i] = options_.amplitudes[i];
     if (options_.start) {
         const StartCheck check =
             CheckStartText(std::to_string(*options_.start), record.sampleCount, options_.timeSpanIndex);
@@ -94,7 +98,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
     }
 
     const bool writeFiles = !options_.info || options_.outGiven;
-    WaveDisplayOptions display;
+    WaveDisplayOptions display = options_.display;
     display.knetFormat = format == RecordFormat::Knet;
     const WaveformView view = writeFiles
                                   ? RedrawWaveform(record, settings, display, *workspace_, wave_)
