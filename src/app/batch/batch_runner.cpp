@@ -101,9 +101,13 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     }
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
-        RecordWorker worker(*directory, options);
-        for (std::size_t k; (k = next.fetch_add(1)) < toLoad.size();)
-            collector.Add(toLoad[k], ProcessGuarded(worker, plan[toLoad[k]]));
+        try {
+            RecordWorker worker(*directory, options);
+            for (std::size_t k; (k = next.fetch_add(1)) < toLoad.size();)
+                collector.Add(toLoad[k], ProcessGuarded(worker, plan[toLoad[k]]));
+        } catch (const std::exception&) {
+            // No memory for this worker's buffers: the others take its share.
+        }
     };
     std::vector<std::jthread> threads;
     try {
@@ -113,6 +117,13 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     }
     if (workers > 0) work();
     threads.clear();  // joins
+    // Records no worker could take (not one had its buffers) fail.
+    for (std::size_t k = std::min(next.load(), toLoad.size()); k < toLoad.size(); ++k) {
+        RecordOutcome outcome;
+        outcome.file = plan[toLoad[k]].file;
+        outcome.failure = "メモリが足りません";
+        collector.Add(toLoad[k], std::move(outcome));
+    }
     display.Finish();
 
     std::ostream& summary = options.info ? err : out;
