@@ -9,6 +9,10 @@
 
 namespace tremblo {
 
+// Size of the main window's waveform plot MyWave1, in pixels.
+inline constexpr int WAVE_PLOT_WIDTH = 593;
+inline constexpr int WAVE_PLOT_HEIGHT = 409;
+
 // The check boxes that change only the drawing.
 struct WaveDisplayOptions {
     bool title = true;      // CBTitle

@@ -14,14 +14,15 @@
 #include "plot/windows/radio_group.h"
 #include "record/windows/record_info_panel.h"
 #include "wave/record_filter.h"
+#include "wave/waveform_drawing.h"
 #include "wave/windows/wave_plot_view.h"
 #include "plot/windows/window_look.h"
+
 namespace tremblo {
 
 namespace {
 
 const QColor kBackground(177, 226, 199);
-constexpr int kPlotWidth = 593, kPlotHeight = 409;
 
 QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
@@ -52,7 +53,7 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
     BuildPanel(panel);
     BuildWaveControls(panel);
     BuildLinks(panel);
-    MyWave1 = new WavePlotView(platform_, kPlotWidth, kPlotHeight, central);
+    MyWave1 = new WavePlotView(platform_, WAVE_PLOT_WIDTH, WAVE_PLOT_HEIGHT, central);
     MyWave1->move(12, 48 - top);
     MyWave1->setObjectName("MyWave1");
     info_ = Place(new RecordInfoPanel(central), 12, 462 - top, 600, 80);
@@ -66,7 +67,7 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
     session_ = std::make_unique<RecordSession>(platform_, *directory_);
-    DesignFilterAtEveryLoad(*session_);
+    session_->setFilterDesigner(RecordFilterDesigner());
     info_->Show(session_->labels());
     MyWave1->ShowHints();
     LoadStationDirectory(dataFolder, *directory_, platform_);

@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Throughput of the batch front end: 100 copies of the three-component
+# sample record, each giving its waveform CSV, waveform picture (PNG) and
+# spectrum CSV, processed with one worker and with one worker per core.
+#   cmake --build build --target tremblo-batch && bench/batch_throughput.sh [build]
+# The copies are the same record, so they write the same three file names;
+# each write replaces the previous one whole.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build}
+batch="$build/bin/tremblo-batch"
+[ -x "$batch" ] || { echo "build $batch first" >&2; exit 1; }
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+copies=100
+files=()
+for i in $(seq -w 1 "$copies"); do
+  mkdir -p "$work/in/$i"
+  cp samples/knet/AIC0012411051012.NS samples/knet/AIC0012411051012.EW \
+     samples/knet/AIC0012411051012.UD "$work/in/$i/"
+  files+=("$work/in/$i/AIC0012411051012.NS")
+done
+
+# Prints the records per second of one run with $1 workers.
+run() {
+  local start end
+  start=$(date +%s.%N)
+  "$batch" --jobs "$1" --data data/DATA --out "$work/out-$1" "${files[@]}" >/dev/null 2>"$work/log-$1" \
+    || { cat "$work/log-$1" >&2; exit 1; }
+  end=$(date +%s.%N)
+  awk -v n="$copies" -v a="$start" -v b="$end" 'BEGIN { printf "%.3f", n / (b - a) }'
+}
+
+cores=$(nproc)
+run 1 >/dev/null  # warm the file cache and the fonts
+one=$(run 1)
+all=$(run "$cores")
+printf 'records: %d (3 components, 6000 samples each; waveform CSV, PNG, spectrum CSV)\n' "$copies"
+printf '1 worker:   %8.2f records/s\n' "$one"
+printf '%d workers: %8.2f records/s\n' "$cores" "$all"
+printf 'ratio:      %8.2f\n' "$(awk -v a="$all" -v b="$one" 'BEGIN { print a / b }')"

@@ -1,0 +1,28 @@
+// tremblo-batch [options] FILE...: the analysis of the windows without a
+// window (see --help).
+#include <QGuiApplication>
+#include <clocale>
+#include <cstdlib>
+#include <iostream>
+#include <unistd.h>
+
+#include "app/batch/batch_options.h"
+#include "app/batch/batch_runner.h"
+
+int main(int argc, char** argv) {
+    const tremblo::ParsedCommandLine parsed = tremblo::ParseBatchCommandLine(argc, argv, std::cout, std::cerr);
+    if (!parsed.options) return parsed.exitStatus;
+
+    // The picture's texts need a GUI application, never a display.
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    // Qt's own notes (no XDG_RUNTIME_DIR, say) are no business of a batch user.
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+        if (type == QtCriticalMsg || type == QtFatalMsg) std::cerr << message.toStdString() << '\n';
+    });
+    int qtArgc = 1;
+    QGuiApplication app(qtArgc, argv);
+    // Numbers in files always use a decimal point.
+    std::setlocale(LC_NUMERIC, "C");
+
+    return tremblo::RunBatch(*parsed.options, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
+}

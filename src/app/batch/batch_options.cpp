@@ -1,0 +1,131 @@
+#include "app/batch/batch_options.h"
+
+#include <CLI/CLI.hpp>
+#include <array>
+#include <map>
+
+#include "app/batch/batch_version.h"
+#include "wave/start_point.h"
+
+namespace tremblo {
+
+namespace {
+
+constexpr std::array<int, 6> kSpans{5, 10, 25, 50, 100, 250};
+
+// "auto" or a whole number of at least 0.
+std::string CheckStart(const std::string& text) {
+    if (text == "auto") return {};
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+        return "--start takes auto or a sample number (0 or more), not '" + text + "'";
+    return {};
+}
+
+// "auto", or one or three decimal amplitudes above 0 separated by commas.
+std::optional<std::vector<float>> ParseAmplitudes(const std::string& text) {
+    if (text == "auto") return std::vector<float>{};
+    std::vector<float> values;
+    std::size_t begin = 0;
+    while (true) {
+        const std::size_t end = text.find(',', begin);
+        const auto value = ParseWholeDecimal(text.substr(begin, end - begin));
+        if (!value || !(*value > 0.0f)) return std::nullopt;
+        values.push_back(*value);
+        if (end == std::string::npos) break;
+        begin = end + 1;
+    }
+    if (values.size() != 1 && values.size() != 3) return std::nullopt;
+    return values;
+}
+
+std::string CheckAmplitudes(const std::string& text) {
+    if (ParseAmplitudes(text)) return {};
+    return "--amplitude takes auto, one amplitude for every row or three (A,B,C), not '" + text + "'";
+}
+
+}  // namespace
+
+std::optional<int> TimeSpanIndex(int seconds) {
+    for (std::size_t i = 0; i < kSpans.size(); ++i)
+        if (kSpans[i] == seconds) return static_cast<int>(i);
+    return std::nullopt;
+}
+
+ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::ostream& out,
+                                        std::ostream& err) {
+    CLI::App app{
+        "TREMBLO 4.2 batch front end: loads strong-motion records as the file command does and "
+        "writes the waveform CSV, the waveform picture (PNG) and the response spectrum CSV of "
+        "each, named as the windows name them.",
+        "tremblo-batch"};
+    app.set_version_flag("--version", BatchVersionText());
+
+    BatchOptions o;
+    std::string format, start = "auto", quantity = "acc", amplitude = "auto";
+    bool noTitle = false, noDataCount = false, noMax = false, noMaxPoint = false;
+    int components = 3, span = 50;
+    bool noDc = false;
+    app.add_option("FILE", o.files,
+                   "record files; for three components any one component file of each record")
+        ->required();
+    app.add_option("--out", o.outFolder, "folder for the files written (created when missing)")
+        ->capture_default_str();
+    app.add_option("--format", format,
+                   "record format; recognised from each file's content when absent")
+        ->check(CLI::IsMember({"knet", "hiroshima", "cdpc"}));
+    app.add_option("--components", components, "1: only the given file; 3: all three components")
+        ->check(CLI::IsMember({1, 3}))
+        ->capture_default_str();
+    app.add_flag("--no-dc", noDc, "keep the DC component: no mean removal at load (K-NET/KiK-net) nor before integrating");
+    app.add_option("--start", start, "window start: auto (first strong motion) or a sample number")
+        ->check(CLI::Validator(CheckStart, "auto|N"))
+        ->capture_default_str();
+    app.add_option("--span", span, "time span of the window in seconds")
+        ->check(CLI::IsMember({5, 10, 25, 50, 100, 250}))
+        ->capture_default_str();
+    app.add_option("--quantity", quantity, "quantity of the waveform CSV and picture")
+        ->check(CLI::IsMember({"acc", "vel", "disp"}))
+        ->capture_default_str();
+    app.add_option("--amplitude", amplitude,
+                   "amplitude at the top of the rows: auto, A for every row, or A,B,C row by row")
+        ->check(CLI::Validator(CheckAmplitudes, "auto|A|A,B,C"))
+        ->capture_default_str();
+    app.add_flag("--no-title", noTitle, "picture without the title line");
+    app.add_flag("--no-data-count", noDataCount, "picture without the data range");
+    app.add_flag("--no-max", noMax, "picture without the maximum values");
+    app.add_flag("--no-max-point", noMaxPoint, "picture without the marks at the maxima");
+    app.add_flag("--info", o.info,
+                 "print each record's header values, window and peaks as JSON, one object per "
+                 "line; files are written only when --out is given too");
+    app.add_option("--jobs", o.jobs, "records processed at once (default: all cores)")
+        ->check(CLI::PositiveNumber);
+    app.add_option("--data", o.dataFolder,
+                   "folder of the station directory (SITENAME.CSV, SHOBONAME.CSV); default: DATA "
+                   "in the working folder, beside the program, or installed");
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        return ParsedCommandLine{std::nullopt, app.exit(e, out, err)};
+    }
+
+    o.outGiven = app.count("--out") > 0;
+    static const std::map<std::string, RecordFormat> formats{
+        {"knet", RecordFormat::Knet}, {"hiroshima", RecordFormat::Hiroshima}, {"cdpc", RecordFormat::Cdpc}};
+    if (!format.empty()) o.format = formats.at(format);
+    o.threeComponents = components == 3;
+    o.removeDc = !noDc;
+    if (start != "auto") o.start = std::stoi(start);
+    o.timeSpanIndex = *TimeSpanIndex(span);
+    o.quantity = quantity == "vel"    ? WaveQuantity::Velocity
+                 : quantity == "disp" ? WaveQuantity::Displacement
+                                      : WaveQuantity::Acceleration;
+    o.amplitudes = *ParseAmplitudes(amplitude);
+    o.display.title = !noTitle;
+    o.display.dataCount = !noDataCount;
+    o.display.max = !noMax;
+    o.display.maxPoint = !noMaxPoint;
+    return ParsedCommandLine{std::move(o), 0};
+}
+
+}  // namespace tremblo

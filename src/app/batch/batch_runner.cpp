@@ -1,0 +1,144 @@
+#include "app/batch/batch_runner.h"
+
+#include <algorithm>
+#include <atomic>
+#include <filesystem>
+#include <memory>
+#include <mutex>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "app/batch/batch_plan.h"
+#include "app/batch/console_platform.h"
+#include "app/batch/progress_display.h"
+#include "app/batch/record_worker.h"
+#include "record/data_folder.h"
+#include "record/station_directory.h"
+#include "wave/parallel_workers.h"
+
+namespace tremblo {
+
+namespace {
+
+// Collects the outcomes as workers finish them: shows progress at once and
+// prints the --info objects in file order.
+class OutcomeCollector {
+public:
+    OutcomeCollector(std::ostream& out, ProgressDisplay& display, std::size_t count)
+        : out_(out), display_(display), outcomes_(count), finished_(count, false) {}
+
+    void Add(std::size_t index, RecordOutcome outcome) {
+        const std::lock_guard lock(mutex_);
+        display_.RecordDone(outcome);
+        outcomes_[index] = std::move(outcome);
+        finished_[index] = true;
+        for (; nextInfo_ < outcomes_.size() && finished_[nextInfo_]; ++nextInfo_)
+            if (!outcomes_[nextInfo_].info.empty()) out_ << outcomes_[nextInfo_].info << '\n' << std::flush;
+    }
+
+private:
+    std::mutex mutex_;
+    std::ostream& out_;
+    ProgressDisplay& display_;
+    std::vector<RecordOutcome> outcomes_;
+    std::vector<bool> finished_;
+    std::size_t nextInfo_ = 0;
+};
+
+// A record that throws (memory exhausted, say) fails alone.
+RecordOutcome ProcessGuarded(RecordWorker& worker, const PlannedRecord& record) {
+    try {
+        return worker.Process(record.file, record.format);
+    } catch (const std::exception& e) {
+        RecordOutcome outcome;
+        outcome.file = record.file;
+        outcome.failure = e.what();
+        return outcome;
+    }
+}
+
+}  // namespace
+
+int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, bool terminal) {
+    const bool writeFiles = !options.info || options.outGiven;
+    if (writeFiles) {
+        std::error_code ec;
+        std::filesystem::create_directories(options.outFolder, ec);
+        if (ec || !std::filesystem::is_directory(options.outFolder)) {
+            err << "error: cannot create the output folder " << options.outFolder
+                << (ec ? ": " + ec.message() : std::string()) << '\n';
+            return 2;
+        }
+    }
+
+    auto directory = std::make_unique<StationDirectory>();
+    ConsolePlatform directoryPlatform;
+    const std::string dataFolder = options.dataFolder.empty() ? FindDataFolder() : options.dataFolder;
+    LoadStationDirectory(dataFolder, *directory, directoryPlatform);
+    for (const std::string& message : directoryPlatform.TakeMessages())
+        err << "warning: station directory " << dataFolder << ": " << message << '\n';
+
+    const std::vector<PlannedRecord> plan = PlanRecords(options);
+    const std::size_t count = plan.size();
+    std::vector<std::size_t> toLoad;
+    for (std::size_t i = 0; i < count; ++i)
+        if (!plan[i].sameAs) toLoad.push_back(i);
+    const int cores = options.jobs > 0 ? options.jobs : DefaultWorkerCount();
+    const int workers =
+        static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(cores), toLoad.size()));
+
+    ProgressDisplay display(err, terminal, static_cast<int>(count));
+    OutcomeCollector collector(out, display, count);
+    display.Start();
+    for (std::size_t i = 0; i < count; ++i) {
+        if (!plan[i].sameAs) continue;
+        RecordOutcome outcome;
+        outcome.file = plan[i].file;
+        outcome.ok = true;
+        outcome.sameAs = plan[*plan[i].sameAs].file;
+        collector.Add(i, std::move(outcome));
+    }
+    std::atomic<std::size_t> next{0};
+    const auto work = [&] {
+        try {
+            RecordWorker worker(*directory, options);
+            for (std::size_t k; (k = next.fetch_add(1)) < toLoad.size();)
+                collector.Add(toLoad[k], ProcessGuarded(worker, plan[toLoad[k]]));
+        } catch (const std::exception&) {
+            // No memory for this worker's buffers: the others take its share.
+        }
+    };
+    std::vector<std::jthread> threads;
+    try {
+        for (int w = 1; w < workers; ++w) threads.emplace_back(work);
+    } catch (const std::system_error&) {
+        // Fewer threads than cores: the ones running take the rest.
+    }
+    if (workers > 0) work();
+    threads.clear();  // joins
+    // Records no worker could take (not one had its buffers) fail.
+    for (std::size_t k = std::min(next.load(), toLoad.size()); k < toLoad.size(); ++k) {
+        RecordOutcome outcome;
+        outcome.file = plan[toLoad[k]].file;
+        outcome.failure = "メモリが足りません";
+        collector.Add(toLoad[k], std::move(outcome));
+    }
+    display.Finish();
+
+    std::ostream& summary = options.info ? err : out;
+    const int failed = display.failed();
+    summary << count - static_cast<std::size_t>(failed) << " of " << count << " files processed";
+    if (failed > 0) summary << ", " << failed << " failed";
+    if (toLoad.size() < count)
+        summary << " (" << count - toLoad.size() << " of them the record of an earlier file)";
+    if (writeFiles) {
+        std::error_code ec;
+        const auto folder = std::filesystem::absolute(options.outFolder, ec);
+        summary << "; files in " << (ec ? options.outFolder : folder.lexically_normal().string());
+    }
+    summary << '\n' << std::flush;
+    return failed > 0 ? 1 : 0;
+}
+
+}  // namespace tremblo

@@ -1,0 +1,62 @@
+#include "app/batch/progress_display.h"
+
+#include <string>
+
+namespace tremblo {
+
+namespace {
+
+constexpr int kBarWidth = 30;
+
+}  // namespace
+
+std::string FailureLine(const RecordOutcome& outcome) {
+    return outcome.file + ": " + outcome.failure;
+}
+
+ProgressDisplay::ProgressDisplay(std::ostream& out, bool terminal, int total)
+    : out_(out), terminal_(terminal), total_(total) {}
+
+void ProgressDisplay::Start() {
+    if (terminal_) DrawBar();
+}
+
+void ProgressDisplay::ClearBar() { out_ << "\r\x1b[2K"; }
+
+void ProgressDisplay::DrawBar() {
+    const int filled = total_ > 0 ? done_ * kBarWidth / total_ : kBarWidth;
+    out_ << '\r' << '[' << std::string(static_cast<std::size_t>(filled), '#')
+         << std::string(static_cast<std::size_t>(kBarWidth - filled), '.') << "] " << done_ << '/'
+         << total_ << " records";
+    if (failed_ > 0) out_ << ", " << failed_ << " failed";
+    out_ << std::flush;
+}
+
+void ProgressDisplay::RecordDone(const RecordOutcome& outcome) {
+    ++done_;
+    if (!outcome.ok) ++failed_;
+    if (terminal_) ClearBar();
+    const std::string counter = "[" + std::to_string(done_) + "/" + std::to_string(total_) + "] ";
+    for (const std::string& note : outcome.notes)
+        out_ << (terminal_ ? "" : counter) << outcome.file << ": note: " << note << '\n';
+    if (!outcome.sameAs.empty()) {
+        if (!terminal_) out_ << counter << outcome.file << ": the record of " << outcome.sameAs << ", not loaded again\n";
+    } else if (!outcome.ok) {
+        out_ << (terminal_ ? "" : counter) << "error: " << FailureLine(outcome) << '\n';
+    } else if (!terminal_) {
+        out_ << counter << outcome.file << ": ";
+        if (outcome.written.empty()) out_ << "read";
+        for (std::size_t i = 0; i < outcome.written.size(); ++i)
+            out_ << (i == 0 ? "wrote " : ", ") << outcome.written[i];
+        out_ << '\n';
+    }
+    if (terminal_) DrawBar();
+    else out_ << std::flush;
+}
+
+void ProgressDisplay::Finish() {
+    if (terminal_) ClearBar();
+    out_ << std::flush;
+}
+
+}  // namespace tremblo

@@ -1,0 +1,39 @@
+#pragma once
+// How the batch tells the user what it did, record by record: on a terminal a
+// progress bar redrawn in place, with failures printed above it; otherwise
+// one plain line per record. Not thread-safe: the runner serialises calls.
+#include <ostream>
+#include <string>
+
+#include "app/batch/record_worker.h"
+
+namespace tremblo {
+
+class ProgressDisplay {
+public:
+    ProgressDisplay(std::ostream& out, bool terminal, int total);
+
+    void Start();
+    void RecordDone(const RecordOutcome& outcome);
+    // Clears the bar; the summary follows on a fresh line.
+    void Finish();
+
+    int done() const { return done_; }
+    int failed() const { return failed_; }
+
+private:
+    void DrawBar();
+    void ClearBar();
+
+    std::ostream& out_;
+    bool terminal_;
+    int total_;
+    int done_ = 0;
+    int failed_ = 0;
+};
+
+// "FILE: reason" of a failed record, "FILE: note: message" of a load that
+// went on after a message.
+std::string FailureLine(const RecordOutcome& outcome);
+
+}  // namespace tremblo

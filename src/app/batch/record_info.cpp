@@ -1,0 +1,61 @@
+#include "app/batch/record_info.h"
+
+#include <charconv>
+
+#include "common/shift_jis.h"
+#include "wave/trace_peak.h"
+
+namespace tremblo {
+
+namespace {
+
+// A float as the double whose shortest decimal text is the float's own, so
+// 0.01f prints as 0.01 rather than 0.009999999776482582.
+double ShortestDecimal(float value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    double result = 0;
+    std::from_chars(text, end, result);
+    return result;
+}
+
+}  // namespace
+
+const char* FormatOptionName(RecordFormat format) {
+    switch (format) {
+        case RecordFormat::Hiroshima:
+            return "hiroshima";
+        case RecordFormat::Cdpc:
+            return "cdpc";
+        case RecordFormat::Knet:
+            break;
+    }
+    return "knet";
+}
+
+nlohmann::json RecordInfo(const SeismicRecord& r, RecordFormat format, const std::string& file,
+                          const std::string& outputName) {
+    nlohmann::json components = nlohmann::json::array();
+    for (int c = 0; c < r.componentCount; ++c) {
+        components.push_back({{"label", SjisToUtf8(r.componentLabel[c].view())},
+                              {"peak_gal", ShortestDecimal(FindPeak(r.sampleCount, r.samples[c].data()).value)}});
+    }
+    return nlohmann::json{
+        {"file", file},
+        {"format", FormatOptionName(format)},
+        {"station_code", SjisToUtf8(r.stationCode.view())},
+        {"station_name", SjisToUtf8(r.currentStation.name.view())},
+        {"origin_date", SjisToUtf8(r.originDate.view())},
+        {"origin_time", SjisToUtf8(r.originTime.view())},
+        {"event_name", r.eventName},  // made from the path or from ASCII header fields
+        {"output_name", outputName},
+        {"sampling_frequency", r.samplingFrequency},
+        {"dt", ShortestDecimal(r.dt)},
+        {"sample_count", r.sampleCount},
+        {"window_start", r.windowStart},
+        {"window_length", r.windowLength},
+        {"components", std::move(components)},
+    };
+}
+
+}  // namespace tremblo

@@ -1,0 +1,24 @@
+#pragma once
+// What --info prints of a loaded record: its header values, sampling, the
+// window the waveform view chose and the peak of each component, as one JSON
+// object.
+#include <nlohmann/json.hpp>
+#include <string>
+
+#include "record/seismic_record.h"
+
+namespace tremblo {
+
+// Keys: file, format, station_code, station_name, origin_date, origin_time,
+// event_name, output_name, sampling_frequency, dt, sample_count,
+// window_start, window_length, components [{label, peak_gal}]. peak_gal is
+// the largest absolute acceleration of the component over the whole loaded
+// record. Header texts (Shift-JIS) are given in UTF-8; names made from paths
+// are kept as they are, so dump with error_handler_t::replace.
+nlohmann::json RecordInfo(const SeismicRecord& record, RecordFormat format,
+                          const std::string& file, const std::string& outputName);
+
+// The format's name as --format spells it.
+const char* FormatOptionName(RecordFormat format);
+
+}  // namespace tremblo

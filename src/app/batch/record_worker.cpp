@@ -1,0 +1,144 @@
+#include "app/batch/record_worker.h"
+
+#include <filesystem>
+
+#include "app/batch/record_info.h"
+#include "common/atomic_file.h"
+#include "common/format.h"
+#include "plot/png_writer.h"
+#include "record/component_names.h"
+#include "spectrum/spectrum_csv.h"
+#include "wave/record_filter.h"
+#include "wave/start_point.h"
+#include "wave/waveform_csv.h"
+#include "wave/waveform_drawing.h"
+
+namespace tremblo {
+
+namespace {
+
+// The main window's words for a file it cannot write.
+std::string CannotWrite(const std::string& path) {
+    return MessageLine("ファイルエラー", StringPrintf("ファイル %s を作成できません", path.c_str()));
+}
+
+std::string JoinMessages(const std::vector<std::string>& messages) {
+    std::string joined;
+    for (const std::string& m : messages) joined += (joined.empty() ? "" : " / ") + m;
+    return joined;
+}
+
+}  // namespace
+
+std::string OutputBaseName(const SeismicRecord& record, const std::string& file) {
+    if (!record.eventName.empty()) return record.eventName;
+    return FileNameWithoutExtension(file);
+}
+
+RecordWorker::RecordWorker(const StationDirectory& directory, const BatchOptions& options)
+    : directory_(directory),
+      options_(options),
+      workspace_(std::make_unique<DerivationWorkspace>()),
+      spectrum_(std::make_unique<SpectrumCalculation>()),
+      table_(std::make_unique<SpectrumTable>()),
+      periods_(BuildPeriodTable()),
+      dampingRatios_(DampingRatiosFor(DampingMultiplier::Times1)),
+      canvas_(WAVE_PLOT_WIDTH, WAVE_PLOT_HEIGHT),
+      wave_(canvas_, platform_) {}
+
+RecordWorker::~RecordWorker() = default;
+
+bool RecordWorker::Fail(RecordOutcome& outcome, std::string reason) {
+    outcome.ok = false;
+    outcome.failure = std::move(reason);
+    return false;
+}
+
+RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format) {
+    RecordOutcome outcome;
+    outcome.file = file;
+    platform_.TakeMessages();
+    // A session as at start-up for every record: a load keeps what its format
+    // does not set (a CDPC file has no station or origin), and one record's
+    // values must never show up in the next one's files.
+    session_ = std::make_unique<RecordSession>(platform_, directory_);
+    session_->setFilterDesigner(RecordFilterDesigner());
+    const LoadStatus status =
+        session_->LoadPath(file, LoadSettings{format, options_.threeComponents, options_.removeDc});
+    std::vector<std::string> messages = platform_.TakeMessages();
+    if (status != LoadStatus::Loaded) {
+        Fail(outcome, messages.empty() ? "読み込めません" : JoinMessages(messages));
+        return outcome;
+    }
+    outcome.notes = std::move(messages);
+    SeismicRecord& record = session_->record();
+
+    // The waveform view's settings as the main window holds them by default,
+    // changed by the options.
+    WaveformSettings settings;
+    settings.waveQuantity = static_cast<int>(options_.quantity);
+    settings.timeSpanIndex = options_.timeSpanIndex;
+    settings.removeDc = options_.removeDc;
+    settings.workers = 1;  // the batch spreads records, not samples, over the cores
+    settings.autoStart = !options_.start.has_value();
+    settings.autoAmplitude = options_.amplitudes.empty();
+    settings.oneChannelAmplitude = options_.amplitudes.size() == 1;
+    for (std::size_t i = 0; i < options_.amplitudes.size() && i < settings.amplitudes.size(); ++i)
+        settings.amplitudes[i] = options_.amplitudes[i];
+    if (options_.start) {
+        const StartCheck check =
+            CheckStartText(std::to_string(*options_.start), record.sampleCount, options_.timeSpanIndex);
+        if (check.verdict != StartVerdict::Accepted) {
+            Fail(outcome, MessageLine(kStartErrorCaption, kStartTooLarge) +
+                              StringPrintf(" (--start %d, %d samples)", *options_.start,
+                                           record.sampleCount));
+            return outcome;
+        }
+        settings.startValue = check.value;
+    }
+
+    const bool writeFiles = !options_.info || options_.outGiven;
+    WaveDisplayOptions display = options_.display;
+    display.knetFormat = format == RecordFormat::Knet;
+    const WaveformView view = writeFiles
+                                  ? RedrawWaveform(record, settings, display, *workspace_, wave_)
+                                  : PrepareWaveform(record, settings, *workspace_);
+    if (view.derivation == DerivationStatus::OutOfMemory) {
+        Fail(outcome, "メモリが足りません (velocity and displacement)");
+        return outcome;
+    }
+    const std::string base = OutputBaseName(record, file);
+    if (writeFiles && !WriteFiles(base, outcome)) return outcome;
+    if (options_.info)
+        outcome.info = RecordInfo(record, format, file, base)
+                           .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    outcome.ok = true;
+    return outcome;
+}
+
+bool RecordWorker::WriteFiles(const std::string& base, RecordOutcome& outcome) {
+    const std::filesystem::path folder(options_.outFolder);
+    const SeismicRecord& record = session_->record();
+
+    const std::string csv = (folder / (base + ".csv")).string();
+    if (!WriteFileAtomically(csv, WaveformCsvText(record, options_.quantity)))
+        return Fail(outcome, CannotWrite(csv));
+    outcome.written.push_back(csv);
+
+    const std::string png = (folder / (base + ".png")).string();
+    const PngWriteResult picture = WritePngFile(png, canvas_.Picture());
+    if (!picture.ok) return Fail(outcome, CannotWrite(png) + " (" + picture.message + ")");
+    outcome.written.push_back(png);
+
+    if (spectrum_->Run(record, periods_, dampingRatios_, *table_, {}, EnginePath::Fast, 1) !=
+        CalculationStatus::Done)
+        return Fail(outcome, "メモリが足りません (response spectra)");
+    const std::string spectrumCsv = (folder / (base + "rsp.csv")).string();
+    if (!WriteFileAtomically(spectrumCsv,
+                             SpectrumCsvText(record, periods_, dampingRatios_, *table_)))
+        return Fail(outcome, CannotWrite(spectrumCsv));
+    outcome.written.push_back(spectrumCsv);
+    return true;
+}
+
+}  // namespace tremblo

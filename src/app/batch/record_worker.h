@@ -1,0 +1,60 @@
+#pragma once
+// One worker of the batch: loads one record at a time into its own session,
+// prepares and draws the waveform view as the main window does, computes the
+// spectra as the spectrum window does and writes the files the windows
+// export, under the windows' default names.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/batch/batch_options.h"
+#include "app/batch/console_platform.h"
+#include "plot/canvas/raster_canvas.h"
+#include "plot/my_wave.h"
+#include "record/record_session.h"
+#include "spectrum/spectrum_calculation.h"
+#include "wave/motion_derivation.h"
+
+namespace tremblo {
+
+struct RecordOutcome {
+    std::string file;
+    bool ok = false;
+    std::string failure;               // the reason, when !ok
+    std::vector<std::string> notes;    // messages of a load that went on
+    std::vector<std::string> written;  // paths of the files written
+    std::string info;                  // the --info JSON object, one line
+    std::string sameAs;                // an earlier file of the same record: not loaded again
+};
+
+// Base name of the exported files: the record's eventName, as the windows
+// propose it; when that is empty (a K-NET/KiK-net station missing from the
+// directory) the chosen file's name up to its first period.
+std::string OutputBaseName(const SeismicRecord& record, const std::string& file);
+
+class RecordWorker {
+public:
+    // The directory is only read, and may be shared by every worker.
+    RecordWorker(const StationDirectory& directory, const BatchOptions& options);
+    ~RecordWorker();
+
+    RecordOutcome Process(const std::string& file, RecordFormat format);
+
+private:
+    bool WriteFiles(const std::string& base, RecordOutcome& outcome);
+    bool Fail(RecordOutcome& outcome, std::string reason);
+
+    const StationDirectory& directory_;
+    const BatchOptions& options_;
+    ConsolePlatform platform_;
+    std::unique_ptr<RecordSession> session_;
+    std::unique_ptr<DerivationWorkspace> workspace_;
+    std::unique_ptr<SpectrumCalculation> spectrum_;
+    std::unique_ptr<SpectrumTable> table_;
+    PeriodTable periods_;
+    DampingRatios dampingRatios_;
+    RasterCanvas canvas_;
+    TMyWave wave_;
+};
+
+}  // namespace tremblo

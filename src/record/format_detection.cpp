@@ -1,0 +1,38 @@
+#include "record/format_detection.h"
+
+#include <fstream>
+#include <string_view>
+
+namespace tremblo {
+
+namespace {
+
+bool StartsWith(std::string_view line, std::string_view prefix) {
+    return line.substr(0, prefix.size()) == prefix;
+}
+
+}  // namespace
+
+RecordFormat DetectRecordFormat(std::istream& in) {
+    std::string first, line;
+    std::getline(in, first);
+    if (first.find("NDATA=") != std::string::npos && first.find("dT=") != std::string::npos)
+        return RecordFormat::Cdpc;
+    // The origin line may be missing its value, so the field names decide:
+    // line 1 "Origin Time", line 6 "Station Code", line 11 "Sampling Freq".
+    if (StartsWith(first, "Origin Time")) return RecordFormat::Knet;
+    for (int number = 2; number <= 11 && std::getline(in, line); ++number) {
+        if ((number == 6 && StartsWith(line, "Station Code")) ||
+            (number == 11 && StartsWith(line, "Sampling Freq")))
+            return RecordFormat::Knet;
+    }
+    return RecordFormat::Hiroshima;
+}
+
+RecordFormat DetectRecordFormatOfFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return RecordFormat::Knet;
+    return DetectRecordFormat(in);
+}
+
+}  // namespace tremblo
