@@ -6,16 +6,15 @@ cd "$(dirname "$0")"
 source scripts/setup.sh
 tremblo_install_missing
 
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release -DTREMBLO_BUILD_TESTS=OFF >/dev/null
-cmake --build build -j "$(tremblo_jobs)"
+# The same build folder and settings as ./test.sh, so that switching between
+# the two commands rebuilds nothing; only the two programs are built here.
+cmake -S . -B build -G Ninja >/dev/null
+cmake --build build -j "$(tremblo_jobs)" --target tremblo tremblo-batch
 
 sample=samples/knet/AIC0012411051012.NS
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec build/bin/tremblo "$sample"
-elif [ -x build/bin/tremblo-batch ]; then
-  out=tremblo-output
-  build/bin/tremblo-batch --out "$out" "$sample"
-  echo "No display: the sample record was processed without a window; the files are in $(pwd)/$out"
 else
-  echo "No display found (DISPLAY is not set): start build/bin/tremblo $sample on a desktop."
+  echo "No display (DISPLAY is not set): processing the sample record without a window."
+  exec build/bin/tremblo-batch --out tremblo-output "$sample"
 fi

@@ -10,7 +10,7 @@ jobs=$(tremblo_jobs)
 export QT_QPA_PLATFORM=offscreen
 
 echo "== Build and tests"
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTREMBLO_BUILD_TESTS=ON >/dev/null
+cmake -S . -B build -G Ninja -DTREMBLO_BUILD_TESTS=ON >/dev/null
 cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
