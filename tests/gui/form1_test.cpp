@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "plot/windows/radio_group.h"
 #include "record/windows/record_info_panel.h"
 #include "wave/windows/wave_plot_view.h"
 #include "support/scripted_platform.h"
@@ -39,6 +40,10 @@ TEST_F(Form1Test, StartsEmptyWithTheKnetFormatChosen) {
     EXPECT_TRUE(form.CBDC->isChecked());
     EXPECT_FALSE(form.BtnWave->isEnabled());
     EXPECT_FALSE(form.N8->isEnabled());
+    // Disabled controls are drawn greyed, whatever colours the window sets.
+    const QPalette& palette = form.RGCompo->palette();
+    EXPECT_NE(palette.color(QPalette::Disabled, QPalette::WindowText),
+              palette.color(QPalette::Active, QPalette::WindowText));
     // The start-up hints are drawn on a white plot.
     const QImage plot = form.MyWave1->canvas().Image();
     EXPECT_EQ(plot.size(), QSize(593, 409));

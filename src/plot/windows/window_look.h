@@ -20,8 +20,11 @@ inline void ApplyWindowLook(QWidget& window, const QColor& background, const QCo
     QPalette palette = window.palette();
     palette.setColor(QPalette::Window, background);
     palette.setColor(QPalette::Base, background);
-    palette.setColor(QPalette::WindowText, text);
-    palette.setColor(QPalette::Text, text);
+    // Disabled controls keep the desktop's greyed text.
+    for (const auto group : {QPalette::Active, QPalette::Inactive}) {
+        palette.setColor(group, QPalette::WindowText, text);
+        palette.setColor(group, QPalette::Text, text);
+    }
     window.setPalette(palette);
     window.setAutoFillBackground(true);
     window.setFont(ProgramFont(13));
