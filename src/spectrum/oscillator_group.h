@@ -5,7 +5,7 @@
 
 namespace tremblo {
 
-inline constexpr int OSCILLATOR_GROUP = 32;
+inline constexpr int OSCILLATOR_GROUP = 40;
 
 struct OscillatorGroup {
     double twoHOmega[OSCILLATOR_GROUP];

@@ -1,6 +1,7 @@
 #include "wave/bandpass_filter_fast.h"
 
 #include <algorithm>
+#include <atomic>
 #include <new>
 
 #undef HWY_TARGET_INCLUDE
@@ -88,17 +89,24 @@ bool ApplyBandpassFilterFast(BandpassWorkspace& workspace, int tapCount, const f
     for (int j = 0; j < tapCount; ++j) taps[j] = h[j];
     float* y = workspace.output();
 
+    // Outputs are handed out in chunks as the workers ask for them, so that
+    // a worker that starts late or shares its core takes fewer.
+    constexpr int kChunk = 4096;
+    const int chunks = (n + kChunk - 1) / kChunk;
     if (workers <= 0) workers = DefaultWorkerCount();
-    workers = std::max(1, std::min(workers, n / 1024 + 1));
+    workers = std::max(1, std::min(workers, chunks));
     // An empty first call lets the dispatcher settle on a target here, so
     // that the workers only read its choice.
     HWY_DYNAMIC_DISPATCH(FilterBlocks)(padded, taps, tapCount, 0, 0, y);
     const auto kernel = HWY_DYNAMIC_DISPATCH(FilterBlocks);
-    RunOnWorkers(workers, [&](int w) {
-        const int begin = static_cast<int>(static_cast<long long>(n) * w / workers);
-        const int end = static_cast<int>(static_cast<long long>(n) * (w + 1) / workers);
-        const int done = kernel(padded, taps, tapCount, begin, end, y);
-        for (int i = begin + done; i < end; ++i) y[i] = BandpassOutput(tapCount, h, n, x, i);
+    std::atomic<int> nextChunk{0};
+    RunOnWorkers(workers, [&](int) {
+        for (int chunk = nextChunk++; chunk < chunks; chunk = nextChunk++) {
+            const int begin = chunk * kChunk;
+            const int end = std::min(n, begin + kChunk);
+            const int done = kernel(padded, taps, tapCount, begin, end, y);
+            for (int i = begin + done; i < end; ++i) y[i] = BandpassOutput(tapCount, h, n, x, i);
+        }
     });
     std::copy(y, y + n, x);
     return true;

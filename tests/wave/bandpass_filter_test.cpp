@@ -113,7 +113,7 @@ TEST(ApplyBandpassFilterFast, EveryPathMatchesTheReferenceBitForBit) {
     BandpassWorkspace workspace(20000, BANDPASS_TAPS);
     ASSERT_TRUE(workspace.ok());
     ASSERT_FALSE(SupportedSimdTargets().empty());
-    for (const int n : {1, 7, 33, 499, 1000, 4099}) {
+    for (const int n : {1, 7, 33, 499, 1000, 4099, 12333}) {
         const std::vector<float> input = RoughTrace(n, 17u + n);
         std::vector<float> expected = input;
         ASSERT_TRUE(ApplyBandpassFilter(BANDPASS_TAPS, h.data(), n, expected.data()));
