@@ -112,11 +112,13 @@ HWY_INLINE void IntegrateBlock(D d, const double* g, const float* gf, int n, dou
 #endif
 constexpr int kSdofVectors = TREMBLO_SDOF_VECTORS;
 
+// Integrates `count` blocks of V vectors from lane `first` on; returns the
+// first lane left.
 template <int V, class D>
 HWY_INLINE int IntegrateBlocks(D d, const double* g, const float* gf, int n, double dt, double dt2,
-                               OscillatorGroup& lanes, int first) {
+                               OscillatorGroup& lanes, int first, int count) {
     const int block = static_cast<int>(hn::Lanes(d)) * V;
-    for (; first + block <= OSCILLATOR_GROUP; first += block) {
+    for (int b = 0; b < count; ++b, first += block) {
         IntegrateBlock<V>(d, g, gf, n, dt, dt2, lanes, first);
     }
     return first;
@@ -125,9 +127,11 @@ HWY_INLINE int IntegrateBlocks(D d, const double* g, const float* gf, int n, dou
 void IntegrateGroup(const double* g, const float* gf, int n, double dt, double dt2,
                     OscillatorGroup& lanes) {
     const hn::ScalableTag<double> d;
-    int first = IntegrateBlocks<kSdofVectors>(d, g, gf, n, dt, dt2, lanes, 0);
-    first = IntegrateBlocks<5>(d, g, gf, n, dt, dt2, lanes, first);
-    IntegrateBlocks<1>(d, g, gf, n, dt, dt2, lanes, first);
+    const int L = static_cast<int>(hn::Lanes(d));
+    int first = IntegrateBlocks<kSdofVectors>(d, g, gf, n, dt, dt2, lanes, 0,
+                                              OSCILLATOR_GROUP / (kSdofVectors * L));
+    first = IntegrateBlocks<5>(d, g, gf, n, dt, dt2, lanes, first, (OSCILLATOR_GROUP - first) / (5 * L));
+    IntegrateBlocks<1>(d, g, gf, n, dt, dt2, lanes, first, (OSCILLATOR_GROUP - first) / L);
 }
 
 }  // namespace HWY_NAMESPACE
