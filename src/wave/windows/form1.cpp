@@ -2,7 +2,6 @@
 
 #include <QActionGroup>
 #include <QCheckBox>
-#include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -213,7 +212,5 @@ void TForm1::BuildLinks(QWidget* panel) {
     Label26 = make("KiK-net", "KiK-netダウンロードページへリンク", 73, &TForm1::Label26Click);
     Label32 = make("HRSM", "広島市地震情報ネットワークへリンク", 145, &TForm1::Label32Click);
 }
-
-void TForm1::closeEvent(QCloseEvent* event) { event->accept(); }
 
 }  // namespace tremblo

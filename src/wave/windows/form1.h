@@ -97,9 +97,6 @@ public:
     ClickableLabel *Label21 = nullptr, *Label26 = nullptr, *Label32 = nullptr;
     WavePlotView* MyWave1 = nullptr;
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-
 private:
     void BuildMenu();
     void BuildPanel(QWidget* panel);
@@ -116,7 +113,6 @@ private:
     std::unique_ptr<RecordSession> session_;
     RecordInfoPanel* info_ = nullptr;
     bool quietRedraw_ = false;
-    bool exitConfirmed_ = false;
     int redrawCount_ = 0;
     std::unique_ptr<DerivationWorkspace> workspace_;
     WaveformView lastView_;
