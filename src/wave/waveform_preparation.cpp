@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "plot/wave_plot.h"
 #include "wave/auto_start.h"
 #include "wave/display_window.h"
 #include "wave/nice_amplitude.h"
@@ -37,12 +38,7 @@ float AmplitudeField(const WaveformSettings& settings, int row) {
 }  // namespace
 
 const char* WaveUnitName(WaveQuantity quantity) {
-    switch (quantity) {
-        case WaveQuantity::Velocity: return "kine";
-        case WaveQuantity::Displacement: return "cm";
-        case WaveQuantity::Acceleration: break;
-    }
-    return "Gal";
+    return WaveUnitName(static_cast<int>(quantity));
 }
 
 WaveformView PrepareWaveform(SeismicRecord& record, const WaveformSettings& settings,
