@@ -23,7 +23,7 @@ namespace hn = hwy::HWY_NAMESPACE;
 // vectors of outputs share each tap's coefficient; the rest of the range is
 // left to the caller (returned count of outputs written from `begin`).
 #ifndef TREMBLO_FILTER_VECTORS
-#define TREMBLO_FILTER_VECTORS 8
+#define TREMBLO_FILTER_VECTORS 12
 #endif
 
 int FilterBlocks(const double* padded, const double* taps, int tapCount, int begin, int end,
@@ -89,9 +89,10 @@ bool ApplyBandpassFilterFast(BandpassWorkspace& workspace, int tapCount, const f
     for (int j = 0; j < tapCount; ++j) taps[j] = h[j];
     float* y = workspace.output();
 
-    // Outputs are handed out in chunks as the workers ask for them, so that
-    // a worker that starts late or shares its core takes fewer.
-    constexpr int kChunk = 4096;
+    // Outputs are handed out in small chunks as the workers ask for them, so
+    // that a worker that starts late or shares its core takes fewer and the
+    // last chunk keeps the other worker waiting only briefly.
+    constexpr int kChunk = 960;
     const int chunks = (n + kChunk - 1) / kChunk;
     if (workers <= 0) workers = DefaultWorkerCount();
     workers = std::max(1, std::min(workers, chunks));
