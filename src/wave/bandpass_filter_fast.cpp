@@ -12,6 +12,7 @@
 
 #include "wave/bandpass_filter.h"
 #include "wave/parallel_workers.h"
+#include "wave/split_rounding.h"
 
 HWY_BEFORE_NAMESPACE();
 namespace tremblo {
@@ -26,14 +27,20 @@ namespace hn = hwy::HWY_NAMESPACE;
 #define TREMBLO_FILTER_VECTORS 12
 #endif
 
-int FilterBlocks(const double* padded, const double* taps, int tapCount, int begin, int end,
-                 float* y) {
+// kSplit: the partial sums are rounded to single precision by splitting
+// (three double operations, see split_rounding.h) instead of converting to
+// float and back; only for inputs FilterAllowsSplitRounding accepts.
+template <bool kSplit>
+HWY_INLINE int FilterBlocksWith(const double* padded, const double* taps, int tapCount, int begin,
+                                int end, float* y) {
     constexpr int kVectors = TREMBLO_FILTER_VECTORS;
     const hn::ScalableTag<double> d;
     const hn::Rebind<float, decltype(d)> df;
     const int lanes = static_cast<int>(hn::Lanes(d));
     const int block = lanes * kVectors;
     const double* centre = padded + (tapCount - 1);
+    const auto split = hn::Set(d, SPLIT_FACTOR);
+    const auto one = hn::Set(d, 1.0);
     int i = begin;
     for (; i + block <= end; i += block) {
         hn::Vec<decltype(d)> acc[kVectors];
@@ -51,12 +58,27 @@ int FilterBlocks(const double* padded, const double* taps, int tapCount, int beg
             for (int k = 0; k < kVectors; ++k) {
                 const auto sum = hn::Add(hn::LoadU(d, left + k * lanes), hn::LoadU(d, right + k * lanes));
                 acc[k] = hn::Add(hn::Mul(sum, hj), acc[k]);
-                acc[k] = hn::PromoteTo(d, RoundToFloat(df, acc[k]));
+                if constexpr (kSplit) {
+                    const auto g = hn::Mul(acc[k], split);
+                    acc[k] = hn::MulSub(one, g, hn::Sub(g, acc[k]));  // g - (g - v), on the FMA units
+                } else {
+                    acc[k] = hn::PromoteTo(d, RoundToFloat(df, acc[k]));
+                }
             }
         }
         for (int k = 0; k < kVectors; ++k) hn::StoreU(RoundToFloat(df, acc[k]), df, y + i + k * lanes);
     }
     return i - begin;
+}
+
+int FilterBlocks(const double* padded, const double* taps, int tapCount, int begin, int end,
+                 float* y) {
+    return FilterBlocksWith<false>(padded, taps, tapCount, begin, end, y);
+}
+
+int FilterBlocksSplit(const double* padded, const double* taps, int tapCount, int begin, int end,
+                      float* y) {
+    return FilterBlocksWith<true>(padded, taps, tapCount, begin, end, y);
 }
 
 }  // namespace HWY_NAMESPACE
@@ -67,6 +89,7 @@ HWY_AFTER_NAMESPACE();
 namespace tremblo {
 
 HWY_EXPORT(FilterBlocks);
+HWY_EXPORT(FilterBlocksSplit);
 
 BandpassWorkspace::BandpassWorkspace(int capacity, int maxTaps)
     : capacity_(std::max(capacity, 0)), maxTaps_(std::max(maxTaps, 1)) {
@@ -75,11 +98,10 @@ BandpassWorkspace::BandpassWorkspace(int capacity, int maxTaps)
     taps_.reset(new (std::nothrow) double[static_cast<size_t>(maxTaps_)]);
 }
 
-bool ApplyBandpassFilterFast(BandpassWorkspace& workspace, int tapCount, const float* h, int n,
-                             float* x, int workers) {
+bool PrepareFilterInput(BandpassWorkspace& workspace, int tapCount, const float* h, int n,
+                        const float* x) {
     if (n <= 0 || tapCount <= 0) return true;
     if (!workspace.ok() || n > workspace.capacity() || tapCount > workspace.maxTaps()) return false;
-
     double* padded = workspace.padded();
     const int margin = tapCount - 1;
     std::fill(padded, padded + margin, 0.0);
@@ -87,29 +109,41 @@ bool ApplyBandpassFilterFast(BandpassWorkspace& workspace, int tapCount, const f
     std::fill(padded + margin + n, padded + 2 * margin + n, 0.0);
     double* taps = workspace.taps();
     for (int j = 0; j < tapCount; ++j) taps[j] = h[j];
-    float* y = workspace.output();
+    workspace.splitRounding = FilterAllowsSplitRounding(tapCount, h, n, x);
+    // An empty first call lets the dispatcher settle on a target here, so
+    // that the workers only read its choice.
+    HWY_DYNAMIC_DISPATCH(FilterBlocks)(padded, taps, tapCount, 0, 0, workspace.output());
+    HWY_DYNAMIC_DISPATCH(FilterBlocksSplit)(padded, taps, tapCount, 0, 0, workspace.output());
+    return true;
+}
 
+void FilterRange(BandpassWorkspace& workspace, int tapCount, const float* h, int n, const float* x,
+                 int begin, int end) {
+    float* y = workspace.output();
+    const auto kernel = workspace.splitRounding ? HWY_DYNAMIC_DISPATCH(FilterBlocksSplit)
+                                                : HWY_DYNAMIC_DISPATCH(FilterBlocks);
+    const int done = kernel(workspace.padded(), workspace.taps(), tapCount, begin, end, y);
+    for (int i = begin + done; i < end; ++i) y[i] = BandpassOutput(tapCount, h, n, x, i);
+}
+
+bool ApplyBandpassFilterFast(BandpassWorkspace& workspace, int tapCount, const float* h, int n,
+                             float* x, int workers) {
+    if (n <= 0 || tapCount <= 0) return true;
+    if (!PrepareFilterInput(workspace, tapCount, h, n, x)) return false;
     // Outputs are handed out in small chunks as the workers ask for them, so
     // that a worker that starts late or shares its core takes fewer and the
     // last chunk keeps the other worker waiting only briefly.
-    constexpr int kChunk = 960;
-    const int chunks = (n + kChunk - 1) / kChunk;
+    const int chunks = (n + FILTER_CHUNK - 1) / FILTER_CHUNK;
     if (workers <= 0) workers = DefaultWorkerCount();
     workers = std::max(1, std::min(workers, chunks));
-    // An empty first call lets the dispatcher settle on a target here, so
-    // that the workers only read its choice.
-    HWY_DYNAMIC_DISPATCH(FilterBlocks)(padded, taps, tapCount, 0, 0, y);
-    const auto kernel = HWY_DYNAMIC_DISPATCH(FilterBlocks);
     std::atomic<int> nextChunk{0};
     RunOnWorkers(workers, [&](int) {
         for (int chunk = nextChunk++; chunk < chunks; chunk = nextChunk++) {
-            const int begin = chunk * kChunk;
-            const int end = std::min(n, begin + kChunk);
-            const int done = kernel(padded, taps, tapCount, begin, end, y);
-            for (int i = begin + done; i < end; ++i) y[i] = BandpassOutput(tapCount, h, n, x, i);
+            const int begin = chunk * FILTER_CHUNK;
+            FilterRange(workspace, tapCount, h, n, x, begin, std::min(n, begin + FILTER_CHUNK));
         }
     });
-    std::copy(y, y + n, x);
+    std::copy(workspace.output(), workspace.output() + n, x);
     return true;
 }
 

@@ -22,6 +22,9 @@ public:
     float* output() { return output_.get(); }
     double* taps() { return taps_.get(); }
 
+    // Set by PrepareFilterInput: whether this pass may round by splitting.
+    bool splitRounding = false;
+
 private:
     int capacity_ = 0;
     int maxTaps_ = 0;
@@ -29,6 +32,20 @@ private:
     std::unique_ptr<float[]> output_;
     std::unique_ptr<double[]> taps_;
 };
+
+// Outputs handed to one worker at a time (a multiple of every target's
+// block of outputs).
+inline constexpr int FILTER_CHUNK = 960;
+
+// The steps of one filter pass, for callers that schedule the chunks
+// themselves: PrepareFilterInput copies x and the taps into the workspace
+// (false when the workspace failed to allocate or is too small); then
+// FilterRange writes outputs [begin, end) into workspace.output(), from any
+// thread, for disjoint ranges; x must stay unchanged until all are written.
+bool PrepareFilterInput(BandpassWorkspace& workspace, int tapCount, const float* h, int n,
+                        const float* x);
+void FilterRange(BandpassWorkspace& workspace, int tapCount, const float* h, int n, const float* x,
+                 int begin, int end);
 
 // Replaces x[0 .. n-1] by its filtered values like ApplyBandpassFilter.
 // workers <= 0 means all cores. Returns false, x untouched, when the

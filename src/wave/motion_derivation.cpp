@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <new>
+#include <vector>
 
 #include "record/remove_mean.h"
 #include "wave/bandpass_filter.h"
 #include "wave/display_window.h"
 #include "wave/integrate_trace.h"
+#include "wave/staged_pipelines.h"
 
 namespace tremblo {
 
@@ -14,52 +16,147 @@ static_assert(MAX_PROCESSING_SPAN == SAMPLE_CAPACITY + FILTER_RUN_OUT);
 
 namespace {
 
-float* Allocate(int count) { return new (std::nothrow) float[static_cast<size_t>(count)](); }
+std::unique_ptr<float[]> Allocate(int count) {
+    return std::unique_ptr<float[]>(new (std::nothrow) float[static_cast<size_t>(count)]());
+}
+
+// The stretch of the record one derivation works on.
+struct Span {
+    int length = 0;     // processing span: window plus run-out
+    int start = 0;      // first record sample
+    int available = 0;  // record samples inside the span; the rest count as zero
+    int kept = 0;       // values stored back into the trace buffers
+};
+
+Span SpanOf(const SeismicRecord& record) {
+    Span span;
+    span.length = std::min(record.windowLength, SAMPLE_CAPACITY) + FILTER_RUN_OUT;
+    span.start = std::max(record.windowStart, 0);
+    span.available = std::clamp(std::min(record.sampleCount, SAMPLE_CAPACITY) - span.start, 0,
+                                span.length);
+    span.kept = std::min(span.length, SAMPLE_CAPACITY);
+    return span;
+}
+
+// The serial steps of one component, shared by both paths.
+class ComponentSteps {
+public:
+    ComponentSteps(SeismicRecord& record, int c, const Span& span, bool removeDc, DerivationLane& lane)
+        : record_(record), c_(c), span_(span), removeDc_(removeDc), lane_(lane) {}
+
+    // Acceleration of the span, mean removed, integrated to velocity.
+    void IntegrateAcceleration() {
+        float* work = lane_.work.get();
+        if (span_.available > 0) {
+            const float* acceleration = record_.samples[c_].data() + span_.start;
+            std::copy(acceleration, acceleration + span_.available, work);
+        }
+        std::fill(work + span_.available, work + span_.length, 0.0f);
+        if (removeDc_) RemoveMean(work, 0, span_.length);
+        IntegrateTrace(span_.length, work, lane_.velocity.get(), record_.dt);
+    }
+
+    // Filtered velocity, mean removed, integrated to displacement.
+    void IntegrateVelocity() {
+        if (removeDc_) RemoveMean(lane_.velocity.get(), 0, span_.length);
+        IntegrateTrace(span_.length, lane_.velocity.get(), lane_.displacement.get(), record_.dt);
+    }
+
+    void StoreResults() {
+        std::copy(lane_.velocity.get(), lane_.velocity.get() + span_.kept, record_.velocity[c_].data());
+        std::copy(lane_.displacement.get(), lane_.displacement.get() + span_.kept,
+                  record_.displacement[c_].data());
+    }
+
+private:
+    SeismicRecord& record_;
+    int c_;
+    Span span_;
+    bool removeDc_;
+    DerivationLane& lane_;
+};
+
+int ComponentsOf(const SeismicRecord& record) { return std::clamp(record.componentCount, 0, MAX_COMPONENTS); }
+
+DerivationStatus DeriveReference(SeismicRecord& record, bool removeDc, const Span& span,
+                                 DerivationWorkspace& workspace) {
+    const float* h = record.bandpassCoefficients.data();
+    for (int c = 0; c < ComponentsOf(record); ++c) {
+        DerivationLane& lane = workspace.lane(c);
+        ComponentSteps steps(record, c, span, removeDc, lane);
+        steps.IntegrateAcceleration();
+        if (!ApplyBandpassFilter(BANDPASS_TAPS, h, span.length, lane.velocity.get())) {
+            return DerivationStatus::OutOfMemory;
+        }
+        steps.IntegrateVelocity();
+        if (!ApplyBandpassFilter(BANDPASS_TAPS, h, span.length, lane.displacement.get())) {
+            return DerivationStatus::OutOfMemory;
+        }
+        steps.StoreResults();
+    }
+    return DerivationStatus::Derived;
+}
+
+// The components run as pipelines side by side: while the workers filter
+// one component, another is integrated, so the serial steps cost little.
+DerivationStatus DeriveFast(SeismicRecord& record, bool removeDc, const Span& span,
+                            DerivationWorkspace& workspace, int workers) {
+    const float* h = record.bandpassCoefficients.data();
+    const int n = span.length;
+    const int chunks = (n + FILTER_CHUNK - 1) / FILTER_CHUNK;
+    std::vector<ComponentSteps> steps;
+    for (int c = 0; c < ComponentsOf(record); ++c) {
+        if (workspace.lane(c).filter.capacity() < n) return DerivationStatus::OutOfMemory;
+        steps.emplace_back(record, c, span, removeDc, workspace.lane(c));
+    }
+    std::vector<Pipeline> pipelines;
+    for (int c = 0; c < ComponentsOf(record); ++c) {
+        DerivationLane& lane = workspace.lane(c);
+        ComponentSteps& component = steps[c];
+        auto filterChunk = [&lane, h, n](const float* x) {
+            return [&lane, h, n, x](int chunk) {
+                const int begin = chunk * FILTER_CHUNK;
+                FilterRange(lane.filter, BANDPASS_TAPS, h, n, x, begin, std::min(n, begin + FILTER_CHUNK));
+            };
+        };
+        auto takeFiltered = [&lane, n](float* x) { std::copy(lane.filter.output(), lane.filter.output() + n, x); };
+        pipelines.push_back({
+            {1, [&component, &lane, h, n](int) {
+                 component.IntegrateAcceleration();
+                 PrepareFilterInput(lane.filter, BANDPASS_TAPS, h, n, lane.velocity.get());
+             }},
+            {chunks, filterChunk(lane.velocity.get())},
+            {1, [&component, &lane, h, n, takeFiltered](int) {
+                 takeFiltered(lane.velocity.get());
+                 component.IntegrateVelocity();
+                 PrepareFilterInput(lane.filter, BANDPASS_TAPS, h, n, lane.displacement.get());
+             }},
+            {chunks, filterChunk(lane.displacement.get())},
+            {1, [&component, &lane, takeFiltered](int) {
+                 takeFiltered(lane.displacement.get());
+                 component.StoreResults();
+             }},
+        });
+    }
+    RunStagedPipelines(pipelines, workers);
+    return DerivationStatus::Derived;
+}
 
 }  // namespace
 
-DerivationWorkspace::DerivationWorkspace()
-    : work_(Allocate(MAX_PROCESSING_SPAN)),
-      velocity_(Allocate(MAX_PROCESSING_SPAN)),
-      displacement_(Allocate(MAX_PROCESSING_SPAN)),
-      filter_(MAX_PROCESSING_SPAN, BANDPASS_TAPS) {}
+DerivationLane::DerivationLane()
+    : work(Allocate(MAX_PROCESSING_SPAN)),
+      velocity(Allocate(MAX_PROCESSING_SPAN)),
+      displacement(Allocate(MAX_PROCESSING_SPAN)),
+      filter(MAX_PROCESSING_SPAN, BANDPASS_TAPS) {}
 
 DerivationStatus DeriveMotion(SeismicRecord& record, bool removeDc, EnginePath path,
                               DerivationWorkspace& workspace, int workers) {
     if (record.windowLength <= 0) return DerivationStatus::Skipped;
     if (!workspace.ok()) return DerivationStatus::OutOfMemory;
-    const int span = std::min(record.windowLength, SAMPLE_CAPACITY) + FILTER_RUN_OUT;
-    const int start = std::max(record.windowStart, 0);
-    const int available = std::clamp(std::min(record.sampleCount, SAMPLE_CAPACITY) - start, 0, span);
-    const float* h = record.bandpassCoefficients.data();
-    float* work = workspace.work();
-    float* velocity = workspace.velocity();
-    float* displacement = workspace.displacement();
-
-    auto filter = [&](float* x) {
-        if (path == EnginePath::Fast) {
-            return ApplyBandpassFilterFast(workspace.filter(), BANDPASS_TAPS, h, span, x, workers);
-        }
-        return ApplyBandpassFilter(BANDPASS_TAPS, h, span, x);
-    };
-
-    const int kept = std::min(span, SAMPLE_CAPACITY);
-    for (int c = 0; c < record.componentCount && c < MAX_COMPONENTS; ++c) {
-        if (available > 0) {
-            const float* acceleration = record.samples[c].data() + start;
-            std::copy(acceleration, acceleration + available, work);
-        }
-        std::fill(work + available, work + span, 0.0f);
-        if (removeDc) RemoveMean(work, 0, span);
-        IntegrateTrace(span, work, velocity, record.dt);
-        if (!filter(velocity)) return DerivationStatus::OutOfMemory;
-        if (removeDc) RemoveMean(velocity, 0, span);
-        IntegrateTrace(span, velocity, displacement, record.dt);
-        if (!filter(displacement)) return DerivationStatus::OutOfMemory;
-        std::copy(velocity, velocity + kept, record.velocity[c].data());
-        std::copy(displacement, displacement + kept, record.displacement[c].data());
-    }
-    return DerivationStatus::Derived;
+    const Span span = SpanOf(record);
+    if (path == EnginePath::Fast) return DeriveFast(record, removeDc, span, workspace, workers);
+    return DeriveReference(record, removeDc, span, workspace);
 }
 
 }  // namespace tremblo

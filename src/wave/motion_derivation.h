@@ -2,6 +2,7 @@
 // Velocity and displacement of the display window, derived from the stored
 // acceleration by integration and band-pass filtering over the processing
 // span: the window plus FILTER_RUN_OUT samples.
+#include <array>
 #include <memory>
 
 #include "record/seismic_record.h"
@@ -13,20 +14,28 @@ namespace tremblo {
 // Longest processing span: a window over the whole capacity plus the run-out.
 inline constexpr int MAX_PROCESSING_SPAN = SAMPLE_CAPACITY + 300;
 
-// Work arrays of the derivation, allocated once for the longest span.
+// Work arrays of one component's derivation.
+struct DerivationLane {
+    DerivationLane();
+    bool ok() const { return work && velocity && displacement && filter.ok(); }
+    std::unique_ptr<float[]> work, velocity, displacement;
+    BandpassWorkspace filter;
+};
+
+// Work arrays of the derivation, allocated once for the longest span: one
+// lane per component, so that the components can be derived side by side.
 class DerivationWorkspace {
 public:
-    DerivationWorkspace();
-    bool ok() const { return work_ && velocity_ && displacement_ && filter_.ok(); }
-
-    float* work() { return work_.get(); }
-    float* velocity() { return velocity_.get(); }
-    float* displacement() { return displacement_.get(); }
-    BandpassWorkspace& filter() { return filter_; }
+    bool ok() const {
+        for (const DerivationLane& lane : lanes_) {
+            if (!lane.ok()) return false;
+        }
+        return true;
+    }
+    DerivationLane& lane(int c) { return lanes_[c]; }
 
 private:
-    std::unique_ptr<float[]> work_, velocity_, displacement_;
-    BandpassWorkspace filter_;
+    std::array<DerivationLane, MAX_COMPONENTS> lanes_;
 };
 
 enum class DerivationStatus {

@@ -108,24 +108,61 @@ TEST(ApplyBandpassFilter, ZeroOutsideTheTrace) {
     EXPECT_EQ(x[2], tap(1.0, h[2], tap(2.0, h[1], 3.0f * h[0])));
 }
 
+// Traces for both roundings of the fast filter: ordinary values round by
+// splitting; values so small that partial sums fall below the normal single
+// range, and infinities, must take the conversions instead.
+struct FastCase {
+    const char* name;
+    std::vector<float> (*make)(int n);
+    bool splits;
+};
+
+const FastCase kFastCases[] = {
+    {"rough", [](int n) { return RoughTrace(n, 17u + n); }, true},
+    {"signed zeros",
+     [](int n) {
+         std::vector<float> x = RoughTrace(n, 3u + n);
+         for (int i = 0; i < n; i += 3) x[i] = (i % 2) ? -0.0f : 0.0f;
+         return x;
+     },
+     true},
+    {"below the normal range",
+     [](int n) {
+         std::vector<float> x = RoughTrace(n, 29u + n);
+         for (float& v : x) v *= 1e-35f;
+         return x;
+     },
+     false},
+    {"infinite",
+     [](int n) {
+         std::vector<float> x = RoughTrace(n, 41u + n);
+         x[n / 2] = INFINITY;
+         return x;
+     },
+     false},
+};
+
 TEST(ApplyBandpassFilterFast, EveryPathMatchesTheReferenceBitForBit) {
     const std::vector<float> h = Design(0.01f);
     BandpassWorkspace workspace(20000, BANDPASS_TAPS);
     ASSERT_TRUE(workspace.ok());
     ASSERT_FALSE(SupportedSimdTargets().empty());
-    for (const int n : {1, 7, 33, 499, 1000, 4099, 12333}) {
-        const std::vector<float> input = RoughTrace(n, 17u + n);
-        std::vector<float> expected = input;
-        ASSERT_TRUE(ApplyBandpassFilter(BANDPASS_TAPS, h.data(), n, expected.data()));
-        for (const SimdTarget& target : SupportedSimdTargets()) {
-            ScopedSimdTarget only(target);
-            for (int workers : {1, 3}) {
-                std::vector<float> x = input;
-                ASSERT_TRUE(ApplyBandpassFilterFast(workspace, BANDPASS_TAPS, h.data(), n, x.data(), workers));
-                for (int i = 0; i < n; ++i) {
-                    ASSERT_EQ(std::memcmp(&x[i], &expected[i], sizeof(float)), 0)
-                        << target.name << " n=" << n << " workers=" << workers << " i=" << i
-                        << ": " << x[i] << " vs " << expected[i];
+    for (const FastCase& fastCase : kFastCases) {
+        for (const int n : {1, 7, 33, 499, 1000, 4099, 12333}) {
+            const std::vector<float> input = fastCase.make(n);
+            std::vector<float> expected = input;
+            ASSERT_TRUE(ApplyBandpassFilter(BANDPASS_TAPS, h.data(), n, expected.data()));
+            for (const SimdTarget& target : SupportedSimdTargets()) {
+                ScopedSimdTarget only(target);
+                for (int workers : {1, 3}) {
+                    std::vector<float> x = input;
+                    ASSERT_TRUE(ApplyBandpassFilterFast(workspace, BANDPASS_TAPS, h.data(), n, x.data(), workers));
+                    ASSERT_EQ(workspace.splitRounding, fastCase.splits) << fastCase.name << " n=" << n;
+                    for (int i = 0; i < n; ++i) {
+                        ASSERT_EQ(std::memcmp(&x[i], &expected[i], sizeof(float)), 0)
+                            << fastCase.name << " " << target.name << " n=" << n << " workers=" << workers
+                            << " i=" << i << ": " << x[i] << " vs " << expected[i];
+                    }
                 }
             }
         }
