@@ -85,7 +85,7 @@ int main() {
         calculation.Run(*record, periods, ratios, *reference, {}, EnginePath::Reference);
     });
     std::vector<double> spectrumRuns;
-    for (int run = 0; run < 5; ++run) {
+    for (int run = 0; run < 7; ++run) {
         spectrumRuns.push_back(Seconds([&] {
             calculation.Run(*record, periods, ratios, *fast, {}, EnginePath::Fast);
         }));
@@ -105,7 +105,7 @@ int main() {
                               record->displacement[c].data() + SAMPLE_CAPACITY);
     }
     std::vector<double> derivationRuns;
-    for (int run = 0; run < 9; ++run) {
+    for (int run = 0; run < 25; ++run) {
         derivationRuns.push_back(Seconds([&] {
             DeriveMotion(*record, true, EnginePath::Fast, workspace);
         }));
