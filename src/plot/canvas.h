@@ -69,18 +69,20 @@ public:
     // A copy of the whole picture (white where nothing was drawn).
     virtual RgbImage Picture() const = 0;
 
-    virtual void SetPenColor(Color color) = 0;
-    virtual Color PenColor() const = 0;
-    virtual void SetPenWidth(int width) = 0;
-    virtual int PenWidth() const = 0;
-    virtual void SetPenStyle(PenStyle style) = 0;
-    virtual PenStyle GetPenStyle() const = 0;
-    virtual void SetBrushColor(Color color) = 0;
-    virtual Color BrushColor() const = 0;
-    virtual void SetBrushStyle(BrushStyle style) = 0;
-    virtual BrushStyle GetBrushStyle() const = 0;
-    virtual void SetFont(const FontSpec& font) = 0;
-    virtual const FontSpec& Font() const = 0;
+    // The pen, brush and font in force: plain state every canvas keeps.
+    void SetPenColor(Color color) { penColor_ = color; }
+    Color PenColor() const { return penColor_; }
+    void SetPenWidth(int width) { penWidth_ = width; }
+    int PenWidth() const { return penWidth_; }
+    void SetPenStyle(PenStyle style) { penStyle_ = style; }
+    PenStyle GetPenStyle() const { return penStyle_; }
+    void SetBrushColor(Color color) { brushColor_ = color; }
+    Color BrushColor() const { return brushColor_; }
+    void SetBrushStyle(BrushStyle style) { brushStyle_ = style; }
+    BrushStyle GetBrushStyle() const { return brushStyle_; }
+    // Virtual for canvases that prepare a font of their own.
+    virtual void SetFont(const FontSpec& font) { font_ = font; }
+    const FontSpec& Font() const { return font_; }
 
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
@@ -93,6 +95,14 @@ public:
     virtual void CopyRect(const Rect& dest, const Canvas& source, const Rect& sourceRect) = 0;
     virtual void StretchDraw(const Rect& rect, const RgbImage& picture) = 0;
     virtual void DrawText(const Rect& rect, std::string_view text, TextAlign align) = 0;
+
+protected:
+    Color penColor_ = kBlack;
+    int penWidth_ = 1;
+    PenStyle penStyle_ = PenStyle::Solid;
+    Color brushColor_ = kWhite;
+    BrushStyle brushStyle_ = BrushStyle::Solid;
+    FontSpec font_;
 };
 
 }  // namespace tremblo

@@ -46,19 +46,6 @@ public:
     int Height() const override { return height_; }
     RgbImage Picture() const override;
 
-    void SetPenColor(Color color) override { penColor_ = color; }
-    Color PenColor() const override { return penColor_; }
-    void SetPenWidth(int width) override { penWidth_ = width; }
-    int PenWidth() const override { return penWidth_; }
-    void SetPenStyle(PenStyle style) override { penStyle_ = style; }
-    PenStyle GetPenStyle() const override { return penStyle_; }
-    void SetBrushColor(Color color) override { brushColor_ = color; }
-    Color BrushColor() const override { return brushColor_; }
-    void SetBrushStyle(BrushStyle style) override { brushStyle_ = style; }
-    BrushStyle GetBrushStyle() const override { return brushStyle_; }
-    void SetFont(const FontSpec& font) override { font_ = font; }
-    const FontSpec& Font() const override { return font_; }
-
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
     void FillRect(const Rect& rect) override;
@@ -77,12 +64,6 @@ private:
     int width_;
     int height_;
     Point position_;
-    Color penColor_ = kBlack;
-    int penWidth_ = 1;
-    PenStyle penStyle_ = PenStyle::Solid;
-    Color brushColor_ = kWhite;
-    BrushStyle brushStyle_ = BrushStyle::Solid;
-    FontSpec font_;
 };
 
 }  // namespace tremblo
