@@ -43,23 +43,22 @@ void Crosses(Canvas& canvas, int type, int x, int y, int r) {
     }
 }
 
-}  // namespace
-
-void DrawGraphMarker(Canvas& canvas, int type, int x, int y, int size) {
-    const int r = size;
-    const int s = (size + 1) / 2;
+// The shapes both components share: circle and crosses of half size r,
+// square and diamond of half size `half`, triangle from r above the centre
+// down to the row `base`.
+void DrawMarker(Canvas& canvas, int type, int x, int y, int r, int half, int base) {
     switch (type) {
         case 0:
             canvas.Ellipse(x - r, y - r, x + r, y + r);
             break;
         case 1:
-            OutlinedPolygon(canvas, std::array<Point, 3>{{{x, y - r}, {x - r, y + s}, {x + r, y + s}}});
+            OutlinedPolygon(canvas, std::array<Point, 3>{{{x, y - r}, {x - r, base}, {x + r, base}}});
             break;
         case 2:
-            Square(canvas, x, y, s);
+            Square(canvas, x, y, half);
             break;
         case 3:
-            Diamond(canvas, x, y, s);
+            Diamond(canvas, x, y, half);
             break;
         case 4:
         case 5:
@@ -70,30 +69,15 @@ void DrawGraphMarker(Canvas& canvas, int type, int x, int y, int size) {
     }
 }
 
+}  // namespace
+
+void DrawGraphMarker(Canvas& canvas, int type, int x, int y, int size) {
+    const int half = (size + 1) / 2;
+    DrawMarker(canvas, type, x, y, size, half, y + half);
+}
+
 void DrawWaveMarker(Canvas& canvas, int type, int x, int y, int size) {
-    const int r = size;
-    switch (type) {
-        case 0:
-            canvas.Ellipse(x - r, y - r, x + r, y + r);
-            break;
-        case 1: {
-            const int base = static_cast<int>(std::trunc(y + r * 0.5));
-            OutlinedPolygon(canvas, std::array<Point, 3>{{{x, y - r}, {x - r, base}, {x + r, base}}});
-            break;
-        }
-        case 2:
-            Square(canvas, x, y, r);
-            break;
-        case 3:
-            Diamond(canvas, x, y, r);
-            break;
-        case 4:
-        case 5:
-            Crosses(canvas, type, x, y, r);
-            break;
-        default:
-            break;
-    }
+    DrawMarker(canvas, type, x, y, size, size, static_cast<int>(std::trunc(y + size * 0.5)));
 }
 
 }  // namespace tremblo
