@@ -78,25 +78,8 @@ Result<KnetHeader> ReadKnetHeader(std::istream& in) {
 }
 
 void ApplyKnetHeader(const KnetHeader& h, RecordFields& r) {
-    r.originDate = h.originDate.view();
-    r.originTime = h.originTime.view();
-    r.epicenterLat = h.epicenterLat;
-    r.epicenterLon = h.epicenterLon;
-    r.depthKm = h.depthKm;
-    r.magnitude = h.magnitude;
-    r.stationCode = h.stationCode.view();
-    r.stationLat = h.stationLat;
-    r.stationLon = h.stationLon;
-    r.stationHeight = h.stationHeight;
-    r.recordDate = h.recordDate.view();
-    r.recordTime = h.recordTime.view();
+    static_cast<EventHeader&>(r) = h;
     r.samplingFrequency = h.samplingFrequency;
-    r.durationSeconds = h.durationSeconds;
-    r.direction = h.direction.view();
-    r.scaleFactor = h.scaleFactor;
-    r.maxAccText = h.maxAccText.view();
-    r.lastCorrection = h.lastCorrection.view();
-    r.memo = h.memo.view();
 }
 
 int ReadKnetData(std::istream& in, float scaleFactor, std::span<float> samples) {

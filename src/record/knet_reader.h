@@ -15,22 +15,8 @@ namespace tremblo {
 inline constexpr int KNET_HEADER_LINES = 17;
 inline constexpr std::size_t KNET_LINE_BUFFER = 100;
 
-struct KnetHeader {
-    FixedText<12> originDate, originTime;
-    float epicenterLat = 0.0f, epicenterLon = 0.0f;
-    int depthKm = 0;
-    float magnitude = 0.0f;
-    FixedText<12> stationCode;
-    float stationLat = 0.0f, stationLon = 0.0f;
-    int stationHeight = 0;
-    FixedText<12> recordDate, recordTime;
+struct KnetHeader : EventHeader {
     int samplingFrequency = 0;
-    float durationSeconds = 0.0f;
-    FixedText<8> direction;
-    float scaleFactor = 0.0f;
-    FixedText<5> maxAccText;
-    FixedText<30> lastCorrection;
-    FixedText<33> memo;
     // Line 1 ended after column 18: the origin was taken from the record time.
     bool originTimeMissing = false;
 };

@@ -18,21 +18,9 @@ inline constexpr int MAX_COMPONENTS = 3;
 
 enum class RecordFormat { Knet, Hiroshima, Cdpc };
 
-// Everything of a record but its trace buffers. Copying it is cheap, which
-// lets a load work on a copy and publish it only when the whole load worked.
-struct RecordFields {
-    int componentCount = 3;
-    int sampleCount = 0;
-    float dt = 0.0f;
-    int samplingFrequency = 0;
-
-    // Paths are kept at full length (a Linux path easily outgrows 200 bytes).
-    std::array<std::string, MAX_COMPONENTS> componentPath;
-    std::array<FixedText<10>, MAX_COMPONENTS> componentLabel{"NS", "EW", "UD"};
-    std::array<FixedText<10>, MAX_COMPONENTS> quantityLabel;
-    std::string eventName;     // base name of export files
-    std::string recordFolder;  // folder of componentPath[0], no trailing separator
-
+// The event and station description of a record, as a K-NET header gives
+// it (the other formats fill what they have).
+struct EventHeader {
     FixedText<12> originDate, originTime;
     float epicenterLat = 0.0f, epicenterLon = 0.0f;
     int depthKm = 0;
@@ -47,6 +35,23 @@ struct RecordFields {
     FixedText<5> maxAccText;
     FixedText<30> lastCorrection;
     FixedText<33> memo;
+};
+
+// Everything of a record but its trace buffers. Copying it is cheap, which
+// lets a load work on a copy and publish it only when the whole load worked.
+struct RecordFields : EventHeader {
+    int componentCount = 3;
+    int sampleCount = 0;
+    float dt = 0.0f;
+    int samplingFrequency = 0;
+
+    // Paths are kept at full length (a Linux path easily outgrows 200 bytes).
+    std::array<std::string, MAX_COMPONENTS> componentPath;
+    std::array<FixedText<10>, MAX_COMPONENTS> componentLabel{"NS", "EW", "UD"};
+    std::array<FixedText<10>, MAX_COMPONENTS> quantityLabel;
+    std::string eventName;     // base name of export files
+    std::string recordFolder;  // folder of componentPath[0], no trailing separator
+
     StationRow currentStation;
 
     int windowStart = 0;
