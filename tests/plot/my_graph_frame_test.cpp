@@ -10,12 +10,7 @@ namespace {
 using testing::FindLine;
 using testing::TextsAtY;
 
-class GraphFrame : public ::testing::Test {
-protected:
-    RecordingCanvas canvas{300, 300};
-    testing::ScriptedPlatform platform;
-    TMyGraph graph{canvas, platform};
-};
+class GraphFrame : public testing::GraphOnRecordingCanvas {};
 
 TEST_F(GraphFrame, WidthNotAMultipleOfTheGridNarrowsTheFrame) {
     graph.DrawWaku();

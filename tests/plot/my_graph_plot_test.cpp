@@ -9,12 +9,7 @@
 namespace tremblo {
 namespace {
 
-class GraphPlot : public ::testing::Test {
-protected:
-    RecordingCanvas canvas{300, 300};
-    testing::ScriptedPlatform platform;
-    TMyGraph graph{canvas, platform};
-};
+class GraphPlot : public testing::GraphOnRecordingCanvas {};
 
 TEST_F(GraphPlot, LinearPointsTruncateTowardZero) {
     // pitch 62; x 2.6 / 5 x 62 = 32.24; y -1 / 10 x 62 = -6.2 below the origin.

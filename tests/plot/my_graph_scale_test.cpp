@@ -10,12 +10,7 @@
 namespace tremblo {
 namespace {
 
-class GraphScale : public ::testing::Test {
-protected:
-    RecordingCanvas canvas{300, 300};
-    testing::ScriptedPlatform platform;
-    TMyGraph graph{canvas, platform};
-};
+class GraphScale : public testing::GraphOnRecordingCanvas {};
 
 TEST_F(GraphScale, LinearPicksTheFirstCandidateWhoseGridExceedsTheMaximum) {
     const std::vector<float> small = {0.1f, 0.8f, 0.3f};

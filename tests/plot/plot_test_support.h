@@ -4,6 +4,9 @@
 #include <string>
 #include <vector>
 
+#include <gtest/gtest.h>
+
+#include "plot/my_graph.h"
 #include "plot/recording_canvas.h"
 #include "support/scripted_platform.h"
 
@@ -32,5 +35,13 @@ inline std::vector<int> LineXs(const std::vector<CanvasCall>& lines) {
     for (const CanvasCall& call : lines) xs.push_back(call.x2);
     return xs;
 }
+
+// A graph on a 300 x 300 recording canvas, for the graph's test suites.
+class GraphOnRecordingCanvas : public ::testing::Test {
+protected:
+    RecordingCanvas canvas{300, 300};
+    ScriptedPlatform platform;
+    TMyGraph graph{canvas, platform};
+};
 
 }  // namespace tremblo::testing
