@@ -91,6 +91,16 @@ namespace tremblo {
 HWY_EXPORT(FilterBlocks);
 HWY_EXPORT(FilterBlocksSplit);
 
+namespace {
+
+// The kernel of the rounding this pass uses, on the processor's best target.
+auto ChosenKernel(const BandpassWorkspace& workspace) {
+    return workspace.splitRounding ? HWY_DYNAMIC_DISPATCH(FilterBlocksSplit)
+                                   : HWY_DYNAMIC_DISPATCH(FilterBlocks);
+}
+
+}  // namespace
+
 BandpassWorkspace::BandpassWorkspace(int capacity, int maxTaps)
     : capacity_(std::max(capacity, 0)), maxTaps_(std::max(maxTaps, 1)) {
     padded_.reset(new (std::nothrow) double[static_cast<size_t>(capacity_) + 2 * (maxTaps_ - 1)]);
@@ -112,17 +122,14 @@ bool PrepareFilterInput(BandpassWorkspace& workspace, int tapCount, const float*
     workspace.splitRounding = FilterAllowsSplitRounding(tapCount, h, n, x);
     // An empty first call lets the dispatcher settle on a target here, so
     // that the workers only read its choice.
-    HWY_DYNAMIC_DISPATCH(FilterBlocks)(padded, taps, tapCount, 0, 0, workspace.output());
-    HWY_DYNAMIC_DISPATCH(FilterBlocksSplit)(padded, taps, tapCount, 0, 0, workspace.output());
+    ChosenKernel(workspace)(padded, taps, tapCount, 0, 0, workspace.output());
     return true;
 }
 
 void FilterRange(BandpassWorkspace& workspace, int tapCount, const float* h, int n, const float* x,
                  int begin, int end) {
     float* y = workspace.output();
-    const auto kernel = workspace.splitRounding ? HWY_DYNAMIC_DISPATCH(FilterBlocksSplit)
-                                                : HWY_DYNAMIC_DISPATCH(FilterBlocks);
-    const int done = kernel(workspace.padded(), workspace.taps(), tapCount, begin, end, y);
+    const int done = ChosenKernel(workspace)(workspace.padded(), workspace.taps(), tapCount, begin, end, y);
     for (int i = begin + done; i < end; ++i) y[i] = BandpassOutput(tapCount, h, n, x, i);
 }
 

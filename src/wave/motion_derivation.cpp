@@ -105,14 +105,12 @@ DerivationStatus DeriveFast(SeismicRecord& record, bool removeDc, const Span& sp
     const int n = span.length;
     const int chunks = (n + FILTER_CHUNK - 1) / FILTER_CHUNK;
     std::vector<ComponentSteps> steps;
-    for (int c = 0; c < ComponentsOf(record); ++c) {
-        if (workspace.lane(c).filter.capacity() < n) return DerivationStatus::OutOfMemory;
-        steps.emplace_back(record, c, span, removeDc, workspace.lane(c));
-    }
+    steps.reserve(MAX_COMPONENTS);  // the pipelines keep references to the steps
     std::vector<Pipeline> pipelines;
     for (int c = 0; c < ComponentsOf(record); ++c) {
         DerivationLane& lane = workspace.lane(c);
-        ComponentSteps& component = steps[c];
+        if (lane.filter.capacity() < n) return DerivationStatus::OutOfMemory;
+        ComponentSteps& component = steps.emplace_back(record, c, span, removeDc, lane);
         auto filterChunk = [&lane, h, n](const float* x) {
             return [&lane, h, n, x](int chunk) {
                 const int begin = chunk * FILTER_CHUNK;
