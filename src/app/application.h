@@ -8,6 +8,8 @@
 #include "app/windows/howto_window.h"
 #include "app/windows/wait_window.h"
 #include "common/platform.h"
+#include "spectrum/windows/sd_sa.h"
+#include "spectrum/windows/spect.h"
 #include "wave/windows/form1.h"
 
 namespace tremblo {
@@ -16,10 +18,14 @@ class Application {
 public:
     Application(Platform& platform, const std::string& dataFolder);
 
+    // In the order of creation; the windows of the enlarged and superposed
+    // views and of the tools will take their places between Wait and SdSa.
     TForm1 Form1;
+    TSpect Spect;
     THowTo HowTo;
     TAboutBox AboutBox;
     TWait Wait;
+    TSdSa SdSa;
 
     void Tutorial1Click();
     void About1Click();

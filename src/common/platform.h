@@ -6,6 +6,7 @@
 #include <optional>
 #include <string>
 
+#include "common/format.h"
 #include "common/rgb_image.h"
 
 namespace tremblo {
@@ -56,6 +57,12 @@ inline void OpenPage(Platform& platform, const std::string& url) {
     if (!platform.OpenUrl(url))
         platform.ShowMessage("インターネットエクスプローラの起動に失敗しました　　　　",
                              "readme.htm呼び出しエラー", MessageStyle::Warning);
+}
+
+// A table or text file that could not be created or written.
+inline void ReportCannotCreate(Platform& platform, const std::string& path) {
+    platform.ShowMessage(StringPrintf("ファイル %s を作成できません", path.c_str()), "ファイルエラー",
+                         MessageStyle::Warning);
 }
 
 }  // namespace tremblo

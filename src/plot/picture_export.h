@@ -14,4 +14,12 @@ inline constexpr const char* kPictureFileErrorCaption = "ファイルエラー";
 
 bool SavePicturePng(const Canvas& canvas, const std::string& path, Platform& platform);
 
+// The PNG button of a window: asks for a file with `request`, appends
+// ".png" to a name without extension and writes `picture` (captured at the
+// click) there. When the user confirms and `saveFolder` is given, it becomes
+// the folder of the chosen path. Cancelling writes nothing and gives false,
+// as does a file that cannot be written (reported as above).
+bool SavePictureWithDialog(Platform& platform, const RgbImage& picture, const SaveDialogRequest& request,
+                           std::string* saveFolder = nullptr);
+
 }  // namespace tremblo

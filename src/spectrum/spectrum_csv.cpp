@@ -7,17 +7,17 @@
 
 namespace tremblo {
 
-void WriteSpectrumCsv(std::ostream& out, const RecordFields& record, const PeriodTable& periods,
+void WriteSpectrumCsv(std::ostream& out, const SpectrumSource& source, const PeriodTable& periods,
                       const DampingRatios& dampingRatios, const SpectrumTable& spectrum) {
     static constexpr const char* kSymbols[SPECTRUM_QUANTITIES] = {"SA", "SV", "SD"};
-    const int components = std::clamp(record.componentCount, 0, SPECTRUM_COMPONENTS);
+    const int components = std::clamp(source.componentCount, 0, SPECTRUM_COMPONENTS);
     std::string line;
     for (int c = 0; c < components; ++c) {
         for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
-            out << record.stationCode.view() << "\r\n"
-                << record.originDate.view() << "\r\n"
-                << record.originTime.view() << "\r\n"
-                << record.componentLabel[c].view() << "\r\n"
+            out << source.stationCode.view() << "\r\n"
+                << source.originDate.view() << "\r\n"
+                << source.originTime.view() << "\r\n"
+                << source.componentLabel[c].view() << "\r\n"
                 << kSymbols[q] << "\r\n";
             line = "Period,Frequency";
             for (float ratio : dampingRatios) {
@@ -42,10 +42,10 @@ void WriteSpectrumCsv(std::ostream& out, const RecordFields& record, const Perio
     }
 }
 
-std::string SpectrumCsvText(const RecordFields& record, const PeriodTable& periods,
+std::string SpectrumCsvText(const SpectrumSource& source, const PeriodTable& periods,
                             const DampingRatios& dampingRatios, const SpectrumTable& spectrum) {
     std::ostringstream out;
-    WriteSpectrumCsv(out, record, periods, dampingRatios, spectrum);
+    WriteSpectrumCsv(out, source, periods, dampingRatios, spectrum);
     return out.str();
 }
 

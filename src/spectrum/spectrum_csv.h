@@ -4,9 +4,9 @@
 #include <ostream>
 #include <string>
 
-#include "record/seismic_record.h"
 #include "spectrum/damping_ratios.h"
 #include "spectrum/period_table.h"
+#include "spectrum/spectrum_source.h"
 #include "spectrum/spectrum_table.h"
 
 namespace tremblo {
@@ -16,10 +16,10 @@ namespace tremblo {
 // damping ratio; then per period "%7.3f,%7.3f" of the period and its
 // inverse and ",%10.2f" of the five ratios' values. All five ratios are
 // written whatever is shown.
-void WriteSpectrumCsv(std::ostream& out, const RecordFields& record, const PeriodTable& periods,
+void WriteSpectrumCsv(std::ostream& out, const SpectrumSource& source, const PeriodTable& periods,
                       const DampingRatios& dampingRatios, const SpectrumTable& spectrum);
 
-std::string SpectrumCsvText(const RecordFields& record, const PeriodTable& periods,
+std::string SpectrumCsvText(const SpectrumSource& source, const PeriodTable& periods,
                             const DampingRatios& dampingRatios, const SpectrumTable& spectrum);
 
 }  // namespace tremblo

@@ -23,8 +23,11 @@ void SpectrumModel::SetLinearPeriodRange(LinearPeriodRange range) {
 
 CalculationStatus SpectrumModel::Calculate(const SeismicRecord& record,
                                            const SpectrumProgressCallback& report,
-                                           EnginePath path) {
-    return calculation_.Run(record, periods_, dampingRatios_, *spectrum_, report, path);
+                                           EnginePath path, int workers) {
+    const CalculationStatus status =
+        calculation_.Run(record, periods_, dampingRatios_, *spectrum_, report, path, workers);
+    if (status == CalculationStatus::Done) source_ = SpectrumSourceOf(record);
+    return status;
 }
 
 }  // namespace tremblo

@@ -10,6 +10,7 @@
 #include "spectrum/period_table.h"
 #include "spectrum/spectrum_calculation.h"
 #include "spectrum/spectrum_progress.h"
+#include "spectrum/spectrum_source.h"
 #include "spectrum/spectrum_table.h"
 #include "wave/engine_path.h"
 
@@ -26,17 +27,20 @@ public:
     int linearPeriodCount() const { return linearPeriodCount_; }
     int linearFrequencyCount() const { return linearFrequencyCount_; }
     const SpectrumTable& spectrum() const { return *spectrum_; }
+    // The record texts of the last calculation (defaults before any).
+    const SpectrumSource& source() const { return source_; }
 
     // Replaces the damping ratios (the caller then recalculates).
     void SetDampingMultiplier(DampingMultiplier multiplier);
     // Sets the longest period of a linear axis and its point count.
     void SetLinearPeriodRange(LinearPeriodRange range);
 
-    // The calculation run on the record's displayed window; the table is
-    // unchanged when the work arrays cannot be allocated.
+    // The calculation run on the record's displayed window; the table and
+    // the source are unchanged when the work arrays cannot be allocated.
+    // workers <= 0: all cores.
     CalculationStatus Calculate(const SeismicRecord& record,
                                 const SpectrumProgressCallback& report = {},
-                                EnginePath path = EnginePath::Fast);
+                                EnginePath path = EnginePath::Fast, int workers = 0);
 
 private:
     PeriodTable periods_;
@@ -46,6 +50,7 @@ private:
     int linearPeriodCount_ = 0;
     int linearFrequencyCount_ = 0;
     std::unique_ptr<SpectrumTable> spectrum_;
+    SpectrumSource source_;
     SpectrumCalculation calculation_;
 };
 

@@ -88,7 +88,7 @@ WindowExports ExportFromTheWindow(const Case& c, const TempFolder& folder) {
     auto table = std::make_unique<SpectrumTable>();
     SpectrumCalculation calculation;
     EXPECT_EQ(calculation.Run(record, periods, ratios, *table), CalculationStatus::Done);
-    exports.spectrumCsv = SpectrumCsvText(record, periods, ratios, *table);
+    exports.spectrumCsv = SpectrumCsvText(SpectrumSourceOf(record), periods, ratios, *table);
     return exports;
 }
 

@@ -38,7 +38,7 @@ TEST(SpectrumCsv, BlockLayoutAndFirstDataLine) {
     table->at(0, 4, SA, 0) = 123456.789f;
     table->at(1, 2, SV, 199) = -0.004f;
     const std::vector<std::string> lines = Lines(
-        SpectrumCsvText(Header(3), periods, DampingRatiosFor(DampingMultiplier::Times1), *table));
+        SpectrumCsvText(SpectrumSourceOf(Header(3)), periods, DampingRatiosFor(DampingMultiplier::Times1), *table));
     ASSERT_EQ(lines.size(), 9u * 209u);
     EXPECT_EQ(lines[0], "HRS010");
     EXPECT_EQ(lines[1], "2001/03/24");
@@ -61,7 +61,7 @@ TEST(SpectrumCsv, OneComponentAndTenfoldHeader) {
     const PeriodTable periods = BuildPeriodTable();
     auto table = std::make_unique<SpectrumTable>();
     const std::vector<std::string> lines = Lines(
-        SpectrumCsvText(Header(1), periods, DampingRatiosFor(DampingMultiplier::Times10), *table));
+        SpectrumCsvText(SpectrumSourceOf(Header(1)), periods, DampingRatiosFor(DampingMultiplier::Times10), *table));
     ASSERT_EQ(lines.size(), 3u * 209u);
     EXPECT_EQ(lines[5], "Period,Frequency,0.00,0.10,0.20,0.50,1.00");
     EXPECT_EQ(lines[2 * 209 + 4], "SD");

@@ -43,6 +43,100 @@ std::string CheckAmplitudes(const std::string& text) {
     return "--amplitude takes auto, one amplitude for every row or three (A,B,C), not '" + text + "'";
 }
 
+// The damping ratios of the x1 row, in per cent, as --dampings lists them.
+constexpr std::array<int, DAMPING_COUNT> kDampingPercents{0, 1, 2, 5, 10};
+
+// A comma-separated subset of 0,1,2,5,10; nothing for any other text.
+std::optional<std::array<bool, DAMPING_COUNT>> ParseDampings(const std::string& text) {
+    std::array<bool, DAMPING_COUNT> enabled{};
+    std::size_t begin = 0;
+    while (true) {
+        const std::size_t end = text.find(',', begin);
+        const std::string item = text.substr(begin, end - begin);
+        bool known = false;
+        for (std::size_t k = 0; k < kDampingPercents.size(); ++k) {
+            if (item == std::to_string(kDampingPercents[k])) {
+                enabled[k] = true;
+                known = true;
+            }
+        }
+        if (!known) return std::nullopt;
+        if (end == std::string::npos) break;
+        begin = end + 1;
+    }
+    return enabled;
+}
+
+std::string CheckDampings(const std::string& text) {
+    if (ParseDampings(text)) return {};
+    return "--dampings takes damping ratios from 0,1,2,5,10 (per cent) separated by commas, not '" +
+           text + "'";
+}
+
+// The spectrum options, with the spectrum window's defaults.
+struct SpectrumOptionTexts {
+    std::string layout = "component", quantity = "sv", xAxis = "log", xUnit = "s", yAxis = "log",
+                dampings = "0,1,2,5,10";
+    int component = 1, lineWidth = 2, multiplier = 1, periodLimit = 2;
+    bool noColors = false;
+};
+
+void AddSpectrumOptions(CLI::App& app, SpectrumOptionTexts& t, bool& sdsaFull) {
+    app.add_option("--spectrum-layout", t.layout,
+                   "spectrum picture: SA, SV, SD of one component, or one quantity of every component")
+        ->check(CLI::IsMember({"component", "response"}))
+        ->capture_default_str();
+    app.add_option("--spectrum-component", t.component, "component of the per-component layout and the Sa-Sd picture")
+        ->check(CLI::IsMember({1, 2, 3}))
+        ->capture_default_str();
+    app.add_option("--spectrum-quantity", t.quantity, "quantity of the per-response layout")
+        ->check(CLI::IsMember({"sa", "sv", "sd"}))
+        ->capture_default_str();
+    app.add_option("--x-axis", t.xAxis, "scale of the spectrum's horizontal axis")
+        ->check(CLI::IsMember({"log", "linear"}))
+        ->capture_default_str();
+    app.add_option("--x-unit", t.xUnit, "period (s) or frequency (hz) on the horizontal axis")
+        ->check(CLI::IsMember({"s", "hz"}))
+        ->capture_default_str();
+    app.add_option("--y-axis", t.yAxis, "scale of the spectrum's vertical axis")
+        ->check(CLI::IsMember({"log", "linear"}))
+        ->capture_default_str();
+    app.add_option("--dampings", t.dampings,
+                   "curves drawn: damping ratios of the x1 row in per cent (0,1,2,5,10), separated by commas")
+        ->check(CLI::Validator(CheckDampings, "LIST"))
+        ->capture_default_str();
+    app.add_flag("--no-damping-colors", t.noColors, "draw every spectrum curve in black");
+    app.add_option("--line-width", t.lineWidth, "line width of the spectrum and Sa-Sd curves")
+        ->check(CLI::Range(1, 10))
+        ->capture_default_str();
+    app.add_option("--damping-multiplier", t.multiplier, "damping ratios x1 (0-10 %), x5 or x10")
+        ->check(CLI::IsMember({1, 5, 10}))
+        ->capture_default_str();
+    app.add_option("--period-limit", t.periodLimit, "longest period of a linear period axis, in seconds")
+        ->check(CLI::IsMember({2, 5, 10}))
+        ->capture_default_str();
+    app.add_flag("--sdsa-full", sdsaFull, "Sa-Sd picture with the full curve over the displacement-adjusted one");
+}
+
+void ApplySpectrumOptions(const SpectrumOptionTexts& t, BatchOptions& o) {
+    SpectrumDisplaySettings& s = o.spectrum;
+    s.layout = t.layout == "response" ? SpectrumLayout::PerResponse : SpectrumLayout::PerComponent;
+    s.component = t.component - 1;
+    s.quantity = t.quantity == "sa" ? SA : t.quantity == "sd" ? SD : SV;
+    s.linearX = t.xAxis == "linear";
+    s.frequencyX = t.xUnit == "hz";
+    s.linearY = t.yAxis == "linear";
+    s.dampingEnabled = *ParseDampings(t.dampings);
+    s.colorByDamping = !t.noColors;
+    s.lineWidth = t.lineWidth;
+    o.dampingMultiplier = t.multiplier == 10  ? DampingMultiplier::Times10
+                          : t.multiplier == 5 ? DampingMultiplier::Times5
+                                              : DampingMultiplier::Times1;
+    o.periodLimit = t.periodLimit == 10  ? LinearPeriodRange::Seconds10
+                    : t.periodLimit == 5 ? LinearPeriodRange::Seconds5
+                                         : LinearPeriodRange::Seconds2;
+}
+
 }  // namespace
 
 std::optional<int> TimeSpanIndex(int seconds) {
@@ -55,8 +149,8 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
                                         std::ostream& err) {
     CLI::App app{
         "TREMBLO 4.2 batch front end: loads strong-motion records as the file command does and "
-        "writes the waveform CSV, the waveform picture (PNG) and the response spectrum CSV of "
-        "each, named as the windows name them.",
+        "writes the waveform CSV and picture (PNG), the response spectrum CSV and picture and "
+        "the Sa-Sd picture of each, named as the windows name them.",
         "tremblo-batch"};
     app.set_version_flag("--version", BatchVersionText());
 
@@ -94,6 +188,8 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_flag("--no-data-count", noDataCount, "picture without the data range");
     app.add_flag("--no-max", noMax, "picture without the maximum values");
     app.add_flag("--no-max-point", noMaxPoint, "picture without the marks at the maxima");
+    SpectrumOptionTexts spectrum;
+    AddSpectrumOptions(app, spectrum, o.sdsaFull);
     app.add_flag("--info", o.info,
                  "print each record's header values, window and peaks as JSON, one object per "
                  "line; files are written only when --out is given too");
@@ -125,6 +221,7 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     o.display.dataCount = !noDataCount;
     o.display.max = !noMax;
     o.display.maxPoint = !noMaxPoint;
+    ApplySpectrumOptions(spectrum, o);
     return ParsedCommandLine{std::move(o), 0};
 }
 

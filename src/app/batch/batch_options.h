@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "record/seismic_record.h"
+#include "spectrum/damping_ratios.h"
+#include "spectrum/spectrum_display.h"
 #include "wave/waveform_drawing.h"
 #include "wave/waveform_preparation.h"
 
@@ -26,6 +28,13 @@ struct BatchOptions {
     // every row (1ch指定) or one per row; automatic when empty.
     std::vector<float> amplitudes;
     WaveDisplayOptions display;           // --no-title, --no-data-count, --no-max, --no-max-point
+    // The spectrum window's controls and the menu 表示単位: --spectrum-layout,
+    // --spectrum-component, --spectrum-quantity, --x-axis, --x-unit,
+    // --y-axis, --dampings, --no-damping-colors, --line-width.
+    SpectrumDisplaySettings spectrum;
+    DampingMultiplier dampingMultiplier = DampingMultiplier::Times1;  // --damping-multiplier
+    LinearPeriodRange periodLimit = LinearPeriodRange::Seconds2;      // --period-limit
+    bool sdsaFull = false;                // --sdsa-full: 変位調整 cleared
     bool info = false;                    // --info: JSON on standard output
     int jobs = 0;                         // --jobs; <= 0: all cores
     std::string dataFolder;               // --data; empty: found as the program finds it

@@ -7,7 +7,9 @@
 #include "common/format.h"
 #include "plot/png_writer.h"
 #include "record/component_names.h"
+#include "spectrum/sa_sd_drawing.h"
 #include "spectrum/spectrum_csv.h"
+#include "spectrum/spectrum_display.h"
 #include "wave/record_filter.h"
 #include "wave/start_point.h"
 #include "wave/waveform_csv.h"
@@ -39,12 +41,12 @@ RecordWorker::RecordWorker(const StationDirectory& directory, const BatchOptions
     : directory_(directory),
       options_(options),
       workspace_(std::make_unique<DerivationWorkspace>()),
-      spectrum_(std::make_unique<SpectrumCalculation>()),
-      table_(std::make_unique<SpectrumTable>()),
-      periods_(BuildPeriodTable()),
-      dampingRatios_(DampingRatiosFor(DampingMultiplier::Times1)),
+      spectrum_(std::make_unique<SpectrumModel>()),
       canvas_(WAVE_PLOT_WIDTH, WAVE_PLOT_HEIGHT),
-      wave_(canvas_, platform_) {}
+      wave_(canvas_, platform_) {
+    spectrum_->SetDampingMultiplier(options.dampingMultiplier);
+    spectrum_->SetLinearPeriodRange(options.periodLimit);
+}
 
 RecordWorker::~RecordWorker() = default;
 
@@ -125,20 +127,50 @@ bool RecordWorker::WriteFiles(const std::string& base, RecordOutcome& outcome) {
         return Fail(outcome, CannotWrite(csv));
     outcome.written.push_back(csv);
 
-    const std::string png = (folder / (base + ".png")).string();
-    const PngWriteResult picture = WritePngFile(png, canvas_.Picture());
-    if (!picture.ok) return Fail(outcome, CannotWrite(png) + " (" + picture.message + ")");
-    outcome.written.push_back(png);
+    if (!WritePicture((folder / (base + ".png")).string(), canvas_.Picture(), outcome)) return false;
+    return WriteSpectrumFiles(base, outcome);
+}
 
-    if (spectrum_->Run(record, periods_, dampingRatios_, *table_, {}, EnginePath::Fast, 1) !=
-        CalculationStatus::Done)
-        return Fail(outcome, "メモリが足りません (response spectra)");
-    const std::string spectrumCsv = (folder / (base + "rsp.csv")).string();
-    if (!WriteFileAtomically(spectrumCsv,
-                             SpectrumCsvText(record, periods_, dampingRatios_, *table_)))
-        return Fail(outcome, CannotWrite(spectrumCsv));
-    outcome.written.push_back(spectrumCsv);
+bool RecordWorker::WritePicture(const std::string& path, const RgbImage& picture, RecordOutcome& outcome) {
+    const PngWriteResult written = WritePngFile(path, picture);
+    if (!written.ok) return Fail(outcome, CannotWrite(path) + " (" + written.message + ")");
+    outcome.written.push_back(path);
     return true;
+}
+
+// The spectrum window's CSV and picture right after 応答ｽﾍﾟｸﾄﾗﾑ, and the
+// Sa-Sd picture, each drawn on a graph as its window creates it.
+bool RecordWorker::WriteSpectrumFiles(const std::string& base, RecordOutcome& outcome) {
+    const std::filesystem::path folder(options_.outFolder);
+    const SeismicRecord& record = session_->record();
+    if (spectrum_->Calculate(record, {}, EnginePath::Fast, 1) != CalculationStatus::Done)
+        return Fail(outcome, "メモリが足りません (response spectra)");
+    const SpectrumModel& m = *spectrum_;
+    const std::string csv = (folder / (base + "rsp.csv")).string();
+    if (!WriteFileAtomically(csv, SpectrumCsvText(m.source(), m.periods(), m.dampingRatios(), m.spectrum())))
+        return Fail(outcome, CannotWrite(csv));
+    outcome.written.push_back(csv);
+
+    // A one-component record offers only its first component, as the window does.
+    SpectrumDisplaySettings settings = options_.spectrum;
+    if (record.componentCount == 1 && settings.component != 0) {
+        outcome.notes.push_back(StringPrintf("one component: the spectrum pictures show it, not --spectrum-component %d",
+                                             settings.component + 1));
+        settings.component = 0;
+    }
+    RasterCanvas spectrumCanvas(SPECTRUM_GRAPH_WIDTH, SPECTRUM_GRAPH_HEIGHT);
+    TMyGraph spectrumGraph(spectrumCanvas, platform_);
+    PrepareSpectrumGraph(spectrumGraph);
+    DrawSpectra(spectrumGraph, SpectrumDataOf(m), settings);
+    if (!WritePicture((folder / (base + "rsp.png")).string(), spectrumCanvas.Picture(), outcome)) return false;
+
+    RasterCanvas saSdCanvas(SA_SD_GRAPH_WIDTH, SA_SD_GRAPH_HEIGHT);
+    TMyGraph saSdGraph(saSdCanvas, platform_);
+    PrepareSaSdGraph(saSdGraph);
+    DrawSaSd(saSdGraph, m.spectrum(), m.source().eventName,
+             SaSdSettings{settings.component, settings.lineWidth, !options_.sdsaFull});
+    const std::string saSdName = StringPrintf("%s_%s_SdSa.png", base.c_str(), SaSdComponentName(settings.component));
+    return WritePicture((folder / saSdName).string(), saSdCanvas.Picture(), outcome);
 }
 
 }  // namespace tremblo

@@ -1,8 +1,8 @@
 #pragma once
 // One worker of the batch: loads one record at a time into its own session,
-// prepares and draws the waveform view as the main window does, computes the
-// spectra as the spectrum window does and writes the files the windows
-// export, under the windows' default names.
+// prepares and draws the waveform view as the main window does, computes and
+// draws the spectra as the spectrum and Sa-Sd windows do and writes the
+// files the windows export, under the windows' default names.
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,7 +12,7 @@
 #include "plot/canvas/raster_canvas.h"
 #include "plot/my_wave.h"
 #include "record/record_session.h"
-#include "spectrum/spectrum_calculation.h"
+#include "spectrum/spectrum_model.h"
 #include "wave/motion_derivation.h"
 
 namespace tremblo {
@@ -42,6 +42,8 @@ public:
 
 private:
     bool WriteFiles(const std::string& base, RecordOutcome& outcome);
+    bool WriteSpectrumFiles(const std::string& base, RecordOutcome& outcome);
+    bool WritePicture(const std::string& path, const RgbImage& picture, RecordOutcome& outcome);
     bool Fail(RecordOutcome& outcome, std::string reason);
 
     const StationDirectory& directory_;
@@ -49,10 +51,7 @@ private:
     ConsolePlatform platform_;
     std::unique_ptr<RecordSession> session_;
     std::unique_ptr<DerivationWorkspace> workspace_;
-    std::unique_ptr<SpectrumCalculation> spectrum_;
-    std::unique_ptr<SpectrumTable> table_;
-    PeriodTable periods_;
-    DampingRatios dampingRatios_;
+    std::unique_ptr<SpectrumModel> spectrum_;
     RasterCanvas canvas_;
     TMyWave wave_;
 };

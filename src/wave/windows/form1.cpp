@@ -59,8 +59,8 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
     Button2 = Place(new QPushButton(U("観測点リスト"), central), 616, 536 - top, 95, 25);
     Button3 = Place(new QPushButton(U("合成波形"), central), 720, 536 - top, 95, 25);
     Button1 = Place(new QPushButton(U("終　了"), central), 720, 566 - top, 95, 25);
-    // The spectrum, station list and synthesis windows are not part of this
-    // program yet: their buttons stay disabled.
+    // The station list and synthesis windows are not part of this program
+    // yet: their buttons stay disabled.
     Button2->setEnabled(false);
     Button3->setEnabled(false);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
@@ -97,6 +97,8 @@ void TForm1::BuildMenu() {
     BOSAI = add("中央防災会議ファイル", RecordFormat::Cdpc);
     KNET->setChecked(true);
 
+    BuildSpectrumMenu();
+
     QMenu* help = menuBar()->addMenu(U("ヘルプ(&H)"));
     connect(help->addAction(U("使い方(&T)")), &QAction::triggered, this, [this] {
         if (showHowTo) showHowTo();
@@ -125,10 +127,12 @@ void TForm1::BuildPanel(QWidget* panel) {
     BtnCopy = Place(new QPushButton(U("コピー"), panel), 16, 468, 75, 25);
     BtnCopy->setToolTip(U("表示波形をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ"));
     BtnSpect = Place(new QPushButton(U("応答ｽﾍﾟｸﾄﾗﾑ"), panel), 104, 468, 89, 25);
+    BtnSpect->setToolTip(U("地震応答ｽﾍﾟｸﾄﾗﾑ表示"));
     for (QPushButton* b : {BtnCsv, BtnGif, BtnCopy, BtnSpect}) b->setEnabled(false);
     connect(BtnCsv, &QPushButton::clicked, this, [this] { BtnCsvClick(); });
     connect(BtnGif, &QPushButton::clicked, this, [this] { BtnGifClick(); });
     connect(BtnCopy, &QPushButton::clicked, this, [this] { BtnCopyClick(); });
+    connect(BtnSpect, &QPushButton::clicked, this, [this] { BtnSpectClick(); });
 }
 
 void TForm1::BuildWaveControls(QWidget* panel) {

@@ -8,6 +8,7 @@
 #include "common/platform.h"
 #include "record/record_session.h"
 #include "record/station_directory.h"
+#include "spectrum/damping_ratios.h"
 #include "wave/waveform_preparation.h"
 
 class QAction;
@@ -23,6 +24,7 @@ namespace tremblo {
 class ClickableLabel;
 class RadioGroup;
 class RecordInfoPanel;
+class TSpect;
 class WavePlotView;
 
 class TForm1 : public QMainWindow {
@@ -63,8 +65,18 @@ public:
     void BtnCsvClick();
     void BtnGifClick();
     void BtnCopyClick();
-    // Folder the spectrum windows last saved a picture to ("" until then).
-    std::string spectrumSaveDir;
+
+    // The spectrum window's side: the button and the menu 表示単位.
+    TSpect* Spect = nullptr;  // set by the application once the window exists
+    void BtnSpectClick();
+    void N11Click() { ChooseDampingMultiplier(DampingMultiplier::Times1); }
+    void N2Click() { ChooseDampingMultiplier(DampingMultiplier::Times5); }
+    void N3Click() { ChooseDampingMultiplier(DampingMultiplier::Times10); }
+    void N5Click() { ChooseLinearPeriodRange(LinearPeriodRange::Seconds2); }
+    void N6Click() { ChooseLinearPeriodRange(LinearPeriodRange::Seconds5); }
+    void N7Click() { ChooseLinearPeriodRange(LinearPeriodRange::Seconds10); }
+    void ChooseDampingMultiplier(DampingMultiplier multiplier);
+    void ChooseLinearPeriodRange(LinearPeriodRange range);
 
     // Shell.
     void Button1Click();  // exit question
@@ -94,11 +106,13 @@ public:
     QLineEdit *EdStart = nullptr, *EdAmp0 = nullptr, *EdAmp1 = nullptr, *EdAmp2 = nullptr;
     QSlider* TrackBar1 = nullptr;
     QAction *KNET = nullptr, *Hiroshima = nullptr, *BOSAI = nullptr, *N8 = nullptr;
+    QAction *N11 = nullptr, *N2 = nullptr, *N3 = nullptr, *N5 = nullptr, *N6 = nullptr, *N7 = nullptr;
     ClickableLabel *Label21 = nullptr, *Label26 = nullptr, *Label32 = nullptr;
     WavePlotView* MyWave1 = nullptr;
 
 private:
     void BuildMenu();
+    void BuildSpectrumMenu();
     void BuildPanel(QWidget* panel);
     void BuildWaveControls(QWidget* panel);
     void BuildLinks(QWidget* panel);

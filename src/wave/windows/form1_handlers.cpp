@@ -8,6 +8,7 @@
 #include "plot/windows/radio_group.h"
 #include "record/station_file_copy.h"
 #include "record/windows/record_info_panel.h"
+#include "spectrum/windows/spect.h"
 #include "wave/windows/form1.h"
 #include "wave/start_point.h"
 #include "wave/waveform_drawing.h"
@@ -56,8 +57,9 @@ void TForm1::UpdateAfterLoad() {
     TrackBar1->setMaximum(view.trackBarMaximum);
     for (QWidget* w : {static_cast<QWidget*>(BtnWave), static_cast<QWidget*>(BtnGif),
                        static_cast<QWidget*>(BtnCsv), static_cast<QWidget*>(BtnCopy),
-                       static_cast<QWidget*>(CBWave)})
+                       static_cast<QWidget*>(CBWave), static_cast<QWidget*>(BtnSpect)})
         w->setEnabled(true);
+    if (Spect != nullptr) Spect->UpdateAfterLoad(session_->record());
     N8->setEnabled(session_->stationFileCopyAvailable());
 }
 

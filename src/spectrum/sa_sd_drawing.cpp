@@ -1,0 +1,59 @@
+#include "spectrum/sa_sd_drawing.h"
+
+#include <algorithm>
+
+#include "common/format.h"
+#include "spectrum/sa_sd_curve.h"
+
+namespace tremblo {
+
+namespace {
+
+constexpr Color kCurveRed = 0x0000FF;   // (255, 0, 0)
+constexpr Color kCurveBlue = 0xFF0000;  // (0, 0, 255)
+
+}  // namespace
+
+const char* SaSdComponentName(int component) {
+    static const char* const kNames[] = {"NS", "EW", "UD"};
+    return (component >= 0 && component < SPECTRUM_COMPONENTS) ? kNames[component] : "";
+}
+
+void PrepareSaSdGraph(TMyGraph& graph) {
+    graph.WidthX = 250;
+    graph.HeightY = 250;
+    graph.OriginX = 35;
+    graph.OriginY = 270;
+    graph.VValueX = 5.0f;
+    graph.VValueY = 10.0f;
+    graph.OverWrite = false;
+    // A 10-pixel face keeps four-digit accelerations inside the picture left
+    // of an origin 35 pixels in, and the record's name on its first line.
+    FontSpec font;
+    font.pixelHeight = 10;
+    graph.canvas().SetFont(font);
+    graph.Clear(kWhite);
+}
+
+void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const std::string& eventName,
+              const SaSdSettings& settings) {
+    const int c = std::clamp(settings.component, 0, SPECTRUM_COMPONENTS - 1);
+    const SaSdCurve adjusted = AdjustedSaSdCurve(spectrum, c);
+    graph.XScaleUnit(adjusted.count, adjusted.sd.data());
+    graph.YScaleUnit(adjusted.count, adjusted.sa.data());
+    graph.TitleX = "変位 Sd [cm]";
+    graph.TitleY = "加速度 Sa [gal]";
+    graph.DrawWaku();
+    Canvas& canvas = graph.canvas();
+    canvas.TextOut(150, 5, StringPrintf("%s %s", eventName.c_str(), SaSdComponentName(c)));
+
+    canvas.SetPenColor(kCurveRed);
+    canvas.SetPenWidth(settings.lineWidth);
+    graph.DrawGraph(adjusted.count, adjusted.sd.data(), adjusted.sa.data());
+    if (settings.adjustedOnly) return;
+    const SaSdCurve full = FullSaSdCurve(spectrum, c);
+    canvas.SetPenColor(kCurveBlue);
+    graph.DrawGraph(full.count, full.sd.data(), full.sa.data());
+}
+
+}  // namespace tremblo

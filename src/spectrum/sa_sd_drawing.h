@@ -1,0 +1,35 @@
+#pragma once
+// The Sa-Sd window's drawing: spectral acceleration against spectral
+// displacement of one component at damping index 3, the displacement-
+// adjusted curve in red and, on request, the full curve in blue over it.
+// The window and the batch front end both draw through here.
+#include <string>
+
+#include "plot/my_graph.h"
+#include "spectrum/spectrum_table.h"
+
+namespace tremblo {
+
+// Size of the Sa-Sd window's graph, in pixels.
+inline constexpr int SA_SD_GRAPH_WIDTH = 305;
+inline constexpr int SA_SD_GRAPH_HEIGHT = 305;
+
+struct SaSdSettings {
+    int component = 0;            // the spectrum window's RGCompo
+    int lineWidth = 2;            // UpDown1
+    bool adjustedOnly = true;     // 変位調整
+};
+
+// Component names of this window: "NS", "EW", "UD".
+const char* SaSdComponentName(int component);
+
+// The graph as the Sa-Sd window creates it: frame 250 x 250 at (35, 270),
+// VValueX 5, VValueY 10, OverWrite off, a 10-pixel font, cleared white.
+void PrepareSaSdGraph(TMyGraph& graph);
+
+// Both scales come from the adjusted curve only; "eventName component" is
+// written at (150, 5). eventName is UTF-8.
+void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const std::string& eventName,
+              const SaSdSettings& settings);
+
+}  // namespace tremblo

@@ -1,0 +1,227 @@
+#include "spectrum/spectrum_display.h"
+
+#include <algorithm>
+
+#include "common/format.h"
+#include "common/shift_jis.h"
+
+namespace tremblo {
+
+namespace {
+
+// RGB with red in the low byte.
+constexpr Color Rgb(int r, int g, int b) {
+    return static_cast<Color>(r) | static_cast<Color>(g) << 8 | static_cast<Color>(b) << 16;
+}
+
+constexpr std::array<Color, 7> kDampingColors{Rgb(255, 0, 0),   Rgb(0, 0, 255),   Rgb(128, 0, 128),
+                                              Rgb(0, 0, 0),     Rgb(0, 128, 0),   Rgb(0, 128, 128),
+                                              Rgb(0, 0, 128)};
+
+}  // namespace
+
+Color DampingColor(int index) {
+    const int n = static_cast<int>(kDampingColors.size());
+    return kDampingColors[static_cast<std::size_t>(((index % n) + n) % n)];
+}
+
+int ScaleDamping(const std::array<bool, DAMPING_COUNT>& dampingEnabled) {
+    for (int k = 0; k < DAMPING_COUNT; ++k)
+        if (dampingEnabled[static_cast<std::size_t>(k)]) return k;
+    return 0;
+}
+
+const char* SpectrumSymbol(int quantity) {
+    static const char* const kSymbols[] = {"SA", "SV", "SD"};
+    return (quantity >= 0 && quantity < SPECTRUM_QUANTITIES) ? kSymbols[quantity] : "";
+}
+
+const char* SpectrumUnitLabel(int quantity) {
+    static const char* const kUnits[] = {"[Gal]", "[kine]", "[cm]"};
+    return (quantity >= 0 && quantity < SPECTRUM_QUANTITIES) ? kUnits[quantity] : "";
+}
+
+SpectrumPanels SpectrumPanelsFor(int graphWidth, int graphHeight) {
+    const int w = graphWidth / 3;
+    SpectrumPanels panels;
+    for (int i = 0; i < 3; ++i) panels.originX[static_cast<std::size_t>(i)] = i * w + 50;
+    panels.originY = graphHeight - 30;
+    panels.frameSize = w - 60;
+    return panels;
+}
+
+void PrepareSpectrumGraph(TMyGraph& graph) {
+    const SpectrumPanels panels = SpectrumPanelsFor(graph.Width(), graph.Height());
+    graph.WidthX = panels.frameSize;
+    graph.HeightY = panels.frameSize;
+    graph.OriginX = 35;
+    graph.OriginY = panels.originY;
+    graph.VValueX = 5.0f;
+    graph.VValueY = 10.0f;
+    graph.OverWrite = true;
+    graph.Clear(kWhite);
+}
+
+void SetupSpectrumAxes(TMyGraph& graph, const SpectrumDisplaySettings& s, const LinearPeriodAxis& linearAxis) {
+    if (s.linearX) {
+        graph.LinearX = true;
+        graph.SValueX = 0.0f;
+        graph.NGridX = 4;
+    } else {
+        graph.LinearX = false;
+        graph.SValueX = 0.01f;
+        graph.VValueX = 10.0f;
+        graph.NGridX = 3;
+    }
+    if (s.linearY) {
+        graph.LinearY = true;
+        graph.SValueY = 0.0f;
+        graph.NGridY = 4;
+    } else {
+        graph.LinearY = false;
+        graph.SValueY = 0.01f;
+        graph.VValueY = 10.0f;
+        graph.NGridY = 3;
+    }
+    // The linear period axis's SubX follows the longest period (the menu).
+    graph.SubX = linearAxis.subX;
+    if (!s.frequencyX) {
+        graph.TitleX = "周　期 [s]";
+        if (s.linearX) {
+            graph.VValueX = linearAxis.limit / static_cast<float>(linearAxis.divisions);
+            graph.NGridX = linearAxis.divisions;
+        } else {
+            graph.SValueX = 0.01f;
+            graph.VValueX = 10.0f;
+        }
+    } else {
+        graph.TitleX = "振動数 [Hz]";
+        if (s.linearX) {
+            graph.VValueX = 5.0f;
+        } else {
+            graph.SValueX = 0.1f;
+            graph.VValueX = 10.0f;
+        }
+    }
+}
+
+SpectrumData SpectrumDataOf(const SpectrumModel& model) {
+    return SpectrumData{model.spectrum(),         model.periods(),           model.source(),
+                        model.linearPeriodAxis(), model.linearPeriodCount(), model.linearFrequencyCount()};
+}
+
+std::string SpectrumPanelTitle(const SpectrumSource& source, int quantity, int component) {
+    const std::string label =
+        (component >= 0 && component < MAX_COMPONENTS)
+            ? source.componentLabel[static_cast<std::size_t>(component)].str()
+            : std::string();
+    return SjisToUtf8(StringPrintf("%s %s %s   %s %s", SpectrumSymbol(quantity), source.stationCode.c_str(),
+                                   label.c_str(), source.originDate.c_str(), source.originTime.c_str()));
+}
+
+namespace {
+
+// Title, axes, panel origin and the unit label: the steps before a panel's
+// scale is chosen.
+void BeginPanel(TMyGraph& graph, const SpectrumData& data, const SpectrumDisplaySettings& s, int panel,
+                int quantity, int component) {
+    const SpectrumPanels panels = SpectrumPanelsFor(graph.Width(), graph.Height());
+    const std::string title = SpectrumPanelTitle(data.source, quantity, component);
+    SetupSpectrumAxes(graph, s, data.linearAxis);
+    graph.TitleY = title;
+    graph.OriginX = panels.originX[static_cast<std::size_t>(panel)];
+    graph.canvas().TextOut(graph.OriginX - 30, graph.OriginY - graph.HeightY - 18, SpectrumUnitLabel(quantity));
+}
+
+// Pen of curve k: its colour when colouring by damping (otherwise the black
+// the frame left), and the chosen width.
+void SetCurvePen(TMyGraph& graph, const SpectrumDisplaySettings& s, int k) {
+    if (s.colorByDamping) graph.canvas().SetPenColor(DampingColor(k));
+    graph.canvas().SetPenWidth(s.lineWidth);
+}
+
+bool Enabled(const SpectrumDisplaySettings& s, int k) { return s.dampingEnabled[static_cast<std::size_t>(k)]; }
+
+std::array<float, PERIOD_COUNT> Reversed(const float* row) {
+    std::array<float, PERIOD_COUNT> copy;
+    std::copy(row, row + PERIOD_COUNT, copy.begin());
+    ReverseTable(copy);
+    return copy;
+}
+
+int LinearPeriodPoints(const SpectrumData& data) { return std::clamp(data.linearPeriodCount, 0, PERIOD_COUNT); }
+
+int LinearFrequencyPoints(const SpectrumData& data) {
+    return std::clamp(data.linearFrequencyCount, 0, PERIOD_COUNT);
+}
+
+}  // namespace
+
+void DrawSpectraPerComponent(TMyGraph& graph, const SpectrumData& data, const SpectrumDisplaySettings& s) {
+    graph.Clear(kWhite);
+    const int c = std::clamp(s.component, 0, SPECTRUM_COMPONENTS - 1);
+    const SpectrumTable& table = data.table;
+    const PeriodTable& periods = data.periods;
+    const int scaleDamping = ScaleDamping(s.dampingEnabled);
+    for (int r = 0; r < SPECTRUM_QUANTITIES; ++r) {
+        BeginPanel(graph, data, s, r, r, c);
+        if (!s.frequencyX) {
+            const int n = s.linearX ? LinearPeriodPoints(data) : PERIOD_COUNT;
+            graph.YScaleUnit(n, table.row(c, scaleDamping, r));
+            graph.DrawWaku();
+            for (int k = 0; k < DAMPING_COUNT; ++k) {
+                if (!Enabled(s, k)) continue;
+                SetCurvePen(graph, s, k);
+                graph.DrawGraph(n, periods.periods.data(), table.row(c, k, r));
+            }
+        } else {
+            const auto scaleRow = Reversed(table.row(c, scaleDamping, r));
+            graph.YScaleUnit(PERIOD_COUNT, scaleRow.data());
+            graph.DrawWaku();
+            for (int k = 0; k < DAMPING_COUNT; ++k) {
+                if (!Enabled(s, k)) continue;
+                const auto row = Reversed(table.row(c, k, r));
+                SetCurvePen(graph, s, k);
+                graph.DrawGraph(PERIOD_COUNT, periods.ascendingFrequencies.data(), row.data());
+            }
+        }
+    }
+}
+
+void DrawSpectraPerResponse(TMyGraph& graph, const SpectrumData& data, const SpectrumDisplaySettings& s) {
+    graph.Clear(kWhite);
+    const int q = std::clamp(s.quantity, 0, SPECTRUM_QUANTITIES - 1);
+    const SpectrumTable& table = data.table;
+    const PeriodTable& periods = data.periods;
+    const int scaleDamping = ScaleDamping(s.dampingEnabled);
+    const int components = std::clamp(data.source.componentCount, 0, SPECTRUM_COMPONENTS);
+    for (int c = 0; c < components; ++c) {
+        BeginPanel(graph, data, s, c, q, c);
+        // The scale always comes from all 200 values in period order.
+        graph.YScaleUnit(PERIOD_COUNT, table.row(c, scaleDamping, q));
+        graph.DrawWaku();
+        for (int k = 0; k < DAMPING_COUNT; ++k) {
+            if (!Enabled(s, k)) continue;
+            SetCurvePen(graph, s, k);
+            if (!s.frequencyX) {
+                const int n = s.linearX ? LinearPeriodPoints(data) : PERIOD_COUNT;
+                graph.DrawGraph(n, periods.periods.data(), table.row(c, k, q));
+            } else {
+                // Frequencies descending, the row in period order: a linear
+                // axis shows the first points, from 20 Hz down.
+                const int n = s.linearX ? LinearFrequencyPoints(data) : PERIOD_COUNT;
+                graph.DrawGraph(n, periods.frequencies.data(), table.row(c, k, q));
+            }
+        }
+    }
+}
+
+void DrawSpectra(TMyGraph& graph, const SpectrumData& data, const SpectrumDisplaySettings& settings) {
+    if (settings.layout == SpectrumLayout::PerResponse) {
+        DrawSpectraPerResponse(graph, data, settings);
+    } else {
+        DrawSpectraPerComponent(graph, data, settings);
+    }
+}
+
+}  // namespace tremblo

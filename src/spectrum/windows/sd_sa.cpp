@@ -1,0 +1,70 @@
+#include "spectrum/windows/sd_sa.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "common/format.h"
+#include "plot/picture_export.h"
+#include "plot/windows/graph_view.h"
+#include "plot/windows/radio_group.h"
+#include "plot/windows/window_look.h"
+#include "spectrum/sa_sd_drawing.h"
+#include "spectrum/windows/spect.h"
+
+namespace tremblo {
+
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+TSdSa::TSdSa(Platform& platform, TSpect& spect, QWidget* parent)
+    : QWidget(parent, Qt::Window), platform_(platform), spect_(spect) {
+    setWindowTitle(U("Sa-Sdスペクトラム"));
+    setFixedSize(353, 400);
+    ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
+
+    MyGraph1 = new GraphView(platform_, SA_SD_GRAPH_WIDTH, SA_SD_GRAPH_HEIGHT, this);
+    MyGraph1->move(24, 16);
+    MyGraph1->setObjectName("MyGraph1");
+    PrepareSaSdGraph(MyGraph1->graph());
+
+    Label2 = new QLabel(U("Sa-Sdスペクトラム　h=0.05"), this);
+    Label2->setGeometry(24, 330, 200, 20);
+    CheckBox1 = new QCheckBox(U("変位調整"), this);
+    CheckBox1->setGeometry(232, 330, 100, 20);
+    CheckBox1->setChecked(true);
+    connect(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
+    Label1 = new QLabel(U("線サイズ"), this);
+    Label1->setGeometry(24, 362, 60, 24);
+    UpDown1 = new QSpinBox(this);
+    UpDown1->setGeometry(88, 362, 52, 24);
+    UpDown1->setRange(1, 100);
+    UpDown1->setValue(2);
+    UpDown1->setWrapping(false);
+    connect(UpDown1, &QSpinBox::valueChanged, this, [this] { UpDown1Click(); });
+    Button2 = new QPushButton(U("PNGﾌｧｲﾙ"), this);
+    Button2->setGeometry(170, 362, 75, 25);
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    Button1 = new QPushButton(U("閉じる"), this);
+    Button1->setGeometry(254, 362, 75, 25);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+}
+
+void TSdSa::UpDown1Click() { spect_.BtnSdSaClick(); }
+void TSdSa::CheckBox1Click() { spect_.BtnSdSaClick(); }
+
+void TSdSa::Button2Click() {
+    const RgbImage picture = MyGraph1->Picture();
+    const std::string name = StringPrintf("%s_%s_SdSa.png", spect_.model().source().eventName.c_str(),
+                                          SaSdComponentName(spect_.RGCompo->itemIndex()));
+    SavePictureWithDialog(platform_, picture,
+                          SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.png|すべて(*.*)|*.*", spect_.spectrumSaveDir, name,
+                                            "png"},
+                          &spect_.spectrumSaveDir);
+}
+
+}  // namespace tremblo

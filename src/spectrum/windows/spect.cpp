@@ -1,0 +1,166 @@
+// The spectrum window: creation and layout of its controls.
+#include "spectrum/windows/spect.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+
+#include "plot/windows/graph_view.h"
+#include "plot/windows/radio_group.h"
+#include "plot/windows/window_look.h"
+
+namespace tremblo {
+
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+template <typename Widget>
+Widget* Place(Widget* widget, int x, int y, int w, int h) {
+    widget->setGeometry(x, y, w, h);
+    return widget;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* caption, const char* hint, int x, int y, int w = 75) {
+    auto* button = Place(new QPushButton(U(caption), parent), x, y, w, 25);
+    if (*hint) button->setToolTip(U(hint));
+    return button;
+}
+
+}  // namespace
+
+TSpect::TSpect(Platform& platform, RecordSession& session, QWidget* parent)
+    : QWidget(parent, Qt::Window), platform_(platform), session_(session),
+      model_(std::make_unique<SpectrumModel>()) {
+    setWindowTitle(U(" K-NET / KiK-net Earthquake Response Spectrum"));
+    setFixedSize(929, 540);
+    ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
+
+    BuildHeader();
+    MyGraph1 = new GraphView(platform_, SPECTRUM_GRAPH_WIDTH, SPECTRUM_GRAPH_HEIGHT, this);
+    MyGraph1->move(16, 56);
+    MyGraph1->setObjectName("MyGraph1");
+    PrepareSpectrumGraph(MyGraph1->graph());
+    BuildLayoutControls();
+    BuildAxisControls();
+    BuildDampingControls();
+    BuildButtons();
+}
+
+TSpect::~TSpect() = default;
+
+void TSpect::BuildHeader() {
+    Label1 = Place(new QLabel(U("地震応答スペクトラム"), this), 16, 14, 230, 30);
+    Label1->setFont(ProgramFont(21));
+    Label1->setAlignment(Qt::AlignCenter);
+    Label1->setStyleSheet("color: aqua; background-color: navy;");
+    // The station of the record: code, name, location, fifth column.
+    auto* station = Place(new QWidget(this), 262, 16, 650, 26);
+    auto* row = new QHBoxLayout(station);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(16);
+    for (QLabel** label : {&Label2, &Label5, &Label3, &Label4}) {
+        *label = new QLabel(station);
+        row->addWidget(*label);
+    }
+    Label2->setText("Label2");
+    Label3->setText("Label3");
+    Label4->setText("Label4");
+    Label5->setText("Label5");
+    row->addStretch(1);
+}
+
+void TSpect::BuildLayoutControls() {
+    RGSpect = Place(new RadioGroup(U("地震応答ｽﾍﾟｸﾄﾗﾑ"), {U("成分ごと"), U("応答ごと")}, this), 16, 368, 122, 62);
+    connect(RGSpect, &RadioGroup::clicked, this, [this] { RGSpectClick(); });
+    RGCompo = Place(new RadioGroup(U("成分"), {U("１ (NS)"), U("２ (EW)"), U("３ (UD)")}, this), 146, 368, 96, 92);
+    connect(RGCompo, &RadioGroup::clicked, this, [this] { RGCompoClick(); });
+    RGResp = Place(new RadioGroup(U("応答"), {U("加速度"), U("速　度"), U("変　位")}, this), 250, 368, 86, 92);
+    RGResp->setItemIndex(1);
+    RGResp->setEnabled(false);
+    connect(RGResp, &RadioGroup::clicked, this, [this] { RGRespClick(); });
+}
+
+void TSpect::BuildAxisControls() {
+    auto* xAxis = Place(new QGroupBox(U("横　軸"), this), 344, 368, 164, 92);
+    RGXScale = Place(new RadioGroup(U("目盛り"), {U("線形"), U("対数")}, xAxis), 6, 18, 74, 66);
+    RGXScale->setItemIndex(1);
+    connect(RGXScale, &RadioGroup::clicked, this, [this] { RGXScaleClick(); });
+    RGXUnit = Place(new RadioGroup(U("単位"), {"s", "Hz"}, xAxis), 84, 18, 74, 66);
+    connect(RGXUnit, &RadioGroup::clicked, this, [this] { RGXUnitClick(); });
+
+    auto* yAxis = Place(new QGroupBox(U("縦　軸"), this), 516, 368, 88, 92);
+    RGYScale = Place(new RadioGroup(U("目盛り"), {U("線形"), U("対数")}, yAxis), 6, 18, 76, 66);
+    RGYScale->setItemIndex(1);
+    connect(RGYScale, &RadioGroup::clicked, this, [this] { RGYScaleClick(); });
+}
+
+void TSpect::BuildDampingControls() {
+    auto* group = Place(new QGroupBox(U("減衰比"), this), 612, 368, 132, 92);
+    struct Box {
+        QCheckBox** box;
+        const char* caption;
+        const char* style;  // the box's text colour, as the curve's
+        int x, y;
+    };
+    const Box boxes[] = {{&D00, " 0 %", "color: white; background-color: red;", 8, 20},
+                         {&D01, " 1 %", "color: blue;", 8, 42},
+                         {&D02, " 2 %", "color: purple;", 8, 64},
+                         {&D05, " 5 %", "", 70, 20},
+                         {&D10, "10%", "color: green;", 70, 42}};
+    for (int k = 0; k < DAMPING_COUNT; ++k) {
+        const Box& b = boxes[k];
+        *b.box = Place(new QCheckBox(U(b.caption), group), b.x, b.y, 56, 18);
+        (*b.box)->setChecked(true);
+        if (*b.style) (*b.box)->setStyleSheet(b.style);
+        connect(*b.box, &QCheckBox::clicked, this, [this, k] { DampingClick(k); });
+    }
+
+    CBColor = Place(new QCheckBox(U("色分け"), this), 756, 372, 80, 18);
+    CBColor->setToolTip(U("減衰比による色分け"));
+    CBColor->setChecked(true);
+    connect(CBColor, &QCheckBox::clicked, this, [this] { CBColorClick(); });
+    CBLarge = Place(new QCheckBox(U("拡大図"), this), 756, 394, 80, 18);
+    CBLarge->setToolTip(U("拡大ｽﾍﾟｸﾄﾗﾑ"));
+    // The enlarged and superposed views are not part of this program yet.
+    CBLarge->setEnabled(false);
+    connect(CBLarge, &QCheckBox::clicked, this, [this] { CBLargeClick(); });
+    Label6 = Place(new QLabel(U("線サイズ"), this), 756, 420, 60, 20);
+    UpDown1 = Place(new QSpinBox(this), 820, 418, 48, 24);
+    UpDown1->setRange(1, 10);
+    UpDown1->setValue(2);
+    UpDown1->setWrapping(false);
+    connect(UpDown1, &QSpinBox::valueChanged, this, [this] { UpDown1Click(); });
+}
+
+void TSpect::BuildButtons() {
+    BtnCalc = AddButton(this, "計　算", "", 16, 436, 58);
+    connect(BtnCalc, &QPushButton::clicked, this, [this] { BtnCalcClick(); });
+    BtnSdSa = AddButton(this, "Sa-Sd", "Sd-Saスペクトラム", 80, 436, 58);
+    connect(BtnSdSa, &QPushButton::clicked, this, [this] { BtnSdSaClick(); });
+    Button3 = AddButton(this, "グラフ", "", 344, 470);
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    Button2 = AddButton(this, "コピー", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ", 427, 470);
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    BtnGIF = AddButton(this, "PNGﾌｧｲﾙ", "ｽﾍﾟｸﾄﾗﾑをPNGﾌｧｲﾙで保存", 510, 470);
+    connect(BtnGIF, &QPushButton::clicked, this, [this] { BtnGIFClick(); });
+    BtnCSV = AddButton(this, "CSVﾌｧｲﾙ", "ｽﾍﾟｸﾄﾙをCSVﾌｧｲﾙで保存", 593, 470);
+    connect(BtnCSV, &QPushButton::clicked, this, [this] { BtnCSVClick(); });
+    Button1 = AddButton(this, "閉じる", "", 837, 470);
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+
+    ProgressBar1 = Place(new QProgressBar(this), 16, 510, 440, 14);
+    ProgressBar1->setMaximum(2);
+    ProgressBar2 = Place(new QProgressBar(this), 472, 510, 440, 14);
+    ProgressBar2->setMaximum(5);
+    for (QProgressBar* bar : {ProgressBar1, ProgressBar2}) {
+        bar->setValue(0);
+        bar->setTextVisible(false);
+    }
+}
+
+}  // namespace tremblo

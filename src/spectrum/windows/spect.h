@@ -1,0 +1,109 @@
+#pragma once
+// The spectrum window: the response spectra of the last calculation in
+// three panels, its display controls and its exports. It owns the spectrum
+// table (through SpectrumModel) and draws the Sa-Sd window's graph.
+#include <QWidget>
+#include <array>
+#include <memory>
+#include <string>
+
+#include "common/platform.h"
+#include "record/record_session.h"
+#include "spectrum/spectrum_display.h"
+#include "spectrum/spectrum_model.h"
+
+class QCheckBox;
+class QLabel;
+class QProgressBar;
+class QPushButton;
+class QSpinBox;
+
+namespace tremblo {
+
+class GraphView;
+class RadioGroup;
+class TSdSa;
+
+class TSpect : public QWidget {
+    Q_OBJECT
+public:
+    // The record is read from the main window's session when a calculation runs.
+    TSpect(Platform& platform, RecordSession& session, QWidget* parent = nullptr);
+    ~TSpect() override;
+
+    // Calculation (計　算) and drawing.
+    void BtnCalcClick();
+    void RedrawSpectra();
+    void BtnSpectrum1Click();  // per component
+    void BtnSpectrum2Click();  // per response
+    SpectrumDisplaySettings ReadDisplaySettings() const;
+
+    // Control handlers.
+    void RGSpectClick();
+    void D00Click() { DampingClick(0); }
+    void D01Click() { DampingClick(1); }
+    void D02Click() { DampingClick(2); }
+    void D05Click() { DampingClick(3); }
+    void D10Click() { DampingClick(4); }
+    void CBLargeClick();
+    void RGXScaleClick() { RedrawSpectra(); }
+    void RGXUnitClick() { RedrawSpectra(); }
+    void RGYScaleClick() { RedrawSpectra(); }
+    void RGCompoClick() { RedrawSpectra(); }
+    void RGRespClick() { RedrawSpectra(); }
+    void CBColorClick() { RedrawSpectra(); }
+    void UpDown1Click() { RedrawSpectra(); }
+    void Button3Click() { RedrawSpectra(); }
+    void Button1Click() { hide(); }
+    void Button2Click();  // copy the graph to the clipboard
+    void BtnGIFClick();   // PNG
+    void BtnCSVClick();   // CSV
+
+    // The Sa-Sd window (set by the application once both windows exist).
+    TSdSa* SdSa = nullptr;
+    void BtnSdSaClick();
+    void DrawSaSd();
+
+    // The main window's side: after a load, the station labels, the menu.
+    void UpdateAfterLoad(const RecordFields& record);
+    void ShowStation(const StationRow& station);
+    void SetDampingMultiplier(DampingMultiplier multiplier);
+    void SetLinearPeriodRange(LinearPeriodRange range);
+
+    const SpectrumModel& model() const { return *model_; }
+    std::array<bool, DAMPING_COUNT> dampingEnabled{true, true, true, true, true};
+    int scaleDamping = 0;
+    bool enlargedView = false;
+    std::string spectrumSaveDir;  // folder of the last PNG of this or the Sa-Sd window
+    int redrawCount() const { return redrawCount_; }
+
+    // Controls, named as the program calls them.
+    QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr,
+           *Label6 = nullptr;
+    GraphView* MyGraph1 = nullptr;
+    QPushButton *BtnCalc = nullptr, *BtnSdSa = nullptr, *Button1 = nullptr, *Button2 = nullptr,
+                *Button3 = nullptr, *BtnGIF = nullptr, *BtnCSV = nullptr;
+    QProgressBar *ProgressBar1 = nullptr, *ProgressBar2 = nullptr;
+    RadioGroup *RGXScale = nullptr, *RGXUnit = nullptr, *RGYScale = nullptr, *RGSpect = nullptr,
+               *RGCompo = nullptr, *RGResp = nullptr;
+    QCheckBox *D00 = nullptr, *D01 = nullptr, *D02 = nullptr, *D05 = nullptr, *D10 = nullptr,
+              *CBColor = nullptr, *CBLarge = nullptr;
+    QSpinBox* UpDown1 = nullptr;  // Edit1 + UpDown1, the line width
+
+private:
+    void BuildHeader();
+    void BuildLayoutControls();
+    void BuildAxisControls();
+    void BuildDampingControls();
+    void BuildButtons();
+    void DampingClick(int k);
+    void EnableComponentChoice();
+    void ShowProgress(const struct SpectrumProgress& progress);
+
+    Platform& platform_;
+    RecordSession& session_;
+    std::unique_ptr<SpectrumModel> model_;
+    int redrawCount_ = 0;
+};
+
+}  // namespace tremblo

@@ -1,0 +1,28 @@
+// The spectrum window's exports: PNG picture, CSV table, clipboard.
+#include "common/text_export.h"
+#include "plot/picture_export.h"
+#include "plot/windows/graph_view.h"
+#include "spectrum/spectrum_csv.h"
+#include "spectrum/windows/spect.h"
+
+namespace tremblo {
+
+void TSpect::Button2Click() { MyGraph1->graph().Copy(); }
+
+void TSpect::BtnGIFClick() {
+    const RgbImage picture = MyGraph1->Picture();  // the picture at the moment of the click
+    SavePictureWithDialog(platform_, picture,
+                          SaveDialogRequest{"PNGﾌｧｲﾙ (*,png)|*.png|すべて (*.*)|*.*", spectrumSaveDir,
+                                            model_->source().eventName + "rsp.png", "png"},
+                          &spectrumSaveDir);
+}
+
+void TSpect::BtnCSVClick() {
+    const SpectrumModel& m = *model_;
+    SaveTextWithDialog(platform_,
+                       SaveDialogRequest{"CSVﾌｧｲﾙ(*.*)|*.csv|ﾃｷｽﾄﾌｧｲﾙ|*.txt|すべて|*.*", "",
+                                         m.source().eventName + "rsp.csv", "csv"},
+                       [&] { return SpectrumCsvText(m.source(), m.periods(), m.dampingRatios(), m.spectrum()); });
+}
+
+}  // namespace tremblo

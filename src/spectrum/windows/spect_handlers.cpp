@@ -1,0 +1,165 @@
+// The spectrum window's handlers: the calculation, the drawing in both
+// layouts, the display controls and what the main window asks of it.
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+
+#include "common/shift_jis.h"
+#include "plot/windows/graph_view.h"
+#include "plot/windows/radio_group.h"
+#include "spectrum/sa_sd_drawing.h"
+#include "spectrum/windows/sd_sa.h"
+#include "spectrum/windows/spect.h"
+
+namespace tremblo {
+
+// ---- Calculation -----------------------------------------------------------
+
+void TSpect::ShowProgress(const SpectrumProgress& progress) {
+    ProgressBar1->setMaximum(progress.overallMaximum);
+    ProgressBar1->setValue(progress.overallPosition);
+    ProgressBar2->setMaximum(progress.periodMaximum);
+    ProgressBar2->setValue(progress.periodPosition);
+}
+
+void TSpect::BtnCalcClick() {
+    platform_.ShowWait("応答スペクトルを計算しています・・・・");
+    MyGraph1->graph().Clear(kWhite);
+    MyGraph1->repaint();
+    const CalculationStatus status =
+        model_->Calculate(session_.record(), [this](const SpectrumProgress& p) { ShowProgress(p); });
+    platform_.CloseWait();
+    if (status == CalculationStatus::OutOfMemory) {
+        platform_.ShowMessage("応答スペクトルの計算に必要なメモリが足りません", "メモリ不足",
+                              MessageStyle::Warning);
+    }
+    RedrawSpectra();
+}
+
+// ---- Drawing ---------------------------------------------------------------
+
+SpectrumDisplaySettings TSpect::ReadDisplaySettings() const {
+    SpectrumDisplaySettings s;
+    s.layout = RGSpect->itemIndex() == 1 ? SpectrumLayout::PerResponse : SpectrumLayout::PerComponent;
+    s.component = RGCompo->itemIndex();
+    s.quantity = RGResp->itemIndex();
+    s.linearX = RGXScale->itemIndex() == 0;
+    s.frequencyX = RGXUnit->itemIndex() == 1;
+    s.linearY = RGYScale->itemIndex() == 0;
+    s.dampingEnabled = dampingEnabled;
+    s.colorByDamping = CBColor->isChecked();
+    s.lineWidth = UpDown1->value();
+    return s;
+}
+
+void TSpect::RedrawSpectra() {
+    if (RGSpect->itemIndex() == 1) {
+        BtnSpectrum2Click();
+    } else {
+        BtnSpectrum1Click();
+    }
+}
+
+void TSpect::BtnSpectrum1Click() {
+    BtnSdSa->setEnabled(true);
+    DrawSpectraPerComponent(MyGraph1->graph(), SpectrumDataOf(*model_), ReadDisplaySettings());
+    MyGraph1->update();
+    ++redrawCount_;
+}
+
+void TSpect::BtnSpectrum2Click() {
+    BtnSdSa->setEnabled(false);
+    DrawSpectraPerResponse(MyGraph1->graph(), SpectrumDataOf(*model_), ReadDisplaySettings());
+    MyGraph1->update();
+    ++redrawCount_;
+}
+
+// ---- Display controls ------------------------------------------------------
+
+void TSpect::EnableComponentChoice() {
+    const bool perComponent = RGSpect->itemIndex() == 0;
+    RGCompo->setEnabled(perComponent);
+    RGResp->setEnabled(!perComponent);
+    if (!perComponent) return;
+    const bool three = session_.record().componentCount == 3;
+    RGCompo->button(0)->setEnabled(true);
+    RGCompo->button(1)->setEnabled(three);
+    RGCompo->button(2)->setEnabled(three);
+}
+
+void TSpect::RGSpectClick() {
+    EnableComponentChoice();
+    RedrawSpectra();
+}
+
+void TSpect::DampingClick(int k) {
+    QCheckBox* boxes[DAMPING_COUNT] = {D00, D01, D02, D05, D10};
+    dampingEnabled[static_cast<std::size_t>(k)] = boxes[k]->isChecked();
+    scaleDamping = ScaleDamping(dampingEnabled);
+    RedrawSpectra();
+}
+
+void TSpect::CBLargeClick() {
+    enlargedView = CBLarge->isChecked();
+    RedrawSpectra();
+}
+
+// ---- The main window's side ------------------------------------------------
+
+void TSpect::UpdateAfterLoad(const RecordFields& record) {
+    const bool three = record.componentCount == 3;
+    QStringList items;
+    for (int c = 0; c < 3; ++c) {
+        items << (c == 0 || three ? QString::fromStdString(SjisToUtf8(record.componentLabel[c].view()))
+                                  : QStringLiteral(" "));
+    }
+    RGCompo->setItems(items);
+    // A one-component record has only the first item to choose: a choice of
+    // the second or third would draw another record's spectrum.
+    if (!three && RGCompo->itemIndex() != 0) RGCompo->setItemIndex(0);
+    EnableComponentChoice();
+}
+
+void TSpect::ShowStation(const StationRow& station) {
+    const std::pair<QLabel*, std::string_view> texts[] = {{Label2, station.code.view()},
+                                                          {Label3, station.location.view()},
+                                                          {Label4, station.column5.view()},
+                                                          {Label5, station.name.view()}};
+    for (const auto& [label, text] : texts) label->setText(QString::fromStdString(SjisToUtf8(text)));
+}
+
+void TSpect::SetDampingMultiplier(DampingMultiplier multiplier) {
+    model_->SetDampingMultiplier(multiplier);
+    const auto captions = DampingCaptionsFor(multiplier);
+    QCheckBox* boxes[] = {D01, D02, D05, D10};
+    for (int i = 0; i < 4; ++i) boxes[i]->setText(QString::fromUtf8(captions[static_cast<std::size_t>(i)]));
+}
+
+void TSpect::SetLinearPeriodRange(LinearPeriodRange range) {
+    model_->SetLinearPeriodRange(range);
+    MyGraph1->graph().SubX = model_->linearPeriodAxis().subX;
+}
+
+// ---- Sa-Sd -----------------------------------------------------------------
+
+void TSpect::DrawSaSd() {
+    if (SdSa == nullptr) return;
+    SaSdSettings settings;
+    settings.component = RGCompo->itemIndex();
+    settings.lineWidth = SdSa->UpDown1->value();
+    settings.adjustedOnly = SdSa->CheckBox1->isChecked();
+    tremblo::DrawSaSd(SdSa->MyGraph1->graph(), model_->spectrum(), model_->source().eventName, settings);
+    SdSa->MyGraph1->update();
+}
+
+void TSpect::BtnSdSaClick() {
+    if (SdSa == nullptr) return;
+    DrawSaSd();
+    SdSa->show();
+    SdSa->raise();
+}
+
+}  // namespace tremblo
