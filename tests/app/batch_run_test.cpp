@@ -217,8 +217,10 @@ TEST(BatchRun, WritesTheGoodRecordsAndReportsTheBadOnes) {
     // Only the good records' files, named as the windows name them.
     EXPECT_EQ(FilesIn(folder / "out"),
               (std::vector<std::string>{"AIC001-202411051012.csv", "AIC001-202411051012.png",
-                                        "AIC001-202411051012rsp.csv", "HFD01_241105.csv",
-                                        "HFD01_241105.png", "HFD01_241105rsp.csv"}));
+                                        "AIC001-202411051012_NS_SdSa.png", "AIC001-202411051012rsp.csv",
+                                        "AIC001-202411051012rsp.png", "HFD01_241105.csv", "HFD01_241105.png",
+                                        "HFD01_241105_NS_SdSa.png", "HFD01_241105rsp.csv",
+                                        "HFD01_241105rsp.png"}));
 
     // A start the start field would refuse fails its record alone.
     BatchOptions late = Options({kKnet}, folder / "late");
@@ -238,7 +240,8 @@ TEST(BatchRun, NamesTheFilesOfAnUnknownStationAfterTheRecordFile) {
     EXPECT_NE(err.str().find(": note: 観測点コードエラー: この観測点コードは登録されおりません"), std::string::npos);
     EXPECT_EQ(FilesIn(folder / "out"),
               (std::vector<std::string>{"AIC0012411051012.csv", "AIC0012411051012.png",
-                                        "AIC0012411051012rsp.csv"}));
+                                        "AIC0012411051012_NS_SdSa.png", "AIC0012411051012rsp.csv",
+                                        "AIC0012411051012rsp.png"}));
 }
 
 TEST(BatchRun, InfoPrintsOneJsonObjectPerRecordInFileOrder) {
@@ -307,7 +310,7 @@ TEST(BatchRun, ParallelWorkersWriteWhatOneWorkerWrites) {
     ASSERT_EQ(RunBatch(one, out, err, false), 0) << err.str();
     ASSERT_EQ(RunBatch(many, out, err, false), 0) << err.str();
     const std::vector<std::string> names = FilesIn(folder / "one");
-    ASSERT_EQ(names.size(), 9u);  // the two K-NET files name the same record
+    ASSERT_EQ(names.size(), 15u);  // the two K-NET files name the same record
     EXPECT_NE(err.str().find("AIC0012411051012.EW: the record of "), std::string::npos) << err.str();
     EXPECT_EQ(FilesIn(folder / "many"), names);
     for (const std::string& name : names)
