@@ -14,9 +14,15 @@ constexpr Color kCurveBlue = 0xFF0000;  // (0, 0, 255)
 
 }  // namespace
 
-const char* SaSdComponentName(int component) {
+std::string SaSdComponentName(const SpectrumSource& source, int component) {
     static const char* const kNames[] = {"NS", "EW", "UD"};
-    return (component >= 0 && component < SPECTRUM_COMPONENTS) ? kNames[component] : "";
+    if (component < 0 || component >= SPECTRUM_COMPONENTS) return {};
+    if (source.componentCount == 1 && component == 0) {
+        const std::string_view label = source.componentLabel[0].view();
+        for (const char* name : kNames)
+            if (label.starts_with(name)) return name;
+    }
+    return kNames[component];
 }
 
 void PrepareSaSdGraph(TMyGraph& graph) {
@@ -35,7 +41,7 @@ void PrepareSaSdGraph(TMyGraph& graph) {
     graph.Clear(kWhite);
 }
 
-void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const std::string& eventName,
+void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const SpectrumSource& source,
               const SaSdSettings& settings) {
     const int c = std::clamp(settings.component, 0, SPECTRUM_COMPONENTS - 1);
     const SaSdCurve adjusted = AdjustedSaSdCurve(spectrum, c);
@@ -45,7 +51,7 @@ void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const std::string&
     graph.TitleY = "加速度 Sa [gal]";
     graph.DrawWaku();
     Canvas& canvas = graph.canvas();
-    canvas.TextOut(150, 5, StringPrintf("%s %s", eventName.c_str(), SaSdComponentName(c)));
+    canvas.TextOut(150, 5, StringPrintf("%s %s", source.eventName.c_str(), SaSdComponentName(source, c).c_str()));
 
     canvas.SetPenColor(kCurveRed);
     canvas.SetPenWidth(settings.lineWidth);

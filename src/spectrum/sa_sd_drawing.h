@@ -6,6 +6,7 @@
 #include <string>
 
 #include "plot/my_graph.h"
+#include "spectrum/spectrum_source.h"
 #include "spectrum/spectrum_table.h"
 
 namespace tremblo {
@@ -20,16 +21,18 @@ struct SaSdSettings {
     bool adjustedOnly = true;     // 変位調整
 };
 
-// Component names of this window: "NS", "EW", "UD".
-const char* SaSdComponentName(int component);
+// Component names of this window: "NS", "EW", "UD" by index. The one
+// component of a one-component record is named by the direction its label
+// starts with (a UD file alone is "UD", not "NS").
+std::string SaSdComponentName(const SpectrumSource& source, int component);
 
 // The graph as the Sa-Sd window creates it: frame 250 x 250 at (35, 270),
 // VValueX 5, VValueY 10, OverWrite off, a 10-pixel font, cleared white.
 void PrepareSaSdGraph(TMyGraph& graph);
 
-// Both scales come from the adjusted curve only; "eventName component" is
-// written at (150, 5). eventName is UTF-8.
-void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const std::string& eventName,
+// Both scales come from the adjusted curve only; "eventName component" of
+// the source is written at (150, 5).
+void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const SpectrumSource& source,
               const SaSdSettings& settings);
 
 }  // namespace tremblo

@@ -1,22 +1,23 @@
 // The files of the batch front end against what the windows export for the
-// same record and settings: the main window driven headless, its save
-// dialogs answered by the scripted platform.
+// same record and settings: the main, spectrum and Sa-Sd windows driven
+// headless, their save dialogs answered by the scripted platform.
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QCheckBox>
 #include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 #include <memory>
 #include <optional>
 #include <sstream>
 #include <vector>
 
+#include "app/application.h"
 #include "app/batch/batch_runner.h"
 #include "plot/windows/radio_group.h"
-#include "spectrum/spectrum_calculation.h"
-#include "spectrum/spectrum_csv.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
-#include "wave/windows/form1.h"
 
 namespace tremblo {
 namespace {
@@ -35,18 +36,49 @@ struct Case {
     std::optional<int> start;
     std::vector<float> amplitudes = {};  // automatic when empty
     WaveDisplayOptions display = {};
+    // The spectrum window's controls and menu, the Sa-Sd window's check box.
+    SpectrumDisplaySettings spectrum = {};
+    DampingMultiplier multiplier = DampingMultiplier::Times1;
+    LinearPeriodRange periodLimit = LinearPeriodRange::Seconds2;
+    bool sdsaFull = false;
 };
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
-// What the main window exports after loading `c.file` with `c`'s settings.
+// What the windows export after loading `c.file` with `c`'s settings.
 struct WindowExports {
-    std::string eventName, waveCsv, wavePng, spectrumCsv;
+    std::string eventName, waveCsv, wavePng, spectrumCsv, spectrumPng, saSdPng;
+    std::string saSdName;  // the name the Sa-Sd window proposes
 };
+
+// The spectrum window's controls as `c` gives them, then 応答ｽﾍﾟｸﾄﾗﾑ (or the
+// damping menu, which runs it).
+void ShowSpectra(Application& app, const Case& c) {
+    TSpect& spect = app.Spect;
+    if (c.periodLimit != LinearPeriodRange::Seconds2)
+        (c.periodLimit == LinearPeriodRange::Seconds5 ? app.Form1.N6 : app.Form1.N7)->trigger();
+    const SpectrumDisplaySettings& s = c.spectrum;
+    spect.RGSpect->setItemIndex(static_cast<int>(s.layout));
+    spect.RGCompo->setItemIndex(s.component);
+    spect.RGResp->setItemIndex(s.quantity);
+    spect.RGXScale->setItemIndex(s.linearX ? 0 : 1);
+    spect.RGXUnit->setItemIndex(s.frequencyX ? 1 : 0);
+    spect.RGYScale->setItemIndex(s.linearY ? 0 : 1);
+    QCheckBox* boxes[] = {spect.D00, spect.D01, spect.D02, spect.D05, spect.D10};
+    for (int k = 0; k < DAMPING_COUNT; ++k)
+        if (boxes[k]->isChecked() != s.dampingEnabled[static_cast<std::size_t>(k)]) boxes[k]->click();
+    if (spect.CBColor->isChecked() != s.colorByDamping) spect.CBColor->click();
+    spect.UpDown1->setValue(s.lineWidth);
+    app.SdSa.UpDown1->setValue(s.lineWidth);
+    app.SdSa.CheckBox1->setChecked(!c.sdsaFull);
+    if (c.multiplier == DampingMultiplier::Times1) app.Form1.BtnSpect->click();
+    else (c.multiplier == DampingMultiplier::Times5 ? app.Form1.N2 : app.Form1.N3)->trigger();
+}
 
 WindowExports ExportFromTheWindow(const Case& c, const TempFolder& folder) {
     testing::ScriptedPlatform platform;
-    TForm1 form(platform, SamplePath("data/DATA"));
+    Application app(platform, SamplePath("data/DATA"));
+    TForm1& form = app.Form1;
     form.ChooseFormat(c.format);
     form.CB3Compo->setChecked(c.threeComponents);
     EXPECT_EQ(form.OpenRecordFile(SamplePath(c.file)), LoadStatus::Loaded);
@@ -82,13 +114,19 @@ WindowExports ExportFromTheWindow(const Case& c, const TempFolder& folder) {
     exports.wavePng = ReadWholeFile(folder / "window.png");
 
     // The spectrum window computes on the window the last redraw left.
-    const SeismicRecord& record = form.session().record();
-    const PeriodTable periods = BuildPeriodTable();
-    const DampingRatios ratios = DampingRatiosFor(DampingMultiplier::Times1);
-    auto table = std::make_unique<SpectrumTable>();
-    SpectrumCalculation calculation;
-    EXPECT_EQ(calculation.Run(record, periods, ratios, *table), CalculationStatus::Done);
-    exports.spectrumCsv = SpectrumCsvText(SpectrumSourceOf(record), periods, ratios, *table);
+    ShowSpectra(app, c);
+    platform.saveAnswers.push_back(folder / "window_rsp.csv");
+    app.Spect.BtnCSVClick();
+    platform.saveAnswers.push_back(folder / "window_rsp.png");
+    app.Spect.BtnGIFClick();
+    app.Spect.BtnSdSaClick();  // also in the per-response layout, where its button is off
+    platform.saveAnswers.push_back(folder / "window_sdsa.png");
+    app.SdSa.Button2Click();
+    exports.saSdName = platform.saveRequests.back().initialName;
+    EXPECT_TRUE(platform.messages.empty()) << platform.messages.front().text;
+    exports.spectrumCsv = ReadWholeFile(folder / "window_rsp.csv");
+    exports.spectrumPng = ReadWholeFile(folder / "window_rsp.png");
+    exports.saSdPng = ReadWholeFile(folder / "window_sdsa.png");
     return exports;
 }
 
@@ -113,6 +151,10 @@ TEST_P(BatchAgainstWindows, WritesTheFilesTheWindowsExport) {
     options.start = c.start;
     options.amplitudes = c.amplitudes;
     options.display = c.display;
+    options.spectrum = c.spectrum;
+    options.dampingMultiplier = c.multiplier;
+    options.periodLimit = c.periodLimit;
+    options.sdsaFull = c.sdsaFull;
     std::ostringstream out, err;
     ASSERT_EQ(RunBatch(options, out, err, false), 0) << err.str();
 
@@ -120,6 +162,31 @@ TEST_P(BatchAgainstWindows, WritesTheFilesTheWindowsExport) {
     EXPECT_TRUE(ReadWholeFile(base + ".csv") == window.waveCsv) << "waveform CSV differs";
     EXPECT_TRUE(ReadWholeFile(base + ".png") == window.wavePng) << "waveform picture differs";
     EXPECT_TRUE(ReadWholeFile(base + "rsp.csv") == window.spectrumCsv) << "spectrum CSV differs";
+    EXPECT_TRUE(ReadWholeFile(base + "rsp.png") == window.spectrumPng) << "spectrum picture differs";
+    EXPECT_TRUE(ReadWholeFile(folder / ("batch/" + window.saSdName)) == window.saSdPng)
+        << "Sa-Sd picture differs";
+}
+
+SpectrumDisplaySettings PerResponseLinearFrequency() {
+    SpectrumDisplaySettings s;
+    s.layout = SpectrumLayout::PerResponse;
+    s.component = 1;
+    s.quantity = SA;
+    s.linearX = true;
+    s.frequencyX = true;
+    s.dampingEnabled = {false, true, false, false, true};
+    s.colorByDamping = false;
+    s.lineWidth = 3;
+    return s;
+}
+
+SpectrumDisplaySettings PerComponentLinear() {
+    SpectrumDisplaySettings s;
+    s.component = 2;
+    s.linearX = true;
+    s.linearY = true;
+    s.lineWidth = 1;
+    return s;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -140,7 +207,13 @@ INSTANTIATE_TEST_SUITE_P(
              WaveDisplayOptions{false, true, false, false, true}},
         Case{"HiroshimaOneAmplitudeWithoutDataCount", "samples/hiroshima/HFD01_241105.ud",
              RecordFormat::Hiroshima, true, WaveQuantity::Velocity, 3, std::nullopt, {20},
-             WaveDisplayOptions{true, false, true, true, true}}),
+             WaveDisplayOptions{true, false, true, true, true}},
+        Case{"KnetSpectraPerResponseLinearHzTenfoldFullSaSd", "samples/knet/AIC0012411051012.NS",
+             RecordFormat::Knet, true, WaveQuantity::Acceleration, 3, std::nullopt, {}, {},
+             PerResponseLinearFrequency(), DampingMultiplier::Times10, LinearPeriodRange::Seconds10, true},
+        Case{"CdpcSpectraPerComponentLinear5sFivefold", "samples/cdpc/CDPC_SYNTH.ns", RecordFormat::Cdpc,
+             true, WaveQuantity::Acceleration, 3, std::nullopt, {}, {}, PerComponentLinear(),
+             DampingMultiplier::Times5, LinearPeriodRange::Seconds5}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 }  // namespace

@@ -100,13 +100,50 @@ TEST(BatchCommandLine, ReadsEveryOptionAsSpelled) {
     EXPECT_EQ(Parse({"--quantity", "vel", "x.ns"}).options->quantity, WaveQuantity::Velocity);
 }
 
+TEST(BatchCommandLine, SpectrumOptionsSetTheSpectrumWindowsControls) {
+    const ParsedCommandLine parsed =
+        Parse({"--spectrum-layout", "response", "--spectrum-component", "3", "--spectrum-quantity", "sd",
+               "--x-axis", "linear", "--x-unit", "hz", "--y-axis", "linear", "--dampings", "10,0,5",
+               "--no-damping-colors", "--line-width", "7", "--damping-multiplier", "5", "--period-limit",
+               "10", "--sdsa-full", "x.ns"});
+    ASSERT_TRUE(parsed.options);
+    const BatchOptions& o = *parsed.options;
+    const SpectrumDisplaySettings& s = o.spectrum;
+    EXPECT_EQ(s.layout, SpectrumLayout::PerResponse);
+    EXPECT_EQ(s.component, 2);
+    EXPECT_EQ(s.quantity, SD);
+    EXPECT_TRUE(s.linearX && s.frequencyX && s.linearY);
+    EXPECT_EQ(s.dampingEnabled, (std::array<bool, 5>{true, false, false, true, true}));
+    EXPECT_FALSE(s.colorByDamping);
+    EXPECT_EQ(s.lineWidth, 7);
+    EXPECT_EQ(o.dampingMultiplier, DampingMultiplier::Times5);
+    EXPECT_EQ(o.periodLimit, LinearPeriodRange::Seconds10);
+    EXPECT_TRUE(o.sdsaFull);
+
+    // The window's state right after start-up.
+    const ParsedCommandLine defaults = Parse({"x.ns"});
+    const SpectrumDisplaySettings d = defaults.options->spectrum;
+    EXPECT_EQ(d.layout, SpectrumLayout::PerComponent);
+    EXPECT_EQ(d.component, 0);
+    EXPECT_EQ(d.quantity, SV);
+    EXPECT_FALSE(d.linearX || d.frequencyX || d.linearY);
+    EXPECT_EQ(d.dampingEnabled, (std::array<bool, 5>{true, true, true, true, true}));
+    EXPECT_TRUE(d.colorByDamping);
+    EXPECT_EQ(d.lineWidth, 2);
+    EXPECT_EQ(defaults.options->dampingMultiplier, DampingMultiplier::Times1);
+    EXPECT_EQ(defaults.options->periodLimit, LinearPeriodRange::Seconds2);
+    EXPECT_FALSE(defaults.options->sdsaFull);
+}
+
 TEST(BatchCommandLine, RefusesValuesTheWindowsDoNotOffer) {
     for (const std::vector<const char*>& args :
          {std::vector<const char*>{"--span", "7", "x"}, {"--components", "2", "x"},
           {"--quantity", "jerk", "x"}, {"--format", "sac", "x"}, {"--start", "-3", "x"},
           {"--start", "12a", "x"}, {"--jobs", "0", "x"}, {"--out", "o"}, {"--bogus", "x"},
           {"--amplitude", "1,2", "x"}, {"--amplitude", "0", "x"}, {"--amplitude", "1,,3", "x"},
-          {"--amplitude", "big", "x"}}) {
+          {"--amplitude", "big", "x"}, {"--dampings", "3", "x"}, {"--dampings", "0,,5", "x"},
+          {"--line-width", "11", "x"}, {"--damping-multiplier", "2", "x"}, {"--period-limit", "3", "x"},
+          {"--spectrum-component", "0", "x"}, {"--x-unit", "min", "x"}}) {
         std::string text;
         const ParsedCommandLine parsed = Parse(args, &text);
         EXPECT_FALSE(parsed.options) << args[0];
@@ -122,7 +159,10 @@ TEST(BatchCommandLine, HelpNamesEveryOptionAndVersionNamesTheProgram) {
     EXPECT_EQ(parsed.exitStatus, 0);
     for (const char* option : {"--out", "--format", "--components", "--no-dc", "--start", "--span",
                                "--quantity", "--info", "--jobs", "--data", "--amplitude", "--no-title",
-                               "--no-data-count", "--no-max", "--no-max-point", "--version"})
+                               "--no-data-count", "--no-max", "--no-max-point", "--spectrum-layout",
+                               "--spectrum-component", "--spectrum-quantity", "--x-axis", "--x-unit",
+                               "--y-axis", "--dampings", "--no-damping-colors", "--line-width",
+                               "--damping-multiplier", "--period-limit", "--sdsa-full", "--version"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
     std::string version;
     EXPECT_EQ(Parse({"--version"}, &version).exitStatus, 0);

@@ -245,17 +245,19 @@ class SaSdDrawingTest : public ::testing::Test {
 protected:
     SaSdDrawingTest() { PrepareSaSdGraph(graph); }
 
-    // Draws component 2 at damping index 3 with SD and SA given per period.
+    // Draws component c at damping index 3 with SD and SA given per period.
     std::vector<Curve> Draw(const std::function<float(int)>& sd, const std::function<float(int)>& sa,
-                            bool adjustedOnly) {
+                            bool adjustedOnly, int c = 2) {
         for (int j = 0; j < PERIOD_COUNT; ++j) {
-            table->at(2, 3, SD, j) = sd(j);
-            table->at(2, 3, SA, j) = sa(j);
+            table->at(c, 3, SD, j) = sd(j);
+            table->at(c, 3, SA, j) = sa(j);
         }
         canvas.calls.clear();
-        DrawSaSd(graph, *table, "AIC001-202411051012", SaSdSettings{2, kCurveWidth, adjustedOnly});
+        DrawSaSd(graph, *table, source, SaSdSettings{c, kCurveWidth, adjustedOnly});
         return Curves(canvas);
     }
+
+    SpectrumSource source = Source(3);
 
     std::unique_ptr<SpectrumTable> table = std::make_unique<SpectrumTable>();
     RecordingCanvas canvas{SA_SD_GRAPH_WIDTH, SA_SD_GRAPH_HEIGHT};
@@ -274,6 +276,14 @@ TEST_F(SaSdDrawingTest, GrowingDisplacementKeepsEveryPoint) {
     ASSERT_NE(name, nullptr);
     EXPECT_EQ(name->x1, 150);
     EXPECT_EQ(name->y1, 5);
+
+    // The one component of a record read from its UD file alone is UD.
+    source = Source(1);
+    source.componentLabel[0] = "UD2";
+    Draw([](int j) { return 1.0f + j; }, [](int) { return 1.0f; }, true, 0);
+    EXPECT_NE(canvas.FindText("AIC001-202411051012 UD"), nullptr);
+    EXPECT_EQ(SaSdComponentName(source, 0), "UD");
+    EXPECT_EQ(SaSdComponentName(Source(3), 0), "NS");
 }
 
 TEST_F(SaSdDrawingTest, PlateausKeepTheirFirstPointAndTheScaleIgnoresTheFullCurve) {

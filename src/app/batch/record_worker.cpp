@@ -167,9 +167,10 @@ bool RecordWorker::WriteSpectrumFiles(const std::string& base, RecordOutcome& ou
     RasterCanvas saSdCanvas(SA_SD_GRAPH_WIDTH, SA_SD_GRAPH_HEIGHT);
     TMyGraph saSdGraph(saSdCanvas, platform_);
     PrepareSaSdGraph(saSdGraph);
-    DrawSaSd(saSdGraph, m.spectrum(), m.source().eventName,
+    DrawSaSd(saSdGraph, m.spectrum(), m.source(),
              SaSdSettings{settings.component, settings.lineWidth, !options_.sdsaFull});
-    const std::string saSdName = StringPrintf("%s_%s_SdSa.png", base.c_str(), SaSdComponentName(settings.component));
+    const std::string saSdName =
+        StringPrintf("%s_%s_SdSa.png", base.c_str(), SaSdComponentName(m.source(), settings.component).c_str());
     return WritePicture((folder / saSdName).string(), saSdCanvas.Picture(), outcome);
 }
 

@@ -151,7 +151,7 @@ void TSpect::DrawSaSd() {
     settings.component = RGCompo->itemIndex();
     settings.lineWidth = SdSa->UpDown1->value();
     settings.adjustedOnly = SdSa->CheckBox1->isChecked();
-    tremblo::DrawSaSd(SdSa->MyGraph1->graph(), model_->spectrum(), model_->source().eventName, settings);
+    tremblo::DrawSaSd(SdSa->MyGraph1->graph(), model_->spectrum(), model_->source(), settings);
     SdSa->MyGraph1->update();
 }
 
