@@ -17,10 +17,10 @@
 #include <vector>
 
 #include "record/seismic_record.h"
+#include "synthetic_record.h"
 #include "spectrum/damping_ratios.h"
 #include "spectrum/period_table.h"
 #include "spectrum/spectrum_calculation.h"
-#include "wave/bandpass_filter.h"
 #include "wave/motion_derivation.h"
 #include "wave/simd_targets.h"
 
@@ -40,30 +40,6 @@ double Median(std::vector<double> values) {
 }
 
 double Best(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
-
-void FillSyntheticRecord(SeismicRecord& record) {
-    record.componentCount = 3;
-    record.sampleCount = SAMPLE_CAPACITY;
-    record.samplingFrequency = 100;
-    record.dt = 0.01f;
-    DesignBandpassFilter(BANDPASS_TAPS, record.bandpassCoefficients.data(), BANDPASS_F1,
-                         BANDPASS_F2, BANDPASS_F3, BANDPASS_F4, record.dt);
-    unsigned state = 12345u;
-    for (int c = 0; c < 3; ++c) {
-        for (int i = 0; i < SAMPLE_CAPACITY; ++i) {
-            state = state * 1664525u + 1013904223u;
-            const double t = i * 0.01;
-            const double envelope = std::exp(-std::pow((t - 120.0) / 60.0, 2.0));
-            const double noise = static_cast<double>(state >> 8) / 16777216.0 - 0.5;
-            record.samples[c][i] = static_cast<float>(
-                envelope * (150.0 * std::sin(2.0 * M_PI * (0.7 + 0.4 * c) * t) +
-                            80.0 * std::sin(2.0 * M_PI * 3.1 * t + c) + 60.0 * noise) +
-                2.0);
-        }
-    }
-    record.windowStart = 0;
-    record.windowLength = SAMPLE_CAPACITY;
-}
 
 bool SameBits(const float* a, const float* b, int n) { return std::memcmp(a, b, sizeof(float) * n) == 0; }
 
