@@ -284,6 +284,18 @@ TEST(BatchRun, NamesTheFilesOfAnUnknownStationAfterTheRecordFile) {
                                         "AIC0012411051012rsp.png"}));
 }
 
+TEST(BatchRun, OneComponentRecordsDrawTheirOneComponent) {
+    TempFolder folder;
+    BatchOptions options = Options({"samples/knet/AIC0012411051012.UD"}, folder / "out");
+    options.threeComponents = false;
+    options.spectrum.component = 2;
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatch(options, out, err, false), 0) << err.str();
+    EXPECT_NE(err.str().find("note: one component: the spectrum pictures show it, not --spectrum-component 3"),
+              std::string::npos) << err.str();
+    EXPECT_TRUE(fs::exists(folder / "out/AIC001-202411051012_UD_SdSa.png"));
+}
+
 TEST(BatchRun, InfoPrintsOneJsonObjectPerRecordInFileOrder) {
     TempFolder folder;
     BatchOptions options = Options({kKnet, kCdpc, kHiroshima}, folder / "unused");

@@ -134,6 +134,20 @@ TEST_F(SpectrumWindowsTest, LayoutDecidesWhichChoicesAndTheSaSdButtonAreEnabled)
     EXPECT_EQ(spect.model().source().componentCount, 1);
 }
 
+TEST_F(SpectrumWindowsTest, SpectraKeepTheirRecordUntilCalculatedAgain) {
+    LoadAndShowSpectra();
+    app.Form1.ChooseFormat(RecordFormat::Hiroshima);
+    Load("samples/hiroshima/HFD01_241105.ns");
+    spect.Button3->click();  // redraws the table of the K-NET record
+    EXPECT_EQ(spect.model().source().stationCode, "AIC001");
+    spect.BtnGIF->click();
+    EXPECT_EQ(platform.saveRequests.back().initialName, "AIC001-202411051012rsp.png");
+    spect.BtnCalc->click();
+    EXPECT_EQ(spect.model().source().eventName, app.Form1.session().record().eventName);
+    spect.BtnGIF->click();
+    EXPECT_EQ(platform.saveRequests.back().initialName, "HFD01_241105rsp.png");
+}
+
 TEST_F(SpectrumWindowsTest, TenfoldDampingMenuRecalculatesWithNewCaptionsAndCsvHeader) {
     Load("samples/knet/AIC0012411051012.NS");
     QAction* times10 = app.Form1.N3;
