@@ -62,27 +62,26 @@ void PrepareSpectrumGraph(TMyGraph& graph) {
     graph.Clear(kWhite);
 }
 
+namespace {
+
+// Linear from 0 in four divisions, or three decades from 0.01.
+void SetAxisKind(bool linear, bool& linearFlag, float& start, float& step, int& divisions) {
+    linearFlag = linear;
+    if (linear) {
+        start = 0.0f;
+        divisions = 4;
+    } else {
+        start = 0.01f;
+        step = 10.0f;
+        divisions = 3;
+    }
+}
+
+}  // namespace
+
 void SetupSpectrumAxes(TMyGraph& graph, const SpectrumDisplaySettings& s, const LinearPeriodAxis& linearAxis) {
-    if (s.linearX) {
-        graph.LinearX = true;
-        graph.SValueX = 0.0f;
-        graph.NGridX = 4;
-    } else {
-        graph.LinearX = false;
-        graph.SValueX = 0.01f;
-        graph.VValueX = 10.0f;
-        graph.NGridX = 3;
-    }
-    if (s.linearY) {
-        graph.LinearY = true;
-        graph.SValueY = 0.0f;
-        graph.NGridY = 4;
-    } else {
-        graph.LinearY = false;
-        graph.SValueY = 0.01f;
-        graph.VValueY = 10.0f;
-        graph.NGridY = 3;
-    }
+    SetAxisKind(s.linearX, graph.LinearX, graph.SValueX, graph.VValueX, graph.NGridX);
+    SetAxisKind(s.linearY, graph.LinearY, graph.SValueY, graph.VValueY, graph.NGridY);
     // The linear period axis's SubX follows the longest period (the menu).
     graph.SubX = linearAxis.subX;
     if (!s.frequencyX) {
