@@ -8,8 +8,11 @@
 #include "app/windows/howto_window.h"
 #include "app/windows/wait_window.h"
 #include "common/platform.h"
+#include "spectrum/windows/large.h"
+#include "spectrum/windows/next_step.h"
 #include "spectrum/windows/sd_sa.h"
 #include "spectrum/windows/spect.h"
+#include "spectrum/windows/super.h"
 #include "wave/windows/form1.h"
 
 namespace tremblo {
@@ -18,13 +21,16 @@ class Application {
 public:
     Application(Platform& platform, const std::string& dataFolder);
 
-    // In the order of creation; the windows of the enlarged and superposed
-    // views and of the tools will take their places between Wait and SdSa.
+    // In the order of creation; the tool windows will take their places
+    // between Super and SdSa.
     TForm1 Form1;
     TSpect Spect;
     THowTo HowTo;
     TAboutBox AboutBox;
     TWait Wait;
+    TLarge Large;
+    TNextStep NextStep;
+    TSuper Super;
     TSdSa SdSa;
 
     void Tutorial1Click();

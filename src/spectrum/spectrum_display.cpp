@@ -82,8 +82,6 @@ void SetAxisKind(bool linear, bool& linearFlag, float& start, float& step, int& 
 void SetupSpectrumAxes(TMyGraph& graph, const SpectrumDisplaySettings& s, const LinearPeriodAxis& linearAxis) {
     SetAxisKind(s.linearX, graph.LinearX, graph.SValueX, graph.VValueX, graph.NGridX);
     SetAxisKind(s.linearY, graph.LinearY, graph.SValueY, graph.VValueY, graph.NGridY);
-    // The linear period axis's SubX follows the longest period (the menu).
-    graph.SubX = linearAxis.subX;
     if (!s.frequencyX) {
         graph.TitleX = "周　期 [s]";
         if (s.linearX) {

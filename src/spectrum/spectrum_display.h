@@ -62,7 +62,8 @@ void PrepareSpectrumGraph(TMyGraph& graph);
 
 // Axis kinds and x units from the settings: linear or logarithmic (0.01 s
 // or 0.1 Hz, three decades), period axis 0 .. linearPeriodLimit in its
-// divisions, frequency axis 0 .. 20 Hz.
+// divisions, frequency axis 0 .. 20 Hz. SubX is left alone: the menu of
+// the longest period sets it (LinearPeriodAxis::subX).
 void SetupSpectrumAxes(TMyGraph& graph, const SpectrumDisplaySettings& settings,
                        const LinearPeriodAxis& linearAxis);
 

@@ -65,7 +65,7 @@ TEST_F(SpectrumWindowsTest, SpectrumButtonCalculatesNamesTheStationAndShowsTheWi
     EXPECT_FALSE(spect.isVisible());
     EXPECT_EQ(spect.windowTitle(), QString::fromUtf8(" K-NET / KiK-net Earthquake Response Spectrum"));
     EXPECT_EQ(spect.MyGraph1->size(), QSize(897, 305));
-    EXPECT_FALSE(spect.CBLarge->isEnabled());
+    EXPECT_FALSE(spect.CBLarge->isChecked());
     Load("samples/knet/AIC0012411051012.NS");
     EXPECT_TRUE(app.Form1.BtnSpect->isEnabled());
     platform.events.clear();

@@ -190,6 +190,9 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_flag("--no-max-point", noMaxPoint, "picture without the marks at the maxima");
     SpectrumOptionTexts spectrum;
     AddSpectrumOptions(app, spectrum, o.sdsaFull);
+    app.add_option("--superpose", o.superposeFile,
+                   "draw the chosen spectrum item of every record into one superposed graph (seven "
+                   "records a picture: FILE.png, FILE_2.png, ...), in the order of the files");
     app.add_flag("--info", o.info,
                  "print each record's header values, window and peaks as JSON, one object per "
                  "line; files are written only when --out is given too");

@@ -13,6 +13,7 @@
 #include "app/batch/console_platform.h"
 #include "app/batch/progress_display.h"
 #include "app/batch/record_worker.h"
+#include "app/batch/superposed_pictures.h"
 #include "record/data_folder.h"
 #include "record/station_directory.h"
 #include "wave/parallel_workers.h"
@@ -27,6 +28,14 @@ class OutcomeCollector {
 public:
     OutcomeCollector(std::ostream& out, ProgressDisplay& display, std::size_t count)
         : out_(out), display_(display), outcomes_(count), finished_(count, false) {}
+
+    // The superposed item of every record, in the order of the files (after the workers).
+    std::vector<const ItemCurves*> SuperposeItems() const {
+        std::vector<const ItemCurves*> items;
+        for (const RecordOutcome& outcome : outcomes_)
+            if (outcome.ok && outcome.superposeItem) items.push_back(&*outcome.superposeItem);
+        return items;
+    }
 
     void Add(std::size_t index, RecordOutcome outcome) {
         const std::lock_guard lock(mutex_);
@@ -56,6 +65,27 @@ RecordOutcome ProcessGuarded(RecordWorker& worker, const PlannedRecord& record) 
         outcome.failure = e.what();
         return outcome;
     }
+}
+
+// The superposed pictures of all records, and a line that says which.
+bool WriteSuperposed(const BatchOptions& options, const std::vector<const ItemCurves*>& items, std::ostream& err) {
+    if (items.empty()) {
+        err << "superposed: no record to draw, " << SuperposedPicturePath(options.superposeFile, 1)
+            << " not written\n";
+        return false;
+    }
+    ConsolePlatform platform;
+    const SuperposedOutcome outcome = WriteSuperposedPictures(options.superposeFile, items, options.spectrum,
+                                                              LinearPeriodAxisFor(options.periodLimit), platform);
+    for (std::size_t i = 0; i < outcome.written.size(); ++i) {
+        const std::size_t first = i * SUPERPOSED_ITEMS_PER_PICTURE + 1;
+        const std::size_t last = std::min(items.size(), first + SUPERPOSED_ITEMS_PER_PICTURE - 1);
+        err << "superposed: wrote " << outcome.written[i] << " (records " << first << "-" << last << " of "
+            << items.size() << ")\n";
+    }
+    if (outcome.failure.empty()) return true;
+    err << "error: superposed: " << outcome.failure << '\n';
+    return false;
 }
 
 }  // namespace
@@ -125,6 +155,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         collector.Add(toLoad[k], std::move(outcome));
     }
     display.Finish();
+    const bool superposed = options.superposeFile.empty() || WriteSuperposed(options, collector.SuperposeItems(), err);
 
     std::ostream& summary = options.info ? err : out;
     const int failed = display.failed();
@@ -138,7 +169,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         summary << "; files in " << (ec ? options.outFolder : folder.lexically_normal().string());
     }
     summary << '\n' << std::flush;
-    return failed > 0 ? 1 : 0;
+    return failed > 0 || !superposed ? 1 : 0;
 }
 
 }  // namespace tremblo

@@ -7,6 +7,7 @@
 #include "common/format.h"
 #include "plot/png_writer.h"
 #include "record/component_names.h"
+#include "spectrum/enlarged_drawing.h"
 #include "spectrum/sa_sd_drawing.h"
 #include "spectrum/spectrum_csv.h"
 #include "spectrum/spectrum_display.h"
@@ -111,6 +112,12 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
     }
     const std::string base = OutputBaseName(record, file);
     if (writeFiles && !WriteFiles(base, outcome)) return outcome;
+    if (!options_.superposeFile.empty()) {
+        if (!writeFiles && !CalculateSpectra(outcome)) return outcome;
+        const SpectrumDisplaySettings spectrum = SpectrumSettingsFor(record, nullptr);
+        outcome.superposeItem = EnlargedItemCurves(
+            SpectrumDataOf(*spectrum_), spectrum, EnlargedItemOf(spectrum, spectrum.component, spectrum.quantity));
+    }
     if (options_.info)
         outcome.info = RecordInfo(record, format, file, base)
                            .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
@@ -138,29 +145,39 @@ bool RecordWorker::WritePicture(const std::string& path, const RgbImage& picture
     return true;
 }
 
+bool RecordWorker::CalculateSpectra(RecordOutcome& outcome) {
+    if (spectrum_->Calculate(session_->record(), {}, EnginePath::Fast, 1) == CalculationStatus::Done) return true;
+    return Fail(outcome, "メモリが足りません (response spectra)");
+}
+
+// A one-component record offers only its first component, as the window does.
+SpectrumDisplaySettings RecordWorker::SpectrumSettingsFor(const SeismicRecord& record, RecordOutcome* outcome) const {
+    SpectrumDisplaySettings settings = options_.spectrum;
+    if (record.componentCount == 1 && settings.component != 0) {
+        if (outcome != nullptr)
+            outcome->notes.push_back(StringPrintf("one component: the spectrum pictures show it, not --spectrum-component %d",
+                                                  settings.component + 1));
+        settings.component = 0;
+    }
+    return settings;
+}
+
 // The spectrum window's CSV and picture right after 応答ｽﾍﾟｸﾄﾗﾑ, and the
 // Sa-Sd picture, each drawn on a graph as its window creates it.
 bool RecordWorker::WriteSpectrumFiles(const std::string& base, RecordOutcome& outcome) {
     const std::filesystem::path folder(options_.outFolder);
-    const SeismicRecord& record = session_->record();
-    if (spectrum_->Calculate(record, {}, EnginePath::Fast, 1) != CalculationStatus::Done)
-        return Fail(outcome, "メモリが足りません (response spectra)");
+    if (!CalculateSpectra(outcome)) return false;
     const SpectrumModel& m = *spectrum_;
     const std::string csv = (folder / (base + "rsp.csv")).string();
     if (!WriteFileAtomically(csv, SpectrumCsvText(m.source(), m.periods(), m.dampingRatios(), m.spectrum())))
         return Fail(outcome, CannotWrite(csv));
     outcome.written.push_back(csv);
 
-    // A one-component record offers only its first component, as the window does.
-    SpectrumDisplaySettings settings = options_.spectrum;
-    if (record.componentCount == 1 && settings.component != 0) {
-        outcome.notes.push_back(StringPrintf("one component: the spectrum pictures show it, not --spectrum-component %d",
-                                             settings.component + 1));
-        settings.component = 0;
-    }
+    const SpectrumDisplaySettings settings = SpectrumSettingsFor(session_->record(), &outcome);
     RasterCanvas spectrumCanvas(SPECTRUM_GRAPH_WIDTH, SPECTRUM_GRAPH_HEIGHT);
     TMyGraph spectrumGraph(spectrumCanvas, platform_);
     PrepareSpectrumGraph(spectrumGraph);
+    spectrumGraph.SubX = m.linearPeriodAxis().subX;  // as the menu sets it
     DrawSpectra(spectrumGraph, SpectrumDataOf(m), settings);
     if (!WritePicture((folder / (base + "rsp.png")).string(), spectrumCanvas.Picture(), outcome)) return false;
 

@@ -4,6 +4,7 @@
 // draws the spectra as the spectrum and Sa-Sd windows do and writes the
 // files the windows export, under the windows' default names.
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "plot/canvas/raster_canvas.h"
 #include "plot/my_wave.h"
 #include "record/record_session.h"
+#include "spectrum/enlarged_drawing.h"
 #include "spectrum/spectrum_model.h"
 #include "wave/motion_derivation.h"
 
@@ -25,6 +27,7 @@ struct RecordOutcome {
     std::vector<std::string> written;  // paths of the files written
     std::string info;                  // the --info JSON object, one line
     std::string sameAs;                // an earlier file of the same record: not loaded again
+    std::optional<ItemCurves> superposeItem;  // with --superpose: the record's enlarged item
 };
 
 // Base name of the exported files: the record's eventName, as the windows
@@ -42,6 +45,8 @@ public:
 
 private:
     bool WriteFiles(const std::string& base, RecordOutcome& outcome);
+    bool CalculateSpectra(RecordOutcome& outcome);
+    SpectrumDisplaySettings SpectrumSettingsFor(const SeismicRecord& record, RecordOutcome* outcome) const;
     bool WriteSpectrumFiles(const std::string& base, RecordOutcome& outcome);
     bool WritePicture(const std::string& path, const RgbImage& picture, RecordOutcome& outcome);
     bool Fail(RecordOutcome& outcome, std::string reason);

@@ -126,8 +126,6 @@ void TSpect::BuildDampingControls() {
     connect(CBColor, &QCheckBox::clicked, this, [this] { CBColorClick(); });
     CBLarge = Place(new QCheckBox(U("拡大図"), this), 756, 394, 80, 18);
     CBLarge->setToolTip(U("拡大ｽﾍﾟｸﾄﾗﾑ"));
-    // The enlarged and superposed views are not part of this program yet.
-    CBLarge->setEnabled(false);
     connect(CBLarge, &QCheckBox::clicked, this, [this] { CBLargeClick(); });
     Label6 = Place(new QLabel(U("線サイズ"), this), 756, 420, 60, 20);
     UpDown1 = Place(new QSpinBox(this), 820, 418, 48, 24);

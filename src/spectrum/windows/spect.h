@@ -9,6 +9,7 @@
 
 #include "common/platform.h"
 #include "record/record_session.h"
+#include "spectrum/enlarged_navigation.h"
 #include "spectrum/spectrum_display.h"
 #include "spectrum/spectrum_model.h"
 
@@ -22,7 +23,9 @@ namespace tremblo {
 
 class GraphView;
 class RadioGroup;
+class TLarge;
 class TSdSa;
+class TSuper;
 
 class TSpect : public QWidget {
     Q_OBJECT
@@ -58,6 +61,13 @@ public:
     void Button2Click();  // copy the graph to the clipboard
     void BtnGIFClick();   // PNG
     void BtnCSVClick();   // CSV
+
+    // The enlarged and superposed views (set by the application once the
+    // windows exist; tests hand in a scripted navigator).
+    TLarge* Large = nullptr;
+    TSuper* Super = nullptr;
+    EnlargedNavigator* navigator = nullptr;
+    EnlargedViewState enlargedState;
 
     // The Sa-Sd window (set by the application once both windows exist).
     TSdSa* SdSa = nullptr;
@@ -97,6 +107,8 @@ private:
     void BuildDampingControls();
     void BuildButtons();
     void DampingClick(int k);
+    bool EnlargedViewReady() const;
+    void RunEnlargedViewNow();
     void EnableComponentChoice();
     void ShowProgress(const struct SpectrumProgress& progress);
 

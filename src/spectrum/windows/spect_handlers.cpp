@@ -13,6 +13,7 @@
 #include "spectrum/sa_sd_drawing.h"
 #include "spectrum/windows/sd_sa.h"
 #include "spectrum/windows/spect.h"
+#include "spectrum/windows/super.h"
 
 namespace tremblo {
 
@@ -65,6 +66,12 @@ void TSpect::RedrawSpectra() {
 
 void TSpect::BtnSpectrum1Click() {
     BtnSdSa->setEnabled(true);
+    if (EnlargedViewReady()) {
+        MyGraph1->graph().Clear(kWhite);
+        MyGraph1->update();
+        RunEnlargedViewNow();
+        return;
+    }
     DrawSpectraPerComponent(MyGraph1->graph(), SpectrumDataOf(*model_), ReadDisplaySettings());
     MyGraph1->update();
     ++redrawCount_;
@@ -72,6 +79,12 @@ void TSpect::BtnSpectrum1Click() {
 
 void TSpect::BtnSpectrum2Click() {
     BtnSdSa->setEnabled(false);
+    if (EnlargedViewReady()) {
+        MyGraph1->graph().Clear(kWhite);
+        MyGraph1->update();
+        RunEnlargedViewNow();
+        return;
+    }
     DrawSpectraPerResponse(MyGraph1->graph(), SpectrumDataOf(*model_), ReadDisplaySettings());
     MyGraph1->update();
     ++redrawCount_;
@@ -141,6 +154,7 @@ void TSpect::SetDampingMultiplier(DampingMultiplier multiplier) {
 void TSpect::SetLinearPeriodRange(LinearPeriodRange range) {
     model_->SetLinearPeriodRange(range);
     MyGraph1->graph().SubX = model_->linearPeriodAxis().subX;
+    if (Super != nullptr) Super->MyGraph1->graph().SubX = model_->linearPeriodAxis().subX;
 }
 
 // ---- Sa-Sd -----------------------------------------------------------------

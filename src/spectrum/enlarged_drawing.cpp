@@ -1,0 +1,128 @@
+#include "spectrum/enlarged_drawing.h"
+
+#include <algorithm>
+
+namespace tremblo {
+
+namespace {
+
+constexpr int kLegendX1 = 30, kLegendX2 = 95, kLegendY = 315, kTitleX = 100, kTitleY = 310, kLegendStep = 15;
+constexpr int kEnlargedPenWidth = 2;
+
+void Prepare(TMyGraph& graph, int frame, int originX, int originY) {
+    graph.WidthX = frame;
+    graph.HeightY = frame;
+    graph.OriginX = originX;
+    graph.OriginY = originY;
+    graph.VValueX = 5.0f;
+    graph.VValueY = 10.0f;
+    graph.OverWrite = false;
+    graph.Clear(kWhite);
+}
+
+void WriteUnitLabel(TMyGraph& graph, int quantity) {
+    graph.canvas().TextOut(graph.OriginX - 30, graph.OriginY - graph.HeightY - 18, SpectrumUnitLabel(quantity));
+}
+
+void DrawCurves(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& s, bool colorByDamping) {
+    for (int k = 0; k < DAMPING_COUNT; ++k) {
+        if (!s.dampingEnabled[static_cast<std::size_t>(k)]) continue;
+        if (colorByDamping) graph.canvas().SetPenColor(DampingColor(k));
+        graph.DrawGraph(curves.points, curves.x.data(), curves.y[static_cast<std::size_t>(k)].data());
+    }
+}
+
+void SetOverlayPen(TMyGraph& graph, int overlayCount) {
+    graph.canvas().SetPenWidth(kEnlargedPenWidth);
+    graph.canvas().SetPenColor(DampingColor(overlayCount));
+}
+
+void DrawLegendLine(TMyGraph& graph, int overlayCount) {
+    const int y = kLegendY + kLegendStep * overlayCount;
+    graph.canvas().MoveTo(kLegendX1, y);
+    graph.canvas().LineTo(kLegendX2, y);
+}
+
+}  // namespace
+
+void PrepareEnlargedGraph(TMyGraph& graph) { Prepare(graph, 400, 50, 440); }
+void PrepareSuperposedGraph(TMyGraph& graph) { Prepare(graph, 250, 50, 270); }
+
+int EnlargedItemCount(const SpectrumData& data, const SpectrumDisplaySettings& settings) {
+    if (settings.layout == SpectrumLayout::PerComponent) return SPECTRUM_QUANTITIES;
+    return std::clamp(data.source.componentCount, 1, SPECTRUM_COMPONENTS);
+}
+
+int EnlargedItemOf(const SpectrumDisplaySettings& settings, int component, int quantity) {
+    return settings.layout == SpectrumLayout::PerComponent ? quantity : component;
+}
+
+ItemCurves EnlargedItemCurves(const SpectrumData& data, const SpectrumDisplaySettings& s, int item) {
+    const bool perComponent = s.layout == SpectrumLayout::PerComponent;
+    const int c = std::clamp(perComponent ? s.component : item, 0, SPECTRUM_COMPONENTS - 1);
+    const int q = std::clamp(perComponent ? item : s.quantity, 0, SPECTRUM_QUANTITIES - 1);
+    const int scaleDamping = ScaleDamping(s.dampingEnabled);
+    ItemCurves curves;
+    curves.layout = s.layout;
+    curves.title = SpectrumPanelTitle(data.source, q, c);
+    curves.quantity = q;
+    const float* scaleRow = data.table.row(c, scaleDamping, q);
+    std::copy(scaleRow, scaleRow + PERIOD_COUNT, curves.scaleRow.begin());
+    if (!s.frequencyX) {
+        curves.points = s.linearX ? std::clamp(data.linearPeriodCount, 0, PERIOD_COUNT) : PERIOD_COUNT;
+        curves.x = data.periods.periods;
+        for (int k = 0; k < DAMPING_COUNT; ++k) {
+            const float* row = data.table.row(c, k, q);
+            std::copy(row, row + PERIOD_COUNT, curves.y[static_cast<std::size_t>(k)].begin());
+        }
+        curves.scaleCount = perComponent ? curves.points : PERIOD_COUNT;
+        return curves;
+    }
+    curves.points = PERIOD_COUNT;
+    curves.x = data.periods.ascendingFrequencies;
+    for (int k = 0; k < DAMPING_COUNT; ++k) {
+        const float* row = data.table.row(c, k, q);
+        std::copy(row, row + PERIOD_COUNT, curves.y[static_cast<std::size_t>(k)].begin());
+        ReverseTable(curves.y[static_cast<std::size_t>(k)]);
+    }
+    if (perComponent) ReverseTable(curves.scaleRow);
+    curves.scaleCount = PERIOD_COUNT;
+    return curves;
+}
+
+void DrawEnlargedItem(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& s,
+                      const LinearPeriodAxis& linearAxis) {
+    const bool perComponent = curves.layout == SpectrumLayout::PerComponent;
+    SetupSpectrumAxes(graph, s, linearAxis);
+    graph.TitleY = curves.title;
+    if (perComponent) graph.SubX = s.frequencyX ? 5 : linearAxis.subX;
+    graph.YScaleUnit(curves.scaleCount, curves.scaleRow.data());
+    graph.DrawWaku();
+    if (!perComponent || !s.frequencyX) WriteUnitLabel(graph, curves.quantity);
+    graph.canvas().SetPenWidth(kEnlargedPenWidth);
+    DrawCurves(graph, curves, s, s.colorByDamping);
+}
+
+void StartSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& s,
+                     const LinearPeriodAxis& linearAxis) {
+    SetupSpectrumAxes(graph, s, linearAxis);
+    graph.TitleY = SpectrumSymbol(curves.quantity);
+    graph.YScaleUnit(curves.scaleCount, curves.scaleRow.data());
+    graph.DrawWaku();
+    if (!s.frequencyX) {
+        graph.canvas().TextOut(kTitleX, kTitleY, curves.title);
+        WriteUnitLabel(graph, curves.quantity);
+    }
+    SetOverlayPen(graph, 0);
+    if (!s.frequencyX) DrawLegendLine(graph, 0);
+    DrawCurves(graph, curves, s, false);
+}
+
+void AddSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& s, int overlayCount) {
+    SetOverlayPen(graph, overlayCount);
+    DrawCurves(graph, curves, s, false);
+    DrawLegendLine(graph, overlayCount);
+    graph.canvas().TextOut(kTitleX, kTitleY + kLegendStep * overlayCount, curves.title);
+}
+
+}  // namespace tremblo

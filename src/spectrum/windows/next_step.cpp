@@ -1,0 +1,79 @@
+#include "spectrum/windows/next_step.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+#include "plot/windows/window_look.h"
+
+namespace tremblo {
+
+namespace {
+
+QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+}  // namespace
+
+TNextStep::TNextStep(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(U("地震応答スペクトラム"));
+    setModal(true);
+    setFixedSize(424, 142);
+    ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
+
+    (new QLabel(U("地震応答スペクトラム拡大図"), this))->setGeometry(16, 6, 300, 20);
+    auto* separator = new QFrame(this);
+    separator->setFrameShape(QFrame::HLine);
+    separator->setFrameShadow(QFrame::Sunken);
+    separator->setGeometry(8, 66, 408, 4);
+    (new QLabel(U("地震応答スペクトラムの重ね合わせ図"), this))->setGeometry(16, 76, 300, 20);
+
+    struct Item {
+        QPushButton** button;
+        const char* caption;
+        const char* hint;
+        int row, column;
+        int choice;  // -1: copy, the navigator stays open
+    };
+    const Item items[] = {
+        {&Button1, "次　へ", "次の拡大図", 0, 0, kChoiceNext},
+        {&Button2, "戻　る", "前の拡大図", 0, 1, kChoiceBack},
+        {&Button8, "コピー", "ｸﾘｯﾌﾟボードへｺﾋﾟｰ", 0, 2, -1},
+        {&Button4, "PNGﾌｧｲﾙ", "現在の拡大図をPNGﾌｧｲﾙで保存", 0, 3, kChoiceSaveEnlarged},
+        {&Button3, "閉じる", "拡大図を終了", 0, 4, kChoiceClose},
+        {&Button5, "新規作図", "現在の拡大図で新規にｽﾍﾟｸﾄﾗﾑを作成", 1, 0, kChoiceNewSuperposed},
+        {&Button6, "重ね合わせ", "現在の拡大図を追加する", 1, 1, kChoiceAddSuperposed},
+        {&Button9, "コピー", "ｸﾘｯﾌﾟボードへｺﾋﾟｰ", 1, 2, -2},
+        {&Button7, "PNGFﾌｧｲﾙ", "重ね合わせｽﾍﾟｸﾄﾗﾑをPNGﾌｧｲﾙで保存", 1, 3, kChoiceSaveSuperposed},
+        {&Button10, "閉じる", "重ね合わせ図を終了", 1, 4, kChoiceClose},
+    };
+    for (const Item& item : items) {
+        auto* button = new QPushButton(U(item.caption), this);
+        button->setGeometry(16 + 80 * item.column, 30 + 70 * item.row, 75, 25);
+        button->setToolTip(U(item.hint));
+        button->setAutoDefault(false);
+        *item.button = button;
+        const int choice = item.choice;
+        connect(button, &QPushButton::clicked, this, [this, choice] {
+            if (choice == -1) {
+                if (copyEnlarged) copyEnlarged();
+            } else if (choice == -2) {
+                if (copySuperposed) copySuperposed();
+            } else {
+                Finish(choice);
+            }
+        });
+    }
+}
+
+void TNextStep::Finish(int choice) {
+    choice_ = choice;
+    accept();
+}
+
+std::optional<int> TNextStep::Choose() {
+    choice_.reset();
+    exec();
+    return choice_;
+}
+
+}  // namespace tremblo

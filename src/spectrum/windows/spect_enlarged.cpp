@@ -1,0 +1,45 @@
+// The spectrum window's enlarged view: the navigation through its items on
+// the enlarged window's graph, additions to the superposed window's graph.
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "plot/windows/graph_view.h"
+#include "plot/windows/radio_group.h"
+#include "spectrum/windows/large.h"
+#include "spectrum/windows/spect.h"
+#include "spectrum/windows/super.h"
+
+namespace tremblo {
+
+bool TSpect::EnlargedViewReady() const {
+    return enlargedView && Large != nullptr && Super != nullptr && navigator != nullptr;
+}
+
+void TSpect::RunEnlargedViewNow() {
+    if (RGSpect->itemIndex() == 0) Large->MyGraph1->graph().Clear(kWhite);
+    EnlargedViewWindows windows;
+    windows.showEnlarged = [this] {
+        Large->show();
+        Large->raise();
+        Large->repaint();  // before the modal navigator takes over
+    };
+    windows.saveEnlarged = [this] { Large->BtnLGGIFClick(); };
+    windows.showSuperposed = [this] {
+        Super->show();
+        Super->repaint();
+    };
+    windows.repaintSuperposed = [this] { Super->repaint(); };
+    windows.saveSuperposed = [this] { Super->BtnSPGIFClick(); };
+    windows.enableSuperposedButtons = [this](bool enabled) {
+        Super->BtnSPGIF->setEnabled(enabled);
+        Super->Button1->setEnabled(enabled);
+    };
+    RunEnlargedView(Large->MyGraph1->graph(), Super->MyGraph1->graph(), SpectrumDataOf(*model_),
+                    ReadDisplaySettings(), enlargedState, *navigator, windows);
+    // The view always ends in the three-panel view, 拡大図 unticked.
+    Large->hide();
+    CBLarge->setChecked(false);
+    CBLargeClick();
+}
+
+}  // namespace tremblo

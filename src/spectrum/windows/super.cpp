@@ -1,0 +1,43 @@
+#include "spectrum/windows/super.h"
+
+#include <QPushButton>
+
+#include "plot/picture_export.h"
+#include "plot/windows/graph_view.h"
+#include "plot/windows/window_look.h"
+#include "spectrum/enlarged_drawing.h"
+#include "spectrum/windows/spect.h"
+
+namespace tremblo {
+
+TSuper::TSuper(Platform& platform, TSpect& spect, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), platform_(platform), spect_(spect) {
+    setWindowTitle(QString::fromUtf8("地震応答ｽﾍﾟｸﾄﾗﾑ"));
+    setFixedSize(409, 500);
+    ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
+    MyGraph1 = new GraphView(platform_, SUPERPOSED_GRAPH_WIDTH, SUPERPOSED_GRAPH_HEIGHT, this);
+    MyGraph1->move(32, 32);
+    MyGraph1->setObjectName("MyGraph1");
+    PrepareSuperposedGraph(MyGraph1->graph());
+    BtnSPGIF = new QPushButton(QString::fromUtf8("PNGﾌｧｲﾙ"), this);
+    BtnSPGIF->setGeometry(32, 462, 75, 25);
+    Button2 = new QPushButton(QString::fromUtf8("コピー"), this);
+    Button2->setGeometry(167, 462, 75, 25);
+    Button1 = new QPushButton(QString::fromUtf8("閉じる"), this);
+    Button1->setGeometry(302, 462, 75, 25);
+    BtnSPGIF->setEnabled(false);
+    Button1->setEnabled(false);
+    connect(BtnSPGIF, &QPushButton::clicked, this, [this] { BtnSPGIFClick(); });
+    connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+}
+
+void TSuper::BtnSPGIFClick() {
+    SavePictureWithDialog(platform_, MyGraph1->Picture(),
+                          SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.png|すべて(*.*)|*.*", "",
+                                            spect_.model().source().eventName + "rsp.png", "png"});
+}
+
+void TSuper::Button2Click() { MyGraph1->graph().Copy(); }
+
+}  // namespace tremblo
