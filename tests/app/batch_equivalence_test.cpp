@@ -16,6 +16,7 @@
 #include "app/application.h"
 #include "app/batch/batch_runner.h"
 #include "plot/windows/radio_group.h"
+#include "support/scripted_navigator.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -215,6 +216,51 @@ INSTANTIATE_TEST_SUITE_P(
              true, WaveQuantity::Acceleration, 3, std::nullopt, {}, {}, PerComponentLinear(),
              DampingMultiplier::Times5, LinearPeriodRange::Seconds5}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
+
+// The superposed picture of the three formats' samples: in the windows, each
+// record's SV item (the second) enlarged, the first starting a new drawing
+// and the others added; in the batch, --superpose with the same records.
+// The CDPC record comes first: a CDPC file names no station nor origin, and
+// the window keeps those of the record loaded before, where the batch loads
+// every record as the first after start-up.
+TEST(BatchAgainstWindows, SuperposesTheRecordsAsTheEnlargedViewsDo) {
+    TempFolder folder;
+    struct Record {
+        const char* file;
+        RecordFormat format;
+    };
+    const Record records[] = {{"samples/cdpc/CDPC_SYNTH.ud", RecordFormat::Cdpc},
+                              {"samples/knet/AIC0012411051012.NS", RecordFormat::Knet},
+                              {"samples/hiroshima/HFD01_241105.ns", RecordFormat::Hiroshima}};
+    testing::ScriptedPlatform platform;
+    Application app(platform, SamplePath("data/DATA"));
+    testing::ScriptedNavigator navigator;
+    app.Spect.navigator = &navigator;
+    bool first = true;
+    for (const Record& r : records) {
+        app.Form1.ChooseFormat(r.format);
+        ASSERT_EQ(app.Form1.OpenRecordFile(SamplePath(r.file)), LoadStatus::Loaded);
+        app.Form1.BtnSpect->click();
+        navigator.choices = {kChoiceNext, first ? kChoiceNewSuperposed : kChoiceAddSuperposed, kChoiceClose};
+        app.Spect.CBLarge->click();
+        first = false;
+    }
+    EXPECT_EQ(app.Spect.enlargedState.overlayCount, 2);
+    platform.saveAnswers.push_back(folder / "window_super.png");
+    app.Super.BtnSPGIFClick();
+
+    BatchOptions options;
+    for (const Record& r : records) options.files.push_back(SamplePath(r.file));
+    options.outFolder = folder / "batch";
+    options.outGiven = true;
+    options.dataFolder = SamplePath("data/DATA");
+    options.superposeFile = folder / "batch_super";
+    std::ostringstream out, err;
+    ASSERT_EQ(RunBatch(options, out, err, false), 0) << err.str();
+    EXPECT_NE(err.str().find("superposed: wrote " + folder / "batch_super.png" + " (records 1-3 of 3)"),
+              std::string::npos) << err.str();
+    EXPECT_TRUE(ReadWholeFile(folder / "batch_super.png") == ReadWholeFile(folder / "window_super.png"));
+}
 
 }  // namespace
 }  // namespace tremblo

@@ -14,6 +14,7 @@
 #include "app/batch/batch_plan.h"
 #include "app/batch/batch_runner.h"
 #include "app/batch/console_platform.h"
+#include "app/batch/superposed_pictures.h"
 #include "record/format_detection.h"
 #include "record/record_session.h"
 #include "support/scripted_platform.h"
@@ -162,7 +163,7 @@ TEST(BatchCommandLine, HelpNamesEveryOptionAndVersionNamesTheProgram) {
                                "--no-data-count", "--no-max", "--no-max-point", "--spectrum-layout",
                                "--spectrum-component", "--spectrum-quantity", "--x-axis", "--x-unit",
                                "--y-axis", "--dampings", "--no-damping-colors", "--line-width",
-                               "--damping-multiplier", "--period-limit", "--sdsa-full", "--version"})
+                               "--damping-multiplier", "--period-limit", "--sdsa-full", "--superpose", "--version"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
     std::string version;
     EXPECT_EQ(Parse({"--version"}, &version).exitStatus, 0);
@@ -294,6 +295,32 @@ TEST(BatchRun, OneComponentRecordsDrawTheirOneComponent) {
     EXPECT_NE(err.str().find("note: one component: the spectrum pictures show it, not --spectrum-component 3"),
               std::string::npos) << err.str();
     EXPECT_TRUE(fs::exists(folder / "out/AIC001-202411051012_UD_SdSa.png"));
+}
+
+TEST(BatchRun, SuperposesSevenRecordsAPicture) {
+    TempFolder folder;
+    BatchOptions options = Options({}, folder / "out");
+    for (int i = 1; i <= 8; ++i)
+        options.files.push_back(folder.Write("in/c" + std::to_string(i) + ".ud", ReadWholeFile(SamplePath(kCdpc))));
+    options.threeComponents = false;
+    options.superposeFile = folder / "run.2/super";
+    fs::create_directory(folder / "run.2");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatch(options, out, err, false), 0) << err.str();
+    const std::string report = err.str();
+    EXPECT_NE(report.find("superposed: wrote " + folder / "run.2/super.png" + " (records 1-7 of 8)"),
+              std::string::npos) << report;
+    EXPECT_NE(report.find("superposed: wrote " + folder / "run.2/super_2.png" + " (records 8-8 of 8)"),
+              std::string::npos) << report;
+    EXPECT_EQ(FilesIn(folder / "run.2"), (std::vector<std::string>{"super.png", "super_2.png"}));
+    EXPECT_EQ(SuperposedPicturePath("a.b/x.PNG", 3), "a.b/x_3.PNG");
+    EXPECT_EQ(SuperposedPicturePath("a.b/x", 1), "a.b/x.png");
+
+    // Nothing to draw is an error.
+    options.files = {folder / "in/missing.ud"};
+    std::ostringstream none;
+    EXPECT_EQ(RunBatch(options, out, none, false), 1);
+    EXPECT_NE(none.str().find("superposed: no record to draw"), std::string::npos) << none.str();
 }
 
 TEST(BatchRun, InfoPrintsOneJsonObjectPerRecordInFileOrder) {

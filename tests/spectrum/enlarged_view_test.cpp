@@ -13,25 +13,13 @@
 #include "plot/plot_test_support.h"
 #include "plot/recording_canvas.h"
 #include "spectrum/enlarged_navigation.h"
+#include "support/scripted_navigator.h"
 #include "support/scripted_platform.h"
 
 namespace tremblo {
 namespace {
 
-class ScriptedNavigator : public EnlargedNavigator {
-public:
-    explicit ScriptedNavigator(std::deque<std::optional<int>> choices) : choices_(std::move(choices)) {}
-    // Closes the view when the script runs out.
-    std::optional<int> Choose() override {
-        if (choices_.empty()) return kChoiceClose;
-        const std::optional<int> choice = choices_.front();
-        choices_.pop_front();
-        return choice;
-    }
-
-private:
-    std::deque<std::optional<int>> choices_;
-};
+using testing::ScriptedNavigator;
 
 // Every damping row positive and rising with the period, peaking at 10^k
 // for damping k; component c scales it by c + 1.
