@@ -4,7 +4,7 @@
 
 #include "plot/picture_export.h"
 #include "plot/windows/graph_view.h"
-#include "plot/windows/window_look.h"
+#include "spectrum/windows/spectrum_window_look.h"
 #include "spectrum/enlarged_drawing.h"
 #include "spectrum/windows/spect.h"
 
@@ -12,13 +12,8 @@ namespace tremblo {
 
 TLarge::TLarge(Platform& platform, TSpect& spect, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), spect_(spect) {
-    setWindowTitle(QString::fromUtf8("地震応答スペクトラム"));
-    setFixedSize(513, 513);
-    ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
-    MyGraph1 = new GraphView(platform_, ENLARGED_GRAPH_WIDTH, ENLARGED_GRAPH_HEIGHT, this);
-    MyGraph1->move(16, 16);
-    MyGraph1->setObjectName("MyGraph1");
-    PrepareEnlargedGraph(MyGraph1->graph());
+    ApplySpectrumWindowLook(*this, "地震応答スペクトラム", 513, 513);
+    MyGraph1 = PlaceGraph(platform_, *this, ENLARGED_GRAPH_WIDTH, ENLARGED_GRAPH_HEIGHT, 16, 16, PrepareEnlargedGraph);
     BtnLGGIF = new QPushButton(QString::fromUtf8("PNGﾌｧｲﾙ"), this);
     Button2 = new QPushButton(QString::fromUtf8("閉じる"), this);
     BtnLGGIF->hide();

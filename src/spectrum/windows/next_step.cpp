@@ -4,7 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "plot/windows/window_look.h"
+#include "spectrum/windows/spectrum_window_look.h"
 
 namespace tremblo {
 
@@ -15,10 +15,8 @@ QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 }  // namespace
 
 TNextStep::TNextStep(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(U("地震応答スペクトラム"));
+    ApplySpectrumWindowLook(*this, "地震応答スペクトラム", 424, 142);
     setModal(true);
-    setFixedSize(424, 142);
-    ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
 
     (new QLabel(U("地震応答スペクトラム拡大図"), this))->setGeometry(16, 6, 300, 20);
     auto* separator = new QFrame(this);

@@ -9,7 +9,7 @@
 #include "plot/picture_export.h"
 #include "plot/windows/graph_view.h"
 #include "plot/windows/radio_group.h"
-#include "plot/windows/window_look.h"
+#include "spectrum/windows/spectrum_window_look.h"
 #include "spectrum/sa_sd_drawing.h"
 #include "spectrum/windows/spect.h"
 
@@ -23,14 +23,8 @@ QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 TSdSa::TSdSa(Platform& platform, TSpect& spect, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), spect_(spect) {
-    setWindowTitle(U("Sa-Sdスペクトラム"));
-    setFixedSize(353, 400);
-    ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
-
-    MyGraph1 = new GraphView(platform_, SA_SD_GRAPH_WIDTH, SA_SD_GRAPH_HEIGHT, this);
-    MyGraph1->move(24, 16);
-    MyGraph1->setObjectName("MyGraph1");
-    PrepareSaSdGraph(MyGraph1->graph());
+    ApplySpectrumWindowLook(*this, "Sa-Sdスペクトラム", 353, 400);
+    MyGraph1 = PlaceGraph(platform_, *this, SA_SD_GRAPH_WIDTH, SA_SD_GRAPH_HEIGHT, 24, 16, PrepareSaSdGraph);
 
     Label2 = new QLabel(U("Sa-Sdスペクトラム　h=0.05"), this);
     Label2->setGeometry(24, 330, 200, 20);

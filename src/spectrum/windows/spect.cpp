@@ -11,7 +11,7 @@
 
 #include "plot/windows/graph_view.h"
 #include "plot/windows/radio_group.h"
-#include "plot/windows/window_look.h"
+#include "spectrum/windows/spectrum_window_look.h"
 
 namespace tremblo {
 
@@ -36,15 +36,9 @@ QPushButton* AddButton(QWidget* parent, const char* caption, const char* hint, i
 TSpect::TSpect(Platform& platform, RecordSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), session_(session),
       model_(std::make_unique<SpectrumModel>()) {
-    setWindowTitle(U(" K-NET / KiK-net Earthquake Response Spectrum"));
-    setFixedSize(929, 540);
-    ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
-
+    ApplySpectrumWindowLook(*this, " K-NET / KiK-net Earthquake Response Spectrum", 929, 540);
     BuildHeader();
-    MyGraph1 = new GraphView(platform_, SPECTRUM_GRAPH_WIDTH, SPECTRUM_GRAPH_HEIGHT, this);
-    MyGraph1->move(16, 56);
-    MyGraph1->setObjectName("MyGraph1");
-    PrepareSpectrumGraph(MyGraph1->graph());
+    MyGraph1 = PlaceGraph(platform_, *this, SPECTRUM_GRAPH_WIDTH, SPECTRUM_GRAPH_HEIGHT, 16, 56, PrepareSpectrumGraph);
     BuildLayoutControls();
     BuildAxisControls();
     BuildDampingControls();

@@ -4,7 +4,7 @@
 
 #include "plot/picture_export.h"
 #include "plot/windows/graph_view.h"
-#include "plot/windows/window_look.h"
+#include "spectrum/windows/spectrum_window_look.h"
 #include "spectrum/enlarged_drawing.h"
 #include "spectrum/windows/spect.h"
 
@@ -12,13 +12,9 @@ namespace tremblo {
 
 TSuper::TSuper(Platform& platform, TSpect& spect, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), platform_(platform), spect_(spect) {
-    setWindowTitle(QString::fromUtf8("地震応答ｽﾍﾟｸﾄﾗﾑ"));
-    setFixedSize(409, 500);
-    ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
-    MyGraph1 = new GraphView(platform_, SUPERPOSED_GRAPH_WIDTH, SUPERPOSED_GRAPH_HEIGHT, this);
-    MyGraph1->move(32, 32);
-    MyGraph1->setObjectName("MyGraph1");
-    PrepareSuperposedGraph(MyGraph1->graph());
+    ApplySpectrumWindowLook(*this, "地震応答ｽﾍﾟｸﾄﾗﾑ", 409, 500);
+    MyGraph1 = PlaceGraph(platform_, *this, SUPERPOSED_GRAPH_WIDTH, SUPERPOSED_GRAPH_HEIGHT, 32, 32,
+                          PrepareSuperposedGraph);
     BtnSPGIF = new QPushButton(QString::fromUtf8("PNGﾌｧｲﾙ"), this);
     BtnSPGIF->setGeometry(32, 462, 75, 25);
     Button2 = new QPushButton(QString::fromUtf8("コピー"), this);
