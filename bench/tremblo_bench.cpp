@@ -22,7 +22,7 @@
 #include "spectrum/period_table.h"
 #include "spectrum/spectrum_calculation.h"
 #include "wave/motion_derivation.h"
-#include "wave/simd_targets.h"
+#include "compute/simd_targets.h"
 
 using namespace tremblo;
 

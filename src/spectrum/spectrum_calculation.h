@@ -11,7 +11,7 @@
 #include "spectrum/spectrum_fast.h"
 #include "spectrum/spectrum_progress.h"
 #include "spectrum/spectrum_table.h"
-#include "wave/engine_path.h"
+#include "compute/engine_path.h"
 
 namespace tremblo {
 

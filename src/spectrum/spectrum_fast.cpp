@@ -8,11 +8,11 @@
 #define HWY_TARGET_INCLUDE "spectrum/spectrum_fast.cpp"
 #include "hwy/foreach_target.h"  // IWYU pragma: keep
 #include "hwy/highway.h"
-#include "wave/simd_round-inl.h"
+#include "compute/simd_round-inl.h"
 
 #include "spectrum/oscillator_group.h"
 #include "spectrum/sdof_response.h"
-#include "wave/parallel_workers.h"
+#include "compute/parallel_workers.h"
 
 HWY_BEFORE_NAMESPACE();
 namespace tremblo {

@@ -12,7 +12,7 @@
 #include "spectrum/spectrum_progress.h"
 #include "spectrum/spectrum_source.h"
 #include "spectrum/spectrum_table.h"
-#include "wave/engine_path.h"
+#include "compute/engine_path.h"
 
 namespace tremblo {
 

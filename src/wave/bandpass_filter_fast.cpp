@@ -8,11 +8,11 @@
 #define HWY_TARGET_INCLUDE "wave/bandpass_filter_fast.cpp"
 #include "hwy/foreach_target.h"  // IWYU pragma: keep
 #include "hwy/highway.h"
-#include "wave/simd_round-inl.h"
+#include "compute/simd_round-inl.h"
 
 #include "wave/bandpass_filter.h"
-#include "wave/parallel_workers.h"
-#include "wave/split_rounding.h"
+#include "compute/parallel_workers.h"
+#include "compute/split_rounding.h"
 
 HWY_BEFORE_NAMESPACE();
 namespace tremblo {

@@ -8,7 +8,7 @@
 #include "wave/bandpass_filter.h"
 #include "wave/display_window.h"
 #include "wave/integrate_trace.h"
-#include "wave/staged_pipelines.h"
+#include "compute/staged_pipelines.h"
 
 namespace tremblo {
 

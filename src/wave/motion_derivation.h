@@ -7,7 +7,7 @@
 
 #include "record/seismic_record.h"
 #include "wave/bandpass_filter_fast.h"
-#include "wave/engine_path.h"
+#include "compute/engine_path.h"
 
 namespace tremblo {
 

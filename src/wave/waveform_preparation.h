@@ -5,7 +5,7 @@
 #include <array>
 
 #include "record/seismic_record.h"
-#include "wave/engine_path.h"
+#include "compute/engine_path.h"
 #include "wave/motion_derivation.h"
 
 namespace tremblo {

@@ -9,7 +9,7 @@
 
 #include "spectrum/spectrum_calculation.h"
 #include "spectrum/spectrum_model.h"
-#include "wave/simd_targets.h"
+#include "compute/simd_targets.h"
 
 namespace tremblo {
 namespace {

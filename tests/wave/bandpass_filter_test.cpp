@@ -9,7 +9,7 @@
 #include "record/seismic_record.h"
 #include "wave/bandpass_filter.h"
 #include "wave/bandpass_filter_fast.h"
-#include "wave/simd_targets.h"
+#include "compute/simd_targets.h"
 
 namespace tremblo {
 namespace {

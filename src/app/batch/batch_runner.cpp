@@ -16,7 +16,7 @@
 #include "app/batch/superposed_pictures.h"
 #include "record/data_folder.h"
 #include "record/station_directory.h"
-#include "wave/parallel_workers.h"
+#include "compute/parallel_workers.h"
 
 namespace tremblo {
 

@@ -1,6 +1,6 @@
 // Rounding to single precision by splitting, and the filter's test of when
 // it may be used.
-#include "wave/split_rounding.h"
+#include "compute/split_rounding.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "wave/simd_targets.h"
+#include "compute/simd_targets.h"
 
 #undef HWY_TARGET_INCLUDE
-#define HWY_TARGET_INCLUDE "wave/simd_targets.cpp"
+#define HWY_TARGET_INCLUDE "compute/simd_targets.cpp"
 #include "hwy/foreach_target.h"  // IWYU pragma: keep
 #include "hwy/highway.h"
 

@@ -1,4 +1,4 @@
-#include "wave/staged_pipelines.h"
+#include "compute/staged_pipelines.h"
 
 #include <algorithm>
 #include <atomic>

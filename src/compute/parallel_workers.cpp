@@ -1,4 +1,4 @@
-#include "wave/parallel_workers.h"
+#include "compute/parallel_workers.h"
 
 #include <algorithm>
 #include <condition_variable>

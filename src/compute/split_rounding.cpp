@@ -1,4 +1,4 @@
-#include "wave/split_rounding.h"
+#include "compute/split_rounding.h"
 
 #include <algorithm>
 #include <cfloat>

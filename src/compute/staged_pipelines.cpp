@@ -1,9 +1,9 @@
-#include "wave/staged_pipelines.h"
+#include "compute/staged_pipelines.h"
 
 #include <condition_variable>
 #include <mutex>
 
-#include "wave/parallel_workers.h"
+#include "compute/parallel_workers.h"
 
 namespace tremblo {
 
