@@ -4,9 +4,9 @@ namespace tremblo {
 
 void RemoveMean(float* values, int start, int count) {
     if (count <= 0) return;
-    float sum = 0.0f;
-    for (int i = start; i < start + count; ++i) sum = sum + values[i];
-    const float mean = sum / static_cast<float>(count);
+    double sum = 0.0;
+    for (int i = start; i < start + count; ++i) sum += values[i];
+    const float mean = static_cast<float>(sum / count);
     for (int i = start; i < start + count; ++i) values[i] = values[i] - mean;
 }
 

@@ -37,6 +37,11 @@ float AmplitudeField(const WaveformSettings& settings, int row) {
 
 }  // namespace
 
+int AmplitudeFieldsUsed(bool waveMode, bool oneChannelAmplitude, int componentCount) {
+    if (!waveMode) return 3;
+    return oneChannelAmplitude ? 1 : std::clamp(componentCount, 1, 3);
+}
+
 const char* WaveUnitName(WaveQuantity quantity) {
     return WaveUnitName(static_cast<int>(quantity));
 }

@@ -13,6 +13,10 @@ namespace tremblo {
 enum class WaveQuantity { Acceleration = 0, Velocity = 1, Displacement = 2 };
 
 // Unit text of a quantity: "Gal", "kine" or "cm".
+// How many amplitude fields the rows read (the first ones): one with 1ch指定
+// in the per-quantity view, one per row otherwise.
+int AmplitudeFieldsUsed(bool waveMode, bool oneChannelAmplitude, int componentCount);
+
 const char* WaveUnitName(WaveQuantity quantity);
 
 // The display settings a redraw reads from the main window's controls.

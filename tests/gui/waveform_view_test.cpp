@@ -149,6 +149,44 @@ TEST_F(WaveformViewTest, ManualAmplitudesAndComponentMode) {
     EXPECT_FLOAT_EQ(view.rows[2].valuePerDivision, 5.0f);
 }
 
+TEST_F(WaveformViewTest, OnlyTheAmplitudeFieldsTheRowsUseAreRead) {
+    form.CBAmp->click();
+    form.CB1ch->setChecked(true);
+    form.EdAmp0->setText("800");
+    form.EdAmp1->setText("abc");  // unused with 1ch指定
+    form.EdAmp2->setText("");
+    form.BtnWave->click();
+    EXPECT_TRUE(platform.messages.empty());
+    for (int r = 0; r < 3; ++r) EXPECT_FLOAT_EQ(form.lastView().rows[r].valuePerDivision, 400.0f) << r;
+
+    // A one-component record draws one row: only the first field counts.
+    form.CB1ch->setChecked(false);
+    form.CB3Compo->setChecked(false);
+    ASSERT_EQ(form.OpenRecordFile(SamplePath("samples/knet/AIC0012411051012.EW")), LoadStatus::Loaded);
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_FLOAT_EQ(form.lastView().rows[0].valuePerDivision, 400.0f);
+    // Three rows of one component read all three.
+    form.CBWave->click();
+    form.EdAmp2->setText("x");
+    form.BtnWave->click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].caption, "振幅軸目盛エラー");
+}
+
+TEST_F(WaveformViewTest, HeaderFollowsTheLoadedFormatNotTheMenu) {
+    const RgbImage knet = form.MyWave1->Picture();
+    form.HiroshimaClick();
+    form.BtnWave->click();
+    EXPECT_TRUE(form.MyWave1->Picture().rgb == knet.rgb);
+
+    ASSERT_EQ(form.OpenRecordFile(SamplePath("samples/hiroshima/HFD01_241105.ns")), LoadStatus::Loaded);
+    const RgbImage hiroshima = form.MyWave1->Picture();
+    EXPECT_FALSE(hiroshima.rgb == knet.rgb);
+    form.KNETClick();
+    form.BtnWave->click();
+    EXPECT_TRUE(form.MyWave1->Picture().rgb == hiroshima.rgb);
+}
+
 TEST_F(WaveformViewTest, OneComponentRecordInComponentMode) {
     form.CB3Compo->setChecked(false);
     ASSERT_EQ(form.OpenRecordFile(SamplePath("samples/knet/AIC0012411051012.EW")), LoadStatus::Loaded);

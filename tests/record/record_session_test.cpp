@@ -5,8 +5,11 @@
 #include <cmath>
 #include <filesystem>
 #include <memory>
+#include <sstream>
+#include <vector>
 
 #include "common/shift_jis.h"
+#include "record/knet_writer.h"
 #include "record/station_file_copy.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
@@ -135,6 +138,39 @@ TEST_F(RecordSessionTest, DcOptionRemovesEachComponentsMean) {
         for (int i = 0; i < 6000; ++i) sum += session->record().samples[c][i];
         EXPECT_NEAR(sum / 6000, 0.0, 1e-3) << c;
     }
+}
+
+// A borehole channel 165,000 counts from zero carrying about 0.1 gal: its
+// peak after mean removal must be the exact one, not 7 % off.
+TEST_F(RecordSessionTest, MeanRemovalKeepsASmallMotionOnALargeOffset) {
+    testing::TempFolder folder;
+    const std::string header = ReadWholeFile(SamplePath(kKnetNs));
+    std::size_t end = 0;
+    for (int i = 0; i < 17; ++i) end = header.find('\n', end) + 1;
+    std::string text = header.substr(0, end);
+    text.replace(text.find("3920(gal)/6182761"), 17, "7845(gal)/8223790");
+    const int n = 30000;
+    std::vector<int> counts(n);
+    long double sum = 0;
+    for (int i = 0; i < n; ++i) {
+        counts[i] = 165000 + static_cast<int>(std::lround(105.0 * std::sin(i * 0.0123) * std::exp(-i / 9000.0)));
+        sum += counts[i];
+    }
+    std::ostringstream data;
+    WriteKnetData(data, counts);
+    const std::string path = folder.Write("ABSH010001011200.UD1", text + data.str());
+    ASSERT_EQ(Load(path, RecordFormat::Knet, false, true), LoadStatus::Loaded);
+
+    const long double factor = static_cast<float>(7845.0L / 8223790.0L);
+    const long double mean = sum / n * factor;
+    long double exactPeak = 0;
+    float peak = 0;
+    for (int i = 0; i < n; ++i) {
+        exactPeak = std::max(exactPeak, std::fabs(counts[i] * factor - mean));
+        peak = std::max(peak, std::fabs(session->record().samples[0][i]));
+    }
+    EXPECT_GT(exactPeak, 0.09L);
+    EXPECT_NEAR(peak, static_cast<double>(exactPeak), 1e-4);
 }
 
 TEST_F(RecordSessionTest, PickingAnyComponentLoadsTheSameTripleAndOneComponentLoadsOnlyIt) {

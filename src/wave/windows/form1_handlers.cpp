@@ -149,8 +149,10 @@ bool TForm1::ReadWaveSettings(WaveformSettings& s) {
     s.autoAmplitude = CBAmp->isChecked();
     s.oneChannelAmplitude = CB1ch->isChecked();
     if (!s.autoAmplitude) {
+        // Only the fields the rows use are read: a word in an unused one changes nothing.
         const QLineEdit* fields[3] = {EdAmp0, EdAmp1, EdAmp2};
-        for (int i = 0; i < 3; ++i) {
+        const int used = AmplitudeFieldsUsed(s.waveMode, s.oneChannelAmplitude, session_->record().componentCount);
+        for (int i = 0; i < used; ++i) {
             const auto value = ParseWholeDecimal(fields[i]->text().toStdString());
             if (!value) {
                 platform_.ShowMessage(kAmplitudeNotANumber, kAmplitudeErrorCaption, MessageStyle::Plain);
