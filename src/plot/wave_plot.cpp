@@ -84,17 +84,27 @@ const char* WaveUnitName(int quantity) {
     return (quantity >= 0 && quantity < 3) ? kUnits[quantity] : "";
 }
 
+FontSpec WaveHeaderFont() {
+    FontSpec font;
+    font.face = "ＭＳ ゴシック";
+    font.pixelHeight = 10;
+    return font;
+}
+
 void DrawWaveform(TMyWave& wave, const WaveDrawInput& in) {
     wave.Clear(kWhite);
     SetTimeAxis(wave, in.timeSpan);
     const int rowCount = static_cast<int>(in.rows.size());
     const int rowHeight = rowCount > 0 ? wave.Height() / rowCount : wave.Height();
     Canvas& canvas = wave.canvas();
+    const FontSpec rowFont = canvas.Font();
+    canvas.SetFont(WaveHeaderFont());
     if (in.showDataCount) {
         canvas.TextOut(420, rowHeight / 2 - 65,
                        FormatText("ﾃﾞｰﾀ %d - %d", in.windowStart, in.windowStart + in.windowLength - 1));
     }
     if (in.showTitle) DrawHeader(canvas, in, rowHeight);
+    canvas.SetFont(rowFont);
     for (int r = 0; r < rowCount; ++r) DrawRow(wave, in, in.rows[static_cast<std::size_t>(r)], r, rowHeight);
 }
 

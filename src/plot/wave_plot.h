@@ -54,6 +54,11 @@ struct WaveDrawInput {
     std::vector<WaveRowData> rows;  // 1 or 3, top to bottom
 };
 
+// The font of the line above the rows (header texts and data range): a
+// monospaced 10-pixel face, in which a date (50 pixels), a time (40) and a
+// station code (30) fit the columns the header's places leave them.
+FontSpec WaveHeaderFont();
+
 // Unit texts of the three quantities on the waveform plot: "Gal", "kine", "cm".
 const char* WaveUnitName(int quantity);
 

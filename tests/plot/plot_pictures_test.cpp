@@ -4,6 +4,8 @@
 // back with Qt's decoder.
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include <QImage>
 #include <cmath>
 #include <filesystem>
@@ -58,6 +60,29 @@ std::vector<float> SyntheticTrace(int n, float dt, float onset, float amplitude,
             envelope * (std::sin(2 * 3.14159265f * f1 * t) + 0.4f * std::sin(2 * 3.14159265f * f2 * t + 1.0f));
     }
     return trace;
+}
+
+// Every header text of the four layouts, with the widest values records
+// carry, ends before the next text begins (the last before the data range
+// at x 420), in the font the plot really draws them with.
+TEST(PlotPictures, HeaderTextsFitTheirColumnsInTheRealFont) {
+    RasterCanvas canvas(593, 409);
+    canvas.SetFont(WaveHeaderFont());
+    struct Layout {
+        const char* name;
+        std::array<int, 5> x;  // four texts, then the data range
+        std::array<const char*, 4> texts;
+    };
+    const Layout layouts[] = {
+        {"wave K-NET", {100, 150, 220, 300, 420}, {"IWTH25", "名古屋港", "2024/11/10", "12:25:00"}},
+        {"wave other", {100, 140, 290, 350, 420}, {"HFD01", "中消防署", "2024/11/10", "12:25:00"}},
+        {"component K-NET", {100, 150, 220, 300, 420}, {"AIC001", "名古屋港", "2024/11/10", "12:25:00"}},
+        {"component other", {80, 120, 300, 380, 420}, {"HFD01", "中消防署", "2024/11/10", "12:25:00"}},
+    };
+    for (const Layout& layout : layouts)
+        for (int i = 0; i < 4; ++i)
+            EXPECT_LE(layout.x[i] + canvas.TextWidth(layout.texts[i]), layout.x[i + 1])
+                << layout.name << ": " << layout.texts[i];
 }
 
 TEST(PlotPictures, WaveformRowsOfAThreeComponentRecord) {
