@@ -87,6 +87,36 @@ TEST_F(Form1Test, FormatMenuActsAsARadioGroupAndNamesTheFileKind) {
     EXPECT_FALSE(form.N8->isEnabled());  // no station name for a CDPC record
 }
 
+// Every fixed-format value ("データなし" among them) fits its label, and no
+// label of the panel runs into another or past the panel.
+TEST_F(Form1Test, RecordInformationTextsFitTheirLabels) {
+    const auto check = [&](const char* record) {
+        for (QLabel* label : form.infoPanel()->findChildren<QLabel*>()) {
+            const QString name = label->objectName();
+            const bool anyLength = name == "Label14" || name == "Label23" || name == "Label24" || name == "Label25";
+            if (!anyLength) {
+                EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+                    << record << " " << name.toStdString() << " " << label->text().toStdString();
+            }
+            EXPECT_LE(label->geometry().right(), form.infoPanel()->width()) << name.toStdString();
+            for (QLabel* other : form.infoPanel()->findChildren<QLabel*>()) {
+                if (other == label) continue;
+                EXPECT_FALSE(label->geometry().intersects(other->geometry()))
+                    << label->text().toStdString() << " / " << other->text().toStdString();
+            }
+        }
+    };
+    ASSERT_EQ(form.OpenRecordFile(SamplePath("samples/knet/AIC0012411051012.NS")), LoadStatus::Loaded);
+    check("K-NET");
+    form.BOSAIClick();
+    ASSERT_EQ(form.OpenRecordFile(SamplePath("samples/cdpc/CDPC_SYNTH.ud")), LoadStatus::Loaded);
+    EXPECT_EQ(Label("Label7"), QString::fromUtf8("データなし"));
+    check("CDPC");
+    form.HiroshimaClick();
+    ASSERT_EQ(form.OpenRecordFile(SamplePath("samples/hiroshima/HFD01_241105.ns")), LoadStatus::Loaded);
+    check("Hiroshima");
+}
+
 }  // namespace
 }  // namespace tremblo
 

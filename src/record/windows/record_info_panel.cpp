@@ -1,28 +1,56 @@
 #include "record/windows/record_info_panel.h"
 
 #include <QLabel>
+#include <algorithm>
+#include <initializer_list>
 
 namespace tremblo {
 
 namespace {
+
 constexpr int kRow = 18;
-}
+constexpr int kCaptionGap = 6;  // between a caption and its value
+constexpr int kItemGap = 10;    // between a value and the next caption
+
+// A value label with its caption and the widest texts a load puts there.
+struct Item {
+    const char* name;
+    const char* caption;
+    std::initializer_list<const char*> widest;
+    int minimumWidth = 0;  // for texts of any length: names, places, paths (the hint shows them whole)
+};
+
+}  // namespace
 
 RecordInfoPanel::RecordInfoPanel(QWidget* parent) : QWidget(parent) {
-    // Three rows under the plot: the event, the station, the file.
-    AddValue("Label6", "発震日時", 0, 0, 150);
-    AddValue("Label7", "震源緯度", 215, 0, 50);
-    AddValue("Label8", "経度", 320, 0, 55);
-    AddValue("Label9", "震源深さ", 395, 0, 55);
-    AddValue("Label10", "ﾏｸﾞﾆﾁｭｰﾄﾞ", 500, 0, 45);
-    AddValue("Label13", "観測点", 0, kRow, 60);
-    AddValue("Label23", "", 110, kRow, 120);
-    AddValue("Label24", "", 230, kRow, 200);
-    AddValue("Label25", "", 430, kRow, 160);
-    AddValue("Label28", "計測時間", 0, 2 * kRow, 120);
-    AddValue("Label30", "ｻﾝﾌﾟﾘﾝｸﾞ率", 190, 2 * kRow, 70);
-    AddValue("Label12", "ﾃﾞｰﾀ総数", 340, 2 * kRow, 60);
-    AddValue("Label14", "ﾌｧｲﾙ", 0, 3 * kRow, 560);
+    // Four rows under the plot: the event, the station, the recording, the file.
+    const char* noData = "データなし";
+    const std::initializer_list<Item> rows[] = {
+        {{"Label6", "発震日時", {"2024/11/05  10:12:00", noData}},
+         {"Label7", "震源緯度", {" -90.0", noData}},
+         {"Label8", "経度", {" 180.0", noData}},
+         {"Label9", "震源深さ", {" 700 km", noData}}},
+        {{"Label13", "観測点", {"IWTH25"}},
+         {"Label23", "", {}, 120},
+         {"Label24", "", {}, 200},
+         {"Label25", "", {}, 120}},
+        {{"Label28", "計測時間", {"2024/11/05 10:12:25", "300.00 s"}},
+         {"Label30", "ｻﾝﾌﾟﾘﾝｸﾞ率", {"200 1/s"}},
+         {"Label12", "ﾃﾞｰﾀ総数", {"70000"}},
+         {"Label10", "ﾏｸﾞﾆﾁｭｰﾄﾞ", {"  -9.9", noData}}},
+        {{"Label14", "ﾌｧｲﾙ", {}, 540}},
+    };
+    int y = 0;
+    for (const auto& row : rows) {
+        int x = 0;
+        for (const Item& item : row) {
+            int width = item.minimumWidth;
+            for (const char* text : item.widest)
+                width = std::max(width, fontMetrics().horizontalAdvance(QString::fromUtf8(text)) + 2);
+            x = AddValue(item.name, item.caption, x, y, width)->geometry().right() + 1 + kItemGap;
+        }
+        y += kRow;
+    }
 }
 
 QLabel* RecordInfoPanel::AddValue(const char* name, const char* caption, int x, int y, int width) {
@@ -31,7 +59,7 @@ QLabel* RecordInfoPanel::AddValue(const char* name, const char* caption, int x, 
         auto* fixed = new QLabel(QString::fromUtf8(caption), this);
         fixed->adjustSize();
         fixed->move(x, y);
-        valueX = x + fixed->width() + 6;
+        valueX = x + fixed->width() + kCaptionGap;
     }
     auto* value = new QLabel(this);
     value->setObjectName(name);
