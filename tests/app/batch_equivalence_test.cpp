@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSlider>
 #include <QSpinBox>
 #include <memory>
 #include <optional>
@@ -86,9 +87,12 @@ WindowExports ExportFromTheWindow(const Case& c, const TempFolder& folder) {
     form.RGWave->setItemIndex(static_cast<int>(c.quantity));
     form.RGTime->setItemIndex(c.timeSpanIndex);
     if (c.start) {
+        // The slider takes every start up to the sample count; the start
+        // field warns about late ones but the plot still follows the slider.
         form.CBAutoStart->setChecked(false);
         form.CBAutoStartClick();
-        form.EdStart->setText(QString::number(*c.start));
+        form.TrackBar1->setValue(*c.start);
+        platform.messages.clear();
     }
     if (!c.amplitudes.empty()) {
         form.CBAmp->setChecked(false);
@@ -197,6 +201,8 @@ INSTANTIATE_TEST_SUITE_P(
              WaveQuantity::Acceleration, 3, std::nullopt},
         Case{"KnetVelocityFrom1200Over25s", "samples/knet/AIC0012411051012.NS", RecordFormat::Knet,
              true, WaveQuantity::Velocity, 2, 1200},
+        Case{"KnetLateStartFromTheSlider", "samples/knet/AIC0012411051012.EW", RecordFormat::Knet, true,
+             WaveQuantity::Displacement, 3, 5900},
         Case{"KnetOneComponentDisplacement100s", "samples/knet/AIC0012411051012.UD",
              RecordFormat::Knet, false, WaveQuantity::Displacement, 4, std::nullopt},
         Case{"HiroshimaVelocity", "samples/hiroshima/HFD01_241105.ns", RecordFormat::Hiroshima,

@@ -263,12 +263,19 @@ TEST(BatchRun, WritesTheGoodRecordsAndReportsTheBadOnes) {
                                         "HFD01_241105_NS_SdSa.png", "HFD01_241105rsp.csv",
                                         "HFD01_241105rsp.png"}));
 
-    // A start the start field would refuse fails its record alone.
+    // A start past the slider's range fails its record alone; the last
+    // sample and 0 on a record shorter than the window are in it.
     BatchOptions late = Options({kKnet}, folder / "late");
-    late.start = 5900;
+    late.start = 6001;
     std::ostringstream lateOut, lateErr;
     EXPECT_EQ(RunBatch(late, lateOut, lateErr, false), 1);
-    EXPECT_NE(lateErr.str().find("開始点番号エラー: 開始点番号が大きすぎます"), std::string::npos);
+    EXPECT_NE(lateErr.str().find("開始点番号エラー: 開始点番号が大きすぎます (--start 6001, 6000 samples)"),
+              std::string::npos) << lateErr.str();
+    late.start = 6000;
+    EXPECT_EQ(RunBatch(late, lateOut, lateErr, false), 0) << lateErr.str();
+    late.start = 0;
+    late.timeSpanIndex = 5;  // 250 s of a 60 s record
+    EXPECT_EQ(RunBatch(late, lateOut, lateErr, false), 0) << lateErr.str();
 }
 
 TEST(BatchRun, NamesTheFilesOfAnUnknownStationAfterTheRecordFile) {

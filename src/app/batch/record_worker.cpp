@@ -89,15 +89,14 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
     for (std::size_t i = 0; i < options_.amplitudes.size() && i < settings.amplitudes.size(); ++i)
         settings.amplitudes[i] = options_.amplitudes[i];
     if (options_.start) {
-        const StartCheck check =
-            CheckStartText(std::to_string(*options_.start), record.sampleCount, options_.timeSpanIndex);
-        if (check.verdict != StartVerdict::Accepted) {
+        // The slider's range: any start up to the sample count (the window is
+        // then cut at the record's end), 0 also on records shorter than a window.
+        if (*options_.start > record.sampleCount) {
             Fail(outcome, MessageLine(kStartErrorCaption, kStartTooLarge) +
-                              StringPrintf(" (--start %d, %d samples)", *options_.start,
-                                           record.sampleCount));
+                              StringPrintf(" (--start %d, %d samples)", *options_.start, record.sampleCount));
             return outcome;
         }
-        settings.startValue = check.value;
+        settings.startValue = *options_.start;
     }
 
     const bool writeFiles = !options_.info || options_.outGiven;
