@@ -1,5 +1,8 @@
 #include "app/application.h"
 
+#include <exception>
+#include <initializer_list>
+
 #include "plot/windows/graph_view.h"
 
 namespace tremblo {
@@ -19,10 +22,25 @@ Application::Application(Platform& platform, const std::string& dataFolder)
     Spect.Super = &Super;
     Spect.navigator = &NextStep;
     Spect.SdSa = &SdSa;
+    // Closing the main window ends the program, whatever else is open.
+    for (QWidget* window : std::initializer_list<QWidget*>{&Spect, &HowTo, &AboutBox, &Wait, &Large, &NextStep,
+                                                           &Super, &SdSa})
+        window->setAttribute(Qt::WA_QuitOnClose, false);
     NextStep.copyEnlarged = [this] { Large.MyGraph1->graph().Copy(); };
     NextStep.copySuperposed = [this] { Super.MyGraph1->graph().Copy(); };
     Form1.showHowTo = [this] { Tutorial1Click(); };
     Form1.showAbout = [this] { About1Click(); };
+}
+
+std::unique_ptr<Application> CreateWindowsReportingErrors(
+    Platform& platform, const std::function<std::unique_ptr<Application>()>& create) {
+    try {
+        return create();
+    } catch (const std::exception& e) {
+        platform.ShowMessage(std::string("プログラムを起動できません\n") + e.what(), "起動エラー",
+                             MessageStyle::Warning);
+    }
+    return nullptr;
 }
 
 void Application::Tutorial1Click() {

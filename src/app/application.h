@@ -1,6 +1,7 @@
 #pragma once
 // The program's windows, created once at start-up in a fixed order (the main
 // window first) and afterwards only shown and hidden.
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -36,5 +37,10 @@ public:
     void Tutorial1Click();
     void About1Click();
 };
+
+// Creates the windows with `create`. An error on the way is shown in a
+// message and gives nothing: the program then ends with a non-zero status.
+std::unique_ptr<Application> CreateWindowsReportingErrors(
+    Platform& platform, const std::function<std::unique_ptr<Application>()>& create);
 
 }  // namespace tremblo

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <clocale>
 #include <cstdio>
+#include <memory>
 
 #include "app/qt_platform.h"
 #include "record/data_folder.h"
@@ -56,11 +57,13 @@ int main(int argc, char** argv) {
     }
 
     tremblo::QtPlatform platform;
-    tremblo::Application application(platform, tremblo::FindDataFolder());
-    tremblo::TForm1& form = application.Form1;
+    const std::unique_ptr<tremblo::Application> application = tremblo::CreateWindowsReportingErrors(
+        platform, [&] { return std::make_unique<tremblo::Application>(platform, tremblo::FindDataFolder()); });
+    if (!application) return 1;
+    tremblo::TForm1& form = application->Form1;
     platform.setParent(&form);
-    platform.setWaitHooks([&](const std::string& text) { application.Wait.ShowWithText(QString::fromStdString(text)); },
-                          [&] { application.Wait.hide(); });
+    platform.setWaitHooks([&](const std::string& text) { application->Wait.ShowWithText(QString::fromStdString(text)); },
+                          [&] { application->Wait.hide(); });
     form.ChooseFormat(format);
     form.CB3Compo->setChecked(components == "3");
     form.CBDC->setChecked(!parser.isSet(noDcOption));

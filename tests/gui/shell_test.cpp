@@ -4,11 +4,13 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QPushButton>
+#include <QTimer>
 
 #include "plot/windows/clickable_label.h"
 #include "record/windows/record_info_panel.h"
@@ -47,6 +49,41 @@ TEST_F(ShellTest, ExitQuestionNoKeepsEverything) {
     platform.messageAnswers.push_back(MessageAnswer::Yes);
     MenuItem(app.Form1, QString::fromUtf8("終了(&Q)"))->trigger();
     EXPECT_FALSE(app.Form1.isVisible());
+}
+
+TEST_F(ShellTest, ClosingTheMainWindowEndsTheProgramWhateverElseIsOpen) {
+    app.Form1.show();
+    app.HowTo.show();
+    app.AboutBox.show();
+    app.Spect.show();
+    // The event loop ends when the main window closes (its close box), or
+    // the guard ends it after 5 s.
+    bool guardFired = false;
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+        guardFired = true;
+        QCoreApplication::quit();
+    });
+    guard.start(5000);
+    QTimer::singleShot(0, &app.Form1, [&] { app.Form1.close(); });
+    QCoreApplication::exec();
+    EXPECT_FALSE(guardFired);
+}
+
+TEST(ShellStart, AnErrorWhileTheWindowsAreCreatedIsReportedAndGivesNoWindows) {
+    testing::ScriptedPlatform platform;
+    const auto windows = CreateWindowsReportingErrors(platform, []() -> std::unique_ptr<Application> {
+        throw std::bad_alloc();
+    });
+    EXPECT_EQ(windows, nullptr);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].caption, "起動エラー");
+    EXPECT_EQ(platform.messages[0].text.rfind("プログラムを起動できません", 0), 0u);
+    EXPECT_NE(CreateWindowsReportingErrors(platform, [&] {
+                  return std::make_unique<Application>(platform, SamplePath("data/DATA"));
+              }),
+              nullptr);
 }
 
 TEST_F(ShellTest, UsageAndVersionWindowsAreCreatedOnceAndOnlyShown) {
