@@ -10,6 +10,8 @@
 #include <cstring>
 #include <vector>
 
+#include "common/atomic_file.h"
+
 namespace tremblo {
 
 namespace {
@@ -61,12 +63,6 @@ PngWriteResult Failure(const std::string& path, const std::string& reason) {
     return {false, "ファイル " + path + " を作成できません\n\n" + reason};
 }
 
-mode_t NewFileMode() {
-    const mode_t mask = umask(0);
-    umask(mask);
-    return 0666 & ~mask;
-}
-
 }  // namespace
 
 PngWriteResult WritePngFile(const std::string& path, const RgbImage& image) {
@@ -80,10 +76,10 @@ PngWriteResult WritePngFile(const std::string& path, const RgbImage& image) {
             const_cast<png_bytep>(image.pixel(0, y));  // libpng only reads the rows
     }
 
-    std::string temp = path + ".XXXXXX";
-    const int fd = mkstemp(temp.data());
-    if (fd < 0) return Failure(path, std::strerror(errno));
-    fchmod(fd, NewFileMode());
+    const std::optional<TemporaryFile> created = CreateTemporaryBeside(path);
+    if (!created) return Failure(path, std::strerror(errno));
+    const int fd = created->fd;
+    const std::string& temp = created->name;
     std::FILE* file = fdopen(fd, "wb");
     if (file == nullptr) {
         const int error = errno;
