@@ -7,6 +7,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMessageBox>
+#include <QRegularExpression>
 #include <QStringList>
 #include <QUrl>
 
@@ -33,8 +34,14 @@ QString BothCases(const QString& patterns) {
 QString ToQtFilter(const std::string& filter) {
     const QStringList parts = Q(filter).split('|');
     QStringList entries;
-    for (qsizetype i = 0; i + 1 < parts.size(); i += 2)
-        entries << parts[i] + " (" + BothCases(parts[i + 1]) + ")";
+    for (qsizetype i = 0; i + 1 < parts.size(); i += 2) {
+        // A description that already shows a pattern, "PNGﾌｧｲﾙ (*.png)", shows
+        // the patterns the dialog really uses instead.
+        QString description = parts[i];
+        static const QRegularExpression shownPattern(QStringLiteral("\\s*\\([^()]*\\)\\s*$"));
+        description.remove(shownPattern);
+        entries << description + " (" + BothCases(parts[i + 1]) + ")";
+    }
     return entries.join(";;");
 }
 

@@ -74,7 +74,7 @@ TEST_F(EnlargedViewsTest, SuperposedWindowButtonsAndPictures) {
     ASSERT_EQ(platform.saveRequests.size(), 2u);
     for (const SaveDialogRequest& request : platform.saveRequests) {
         EXPECT_EQ(request.initialName, "AIC001-202411051012rsp.png");
-        EXPECT_EQ(request.initialFolder, "");
+        EXPECT_EQ(request.initialFolder, SamplePath("samples/knet"));  // the record's, not the remembered one
     }
     EXPECT_EQ(platform.saveRequests[0].filter, "PNGﾌｧｲﾙ(*.png)|*.PNG|すべて(*.*)|*.*");
     EXPECT_EQ(platform.saveRequests[1].filter, "PNGﾌｧｲﾙ(*.png)|*.png|すべて(*.*)|*.*");

@@ -1,4 +1,5 @@
 #include "app/application.h"
+#include "app/qt_platform.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,12 @@ TEST_F(ShellTest, ClosingTheMainWindowEndsTheProgramWhateverElseIsOpen) {
     QTimer::singleShot(0, &app.Form1, [&] { app.Form1.close(); });
     QCoreApplication::exec();
     EXPECT_FALSE(guardFired);
+}
+
+TEST(ShellStart, DialogFiltersShowEachPatternOnce) {
+    EXPECT_EQ(ToQtFilter("PNGﾌｧｲﾙ (*.png)|*.png|すべて (*.*)|*.*"),
+              QString::fromUtf8("PNGﾌｧｲﾙ (*.png *.PNG);;すべて (*.*)"));
+    EXPECT_EQ(ToQtFilter("CSVﾌｧｲﾙ(*.*)|*.csv|ﾃｷｽﾄﾌｧｲﾙ|*.txt"), QString::fromUtf8("CSVﾌｧｲﾙ (*.csv *.CSV);;ﾃｷｽﾄﾌｧｲﾙ (*.txt *.TXT)"));
 }
 
 TEST(ShellStart, AnErrorWhileTheWindowsAreCreatedIsReportedAndGivesNoWindows) {

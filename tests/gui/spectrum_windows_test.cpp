@@ -201,7 +201,8 @@ TEST_F(SpectrumWindowsTest, PictureFolderIsRememberedAcrossTheSpectrumWindows) {
     spect.BtnGIF->click();
     ASSERT_EQ(platform.saveRequests.size(), 2u);
     EXPECT_EQ(platform.saveRequests[1].initialName, "AIC001-202411051012rsp.png");
-    EXPECT_EQ(platform.saveRequests[1].initialFolder, "");
+    // With no folder remembered the dialog starts in the record's folder.
+    EXPECT_EQ(platform.saveRequests[1].initialFolder, SamplePath("samples/knet"));
     EXPECT_EQ(platform.saveRequests[1].filter, "PNGﾌｧｲﾙ (*,png)|*.png|すべて (*.*)|*.*");
     const std::string png = ReadWholeFile(folder / "pictures/spectra.png");
     EXPECT_EQ(png.substr(1, 3), "PNG");

@@ -10,6 +10,7 @@
 
 #include "common/shift_jis.h"
 #include "record/knet_writer.h"
+#include "record/save_folder.h"
 #include "record/station_file_copy.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
@@ -171,6 +172,13 @@ TEST_F(RecordSessionTest, MeanRemovalKeepsASmallMotionOnALargeOffset) {
     }
     EXPECT_GT(exactPeak, 0.09L);
     EXPECT_NEAR(peak, static_cast<double>(exactPeak), 1e-4);
+}
+
+TEST_F(RecordSessionTest, SaveDialogsStartInTheRecordsFolderOrTheWorkingFolder) {
+    EXPECT_EQ(SaveDialogFolder("", session->record()), fs::current_path().string());
+    ASSERT_EQ(Load(SamplePath(kHiroshimaNs), RecordFormat::Hiroshima), LoadStatus::Loaded);
+    EXPECT_EQ(SaveDialogFolder("", session->record()), SamplePath("samples/hiroshima"));
+    EXPECT_EQ(SaveDialogFolder("/kept", session->record()), "/kept");
 }
 
 TEST_F(RecordSessionTest, PickingAnyComponentLoadsTheSameTripleAndOneComponentLoadsOnlyIt) {

@@ -24,7 +24,7 @@ TLarge::TLarge(Platform& platform, TSpect& spect, QWidget* parent)
 
 void TLarge::BtnLGGIFClick() {
     SavePictureWithDialog(platform_, MyGraph1->Picture(),
-                          SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.PNG|すべて(*.*)|*.*", "",
+                          SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.PNG|すべて(*.*)|*.*", spect_.SaveFolder(""),
                                             spect_.model().source().eventName + "rsp.png", "png"});
 }
 

@@ -56,7 +56,7 @@ void TSdSa::Button2Click() {
     const std::string name = StringPrintf("%s_%s_SdSa.png", spect_.model().source().eventName.c_str(),
                                           SaSdComponentName(spect_.model().source(), spect_.RGCompo->itemIndex()).c_str());
     SavePictureWithDialog(platform_, picture,
-                          SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.png|すべて(*.*)|*.*", spect_.spectrumSaveDir, name,
+                          SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.png|すべて(*.*)|*.*", spect_.SaveFolder(spect_.spectrumSaveDir), name,
                                             "png"},
                           &spect_.spectrumSaveDir);
 }

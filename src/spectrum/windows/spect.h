@@ -85,6 +85,8 @@ public:
     int scaleDamping = 0;
     bool enlargedView = false;
     std::string spectrumSaveDir;  // folder of the last PNG of this or the Sa-Sd window
+    // Where a save dialog starts: `remembered`, else the loaded record's folder, else the working folder.
+    std::string SaveFolder(const std::string& remembered) const;
     int redrawCount() const { return redrawCount_; }
 
     // Controls, named as the program calls them.

@@ -30,7 +30,7 @@ TSuper::TSuper(Platform& platform, TSpect& spect, QWidget* parent)
 
 void TSuper::BtnSPGIFClick() {
     SavePictureWithDialog(platform_, MyGraph1->Picture(),
-                          SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.png|すべて(*.*)|*.*", "",
+                          SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.png|すべて(*.*)|*.*", spect_.SaveFolder(""),
                                             spect_.model().source().eventName + "rsp.png", "png"});
 }
 

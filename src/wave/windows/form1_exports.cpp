@@ -4,6 +4,7 @@
 #include "common/text_export.h"
 #include "plot/picture_export.h"
 #include "plot/windows/radio_group.h"
+#include "record/save_folder.h"
 #include "spectrum/windows/spect.h"
 #include "wave/waveform_csv.h"
 #include "wave/windows/form1.h"
@@ -14,14 +15,15 @@ namespace tremblo {
 void TForm1::BtnCsvClick() {
     const SeismicRecord& r = session_->record();
     const auto quantity = static_cast<WaveQuantity>(RGWave->itemIndex());
-    SaveTextWithDialog(platform_, SaveDialogRequest{"KELDOR CSV ﾌｧｲﾙ (*.csv)|*.csv", "", r.eventName + ".csv", "csv"},
+    SaveTextWithDialog(platform_, SaveDialogRequest{"KELDOR CSV ﾌｧｲﾙ (*.csv)|*.csv", SaveDialogFolder("", r), r.eventName + ".csv", "csv"},
                        [&] { return WaveformCsvText(r, quantity); });
 }
 
 void TForm1::BtnGifClick() {
     const RgbImage picture = MyWave1->Picture();  // the picture at the moment of the click
     // The dialog starts where the spectrum windows last saved a picture.
-    const std::string folder = Spect != nullptr ? Spect->spectrumSaveDir : std::string();
+    const std::string folder =
+        SaveDialogFolder(Spect != nullptr ? Spect->spectrumSaveDir : std::string(), session_->record());
     SavePictureWithDialog(platform_, picture,
                           SaveDialogRequest{"PNGﾌｧｲﾙ (*.png)|*.png|すべて (*.*)|*.*", folder,
                                             session_->record().eventName + ".png", "png"});
