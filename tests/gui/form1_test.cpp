@@ -5,6 +5,11 @@
 #include <cmath>
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
+#include <QUrl>
 #include <QCheckBox>
 #include <QLabel>
 #include <QPushButton>
@@ -85,6 +90,31 @@ TEST_F(Form1Test, FormatMenuActsAsARadioGroupAndNamesTheFileKind) {
     EXPECT_EQ(Label("Label6"), QString::fromUtf8("データなし"));
     EXPECT_EQ(Label("Label28"), "60.00 s");
     EXPECT_FALSE(form.N8->isEnabled());  // no station name for a CDPC record
+}
+
+TEST_F(Form1Test, ARecordFileDroppedOnTheWindowOpens) {
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(QString::fromStdString(SamplePath("samples/knet/AIC0012411051012.UD")))});
+    QDragEnterEvent enter(QPoint(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(100, 100), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&form, &drop);
+    EXPECT_EQ(Label("Label13"), "AIC001");
+    EXPECT_EQ(form.session().record().componentCount, 3);
+
+    QMimeData text;
+    text.setText("AIC0012411051012.NS");
+    QDragEnterEvent refused(QPoint(100, 100), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    refused.ignore();
+    QCoreApplication::sendEvent(&form, &refused);
+    EXPECT_FALSE(refused.isAccepted());
+}
+
+TEST(Form1Place, CentredOnTheScreenAndKeptOnItWhenLarger) {
+    EXPECT_EQ(CenteredPosition(QRect(0, 0, 1920, 1080), QSize(860, 607)), QPoint(530, 236));
+    EXPECT_EQ(CenteredPosition(QRect(1920, 30, 1280, 1000), QSize(860, 607)), QPoint(2130, 226));
+    EXPECT_EQ(CenteredPosition(QRect(0, 0, 800, 600), QSize(860, 607)), QPoint(0, 0));
 }
 
 // Every fixed-format value ("データなし" among them) fits its label, and no

@@ -40,6 +40,7 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
       workspace_(std::make_unique<DerivationWorkspace>()) {
     setWindowTitle(U(" K-NET / KiK-net 観測波形解析  TREMBLO Ver 4.2"));
     setFixedSize(860, 607);
+    setAcceptDrops(true);
     ApplyWindowLook(*this, kBackground, Qt::black);
 
     auto* central = new QWidget(this);

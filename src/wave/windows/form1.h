@@ -21,6 +21,10 @@ class QSlider;
 
 namespace tremblo {
 
+// Where a window of `frame` size stands centred on `available`, kept inside
+// it from the top-left when it is larger.
+QPoint CenteredPosition(const QRect& available, const QSize& frame);
+
 class ClickableLabel;
 class RadioGroup;
 class RecordInfoPanel;
@@ -110,6 +114,13 @@ public:
     ClickableLabel *Label21 = nullptr, *Label26 = nullptr, *Label32 = nullptr;
     WavePlotView* MyWave1 = nullptr;
 
+protected:
+    // Centred on the screen when first shown.
+    void showEvent(QShowEvent* event) override;
+    // A record file dropped on the window opens as the file button opens it.
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
 private:
     void BuildMenu();
     void BuildSpectrumMenu();
@@ -126,6 +137,7 @@ private:
     std::unique_ptr<StationDirectory> directory_;
     std::unique_ptr<RecordSession> session_;
     RecordInfoPanel* info_ = nullptr;
+    bool placed_ = false;
     bool quietRedraw_ = false;
     int redrawCount_ = 0;
     std::unique_ptr<DerivationWorkspace> workspace_;
