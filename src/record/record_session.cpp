@@ -101,7 +101,7 @@ bool RecordSession::LoadKnet(const std::string& chosen, const LoadSettings& sett
     const KnetComponentNames names = DeriveKnetComponentNames(chosen, settings.threeComponents);
     for (int c = 0; c < r.componentCount; ++c) {
         r.componentPath[c] = FindFileIgnoringCase(names.paths[c]).value_or(names.paths[c]);
-        r.componentLabel[c] = names.labels[c];
+        r.componentLabel[c] = Utf8ToSjis(names.labels[c]);  // the name's text, kept as Shift-JIS
     }
     WaitWindow wait(platform_, messages::kWaitLoading);
 
@@ -125,7 +125,7 @@ bool RecordSession::LoadKnet(const std::string& chosen, const LoadSettings& sett
         std::string name = r.stationCode.str() + "-" + r.originDate.str() + r.originTime.str();
         std::erase_if(name, [](char ch) { return ch == '/' || ch == ':'; });
         if (name.size() > 2) name.resize(name.size() - 2);
-        r.eventName = name;
+        r.eventName = SjisToUtf8(name);  // it names files
     } else {
         platform_.ShowMessage(messages::kKnetStationUnknown, messages::kStationCodeErrorCaption,
                               MessageStyle::Warning);

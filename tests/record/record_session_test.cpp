@@ -174,6 +174,28 @@ TEST_F(RecordSessionTest, MeanRemovalKeepsASmallMotionOnALargeOffset) {
     EXPECT_NEAR(peak, static_cast<double>(exactPeak), 1e-4);
 }
 
+// Texts outside ASCII reach file names and labels as UTF-8: a station code
+// in Shift-JIS names the exported files in UTF-8, and a file-name extension
+// in UTF-8 shows as itself in the component label.
+TEST_F(RecordSessionTest, FileNamesAndLabelsAreValidUtf8) {
+    testing::TempFolder folder;
+    const std::string sjisCode = Utf8ToSjis("北01");
+    folder.Write("DATA/SITENAME.CSV", sjisCode + "," + Utf8ToSjis("北の観測点") + ",ｷﾀ,X,Y\r\n");
+    folder.Write("DATA/SHOBONAME.CSV", "");
+    testing::ScriptedPlatform quiet;
+    StationDirectory directory;
+    LoadStationDirectory(folder / "DATA", directory, quiet);
+    RecordSession local(platform, directory);
+
+    std::string text = ReadWholeFile(SamplePath(kKnetNs));
+    text.replace(text.find("AIC001"), 6, sjisCode + "  ");
+    const std::string path = folder.Write("in/rec.北", text);
+    ASSERT_EQ(local.LoadPath(path, LoadSettings{RecordFormat::Knet, false, true}), LoadStatus::Loaded);
+    EXPECT_EQ(local.record().eventName, "北01-202411051012");
+    EXPECT_EQ(SjisToUtf8(local.record().componentLabel[0].view()), "北");
+    EXPECT_EQ(local.labels().label13, "北01");
+}
+
 TEST_F(RecordSessionTest, SaveDialogsStartInTheRecordsFolderOrTheWorkingFolder) {
     EXPECT_EQ(SaveDialogFolder("", session->record()), fs::current_path().string());
     ASSERT_EQ(Load(SamplePath(kHiroshimaNs), RecordFormat::Hiroshima), LoadStatus::Loaded);
