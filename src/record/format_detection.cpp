@@ -1,7 +1,10 @@
 #include "record/format_detection.h"
 
 #include <fstream>
+#include <regex>
 #include <string_view>
+
+#include "common/path_text.h"
 
 namespace tremblo {
 
@@ -29,7 +32,13 @@ RecordFormat DetectRecordFormat(std::istream& in) {
     return RecordFormat::Hiroshima;
 }
 
+bool IsKnetFileName(const std::string& path) {
+    static const std::regex name(R"(^[A-Za-z0-9]{6}[0-9]{10}\.((ns)|(ew)|(ud))[12]?$)", std::regex::icase);
+    return std::regex_match(std::string(FileNamePart(path)), name);
+}
+
 RecordFormat DetectRecordFormatOfFile(const std::string& path) {
+    if (IsKnetFileName(path)) return RecordFormat::Knet;
     std::ifstream in(path, std::ios::binary);
     if (!in) return RecordFormat::Knet;
     return DetectRecordFormat(in);

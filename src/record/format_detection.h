@@ -12,9 +12,14 @@ namespace tremblo {
 
 RecordFormat DetectRecordFormat(std::istream& in);
 
-// The format of the file at `path`. A file that cannot be opened counts as
-// K-NET/KiK-net, the program's default format: loading it then reports the
-// missing file in the loader's words.
+// A name as the networks give their files: a six-character station code, ten
+// digits of the origin time, then .NS, .EW or .UD, optionally followed by 1
+// or 2, in either case ("AIC0012411051012.NS", "IWTH250803140812.ew2").
+bool IsKnetFileName(const std::string& path);
+
+// The format of the file at `path`. A file that cannot be opened, or one
+// named as the networks name their files, counts as K-NET/KiK-net, whatever
+// it holds (an empty or garbled file then gets the K-NET reader's message).
 RecordFormat DetectRecordFormatOfFile(const std::string& path);
 
 }  // namespace tremblo

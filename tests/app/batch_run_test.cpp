@@ -185,6 +185,14 @@ TEST(RecordFormatDetection, RecognisesEachFormatByItsContent) {
     std::istringstream empty("");
     EXPECT_EQ(DetectRecordFormat(empty), RecordFormat::Hiroshima);
     EXPECT_EQ(DetectRecordFormatOfFile("/nonexistent/X.NS"), RecordFormat::Knet);
+
+    // Named as the networks name their files, an empty or garbled file is
+    // still a K-NET/KiK-net file.
+    TempFolder folder;
+    for (const char* name : {"IWTH250803140812.NS2", "AIC0012411051012.ew", "ABSH010001011200.UD1"})
+        EXPECT_EQ(DetectRecordFormatOfFile(folder.Write(name, "")), RecordFormat::Knet) << name;
+    for (const char* name : {"HFD01_241105.ns", "AIC001241105101.NS", "AIC0012411051012.NS3", "x/AIC00124110510122.EW"})
+        EXPECT_FALSE(IsKnetFileName(name)) << name;
 }
 
 TEST(BatchPlan, LoadsEachRecordOnceWhateverComponentFileNamesIt) {
