@@ -11,11 +11,33 @@ int LineReader::Get() {
     return c;
 }
 
+// A line end right after a full piece belongs to it: a line holds
+// bufferSize - 1 characters plus its line end.
+bool LineReader::TakeLineEnd() {
+    const int next = in_.peek();
+    if (next == '\n') {
+        in_.get();
+        return true;
+    }
+    if (next != '\r') return false;
+    in_.get();
+    if (in_.peek() == '\n') {
+        in_.get();
+        return true;
+    }
+    in_.unget();
+    return false;
+}
+
 bool LineReader::Next(std::string& line) {
     line.clear();
     const std::size_t limit = bufferSize_ - 1;
     bool any = false;
-    while (line.size() < limit) {
+    while (true) {
+        if (line.size() == limit) {
+            if (TakeLineEnd()) line.push_back('\n');
+            break;
+        }
         const int c = Get();
         if (c == std::char_traits<char>::eof()) break;
         any = true;

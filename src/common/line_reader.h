@@ -1,8 +1,8 @@
 #pragma once
-// Reads a text stream the way a C program reads it with fgets() into a fixed
-// buffer: each piece holds at most bufferSize - 1 characters and ends after
-// its line feed when the line end fits. A longer physical line therefore
-// comes back as several pieces. CR LF is taken as one line end ("\n"), as a
+// Reads a text stream line by line through a fixed buffer: a line of at most
+// bufferSize - 1 characters plus its line end comes back whole; a longer
+// physical line comes back as several pieces of bufferSize - 1 characters
+// (the last with the line end). CR LF is taken as one line end ("\n"), as a
 // text-mode stream would; the text of a piece ends at its first NUL byte.
 #include <cstddef>
 #include <istream>
@@ -22,6 +22,7 @@ public:
 
 private:
     int Get();
+    bool TakeLineEnd();
 
     std::istream& in_;
     std::size_t bufferSize_;

@@ -23,12 +23,14 @@ TEST(LineReader, TreatsCrLfAndLfAlike) {
     EXPECT_TRUE(Pieces("", 100).empty());
 }
 
-TEST(LineReader, SplitsLinesLongerThanTheBuffer) {
-    // 99 characters fit in a 100-byte buffer; the line end then comes alone.
+TEST(LineReader, SplitsOnlyLinesLongerThanTheBuffer) {
+    // A 100-byte buffer holds 99 characters plus the line end, in either form.
     const std::string line99(99, 'x');
-    EXPECT_EQ(Pieces(line99 + "\r\n", 100), (std::vector<std::string>{line99, "\n"}));
-    const std::string line98(98, 'y');
-    EXPECT_EQ(Pieces(line98 + "\n", 100), (std::vector<std::string>{line98 + "\n"}));
+    EXPECT_EQ(Pieces(line99 + "\r\n" + "next\n", 100), (std::vector<std::string>{line99 + "\n", "next\n"}));
+    EXPECT_EQ(Pieces(line99 + "\n", 100), (std::vector<std::string>{line99 + "\n"}));
+    EXPECT_EQ(Pieces(line99, 100), (std::vector<std::string>{line99}));
+    EXPECT_EQ(Pieces(line99 + "\rz\n", 100), (std::vector<std::string>{line99, "\rz\n"}));
+    EXPECT_EQ(Pieces(line99 + "y\n", 100), (std::vector<std::string>{line99, "y\n"}));
     EXPECT_EQ(Pieces(std::string(250, 'z'), 100).size(), 3u);
 }
 

@@ -84,6 +84,18 @@ TEST(KnetHeader, ReadsEveryValueByLineAndColumn) {
     EXPECT_FALSE(h.originTimeMissing);
 }
 
+TEST(KnetHeader, LinesOfNinetyNineCharactersAreReadWhole) {
+    std::string origin = "Origin Time       2001/02/03 04:05:06";
+    origin.resize(99, ' ');
+    std::string scale = "Scale Factor      3920(gal)/6182761";
+    scale.resize(99, ' ');
+    const KnetHeader h = ReadHeader(Header(origin, scale));
+    EXPECT_EQ(h.originTime, "04:05:06");
+    EXPECT_FLOAT_EQ(h.epicenterLat, 34.512f);  // line 2 is still line 2
+    EXPECT_EQ(h.scaleFactor, static_cast<float>(3920.0L / 6182761.0L));
+    EXPECT_FLOAT_EQ(h.durationSeconds, 60.0f);
+}
+
 TEST(KnetHeader, ScaleFactorIsNumeratorOverDenominatorWhateverStandsBetween) {
     const KnetHeader h = ReadHeader(
         Header("Origin Time       2001/02/03 04:05:06", "Scale Factor      3920XXXXXX6182761"));
