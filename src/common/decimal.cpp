@@ -80,4 +80,11 @@ double ParseDecimal(std::string_view text) {
     return negative ? -value : value;
 }
 
+std::string ValueOutOfRangeMessage(std::string_view field) {
+    const std::size_t first = field.find_first_not_of(" \t\r\n");
+    const std::size_t last = field.find_last_not_of(" \t\r\n");
+    const std::string_view value = first == std::string_view::npos ? std::string_view() : field.substr(first, last - first + 1);
+    return "値 " + std::string(value) + " は扱える範囲を超えています";
+}
+
 }  // namespace tremblo

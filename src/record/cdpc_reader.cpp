@@ -1,6 +1,8 @@
 #include "record/cdpc_reader.h"
 
+#include <cmath>
 #include <string>
+
 
 #include "common/decimal.h"
 #include "common/line_reader.h"
@@ -29,7 +31,11 @@ Result<int> ReadCdpcData(std::istream& in, std::span<float> samples) {
         for (std::size_t k = 0; k < FIELDS_PER_LINE && n < capacity; ++k) {
             const std::size_t start = FIELD_WIDTH * k;
             if (start >= line.size()) break;
-            samples[n++] = static_cast<float>(ParseDecimal(std::string_view(line).substr(start)));
+            const std::string_view field = std::string_view(line).substr(start, FIELD_WIDTH);
+            const float value = static_cast<float>(ParseDecimal(std::string_view(line).substr(start)));
+            if (!std::isfinite(value))
+                return ReadError{reader.lineNumber(), ValueOutOfRangeMessage(field)};
+            samples[n++] = value;
         }
     }
     return static_cast<int>(n);

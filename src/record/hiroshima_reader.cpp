@@ -1,5 +1,8 @@
 #include "record/hiroshima_reader.h"
 
+#include <cmath>
+
+
 #include <string>
 
 #include "common/decimal.h"
@@ -35,7 +38,7 @@ Result<HiroshimaHeader> ReadHiroshimaHeader(std::istream& in, const StationDirec
     return h;
 }
 
-int ReadHiroshimaData(std::istream& in, std::span<float> samples) {
+Result<int> ReadHiroshimaData(std::istream& in, std::span<float> samples) {
     LineReader reader(in, DATA_LINE_BUFFER);
     std::string line;
     for (int i = 0; i < HIROSHIMA_HEADER_LINES; ++i)
@@ -46,8 +49,12 @@ int ReadHiroshimaData(std::istream& in, std::span<float> samples) {
         const auto fields = SplitFields(line);
         // The last field of a line is never a value (it is what follows the
         // line's last comma or stands before its line end).
-        for (std::size_t k = 0; k + 1 < fields.size() && n < capacity; ++k)
-            samples[n++] = static_cast<float>(ParseDecimal(fields[k]));
+        for (std::size_t k = 0; k + 1 < fields.size() && n < capacity; ++k) {
+            const float value = static_cast<float>(ParseDecimal(fields[k]));
+            if (!std::isfinite(value))
+                return ReadError{reader.lineNumber(), ValueOutOfRangeMessage(fields[k])};
+            samples[n++] = value;
+        }
     }
     return static_cast<int>(n);
 }

@@ -31,6 +31,6 @@ Result<HiroshimaHeader> ReadHiroshimaHeader(std::istream& in, const StationDirec
 
 // Skips the 5 header lines and stores the values of the data lines (every
 // field of a line but the last), at most samples.size(). Returns how many.
-int ReadHiroshimaData(std::istream& in, std::span<float> samples);
+Result<int> ReadHiroshimaData(std::istream& in, std::span<float> samples);
 
 }  // namespace tremblo

@@ -157,9 +157,12 @@ bool RecordSession::ReadComponentSamples(int c, RecordFormat format, bool remove
             count = ReadKnetData(in, r.scaleFactor, buffer);
             if (count > 0 && removeDc) RemoveMean(buffer.data(), 0, count);
             break;
-        case RecordFormat::Hiroshima:
-            count = ReadHiroshimaData(in, buffer);
+        case RecordFormat::Hiroshima: {
+            const Result<int> read = ReadHiroshimaData(in, buffer);
+            if (!read) return ReportBadContent(path, read.error());
+            count = read.value();
             break;
+        }
         case RecordFormat::Cdpc: {
             const Result<int> read = ReadCdpcData(in, buffer);
             if (!read) return ReportBadContent(path, read.error());

@@ -57,7 +57,7 @@ TEST(HiroshimaHeader, SamplingIntervalGivesRateByIntegerDivision) {
 std::vector<float> ReadData(const std::string& data, std::size_t capacity = 1000) {
     std::istringstream in(File("10", data));
     std::vector<float> samples(capacity);
-    samples.resize(static_cast<std::size_t>(ReadHiroshimaData(in, samples)));
+    samples.resize(static_cast<std::size_t>(ReadHiroshimaData(in, samples).value()));
     return samples;
 }
 

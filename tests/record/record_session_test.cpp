@@ -8,6 +8,7 @@
 #include <sstream>
 #include <vector>
 
+#include "common/path_text.h"
 #include "common/shift_jis.h"
 #include "record/knet_writer.h"
 #include "record/save_folder.h"
@@ -194,6 +195,48 @@ TEST_F(RecordSessionTest, FileNamesAndLabelsAreValidUtf8) {
     EXPECT_EQ(local.record().eventName, "北01-202411051012");
     EXPECT_EQ(SjisToUtf8(local.record().componentLabel[0].view()), "北");
     EXPECT_EQ(local.labels().label13, "北01");
+}
+
+// A value no sample can hold stops the load with the file and line named;
+// the record stays as it was.
+TEST_F(RecordSessionTest, ValuesBeyondTheSampleRangeAreBadData) {
+    ASSERT_EQ(Load(SamplePath(kKnetNs)), LoadStatus::Loaded);
+    const std::string before = Fingerprint(*session);
+    testing::TempFolder folder;
+    const auto replaceNth = [](std::string text, const std::string& from, const std::string& to, int nth) {
+        std::size_t at = 0;
+        for (int i = 0; i <= nth; ++i) at = text.find(from, at + (i ? 1 : 0));
+        return text.replace(at, from.size(), to);
+    };
+    struct Case {
+        RecordFormat format;
+        const char* sample;
+        std::string from, to;
+        int occurrence;
+        int line;
+    };
+    const Case cases[] = {
+        {RecordFormat::Cdpc, kCdpcNs, "    0.7466", "    1e+999", 0, 2},
+        {RecordFormat::Cdpc, kCdpcNs, "   -0.4870", "   3.5e+38", 0, 3},
+        {RecordFormat::Hiroshima, kHiroshimaNs, "\n", "\n1e40,", 12, 0},
+    };
+    for (const Case& c : cases) {
+        const std::string sample = ReadWholeFile(SamplePath(c.sample));
+        const std::string text = replaceNth(sample, c.from, c.to, c.occurrence);
+        ASSERT_NE(text, sample);
+        const std::string stem = folder / (c.format == RecordFormat::Cdpc ? "bad" : "HFD01_241105");
+        for (const char* ext : {".ns", ".ew", ".ud"}) folder.Write(std::string(FileNamePart(stem)) + ext, text);
+        platform.messages.clear();
+        EXPECT_EQ(Load(stem + ".ns", c.format), LoadStatus::Failed) << c.to;
+        ASSERT_EQ(platform.messages.size(), 1u) << c.to;
+        const std::string& message = platform.messages[0].text;
+        EXPECT_NE(message.find(stem + ".ns"), std::string::npos) << message;
+        EXPECT_NE(message.find("は扱える範囲を超えています"), std::string::npos) << message;
+        if (c.line > 0) {
+            EXPECT_NE(message.find(std::to_string(c.line) + "行目"), std::string::npos) << message;
+        }
+        EXPECT_EQ(Fingerprint(*session), before);
+    }
 }
 
 TEST_F(RecordSessionTest, SaveDialogsStartInTheRecordsFolderOrTheWorkingFolder) {
