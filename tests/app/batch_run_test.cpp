@@ -4,10 +4,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 #include <nlohmann/json.hpp>
 #include <sstream>
+#include <sys/wait.h>
 #include <vector>
 
 #include "app/batch/batch_options.h"
@@ -168,6 +170,31 @@ TEST(BatchCommandLine, HelpNamesEveryOptionAndVersionNamesTheProgram) {
     std::string version;
     EXPECT_EQ(Parse({"--version"}, &version).exitStatus, 0);
     EXPECT_NE(version.find("TREMBLO 4.2"), std::string::npos);
+}
+
+// Runs the batch program itself, its output discarded; returns its exit status.
+int RunProgram(const std::string& arguments) {
+    const std::string command = std::string("'") + TREMBLO_BATCH_PROGRAM + "' " + arguments + " >/dev/null 2>&1";
+    const int status = std::system(command.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+TEST(BatchProgram, ExitStatuses) {
+    TempFolder folder;
+    const std::string record = " '" + SamplePath(kKnet) + "'";
+    EXPECT_EQ(RunProgram("--help"), 0);
+    EXPECT_EQ(RunProgram("--version"), 0);
+    // A bad option or value fails before anything is written, and not with
+    // the status 1 of records that failed.
+    for (const char* bad : {"--bogus", "--span 7", "--jobs 0"}) {
+        const int status = RunProgram(std::string(bad) + " --out '" + (folder / "bad") + "'" + record);
+        EXPECT_NE(status, 0) << bad;
+        EXPECT_NE(status, 1) << bad;
+        EXPECT_FALSE(fs::exists(folder / "bad")) << bad;
+    }
+    // An output folder below a plain file cannot be made.
+    folder.Write("file", "x");
+    EXPECT_EQ(RunProgram("--out '" + (folder / "file/out") + "'" + record), 2);
 }
 
 TEST(RecordFormatDetection, RecognisesEachFormatByItsContent) {

@@ -59,6 +59,28 @@ TEST_F(Form1Test, StartsEmptyWithTheKnetFormatChosen) {
     EXPECT_TRUE(inked);
 }
 
+TEST_F(Form1Test, EachValueLabelHasItsFixedCaptionJustLeftOfIt) {
+    const std::pair<const char*, const char*> captions[] = {
+        {"Label6", "発震日時"},   {"Label7", "震源緯度"},   {"Label8", "経度"},
+        {"Label9", "震源深さ"},   {"Label10", "ﾏｸﾞﾆﾁｭｰﾄﾞ"}, {"Label12", "ﾃﾞｰﾀ総数"},
+        {"Label13", "観測点"},    {"Label14", "ﾌｧｲﾙ"},       {"Label28", "計測時間"},
+        {"Label30", "ｻﾝﾌﾟﾘﾝｸﾞ率"},
+    };
+    const RecordInfoPanel* panel = form.infoPanel();
+    for (const auto& [name, caption] : captions) {
+        const QLabel* value = panel->valueLabel(name);
+        ASSERT_NE(value, nullptr) << name;
+        // The nearest label on the same row that ends left of the value.
+        const QLabel* nearest = nullptr;
+        for (const QLabel* label : panel->findChildren<QLabel*>()) {
+            if (label == value || label->y() != value->y() || label->geometry().right() >= value->x()) continue;
+            if (nearest == nullptr || label->x() > nearest->x()) nearest = label;
+        }
+        ASSERT_NE(nearest, nullptr) << name;
+        EXPECT_EQ(nearest->text(), QString::fromUtf8(caption)) << name;
+    }
+}
+
 TEST_F(Form1Test, FileCommandLoadsTheChosenRecordAndFillsTheLabels) {
     platform.openAnswers.push_back(SamplePath("samples/knet/AIC0012411051012.EW"));
     form.BtnFileClick();

@@ -111,6 +111,7 @@ TEST_F(ShellTest, UsageAndVersionWindowsAreCreatedOnceAndOnlyShown) {
 
     MenuItem(app.Form1, QString::fromUtf8("バージョン情報(&V)"))->trigger();
     EXPECT_TRUE(app.AboutBox.isVisible());
+    EXPECT_EQ(app.AboutBox.windowTitle(), QString::fromUtf8("バージョン情報"));
     EXPECT_EQ(app.AboutBox.Version->text(), "TREMBLO  Ver 4.2");
     app.AboutBox.ProgramIconClick();
     EXPECT_FALSE(app.AboutBox.isVisible());

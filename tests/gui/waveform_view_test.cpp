@@ -206,11 +206,12 @@ TEST_F(WaveformViewTest, ExportsWriteWhatIsShown) {
     EXPECT_EQ(ReadWholeFile(temp / "wave.csv"), WaveformCsvText(form.session().record(), WaveQuantity::Acceleration));
     EXPECT_EQ(ReadWholeFile(temp / "wave.csv").substr(0, 10), "NS,EW,UD\r\n");
 
-    platform.saveAnswers.push_back(temp / "picture.PNG");
+    platform.saveAnswers.push_back(temp / "picture");  // no extension: ".png" is added
     form.BtnGifClick();
     EXPECT_EQ(platform.saveRequests[1].filter, "PNGﾌｧｲﾙ (*.png)|*.png|すべて (*.*)|*.*");
     EXPECT_EQ(platform.saveRequests[1].initialName, "AIC001-202411051012.png");
-    EXPECT_EQ(ReadWholeFile(temp / "picture.PNG").substr(1, 3), "PNG");
+    EXPECT_EQ(platform.saveRequests[1].defaultExtension, "png");
+    EXPECT_EQ(ReadWholeFile(temp / "picture.png").substr(0, 4), "\x89PNG");
 
     form.BtnCopyClick();
     ASSERT_EQ(platform.clipboard.size(), 1u);

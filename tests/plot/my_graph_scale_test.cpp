@@ -29,6 +29,26 @@ TEST_F(GraphScale, LinearPicksTheFirstCandidateWhoseGridExceedsTheMaximum) {
     EXPECT_EQ(graph.NGridY, 4);
 }
 
+TEST_F(GraphScale, MarginOfEachCandidateIsOneThousandth) {
+    // 4 x (2 + 0.001) x 0.1 = 0.8004 does not exceed 0.803, so 2 is passed
+    // over for 2.5; a margin of 0.01 would give 0.804 and keep 2. Signed
+    // data of both signs use half the grid: 0.4015 over 2 divisions.
+    const std::vector<float> positive = {0.803f}, both = {-0.4015f, 0.1f};
+    graph.XScaleUnit(1, positive.data());
+    graph.YScaleUnit(1, positive.data());
+    EXPECT_FLOAT_EQ(graph.VValueX, 0.25f);
+    EXPECT_FLOAT_EQ(graph.VValueY, 0.25f);
+    graph.XScaleUnit1(1, positive.data());
+    EXPECT_FLOAT_EQ(graph.VValueX, 0.25f);
+    graph.YScaleUnit1(2, both.data());
+    EXPECT_FLOAT_EQ(graph.VValueY, 0.25f);
+    EXPECT_FLOAT_EQ(graph.SValueY, -0.5f);
+    // Just below the margin the smaller candidate stays.
+    const std::vector<float> below = {0.8003f};
+    graph.XScaleUnit(1, below.data());
+    EXPECT_FLOAT_EQ(graph.VValueX, 0.2f);
+}
+
 TEST_F(GraphScale, NoDataGivesTheSmallestScale) {
     graph.XScaleUnit(0, nullptr);
     EXPECT_FLOAT_EQ(graph.VValueX, 1e-10f);

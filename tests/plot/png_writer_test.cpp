@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include "support/temp_folder.h"
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <zlib.h>
 
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>
@@ -160,6 +162,29 @@ TEST_F(PngFile, ReplacesAnExistingFileAndLeavesNothingElse) {
     struct stat info {};
     ASSERT_EQ(stat(path.c_str(), &info), 0);
     EXPECT_NE(info.st_mode & S_IRGRP, 0u);
+}
+
+TEST_F(PngFile, AWriteThatFailsHalfwayLeavesTheOldFileUntouched) {
+    const std::string path = folder + "/graph.png";
+    { std::ofstream(path) << "old content"; }
+    // Files of this process may not grow past 4 KiB for the duration: the
+    // noisy picture needs far more, so the write fails after its first bytes.
+    struct rlimit saved {};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    struct rlimit small = saved;
+    small.rlim_cur = 4096;
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const PngWriteResult result = WritePngFile(path, TestPicture(300, 300));
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+
+    EXPECT_FALSE(result.ok);
+    EXPECT_NE(result.message.find("を作成できません"), std::string::npos);
+    const std::vector<std::uint8_t> target = ReadFile(path);
+    EXPECT_TRUE(std::string(target.begin(), target.end()) == "old content")
+        << "the target now holds " << target.size() << " bytes";
+    EXPECT_EQ(FilesInFolder(), 1u);  // no temporary file left over
 }
 
 TEST_F(PngFile, FailuresAreReportedAndLeaveNoFileBehind) {

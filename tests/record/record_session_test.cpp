@@ -433,6 +433,23 @@ TEST_F(RecordSessionTest, UnknownStationsStillLoad) {
     EXPECT_EQ(session->labels().label23, "");
 }
 
+TEST_F(RecordSessionTest, ComponentsOfDifferentLengthsTakeTheLastOnesCount) {
+    // NS cut to 500 data lines (4000 samples), EW whole (6000), UD cut to
+    // 250 lines (2000 samples): the count of the last component read stands.
+    auto firstLines = [](const std::string& text, int lines) {
+        std::size_t pos = 0;
+        for (int i = 0; i < lines; ++i) pos = text.find('\n', pos) + 1;
+        return text.substr(0, pos);
+    };
+    const std::string base = SamplePath("samples/knet/AIC0012411051012.");
+    temp.Write("CUT.NS", firstLines(ReadWholeFile(base + "NS"), 17 + 500));
+    temp.Write("CUT.EW", ReadWholeFile(base + "EW"));
+    temp.Write("CUT.UD", firstLines(ReadWholeFile(base + "UD"), 17 + 250));
+    ASSERT_EQ(Load(temp / "CUT.NS"), LoadStatus::Loaded);
+    EXPECT_EQ(session->record().sampleCount, 2000);
+    EXPECT_EQ(session->labels().label12, "2000");
+}
+
 TEST_F(RecordSessionTest, MissingOriginTimeIsTakenFromTheRecordTime) {
     std::string text = ReadWholeFile(SamplePath(kKnetNs));
     text.replace(0, text.find("\r\n"), "Origin Time       ");

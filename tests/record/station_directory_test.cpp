@@ -38,10 +38,23 @@ TEST(StationCodes, NetworkIsChosenByTheFourthCharacter) {
     EXPECT_TRUE(IsKnetCode("AIC001"));
     EXPECT_FALSE(IsKnetCode("ABSH01"));
     EXPECT_FALSE(IsKnetCode("AIC"));
-    EXPECT_LT(CompareCodesIgnoringCase("AIC001", "AIC00A"), 0);
-    EXPECT_LT(CompareCodesIgnoringCase("AIC001", "aic002"), 0);
-    EXPECT_EQ(CompareCodesIgnoringCase("aic001", "AIC001"), 0);
-    EXPECT_LT(CompareCodesIgnoringCase("AIC00", "AIC001"), 0);
+}
+
+TEST(StationCodes, OrderIgnoresCaseOfEveryLetterWithDigitsFirst) {
+    // Letters compare as capitals: z sorts like Z, before '[' and '_'
+    // (0x5B, 0x5F), which lie between the capitals and the small letters.
+    const struct { const char* a; const char* b; int sign; } cases[] = {
+        {"AIC001", "AIC00A", -1}, {"AIC001", "aic002", -1}, {"aic001", "AIC001", 0},
+        {"AIC00", "AIC001", -1},  {"abzh01", "ABZH01", 0},  {"zzz", "ZZZ", 0},
+        {"AIC00z", "AIC00Y", 1},  {"AIC00z", "AIC00_", -1}, {"AIC00Z", "aic00[", -1},
+        {"AIC00a", "AIC00Z", -1},
+    };
+    for (const auto& c : cases) {
+        const int result = CompareCodesIgnoringCase(c.a, c.b);
+        EXPECT_EQ((result > 0) - (result < 0), c.sign) << c.a << " " << c.b;
+        const int reverse = CompareCodesIgnoringCase(c.b, c.a);
+        EXPECT_EQ((reverse > 0) - (reverse < 0), -c.sign) << c.b << " " << c.a;
+    }
 }
 
 std::unique_ptr<StationDirectory> Read(const std::string& site) {
@@ -75,6 +88,12 @@ TEST(StationDirectory, SortsEachNetworkIgnoringCaseAndKeepsTheFirstOfEachCode) {
     EXPECT_EQ(d->kiknetStations[1].code, "AICH01");
     EXPECT_EQ(d->kiknetStations[1].column5, "");  // four columns only
     EXPECT_EQ(d->kiknetStations[1].location, "lock");
+    // Codes with a z: one row for both spellings, sorted among the capitals.
+    const auto z = Read("AB_H01,under,c3,l\nabzh01,small,c3,l\nABZH01,capital,c3,l\nABYH01,y,c3,l\n");
+    ASSERT_EQ(z->kiknetStationCount, 3);
+    EXPECT_EQ(z->kiknetStations[0].code, "ABYH01");
+    EXPECT_EQ(z->kiknetStations[1].code, "abzh01");
+    EXPECT_EQ(z->kiknetStations[2].code, "AB_H01");
     // Lookups are exact: a code in another case is not found.
     EXPECT_EQ(d->FindKnetOrKiknet("AIC002"), nullptr);
     ASSERT_NE(d->FindKnetOrKiknet("ABSH01"), nullptr);

@@ -1,7 +1,9 @@
 // The period and frequency tables and the counts derived from them.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <string>
 
 #include "spectrum/damping_ratios.h"
 #include "spectrum/period_table.h"
@@ -21,13 +23,46 @@ TEST(PeriodTable, TellingRows) {
     EXPECT_NEAR(t.frequencies[26], 10.043755, 5e-6);
     EXPECT_NEAR(t.frequencies[27], 9.781173, 5e-6);
     EXPECT_NEAR(t.frequencies[199], 0.102685, 5e-7);
+}
+
+TEST(PeriodTable, GeometricSeriesFromTwentyHertzDown) {
+    // Period j is 0.05 x 200^(j/200) s. The step is stored in single
+    // precision, so the error grows with j: about 2e-7 relative at j 199.
+    const PeriodTable t = BuildPeriodTable();
     for (int j = 0; j < PERIOD_COUNT; ++j) {
-        EXPECT_NE(t.periods[j], 10.0f);
-        if (j > 0) {
-            EXPECT_GT(t.periods[j], t.periods[j - 1]);
-        }
-        EXPECT_EQ(t.frequencies[j], 1.0f / t.periods[j]);
-        EXPECT_EQ(t.ascendingFrequencies[j], t.frequencies[PERIOD_COUNT - 1 - j]);
+        const long double period = 0.05L * std::pow(200.0L, j / 200.0L);
+        const long double reversed = 0.05L * std::pow(200.0L, (PERIOD_COUNT - 1 - j) / 200.0L);
+        EXPECT_NEAR(t.periods[j] / period, 1.0L, 1e-6L) << j;
+        EXPECT_NEAR(t.frequencies[j] * period, 1.0L, 1e-6L) << j;
+        EXPECT_NEAR(t.ascendingFrequencies[j] * reversed, 1.0L, 1e-6L) << j;
+    }
+}
+
+TEST(PeriodTable, ReverseTableTurnsEitherFormRoundInPlace) {
+    std::array<float, PERIOD_COUNT> table;
+    for (int j = 0; j < PERIOD_COUNT; ++j) table[j] = static_cast<float>(j);
+    ReverseTable(table);
+    EXPECT_EQ(table[0], 199.0f);
+    EXPECT_EQ(table[100], 99.0f);
+    EXPECT_EQ(table[199], 0.0f);
+    ReverseTable(table.data());
+    for (int j = 0; j < PERIOD_COUNT; ++j) ASSERT_EQ(table[j], static_cast<float>(j));
+}
+
+TEST(DampingRatios, EachMultipliersRowAndCaptions) {
+    const struct {
+        DampingMultiplier multiplier;
+        DampingRatios ratios;
+        std::array<std::string, 4> captions;
+    } rows[] = {
+        {DampingMultiplier::Times1, {0.0f, 0.01f, 0.02f, 0.05f, 0.1f}, {" 1%", " 2%", " 5%", "10%"}},
+        {DampingMultiplier::Times5, {0.0f, 0.05f, 0.1f, 0.25f, 0.5f}, {" 5%", "10%", "25%", "50%"}},
+        {DampingMultiplier::Times10, {0.0f, 0.1f, 0.2f, 0.5f, 1.0f}, {"10%", "20%", "50%", "100%"}},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(DampingRatiosFor(row.multiplier), row.ratios);
+        const auto captions = DampingCaptionsFor(row.multiplier);
+        for (int k = 0; k < 4; ++k) EXPECT_EQ(captions[k], row.captions[k]) << k;
     }
 }
 
@@ -39,9 +74,6 @@ TEST(PeriodTable, LinearAxisCounts) {
     EXPECT_LE(t.periods[139], 2.0f);
     EXPECT_GT(t.periods[140], 2.0f);
     EXPECT_EQ(LinearFrequencyCount(t), 174);
-    std::array<float, PERIOD_COUNT> reversed = t.frequencies;
-    ReverseTable(reversed);
-    EXPECT_EQ(reversed, t.ascendingFrequencies);
     EXPECT_LE(t.ascendingFrequencies[172], 10.0f);
     EXPECT_GT(t.ascendingFrequencies[173], 10.0f);
 }

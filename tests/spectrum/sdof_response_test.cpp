@@ -1,4 +1,5 @@
-// The reference oscillator against its first step and closed forms.
+// The reference oscillator against its steps written out, its first step
+// and closed forms.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -29,6 +30,43 @@ TEST(SdofResponse, UnitImpulseFirstStep) {
     EXPECT_NEAR(r.vel[0], -0.5 * dt / den, 1e-8);
     EXPECT_NEAR(r.disp[0], -dt * dt / (6.0 * den), 1e-10);
     EXPECT_EQ(r.absAcc[0], r.relAcc[0] + ground[0]);
+}
+
+// The linear-acceleration steps written out in long double, every named
+// quantity rounded to single precision where it is stored; 2 h w and the
+// constants 1/3 and 1/6 are never rounded to single precision.
+TEST(SdofResponse, EveryStepRoundsOnlyTheStoredQuantities) {
+    const struct { float period, h, dt; } cases[] = {
+        {0.5f, 0.05f, 0.01f}, {2.0f, 0.1f, 0.005f}, {0.1f, 0.02f, 0.01f}, {9.738561f, 0.01f, 0.02f}};
+    const int n = 1500;
+    std::vector<float> ground(n);
+    for (int i = 0; i < n; ++i)
+        ground[i] = static_cast<float>(80.0 * std::sin(0.037 * i) * std::exp(-0.002 * i) +
+                                       13.0 * std::sin(1.3 * i * i));
+    for (const auto& c : cases) {
+        Response r(n);
+        ComputeSdofResponse(n, c.dt, c.period, c.h, ground.data(), r.arrays());
+        using L = long double;
+        auto f = [](L value) { return static_cast<float>(value); };
+        const float w = f(static_cast<L>(6.283185307179586) / c.period);
+        const float w2 = f(static_cast<L>(w) * w), dt2 = f(static_cast<L>(c.dt) * c.dt);
+        const L twoHW = 2 * static_cast<L>(c.h) * w;
+        const float den = f(static_cast<L>(c.h) * w * c.dt + 1 + static_cast<L>(w2) * dt2 / 6);
+        float a = 0, v = 0, x = 0;
+        for (int i = 0; i < n; ++i) {
+            const float vp = f(static_cast<L>(a) * c.dt * 0.5L + v);
+            const float xp = f(static_cast<L>(v) * c.dt + x + static_cast<L>(a) * dt2 / 3);
+            const float num = f(twoHW * vp + static_cast<L>(w2) * xp + ground[i]);
+            a = f(-static_cast<L>(num) / den);
+            const float absolute = f(static_cast<L>(a) + ground[i]);
+            v = f(static_cast<L>(a) * c.dt * 0.5L + vp);
+            x = f(static_cast<L>(a) * dt2 / 6 + xp);
+            ASSERT_TRUE(r.relAcc[i] == a && r.absAcc[i] == absolute && r.vel[i] == v && r.disp[i] == x)
+                << "T " << c.period << " h " << c.h << " step " << i << ": " << r.relAcc[i] << " "
+                << r.absAcc[i] << " " << r.vel[i] << " " << r.disp[i] << " vs " << a << " " << absolute
+                << " " << v << " " << x;
+        }
+    }
 }
 
 TEST(SdofResponse, RestStaysAtRest) {
