@@ -205,7 +205,9 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
-        return ParsedCommandLine{std::nullopt, app.exit(e, out, err)};
+        // Help and version exit with 0; a usage error with 64 (EX_USAGE).
+        const int status = app.exit(e, out, err);
+        return ParsedCommandLine{std::nullopt, status == 0 ? 0 : kUsageErrorStatus};
     }
 
     o.outGiven = app.count("--out") > 0;

@@ -49,6 +49,8 @@ struct ParsedCommandLine {
     int exitStatus = 0;
 };
 
+inline constexpr int kUsageErrorStatus = 64;
+
 ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::ostream& out,
                                         std::ostream& err);
 
