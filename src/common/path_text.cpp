@@ -36,25 +36,71 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
 }
 }  // namespace
 
-std::optional<std::string> FindFileIgnoringCase(const std::string& path) {
+namespace {
+
+std::vector<std::string> ListRegularFiles(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    const fs::path dir = folder.empty() ? fs::path(".") : fs::path(folder);
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code fileError;
+        if (it->is_regular_file(fileError)) names.push_back(it->path().filename().string());
+    }
+    return names;
+}
+
+std::string Upper(std::string text) {
+    for (char& c : text)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+    return text;
+}
+
+std::string Lower(std::string text) {
+    for (char& c : text)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return text;
+}
+
+std::string Join(const std::string& folder, const std::string& name) {
+    if (folder.empty()) return name;
+    return (folder == "/" ? "/" : folder + "/") + name;
+}
+
+}  // namespace
+
+const std::vector<std::string>& FolderListings::Names(const std::string& folder) {
+    {
+        const std::lock_guard lock(mutex_);
+        const auto it = names_.find(folder);
+        if (it != names_.end()) return it->second;
+    }
+    std::vector<std::string> listed = ListRegularFiles(folder);
+    const std::lock_guard lock(mutex_);
+    return names_.emplace(folder, std::move(listed)).first->second;  // a second lister's copy is dropped
+}
+
+std::optional<std::string> FindFileIgnoringCase(const std::string& path, FolderListings* listings) {
     std::error_code ec;
     if (fs::is_regular_file(path, ec)) return path;
     const std::string folder = FolderPart(path);
-    const std::string_view name = FileNamePart(path);
-    const fs::path dir = folder.empty() ? fs::path(".") : fs::path(folder);
-    // Several names may match (X.Ns and X.NS); take the first in byte order
-    // so that the choice does not depend on the directory's listing order.
-    std::optional<std::string> found;
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::string candidate = it->path().filename().string();
-        if (!EqualIgnoringAsciiCase(candidate, name)) continue;
-        std::error_code fileError;
-        if (!it->is_regular_file(fileError)) continue;
-        if (!found || candidate < *found) found = std::move(candidate);
+    const std::string name(FileNamePart(path));
+    const std::size_t period = name.find('.');
+    const std::string stem = period == std::string::npos ? name : name.substr(0, period);
+    const std::string extension = period == std::string::npos ? std::string() : name.substr(period);
+    for (const std::string& variant : {stem + Upper(extension), stem + Lower(extension), Upper(name), Lower(name)}) {
+        if (variant == name) continue;
+        const std::string candidate = Join(folder, variant);
+        if (fs::is_regular_file(candidate, ec)) return candidate;
     }
-    if (!found) return std::nullopt;
-    if (folder.empty()) return found;
-    return (folder == "/" ? "/" : folder + "/") + *found;
+    // Several names may match (X.Ns and X.nS); take the first in byte order
+    // so that the choice does not depend on the directory's listing order.
+    const std::vector<std::string> own = listings ? std::vector<std::string>() : ListRegularFiles(folder);
+    const std::vector<std::string>& names = listings ? listings->Names(folder) : own;
+    const std::string* found = nullptr;
+    for (const std::string& candidate : names)
+        if (EqualIgnoringAsciiCase(candidate, name) && (!found || candidate < *found)) found = &candidate;
+    if (found == nullptr) return std::nullopt;
+    return Join(folder, *found);
 }
 
 std::string WithDefaultExtension(const std::string& path, const std::string& extension) {

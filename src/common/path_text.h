@@ -1,8 +1,11 @@
 #pragma once
 // Path splitting of the record pipeline. Paths use "/" as separator.
+#include <map>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tremblo {
 
@@ -17,9 +20,24 @@ std::string FolderPart(std::string_view path);
 // Periods in folder names (/home/first.last/) do not count.
 std::optional<std::size_t> FirstPeriodOfFileName(std::string_view path);
 
-// The path if it exists; otherwise the one file in the same folder whose name
-// matches it ignoring ASCII letter case; otherwise nothing.
-std::optional<std::string> FindFileIgnoringCase(const std::string& path);
+// The names of the regular files of folders, each folder listed once and
+// kept: a batch shares one, so that thousands of records in one folder cost
+// one listing. Safe to use from several threads.
+class FolderListings {
+public:
+    const std::vector<std::string>& Names(const std::string& folder);
+
+private:
+    std::mutex mutex_;
+    std::map<std::string, std::vector<std::string>> names_;
+};
+
+// The path if it exists; otherwise its name with the extension, or the whole
+// name, in upper or in lower case (as the networks and users name files);
+// otherwise the one file in the same folder whose name matches it ignoring
+// ASCII letter case (the first in byte order); otherwise nothing. The folder
+// is listed only in the last case, through `listings` when given.
+std::optional<std::string> FindFileIgnoringCase(const std::string& path, FolderListings* listings = nullptr);
 
 // The path with "." + extension appended when its file name has none (a
 // name typed with another extension keeps it).

@@ -17,7 +17,8 @@ std::string Normal(const std::string& path) {
 
 }  // namespace
 
-std::string RecordIdentity(const std::string& path, RecordFormat format, bool threeComponents) {
+std::string RecordIdentity(const std::string& path, RecordFormat format, bool threeComponents,
+                           FolderListings* listings) {
     std::string first = path;
     if (threeComponents) {
         if (format == RecordFormat::Knet) {
@@ -26,7 +27,7 @@ std::string RecordIdentity(const std::string& path, RecordFormat format, bool th
             first = (*pair)[0];
         }
     }
-    return Normal(FindFileIgnoringCase(first).value_or(first));
+    return Normal(FindFileIgnoringCase(first, listings).value_or(first));
 }
 
 }  // namespace tremblo

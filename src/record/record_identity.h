@@ -4,6 +4,7 @@
 // formats) all load the same record; a batch handed all of them loads it once.
 #include <string>
 
+#include "common/path_text.h"
 #include "record/seismic_record.h"
 
 namespace tremblo {
@@ -12,6 +13,7 @@ namespace tremblo {
 // path without "." and ".." steps (symbolic links are not followed): equal
 // for two chosen files exactly when they load the same files. With one
 // component, the chosen file itself.
-std::string RecordIdentity(const std::string& path, RecordFormat format, bool threeComponents);
+std::string RecordIdentity(const std::string& path, RecordFormat format, bool threeComponents,
+                           FolderListings* listings = nullptr);
 
 }  // namespace tremblo

@@ -100,7 +100,7 @@ bool RecordSession::LoadKnet(const std::string& chosen, const LoadSettings& sett
     r.componentCount = settings.threeComponents ? 3 : 1;
     const KnetComponentNames names = DeriveKnetComponentNames(chosen, settings.threeComponents);
     for (int c = 0; c < r.componentCount; ++c) {
-        r.componentPath[c] = FindFileIgnoringCase(names.paths[c]).value_or(names.paths[c]);
+        r.componentPath[c] = FindFileIgnoringCase(names.paths[c], listings_).value_or(names.paths[c]);
         r.componentLabel[c] = Utf8ToSjis(names.labels[c]);  // the name's text, kept as Shift-JIS
     }
     WaitWindow wait(platform_, messages::kWaitLoading);
@@ -235,7 +235,7 @@ bool RecordSession::LoadHiroshimaOrCdpc(const std::string& chosen, const LoadSet
     if (settings.threeComponents) {
         const auto pair = DerivePairNames(chosen);
         for (int c = 0; c < 3; ++c) {
-            const auto found = pair ? FindFileIgnoringCase((*pair)[c]) : std::nullopt;
+            const auto found = pair ? FindFileIgnoringCase((*pair)[c], listings_) : std::nullopt;
             if (!found) {
                 platform_.ShowMessage(messages::kMissingPair, messages::kFileErrorCaption,
                                       MessageStyle::Plain);

@@ -8,6 +8,7 @@
 #include <span>
 #include <string>
 
+#include "common/path_text.h"
 #include "common/platform.h"
 #include "record/record_labels.h"
 #include "record/seismic_record.h"
@@ -35,6 +36,9 @@ public:
     RecordSession(Platform& platform, const StationDirectory& directory);
 
     void setFilterDesigner(FilterDesigner designer) { designFilter_ = std::move(designer); }
+    // Folder listings to search for component files whose names differ in
+    // case (a batch shares one); each load lists the folder itself without.
+    void setFolderListings(FolderListings* listings) { listings_ = listings; }
 
     // The file command: asks for a file with the open dialog, then loads it.
     LoadStatus OpenWithDialog(const LoadSettings& settings);
@@ -65,6 +69,7 @@ private:
     Platform& platform_;
     const StationDirectory& directory_;
     FilterDesigner designFilter_;
+    FolderListings* listings_ = nullptr;
     std::unique_ptr<SeismicRecord> current_, staged_;
     RecordLabels labels_, stagedLabels_;
     RecordFormat loadedFormat_ = RecordFormat::Knet;

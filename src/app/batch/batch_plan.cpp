@@ -7,7 +7,7 @@
 
 namespace tremblo {
 
-std::vector<PlannedRecord> PlanRecords(const BatchOptions& options) {
+std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListings* listings) {
     std::vector<PlannedRecord> plan;
     std::map<std::string, std::size_t> firstOfRecord;
     for (const std::string& file : options.files) {
@@ -15,7 +15,7 @@ std::vector<PlannedRecord> PlanRecords(const BatchOptions& options) {
         record.file = file;
         record.format = options.format.value_or(DetectRecordFormatOfFile(file));
         const auto [at, added] = firstOfRecord.emplace(
-            RecordIdentity(file, record.format, options.threeComponents), plan.size());
+            RecordIdentity(file, record.format, options.threeComponents, listings), plan.size());
         if (!added) record.sameAs = at->second;
         plan.push_back(std::move(record));
     }

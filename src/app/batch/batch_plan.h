@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/batch/batch_options.h"
+#include "common/path_text.h"
 
 namespace tremblo {
 
@@ -16,6 +17,6 @@ struct PlannedRecord {
     std::optional<std::size_t> sameAs;  // index of the earlier file of the same record
 };
 
-std::vector<PlannedRecord> PlanRecords(const BatchOptions& options);
+std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListings* listings = nullptr);
 
 }  // namespace tremblo

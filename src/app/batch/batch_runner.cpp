@@ -109,7 +109,8 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     for (const std::string& message : directoryPlatform.TakeMessages())
         err << "warning: station directory " << dataFolder << ": " << message << '\n';
 
-    const std::vector<PlannedRecord> plan = PlanRecords(options);
+    FolderListings listings;  // each folder listed at most once in the run
+    const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
     const std::size_t count = plan.size();
     std::vector<std::size_t> toLoad;
     for (std::size_t i = 0; i < count; ++i)
@@ -132,7 +133,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     std::atomic<std::size_t> next{0};
     const auto work = [&] {
         try {
-            RecordWorker worker(*directory, options);
+            RecordWorker worker(*directory, options, &listings);
             for (std::size_t k; (k = next.fetch_add(1)) < toLoad.size();)
                 collector.Add(toLoad[k], ProcessGuarded(worker, plan[toLoad[k]]));
         } catch (const std::exception&) {

@@ -38,9 +38,11 @@ std::string OutputBaseName(const SeismicRecord& record, const std::string& file)
     return FileNameWithoutExtension(file);
 }
 
-RecordWorker::RecordWorker(const StationDirectory& directory, const BatchOptions& options)
+RecordWorker::RecordWorker(const StationDirectory& directory, const BatchOptions& options,
+                           FolderListings* listings)
     : directory_(directory),
       options_(options),
+      listings_(listings),
       workspace_(std::make_unique<DerivationWorkspace>()),
       spectrum_(std::make_unique<SpectrumModel>()),
       canvas_(WAVE_PLOT_WIDTH, WAVE_PLOT_HEIGHT),
@@ -66,6 +68,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
     // values must never show up in the next one's files.
     session_ = std::make_unique<RecordSession>(platform_, directory_);
     session_->setFilterDesigner(RecordFilterDesigner());
+    session_->setFolderListings(listings_);
     const LoadStatus status =
         session_->LoadPath(file, LoadSettings{format, options_.threeComponents, options_.removeDc});
     std::vector<std::string> messages = platform_.TakeMessages();

@@ -38,7 +38,9 @@ std::string OutputBaseName(const SeismicRecord& record, const std::string& file)
 class RecordWorker {
 public:
     // The directory is only read, and may be shared by every worker.
-    RecordWorker(const StationDirectory& directory, const BatchOptions& options);
+    // Folders are listed through `listings` (shared by the workers of a batch).
+    RecordWorker(const StationDirectory& directory, const BatchOptions& options,
+                 FolderListings* listings = nullptr);
     ~RecordWorker();
 
     RecordOutcome Process(const std::string& file, RecordFormat format);
@@ -53,6 +55,7 @@ private:
 
     const StationDirectory& directory_;
     const BatchOptions& options_;
+    FolderListings* listings_;
     ConsolePlatform platform_;
     std::unique_ptr<RecordSession> session_;
     std::unique_ptr<DerivationWorkspace> workspace_;
