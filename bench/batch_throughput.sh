@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Throughput of the batch front end: 100 copies of the three-component
-# sample record, each giving its waveform CSV, waveform picture (PNG) and
-# spectrum CSV, processed with one worker and with one worker per core.
+# sample record, each giving its waveform CSV and picture, its spectrum CSV
+# and picture and its Sa-Sd picture, processed with one worker and with one
+# worker per core.
 #   cmake --build build --target tremblo-batch && bench/batch_throughput.sh [build]
 # The copies are the same record, so they write the same three file names;
 # each write replaces the previous one whole.
@@ -36,7 +37,7 @@ cores=$(nproc)
 run 1 >/dev/null  # warm the file cache and the fonts
 one=$(run 1)
 all=$(run "$cores")
-printf 'records: %d (3 components, 6000 samples each; waveform CSV, PNG, spectrum CSV)\n' "$copies"
+printf 'records: %d (3 components, 6000 samples each; 2 CSV and 3 PNG files each)\n' "$copies"
 printf '1 worker:   %8.2f records/s\n' "$one"
 printf '%d workers: %8.2f records/s\n' "$cores" "$all"
 printf 'ratio:      %8.2f\n' "$(awk -v a="$all" -v b="$one" 'BEGIN { print a / b }')"

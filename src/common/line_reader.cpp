@@ -5,27 +5,33 @@ namespace tremblo {
 LineReader::LineReader(std::istream& in, std::size_t bufferSize)
     : in_(in), bufferSize_(bufferSize < 2 ? 2 : bufferSize) {}
 
+// Straight from the stream's buffer: a character at a time through
+// istream::get costs a sentry each.
 int LineReader::Get() {
-    int c = in_.get();
-    if (c == '\r' && in_.peek() == '\n') c = in_.get();
+    std::streambuf* buffer = in_.rdbuf();
+    int c = buffer != nullptr ? buffer->sbumpc() : std::char_traits<char>::eof();
+    if (c == '\r' && buffer->sgetc() == '\n') c = buffer->sbumpc();
+    if (c == std::char_traits<char>::eof()) in_.setstate(std::ios::eofbit);
     return c;
 }
 
 // A line end right after a full piece belongs to it: a line holds
 // bufferSize - 1 characters plus its line end.
 bool LineReader::TakeLineEnd() {
-    const int next = in_.peek();
+    std::streambuf* buffer = in_.rdbuf();
+    if (buffer == nullptr) return false;
+    const int next = buffer->sgetc();
     if (next == '\n') {
-        in_.get();
+        buffer->sbumpc();
         return true;
     }
     if (next != '\r') return false;
-    in_.get();
-    if (in_.peek() == '\n') {
-        in_.get();
+    buffer->sbumpc();
+    if (buffer->sgetc() == '\n') {
+        buffer->sbumpc();
         return true;
     }
-    in_.unget();
+    buffer->sungetc();
     return false;
 }
 

@@ -84,6 +84,16 @@ public:
     virtual void SetFont(const FontSpec& font) { font_ = font; }
     const FontSpec& Font() const { return font_; }
 
+    // Pen, brush and font as a new canvas has them.
+    void ResetDrawingState() {
+        penColor_ = kBlack;
+        penWidth_ = 1;
+        penStyle_ = PenStyle::Solid;
+        brushColor_ = kWhite;
+        brushStyle_ = BrushStyle::Solid;
+        SetFont(FontSpec{});
+    }
+
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
     virtual void FillRect(const Rect& rect) = 0;

@@ -41,6 +41,14 @@ RecordSession::RecordSession(Platform& platform, const StationDirectory& directo
       staged_(std::make_unique<SeismicRecord>()),
       labels_(RecordLabels::AtStartUp()) {}
 
+void RecordSession::Reset() {
+    current_->fields() = RecordFields{};
+    staged_->fields() = RecordFields{};
+    labels_ = RecordLabels::AtStartUp();
+    stagedLabels_ = labels_;
+    loadedFormat_ = RecordFormat::Knet;
+}
+
 bool RecordSession::stationFileCopyAvailable() const {
     return current_->recordLoaded && loadedFormat_ == RecordFormat::Knet &&
            !current_->eventName.empty();

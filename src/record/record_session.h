@@ -40,6 +40,10 @@ public:
     // case (a batch shares one); each load lists the folder itself without.
     void setFolderListings(FolderListings* listings) { listings_ = listings; }
 
+    // Back to the state at start-up (no record, the start-up labels), keeping
+    // the trace buffers: a batch worker starts every record this way.
+    void Reset();
+
     // The file command: asks for a file with the open dialog, then loads it.
     LoadStatus OpenWithDialog(const LoadSettings& settings);
     // Loads the record of which `path` is one component file.

@@ -17,6 +17,7 @@ void Prepare(TMyGraph& graph, int frame, int originX, int originY) {
     graph.VValueX = 5.0f;
     graph.VValueY = 10.0f;
     graph.OverWrite = false;
+    graph.canvas().ResetDrawingState();
     graph.Clear(kWhite);
 }
 

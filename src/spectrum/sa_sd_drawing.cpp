@@ -35,6 +35,7 @@ void PrepareSaSdGraph(TMyGraph& graph) {
     graph.OverWrite = false;
     // A 10-pixel face keeps four-digit accelerations inside the picture left
     // of an origin 35 pixels in, and the record's name on its first line.
+    graph.canvas().ResetDrawingState();
     FontSpec font;
     font.pixelHeight = 10;
     graph.canvas().SetFont(font);

@@ -59,6 +59,7 @@ void PrepareSpectrumGraph(TMyGraph& graph) {
     graph.VValueX = 5.0f;
     graph.VValueY = 10.0f;
     graph.OverWrite = true;
+    graph.canvas().ResetDrawingState();
     graph.Clear(kWhite);
 }
 

@@ -46,7 +46,21 @@ RecordWorker::RecordWorker(const StationDirectory& directory, const BatchOptions
       workspace_(std::make_unique<DerivationWorkspace>()),
       spectrum_(std::make_unique<SpectrumModel>()),
       canvas_(WAVE_PLOT_WIDTH, WAVE_PLOT_HEIGHT),
-      wave_(canvas_, platform_) {
+      wave_(canvas_, platform_),
+      spectrumCanvas_(SPECTRUM_GRAPH_WIDTH, SPECTRUM_GRAPH_HEIGHT),
+      saSdCanvas_(SA_SD_GRAPH_WIDTH, SA_SD_GRAPH_HEIGHT) {
+    session_ = std::make_unique<RecordSession>(platform_, directory_);
+    session_->setFolderListings(listings_);
+    // The taps depend on dt only: records of one rate share one design.
+    session_->setFilterDesigner([this](float dt, std::span<float, BANDPASS_TAPS> h) {
+        auto it = filterTaps_.find(dt);
+        if (it == filterTaps_.end()) {
+            std::array<float, BANDPASS_TAPS> taps{};
+            DesignLoadedRecordFilter(dt, taps);
+            it = filterTaps_.emplace(dt, taps).first;
+        }
+        std::copy(it->second.begin(), it->second.end(), h.begin());
+    });
     spectrum_->SetDampingMultiplier(options.dampingMultiplier);
     spectrum_->SetLinearPeriodRange(options.periodLimit);
 }
@@ -65,10 +79,8 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
     platform_.TakeMessages();
     // A session as at start-up for every record: a load keeps what its format
     // does not set (a CDPC file has no station or origin), and one record's
-    // values must never show up in the next one's files.
-    session_ = std::make_unique<RecordSession>(platform_, directory_);
-    session_->setFilterDesigner(RecordFilterDesigner());
-    session_->setFolderListings(listings_);
+    // values must never show up in the next one's files. The buffers stay.
+    session_->Reset();
     const LoadStatus status =
         session_->LoadPath(file, LoadSettings{format, options_.threeComponents, options_.removeDc});
     std::vector<std::string> messages = platform_.TakeMessages();
@@ -176,21 +188,19 @@ bool RecordWorker::WriteSpectrumFiles(const std::string& base, RecordOutcome& ou
     outcome.written.push_back(csv);
 
     const SpectrumDisplaySettings settings = SpectrumSettingsFor(session_->record(), &outcome);
-    RasterCanvas spectrumCanvas(SPECTRUM_GRAPH_WIDTH, SPECTRUM_GRAPH_HEIGHT);
-    TMyGraph spectrumGraph(spectrumCanvas, platform_);
+    TMyGraph spectrumGraph(spectrumCanvas_, platform_);
     PrepareSpectrumGraph(spectrumGraph);
     spectrumGraph.SubX = m.linearPeriodAxis().subX;  // as the menu sets it
     DrawSpectra(spectrumGraph, SpectrumDataOf(m), settings);
-    if (!WritePicture((folder / (base + "rsp.png")).string(), spectrumCanvas.Picture(), outcome)) return false;
+    if (!WritePicture((folder / (base + "rsp.png")).string(), spectrumCanvas_.Picture(), outcome)) return false;
 
-    RasterCanvas saSdCanvas(SA_SD_GRAPH_WIDTH, SA_SD_GRAPH_HEIGHT);
-    TMyGraph saSdGraph(saSdCanvas, platform_);
+    TMyGraph saSdGraph(saSdCanvas_, platform_);
     PrepareSaSdGraph(saSdGraph);
     DrawSaSd(saSdGraph, m.spectrum(), m.source(),
              SaSdSettings{settings.component, settings.lineWidth, !options_.sdsaFull});
     const std::string saSdName =
         StringPrintf("%s_%s_SdSa.png", base.c_str(), SaSdComponentName(m.source(), settings.component).c_str());
-    return WritePicture((folder / saSdName).string(), saSdCanvas.Picture(), outcome);
+    return WritePicture((folder / saSdName).string(), saSdCanvas_.Picture(), outcome);
 }
 
 }  // namespace tremblo

@@ -3,6 +3,8 @@
 // prepares and draws the waveform view as the main window does, computes and
 // draws the spectra as the spectrum and Sa-Sd windows do and writes the
 // files the windows export, under the windows' default names.
+#include <array>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -62,6 +64,8 @@ private:
     std::unique_ptr<SpectrumModel> spectrum_;
     RasterCanvas canvas_;
     TMyWave wave_;
+    RasterCanvas spectrumCanvas_, saSdCanvas_;  // prepared anew for every record
+    std::map<float, std::array<float, BANDPASS_TAPS>> filterTaps_;
 };
 
 }  // namespace tremblo
