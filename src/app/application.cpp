@@ -16,7 +16,11 @@ Application::Application(Platform& platform, const std::string& dataFolder)
       Large(platform, Spect),
       NextStep(),
       Super(platform, Spect),
+      SiteList(platform, Form1.directory()),
+      HRSMList(Form1.directory()),
       SdSa(platform, Spect) {
+    Form1.SiteList = &SiteList;
+    Form1.HRSMList = &HRSMList;
     Form1.Spect = &Spect;
     Spect.Large = &Large;
     Spect.Super = &Super;
@@ -24,7 +28,7 @@ Application::Application(Platform& platform, const std::string& dataFolder)
     Spect.SdSa = &SdSa;
     // Closing the main window ends the program, whatever else is open.
     for (QWidget* window : std::initializer_list<QWidget*>{&Spect, &HowTo, &AboutBox, &Wait, &Large, &NextStep,
-                                                           &Super, &SdSa})
+                                                           &Super, &SiteList, &HRSMList, &SdSa})
         window->setAttribute(Qt::WA_QuitOnClose, false);
     NextStep.copyEnlarged = [this] { Large.MyGraph1->graph().Copy(); };
     NextStep.copySuperposed = [this] { Super.MyGraph1->graph().Copy(); };

@@ -14,6 +14,8 @@
 #include "spectrum/windows/sd_sa.h"
 #include "spectrum/windows/spect.h"
 #include "spectrum/windows/super.h"
+#include "tools/windows/hrsm_list.h"
+#include "tools/windows/site_list.h"
 #include "wave/windows/form1.h"
 
 namespace tremblo {
@@ -22,8 +24,8 @@ class Application {
 public:
     Application(Platform& platform, const std::string& dataFolder);
 
-    // In the order of creation; the tool windows will take their places
-    // between Super and SdSa.
+    // In the order of creation; the synthesis window will take its place
+    // between SiteList and HRSMList.
     TForm1 Form1;
     TSpect Spect;
     THowTo HowTo;
@@ -32,6 +34,8 @@ public:
     TLarge Large;
     TNextStep NextStep;
     TSuper Super;
+    TSiteList SiteList;
+    THRSMList HRSMList;
     TSdSa SdSa;
 
     void Tutorial1Click();

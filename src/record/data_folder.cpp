@@ -1,5 +1,6 @@
 #include "record/data_folder.h"
 
+#include <cstdlib>
 #include <filesystem>
 #include <system_error>
 
@@ -7,9 +8,23 @@ namespace tremblo {
 
 namespace fs = std::filesystem;
 
+std::string UserDataFolder() {
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    fs::path base;
+    if (dataHome != nullptr && *dataHome == '/') {
+        base = dataHome;
+    } else {
+        const char* home = std::getenv("HOME");
+        base = fs::path(home != nullptr && *home != '\0' ? home : ".") / ".local/share";
+    }
+    return (base / "tremblo/DATA").string();
+}
+
 std::string FindDataFolder() {
     std::error_code ec;
     if (fs::is_directory("DATA", ec)) return "DATA";
+    const std::string user = UserDataFolder();
+    if (fs::is_directory(user, ec)) return user;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (!ec) {
         const fs::path beside = exe.parent_path() / "DATA";

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <fstream>
+#include <sstream>
 #include <vector>
 
 #include "common/decimal.h"
@@ -93,6 +94,10 @@ void ReadSiteNameFile(std::istream& in, StationDirectory& d) {
         row.location = FieldOrEmpty(fields, 3);
         row.column5 = FieldOrEmpty(fields, 4);
     }
+    RebuildSortedTables(d);
+}
+
+void RebuildSortedTables(StationDirectory& d) {
     BuildSortedTable(d, true, d.knetStations, d.knetOrder, d.knetStationCount);
     BuildSortedTable(d, false, d.kiknetStations, d.kiknetOrder, d.kiknetStationCount);
 }
@@ -115,8 +120,14 @@ void ReadShoboNameFile(std::istream& in, StationDirectory& d) {
 
 void LoadStationDirectory(const std::string& dataFolder, StationDirectory& d, Platform& platform) {
     d.stationRowCount = d.knetStationCount = d.kiknetStationCount = d.hiroshimaStationCount = 0;
+    d.dataFolder = dataFolder;
     if (std::ifstream site(dataFolder + "/SITENAME.CSV", std::ios::binary); site) {
-        ReadSiteNameFile(site, d);
+        std::stringstream text;
+        text << site.rdbuf();
+        const std::string bytes = text.str();
+        const std::size_t firstEnd = bytes.find('\n');
+        d.lineEnd = firstEnd != std::string::npos && (firstEnd == 0 || bytes[firstEnd - 1] != '\r') ? "\n" : "\r\n";
+        ReadSiteNameFile(text, d);
     } else {
         platform.ShowMessage("K-NET/KiK-net観測点情報ファイルがありません", "ファイルエラー",
                              MessageStyle::Warning);

@@ -26,6 +26,8 @@ struct StationDirectory {
     std::array<int, STATION_CAPACITY> kiknetOrder{};
     std::array<StationRow, HIROSHIMA_STATION_CAPACITY> hiroshimaStations;  // file order
     int hiroshimaStationCount = 0;
+    std::string dataFolder;            // where the files were read from
+    std::string lineEnd = "\r\n";      // of SITENAME.CSV as read (a save keeps it)
 
     // First K-NET row, then first KiK-net row, whose code equals `code` byte
     // for byte; nullptr when neither table has it.
@@ -42,6 +44,8 @@ int CompareCodesIgnoringCase(std::string_view a, std::string_view b);
 
 // Fill the K-NET/KiK-net tables from SITENAME.CSV text.
 void ReadSiteNameFile(std::istream& in, StationDirectory& directory);
+// The two code-sorted tables anew from stationRows.
+void RebuildSortedTables(StationDirectory& directory);
 // Fill the Hiroshima table from SHOBONAME.CSV text.
 void ReadShoboNameFile(std::istream& in, StationDirectory& directory);
 

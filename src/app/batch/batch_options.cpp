@@ -160,8 +160,7 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     int components = 3, span = 50;
     bool noDc = false;
     app.add_option("FILE", o.files,
-                   "record files; for three components any one component file of each record")
-        ->required();
+                   "record files; for three components any one component file of each record");
     app.add_option("--out", o.outFolder, "folder for the files written (created when missing)")
         ->capture_default_str();
     app.add_option("--format", format,
@@ -190,6 +189,9 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_flag("--no-max-point", noMaxPoint, "picture without the marks at the maxima");
     SpectrumOptionTexts spectrum;
     AddSpectrumOptions(app, spectrum, o.sdsaFull);
+    app.add_option("--import-stations", o.importStations,
+                   "merge NIED's station list (its English CSV) into the station directory of the "
+                   "user's data folder; record files may then be left out");
     app.add_option("--superpose", o.superposeFile,
                    "draw the chosen spectrum item of every record into one superposed graph (seven "
                    "records a picture: FILE.png, FILE_2.png, ...), in the order of the files");
@@ -210,6 +212,10 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
         return ParsedCommandLine{std::nullopt, status == 0 ? 0 : kUsageErrorStatus};
     }
 
+    if (o.files.empty() && o.importStations.empty()) {
+        err << "FILE is required (or --import-stations)\nRun with --help for more information.\n";
+        return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
+    }
     o.outGiven = app.count("--out") > 0;
     static const std::map<std::string, RecordFormat> formats{
         {"knet", RecordFormat::Knet}, {"hiroshima", RecordFormat::Hiroshima}, {"cdpc", RecordFormat::Cdpc}};

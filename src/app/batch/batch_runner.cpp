@@ -13,6 +13,7 @@
 #include "app/batch/console_platform.h"
 #include "app/batch/progress_display.h"
 #include "app/batch/record_worker.h"
+#include "app/batch/station_import_run.h"
 #include "app/batch/superposed_pictures.h"
 #include "record/data_folder.h"
 #include "record/station_directory.h"
@@ -91,6 +92,11 @@ bool WriteSuperposed(const BatchOptions& options, const std::vector<const ItemCu
 }  // namespace
 
 int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, bool terminal) {
+    // The station list first: the records of the same run then find its stations.
+    if (!options.importStations.empty()) {
+        if (!RunStationImport(options, err)) return 1;
+        if (options.files.empty()) return 0;
+    }
     const bool writeFiles = !options.info || options.outGiven;
     if (writeFiles) {
         std::error_code ec;

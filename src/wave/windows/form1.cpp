@@ -60,9 +60,9 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
     Button2 = Place(new QPushButton(U("観測点リスト"), central), 616, 536 - top, 95, 25);
     Button3 = Place(new QPushButton(U("合成波形"), central), 720, 536 - top, 95, 25);
     Button1 = Place(new QPushButton(U("終　了"), central), 720, 566 - top, 95, 25);
-    // The station list and synthesis windows are not part of this program
-    // yet: their buttons stay disabled.
-    Button2->setEnabled(false);
+    Button2->setToolTip(U("観測地点情報ﾘｽﾄ表示"));
+    connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    // The synthesis window is not part of this program yet: its button stays disabled.
     Button3->setEnabled(false);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 

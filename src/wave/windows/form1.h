@@ -28,6 +28,8 @@ QPoint CenteredPosition(const QRect& available, const QSize& frame);
 class ClickableLabel;
 class RadioGroup;
 class RecordInfoPanel;
+class THRSMList;
+class TSiteList;
 class TSpect;
 class WavePlotView;
 
@@ -81,6 +83,12 @@ public:
     void N7Click() { ChooseLinearPeriodRange(LinearPeriodRange::Seconds10); }
     void ChooseDampingMultiplier(DampingMultiplier multiplier);
     void ChooseLinearPeriodRange(LinearPeriodRange range);
+
+    // The station lists (set by the application once the windows exist).
+    TSiteList* SiteList = nullptr;
+    THRSMList* HRSMList = nullptr;
+    void Button2Click();  // 観測点リスト
+    const StationDirectory& directory() const { return *directory_; }
 
     // Shell.
     void Button1Click();  // exit question

@@ -9,6 +9,8 @@
 #include "record/station_file_copy.h"
 #include "record/windows/record_info_panel.h"
 #include "spectrum/windows/spect.h"
+#include "tools/windows/hrsm_list.h"
+#include "tools/windows/site_list.h"
 #include "wave/windows/form1.h"
 #include "wave/start_point.h"
 #include "wave/waveform_drawing.h"
@@ -190,6 +192,14 @@ void TForm1::Button1Click() {
     if (platform_.ShowMessage("プログラムを終了します．よろしいですか？", "プログラム終了",
                               MessageStyle::YesNo) == MessageAnswer::Yes)
         close();
+}
+
+void TForm1::Button2Click() {
+    if (Hiroshima->isChecked()) {
+        if (HRSMList != nullptr) HRSMList->FillAndShow();
+    } else if (SiteList != nullptr) {
+        SiteList->FillAndShow();
+    }
 }
 
 void TForm1::Label21Click() { OpenPage(platform_, pages::kKnetDownload); }
