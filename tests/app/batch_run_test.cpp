@@ -338,6 +338,24 @@ TEST(BatchRun, OneComponentRecordsDrawTheirOneComponent) {
     EXPECT_TRUE(fs::exists(folder / "out/AIC001-202411051012_UD_SdSa.png"));
 }
 
+TEST(BatchRun, ImportsNiedsStationListIntoTheUsersDataFolder) {
+    TempFolder folder;
+    setenv("XDG_DATA_HOME", (folder / "home").c_str(), 1);
+    BatchOptions options;
+    options.dataFolder = SamplePath("data/DATA");
+    options.importStations =
+        folder.Write("list.csv", "AIC001,BISAI,35.2,136.7,5,NA,AICHIKEN,K-NET11A,\nAAA001,ABA,44,144,12,NA,HOKKAIDO,-,\n");
+    std::ostringstream out, err;
+    EXPECT_EQ(RunBatch(options, out, err, false), 0) << err.str();
+    const std::string written = folder / "home/tremblo/DATA/SITENAME.CSV";
+    EXPECT_NE(err.str().find("stations: 1 added, 1 kept, 0 not taken; wrote " + written), std::string::npos) << err.str();
+    EXPECT_EQ(ReadWholeFile(written).rfind("AAA001, ABA,,HOKKAIDO,", 0), 0u);
+    EXPECT_TRUE(fs::exists(folder / "home/tremblo/DATA/SHOBONAME.CSV"));
+    options.importStations = folder / "missing.csv";
+    EXPECT_EQ(RunBatch(options, out, err, false), 1);
+    unsetenv("XDG_DATA_HOME");
+}
+
 TEST(BatchRun, SuperposesSevenRecordsAPicture) {
     TempFolder folder;
     BatchOptions options = Options({}, folder / "out");

@@ -4,10 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <sstream>
 
 #include "common/shift_jis.h"
+#include "record/data_folder.h"
 #include "record/station_import.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
@@ -65,6 +67,21 @@ TEST(StationFile, AFolderThatCannotTakeTheFileSendsItToTheUsersDataFolder) {
     EXPECT_EQ(written, temp / "home/tremblo/DATA/SITENAME.CSV");
     EXPECT_EQ(ReadWholeFile(written), "AIC001, A,B,C,D\r\n");
     EXPECT_EQ(ReadWholeFile(temp / "home/tremblo/DATA/SHOBONAME.CSV"), "HFD01,A,B,1,2\n");
+    unsetenv("XDG_DATA_HOME");
+}
+
+TEST(StationFile, TheUsersDataFolderComesAfterTheWorkingFolders) {
+    TempFolder temp;
+    setenv("XDG_DATA_HOME", (temp / "home").c_str(), 1);
+    EXPECT_EQ(UserDataFolder(), temp / "home/tremblo/DATA");
+    temp.Write("home/tremblo/DATA/SITENAME.CSV", "");
+    temp.Write("work/x", "");
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(temp / "work");
+    EXPECT_EQ(FindDataFolder(), temp / "home/tremblo/DATA");
+    temp.Write("work/DATA/SITENAME.CSV", "");
+    EXPECT_EQ(FindDataFolder(), "DATA");
+    std::filesystem::current_path(previous);
     unsetenv("XDG_DATA_HOME");
 }
 
