@@ -109,6 +109,7 @@ private:
     void BuildDampingControls();
     void BuildButtons();
     void DampingClick(int k);
+    void DrawLayout(SpectrumLayout layout);
     bool EnlargedViewReady() const;
     void RunEnlargedViewNow();
     void EnableComponentChoice();

@@ -64,28 +64,22 @@ void TSpect::RedrawSpectra() {
     }
 }
 
-void TSpect::BtnSpectrum1Click() {
-    BtnSdSa->setEnabled(true);
-    if (EnlargedViewReady()) {
-        MyGraph1->graph().Clear(kWhite);
-        MyGraph1->update();
-        RunEnlargedViewNow();
-        return;
-    }
-    DrawSpectraPerComponent(MyGraph1->graph(), SpectrumDataOf(*model_), ReadDisplaySettings());
-    MyGraph1->update();
-    ++redrawCount_;
-}
+void TSpect::BtnSpectrum1Click() { DrawLayout(SpectrumLayout::PerComponent); }
+void TSpect::BtnSpectrum2Click() { DrawLayout(SpectrumLayout::PerResponse); }
 
-void TSpect::BtnSpectrum2Click() {
-    BtnSdSa->setEnabled(false);
+// The Sa-Sd button belongs to the per-component layout; with 拡大図 ticked
+// the items go to the enlarged view instead of the three panels.
+void TSpect::DrawLayout(SpectrumLayout layout) {
+    BtnSdSa->setEnabled(layout == SpectrumLayout::PerComponent);
     if (EnlargedViewReady()) {
         MyGraph1->graph().Clear(kWhite);
         MyGraph1->update();
         RunEnlargedViewNow();
         return;
     }
-    DrawSpectraPerResponse(MyGraph1->graph(), SpectrumDataOf(*model_), ReadDisplaySettings());
+    SpectrumDisplaySettings settings = ReadDisplaySettings();
+    settings.layout = layout;
+    DrawSpectra(MyGraph1->graph(), SpectrumDataOf(*model_), settings);
     MyGraph1->update();
     ++redrawCount_;
 }
