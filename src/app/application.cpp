@@ -16,15 +16,17 @@ Application::Application(Platform& platform, const std::string& dataFolder)
       Large(platform, Spect),
       NextStep(),
       Super(platform, Spect),
+      Synthe(platform, Form1.session()),
       SdSa(platform, Spect) {
     Form1.Spect = &Spect;
+    Form1.Synthe = &Synthe;
     Spect.Large = &Large;
     Spect.Super = &Super;
     Spect.navigator = &NextStep;
     Spect.SdSa = &SdSa;
     // Closing the main window ends the program, whatever else is open.
     for (QWidget* window : std::initializer_list<QWidget*>{&Spect, &HowTo, &AboutBox, &Wait, &Large, &NextStep,
-                                                           &Super, &SdSa})
+                                                           &Super, &Synthe, &SdSa})
         window->setAttribute(Qt::WA_QuitOnClose, false);
     NextStep.copyEnlarged = [this] { Large.MyGraph1->graph().Copy(); };
     NextStep.copySuperposed = [this] { Super.MyGraph1->graph().Copy(); };

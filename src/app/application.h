@@ -14,6 +14,7 @@
 #include "spectrum/windows/sd_sa.h"
 #include "spectrum/windows/spect.h"
 #include "spectrum/windows/super.h"
+#include "tools/windows/synthe.h"
 #include "wave/windows/form1.h"
 
 namespace tremblo {
@@ -22,8 +23,8 @@ class Application {
 public:
     Application(Platform& platform, const std::string& dataFolder);
 
-    // In the order of creation; the tool windows will take their places
-    // between Super and SdSa.
+    // In the order of creation; the station lists will take their places
+    // before and after Synthe.
     TForm1 Form1;
     TSpect Spect;
     THowTo HowTo;
@@ -32,6 +33,7 @@ public:
     TLarge Large;
     TNextStep NextStep;
     TSuper Super;
+    TSynthe Synthe;
     TSdSa SdSa;
 
     void Tutorial1Click();

@@ -60,10 +60,12 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
     Button2 = Place(new QPushButton(U("観測点リスト"), central), 616, 536 - top, 95, 25);
     Button3 = Place(new QPushButton(U("合成波形"), central), 720, 536 - top, 95, 25);
     Button1 = Place(new QPushButton(U("終　了"), central), 720, 566 - top, 95, 25);
-    // The station list and synthesis windows are not part of this program
-    // yet: their buttons stay disabled.
+    // The station list window is not part of this program yet: its button
+    // stays disabled. 合成波形 waits for a three-component record.
     Button2->setEnabled(false);
+    Button3->setToolTip(U("水平成分を合成した波形作成"));
     Button3->setEnabled(false);
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
     session_ = std::make_unique<RecordSession>(platform_, *directory_);

@@ -29,6 +29,7 @@ class ClickableLabel;
 class RadioGroup;
 class RecordInfoPanel;
 class TSpect;
+class TSynthe;
 class WavePlotView;
 
 class TForm1 : public QMainWindow {
@@ -81,6 +82,10 @@ public:
     void N7Click() { ChooseLinearPeriodRange(LinearPeriodRange::Seconds10); }
     void ChooseDampingMultiplier(DampingMultiplier multiplier);
     void ChooseLinearPeriodRange(LinearPeriodRange range);
+
+    // The synthesis window's button 合成波形.
+    TSynthe* Synthe = nullptr;  // set by the application once the window exists
+    void Button3Click();
 
     // Shell.
     void Button1Click();  // exit question
