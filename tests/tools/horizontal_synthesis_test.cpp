@@ -45,13 +45,14 @@ protected:
     }
 
     // A record of `n` samples in the temporary folder: the sample's headers,
-    // the EW file with its own scale-factor line when given.
-    std::string WriteRecord(int n, const std::string& ewScaleLine = {}) {
+    // the NS and EW files with scale-factor lines of their own when given.
+    std::string WriteRecord(int n, const std::string& ewScaleLine = {}, const std::string& nsScaleLine = {}) {
         const char* ext[3] = {"NS", "EW", "UD"};
         for (int c = 0; c < 3; ++c) {
             std::vector<std::string> header = Lines(ReadWholeFile(SamplePath(kSampleStem + "." + ext[c])));
             header.resize(KNET_HEADER_LINES);
-            if (c == 1 && !ewScaleLine.empty()) header[13] = ewScaleLine;
+            const std::string& scaleLine = c == 0 ? nsScaleLine : c == 1 ? ewScaleLine : std::string();
+            if (!scaleLine.empty()) header[13] = scaleLine;
             std::ostringstream out;
             for (const std::string& line : header) out << line;
             std::vector<int> counts(static_cast<std::size_t>(n));
@@ -162,11 +163,13 @@ TEST_F(SynthesisTest, AFileThatCannotBeUsedIsNamedAndNothingIsWritten) {
         const char* named;     // what the message names
     } cases[] = {{"SYN.NS", "SYN.045", "NS成分のデータファイル"},
                  {"SYN.EW", "SYN.045", "EW成分のデータファイル"},
-                 {nullptr, "missing/SYN.045", "出力ファイル"}};
+                 {nullptr, "missing/SYN.045", "出力ファイル"},
+                 {nullptr, "SYN.045", "スケールファクター"}};  // the NS file changed since the load
     for (const auto& c : cases) {
         ASSERT_EQ(Load(WriteRecord(20)), LoadStatus::Loaded);
         temp.Write("SYN.045", "kept");
         if (c.removed) fs::remove(temp / c.removed);
+        if (std::string(c.named) == "スケールファクター") WriteRecord(20, "", "Scale Factor      1960(gal)/6182761\r\n");
         const Result<SynthesisSummary> written = WriteSynthesizedRecord(session.record(), 45, temp / c.output);
         ASSERT_FALSE(written.ok());
         EXPECT_NE(written.error().message.find(c.named), std::string::npos) << written.error().message;
@@ -174,14 +177,6 @@ TEST_F(SynthesisTest, AFileThatCannotBeUsedIsNamedAndNothingIsWritten) {
         for (const auto& entry : fs::directory_iterator(temp.path()))
             EXPECT_NE(entry.path().extension(), ".tmp");  // no temporary file left
     }
-}
-
-TEST_F(SynthesisTest, OnlyThreeComponentKnetRecordsWithAScaleFactor) {
-    ASSERT_EQ(Load(SamplePath(kSampleStem + ".NS"), /*three=*/false), LoadStatus::Loaded);
-    EXPECT_TRUE(SynthesisUnavailable(session.record(), RecordFormat::Knet));
-    ASSERT_EQ(Load(SamplePath(kSampleStem + ".NS")), LoadStatus::Loaded);
-    EXPECT_FALSE(SynthesisUnavailable(session.record(), RecordFormat::Knet));
-    EXPECT_TRUE(SynthesisUnavailable(session.record(), RecordFormat::Hiroshima));
 }
 
 }  // namespace

@@ -36,6 +36,7 @@ struct BatchOptions {
     LinearPeriodRange periodLimit = LinearPeriodRange::Seconds2;      // --period-limit
     bool sdsaFull = false;                // --sdsa-full: 変位調整 cleared
     std::string superposeFile;            // --superpose: one superposed graph of every record
+    std::vector<int> azimuths;            // --azimuth: horizontal components synthesised, degrees
     bool info = false;                    // --info: JSON on standard output
     int jobs = 0;                         // --jobs; <= 0: all cores
     std::string dataFolder;               // --data; empty: found as the program finds it
