@@ -17,18 +17,20 @@ Application::Application(Platform& platform, const std::string& dataFolder)
       NextStep(),
       Super(platform, Spect),
       SiteList(platform, Form1.directory()),
+      Synthe(platform, Form1.session()),
       HRSMList(Form1.directory()),
       SdSa(platform, Spect) {
     Form1.SiteList = &SiteList;
     Form1.HRSMList = &HRSMList;
     Form1.Spect = &Spect;
+    Form1.Synthe = &Synthe;
     Spect.Large = &Large;
     Spect.Super = &Super;
     Spect.navigator = &NextStep;
     Spect.SdSa = &SdSa;
     // Closing the main window ends the program, whatever else is open.
     for (QWidget* window : std::initializer_list<QWidget*>{&Spect, &HowTo, &AboutBox, &Wait, &Large, &NextStep,
-                                                           &Super, &SiteList, &HRSMList, &SdSa})
+                                                           &Super, &SiteList, &Synthe, &HRSMList, &SdSa})
         window->setAttribute(Qt::WA_QuitOnClose, false);
     NextStep.copyEnlarged = [this] { Large.MyGraph1->graph().Copy(); };
     NextStep.copySuperposed = [this] { Super.MyGraph1->graph().Copy(); };

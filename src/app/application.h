@@ -16,6 +16,7 @@
 #include "spectrum/windows/super.h"
 #include "tools/windows/hrsm_list.h"
 #include "tools/windows/site_list.h"
+#include "tools/windows/synthe.h"
 #include "wave/windows/form1.h"
 
 namespace tremblo {
@@ -24,8 +25,7 @@ class Application {
 public:
     Application(Platform& platform, const std::string& dataFolder);
 
-    // In the order of creation; the synthesis window will take its place
-    // between SiteList and HRSMList.
+    // In the order of creation.
     TForm1 Form1;
     TSpect Spect;
     THowTo HowTo;
@@ -35,6 +35,7 @@ public:
     TNextStep NextStep;
     TSuper Super;
     TSiteList SiteList;
+    TSynthe Synthe;
     THRSMList HRSMList;
     TSdSa SdSa;
 

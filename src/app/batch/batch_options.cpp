@@ -195,6 +195,10 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_option("--superpose", o.superposeFile,
                    "draw the chosen spectrum item of every record into one superposed graph (seven "
                    "records a picture: FILE.png, FILE_2.png, ...), in the order of the files");
+    app.add_option("--azimuth", o.azimuths,
+                   "also write each three-component record's horizontal component in this azimuth "
+                   "(degrees, north 0, east 90) as a K-NET file NAME.DDD (repeatable)")
+        ->allow_extra_args(false);
     app.add_flag("--info", o.info,
                  "print each record's header values, window and peaks as JSON, one object per "
                  "line; files are written only when --out is given too");

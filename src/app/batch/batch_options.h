@@ -37,6 +37,7 @@ struct BatchOptions {
     bool sdsaFull = false;                // --sdsa-full: 変位調整 cleared
     std::string superposeFile;            // --superpose: one superposed graph of every record
     std::string importStations;           // --import-stations: NIED's station list to merge
+    std::vector<int> azimuths;            // --azimuth: horizontal components synthesised, degrees
     bool info = false;                    // --info: JSON on standard output
     int jobs = 0;                         // --jobs; <= 0: all cores
     std::string dataFolder;               // --data; empty: found as the program finds it

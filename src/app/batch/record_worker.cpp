@@ -11,6 +11,7 @@
 #include "spectrum/sa_sd_drawing.h"
 #include "spectrum/spectrum_csv.h"
 #include "spectrum/spectrum_display.h"
+#include "tools/horizontal_synthesis.h"
 #include "wave/record_filter.h"
 #include "wave/start_point.h"
 #include "wave/waveform_csv.h"
@@ -126,6 +127,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
     }
     const std::string base = OutputBaseName(record, file);
     if (writeFiles && !WriteFiles(base, outcome)) return outcome;
+    if (writeFiles && !WriteSynthesizedFiles(format, outcome)) return outcome;
     if (!options_.superposeFile.empty()) {
         if (!writeFiles && !CalculateSpectra(outcome)) return outcome;
         const SpectrumDisplaySettings spectrum = SpectrumSettingsFor(record, nullptr);
@@ -156,6 +158,24 @@ bool RecordWorker::WritePicture(const std::string& path, const RgbImage& picture
     const PngWriteResult written = WritePngFile(path, picture);
     if (!written.ok) return Fail(outcome, CannotWrite(path) + " (" + written.message + ")");
     outcome.written.push_back(path);
+    return true;
+}
+
+// The synthesis window's file for every --azimuth, under the name it proposes.
+bool RecordWorker::WriteSynthesizedFiles(RecordFormat format, RecordOutcome& outcome) {
+    if (options_.azimuths.empty()) return true;
+    const SeismicRecord& record = session_->record();
+    if (const auto reason = SynthesisUnavailable(record, format)) {
+        outcome.notes.push_back(MessageLine("合成波形", *reason) + " (--azimuth: no file)");
+        return true;
+    }
+    for (const int azimuth : options_.azimuths) {
+        const std::string path =
+            (std::filesystem::path(options_.outFolder) / DefaultSynthesisName(record.componentPath[0], azimuth)).string();
+        const Result<SynthesisSummary> written = WriteSynthesizedRecord(record, azimuth, path);
+        if (!written) return Fail(outcome, MessageLine(synthesis_text::kErrorCaption, written.error().message));
+        outcome.written.push_back(path);
+    }
     return true;
 }
 

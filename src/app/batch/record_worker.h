@@ -53,6 +53,7 @@ private:
     SpectrumDisplaySettings SpectrumSettingsFor(const SeismicRecord& record, RecordOutcome* outcome) const;
     bool WriteSpectrumFiles(const std::string& base, RecordOutcome& outcome);
     bool WritePicture(const std::string& path, const RgbImage& picture, RecordOutcome& outcome);
+    bool WriteSynthesizedFiles(RecordFormat format, RecordOutcome& outcome);
     bool Fail(RecordOutcome& outcome, std::string reason);
 
     const StationDirectory& directory_;

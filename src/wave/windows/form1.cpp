@@ -62,8 +62,10 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
     Button1 = Place(new QPushButton(U("終　了"), central), 720, 566 - top, 95, 25);
     Button2->setToolTip(U("観測地点情報ﾘｽﾄ表示"));
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    // The synthesis window is not part of this program yet: its button stays disabled.
+    // 合成波形 waits for a three-component record.
+    Button3->setToolTip(U("水平成分を合成した波形作成"));
     Button3->setEnabled(false);
+    connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
     session_ = std::make_unique<RecordSession>(platform_, *directory_);

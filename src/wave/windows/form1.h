@@ -31,6 +31,7 @@ class RecordInfoPanel;
 class THRSMList;
 class TSiteList;
 class TSpect;
+class TSynthe;
 class WavePlotView;
 
 class TForm1 : public QMainWindow {
@@ -89,6 +90,10 @@ public:
     THRSMList* HRSMList = nullptr;
     void Button2Click();  // 観測点リスト
     const StationDirectory& directory() const { return *directory_; }
+
+    // The synthesis window's button 合成波形.
+    TSynthe* Synthe = nullptr;  // set by the application once the window exists
+    void Button3Click();
 
     // Shell.
     void Button1Click();  // exit question

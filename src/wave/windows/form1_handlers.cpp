@@ -11,6 +11,7 @@
 #include "spectrum/windows/spect.h"
 #include "tools/windows/hrsm_list.h"
 #include "tools/windows/site_list.h"
+#include "tools/windows/synthe.h"
 #include "wave/windows/form1.h"
 #include "wave/start_point.h"
 #include "wave/waveform_drawing.h"
@@ -62,6 +63,7 @@ void TForm1::UpdateAfterLoad() {
                        static_cast<QWidget*>(CBWave), static_cast<QWidget*>(BtnSpect)})
         w->setEnabled(true);
     if (Spect != nullptr) Spect->UpdateAfterLoad(session_->record());
+    Button3->setEnabled(view.synthesisEnabled);
     N8->setEnabled(session_->stationFileCopyAvailable());
 }
 
@@ -184,6 +186,12 @@ void TForm1::Redraw() {
     // redraws once more, quietly, with the same result.
     if (lastView_.startWasAutomatic && TrackBar1->value() != lastView_.windowStart)
         TrackBar1->setValue(lastView_.windowStart);
+}
+
+// ---- Horizontal synthesis --------------------------------------------------
+
+void TForm1::Button3Click() {
+    if (Synthe != nullptr) Synthe->Open();
 }
 
 // ---- Shell -----------------------------------------------------------------
