@@ -33,6 +33,9 @@ THRSMList::THRSMList(const StationDirectory& directory, QWidget* parent)
 
     StringGrid1 = new QTableWidget(0, 6, this);
     StringGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The columns keep their widths; an 11-pixel face keeps "%7.3f" whole in them.
+    StringGrid1->setFont(ProgramFont(11, false));
+    StringGrid1->setTextElideMode(Qt::ElideNone);
     StringGrid1->verticalHeader()->hide();
     StringGrid1->verticalHeader()->setDefaultSectionSize(kRowHeight);
     StringGrid1->horizontalHeader()->setFixedHeight(kRowHeight);

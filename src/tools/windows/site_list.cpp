@@ -22,6 +22,10 @@ QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 QTableWidget* MakeGrid(QWidget* parent, std::initializer_list<int> widths, int x) {
     auto* grid = new QTableWidget(0, static_cast<int>(widths.size()), parent);
     grid->setGeometry(x, 8, 716, 556);
+    // The columns have the widths of the program's grids; an 11-pixel face
+    // keeps codes and coordinates whole in them.
+    grid->setFont(ProgramFont(11, false));
+    grid->setTextElideMode(Qt::ElideNone);
     grid->horizontalHeader()->hide();
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(20);
