@@ -184,9 +184,9 @@ TEST_F(RecordSessionTest, FileNamesAndLabelsAreValidUtf8) {
     folder.Write("DATA/SITENAME.CSV", sjisCode + "," + Utf8ToSjis("北の観測点") + ",ｷﾀ,X,Y\r\n");
     folder.Write("DATA/SHOBONAME.CSV", "");
     testing::ScriptedPlatform quiet;
-    StationDirectory directory;
-    LoadStationDirectory(folder / "DATA", directory, quiet);
-    RecordSession local(platform, directory);
+    auto directory = std::make_unique<StationDirectory>();  // large: never on the stack
+    LoadStationDirectory(folder / "DATA", *directory, quiet);
+    RecordSession local(platform, *directory);
 
     std::string text = ReadWholeFile(SamplePath(kKnetNs));
     text.replace(text.find("AIC001"), 6, sjisCode + "  ");

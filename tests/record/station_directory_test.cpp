@@ -112,7 +112,8 @@ TEST(StationDirectory, CutsTextsAndRowsToTheirCapacities) {
 }
 
 TEST(StationDirectory, ReadsHiroshimaRowsWithTheirPosition) {
-    StationDirectory d;
+    auto directory = std::make_unique<StationDirectory>();  // large: never on the stack
+    StationDirectory& d = *directory;
     std::istringstream in(Utf8ToSjis("HFD01,中消防署,広島市中区,132.4553,34.3915\nHFD02,東消防署,広島市東区\n"));
     ReadShoboNameFile(in, d);
     ASSERT_EQ(d.hiroshimaStationCount, 2);

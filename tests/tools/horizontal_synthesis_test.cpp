@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "common/format.h"
@@ -64,8 +65,8 @@ protected:
     }
 
     testing::ScriptedPlatform platform;
-    StationDirectory directory;
-    RecordSession session{platform, directory};
+    std::unique_ptr<StationDirectory> directory = std::make_unique<StationDirectory>();  // large: never on the stack
+    RecordSession session{platform, *directory};
     testing::TempFolder temp;
 };
 
@@ -120,7 +121,7 @@ TEST_F(SynthesisTest, CardinalAzimuthsReproduceTheSourceCountsAndReadBack) {
         EXPECT_EQ(Lines(ReadWholeFile(out))[14], StringPrintf("Max. Acc. (gal)   %4d\r\n", int(peak)));
     }
     // The file loads as a one-component record.
-    RecordSession back(platform, directory);
+    RecordSession back(platform, *directory);
     ASSERT_EQ(back.LoadPath(temp / "AIC0012411051012.090", LoadSettings{RecordFormat::Knet, false, false}),
               LoadStatus::Loaded);
     EXPECT_EQ(back.record().componentCount, 1);
@@ -149,7 +150,7 @@ TEST_F(SynthesisTest, OutputCarriesTheScaleFactorThatConvertedTheCounts) {
     // the motion synthesised (with the NS file's factor).
     ASSERT_EQ(Load(WriteRecord(64, "Scale Factor      7840(gal)/6182761\r\n")), LoadStatus::Loaded);
     ASSERT_TRUE(WriteSynthesizedRecord(session.record(), 90, temp / "SYN.090").ok());
-    RecordSession back(platform, directory);
+    RecordSession back(platform, *directory);
     ASSERT_EQ(back.LoadPath(temp / "SYN.090", LoadSettings{RecordFormat::Knet, false, false}), LoadStatus::Loaded);
     EXPECT_EQ(back.record().scaleFactor, session.record().scaleFactor);
     for (int i = 0; i < 64; ++i)
