@@ -5,14 +5,9 @@
 #include <QPushButton>
 
 #include "spectrum/windows/spectrum_window_look.h"
+#include "plot/windows/widget_place.h"
 
 namespace tremblo {
-
-namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-}  // namespace
 
 TNextStep::TNextStep(QWidget* parent) : QDialog(parent) {
     ApplySpectrumWindowLook(*this, "地震応答スペクトラム", 424, 142);

@@ -12,14 +12,9 @@
 #include "spectrum/windows/spectrum_window_look.h"
 #include "spectrum/sa_sd_drawing.h"
 #include "spectrum/windows/spect.h"
+#include "plot/windows/widget_place.h"
 
 namespace tremblo {
-
-namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-}  // namespace
 
 TSdSa::TSdSa(Platform& platform, TSpect& spect, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), spect_(spect) {

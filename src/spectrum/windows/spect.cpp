@@ -12,18 +12,11 @@
 #include "plot/windows/graph_view.h"
 #include "plot/windows/radio_group.h"
 #include "spectrum/windows/spectrum_window_look.h"
+#include "plot/windows/widget_place.h"
 
 namespace tremblo {
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-template <typename Widget>
-Widget* Place(Widget* widget, int x, int y, int w, int h) {
-    widget->setGeometry(x, y, w, h);
-    return widget;
-}
 
 QPushButton* AddButton(QWidget* parent, const char* caption, const char* hint, int x, int y, int w = 75) {
     auto* button = Place(new QPushButton(U(caption), parent), x, y, w, 25);

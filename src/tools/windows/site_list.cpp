@@ -12,12 +12,11 @@
 #include "common/platform.h"
 #include "plot/windows/window_look.h"
 #include "record/station_file.h"
+#include "plot/windows/widget_place.h"
 
 namespace tremblo {
 
 namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QTableWidget* MakeGrid(QWidget* parent, std::initializer_list<int> widths, int x) {
     auto* grid = new QTableWidget(0, static_cast<int>(widths.size()), parent);

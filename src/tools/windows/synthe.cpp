@@ -7,20 +7,9 @@
 #include "plot/windows/window_look.h"
 #include "record/record_session.h"
 #include "tools/horizontal_synthesis.h"
+#include "plot/windows/widget_place.h"
 
 namespace tremblo {
-
-namespace {
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-template <typename Widget>
-Widget* Place(Widget* widget, int x, int y, int w, int h) {
-    widget->setGeometry(x, y, w, h);
-    return widget;
-}
-
-}  // namespace
 
 TSynthe::TSynthe(Platform& platform, const RecordSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), session_(session) {

@@ -16,20 +16,13 @@
 #include "wave/waveform_drawing.h"
 #include "wave/windows/wave_plot_view.h"
 #include "plot/windows/window_look.h"
+#include "plot/windows/widget_place.h"
 
 namespace tremblo {
 
 namespace {
 
 const QColor kBackground(177, 226, 199);
-
-QString U(const char* utf8) { return QString::fromUtf8(utf8); }
-
-template <typename Widget>
-Widget* Place(Widget* widget, int x, int y, int w, int h) {
-    widget->setGeometry(x, y, w, h);
-    return widget;
-}
 
 }  // namespace
 
