@@ -18,6 +18,7 @@
 #include "app/batch/console_platform.h"
 #include "app/batch/superposed_pictures.h"
 #include "record/format_detection.h"
+#include "wave/jma_intensity.h"
 #include "record/record_session.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
@@ -431,8 +432,16 @@ TEST(BatchRun, InfoPrintsOneJsonObjectPerRecordInFileOrder) {
     EXPECT_EQ(objects[2]["origin_time"], "10:12:25");
     for (const nlohmann::json& o : objects)
         for (const char* key : {"station_code", "origin_date", "origin_time", "event_name",
-                                "sampling_frequency", "sample_count", "window_start", "window_length"})
+                                "sampling_frequency", "sample_count", "window_start", "window_length",
+                                "jma_intensity", "jma_intensity_raw", "jma_class"})
             EXPECT_TRUE(o.contains(key)) << key;
+    // The JMA intensity of a three-component record, reported as the window shows it.
+    const nlohmann::json& first = objects[0];
+    ASSERT_EQ(first["components"].size(), 3u);
+    const double raw = first["jma_intensity_raw"];
+    EXPECT_GT(raw, 0.0);
+    EXPECT_DOUBLE_EQ(first["jma_intensity"].get<double>(), ReportedJmaIntensity(raw));
+    EXPECT_EQ(first["jma_class"], JmaIntensityClass(first["jma_intensity"].get<double>()));
 }
 
 TEST(BatchRun, ParallelWorkersWriteWhatOneWorkerWrites) {

@@ -133,6 +133,16 @@ TEST_F(Form1Test, ARecordFileDroppedOnTheWindowOpens) {
     EXPECT_FALSE(refused.isAccepted());
 }
 
+TEST_F(Form1Test, AThreeComponentRecordShowsItsJmaIntensity) {
+    ASSERT_EQ(form.OpenRecordFile(SamplePath("samples/knet/AIC0012411051012.NS")), LoadStatus::Loaded);
+    const QString text = Label("LabelIntensity");
+    EXPECT_TRUE(text.startsWith(QString::fromUtf8("計測震度 "))) << text.toStdString();
+    EXPECT_TRUE(text.endsWith(QString::fromUtf8(")"))) << text.toStdString();
+    form.CB3Compo->setChecked(false);
+    ASSERT_EQ(form.OpenRecordFile(SamplePath("samples/knet/AIC0012411051012.NS")), LoadStatus::Loaded);
+    EXPECT_EQ(Label("LabelIntensity"), "");
+}
+
 TEST(Form1Place, CentredOnTheScreenAndKeptOnItWhenLarger) {
     EXPECT_EQ(CenteredPosition(QRect(0, 0, 1920, 1080), QSize(860, 607)), QPoint(530, 236));
     EXPECT_EQ(CenteredPosition(QRect(1920, 30, 1280, 1000), QSize(860, 607)), QPoint(2130, 226));

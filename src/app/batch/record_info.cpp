@@ -3,6 +3,7 @@
 #include <charconv>
 
 #include "common/shift_jis.h"
+#include "wave/jma_intensity.h"
 #include "wave/trace_peak.h"
 
 namespace tremblo {
@@ -40,7 +41,7 @@ nlohmann::json RecordInfo(const SeismicRecord& r, RecordFormat format, const std
         components.push_back({{"label", SjisToUtf8(r.componentLabel[c].view())},
                               {"peak_gal", ShortestDecimal(FindPeak(r.sampleCount, r.samples[c].data()).value)}});
     }
-    return nlohmann::json{
+    nlohmann::json info{
         {"file", file},
         {"format", FormatOptionName(format)},
         {"station_code", SjisToUtf8(r.stationCode.view())},
@@ -55,7 +56,16 @@ nlohmann::json RecordInfo(const SeismicRecord& r, RecordFormat format, const std
         {"window_start", r.windowStart},
         {"window_length", r.windowLength},
         {"components", std::move(components)},
+        {"jma_intensity", nullptr},
+        {"jma_intensity_raw", nullptr},
+        {"jma_class", nullptr},
     };
+    if (const Result<JmaIntensity> intensity = RecordJmaIntensity(r)) {
+        info["jma_intensity"] = intensity.value().reported;
+        info["jma_intensity_raw"] = intensity.value().raw;
+        info["jma_class"] = intensity.value().className;
+    }
+    return info;
 }
 
 }  // namespace tremblo

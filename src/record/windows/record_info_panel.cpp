@@ -23,7 +23,8 @@ struct Item {
 }  // namespace
 
 RecordInfoPanel::RecordInfoPanel(QWidget* parent) : QWidget(parent) {
-    // Four rows under the plot: the event, the station, the recording, the file.
+    // Five rows under the plot: the event, the station, the recording, the
+    // file, the intensity.
     const char* noData = "データなし";
     const std::initializer_list<Item> rows[] = {
         {{"Label6", "発震日時", {"2024/11/05  10:12:00", noData}},
@@ -39,6 +40,7 @@ RecordInfoPanel::RecordInfoPanel(QWidget* parent) : QWidget(parent) {
          {"Label12", "ﾃﾞｰﾀ総数", {"70000"}},
          {"Label10", "ﾏｸﾞﾆﾁｭｰﾄﾞ", {"  -9.9", noData}}},
         {{"Label14", "ﾌｧｲﾙ", {}, 540}},
+        {{"LabelIntensity", "", {"計測震度 -0.0 (震度5弱)"}}},
     };
     int y = 0;
     for (const auto& row : rows) {
@@ -66,6 +68,8 @@ QLabel* RecordInfoPanel::AddValue(const char* name, const char* caption, int x, 
     value->setGeometry(valueX, y, width, kRow - 2);
     return value;
 }
+
+void RecordInfoPanel::ShowIntensity(const QString& text) { valueLabel("LabelIntensity")->setText(text); }
 
 QLabel* RecordInfoPanel::valueLabel(const char* name) const { return findChild<QLabel*>(name); }
 

@@ -15,6 +15,8 @@ public:
     explicit RecordInfoPanel(QWidget* parent = nullptr);
 
     void Show(const RecordLabels& labels);
+    // The line under the others: the JMA intensity of a three-component record, or "".
+    void ShowIntensity(const QString& text);
     // The value label by its name ("Label6" ... "Label30").
     QLabel* valueLabel(const char* name) const;
 

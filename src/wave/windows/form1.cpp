@@ -49,7 +49,7 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
     MyWave1 = new WavePlotView(platform_, WAVE_PLOT_WIDTH, WAVE_PLOT_HEIGHT, central);
     MyWave1->move(12, 48 - top);
     MyWave1->setObjectName("MyWave1");
-    info_ = Place(new RecordInfoPanel(central), 12, 462 - top, 600, 80);
+    info_ = Place(new RecordInfoPanel(central), 12, 462 - top, 600, 96);
     Button2 = Place(new QPushButton(U("観測点リスト"), central), 616, 536 - top, 95, 25);
     Button3 = Place(new QPushButton(U("合成波形"), central), 720, 536 - top, 95, 25);
     Button1 = Place(new QPushButton(U("終　了"), central), 720, 566 - top, 95, 25);

@@ -13,6 +13,7 @@
 #include "tools/windows/site_list.h"
 #include "tools/windows/synthe.h"
 #include "wave/windows/form1.h"
+#include "wave/jma_intensity.h"
 #include "wave/start_point.h"
 #include "wave/waveform_drawing.h"
 #include "wave/windows/wave_plot_view.h"
@@ -63,6 +64,9 @@ void TForm1::UpdateAfterLoad() {
                        static_cast<QWidget*>(CBWave), static_cast<QWidget*>(BtnSpect)})
         w->setEnabled(true);
     if (Spect != nullptr) Spect->UpdateAfterLoad(session_->record());
+    // A three-component record shows its JMA intensity; nothing otherwise.
+    const Result<JmaIntensity> intensity = RecordJmaIntensity(session_->record());
+    info_->ShowIntensity(intensity ? QString::fromStdString(JmaIntensityText(intensity.value())) : QString());
     Button3->setEnabled(view.synthesisEnabled);
     N8->setEnabled(session_->stationFileCopyAvailable());
 }

@@ -1,0 +1,80 @@
+// The JMA instrumental intensity against values known without the FFT: a
+// sine lying exactly on a frequency bin of a record of 2^13 samples is
+// periodic in the transform, so its filtered amplitude is A times the filter
+// gain at its frequency, worked out here from the filter formulas.
+#include "wave/jma_intensity.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace tremblo {
+namespace {
+
+constexpr int kSamples = 8192;
+constexpr float kDt = 0.01f;
+
+// The three filters written out anew, in long double.
+long double Gain(long double f) {
+    const long double y = f / 10;
+    long double p = 1, sum = 1;
+    const long double c[] = {0.694L, 0.241L, 0.0557L, 0.009664L, 0.00134L, 0.000155L};
+    for (long double ci : c) {
+        p *= y * y;
+        sum += ci * p;
+    }
+    return std::sqrt(1 / f) / std::sqrt(sum) * std::sqrt(1 - std::exp(-std::pow(f / 0.5L, 3)));
+}
+
+std::vector<float> Sine(int cycles, double amplitude) {
+    std::vector<float> s(kSamples);
+    for (int i = 0; i < kSamples; ++i)
+        s[i] = static_cast<float>(amplitude * std::sin(2 * M_PI * cycles * i / kSamples));
+    return s;
+}
+
+TEST(JmaIntensity, SinesOfKnownFrequencyGiveTheirFilteredAmplitude) {
+    const std::vector<float> zero(kSamples, 0.0f);
+    for (const auto& [cycles, amplitude] : {std::pair{82, 100.0}, std::pair{41, 300.0}, std::pair{410, 20.0}}) {
+        const long double f = cycles / (kSamples * static_cast<long double>(kDt));
+        const long double expected = 2 * std::log10(amplitude * Gain(f)) + 0.94L;
+        const std::vector<float> sine = Sine(cycles, amplitude);
+        const Result<JmaIntensity> one = ComputeJmaIntensity(sine, zero, zero, kDt);
+        ASSERT_TRUE(one.ok());
+        // The 30th largest sample lies within a sample of a crest.
+        EXPECT_NEAR(one.value().raw, static_cast<double>(expected), 2e-3) << cycles;
+        const Result<JmaIntensity> three = ComputeJmaIntensity(sine, sine, sine, kDt);
+        EXPECT_NEAR(three.value().raw - one.value().raw, 2 * std::log10(std::sqrt(3.0)), 1e-4) << cycles;
+    }
+}
+
+TEST(JmaIntensity, RoundsToTwoDecimalsThenCutsToOne) {
+    EXPECT_DOUBLE_EQ(ReportedJmaIntensity(4.449), 4.4);
+    EXPECT_DOUBLE_EQ(ReportedJmaIntensity(4.45), 4.4);
+    EXPECT_DOUBLE_EQ(ReportedJmaIntensity(4.999), 5.0);
+    EXPECT_DOUBLE_EQ(ReportedJmaIntensity(4.994), 4.9);
+    EXPECT_DOUBLE_EQ(ReportedJmaIntensity(-0.26), -0.2);
+}
+
+TEST(JmaIntensity, ClassesChangeAtTheirBoundaries) {
+    const std::pair<double, const char*> cases[] = {
+        {-1.0, "0"}, {0.4, "0"}, {0.5, "1"}, {1.4, "1"}, {1.5, "2"}, {2.5, "3"}, {3.5, "4"}, {4.4, "4"},
+        {4.5, "5弱"}, {4.9, "5弱"}, {5.0, "5強"}, {5.4, "5強"}, {5.5, "6弱"}, {6.0, "6強"}, {6.4, "6強"},
+        {6.5, "7"}, {7.3, "7"}};
+    for (const auto& [reported, name] : cases) EXPECT_EQ(JmaIntensityClass(reported), name) << reported;
+}
+
+TEST(JmaIntensity, RecordsTooShortOrStillHaveNone) {
+    const std::vector<float> short29(29, 1.0f), still(1000, 0.0f);
+    const Result<JmaIntensity> tooShort = ComputeJmaIntensity(short29, short29, short29, kDt);
+    ASSERT_FALSE(tooShort.ok());
+    EXPECT_EQ(tooShort.error().message, "記録が0.3秒に満たないため計測震度を求められません");
+    EXPECT_FALSE(ComputeJmaIntensity(still, still, still, kDt).ok());
+    const std::vector<float> short30 = Sine(1, 1.0);
+    EXPECT_TRUE(ComputeJmaIntensity(std::span(short30).first(30), std::span(short30).first(30),
+                                    std::span(short30).first(30), kDt).ok());
+}
+
+}  // namespace
+}  // namespace tremblo
