@@ -59,10 +59,15 @@ inline void OpenPage(Platform& platform, const std::string& url) {
                              "readme.htm呼び出しエラー", MessageStyle::Warning);
 }
 
+// The words for a file the program could not create or write, and their caption.
+inline std::string CannotCreateText(const std::string& path) {
+    return StringPrintf("ファイル %s を作成できません", path.c_str());
+}
+inline constexpr const char* kCannotCreateCaption = "ファイルエラー";
+
 // A table or text file that could not be created or written.
 inline void ReportCannotCreate(Platform& platform, const std::string& path) {
-    platform.ShowMessage(StringPrintf("ファイル %s を作成できません", path.c_str()), "ファイルエラー",
-                         MessageStyle::Warning);
+    platform.ShowMessage(CannotCreateText(path), kCannotCreateCaption, MessageStyle::Warning);
 }
 
 }  // namespace tremblo

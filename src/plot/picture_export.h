@@ -10,7 +10,7 @@
 
 namespace tremblo {
 
-inline constexpr const char* kPictureFileErrorCaption = "ファイルエラー";
+inline constexpr const char* kPictureFileErrorCaption = kCannotCreateCaption;
 
 bool SavePicturePng(const Canvas& canvas, const std::string& path, Platform& platform);
 

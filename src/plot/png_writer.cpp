@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "common/atomic_file.h"
+#include "common/platform.h"
 
 namespace tremblo {
 
@@ -60,7 +61,7 @@ bool Encode(std::FILE* file, const RgbImage& image, png_bytepp rows, EncoderErro
 }
 
 PngWriteResult Failure(const std::string& path, const std::string& reason) {
-    return {false, "ファイル " + path + " を作成できません\n\n" + reason};
+    return {false, CannotCreateText(path) + "\n\n" + reason};
 }
 
 }  // namespace

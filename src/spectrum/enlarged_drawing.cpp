@@ -25,14 +25,6 @@ void WriteUnitLabel(TMyGraph& graph, int quantity) {
     graph.canvas().TextOut(graph.OriginX - 30, graph.OriginY - graph.HeightY - 18, SpectrumUnitLabel(quantity));
 }
 
-void DrawCurves(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& s, bool colorByDamping) {
-    for (int k = 0; k < DAMPING_COUNT; ++k) {
-        if (!s.dampingEnabled[static_cast<std::size_t>(k)]) continue;
-        if (colorByDamping) graph.canvas().SetPenColor(DampingColor(k));
-        graph.DrawGraph(curves.points, curves.x.data(), curves.y[static_cast<std::size_t>(k)].data());
-    }
-}
-
 void SetOverlayPen(TMyGraph& graph, int overlayCount) {
     graph.canvas().SetPenWidth(kEnlargedPenWidth);
     graph.canvas().SetPenColor(DampingColor(overlayCount));
@@ -48,6 +40,15 @@ void DrawLegendLine(TMyGraph& graph, int overlayCount) {
 
 void PrepareEnlargedGraph(TMyGraph& graph) { Prepare(graph, 400, 50, 440); }
 void PrepareSuperposedGraph(TMyGraph& graph) { Prepare(graph, 250, 50, 270); }
+
+void DrawItemCurves(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& s,
+                    bool colorByDamping) {
+    for (int k = 0; k < DAMPING_COUNT; ++k) {
+        if (!s.dampingEnabled[static_cast<std::size_t>(k)]) continue;
+        if (colorByDamping) graph.canvas().SetPenColor(DampingColor(k));
+        graph.DrawGraph(curves.points, curves.x.data(), curves.y[static_cast<std::size_t>(k)].data());
+    }
+}
 
 int EnlargedItemCount(const SpectrumData& data, const SpectrumDisplaySettings& settings) {
     if (settings.layout == SpectrumLayout::PerComponent) return SPECTRUM_QUANTITIES;
@@ -101,7 +102,7 @@ void DrawEnlargedItem(TMyGraph& graph, const ItemCurves& curves, const SpectrumD
     graph.DrawWaku();
     if (!perComponent || !s.frequencyX) WriteUnitLabel(graph, curves.quantity);
     graph.canvas().SetPenWidth(kEnlargedPenWidth);
-    DrawCurves(graph, curves, s, s.colorByDamping);
+    DrawItemCurves(graph, curves, s, s.colorByDamping);
 }
 
 void StartSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& s,
@@ -116,12 +117,12 @@ void StartSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDi
     }
     SetOverlayPen(graph, 0);
     if (!s.frequencyX) DrawLegendLine(graph, 0);
-    DrawCurves(graph, curves, s, false);
+    DrawItemCurves(graph, curves, s, false);
 }
 
 void AddSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& s, int overlayCount) {
     SetOverlayPen(graph, overlayCount);
-    DrawCurves(graph, curves, s, false);
+    DrawItemCurves(graph, curves, s, false);
     DrawLegendLine(graph, overlayCount);
     graph.canvas().TextOut(kTitleX, kTitleY + kLegendStep * overlayCount, curves.title);
 }

@@ -48,6 +48,11 @@ struct ItemCurves {
 // period order per response.
 ItemCurves EnlargedItemCurves(const SpectrumData& data, const SpectrumDisplaySettings& settings, int item);
 
+// The enabled damping curves of an item with the pen in force, each in its
+// damping colour when `colorByDamping` (otherwise in the pen's colour).
+void DrawItemCurves(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& settings,
+                    bool colorByDamping);
+
 // The enlarged drawing: axes, title, scale, frame, unit label (per
 // component in the period unit only), pen width 2 and the enabled curves.
 // Per component SubX becomes the linear period axis's (4 for 10 s, else

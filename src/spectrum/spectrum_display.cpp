@@ -4,6 +4,7 @@
 
 #include "common/format.h"
 #include "common/shift_jis.h"
+#include "spectrum/enlarged_drawing.h"
 
 namespace tremblo {
 
@@ -140,13 +141,6 @@ void SetCurvePen(TMyGraph& graph, const SpectrumDisplaySettings& s, int k) {
 
 bool Enabled(const SpectrumDisplaySettings& s, int k) { return s.dampingEnabled[static_cast<std::size_t>(k)]; }
 
-std::array<float, PERIOD_COUNT> Reversed(const float* row) {
-    std::array<float, PERIOD_COUNT> copy;
-    std::copy(row, row + PERIOD_COUNT, copy.begin());
-    ReverseTable(copy);
-    return copy;
-}
-
 int LinearPeriodPoints(const SpectrumData& data) { return std::clamp(data.linearPeriodCount, 0, PERIOD_COUNT); }
 
 int LinearFrequencyPoints(const SpectrumData& data) {
@@ -155,34 +149,21 @@ int LinearFrequencyPoints(const SpectrumData& data) {
 
 }  // namespace
 
-void DrawSpectraPerComponent(TMyGraph& graph, const SpectrumData& data, const SpectrumDisplaySettings& s) {
+// A panel of this layout draws the curves of its enlarged item: n points
+// against the periods, or 200 against the ascending frequencies with the
+// rows reversed, the scale from the first enabled damping's row.
+void DrawSpectraPerComponent(TMyGraph& graph, const SpectrumData& data, const SpectrumDisplaySettings& settings) {
     graph.Clear(kWhite);
+    SpectrumDisplaySettings s = settings;
+    s.layout = SpectrumLayout::PerComponent;
     const int c = std::clamp(s.component, 0, SPECTRUM_COMPONENTS - 1);
-    const SpectrumTable& table = data.table;
-    const PeriodTable& periods = data.periods;
-    const int scaleDamping = ScaleDamping(s.dampingEnabled);
     for (int r = 0; r < SPECTRUM_QUANTITIES; ++r) {
         BeginPanel(graph, data, s, r, r, c);
-        if (!s.frequencyX) {
-            const int n = s.linearX ? LinearPeriodPoints(data) : PERIOD_COUNT;
-            graph.YScaleUnit(n, table.row(c, scaleDamping, r));
-            graph.DrawWaku();
-            for (int k = 0; k < DAMPING_COUNT; ++k) {
-                if (!Enabled(s, k)) continue;
-                SetCurvePen(graph, s, k);
-                graph.DrawGraph(n, periods.periods.data(), table.row(c, k, r));
-            }
-        } else {
-            const auto scaleRow = Reversed(table.row(c, scaleDamping, r));
-            graph.YScaleUnit(PERIOD_COUNT, scaleRow.data());
-            graph.DrawWaku();
-            for (int k = 0; k < DAMPING_COUNT; ++k) {
-                if (!Enabled(s, k)) continue;
-                const auto row = Reversed(table.row(c, k, r));
-                SetCurvePen(graph, s, k);
-                graph.DrawGraph(PERIOD_COUNT, periods.ascendingFrequencies.data(), row.data());
-            }
-        }
+        const ItemCurves curves = EnlargedItemCurves(data, s, r);
+        graph.YScaleUnit(curves.scaleCount, curves.scaleRow.data());
+        graph.DrawWaku();
+        graph.canvas().SetPenWidth(s.lineWidth);
+        DrawItemCurves(graph, curves, s, s.colorByDamping);
     }
 }
 

@@ -23,7 +23,7 @@ namespace {
 
 // The main window's words for a file it cannot write.
 std::string CannotWrite(const std::string& path) {
-    return MessageLine("ファイルエラー", StringPrintf("ファイル %s を作成できません", path.c_str()));
+    return MessageLine(kCannotCreateCaption, CannotCreateText(path));
 }
 
 std::string JoinMessages(const std::vector<std::string>& messages) {
