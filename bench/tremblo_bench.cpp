@@ -4,6 +4,9 @@
 // that both paths agree bit for bit and prints one line per workload:
 //   spectrum reference_s=... fast_s=... ratio=...
 //   derivation reference_s=... fast_s=... ratio=...
+//   rotd fast_s=... ratio_to_plain_spectrum=... peak_rss_growth_mb=...
+// The last line times the RotD50/RotD100 table of the NS and EW components
+// (200 periods x 5 ratios x 180 azimuths) against the plain spectrum table.
 // fast_s is the best of several runs (the machine is shared; the median is
 // printed on the line before); reference_s is one run.
 #include <algorithm>
@@ -13,6 +16,7 @@
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <sys/resource.h>
 #include <thread>
 #include <vector>
 
@@ -20,6 +24,7 @@
 #include "synthetic_record.h"
 #include "spectrum/damping_ratios.h"
 #include "spectrum/period_table.h"
+#include "spectrum/rotd_calculation.h"
 #include "spectrum/spectrum_calculation.h"
 #include "wave/motion_derivation.h"
 #include "compute/simd_targets.h"
@@ -40,6 +45,12 @@ double Median(std::vector<double> values) {
 }
 
 double Best(const std::vector<double>& values) { return *std::min_element(values.begin(), values.end()); }
+
+long PeakResidentKb() {
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
 
 bool SameBits(const float* a, const float* b, int n) { return std::memcmp(a, b, sizeof(float) * n) == 0; }
 
@@ -93,6 +104,15 @@ int main() {
                          SameBits(expected[2 * c + 1].data(), record->displacement[c].data(), SAMPLE_CAPACITY);
     }
 
+    // RotD: the growth of the peak resident size is the computation's memory.
+    record->recordLoaded = true;
+    auto rotd = std::make_unique<RotDTable>();
+    const long rssBefore = PeakResidentKb();
+    std::vector<double> rotdRuns;
+    for (int run = 0; run < 3; ++run)
+        rotdRuns.push_back(Seconds([&] { ComputeRecordRotD(*record, periods, ratios, *rotd); }));
+    const long rssGrowth = PeakResidentKb() - rssBefore;
+
     std::printf("spectrum results identical: %s\n", spectrumSame ? "yes" : "NO");
     std::printf("derivation results identical: %s\n", derivationSame ? "yes" : "NO");
     std::printf("fast median: spectrum %.3g s, derivation %.3g s\n", Median(spectrumRuns),
@@ -103,5 +123,8 @@ int main() {
                 spectrumFast, spectrumReference / spectrumFast);
     std::printf("derivation reference_s=%.3g fast_s=%.3g ratio=%.0f\n", derivationReference,
                 derivationFast, derivationReference / derivationFast);
+    const double rotdFast = Best(rotdRuns);
+    std::printf("rotd fast_s=%.3g ratio_to_plain_spectrum=%.1f peak_rss_growth_mb=%.1f\n", rotdFast,
+                spectrumReference / rotdFast, rssGrowth / 1024.0);
     return spectrumSame && derivationSame ? 0 : 1;
 }

@@ -20,6 +20,27 @@ struct SdofConstants {
 
 SdofConstants MakeSdofConstants(float dt, float period, float damping);
 
+// The oscillator's state between steps: relative acceleration, velocity and
+// displacement, as stored in single precision.
+struct SdofState {
+    float a = 0.0f;
+    float v = 0.0f;
+    float x = 0.0f;
+};
+
+// One step of the recurrence under ground acceleration g; returns the
+// absolute acceleration a + g stored in single precision.
+inline float SdofStep(const SdofConstants& k, float dt, double g, SdofState& s) {
+    const float vp = static_cast<float>(static_cast<double>(s.a) * dt * 0.5 + s.v);
+    const float xp = static_cast<float>(static_cast<double>(s.v) * dt + s.x +
+                                        static_cast<double>(s.a) * k.dt2 * (1.0 / 3.0));
+    const float num = static_cast<float>(k.twoHOmega * vp + static_cast<double>(k.omega2) * xp + g);
+    s.a = static_cast<float>(-static_cast<double>(num) / k.den);
+    s.v = static_cast<float>(static_cast<double>(s.a) * dt * 0.5 + vp);
+    s.x = static_cast<float>(static_cast<double>(s.a) * k.dt2 * (1.0 / 6.0) + xp);
+    return static_cast<float>(static_cast<double>(s.a) + g);
+}
+
 // Output arrays of one integration, n entries each.
 struct SdofResponse {
     float* relativeAcc;

@@ -8,10 +8,7 @@
 
 namespace tremblo {
 
-namespace {
-
-// Copies the window of one component, zeros where it passes the record.
-void CopyWindow(const SeismicRecord& record, int c, int n, float* out) {
+void CopySpectrumWindow(const SeismicRecord& record, int c, int n, float* out) {
     const int start = std::max(record.windowStart, 0);
     const int end = std::min(record.sampleCount, SAMPLE_CAPACITY);
     const int available = std::clamp(end - start, 0, n);
@@ -21,8 +18,6 @@ void CopyWindow(const SeismicRecord& record, int c, int n, float* out) {
     }
     std::fill(out + available, out + n, 0.0f);
 }
-
-}  // namespace
 
 SpectrumCalculation::SpectrumCalculation() { Reserve(); }
 
@@ -53,7 +48,7 @@ CalculationStatus SpectrumCalculation::Run(const SeismicRecord& record, const Pe
     if (report) report(progress);
 
     if (path == EnginePath::Fast) {
-        for (int c = 0; c < components; ++c) CopyWindow(record, c, n, fast_->groundAcc(c));
+        for (int c = 0; c < components; ++c) CopySpectrumWindow(record, c, n, fast_->groundAcc(c));
         ComputeSpectraFast(*fast_, components, n, record.dt, periods, dampingRatios, spectrum,
                            progress, report, workers);
         return CalculationStatus::Done;
@@ -62,7 +57,7 @@ CalculationStatus SpectrumCalculation::Run(const SeismicRecord& record, const Pe
     const SdofResponse work{reference_[1].get(), reference_[2].get(), reference_[3].get(),
                             reference_[4].get()};
     for (int c = 0; c < components; ++c) {
-        CopyWindow(record, c, n, groundAcc);
+        CopySpectrumWindow(record, c, n, groundAcc);
         ComputeComponentSpectra(c, n, record.dt, groundAcc, periods, dampingRatios, work, spectrum,
                                 progress, report);
     }

@@ -20,6 +20,10 @@ enum class CalculationStatus {
     OutOfMemory,  // the work arrays could not be allocated; the table is unchanged
 };
 
+// Copies samples windowStart .. windowStart + n - 1 of component c to out;
+// samples at or past sampleCount count as zero.
+void CopySpectrumWindow(const SeismicRecord& record, int c, int n, float* out);
+
 class SpectrumCalculation {
 public:
     // Tries to allocate the work arrays; a failure is reported by Run.

@@ -9,6 +9,7 @@
 #include "hwy/foreach_target.h"  // IWYU pragma: keep
 #include "hwy/highway.h"
 #include "compute/simd_round-inl.h"
+#include "spectrum/sdof_lanes-inl.h"
 
 #include "spectrum/oscillator_group.h"
 #include "spectrum/sdof_response.h"
@@ -19,88 +20,33 @@ namespace tremblo {
 namespace HWY_NAMESPACE {
 namespace hn = hwy::HWY_NAMESPACE;
 
-// Several products below are exact in double (a float times a float, or a
-// float times a power of two), so a fused multiply-add over them rounds once,
-// exactly as the reference's product followed by its sum; MulAdd(1, p, q) is
-// the plain sum p + q, issued on the multiply units to spread the load.
+// Keeps the largest absolute value of each stored quantity. Max(new, old)
+// keeps the old peak unless the new value is strictly greater (a NaN never
+// wins), as FindPeak does.
+template <int V, class DF>
+struct PeakSink {
+    using VF = hn::Vec<DF>;
+    VF acc[V], vel[V], disp[V];
+    explicit PeakSink(DF df) {
+        for (int k = 0; k < V; ++k) acc[k] = vel[k] = disp[k] = hn::Zero(df);
+    }
+    HWY_INLINE void Acc(int k, VF value) { acc[k] = hn::Max(hn::Abs(value), acc[k]); }
+    HWY_INLINE void Vel(int k, VF value) { vel[k] = hn::Max(hn::Abs(value), vel[k]); }
+    HWY_INLINE void Disp(int k, VF value) { disp[k] = hn::Max(hn::Abs(value), disp[k]); }
+};
+
 template <int V, class D>
 HWY_INLINE void IntegrateBlock(D d, const double* g, const float* gf, int n, double dt, double dt2,
                                OscillatorGroup& lanes, int first) {
-    using VD = hn::Vec<D>;
     const hn::Rebind<float, D> df;
-    using VF = hn::Vec<decltype(df)>;
     const size_t L = hn::Lanes(d);
-    const VD vdt = hn::Set(d, dt);
-    const VD vdtHalf = hn::Set(d, dt * 0.5);
-    const VD vdt2 = hn::Set(d, dt2);
-    const VD third = hn::Set(d, 1.0 / 3.0);
-    const VD half = hn::Set(d, 0.5);
-    const VD one = hn::Set(d, 1.0);
-    VD c1[V], w2[V], a[V], v[V], x[V], t3[V];
-    VF negDen[V], pAcc[V], pVel[V], pDisp[V];
+    SdofLanes<V, D> state(d, dt, dt2, lanes, first);
+    PeakSink<V, decltype(df)> peaks(df);
+    for (int i = 0; i < n; ++i) state.Step(d, hn::Set(d, g[i]), hn::Set(df, gf[i]), peaks);
     for (int k = 0; k < V; ++k) {
-        c1[k] = hn::LoadU(d, lanes.twoHOmega + first + k * L);
-        w2[k] = hn::LoadU(d, lanes.omega2 + first + k * L);
-        negDen[k] = hn::LoadU(df, lanes.negDen + first + k * L);
-        a[k] = v[k] = x[k] = t3[k] = hn::Zero(d);
-        pAcc[k] = pVel[k] = pDisp[k] = hn::Zero(df);
-    }
-    // Each stage runs over all V vectors before the next stage starts, so
-    // that the processor's scheduler sees V independent operations at a time
-    // instead of one long dependency chain per vector.
-    for (int i = 0; i < n; ++i) {
-        const VD gi = hn::Set(d, g[i]);
-        const VF gfi = hn::Set(df, gf[i]);
-        VD vp[V], xp[V], t[V];
-        VF f[V];
-        // vp = a*dt*0.5 + v, with a*dt*0.5 = a*(dt*0.5) exact.
-        // xp = (v*dt + x) + a*dt2*(1/3), v*dt exact; t3 = (a*dt2)*(1/3) of
-        // the previous step.
-#pragma GCC unroll 16
-        for (int k = 0; k < V; ++k) t[k] = hn::MulAdd(v[k], vdt, x[k]);
-#pragma GCC unroll 16
-        for (int k = 0; k < V; ++k) vp[k] = hn::MulAdd(a[k], vdtHalf, v[k]);
-#pragma GCC unroll 16
-        for (int k = 0; k < V; ++k) t[k] = hn::MulAdd(one, t[k], t3[k]);
-#pragma GCC unroll 16
-        for (int k = 0; k < V; ++k) vp[k] = hn::PromoteTo(d, RoundToFloat(df, vp[k]));
-#pragma GCC unroll 16
-        for (int k = 0; k < V; ++k) xp[k] = hn::PromoteTo(d, RoundToFloat(df, t[k]));
-        // num = (2h*omega*vp + omega2*xp) + g, omega2*xp exact.
-#pragma GCC unroll 16
-        for (int k = 0; k < V; ++k) t[k] = hn::MulAdd(w2[k], xp[k], hn::Mul(c1[k], vp[k]));
-#pragma GCC unroll 16
-        for (int k = 0; k < V; ++k) f[k] = RoundToFloat(df, hn::MulAdd(one, t[k], gi));
-#pragma GCC unroll 16
-        for (int k = 0; k < V; ++k) f[k] = hn::Div(f[k], negDen[k]);
-#pragma GCC unroll 16
-        for (int k = 0; k < V; ++k) {
-            a[k] = hn::PromoteTo(d, f[k]);
-            // Max(new, old) keeps the old peak unless the new value is
-            // strictly greater (a NaN never wins), as FindPeak does.
-            pAcc[k] = hn::Max(hn::Abs(hn::Add(f[k], gfi)), pAcc[k]);
-        }
-#pragma GCC unroll 16
-        for (int k = 0; k < V; ++k) {
-            f[k] = RoundToFloat(df, hn::MulAdd(a[k], vdtHalf, vp[k]));
-            v[k] = hn::PromoteTo(d, f[k]);
-            pVel[k] = hn::Max(hn::Abs(f[k]), pVel[k]);
-        }
-        // (a*dt2)*(1/6) = ((a*dt2)*(1/3))*0.5 exactly (the two double
-        // constants differ only in the exponent), so x = t3*0.5 + xp.
-#pragma GCC unroll 16
-        for (int k = 0; k < V; ++k) t3[k] = hn::Mul(hn::Mul(a[k], vdt2), third);
-#pragma GCC unroll 16
-        for (int k = 0; k < V; ++k) {
-            f[k] = RoundToFloat(df, hn::MulAdd(t3[k], half, xp[k]));
-            x[k] = hn::PromoteTo(d, f[k]);
-            pDisp[k] = hn::Max(hn::Abs(f[k]), pDisp[k]);
-        }
-    }
-    for (int k = 0; k < V; ++k) {
-        hn::StoreU(pAcc[k], df, lanes.peakAbsAcc + first + k * L);
-        hn::StoreU(pVel[k], df, lanes.peakVel + first + k * L);
-        hn::StoreU(pDisp[k], df, lanes.peakDisp + first + k * L);
+        hn::StoreU(peaks.acc[k], df, lanes.peakAbsAcc + first + k * L);
+        hn::StoreU(peaks.vel[k], df, lanes.peakVel + first + k * L);
+        hn::StoreU(peaks.disp[k], df, lanes.peakDisp + first + k * L);
     }
 }
 

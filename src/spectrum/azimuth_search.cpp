@@ -1,0 +1,245 @@
+#include "spectrum/azimuth_search.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+namespace tremblo {
+
+namespace {
+
+// The largest |combined value| of any point of the box, rounded as the
+// combined value is: products and sum are monotonic in each coordinate.
+double Bound(const AzimuthDirection& d, float nsLo, float nsHi, float ewLo, float ewHi) {
+    const double xHigh = d.c >= 0.0 ? nsHi : nsLo, xLow = d.c >= 0.0 ? nsLo : nsHi;
+    const double yHigh = d.s >= 0.0 ? ewHi : ewLo, yLow = d.s >= 0.0 ? ewLo : ewHi;
+    const double upper = d.c * xHigh + d.s * yHigh;
+    const double lower = d.c * xLow + d.s * yLow;
+    return std::max(upper, -lower);
+}
+
+// Support directions and, for every azimuth and its opposite, the two
+// directions beside it with their weights: a unit vector between directions
+// u1 and u2 (angle D apart) is (sin(a2 - t) u1 + sin(t - a1) u2) / sin D.
+struct SupportWeights {
+    double cos[16], sin[16];
+    AzimuthDirection direction[ROTD_AZIMUTHS];
+    int first[2 * ROTD_AZIMUTHS];
+    double w1[2 * ROTD_AZIMUTHS], w2[2 * ROTD_AZIMUTHS];
+    SupportWeights() {
+        const double step = 3.141592653589793 / 8;
+        for (int k = 0; k < 8; ++k) {
+            cos[k] = std::cos(k * step);
+            sin[k] = std::sin(k * step);
+            cos[k + 8] = -cos[k];  // exactly opposite
+            sin[k + 8] = -sin[k];
+        }
+        for (int a = 0; a < ROTD_AZIMUTHS; ++a) direction[a] = AzimuthDirectionOf(a);
+        for (int a = 0; a < 2 * ROTD_AZIMUTHS; ++a) {
+            const double t = a * (3.141592653589793 / 180.0);
+            const int k = std::min(static_cast<int>(t / step), 15);
+            first[a] = k;
+            w1[a] = std::max(0.0, std::sin((k + 1) * step - t) / std::sin(step));
+            w2[a] = std::max(0.0, std::sin(t - k * step) / std::sin(step));
+        }
+    }
+};
+
+const SupportWeights kWeights;
+
+// Widening of a polygon bound, relative to the points' size: the bound, the
+// projections, the weights and the combined values each carry rounding
+// errors of a few units in the 16th digit of that size.
+constexpr double kSupportMargin = 1e-9;
+
+}  // namespace
+
+AzimuthSearch::AzimuthSearch(int n, float dt, const float* ns, const float* ew)
+    : n_(n),
+      blocks_(RotDBlockCount(n)),
+      supers_((blocks_ + ROTD_SUPER_BLOCK - 1) / ROTD_SUPER_BLOCK),
+      dt_(dt),
+      ground_{ns, ew},
+      groupScales_(static_cast<size_t>(supers_)),
+      groupBounds_(static_cast<size_t>(supers_)),
+      replayedSlot_(static_cast<size_t>(blocks_), -1) {
+    for (auto& h : groupSupports_) h.resize(static_cast<size_t>(supers_));
+    for (int c = 0; c < 2; ++c) {
+        states_[c].resize(static_cast<size_t>(blocks_));
+        for (auto& q : ranges_[c]) q.resize(static_cast<size_t>(blocks_));
+    }
+}
+
+void AzimuthSearch::Load(const SdofConstants& constants, const float* summaryNs, const float* summaryEw,
+                         int lane) {
+    constants_ = constants;
+    boundsUsable_ = true;
+    const float* summary[2] = {summaryNs, summaryEw};
+    for (int c = 0; c < 2; ++c) {
+        for (int b = 0; b < blocks_; ++b) {
+            const float* s = summary[c] + static_cast<size_t>(b) * ROTD_SUMMARY_STRIDE + lane;
+            states_[c][b] = {s[kStateA * OSCILLATOR_GROUP], s[kStateV * OSCILLATOR_GROUP],
+                             s[kStateX * OSCILLATOR_GROUP]};
+            for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
+                const Range r{s[(kLowSA + 2 * q) * OSCILLATOR_GROUP], s[(kHighSA + 2 * q) * OSCILLATOR_GROUP]};
+                boundsUsable_ = boundsUsable_ && std::isfinite(r.lo) && std::isfinite(r.hi);
+                ranges_[c][q][b] = r;
+            }
+        }
+    }
+    for (std::size_t i = 0; i < replayedCount_; ++i) replayedSlot_[static_cast<size_t>(replayed_[i].block)] = -1;
+    replayedCount_ = 0;
+}
+
+const AzimuthSearch::ReplayedBlock& AzimuthSearch::Replay(int block) {
+    int& slotIndex = replayedSlot_[static_cast<size_t>(block)];
+    if (slotIndex >= 0) return replayed_[static_cast<size_t>(slotIndex)];
+    if (replayedCount_ == replayed_.size()) replayed_.emplace_back();
+    slotIndex = static_cast<int>(replayedCount_++);
+    ReplayedBlock& slot = replayed_[static_cast<size_t>(slotIndex)];
+    slot.block = block;
+    const int start = block * ROTD_BLOCK;
+    const int count = std::min(ROTD_BLOCK, n_ - start);
+    // The two components side by side: two independent chains of steps.
+    SdofState s[2] = {states_[0][block], states_[1][block]};
+    for (int i = 0; i < count; ++i) {
+        for (int c = 0; c < 2; ++c) {
+            slot.values[c][SA][i] = SdofStep(constants_, dt_, ground_[c][start + i], s[c]);
+            slot.values[c][SV][i] = s[c].v;
+            slot.values[c][SD][i] = s[c].x;
+        }
+    }
+    // Directions k and k + 8 are opposite: one projection gives both supports.
+    constexpr int kAxes = kSupportDirections / 2;
+    for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
+        double high[kAxes], low[kAxes];
+        for (int k = 0; k < kAxes; ++k) {
+            high[k] = -std::numeric_limits<double>::infinity();
+            low[k] = std::numeric_limits<double>::infinity();
+        }
+        for (int i = 0; i < count; ++i) {
+            const double x = slot.values[0][q][i], y = slot.values[1][q][i];
+            for (int k = 0; k < kAxes; ++k) {
+                const double p = kWeights.cos[k] * x + kWeights.sin[k] * y;
+                high[k] = std::max(high[k], p);
+                low[k] = std::min(low[k], p);
+            }
+        }
+        Support& support = slot.support[q];
+        support.scale = 0.0;
+        for (int i = 0; i < count; ++i)
+            support.scale = std::max(support.scale, std::fabs(static_cast<double>(slot.values[0][q][i])) +
+                                                        std::fabs(static_cast<double>(slot.values[1][q][i])));
+        for (int k = 0; k < kAxes; ++k) {
+            support.h[k] = high[k];
+            support.h[k + kAxes] = -low[k];
+        }
+    }
+    return slot;
+}
+
+// Rounding to single precision is monotonic and symmetric, so the largest
+// |ResponseAlong| of the block is its largest |double value| rounded once.
+float AzimuthSearch::ScanBlock(const AzimuthDirection& d, int azimuth, int q, int block, float best,
+                               float& bestNs, float& bestEw) {
+    const ReplayedBlock& r = Replay(block);
+    if (boundsUsable_ && SupportBound(azimuth, r.support[q]) <= best) return best;
+    const float* ns = r.values[0][q];
+    const float* ew = r.values[1][q];
+    const int count = std::min(ROTD_BLOCK, n_ - block * ROTD_BLOCK);
+    double largest[4] = {0.0, 0.0, 0.0, 0.0};
+    int i = 0;
+    for (; i + 4 <= count; i += 4)
+        for (int l = 0; l < 4; ++l) largest[l] = std::max(largest[l], std::fabs(d.c * ns[i + l] + d.s * ew[i + l]));
+    for (; i < count; ++i) largest[0] = std::max(largest[0], std::fabs(d.c * ns[i] + d.s * ew[i]));
+    const float blockPeak =
+        static_cast<float>(std::max(std::max(largest[0], largest[1]), std::max(largest[2], largest[3])));
+    if (!(blockPeak > best)) return best;
+    for (i = 0; i < count; ++i) {
+        if (std::fabs(ResponseAlong(d, ns[i], ew[i])) == blockPeak) {
+            bestNs = ns[i];
+            bestEw = ew[i];
+            break;
+        }
+    }
+    return blockPeak;
+}
+
+// Each group's support in the 16 directions: the largest value over the
+// corners of its blocks' boxes.
+void AzimuthSearch::BuildSupports(int q) {
+    const std::vector<Range>& ns = ranges_[0][q];
+    const std::vector<Range>& ew = ranges_[1][q];
+    for (int s = 0; s < supers_; ++s) {
+        double h[kSupportDirections];
+        std::fill(std::begin(h), std::end(h), -std::numeric_limits<double>::infinity());
+        double scale = 0.0;
+        const int first = s * ROTD_SUPER_BLOCK, last = std::min(blocks_, first + ROTD_SUPER_BLOCK);
+        for (int b = first; b < last; ++b) {
+            const Range& x = ns[static_cast<size_t>(b)];
+            const Range& y = ew[static_cast<size_t>(b)];
+            scale = std::max(scale, static_cast<double>(std::max(std::fabs(x.lo), std::fabs(x.hi))) +
+                                        std::max(std::fabs(y.lo), std::fabs(y.hi)));
+            for (int k = 0; k < kSupportDirections; ++k) {
+                const double cx = kWeights.cos[k] >= 0.0 ? x.hi : x.lo;
+                const double cy = kWeights.sin[k] >= 0.0 ? y.hi : y.lo;
+                h[k] = std::max(h[k], kWeights.cos[k] * cx + kWeights.sin[k] * cy);
+            }
+        }
+        for (int k = 0; k < kSupportDirections; ++k) groupSupports_[k][static_cast<size_t>(s)] = h[k];
+        groupScales_[static_cast<size_t>(s)] = scale;
+    }
+}
+
+// The polygon bounds of every group along the azimuth, side by side.
+void AzimuthSearch::GroupBounds(int azimuth) {
+    const int a1 = azimuth, a2 = azimuth + ROTD_AZIMUTHS;
+    const int k1 = kWeights.first[a1], k2 = (k1 + 1) % kSupportDirections;
+    const int k3 = kWeights.first[a2], k4 = (k3 + 1) % kSupportDirections;
+    const double w1 = kWeights.w1[a1], w2 = kWeights.w2[a1], w3 = kWeights.w1[a2], w4 = kWeights.w2[a2];
+    const double *h1 = groupSupports_[k1].data(), *h2 = groupSupports_[k2].data();
+    const double *h3 = groupSupports_[k3].data(), *h4 = groupSupports_[k4].data();
+    const double* scale = groupScales_.data();
+    double* bound = groupBounds_.data();
+    for (int s = 0; s < supers_; ++s)
+        bound[s] = std::max(w1 * h1[s] + w2 * h2[s], w3 * h3[s] + w4 * h4[s]) + kSupportMargin * scale[s];
+}
+
+// A bound of |combined value| along the azimuth over the points of a polygon.
+double AzimuthSearch::SupportBound(int azimuth, const Support& support) const {
+    double bound = 0.0;
+    for (const int a : {azimuth, azimuth + ROTD_AZIMUTHS}) {
+        const int k1 = kWeights.first[a], k2 = (k1 + 1) % kSupportDirections;
+        bound = std::max(bound, kWeights.w1[a] * support.h[k1] + kWeights.w2[a] * support.h[k2]);
+    }
+    return bound + kSupportMargin * support.scale;
+}
+
+std::array<float, ROTD_AZIMUTHS> AzimuthSearch::Peaks(int q) {
+    const std::vector<Range>& ns = ranges_[0][q];
+    const std::vector<Range>& ew = ranges_[1][q];
+    if (boundsUsable_) BuildSupports(q);
+    std::array<float, ROTD_AZIMUTHS> peaks{};
+    // The point that gave the previous azimuth's peak starts the next search:
+    // neighbouring azimuths mostly peak at the same step.
+    float seedNs = 0.0f, seedEw = 0.0f;
+    for (int azimuth = 0; azimuth < ROTD_AZIMUTHS; ++azimuth) {
+        const AzimuthDirection& d = kWeights.direction[azimuth];
+        float best = std::fabs(ResponseAlong(d, seedNs, seedEw));
+        if (boundsUsable_) GroupBounds(azimuth);
+        for (int s = 0; s < supers_; ++s) {
+            if (boundsUsable_ && groupBounds_[static_cast<size_t>(s)] <= best) continue;
+            const int first = s * ROTD_SUPER_BLOCK, last = std::min(blocks_, first + ROTD_SUPER_BLOCK);
+            for (int b = first; b < last; ++b) {
+                const Range& bn = ns[static_cast<size_t>(b)];
+                const Range& be = ew[static_cast<size_t>(b)];
+                if (boundsUsable_ && Bound(d, bn.lo, bn.hi, be.lo, be.hi) <= best) continue;
+                best = ScanBlock(d, azimuth, q, b, best, seedNs, seedEw);
+            }
+        }
+        peaks[static_cast<size_t>(azimuth)] = best;
+    }
+    return peaks;
+}
+
+}  // namespace tremblo

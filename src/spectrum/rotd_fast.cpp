@@ -1,0 +1,165 @@
+#include "spectrum/rotd_fast.h"
+
+#include <algorithm>
+#include <atomic>
+#include <limits>
+#include <memory>
+#include <vector>
+
+#undef HWY_TARGET_INCLUDE
+#define HWY_TARGET_INCLUDE "spectrum/rotd_fast.cpp"
+#include "hwy/foreach_target.h"  // IWYU pragma: keep
+#include "hwy/highway.h"
+#include "compute/simd_round-inl.h"
+#include "spectrum/sdof_lanes-inl.h"
+
+#include "compute/parallel_workers.h"
+#include "spectrum/azimuth_search.h"
+#include "spectrum/oscillator_group.h"
+#include "spectrum/sdof_response.h"
+
+HWY_BEFORE_NAMESPACE();
+namespace tremblo {
+namespace HWY_NAMESPACE {
+namespace hn = hwy::HWY_NAMESPACE;
+
+// The smallest and largest value of each stored quantity since the last Reset.
+template <int V, class DF>
+struct RangeSink {
+    using VF = hn::Vec<DF>;
+    VF lo[SPECTRUM_QUANTITIES][V], hi[SPECTRUM_QUANTITIES][V];
+    HWY_INLINE void Reset(DF df) {
+        const VF inf = hn::Set(df, std::numeric_limits<float>::infinity());
+        for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
+            for (int k = 0; k < V; ++k) {
+                lo[q][k] = inf;
+                hi[q][k] = hn::Neg(inf);
+            }
+    }
+    HWY_INLINE void Take(int q, int k, VF value) {
+        lo[q][k] = hn::Min(lo[q][k], value);
+        hi[q][k] = hn::Max(hi[q][k], value);
+    }
+    HWY_INLINE void Acc(int k, VF value) { Take(SA, k, value); }
+    HWY_INLINE void Vel(int k, VF value) { Take(SV, k, value); }
+    HWY_INLINE void Disp(int k, VF value) { Take(SD, k, value); }
+};
+
+template <int V, class D>
+HWY_INLINE void SummarizeLanes(D d, const double* g, const float* gf, int n, double dt, double dt2,
+                               const OscillatorGroup& lanes, int first, float* summary) {
+    const hn::Rebind<float, D> df;
+    const size_t L = hn::Lanes(d);
+    SdofLanes<V, D> state(d, dt, dt2, lanes, first);
+    RangeSink<V, decltype(df)> ranges;
+    for (int start = 0; start < n; start += ROTD_BLOCK) {
+        float* out = summary + static_cast<size_t>(start / ROTD_BLOCK) * ROTD_SUMMARY_STRIDE + first;
+        for (int k = 0; k < V; ++k) {
+            hn::StoreU(RoundToFloat(df, state.a[k]), df, out + kStateA * OSCILLATOR_GROUP + k * L);
+            hn::StoreU(RoundToFloat(df, state.v[k]), df, out + kStateV * OSCILLATOR_GROUP + k * L);
+            hn::StoreU(RoundToFloat(df, state.x[k]), df, out + kStateX * OSCILLATOR_GROUP + k * L);
+        }
+        ranges.Reset(df);
+        const int end = std::min(n, start + ROTD_BLOCK);
+        for (int i = start; i < end; ++i) state.Step(d, hn::Set(d, g[i]), hn::Set(df, gf[i]), ranges);
+        for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
+            for (int k = 0; k < V; ++k) {
+                hn::StoreU(ranges.lo[q][k], df, out + (kLowSA + 2 * q) * OSCILLATOR_GROUP + k * L);
+                hn::StoreU(ranges.hi[q][k], df, out + (kHighSA + 2 * q) * OSCILLATOR_GROUP + k * L);
+            }
+    }
+}
+
+template <int V, class D>
+HWY_INLINE int SummarizeVectors(D d, const double* g, const float* gf, int n, double dt, double dt2,
+                                const OscillatorGroup& lanes, float* summary, int first, int count) {
+    const int block = static_cast<int>(hn::Lanes(d)) * V;
+    for (int b = 0; b < count; ++b, first += block) SummarizeLanes<V>(d, g, gf, n, dt, dt2, lanes, first, summary);
+    return first;
+}
+
+// Vectors side by side: fewer than the spectrum kernel's, as every vector
+// here also carries six running ranges.
+void SummarizeGroup(const double* g, const float* gf, int n, double dt, double dt2,
+                    const OscillatorGroup& lanes, float* summary) {
+    const hn::ScalableTag<double> d;
+    const int L = static_cast<int>(hn::Lanes(d));
+    const int first = SummarizeVectors<5>(d, g, gf, n, dt, dt2, lanes, summary, 0, OSCILLATOR_GROUP / (5 * L));
+    SummarizeVectors<1>(d, g, gf, n, dt, dt2, lanes, summary, first, (OSCILLATOR_GROUP - first) / L);
+}
+
+}  // namespace HWY_NAMESPACE
+}  // namespace tremblo
+HWY_AFTER_NAMESPACE();
+
+#if HWY_ONCE
+namespace tremblo {
+
+HWY_EXPORT(SummarizeGroup);
+
+namespace {
+
+constexpr int kOscillators = DAMPING_COUNT * PERIOD_COUNT;
+constexpr int kGroups = (kOscillators + OSCILLATOR_GROUP - 1) / OSCILLATOR_GROUP;
+
+}  // namespace
+
+void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const PeriodTable& periods,
+                     const DampingRatios& dampingRatios, RotDTable& table, int workers) {
+    n = std::max(n, 0);
+    const std::vector<double> wide[2] = {std::vector<double>(ns, ns + n), std::vector<double>(ew, ew + n)};
+    const float* ground[2] = {ns, ew};
+    const double dtWide = dt;
+    const double dt2 = static_cast<float>(dtWide * dt);
+    const size_t summarySize = static_cast<size_t>(RotDBlockCount(n)) * ROTD_SUMMARY_STRIDE;
+
+    // Let the dispatcher settle on a target before the workers read it.
+    OscillatorGroup empty{};
+    HWY_DYNAMIC_DISPATCH(SummarizeGroup)(nullptr, nullptr, 0, dtWide, dt2, empty, nullptr);
+    const auto kernel = HWY_DYNAMIC_DISPATCH(SummarizeGroup);
+
+    if (workers <= 0) workers = DefaultWorkerCount();
+    workers = std::clamp(workers, 1, std::min(kGroups, ROTD_MAX_WORKERS));
+    // Every worker's buffers are allocated here, so that a shortage throws
+    // std::bad_alloc to the caller.
+    struct WorkerBuffers {
+        std::vector<float> summaries[2];
+        AzimuthSearch search;
+        WorkerBuffers(size_t size, int n, float dt, const float* ns, const float* ew)
+            : summaries{std::vector<float>(size), std::vector<float>(size)}, search(n, dt, ns, ew) {}
+    };
+    std::vector<std::unique_ptr<WorkerBuffers>> buffers;
+    for (int w = 0; w < workers; ++w)
+        buffers.push_back(std::make_unique<WorkerBuffers>(summarySize, n, dt, ns, ew));
+    std::atomic<int> nextItem{0};
+    RunOnWorkers(workers, [&](int worker) {
+        std::vector<float>* summaries = buffers[static_cast<size_t>(worker)]->summaries;
+        AzimuthSearch& search = buffers[static_cast<size_t>(worker)]->search;
+        OscillatorGroup group;
+        SdofConstants constants[OSCILLATOR_GROUP];
+        for (int item = nextItem++; item < kGroups; item = nextItem++) {
+            const int first = item * OSCILLATOR_GROUP;
+            const int count = std::min(OSCILLATOR_GROUP, kOscillators - first);
+            for (int lane = 0; lane < OSCILLATOR_GROUP; ++lane) {
+                // Lanes past the last oscillator repeat it; their results are dropped.
+                const int o = first + std::min(lane, count - 1);
+                const SdofConstants k = MakeSdofConstants(dt, periods.periods[o % PERIOD_COUNT],
+                                                          dampingRatios[o / PERIOD_COUNT]);
+                constants[lane] = k;
+                group.twoHOmega[lane] = k.twoHOmega;
+                group.omega2[lane] = k.omega2;
+                group.negDen[lane] = -k.den;
+            }
+            for (int c = 0; c < 2; ++c) kernel(wide[c].data(), ground[c], n, dtWide, dt2, group, summaries[c].data());
+            for (int lane = 0; lane < count; ++lane) {
+                const int o = first + lane;
+                search.Load(constants[lane], summaries[0].data(), summaries[1].data(), lane);
+                for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
+                    table.at(o / PERIOD_COUNT, q, o % PERIOD_COUNT) = SummarizeAzimuthPeaks(search.Peaks(q));
+            }
+        }
+    });
+}
+
+}  // namespace tremblo
+#endif  // HWY_ONCE

@@ -1,0 +1,19 @@
+#pragma once
+// The plain computation of the orientation-independent spectra, which reads
+// like their definition: every oscillator's NS and EW responses in full, and
+// for every azimuth the largest absolute combined response over all steps.
+// The fast computation gives the same table bit for bit.
+#include "spectrum/rotd_table.h"
+
+namespace tremblo {
+
+// A response along each azimuth, ns/ew[0 .. n-1]: the largest |ResponseAlong|,
+// from 0, a value replacing the peak only when strictly greater.
+std::array<float, ROTD_AZIMUTHS> AzimuthPeaks(int n, const float* ns, const float* ew);
+
+// The table for ground accelerations ns[0 .. n-1] and ew[0 .. n-1] (gal) at
+// time step dt (s).
+void ComputeRotDReference(int n, float dt, const float* ns, const float* ew, const PeriodTable& periods,
+                          const DampingRatios& dampingRatios, RotDTable& table);
+
+}  // namespace tremblo
