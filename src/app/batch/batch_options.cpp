@@ -202,6 +202,11 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_flag("--info", o.info,
                  "print each record's header values, window and peaks as JSON, one object per "
                  "line; files are written only when --out is given too");
+    app.add_option("--summary", o.summaryFile,
+                   "write one CSV row per record (UTF-8): header values, PGA/PGV/PGD, JMA intensity, "
+                   "5 % SA at 0.1-5 s; files are written only when --out is given too");
+    app.add_flag("--rotd", o.rotd,
+                 "RotD50/RotD100 of the two horizontal components: NAMErotd.csv, and columns of --summary");
     app.add_option("--jobs", o.jobs, "records processed at once (default: all cores)")
         ->check(CLI::PositiveNumber);
     app.add_option("--data", o.dataFolder,

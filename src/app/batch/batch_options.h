@@ -39,6 +39,8 @@ struct BatchOptions {
     std::string importStations;           // --import-stations: NIED's station list to merge
     std::vector<int> azimuths;            // --azimuth: horizontal components synthesised, degrees
     bool info = false;                    // --info: JSON on standard output
+    std::string summaryFile;              // --summary: one CSV row per record
+    bool rotd = false;                    // --rotd: RotD50/RotD100 (NAMErotd.csv, summary columns)
     int jobs = 0;                         // --jobs; <= 0: all cores
     std::string dataFolder;               // --data; empty: found as the program finds it
 };
@@ -46,6 +48,12 @@ struct BatchOptions {
 // The outcome of reading the command line: options to run with, or an exit
 // status when the program should stop at once (help, version, usage error;
 // their text is already written to out or err).
+// Whether the usual files (CSV, pictures) are written: always, except that
+// --info or --summary alone writes only what it asks for, unless --out is given.
+inline bool WritesRecordFiles(const BatchOptions& o) {
+    return (!o.info && o.summaryFile.empty()) || o.outGiven;
+}
+
 struct ParsedCommandLine {
     std::optional<BatchOptions> options;
     int exitStatus = 0;

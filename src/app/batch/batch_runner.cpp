@@ -12,8 +12,10 @@
 #include "app/batch/batch_plan.h"
 #include "app/batch/console_platform.h"
 #include "app/batch/progress_display.h"
+#include "app/batch/record_summary.h"
 #include "app/batch/record_worker.h"
 #include "app/batch/station_import_run.h"
+#include "app/batch/summary_writer.h"
 #include "app/batch/superposed_pictures.h"
 #include "record/data_folder.h"
 #include "record/station_directory.h"
@@ -27,8 +29,14 @@ namespace {
 // prints the --info objects in file order.
 class OutcomeCollector {
 public:
-    OutcomeCollector(std::ostream& out, ProgressDisplay& display, std::size_t count)
-        : out_(out), display_(display), outcomes_(count), finished_(count, false) {}
+    OutcomeCollector(std::ostream& out, ProgressDisplay& display, std::size_t count, SummaryWriter& summary,
+                     bool summaryRotD)
+        : out_(out),
+          display_(display),
+          summary_(summary),
+          summaryRotD_(summaryRotD),
+          outcomes_(count),
+          finished_(count, false) {}
 
     // The superposed item of every record, in the order of the files (after the workers).
     std::vector<const ItemCurves*> SuperposeItems() const {
@@ -43,14 +51,21 @@ public:
         display_.RecordDone(outcome);
         outcomes_[index] = std::move(outcome);
         finished_[index] = true;
-        for (; nextInfo_ < outcomes_.size() && finished_[nextInfo_]; ++nextInfo_)
-            if (!outcomes_[nextInfo_].info.empty()) out_ << outcomes_[nextInfo_].info << '\n' << std::flush;
+        for (; nextInfo_ < outcomes_.size() && finished_[nextInfo_]; ++nextInfo_) {
+            const RecordOutcome& next = outcomes_[nextInfo_];
+            if (!next.info.empty()) out_ << next.info << '\n' << std::flush;
+            // One row per record: a file that stands for an earlier file's record has none.
+            if (summary_.isOpen() && next.sameAs.empty())
+                summary_.Write(next.ok ? next.summaryRow : FailedSummaryRow(next.file, next.failure, summaryRotD_));
+        }
     }
 
 private:
     std::mutex mutex_;
     std::ostream& out_;
     ProgressDisplay& display_;
+    SummaryWriter& summary_;
+    bool summaryRotD_;
     std::vector<RecordOutcome> outcomes_;
     std::vector<bool> finished_;
     std::size_t nextInfo_ = 0;
@@ -97,7 +112,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         if (!RunStationImport(options, err)) return 1;
         if (options.files.empty()) return 0;
     }
-    const bool writeFiles = !options.info || options.outGiven;
+    const bool writeFiles = WritesRecordFiles(options);
     if (writeFiles) {
         std::error_code ec;
         std::filesystem::create_directories(options.outFolder, ec);
@@ -106,6 +121,13 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
                 << (ec ? ": " + ec.message() : std::string()) << '\n';
             return 2;
         }
+    }
+
+    SummaryWriter summary;
+    if (!options.summaryFile.empty() &&
+        !summary.Open(options.summaryFile, SummaryHeader(BuildPeriodTable(), options.rotd))) {
+        err << "error: cannot create the summary file " << options.summaryFile << '\n';
+        return 2;
     }
 
     auto directory = std::make_unique<StationDirectory>();
@@ -126,7 +148,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(cores), toLoad.size()));
 
     ProgressDisplay display(err, terminal, static_cast<int>(count));
-    OutcomeCollector collector(out, display, count);
+    OutcomeCollector collector(out, display, count, summary, options.rotd);
     display.Start();
     for (std::size_t i = 0; i < count; ++i) {
         if (!plan[i].sameAs) continue;
@@ -164,19 +186,28 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     display.Finish();
     const bool superposed = options.superposeFile.empty() || WriteSuperposed(options, collector.SuperposeItems(), err);
 
-    std::ostream& summary = options.info ? err : out;
+    bool summaryWritten = true;
+    if (summary.isOpen()) {
+        summaryWritten = summary.Finish();
+        if (summaryWritten)
+            err << "summary: wrote " << options.summaryFile << '\n';
+        else
+            err << "error: " << CannotCreateText(options.summaryFile) << '\n';
+    }
+
+    std::ostream& summaryLine = options.info ? err : out;
     const int failed = display.failed();
-    summary << count - static_cast<std::size_t>(failed) << " of " << count << " files processed";
-    if (failed > 0) summary << ", " << failed << " failed";
+    summaryLine << count - static_cast<std::size_t>(failed) << " of " << count << " files processed";
+    if (failed > 0) summaryLine << ", " << failed << " failed";
     if (toLoad.size() < count)
-        summary << " (" << count - toLoad.size() << " of them the record of an earlier file)";
+        summaryLine << " (" << count - toLoad.size() << " of them the record of an earlier file)";
     if (writeFiles) {
         std::error_code ec;
         const auto folder = std::filesystem::absolute(options.outFolder, ec);
-        summary << "; files in " << (ec ? options.outFolder : folder.lexically_normal().string());
+        summaryLine << "; files in " << (ec ? options.outFolder : folder.lexically_normal().string());
     }
-    summary << '\n' << std::flush;
-    return failed > 0 || !superposed ? 1 : 0;
+    summaryLine << '\n' << std::flush;
+    return failed > 0 || !superposed || !summaryWritten ? 1 : 0;
 }
 
 }  // namespace tremblo

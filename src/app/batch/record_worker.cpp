@@ -82,6 +82,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
     // does not set (a CDPC file has no station or origin), and one record's
     // values must never show up in the next one's files. The buffers stay.
     session_->Reset();
+    spectraCalculated_ = rotdCalculated_ = false;
     const LoadStatus status =
         session_->LoadPath(file, LoadSettings{format, options_.threeComponents, options_.removeDc});
     std::vector<std::string> messages = platform_.TakeMessages();
@@ -115,7 +116,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
         settings.startValue = *options_.start;
     }
 
-    const bool writeFiles = !options_.info || options_.outGiven;
+    const bool writeFiles = WritesRecordFiles(options_);
     WaveDisplayOptions display = options_.display;
     display.knetFormat = format == RecordFormat::Knet;
     const WaveformView view = writeFiles
@@ -128,12 +129,14 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
     const std::string base = OutputBaseName(record, file);
     if (writeFiles && !WriteFiles(base, outcome)) return outcome;
     if (writeFiles && !WriteSynthesizedFiles(format, outcome)) return outcome;
+    if (options_.rotd && !WriteRotDFile(base, writeFiles, outcome)) return outcome;
     if (!options_.superposeFile.empty()) {
-        if (!writeFiles && !CalculateSpectra(outcome)) return outcome;
+        if (!CalculateSpectra(outcome)) return outcome;
         const SpectrumDisplaySettings spectrum = SpectrumSettingsFor(record, nullptr);
         outcome.superposeItem = EnlargedItemCurves(
             SpectrumDataOf(*spectrum_), spectrum, EnlargedItemOf(spectrum, spectrum.component, spectrum.quantity));
     }
+    if (!options_.summaryFile.empty() && !AddSummaryRow(file, format, outcome)) return outcome;
     if (options_.info)
         outcome.info = RecordInfo(record, format, file, base)
                            .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
@@ -180,7 +183,9 @@ bool RecordWorker::WriteSynthesizedFiles(RecordFormat format, RecordOutcome& out
 }
 
 bool RecordWorker::CalculateSpectra(RecordOutcome& outcome) {
-    if (spectrum_->Calculate(session_->record(), {}, EnginePath::Fast, 1) == CalculationStatus::Done) return true;
+    if (spectraCalculated_) return true;
+    if (spectrum_->Calculate(session_->record(), {}, EnginePath::Fast, 1) == CalculationStatus::Done)
+        return spectraCalculated_ = true;
     return Fail(outcome, "メモリが足りません (response spectra)");
 }
 

@@ -16,6 +16,7 @@
 #include "plot/my_wave.h"
 #include "record/record_session.h"
 #include "spectrum/enlarged_drawing.h"
+#include "spectrum/rotd_table.h"
 #include "spectrum/spectrum_model.h"
 #include "wave/motion_derivation.h"
 
@@ -30,6 +31,7 @@ struct RecordOutcome {
     std::string info;                  // the --info JSON object, one line
     std::string sameAs;                // an earlier file of the same record: not loaded again
     std::optional<ItemCurves> superposeItem;  // with --superpose: the record's enlarged item
+    std::string summaryRow;            // with --summary: the record's row (a loaded record)
 };
 
 // Base name of the exported files: the record's eventName, as the windows
@@ -50,6 +52,11 @@ public:
 private:
     bool WriteFiles(const std::string& base, RecordOutcome& outcome);
     bool CalculateSpectra(RecordOutcome& outcome);
+    // RotD50/RotD100 of the record with the spectra's ratios (computed once a
+    // record); false with the failure set. *available says whether the record has them.
+    bool CalculateRotD(RecordOutcome& outcome, bool* available);
+    bool WriteRotDFile(const std::string& base, bool writeFiles, RecordOutcome& outcome);
+    bool AddSummaryRow(const std::string& file, RecordFormat format, RecordOutcome& outcome);
     SpectrumDisplaySettings SpectrumSettingsFor(const SeismicRecord& record, RecordOutcome* outcome) const;
     bool WriteSpectrumFiles(const std::string& base, RecordOutcome& outcome);
     bool WritePicture(const std::string& path, const RgbImage& picture, RecordOutcome& outcome);
@@ -63,6 +70,13 @@ private:
     std::unique_ptr<RecordSession> session_;
     std::unique_ptr<DerivationWorkspace> workspace_;
     std::unique_ptr<SpectrumModel> spectrum_;
+    bool spectraCalculated_ = false;        // spectrum_ holds the current record's table
+    std::unique_ptr<RotDTable> rotd_;
+    bool rotdCalculated_ = false;
+    // With multiplied damping ratios, the summary's 5 % values come from
+    // tables with the standard ratios (made when first needed).
+    std::unique_ptr<SpectrumModel> standardSpectrum_;
+    std::unique_ptr<RotDTable> standardRotd_;
     RasterCanvas canvas_;
     TMyWave wave_;
     RasterCanvas spectrumCanvas_, saSdCanvas_;  // prepared anew for every record

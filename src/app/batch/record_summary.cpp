@@ -1,0 +1,172 @@
+#include "app/batch/record_summary.h"
+
+#include <charconv>
+#include <cmath>
+#include <vector>
+
+#include "app/batch/record_info.h"
+#include "common/format.h"
+#include "common/shift_jis.h"
+#include "wave/jma_intensity.h"
+#include "wave/trace_peak.h"
+
+namespace tremblo {
+
+namespace {
+
+// Cells before the component columns, and per component.
+constexpr const char* kRecordColumns[] = {
+    "file", "format", "station_code", "station_name", "station_lat", "station_lon", "station_height_m",
+    "origin_time", "event_lat", "event_lon", "event_depth_km", "magnitude", "sampling_hz", "sample_count"};
+constexpr const char* kComponentColumns[] = {"label", "pga_gal", "pgv_kine", "pgd_cm"};
+
+std::string Quoted(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted = "\"";
+    for (char ch : text) {
+        if (ch == '"') quoted += '"';
+        quoted += ch;
+    }
+    return quoted + "\"";
+}
+
+// A float in its shortest decimal form (as --info prints it).
+std::string Shortest(float value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    return std::string(text, end);
+}
+
+class Row {
+public:
+    void Add(const std::string& text) { cells_.push_back(Quoted(text)); }
+    void AddEmpty(int count) { cells_.insert(cells_.end(), static_cast<std::size_t>(count), std::string()); }
+    std::string Line() const {
+        std::string line;
+        for (std::size_t i = 0; i < cells_.size(); ++i) line += (i ? "," : "") + cells_[i];
+        return line + "\r\n";
+    }
+
+private:
+    std::vector<std::string> cells_;
+};
+
+constexpr int kRecordCells = sizeof kRecordColumns / sizeof *kRecordColumns;
+constexpr int kComponentCells = MAX_COMPONENTS * (sizeof kComponentColumns / sizeof *kComponentColumns);
+constexpr int kPeriodCount = static_cast<int>(kSummaryPeriods.size());
+
+int ValueCells(bool withRotD) {
+    return kComponentCells + 2 + MAX_COMPONENTS * kPeriodCount + (withRotD ? 2 * kPeriodCount : 0);
+}
+
+}  // namespace
+
+int NearestPeriodIndex(const PeriodTable& periods, double seconds) {
+    int nearest = 0;
+    for (int j = 1; j < PERIOD_COUNT; ++j)
+        if (std::fabs(periods.periods[j] - seconds) < std::fabs(periods.periods[nearest] - seconds)) nearest = j;
+    return nearest;
+}
+
+std::optional<int> FivePercentIndex(const DampingRatios& ratios) {
+    for (int k = 0; k < DAMPING_COUNT; ++k)
+        if (ratios[k] == 0.05f) return k;
+    return std::nullopt;
+}
+
+std::string SummaryHeader(const PeriodTable& periods, bool withRotD) {
+    Row row;
+    for (const char* column : kRecordColumns) row.Add(column);
+    for (int c = 1; c <= MAX_COMPONENTS; ++c)
+        for (const char* column : kComponentColumns) row.Add(StringPrintf("c%d_%s", c, column));
+    row.Add("jma_intensity");
+    row.Add("jma_class");
+    auto periodColumns = [&](const std::string& prefix) {
+        for (double seconds : kSummaryPeriods)
+            row.Add(StringPrintf("%s_sa5_%.3fs", prefix.c_str(), periods.periods[NearestPeriodIndex(periods, seconds)]));
+    };
+    for (int c = 1; c <= MAX_COMPONENTS; ++c) periodColumns(StringPrintf("c%d", c));
+    if (withRotD) {
+        periodColumns("rotd50");
+        periodColumns("rotd100");
+    }
+    row.Add("error");
+    return row.Line();
+}
+
+std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::string& file,
+                       const PeriodTable& periods, const SummarySpectra& spectra, bool withRotD) {
+    Row row;
+    row.Add(file);
+    row.Add(FormatOptionName(format));
+    row.Add(SjisToUtf8(r.stationCode.view()));
+    row.Add(SjisToUtf8(r.currentStation.name.view()));
+    // Coordinates, heights and the event come from K-NET/KiK-net headers only.
+    if (format == RecordFormat::Knet) {
+        row.Add(Shortest(r.stationLat));
+        row.Add(Shortest(r.stationLon));
+        row.Add(std::to_string(r.stationHeight));
+    } else {
+        row.AddEmpty(3);
+    }
+    row.Add(SjisToUtf8(r.originDate.str() + " " + r.originTime.str()));
+    if (format == RecordFormat::Knet) {
+        row.Add(Shortest(r.epicenterLat));
+        row.Add(Shortest(r.epicenterLon));
+        row.Add(std::to_string(r.depthKm));
+        row.Add(Shortest(r.magnitude));
+    } else {
+        row.AddEmpty(4);
+    }
+    row.Add(std::to_string(r.samplingFrequency));
+    row.Add(std::to_string(r.sampleCount));
+    const int window = std::max(r.windowLength, 0);
+    for (int c = 0; c < MAX_COMPONENTS; ++c) {
+        if (c >= r.componentCount) {
+            row.AddEmpty(4);
+            continue;
+        }
+        row.Add(SjisToUtf8(r.componentLabel[c].view()));
+        row.Add(Shortest(FindPeak(r.sampleCount, r.samples[c].data()).value));
+        row.Add(Shortest(FindPeak(window, r.velocity[c].data()).value));
+        row.Add(Shortest(FindPeak(window, r.displacement[c].data()).value));
+    }
+    if (const Result<JmaIntensity> intensity = RecordJmaIntensity(r)) {
+        row.Add(StringPrintf("%.1f", intensity.value().reported));
+        row.Add(intensity.value().className);
+    } else {
+        row.AddEmpty(2);
+    }
+    for (int c = 0; c < MAX_COMPONENTS; ++c) {
+        for (double seconds : kSummaryPeriods) {
+            if (c < r.componentCount && spectra.spectrum != nullptr)
+                row.Add(Shortest(spectra.spectrum->at(c, spectra.dampingIndex, SA, NearestPeriodIndex(periods, seconds))));
+            else
+                row.AddEmpty(1);
+        }
+    }
+    if (withRotD) {
+        for (bool median : {true, false}) {
+            for (double seconds : kSummaryPeriods) {
+                if (spectra.rotd == nullptr) {
+                    row.AddEmpty(1);
+                    continue;
+                }
+                const RotDValues& v = spectra.rotd->at(spectra.dampingIndex, SA, NearestPeriodIndex(periods, seconds));
+                row.Add(Shortest(median ? v.rotd50 : v.rotd100));
+            }
+        }
+    }
+    row.AddEmpty(1);  // no error
+    return row.Line();
+}
+
+std::string FailedSummaryRow(const std::string& file, const std::string& error, bool withRotD) {
+    Row row;
+    row.Add(file);
+    row.AddEmpty(kRecordCells - 1 + ValueCells(withRotD));
+    row.Add(error);
+    return row.Line();
+}
+
+}  // namespace tremblo

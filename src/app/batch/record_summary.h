@@ -1,0 +1,43 @@
+#pragma once
+// The summary table of --summary: one CSV row per record (UTF-8, RFC 4180
+// quoting) with the measures that event reports use: header values, peak
+// ground motion, JMA intensity and 5 % damped spectral accelerations at six
+// periods, single components and, with --rotd, RotD50/RotD100.
+#include <array>
+#include <optional>
+#include <string>
+
+#include "record/seismic_record.h"
+#include "spectrum/rotd_table.h"
+#include "spectrum/spectrum_table.h"
+
+namespace tremblo {
+
+// The periods (s) the summary reports, each taken as the nearest period of the table.
+inline constexpr std::array<double, 6> kSummaryPeriods{0.1, 0.2, 0.5, 1.0, 2.0, 5.0};
+
+// Index of the table period nearest to `seconds`.
+int NearestPeriodIndex(const PeriodTable& periods, double seconds);
+
+// The index of the 5 % ratio, when the ratios have one.
+std::optional<int> FivePercentIndex(const DampingRatios& ratios);
+
+// The spectral values a row reports, from tables of the record.
+struct SummarySpectra {
+    const SpectrumTable* spectrum = nullptr;  // SA of each component
+    const RotDTable* rotd = nullptr;          // null: RotD cells empty
+    int dampingIndex = 3;                     // the 5 % ratio in both tables
+};
+
+// The header line; RotD columns only when withRotD.
+std::string SummaryHeader(const PeriodTable& periods, bool withRotD);
+
+// The row of a loaded record whose waveform view is prepared (the window's
+// velocity and displacement derived). `file` is the name given on the command line.
+std::string SummaryRow(const SeismicRecord& record, RecordFormat format, const std::string& file,
+                       const PeriodTable& periods, const SummarySpectra& spectra, bool withRotD);
+
+// The row of a record that failed: its file and error, every value empty.
+std::string FailedSummaryRow(const std::string& file, const std::string& error, bool withRotD);
+
+}  // namespace tremblo
