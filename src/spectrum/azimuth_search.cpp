@@ -71,8 +71,11 @@ AzimuthSearch::AzimuthSearch(int n, float dt, const float* ns, const float* ew)
 }
 
 void AzimuthSearch::Load(const SdofConstants& constants, const float* summaryNs, const float* summaryEw,
-                         int lane) {
+                         int lane, const float* historyNs, const float* historyEw) {
     constants_ = constants;
+    history_[0] = historyNs;
+    history_[1] = historyEw;
+    lane_ = lane;
     boundsUsable_ = true;
     const float* summary[2] = {summaryNs, summaryEw};
     for (int c = 0; c < 2; ++c) {
@@ -100,13 +103,21 @@ const AzimuthSearch::ReplayedBlock& AzimuthSearch::Replay(int block) {
     slot.block = block;
     const int start = block * ROTD_BLOCK;
     const int count = std::min(ROTD_BLOCK, n_ - start);
-    // The two components side by side: two independent chains of steps.
-    SdofState s[2] = {states_[0][block], states_[1][block]};
-    for (int i = 0; i < count; ++i) {
-        for (int c = 0; c < 2; ++c) {
-            slot.values[c][SA][i] = SdofStep(constants_, dt_, ground_[c][start + i], s[c]);
-            slot.values[c][SV][i] = s[c].v;
-            slot.values[c][SD][i] = s[c].x;
+    if (history_[0] != nullptr) {
+        for (int c = 0; c < 2; ++c)
+            for (int i = 0; i < count; ++i) {
+                const float* step = history_[c] + static_cast<size_t>(start + i) * ROTD_HISTORY_STRIDE + lane_;
+                for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) slot.values[c][q][i] = step[q * OSCILLATOR_GROUP];
+            }
+    } else {
+        // The two components side by side: two independent chains of steps.
+        SdofState s[2] = {states_[0][block], states_[1][block]};
+        for (int i = 0; i < count; ++i) {
+            for (int c = 0; c < 2; ++c) {
+                slot.values[c][SA][i] = SdofStep(constants_, dt_, ground_[c][start + i], s[c]);
+                slot.values[c][SV][i] = s[c].v;
+                slot.values[c][SD][i] = s[c].x;
+            }
         }
     }
     // Directions k and k + 8 are opposite: one projection gives both supports.

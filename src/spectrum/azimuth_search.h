@@ -14,6 +14,7 @@
 // integrated again gets such a polygon of its own points, which spares most
 // of its later scans.
 #include <array>
+#include <cstddef>
 #include <vector>
 
 #include "spectrum/rotd_table.h"
@@ -30,6 +31,12 @@ inline constexpr int ROTD_SUPER_BLOCK = 32;   // blocks per bound of the first l
 enum RotDSummaryField { kStateA, kStateV, kStateX, kLowSA, kHighSA, kLowSV, kHighSV, kLowSD, kHighSD, kSummaryFields };
 inline constexpr int ROTD_SUMMARY_STRIDE = kSummaryFields * OSCILLATOR_GROUP;  // floats per block
 
+// A step's responses when every step is kept: quantity by quantity,
+// OSCILLATOR_GROUP lanes each; and the memory both components' histories may
+// take per worker.
+inline constexpr int ROTD_HISTORY_STRIDE = SPECTRUM_QUANTITIES * OSCILLATOR_GROUP;
+inline constexpr std::size_t ROTD_HISTORY_BUDGET = 16u << 20;
+
 inline int RotDBlockCount(int n) { return (n + ROTD_BLOCK - 1) / ROTD_BLOCK; }
 
 class AzimuthSearch {
@@ -38,8 +45,11 @@ public:
     AzimuthSearch(int n, float dt, const float* ns, const float* ew);
 
     // Takes the summaries of `lane` (summary[c] laid out block by block,
-    // ROTD_SUMMARY_STRIDE floats each) for the oscillator of `constants`.
-    void Load(const SdofConstants& constants, const float* summaryNs, const float* summaryEw, int lane);
+    // ROTD_SUMMARY_STRIDE floats each) for the oscillator of `constants`,
+    // and the histories of every step (ROTD_HISTORY_STRIDE floats each) when
+    // kept; without them blocks are integrated again.
+    void Load(const SdofConstants& constants, const float* summaryNs, const float* summaryEw, int lane,
+              const float* historyNs = nullptr, const float* historyEw = nullptr);
 
     // The peaks of quantity q along azimuths 0 .. 179.
     std::array<float, ROTD_AZIMUTHS> Peaks(int q);
@@ -72,6 +82,8 @@ private:
     int n_, blocks_, supers_;
     float dt_;
     const float* ground_[2];
+    const float* history_[2] = {nullptr, nullptr};
+    int lane_ = 0;
     SdofConstants constants_;
     bool boundsUsable_ = true;  // false when a range is not finite: every block is scanned
     std::vector<SdofState> states_[2];

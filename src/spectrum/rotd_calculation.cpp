@@ -18,16 +18,17 @@ std::optional<std::string> RotDUnavailable(const SeismicRecord& record) {
 }
 
 bool ComputeRecordRotD(const SeismicRecord& record, const PeriodTable& periods,
-                       const DampingRatios& dampingRatios, RotDTable& table, EnginePath path, int workers) {
+                       const DampingRatios& dampingRatios, RotDTable& table, EnginePath path, int workers,
+                       const RotDSelection& selection) {
     if (RotDUnavailable(record)) return false;
     const int n = std::clamp(record.windowLength, 0, SAMPLE_CAPACITY);
     try {
         std::vector<float> ns(static_cast<size_t>(n)), ew(static_cast<size_t>(n));
         CopySpectrumWindow(record, 0, n, ns.data());
         CopySpectrumWindow(record, 1, n, ew.data());
-        auto result = std::make_unique<RotDTable>();
+        auto result = std::make_unique<RotDTable>(table);
         if (path == EnginePath::Fast)
-            ComputeRotDFast(n, record.dt, ns.data(), ew.data(), periods, dampingRatios, *result, workers);
+            ComputeRotDFast(n, record.dt, ns.data(), ew.data(), periods, dampingRatios, *result, workers, selection);
         else
             ComputeRotDReference(n, record.dt, ns.data(), ew.data(), periods, dampingRatios, *result);
         table = *result;

@@ -7,6 +7,7 @@
 
 #include "compute/engine_path.h"
 #include "record/seismic_record.h"
+#include "spectrum/rotd_fast.h"
 #include "spectrum/rotd_table.h"
 
 namespace tremblo {
@@ -14,10 +15,12 @@ namespace tremblo {
 // Why the record has no such spectra, in the program's words; nothing when it has.
 std::optional<std::string> RotDUnavailable(const SeismicRecord& record);
 
-// Fills the table; false (table unchanged) when the record has none or
+// Fills the table (the selected entries on the fast path, every entry on
+// the reference path); false (table unchanged) when the record has none or
 // memory is short. workers <= 0 means all cores (fast path only).
 bool ComputeRecordRotD(const SeismicRecord& record, const PeriodTable& periods,
                        const DampingRatios& dampingRatios, RotDTable& table,
-                       EnginePath path = EnginePath::Fast, int workers = 0);
+                       EnginePath path = EnginePath::Fast, int workers = 0,
+                       const RotDSelection& selection = RotDSelection::All());
 
 }  // namespace tremblo

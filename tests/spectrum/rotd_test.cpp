@@ -64,12 +64,37 @@ TEST(RotD, FastEqualsPlainOnEveryPath) {
         ComputeRotDReference(c.n, c.dt, c.ns.data(), c.ew.data(), periods, ratios, *reference);
         for (const SimdTarget& target : SupportedSimdTargets()) {
             ScopedSimdTarget only(target);
-            for (int workers : {1, 2}) {
-                auto fast = std::make_unique<RotDTable>();
-                ComputeRotDFast(c.n, c.dt, c.ns.data(), c.ew.data(), periods, ratios, *fast, workers);
-                ExpectSameTables(*reference, *fast, std::string(c.name) + " " + target.name);
+            // Every response kept, or blocks integrated again from their state.
+            for (std::size_t budget : {ROTD_HISTORY_BUDGET, std::size_t{0}}) {
+                for (int workers : {1, 2}) {
+                    auto fast = std::make_unique<RotDTable>();
+                    ComputeRotDFast(c.n, c.dt, c.ns.data(), c.ew.data(), periods, ratios, *fast, workers,
+                                    RotDSelection::All(), budget);
+                    ExpectSameTables(*reference, *fast,
+                                     std::string(c.name) + " " + target.name + (budget ? "" : " replayed"));
+                }
             }
         }
+        // A selection computes its entries alone and leaves the others.
+        RotDSelection some;
+        some.oscillators = {3 * PERIOD_COUNT + 26, 0, DAMPING_COUNT * PERIOD_COUNT - 1};
+        some.quantities = {true, false, false};
+        auto selected = std::make_unique<RotDTable>();
+        for (RotDValues& v : selected->values) v.azimuth100 = -7;
+        ComputeRotDFast(c.n, c.dt, c.ns.data(), c.ew.data(), periods, ratios, *selected, 1, some);
+        for (int k = 0; k < DAMPING_COUNT; ++k)
+            for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
+                for (int j = 0; j < PERIOD_COUNT; ++j) {
+                    const bool chosen = q == SA && std::count(some.oscillators.begin(), some.oscillators.end(),
+                                                              k * PERIOD_COUNT + j) == 1;
+                    const RotDValues& v = selected->at(k, q, j);
+                    if (chosen)
+                        EXPECT_TRUE(v.rotd100 == reference->at(k, q, j).rotd100 &&
+                                    v.rotd50 == reference->at(k, q, j).rotd50 && v.azimuth100 != -7)
+                            << c.name << " k" << k << " j" << j;
+                    else
+                        ASSERT_EQ(v.azimuth100, -7) << c.name << " k" << k << " q" << q << " j" << j;
+                }
     }
 }
 

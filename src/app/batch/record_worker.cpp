@@ -82,7 +82,8 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
     // does not set (a CDPC file has no station or origin), and one record's
     // values must never show up in the next one's files. The buffers stay.
     session_->Reset();
-    spectraCalculated_ = rotdCalculated_ = false;
+    spectraCalculated_ = false;
+    rotdState_ = RotDState::None;
     const LoadStatus status =
         session_->LoadPath(file, LoadSettings{format, options_.threeComponents, options_.removeDc});
     std::vector<std::string> messages = platform_.TakeMessages();

@@ -52,9 +52,11 @@ public:
 private:
     bool WriteFiles(const std::string& base, RecordOutcome& outcome);
     bool CalculateSpectra(RecordOutcome& outcome);
-    // RotD50/RotD100 of the record with the spectra's ratios (computed once a
-    // record); false with the failure set. *available says whether the record has them.
-    bool CalculateRotD(RecordOutcome& outcome, bool* available);
+    // RotD50/RotD100 of the record with the spectra's ratios: the whole
+    // table, or only the summary's entries (SA at 5 %, six periods); computed
+    // once a record. False with the failure set; *available says whether the
+    // record has them.
+    bool CalculateRotD(RecordOutcome& outcome, bool* available, bool wholeTable);
     bool WriteRotDFile(const std::string& base, bool writeFiles, RecordOutcome& outcome);
     bool AddSummaryRow(const std::string& file, RecordFormat format, RecordOutcome& outcome);
     SpectrumDisplaySettings SpectrumSettingsFor(const SeismicRecord& record, RecordOutcome* outcome) const;
@@ -72,7 +74,7 @@ private:
     std::unique_ptr<SpectrumModel> spectrum_;
     bool spectraCalculated_ = false;        // spectrum_ holds the current record's table
     std::unique_ptr<RotDTable> rotd_;
-    bool rotdCalculated_ = false;
+    enum class RotDState { None, SummaryEntries, Whole } rotdState_ = RotDState::None;
     // With multiplied damping ratios, the summary's 5 % values come from
     // tables with the standard ratios (made when first needed).
     std::unique_ptr<SpectrumModel> standardSpectrum_;

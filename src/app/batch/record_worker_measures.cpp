@@ -11,14 +11,33 @@
 
 namespace tremblo {
 
-bool RecordWorker::CalculateRotD(RecordOutcome& outcome, bool* available) {
+namespace {
+
+// The entries the summary reports: SA at the 5 % ratio, at its six periods.
+RotDSelection SummaryEntries(const PeriodTable& periods, int dampingIndex) {
+    RotDSelection selection;
+    selection.quantities = {true, false, false};
+    for (double seconds : kSummaryPeriods)
+        selection.oscillators.push_back(dampingIndex * PERIOD_COUNT + NearestPeriodIndex(periods, seconds));
+    return selection;
+}
+
+}  // namespace
+
+bool RecordWorker::CalculateRotD(RecordOutcome& outcome, bool* available, bool wholeTable) {
     const SeismicRecord& record = session_->record();
     *available = !RotDUnavailable(record).has_value();
-    if (!*available || rotdCalculated_) return true;
+    const RotDState wanted = wholeTable ? RotDState::Whole : RotDState::SummaryEntries;
+    if (!*available || rotdState_ == RotDState::Whole || rotdState_ == wanted) return true;
     if (!rotd_) rotd_ = std::make_unique<RotDTable>();
-    if (!ComputeRecordRotD(record, spectrum_->periods(), spectrum_->dampingRatios(), *rotd_, EnginePath::Fast, 1))
+    const auto five = FivePercentIndex(spectrum_->dampingRatios());
+    const RotDSelection selection =
+        wholeTable || !five ? RotDSelection::All() : SummaryEntries(spectrum_->periods(), *five);
+    if (!ComputeRecordRotD(record, spectrum_->periods(), spectrum_->dampingRatios(), *rotd_, EnginePath::Fast, 1,
+                           selection))
         return Fail(outcome, "メモリが足りません (RotD50/RotD100)");
-    return rotdCalculated_ = true;
+    rotdState_ = wanted;
+    return true;
 }
 
 bool RecordWorker::WriteRotDFile(const std::string& base, bool writeFiles, RecordOutcome& outcome) {
@@ -29,7 +48,7 @@ bool RecordWorker::WriteRotDFile(const std::string& base, bool writeFiles, Recor
         return true;
     }
     bool available = false;
-    if (!CalculateRotD(outcome, &available)) return false;
+    if (!CalculateRotD(outcome, &available, true)) return false;
     const std::string csv = (std::filesystem::path(options_.outFolder) / (base + "rotd.csv")).string();
     const std::string text =
         RotDCsvText(SpectrumSourceOf(record), spectrum_->periods(), spectrum_->dampingRatios(), *rotd_);
@@ -46,7 +65,7 @@ bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format, R
         if (!CalculateSpectra(outcome)) return false;
         spectra.spectrum = &spectrum_->spectrum();
         spectra.dampingIndex = *five;
-        if (options_.rotd && !CalculateRotD(outcome, &rotdAvailable)) return false;
+        if (options_.rotd && !CalculateRotD(outcome, &rotdAvailable, false)) return false;
         if (rotdAvailable) spectra.rotd = rotd_.get();
     } else {
         // Multiplied ratios have no 5 %: the standard ratios' tables.
@@ -57,8 +76,9 @@ bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format, R
         spectra.dampingIndex = *FivePercentIndex(standardSpectrum_->dampingRatios());
         if (options_.rotd && !RotDUnavailable(record)) {
             if (!standardRotd_) standardRotd_ = std::make_unique<RotDTable>();
+            const int five = *FivePercentIndex(standardSpectrum_->dampingRatios());
             if (!ComputeRecordRotD(record, standardSpectrum_->periods(), standardSpectrum_->dampingRatios(),
-                                   *standardRotd_, EnginePath::Fast, 1))
+                                   *standardRotd_, EnginePath::Fast, 1, SummaryEntries(standardSpectrum_->periods(), five)))
                 return Fail(outcome, "メモリが足りません (RotD50/RotD100)");
             spectra.rotd = standardRotd_.get();
         }
