@@ -75,6 +75,11 @@ bool RecordWorker::Fail(RecordOutcome& outcome, std::string reason) {
 }
 
 RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format) {
+    return Process(file, file, format, nullptr);
+}
+
+RecordOutcome RecordWorker::Process(const std::string& file, const std::string& loadPath, RecordFormat format,
+                                    RecordFileSource* source) {
     RecordOutcome outcome;
     outcome.file = file;
     platform_.TakeMessages();
@@ -82,8 +87,10 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
     // does not set (a CDPC file has no station or origin), and one record's
     // values must never show up in the next one's files. The buffers stay.
     session_->Reset();
+    session_->setFileSource(source);
     const LoadStatus status =
-        session_->LoadPath(file, LoadSettings{format, options_.threeComponents, options_.removeDc});
+        session_->LoadPath(loadPath, LoadSettings{format, options_.threeComponents, options_.removeDc});
+    session_->setFileSource(nullptr);
     std::vector<std::string> messages = platform_.TakeMessages();
     if (status != LoadStatus::Loaded) {
         Fail(outcome, messages.empty() ? "読み込めません" : JoinMessages(messages));
@@ -125,9 +132,12 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
         Fail(outcome, "メモリが足りません (velocity and displacement)");
         return outcome;
     }
-    const std::string base = OutputBaseName(record, file);
+    const std::string base = OutputBaseName(record, loadPath);
     if (writeFiles && !WriteFiles(base, outcome)) return outcome;
-    if (writeFiles && !WriteSynthesizedFiles(format, outcome)) return outcome;
+    if (source != nullptr && !options_.azimuths.empty())
+        outcome.notes.push_back("--azimuth: no file for a record read from an archive or a .gz file");
+    else if (writeFiles && !WriteSynthesizedFiles(format, outcome))
+        return outcome;
     if (!options_.superposeFile.empty()) {
         if (!writeFiles && !CalculateSpectra(outcome)) return outcome;
         const SpectrumDisplaySettings spectrum = SpectrumSettingsFor(record, nullptr);
