@@ -135,12 +135,6 @@ TEST(BatchArchive, GzipComponentFilesLoadAsOneRecordLikeTheirPlainFiles) {
     ASSERT_EQ(RunCollected(Options({SamplePath("samples/knet/" + kStem + ".UD")}, folder / "plain"), out, err), 0) << err;
     ExpectSameFiles(folder / "plain", folder / "gz");
 
-    // A damaged one names the file on disk.
-    const std::string bad = folder.Write("bad/" + kStem + ".NS.gz", "no gzip");
-    folder.Write("bad/" + kStem + ".EW", Sample("EW"));
-    folder.Write("bad/" + kStem + ".UD", Sample("UD"));
-    EXPECT_EQ(RunCollected(Options({bad}, folder / "bad-out"), out, err), 1);
-    EXPECT_NE(err.find("データファイル " + bad + " がありません"), std::string::npos) << err;
 }
 
 TEST(BatchArchive, ACutArchiveKeepsTheRecordsReadBeforeTheCut) {

@@ -179,7 +179,8 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     int components = 3, span = 50;
     bool noDc = false;
     app.add_option("FILE", o.files,
-                   "record files; for three components any one component file of each record");
+                   "record files; for three components any one component file of each record; also "
+                   ".gz component files and archives (.tar, .tar.gz, .tgz), read in memory");
     std::string filesFrom;
     app.add_option("--files-from", filesFrom,
                    "also the record files named in LIST, one per line (- reads standard input)")
