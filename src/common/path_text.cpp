@@ -27,14 +27,12 @@ std::optional<std::size_t> FirstPeriodOfFileName(std::string_view path) {
     return period;
 }
 
-namespace {
 bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
                return lower(x) == lower(y);
            });
 }
-}  // namespace
 
 namespace {
 
@@ -79,19 +77,25 @@ const std::vector<std::string>& FolderListings::Names(const std::string& folder)
     return names_.emplace(folder, std::move(listed)).first->second;  // a second lister's copy is dropped
 }
 
-std::optional<std::string> FindFileIgnoringCase(const std::string& path, FolderListings* listings) {
-    std::error_code ec;
-    if (fs::is_regular_file(path, ec)) return path;
+std::vector<std::string> CaseVariantsOf(const std::string& path) {
     const std::string folder = FolderPart(path);
     const std::string name(FileNamePart(path));
     const std::size_t period = name.find('.');
     const std::string stem = period == std::string::npos ? name : name.substr(0, period);
     const std::string extension = period == std::string::npos ? std::string() : name.substr(period);
-    for (const std::string& variant : {stem + Upper(extension), stem + Lower(extension), Upper(name), Lower(name)}) {
-        if (variant == name) continue;
-        const std::string candidate = Join(folder, variant);
+    std::vector<std::string> variants;
+    for (const std::string& variant : {stem + Upper(extension), stem + Lower(extension), Upper(name), Lower(name)})
+        if (variant != name) variants.push_back(Join(folder, variant));
+    return variants;
+}
+
+std::optional<std::string> FindFileIgnoringCase(const std::string& path, FolderListings* listings) {
+    std::error_code ec;
+    if (fs::is_regular_file(path, ec)) return path;
+    for (const std::string& candidate : CaseVariantsOf(path))
         if (fs::is_regular_file(candidate, ec)) return candidate;
-    }
+    const std::string folder = FolderPart(path);
+    const std::string name(FileNamePart(path));
     // Several names may match (X.Ns and X.nS); take the first in byte order
     // so that the choice does not depend on the directory's listing order.
     const std::vector<std::string> own = listings ? std::vector<std::string>() : ListRegularFiles(folder);

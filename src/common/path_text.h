@@ -39,6 +39,14 @@ private:
 // is listed only in the last case, through `listings` when given.
 std::optional<std::string> FindFileIgnoringCase(const std::string& path, FolderListings* listings = nullptr);
 
+// The other spellings FindFileIgnoringCase tries before listing the folder,
+// in its order: the extension in upper, then in lower case, then the whole
+// name in upper, then in lower case (the path itself left out).
+std::vector<std::string> CaseVariantsOf(const std::string& path);
+
+// Equal but for the case of ASCII letters.
+bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b);
+
 // The path with "." + extension appended when its file name has none (a
 // name typed with another extension keeps it).
 std::string WithDefaultExtension(const std::string& path, const std::string& extension);

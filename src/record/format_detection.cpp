@@ -1,6 +1,5 @@
 #include "record/format_detection.h"
 
-#include <fstream>
 #include <regex>
 #include <string_view>
 
@@ -38,10 +37,15 @@ bool IsKnetFileName(const std::string& path) {
 }
 
 RecordFormat DetectRecordFormatOfFile(const std::string& path) {
+    DiskFileSource disk;
+    return DetectRecordFormatOfFile(path, disk);
+}
+
+RecordFormat DetectRecordFormatOfFile(const std::string& path, RecordFileSource& source) {
     if (IsKnetFileName(path)) return RecordFormat::Knet;
-    std::ifstream in(path, std::ios::binary);
+    const std::unique_ptr<std::istream> in = source.Open(path);
     if (!in) return RecordFormat::Knet;
-    return DetectRecordFormat(in);
+    return DetectRecordFormat(*in);
 }
 
 }  // namespace tremblo

@@ -6,6 +6,7 @@
 #include <istream>
 #include <string>
 
+#include "record/record_file_source.h"
 #include "record/seismic_record.h"
 
 namespace tremblo {
@@ -21,5 +22,7 @@ bool IsKnetFileName(const std::string& path);
 // named as the networks name their files, counts as K-NET/KiK-net, whatever
 // it holds (an empty or garbled file then gets the K-NET reader's message).
 RecordFormat DetectRecordFormatOfFile(const std::string& path);
+// The same for a file of `source` (an archive's member, say).
+RecordFormat DetectRecordFormatOfFile(const std::string& path, RecordFileSource& source);
 
 }  // namespace tremblo

@@ -1,7 +1,6 @@
 #include "record/record_session.h"
 
 #include <algorithm>
-#include <fstream>
 
 #include "common/format.h"
 #include "common/path_text.h"
@@ -76,7 +75,7 @@ LoadStatus RecordSession::LoadPath(const std::string& path, const LoadSettings& 
 }
 
 bool RecordSession::ReportCannotOpen(const std::string& path) {
-    platform_.ShowMessage(StringPrintf(messages::kCannotOpenFormat, path.c_str()),
+    platform_.ShowMessage(StringPrintf(messages::kCannotOpenFormat, source_->Shown(path).c_str()),
                           messages::kDataFileErrorCaption, MessageStyle::Warning);
     return false;
 }
@@ -88,7 +87,7 @@ bool RecordSession::ReportBadContent(const std::string& path, const ReadError& e
     }
     std::string reason = error.message;
     if (error.line > 0) reason = StringPrintf("%d行目: ", error.line) + reason;
-    platform_.ShowMessage(StringPrintf(messages::kBadContentFormat, path.c_str(), reason.c_str()),
+    platform_.ShowMessage(StringPrintf(messages::kBadContentFormat, source_->Shown(path).c_str(), reason.c_str()),
                           messages::kDataFileErrorCaption, MessageStyle::Warning);
     return false;
 }
@@ -108,14 +107,14 @@ bool RecordSession::LoadKnet(const std::string& chosen, const LoadSettings& sett
     r.componentCount = settings.threeComponents ? 3 : 1;
     const KnetComponentNames names = DeriveKnetComponentNames(chosen, settings.threeComponents);
     for (int c = 0; c < r.componentCount; ++c) {
-        r.componentPath[c] = FindFileIgnoringCase(names.paths[c], listings_).value_or(names.paths[c]);
+        r.componentPath[c] = source_->FindIgnoringCase(names.paths[c]).value_or(names.paths[c]);
         r.componentLabel[c] = Utf8ToSjis(names.labels[c]);  // the name's text, kept as Shift-JIS
     }
     WaitWindow wait(platform_, messages::kWaitLoading);
 
-    std::ifstream first(r.componentPath[0], std::ios::binary);
+    const std::unique_ptr<std::istream> first = source_->Open(r.componentPath[0]);
     if (!first) return ReportCannotOpen(r.componentPath[0]);
-    const Result<KnetHeader> header = ReadKnetHeader(first);
+    const Result<KnetHeader> header = ReadKnetHeader(*first);
     if (!header) return ReportBadContent(r.componentPath[0], header.error());
     ApplyKnetHeader(header.value(), r);
     if (header.value().originTimeMissing)
@@ -157,8 +156,9 @@ bool RecordSession::LoadKnet(const std::string& chosen, const LoadSettings& sett
 bool RecordSession::ReadComponentSamples(int c, RecordFormat format, bool removeDc, int& count) {
     SeismicRecord& r = *staged_;
     const std::string& path = r.componentPath[c];
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return ReportCannotOpen(path);
+    const std::unique_ptr<std::istream> opened = source_->Open(path);
+    if (!opened) return ReportCannotOpen(path);
+    std::istream& in = *opened;
     const std::span<float> buffer(r.samples[c].data(), SAMPLE_CAPACITY);
     switch (format) {
         case RecordFormat::Knet:
@@ -179,7 +179,7 @@ bool RecordSession::ReadComponentSamples(int c, RecordFormat format, bool remove
         }
     }
     if (count == 0) {
-        platform_.ShowMessage(StringPrintf(messages::kNoSamplesFormat, path.c_str()),
+        platform_.ShowMessage(StringPrintf(messages::kNoSamplesFormat, source_->Shown(path).c_str()),
                               messages::kDataFileErrorCaption, MessageStyle::Warning);
         return false;
     }
@@ -198,9 +198,9 @@ void RecordSession::FinishComponents(const int* counts) {
 
 bool RecordSession::ReadHiroshimaHeaderInto(const std::string& path) {
     SeismicRecord& r = *staged_;
-    std::ifstream in(path, std::ios::binary);
+    const std::unique_ptr<std::istream> in = source_->Open(path);
     if (!in) return ReportCannotOpen(path);
-    const Result<HiroshimaHeader> read = ReadHiroshimaHeader(in, directory_);
+    const Result<HiroshimaHeader> read = ReadHiroshimaHeader(*in, directory_);
     if (!read) return ReportBadContent(path, read.error());
     const HiroshimaHeader& h = read.value();
     r.currentStation.code = h.fileStationCode.view();
@@ -243,7 +243,7 @@ bool RecordSession::LoadHiroshimaOrCdpc(const std::string& chosen, const LoadSet
     if (settings.threeComponents) {
         const auto pair = DerivePairNames(chosen);
         for (int c = 0; c < 3; ++c) {
-            const auto found = pair ? FindFileIgnoringCase((*pair)[c], listings_) : std::nullopt;
+            const auto found = pair ? source_->FindIgnoringCase((*pair)[c]) : std::nullopt;
             if (!found) {
                 platform_.ShowMessage(messages::kMissingPair, messages::kFileErrorCaption,
                                       MessageStyle::Plain);

@@ -10,6 +10,7 @@
 
 #include "common/path_text.h"
 #include "common/platform.h"
+#include "record/record_file_source.h"
 #include "record/record_labels.h"
 #include "record/seismic_record.h"
 #include "record/station_directory.h"
@@ -38,7 +39,10 @@ public:
     void setFilterDesigner(FilterDesigner designer) { designFilter_ = std::move(designer); }
     // Folder listings to search for component files whose names differ in
     // case (a batch shares one); each load lists the folder itself without.
-    void setFolderListings(FolderListings* listings) { listings_ = listings; }
+    void setFolderListings(FolderListings* listings) { disk_ = DiskFileSource(listings); }
+    // Where the next loads read their files (the members of an archive, say);
+    // nullptr: plain files on disk. The source must outlive those loads.
+    void setFileSource(RecordFileSource* source) { source_ = source ? source : &disk_; }
 
     // Back to the state at start-up (no record, the start-up labels), keeping
     // the trace buffers: a batch worker starts every record this way.
@@ -73,7 +77,8 @@ private:
     Platform& platform_;
     const StationDirectory& directory_;
     FilterDesigner designFilter_;
-    FolderListings* listings_ = nullptr;
+    DiskFileSource disk_;
+    RecordFileSource* source_ = &disk_;
     std::unique_ptr<SeismicRecord> current_, staged_;
     RecordLabels labels_, stagedLabels_;
     RecordFormat loadedFormat_ = RecordFormat::Knet;

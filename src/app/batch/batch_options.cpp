@@ -2,9 +2,11 @@
 
 #include <CLI/CLI.hpp>
 #include <array>
+#include <iostream>
 #include <map>
 
 #include "app/batch/batch_version.h"
+#include "app/batch/file_list.h"
 #include "wave/start_point.h"
 
 namespace tremblo {
@@ -137,6 +139,18 @@ void ApplySpectrumOptions(const SpectrumOptionTexts& t, BatchOptions& o) {
                                          : LinearPeriodRange::Seconds2;
 }
 
+bool AppendFileList(const std::string& list, std::istream& standardInput, std::vector<std::string>& files,
+                    std::ostream& err) {
+    std::optional<std::vector<std::string>> listed = ReadFileListFrom(list, standardInput);
+    if (!listed) {
+        err << "--files-from: cannot read " << (list == "-" ? "standard input" : list)
+            << "\nRun with --help for more information.\n";
+        return false;
+    }
+    files.insert(files.end(), std::make_move_iterator(listed->begin()), std::make_move_iterator(listed->end()));
+    return true;
+}
+
 }  // namespace
 
 std::optional<int> TimeSpanIndex(int seconds) {
@@ -147,6 +161,11 @@ std::optional<int> TimeSpanIndex(int seconds) {
 
 ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::ostream& out,
                                         std::ostream& err) {
+    return ParseBatchCommandLine(argc, argv, out, err, std::cin);
+}
+
+ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::ostream& out,
+                                        std::ostream& err, std::istream& standardInput) {
     CLI::App app{
         "TREMBLO 4.2 batch front end: loads strong-motion records as the file command does and "
         "writes the waveform CSV and picture (PNG), the response spectrum CSV and picture and "
@@ -160,7 +179,12 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     int components = 3, span = 50;
     bool noDc = false;
     app.add_option("FILE", o.files,
-                   "record files; for three components any one component file of each record");
+                   "record files; for three components any one component file of each record; also "
+                   ".gz component files and archives (.tar, .tar.gz, .tgz), read in memory");
+    std::string filesFrom;
+    app.add_option("--files-from", filesFrom,
+                   "also the record files named in LIST, one per line (- reads standard input)")
+        ->type_name("LIST");
     app.add_option("--out", o.outFolder, "folder for the files written (created when missing)")
         ->capture_default_str();
     app.add_option("--format", format,
@@ -221,6 +245,8 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
         return ParsedCommandLine{std::nullopt, status == 0 ? 0 : kUsageErrorStatus};
     }
 
+    if (!filesFrom.empty() && !AppendFileList(filesFrom, standardInput, o.files, err))
+        return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
     if (o.files.empty() && o.importStations.empty()) {
         err << "FILE is required (or --import-stations)\nRun with --help for more information.\n";
         return ParsedCommandLine{std::nullopt, kUsageErrorStatus};

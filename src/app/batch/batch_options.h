@@ -2,6 +2,7 @@
 // The batch front end's command line: the windows' settings as options, with
 // the windows' defaults.
 #include <optional>
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@
 namespace tremblo {
 
 struct BatchOptions {
-    std::vector<std::string> files;
+    std::vector<std::string> files;       // with those of --files-from after them
     std::string outFolder = ".";
     bool outGiven = false;                // --out was on the command line
     std::optional<RecordFormat> format;   // recognised per file when absent
@@ -61,6 +62,9 @@ struct ParsedCommandLine {
 
 inline constexpr int kUsageErrorStatus = 64;
 
+// A --files-from of "-" reads `standardInput`.
+ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::ostream& out,
+                                        std::ostream& err, std::istream& standardInput);
 ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::ostream& out,
                                         std::ostream& err);
 

@@ -2,10 +2,32 @@
 
 #include <map>
 
+#include "record/archive_reader.h"
 #include "record/format_detection.h"
+#include "record/gzip_bytes.h"
+#include "record/gzip_file_source.h"
 #include "record/record_identity.h"
 
 namespace tremblo {
+
+namespace {
+
+InputKind KindOf(const std::string& file) {
+    if (IsArchiveName(file)) return InputKind::Archive;
+    return HasGzipExtension(file) ? InputKind::GzipFile : InputKind::File;
+}
+
+RecordFormat FormatOf(const PlannedRecord& record, FolderListings* listings) {
+    if (record.kind == InputKind::File) return DetectRecordFormatOfFile(record.file);
+    GzipFileSource source(listings);
+    return DetectRecordFormatOfFile(LoadPathOf(record), source);
+}
+
+}  // namespace
+
+std::string LoadPathOf(const PlannedRecord& record) {
+    return record.kind == InputKind::GzipFile ? WithoutGzipExtension(record.file) : record.file;
+}
 
 std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListings* listings) {
     std::vector<PlannedRecord> plan;
@@ -13,9 +35,14 @@ std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListin
     for (const std::string& file : options.files) {
         PlannedRecord record;
         record.file = file;
-        record.format = options.format.value_or(DetectRecordFormatOfFile(file));
+        record.kind = KindOf(file);
+        if (record.kind == InputKind::Archive) {  // its records are found as it is read
+            plan.push_back(std::move(record));
+            continue;
+        }
+        record.format = options.format ? *options.format : FormatOf(record, listings);
         const auto [at, added] = firstOfRecord.emplace(
-            RecordIdentity(file, record.format, options.threeComponents, listings), plan.size());
+            RecordIdentity(LoadPathOf(record), record.format, options.threeComponents, listings), plan.size());
         if (!added) record.sameAs = at->second;
         plan.push_back(std::move(record));
     }

@@ -11,11 +11,19 @@
 
 namespace tremblo {
 
+// A plain record file, a gzip-compressed one (X.NS.gz), or an archive of
+// records (read member by member as the batch goes).
+enum class InputKind { File, GzipFile, Archive };
+
 struct PlannedRecord {
     std::string file;
     RecordFormat format = RecordFormat::Knet;
     std::optional<std::size_t> sameAs;  // index of the earlier file of the same record
+    InputKind kind = InputKind::File;
 };
+
+// The path the loader is handed for a planned file (X.NS for X.NS.gz).
+std::string LoadPathOf(const PlannedRecord& record);
 
 std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListings* listings = nullptr);
 

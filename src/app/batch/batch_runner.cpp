@@ -1,7 +1,6 @@
 #include "app/batch/batch_runner.h"
 
 #include <algorithm>
-#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <mutex>
@@ -13,6 +12,8 @@
 #include "app/batch/console_platform.h"
 #include "app/batch/progress_display.h"
 #include "app/batch/record_summary.h"
+#include "app/batch/record_feed.h"
+#include "app/batch/record_pipeline.h"
 #include "app/batch/record_worker.h"
 #include "app/batch/station_import_run.h"
 #include "app/batch/summary_writer.h"
@@ -25,62 +26,82 @@ namespace tremblo {
 
 namespace {
 
-// Collects the outcomes as workers finish them: shows progress at once and
-// prints the --info objects in file order.
-class OutcomeCollector {
+// Shows each outcome, prints its --info object and keeps its superposed
+// item, in the order of the records (the pipeline calls one at a time).
+class OutcomeCollector : public OutcomeSink {
 public:
-    OutcomeCollector(std::ostream& out, ProgressDisplay& display, std::size_t count, SummaryWriter& summary,
-                     bool summaryRotD)
-        : out_(out),
-          display_(display),
-          summary_(summary),
-          summaryRotD_(summaryRotD),
-          outcomes_(count),
-          finished_(count, false) {}
+    OutcomeCollector(std::ostream& out, ProgressDisplay& display, SummaryWriter& summary, bool summaryRotD)
+        : out_(out), display_(display), summary_(summary), summaryRotD_(summaryRotD) {}
 
     // The superposed item of every record, in the order of the files (after the workers).
     std::vector<const ItemCurves*> SuperposeItems() const {
         std::vector<const ItemCurves*> items;
-        for (const RecordOutcome& outcome : outcomes_)
-            if (outcome.ok && outcome.superposeItem) items.push_back(&*outcome.superposeItem);
+        for (const ItemCurves& item : superposeItems_) items.push_back(&item);
         return items;
     }
+    std::size_t sameAsCount() const { return sameAs_; }
 
-    void Add(std::size_t index, RecordOutcome outcome) {
-        const std::lock_guard lock(mutex_);
+    void Submitted(const RecordTask& task) override {
+        if (task.inArchive) display_.SetTotal(display_.total() + 1);
+    }
+
+    void Emit(RecordOutcome outcome) override {
         display_.RecordDone(outcome);
-        outcomes_[index] = std::move(outcome);
-        finished_[index] = true;
-        for (; nextInfo_ < outcomes_.size() && finished_[nextInfo_]; ++nextInfo_) {
-            const RecordOutcome& next = outcomes_[nextInfo_];
-            if (!next.info.empty()) out_ << next.info << '\n' << std::flush;
-            // One row per record: a file that stands for an earlier file's record has none.
-            if (summary_.isOpen() && next.sameAs.empty())
-                summary_.Write(next.ok ? next.summaryRow : FailedSummaryRow(next.file, next.failure, summaryRotD_));
-        }
+        if (!outcome.sameAs.empty()) ++sameAs_;
+        if (!outcome.info.empty()) out_ << outcome.info << '\n' << std::flush;
+        // One row per record: a file that stands for an earlier file's record has none.
+        if (summary_.isOpen() && outcome.sameAs.empty())
+            summary_.Write(outcome.ok ? outcome.summaryRow
+                                      : FailedSummaryRow(outcome.file, outcome.failure, summaryRotD_));
+        if (outcome.ok && outcome.superposeItem) superposeItems_.push_back(std::move(*outcome.superposeItem));
     }
 
 private:
-    std::mutex mutex_;
     std::ostream& out_;
     ProgressDisplay& display_;
     SummaryWriter& summary_;
     bool summaryRotD_;
-    std::vector<RecordOutcome> outcomes_;
-    std::vector<bool> finished_;
-    std::size_t nextInfo_ = 0;
+    std::vector<ItemCurves> superposeItems_;
+    std::size_t sameAs_ = 0;
 };
 
-// A record that throws (memory exhausted, say) fails alone.
-RecordOutcome ProcessGuarded(RecordWorker& worker, const PlannedRecord& record) {
+// A record that throws (memory exhausted, say) fails alone; one known to
+// fail, or loaded already for an earlier file, is not loaded.
+RecordOutcome ProcessGuarded(RecordWorker& worker, const RecordTask& task) {
+    RecordOutcome outcome;
+    outcome.file = task.file;
+    if (!task.sameAs.empty()) {
+        outcome.ok = true;
+        outcome.sameAs = task.sameAs;
+        return outcome;
+    }
+    if (!task.failure.empty()) {
+        outcome.failure = task.failure;
+        return outcome;
+    }
     try {
-        return worker.Process(record.file, record.format);
+        return worker.Process(task.file, task.loadPath, task.format, task.source.get());
     } catch (const std::exception& e) {
-        RecordOutcome outcome;
-        outcome.file = record.file;
         outcome.failure = e.what();
         return outcome;
     }
+}
+
+// Workers for the records to load: no more than there are records, unless
+// archives hold an unknown number.
+int WorkerCount(const BatchOptions& options, const std::vector<PlannedRecord>& plan) {
+    const std::size_t cores = static_cast<std::size_t>(options.jobs > 0 ? options.jobs : DefaultWorkerCount());
+    std::size_t toLoad = 0;
+    for (const PlannedRecord& record : plan) {
+        if (record.kind == InputKind::Archive) return static_cast<int>(cores);
+        if (!record.sameAs) ++toLoad;
+    }
+    return static_cast<int>(std::clamp<std::size_t>(toLoad, 1, cores));
+}
+
+int CountedAhead(const std::vector<PlannedRecord>& plan) {
+    return static_cast<int>(std::count_if(plan.begin(), plan.end(),
+                                          [](const PlannedRecord& r) { return r.kind != InputKind::Archive; }));
 }
 
 // The superposed pictures of all records, and a line that says which.
@@ -139,50 +160,33 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
 
     FolderListings listings;  // each folder listed at most once in the run
     const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
-    const std::size_t count = plan.size();
-    std::vector<std::size_t> toLoad;
-    for (std::size_t i = 0; i < count; ++i)
-        if (!plan[i].sameAs) toLoad.push_back(i);
-    const int cores = options.jobs > 0 ? options.jobs : DefaultWorkerCount();
-    const int workers =
-        static_cast<int>(std::min<std::size_t>(static_cast<std::size_t>(cores), toLoad.size()));
-
-    ProgressDisplay display(err, terminal, static_cast<int>(count));
-    OutcomeCollector collector(out, display, count, summary, options.rotd);
+    const int workers = WorkerCount(options, plan);
+    ProgressDisplay display(err, terminal, CountedAhead(plan));
+    OutcomeCollector collector(out, display, summary, options.rotd);
+    RecordPipeline pipeline(static_cast<std::size_t>(4 * workers + 4), collector);
     display.Start();
-    for (std::size_t i = 0; i < count; ++i) {
-        if (!plan[i].sameAs) continue;
-        RecordOutcome outcome;
-        outcome.file = plan[i].file;
-        outcome.ok = true;
-        outcome.sameAs = plan[*plan[i].sameAs].file;
-        collector.Add(i, std::move(outcome));
-    }
-    std::atomic<std::size_t> next{0};
     const auto work = [&] {
         try {
             RecordWorker worker(*directory, options, &listings);
-            for (std::size_t k; (k = next.fetch_add(1)) < toLoad.size();)
-                collector.Add(toLoad[k], ProcessGuarded(worker, plan[toLoad[k]]));
+            while (std::optional<NumberedTask> next = pipeline.Take())
+                pipeline.Finish(next->number, ProcessGuarded(worker, next->task));
         } catch (const std::exception&) {
             // No memory for this worker's buffers: the others take its share.
         }
+        pipeline.WorkerGone();
     };
     std::vector<std::jthread> threads;
     try {
-        for (int w = 1; w < workers; ++w) threads.emplace_back(work);
+        for (int w = 0; w < workers; ++w) {
+            pipeline.WorkerStarted();
+            threads.emplace_back(work);
+        }
     } catch (const std::system_error&) {
-        // Fewer threads than cores: the ones running take the rest.
+        pipeline.WorkerGone();  // fewer threads than cores: the ones running take the rest
     }
-    if (workers > 0) work();
+    FeedRecords(options, plan, &listings, [&](RecordTask task) { pipeline.Submit(std::move(task)); });
+    pipeline.Close();
     threads.clear();  // joins
-    // Records no worker could take (not one had its buffers) fail.
-    for (std::size_t k = std::min(next.load(), toLoad.size()); k < toLoad.size(); ++k) {
-        RecordOutcome outcome;
-        outcome.file = plan[toLoad[k]].file;
-        outcome.failure = "メモリが足りません";
-        collector.Add(toLoad[k], std::move(outcome));
-    }
     display.Finish();
     const bool superposed = options.superposeFile.empty() || WriteSuperposed(options, collector.SuperposeItems(), err);
 
@@ -197,10 +201,11 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
 
     std::ostream& summaryLine = options.info ? err : out;
     const int failed = display.failed();
+    const auto count = static_cast<std::size_t>(display.done());
     summaryLine << count - static_cast<std::size_t>(failed) << " of " << count << " files processed";
     if (failed > 0) summaryLine << ", " << failed << " failed";
-    if (toLoad.size() < count)
-        summaryLine << " (" << count - toLoad.size() << " of them the record of an earlier file)";
+    if (collector.sameAsCount() > 0)
+        summaryLine << " (" << collector.sameAsCount() << " of them the record of an earlier file)";
     if (writeFiles) {
         std::error_code ec;
         const auto folder = std::filesystem::absolute(options.outFolder, ec);

@@ -14,12 +14,15 @@ public:
     ProgressDisplay(std::ostream& out, bool terminal, int total);
 
     void Start();
+    // Records found as the batch goes (in archives) raise the total.
+    void SetTotal(int total) { total_ = total; }
     void RecordDone(const RecordOutcome& outcome);
     // Clears the bar; the summary follows on a fresh line.
     void Finish();
 
     int done() const { return done_; }
     int failed() const { return failed_; }
+    int total() const { return total_; }
 
 private:
     void DrawBar();

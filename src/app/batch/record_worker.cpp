@@ -75,6 +75,11 @@ bool RecordWorker::Fail(RecordOutcome& outcome, std::string reason) {
 }
 
 RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format) {
+    return Process(file, file, format, nullptr);
+}
+
+RecordOutcome RecordWorker::Process(const std::string& file, const std::string& loadPath, RecordFormat format,
+                                    RecordFileSource* source) {
     RecordOutcome outcome;
     outcome.file = file;
     platform_.TakeMessages();
@@ -84,8 +89,10 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
     session_->Reset();
     spectraCalculated_ = false;
     rotdState_ = RotDState::None;
+    session_->setFileSource(source);
     const LoadStatus status =
-        session_->LoadPath(file, LoadSettings{format, options_.threeComponents, options_.removeDc});
+        session_->LoadPath(loadPath, LoadSettings{format, options_.threeComponents, options_.removeDc});
+    session_->setFileSource(nullptr);
     std::vector<std::string> messages = platform_.TakeMessages();
     if (status != LoadStatus::Loaded) {
         Fail(outcome, messages.empty() ? "読み込めません" : JoinMessages(messages));
@@ -127,9 +134,12 @@ RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format
         Fail(outcome, "メモリが足りません (velocity and displacement)");
         return outcome;
     }
-    const std::string base = OutputBaseName(record, file);
+    const std::string base = OutputBaseName(record, loadPath);
     if (writeFiles && !WriteFiles(base, outcome)) return outcome;
-    if (writeFiles && !WriteSynthesizedFiles(format, outcome)) return outcome;
+    if (source != nullptr && !options_.azimuths.empty())
+        outcome.notes.push_back("--azimuth: no file for a record read from an archive or a .gz file");
+    else if (writeFiles && !WriteSynthesizedFiles(format, outcome))
+        return outcome;
     if (options_.rotd && !WriteRotDFile(base, writeFiles, outcome)) return outcome;
     if (!options_.superposeFile.empty()) {
         if (!CalculateSpectra(outcome)) return outcome;

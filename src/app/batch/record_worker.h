@@ -48,6 +48,10 @@ public:
     ~RecordWorker();
 
     RecordOutcome Process(const std::string& file, RecordFormat format);
+    // A record read through `source` (plain files when nullptr) by the path
+    // `loadPath`; messages and --info name it `file`.
+    RecordOutcome Process(const std::string& file, const std::string& loadPath, RecordFormat format,
+                          RecordFileSource* source);
 
 private:
     bool WriteFiles(const std::string& base, RecordOutcome& outcome);

@@ -1,0 +1,48 @@
+#include "support/archive_writer.h"
+
+#include <archive.h>
+#include <archive_entry.h>
+#include <stdexcept>
+
+namespace tremblo::testing {
+
+namespace {
+
+la_ssize_t Append(archive*, void* target, const void* buffer, size_t length) {
+    static_cast<std::string*>(target)->append(static_cast<const char*>(buffer), length);
+    return static_cast<la_ssize_t>(length);
+}
+
+void Check(archive* handle, int status) {
+    if (status < ARCHIVE_WARN) throw std::runtime_error(archive_error_string(handle));
+}
+
+std::string Write(const MemberList& members, bool tar, bool gzip) {
+    std::string bytes;
+    archive* handle = archive_write_new();
+    Check(handle, tar ? archive_write_set_format_pax_restricted(handle) : archive_write_set_format_raw(handle));
+    if (gzip) Check(handle, archive_write_add_filter_gzip(handle));
+    archive_write_set_bytes_in_last_block(handle, 1);
+    Check(handle, archive_write_open(handle, &bytes, nullptr, Append, nullptr));
+    for (const auto& [name, content] : members) {
+        archive_entry* entry = archive_entry_new();
+        archive_entry_set_pathname(entry, name.c_str());
+        archive_entry_set_filetype(entry, AE_IFREG);
+        archive_entry_set_perm(entry, 0644);
+        archive_entry_set_size(entry, static_cast<la_int64_t>(content.size()));
+        Check(handle, archive_write_header(handle, entry));
+        archive_write_data(handle, content.data(), content.size());
+        archive_entry_free(entry);
+    }
+    Check(handle, archive_write_close(handle));
+    archive_write_free(handle);
+    return bytes;
+}
+
+}  // namespace
+
+std::string TarBytes(const MemberList& members, bool gzip) { return Write(members, true, gzip); }
+
+std::string GzipBytes(const std::string& bytes) { return Write({{"data", bytes}}, false, true); }
+
+}  // namespace tremblo::testing
