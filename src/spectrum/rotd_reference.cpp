@@ -1,5 +1,6 @@
 #include "spectrum/rotd_reference.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -22,7 +23,8 @@ std::array<float, ROTD_AZIMUTHS> AzimuthPeaks(int n, const float* ns, const floa
 }
 
 void ComputeRotDReference(int n, float dt, const float* ns, const float* ew, const PeriodTable& periods,
-                          const DampingRatios& dampingRatios, RotDTable& table) {
+                          const DampingRatios& dampingRatios, RotDTable& table,
+                          const std::vector<int>* oscillators) {
     // responses[component][quantity]: absolute acceleration, velocity, displacement.
     std::vector<float> responses[2][SPECTRUM_QUANTITIES];
     std::vector<float> relativeAcc(static_cast<size_t>(n));
@@ -31,6 +33,9 @@ void ComputeRotDReference(int n, float dt, const float* ns, const float* ew, con
     const float* ground[2] = {ns, ew};
     for (int k = 0; k < DAMPING_COUNT; ++k) {
         for (int j = 0; j < PERIOD_COUNT; ++j) {
+            if (oscillators != nullptr &&
+                std::find(oscillators->begin(), oscillators->end(), k * PERIOD_COUNT + j) == oscillators->end())
+                continue;
             for (int c = 0; c < 2; ++c) {
                 auto& r = responses[c];
                 ComputeSdofResponse(n, dt, periods.periods[j], dampingRatios[k], ground[c],

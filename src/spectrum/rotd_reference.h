@@ -3,6 +3,8 @@
 // like their definition: every oscillator's NS and EW responses in full, and
 // for every azimuth the largest absolute combined response over all steps.
 // The fast computation gives the same table bit for bit.
+#include <vector>
+
 #include "spectrum/rotd_table.h"
 
 namespace tremblo {
@@ -12,8 +14,10 @@ namespace tremblo {
 std::array<float, ROTD_AZIMUTHS> AzimuthPeaks(int n, const float* ns, const float* ew);
 
 // The table for ground accelerations ns[0 .. n-1] and ew[0 .. n-1] (gal) at
-// time step dt (s).
+// time step dt (s); with a list of oscillators (damping index *
+// PERIOD_COUNT + period index), only theirs, the other entries left as they are.
 void ComputeRotDReference(int n, float dt, const float* ns, const float* ew, const PeriodTable& periods,
-                          const DampingRatios& dampingRatios, RotDTable& table);
+                          const DampingRatios& dampingRatios, RotDTable& table,
+                          const std::vector<int>* oscillators = nullptr);
 
 }  // namespace tremblo
