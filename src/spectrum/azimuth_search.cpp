@@ -8,16 +8,6 @@ namespace tremblo {
 
 namespace {
 
-// The largest |combined value| of any point of the box, rounded as the
-// combined value is: products and sum are monotonic in each coordinate.
-double Bound(const AzimuthDirection& d, float nsLo, float nsHi, float ewLo, float ewHi) {
-    const double xHigh = d.c >= 0.0 ? nsHi : nsLo, xLow = d.c >= 0.0 ? nsLo : nsHi;
-    const double yHigh = d.s >= 0.0 ? ewHi : ewLo, yLow = d.s >= 0.0 ? ewLo : ewHi;
-    const double upper = d.c * xHigh + d.s * yHigh;
-    const double lower = d.c * xLow + d.s * yLow;
-    return std::max(upper, -lower);
-}
-
 // Support directions and, for every azimuth and its opposite, the two
 // directions beside it with their weights: a unit vector between directions
 // u1 and u2 (angle D apart) is (sin(a2 - t) u1 + sin(t - a1) u2) / sin D.
@@ -66,7 +56,10 @@ AzimuthSearch::AzimuthSearch(int n, float dt, const float* ns, const float* ew)
     for (auto& h : groupSupports_) h.resize(static_cast<size_t>(supers_));
     for (int c = 0; c < 2; ++c) {
         states_[c].resize(static_cast<size_t>(blocks_));
-        for (auto& q : ranges_[c]) q.resize(static_cast<size_t>(blocks_));
+        for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
+            low_[c][q].assign(static_cast<size_t>(supers_) * ROTD_SUPER_BLOCK, 0.0f);
+            high_[c][q].assign(static_cast<size_t>(supers_) * ROTD_SUPER_BLOCK, 0.0f);
+        }
     }
 }
 
@@ -84,9 +77,10 @@ void AzimuthSearch::Load(const SdofConstants& constants, const float* summaryNs,
             states_[c][b] = {s[kStateA * OSCILLATOR_GROUP], s[kStateV * OSCILLATOR_GROUP],
                              s[kStateX * OSCILLATOR_GROUP]};
             for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
-                const Range r{s[(kLowSA + 2 * q) * OSCILLATOR_GROUP], s[(kHighSA + 2 * q) * OSCILLATOR_GROUP]};
-                boundsUsable_ = boundsUsable_ && std::isfinite(r.lo) && std::isfinite(r.hi);
-                ranges_[c][q][b] = r;
+                const float lo = s[(kLowSA + 2 * q) * OSCILLATOR_GROUP], hi = s[(kHighSA + 2 * q) * OSCILLATOR_GROUP];
+                boundsUsable_ = boundsUsable_ && std::isfinite(lo) && std::isfinite(hi);
+                low_[c][q][static_cast<size_t>(b)] = lo;
+                high_[c][q][static_cast<size_t>(b)] = hi;
             }
         }
     }
@@ -94,7 +88,7 @@ void AzimuthSearch::Load(const SdofConstants& constants, const float* summaryNs,
     replayedCount_ = 0;
 }
 
-const AzimuthSearch::ReplayedBlock& AzimuthSearch::Replay(int block) {
+AzimuthSearch::ReplayedBlock& AzimuthSearch::Replay(int block) {
     int& slotIndex = replayedSlot_[static_cast<size_t>(block)];
     if (slotIndex >= 0) return replayed_[static_cast<size_t>(slotIndex)];
     if (replayedCount_ == replayed_.size()) replayed_.emplace_back();
@@ -120,41 +114,46 @@ const AzimuthSearch::ReplayedBlock& AzimuthSearch::Replay(int block) {
             }
         }
     }
+    std::fill(std::begin(slot.supportMade), std::end(slot.supportMade), false);
+    return slot;
+}
+
+// The polygon of a replayed block's points of quantity q, made when first needed.
+const AzimuthSearch::Support& AzimuthSearch::BlockSupport(ReplayedBlock& slot, int q) {
+    Support& support = slot.support[q];
+    if (slot.supportMade[q]) return support;
+    slot.supportMade[q] = true;
+    const int count = std::min(ROTD_BLOCK, n_ - slot.block * ROTD_BLOCK);
+    const float* xs = slot.values[0][q];
+    const float* ys = slot.values[1][q];
     // Directions k and k + 8 are opposite: one projection gives both supports.
     constexpr int kAxes = kSupportDirections / 2;
-    for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
-        double high[kAxes], low[kAxes];
+    double high[kAxes], low[kAxes];
+    std::fill(std::begin(high), std::end(high), -std::numeric_limits<double>::infinity());
+    std::fill(std::begin(low), std::end(low), std::numeric_limits<double>::infinity());
+    support.scale = 0.0;
+    for (int i = 0; i < count; ++i) {
+        const double x = xs[i], y = ys[i];
         for (int k = 0; k < kAxes; ++k) {
-            high[k] = -std::numeric_limits<double>::infinity();
-            low[k] = std::numeric_limits<double>::infinity();
+            const double p = kWeights.cos[k] * x + kWeights.sin[k] * y;
+            high[k] = std::max(high[k], p);
+            low[k] = std::min(low[k], p);
         }
-        for (int i = 0; i < count; ++i) {
-            const double x = slot.values[0][q][i], y = slot.values[1][q][i];
-            for (int k = 0; k < kAxes; ++k) {
-                const double p = kWeights.cos[k] * x + kWeights.sin[k] * y;
-                high[k] = std::max(high[k], p);
-                low[k] = std::min(low[k], p);
-            }
-        }
-        Support& support = slot.support[q];
-        support.scale = 0.0;
-        for (int i = 0; i < count; ++i)
-            support.scale = std::max(support.scale, std::fabs(static_cast<double>(slot.values[0][q][i])) +
-                                                        std::fabs(static_cast<double>(slot.values[1][q][i])));
-        for (int k = 0; k < kAxes; ++k) {
-            support.h[k] = high[k];
-            support.h[k + kAxes] = -low[k];
-        }
+        support.scale = std::max(support.scale, std::fabs(x) + std::fabs(y));
     }
-    return slot;
+    for (int k = 0; k < kAxes; ++k) {
+        support.h[k] = high[k];
+        support.h[k + kAxes] = -low[k];
+    }
+    return support;
 }
 
 // Rounding to single precision is monotonic and symmetric, so the largest
 // |ResponseAlong| of the block is its largest |double value| rounded once.
 float AzimuthSearch::ScanBlock(const AzimuthDirection& d, int azimuth, int q, int block, float best,
                                float& bestNs, float& bestEw) {
-    const ReplayedBlock& r = Replay(block);
-    if (boundsUsable_ && SupportBound(azimuth, r.support[q]) <= best) return best;
+    ReplayedBlock& r = Replay(block);
+    if (boundsUsable_ && SupportBound(azimuth, BlockSupport(r, q)) <= best) return best;
     const float* ns = r.values[0][q];
     const float* ew = r.values[1][q];
     const int count = std::min(ROTD_BLOCK, n_ - block * ROTD_BLOCK);
@@ -179,21 +178,19 @@ float AzimuthSearch::ScanBlock(const AzimuthDirection& d, int azimuth, int q, in
 // Each group's support in the 16 directions: the largest value over the
 // corners of its blocks' boxes.
 void AzimuthSearch::BuildSupports(int q) {
-    const std::vector<Range>& ns = ranges_[0][q];
-    const std::vector<Range>& ew = ranges_[1][q];
+    const float *xLow = low_[0][q].data(), *xHigh = high_[0][q].data();
+    const float *yLow = low_[1][q].data(), *yHigh = high_[1][q].data();
     for (int s = 0; s < supers_; ++s) {
         double h[kSupportDirections];
         std::fill(std::begin(h), std::end(h), -std::numeric_limits<double>::infinity());
         double scale = 0.0;
         const int first = s * ROTD_SUPER_BLOCK, last = std::min(blocks_, first + ROTD_SUPER_BLOCK);
         for (int b = first; b < last; ++b) {
-            const Range& x = ns[static_cast<size_t>(b)];
-            const Range& y = ew[static_cast<size_t>(b)];
-            scale = std::max(scale, static_cast<double>(std::max(std::fabs(x.lo), std::fabs(x.hi))) +
-                                        std::max(std::fabs(y.lo), std::fabs(y.hi)));
+            scale = std::max(scale, static_cast<double>(std::max(std::fabs(xLow[b]), std::fabs(xHigh[b]))) +
+                                        std::max(std::fabs(yLow[b]), std::fabs(yHigh[b])));
             for (int k = 0; k < kSupportDirections; ++k) {
-                const double cx = kWeights.cos[k] >= 0.0 ? x.hi : x.lo;
-                const double cy = kWeights.sin[k] >= 0.0 ? y.hi : y.lo;
+                const double cx = kWeights.cos[k] >= 0.0 ? xHigh[b] : xLow[b];
+                const double cy = kWeights.sin[k] >= 0.0 ? yHigh[b] : yLow[b];
                 h[k] = std::max(h[k], kWeights.cos[k] * cx + kWeights.sin[k] * cy);
             }
         }
@@ -226,11 +223,25 @@ double AzimuthSearch::SupportBound(int azimuth, const Support& support) const {
     return bound + kSupportMargin * support.scale;
 }
 
+// The exact box bounds of the blocks of group s along the azimuth, side by
+// side (the far corner's arrays chosen once by the direction's signs).
+void AzimuthSearch::BlockBounds(const AzimuthDirection& d, int q, int s, double* bound) const {
+    const size_t first = static_cast<size_t>(s) * ROTD_SUPER_BLOCK;
+    const float* xFar = (d.c >= 0.0 ? high_[0][q] : low_[0][q]).data() + first;
+    const float* xNear = (d.c >= 0.0 ? low_[0][q] : high_[0][q]).data() + first;
+    const float* yFar = (d.s >= 0.0 ? high_[1][q] : low_[1][q]).data() + first;
+    const float* yNear = (d.s >= 0.0 ? low_[1][q] : high_[1][q]).data() + first;
+    for (int b = 0; b < ROTD_SUPER_BLOCK; ++b) {
+        const double upper = d.c * xFar[b] + d.s * yFar[b];
+        const double lower = d.c * xNear[b] + d.s * yNear[b];
+        bound[b] = std::max(upper, -lower);
+    }
+}
+
 std::array<float, ROTD_AZIMUTHS> AzimuthSearch::Peaks(int q) {
-    const std::vector<Range>& ns = ranges_[0][q];
-    const std::vector<Range>& ew = ranges_[1][q];
     if (boundsUsable_) BuildSupports(q);
     std::array<float, ROTD_AZIMUTHS> peaks{};
+    double blockBounds[ROTD_SUPER_BLOCK];
     // The point that gave the previous azimuth's peak starts the next search:
     // neighbouring azimuths mostly peak at the same step.
     float seedNs = 0.0f, seedEw = 0.0f;
@@ -240,12 +251,11 @@ std::array<float, ROTD_AZIMUTHS> AzimuthSearch::Peaks(int q) {
         if (boundsUsable_) GroupBounds(azimuth);
         for (int s = 0; s < supers_; ++s) {
             if (boundsUsable_ && groupBounds_[static_cast<size_t>(s)] <= best) continue;
-            const int first = s * ROTD_SUPER_BLOCK, last = std::min(blocks_, first + ROTD_SUPER_BLOCK);
-            for (int b = first; b < last; ++b) {
-                const Range& bn = ns[static_cast<size_t>(b)];
-                const Range& be = ew[static_cast<size_t>(b)];
-                if (boundsUsable_ && Bound(d, bn.lo, bn.hi, be.lo, be.hi) <= best) continue;
-                best = ScanBlock(d, azimuth, q, b, best, seedNs, seedEw);
+            BlockBounds(d, q, s, blockBounds);
+            const int first = s * ROTD_SUPER_BLOCK, count = std::min(blocks_ - first, ROTD_SUPER_BLOCK);
+            for (int b = 0; b < count; ++b) {
+                if (boundsUsable_ && blockBounds[b] <= best) continue;
+                best = ScanBlock(d, azimuth, q, first + b, best, seedNs, seedEw);
             }
         }
         peaks[static_cast<size_t>(azimuth)] = best;

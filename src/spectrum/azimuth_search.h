@@ -55,9 +55,6 @@ public:
     std::array<float, ROTD_AZIMUTHS> Peaks(int q);
 
 private:
-    struct Range {
-        float lo, hi;
-    };
     static constexpr int kSupportDirections = 16;  // every 22.5 degrees
     // A polygon around a set of points: the largest projection on each
     // direction, and a size of the set (the largest |ns| + |ew|) that scales
@@ -69,13 +66,16 @@ private:
     struct ReplayedBlock {
         int block = -1;
         float values[2][SPECTRUM_QUANTITIES][ROTD_BLOCK];
-        Support support[SPECTRUM_QUANTITIES];  // of its own points
+        Support support[SPECTRUM_QUANTITIES];  // of its own points, once made
+        bool supportMade[SPECTRUM_QUANTITIES];
     };
 
     void BuildSupports(int q);
     void GroupBounds(int azimuth);
+    void BlockBounds(const AzimuthDirection& d, int q, int s, double* bound) const;
     double SupportBound(int azimuth, const Support& h) const;
-    const ReplayedBlock& Replay(int block);
+    ReplayedBlock& Replay(int block);
+    const Support& BlockSupport(ReplayedBlock& slot, int q);
     float ScanBlock(const AzimuthDirection& d, int azimuth, int q, int block, float best, float& bestNs,
                     float& bestEw);
 
@@ -87,7 +87,9 @@ private:
     SdofConstants constants_;
     bool boundsUsable_ = true;  // false when a range is not finite: every block is scanned
     std::vector<SdofState> states_[2];
-    std::vector<Range> ranges_[2][SPECTRUM_QUANTITIES];
+    // The range of each block's values, per component and quantity; padded
+    // with zeros to whole groups of blocks.
+    std::vector<float> low_[2][SPECTRUM_QUANTITIES], high_[2][SPECTRUM_QUANTITIES];
     // Per group of blocks, for the current quantity: the polygon, one vector
     // per direction, its scale, and its bound along the current azimuth.
     std::vector<double> groupSupports_[kSupportDirections];

@@ -148,14 +148,17 @@ void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const Pe
     workers = std::clamp(workers, 1, std::min(groups, ROTD_MAX_WORKERS));
     // Every worker's buffers are allocated here, so that a shortage throws
     // std::bad_alloc to the caller.
+    // The kernel writes every entry it reads back: no need to clear them.
     struct WorkerBuffers {
-        std::vector<float> summaries[2], histories[2];
+        std::unique_ptr<float[]> summaries[2], histories[2];
         AzimuthSearch search;
         WorkerBuffers(size_t size, size_t history, int n, float dt, const float* ns, const float* ew)
-            : summaries{std::vector<float>(size), std::vector<float>(size)},
-              histories{std::vector<float>(history), std::vector<float>(history)},
-              search(n, dt, ns, ew) {}
-        float* history(int c) { return histories[c].empty() ? nullptr : histories[c].data(); }
+            : summaries{std::make_unique_for_overwrite<float[]>(size), std::make_unique_for_overwrite<float[]>(size)},
+              search(n, dt, ns, ew) {
+            if (history == 0) return;
+            for (auto& h : histories) h = std::make_unique_for_overwrite<float[]>(history);
+        }
+        float* history(int c) { return histories[c].get(); }
     };
     std::vector<std::unique_ptr<WorkerBuffers>> buffers;
     for (int w = 0; w < workers; ++w)
@@ -163,7 +166,7 @@ void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const Pe
     std::atomic<int> nextItem{0};
     RunOnWorkers(workers, [&](int worker) {
         WorkerBuffers& own = *buffers[static_cast<size_t>(worker)];
-        std::vector<float>* summaries = own.summaries;
+        const std::unique_ptr<float[]>* summaries = own.summaries;
         AzimuthSearch& search = own.search;
         OscillatorGroup group;
         SdofConstants constants[OSCILLATOR_GROUP];
@@ -181,10 +184,10 @@ void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const Pe
                 group.negDen[lane] = -k.den;
             }
             for (int c = 0; c < 2; ++c)
-                kernel(wide[c].data(), ground[c], n, dtWide, dt2, group, summaries[c].data(), own.history(c));
+                kernel(wide[c].data(), ground[c], n, dtWide, dt2, group, summaries[c].get(), own.history(c));
             for (int lane = 0; lane < count; ++lane) {
                 const int o = chosen[static_cast<size_t>(first + lane)];
-                search.Load(constants[lane], summaries[0].data(), summaries[1].data(), lane, own.history(0),
+                search.Load(constants[lane], summaries[0].get(), summaries[1].get(), lane, own.history(0),
                             own.history(1));
                 for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
                     if (selection.quantities[static_cast<size_t>(q)])
