@@ -20,13 +20,21 @@ std::unique_ptr<std::istream> GzipFileSource::Open(const std::string& path) {
     const std::optional<std::string> file = CompressedFile(path);
     if (!file) return disk_.Open(path);
     Result<std::string> content = ReadGzipFile(*file);
-    if (!content) return nullptr;
+    if (!content) {
+        failures_[path] = content.error().message;
+        return nullptr;
+    }
     return std::make_unique<std::istringstream>(std::move(content.value()));
 }
 
 std::optional<std::string> GzipFileSource::FindIgnoringCase(const std::string& path) {
     if (const std::optional<std::string> file = CompressedFile(path)) return WithoutGzipExtension(*file);
     return disk_.FindIgnoringCase(path);
+}
+
+std::string GzipFileSource::OpenFailure(const std::string& path) const {
+    const auto failure = failures_.find(path);
+    return failure == failures_.end() ? std::string() : failure->second;
 }
 
 std::string GzipFileSource::Shown(const std::string& path) const {

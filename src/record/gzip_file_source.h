@@ -17,6 +17,7 @@ public:
     std::unique_ptr<std::istream> Open(const std::string& path) override;
     std::optional<std::string> FindIgnoringCase(const std::string& path) override;
     std::string Shown(const std::string& path) const override;
+    std::string OpenFailure(const std::string& path) const override;
 
 private:
     // The .gz file `path` stands for, if any.
@@ -24,6 +25,7 @@ private:
 
     DiskFileSource disk_;
     std::map<std::string, std::string> compressed_;  // load name -> .gz file, as found
+    std::map<std::string, std::string> failures_;    // load name -> why its .gz file cannot be read
 };
 
 }  // namespace tremblo

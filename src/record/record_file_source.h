@@ -23,6 +23,12 @@ public:
     virtual std::optional<std::string> FindIgnoringCase(const std::string& path) = 0;
     // `path` as messages name it.
     virtual std::string Shown(const std::string& path) const { return path; }
+    // Why the last Open of `path` gave nothing when the file is there but
+    // cannot be read (a damaged compressed file, say); empty otherwise.
+    virtual std::string OpenFailure(const std::string& path) const {
+        (void)path;
+        return {};
+    }
 };
 
 // Plain files; folders listed through `listings` when given.

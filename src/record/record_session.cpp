@@ -75,6 +75,8 @@ LoadStatus RecordSession::LoadPath(const std::string& path, const LoadSettings& 
 }
 
 bool RecordSession::ReportCannotOpen(const std::string& path) {
+    if (const std::string failure = source_->OpenFailure(path); !failure.empty())
+        return ReportBadContent(path, ReadError{0, failure});
     platform_.ShowMessage(StringPrintf(messages::kCannotOpenFormat, source_->Shown(path).c_str()),
                           messages::kDataFileErrorCaption, MessageStyle::Warning);
     return false;

@@ -135,6 +135,13 @@ TEST(BatchArchive, GzipComponentFilesLoadAsOneRecordLikeTheirPlainFiles) {
     ASSERT_EQ(RunCollected(Options({SamplePath("samples/knet/" + kStem + ".UD")}, folder / "plain"), out, err), 0) << err;
     ExpectSameFiles(folder / "plain", folder / "gz");
 
+    // A damaged .gz file is named as such, not as a missing file.
+    const std::string damaged = folder.Write("bad/" + kStem + ".EW.gz", "no gzip");
+    folder.Write("bad/" + kStem + ".NS.gz", testing::GzipBytes(Sample("NS")));
+    folder.Write("bad/" + kStem + ".UD.gz", testing::GzipBytes(Sample("UD")));
+    EXPECT_EQ(RunCollected(Options({folder / ("bad/" + kStem + ".NS.gz")}, folder / "bad-out"), out, err), 1);
+    EXPECT_NE(err.find(damaged + " を読み込めません"), std::string::npos) << err;
+    EXPECT_EQ(err.find("がありません"), std::string::npos) << err;
 }
 
 TEST(BatchArchive, ACutArchiveKeepsTheRecordsReadBeforeTheCut) {
