@@ -3,6 +3,7 @@
 #include <sstream>
 
 #include "common/format.h"
+#include "spectrum/spectrum_csv.h"
 #include "wave/fixed_format.h"
 
 namespace tremblo {
@@ -12,11 +13,8 @@ void WriteRotDCsv(std::ostream& out, const SpectrumSource& source, const PeriodT
     static constexpr const char* kSymbols[SPECTRUM_QUANTITIES] = {"SA", "SV", "SD"};
     std::string line;
     for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
-        out << source.stationCode.view() << "\r\n"
-            << source.originDate.view() << "\r\n"
-            << source.originTime.view() << "\r\n"
-            << source.componentLabel[0].view() << "-" << source.componentLabel[1].view() << "\r\n"
-            << kSymbols[q] << " RotD\r\n";
+        WriteSpectrumBlockTitle(out, source, source.componentLabel[0].str() + "-" + source.componentLabel[1].str(),
+                                std::string(kSymbols[q]) + " RotD");
         line = "Period,Frequency";
         for (const char* column : {"RotD50 ", "RotD100 ", "Azimuth100 "}) {
             for (float ratio : dampingRatios) {
@@ -28,10 +26,7 @@ void WriteRotDCsv(std::ostream& out, const SpectrumSource& source, const PeriodT
         out << line << "\r\n";
         for (int j = 0; j < PERIOD_COUNT; ++j) {
             line.clear();
-            const float period = periods.periods[j];
-            AppendFixed(line, period, 7, 3);
-            line += ',';
-            AppendFixed(line, 1.0 / static_cast<double>(period), 7, 3);
+            AppendPeriodCells(line, periods.periods[j]);
             for (int k = 0; k < DAMPING_COUNT; ++k) {
                 line += ',';
                 AppendFixed(line, table.at(k, q, j).rotd50, 10, 2);

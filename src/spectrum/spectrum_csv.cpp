@@ -7,6 +7,21 @@
 
 namespace tremblo {
 
+void WriteSpectrumBlockTitle(std::ostream& out, const SpectrumSource& source, std::string_view component,
+                             std::string_view quantity) {
+    out << source.stationCode.view() << "\r\n"
+        << source.originDate.view() << "\r\n"
+        << source.originTime.view() << "\r\n"
+        << component << "\r\n"
+        << quantity << "\r\n";
+}
+
+void AppendPeriodCells(std::string& line, float period) {
+    AppendFixed(line, period, 7, 3);
+    line += ',';
+    AppendFixed(line, 1.0 / static_cast<double>(period), 7, 3);
+}
+
 void WriteSpectrumCsv(std::ostream& out, const SpectrumSource& source, const PeriodTable& periods,
                       const DampingRatios& dampingRatios, const SpectrumTable& spectrum) {
     static constexpr const char* kSymbols[SPECTRUM_QUANTITIES] = {"SA", "SV", "SD"};
@@ -14,11 +29,7 @@ void WriteSpectrumCsv(std::ostream& out, const SpectrumSource& source, const Per
     std::string line;
     for (int c = 0; c < components; ++c) {
         for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
-            out << source.stationCode.view() << "\r\n"
-                << source.originDate.view() << "\r\n"
-                << source.originTime.view() << "\r\n"
-                << source.componentLabel[c].view() << "\r\n"
-                << kSymbols[q] << "\r\n";
+            WriteSpectrumBlockTitle(out, source, source.componentLabel[c].view(), kSymbols[q]);
             line = "Period,Frequency";
             for (float ratio : dampingRatios) {
                 line += ',';
@@ -27,10 +38,7 @@ void WriteSpectrumCsv(std::ostream& out, const SpectrumSource& source, const Per
             out << line << "\r\n";
             for (int j = 0; j < PERIOD_COUNT; ++j) {
                 line.clear();
-                const float period = periods.periods[j];
-                AppendFixed(line, period, 7, 3);
-                line += ',';
-                AppendFixed(line, 1.0 / static_cast<double>(period), 7, 3);
+                AppendPeriodCells(line, periods.periods[j]);
                 for (int k = 0; k < DAMPING_COUNT; ++k) {
                     line += ',';
                     AppendFixed(line, spectrum.at(c, k, q, j), 10, 2);

@@ -3,6 +3,7 @@
 // quantity (SA, SV, SD) a block of 206 lines and three empty lines.
 #include <ostream>
 #include <string>
+#include <string_view>
 
 #include "spectrum/damping_ratios.h"
 #include "spectrum/period_table.h"
@@ -18,6 +19,14 @@ namespace tremblo {
 // written whatever is shown.
 void WriteSpectrumCsv(std::ostream& out, const SpectrumSource& source, const PeriodTable& periods,
                       const DampingRatios& dampingRatios, const SpectrumTable& spectrum);
+
+// The lines that open a block: station code, origin date, origin time, then
+// the component and quantity lines as given.
+void WriteSpectrumBlockTitle(std::ostream& out, const SpectrumSource& source, std::string_view component,
+                             std::string_view quantity);
+
+// "%7.3f,%7.3f" of a period and its inverse, the start of a block's row.
+void AppendPeriodCells(std::string& line, float period);
 
 std::string SpectrumCsvText(const SpectrumSource& source, const PeriodTable& periods,
                             const DampingRatios& dampingRatios, const SpectrumTable& spectrum);

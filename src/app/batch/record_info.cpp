@@ -35,7 +35,7 @@ const char* FormatOptionName(RecordFormat format) {
 }
 
 nlohmann::json RecordInfo(const SeismicRecord& r, RecordFormat format, const std::string& file,
-                          const std::string& outputName) {
+                          const std::string& outputName, const Result<JmaIntensity>& intensity) {
     nlohmann::json components = nlohmann::json::array();
     for (int c = 0; c < r.componentCount; ++c) {
         components.push_back({{"label", SjisToUtf8(r.componentLabel[c].view())},
@@ -60,7 +60,7 @@ nlohmann::json RecordInfo(const SeismicRecord& r, RecordFormat format, const std
         {"jma_intensity_raw", nullptr},
         {"jma_class", nullptr},
     };
-    if (const Result<JmaIntensity> intensity = RecordJmaIntensity(r)) {
+    if (intensity) {
         info["jma_intensity"] = intensity.value().reported;
         info["jma_intensity_raw"] = intensity.value().raw;
         info["jma_class"] = intensity.value().className;

@@ -5,7 +5,9 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
+#include "common/result.h"
 #include "record/seismic_record.h"
+#include "wave/jma_intensity.h"
 
 namespace tremblo {
 
@@ -15,8 +17,9 @@ namespace tremblo {
 // the largest absolute acceleration of the component over the whole loaded
 // record. Header texts (Shift-JIS) are given in UTF-8; names made from paths
 // are kept as they are, so dump with error_handler_t::replace.
-nlohmann::json RecordInfo(const SeismicRecord& record, RecordFormat format,
-                          const std::string& file, const std::string& outputName);
+// `intensity` is RecordJmaIntensity(record).
+nlohmann::json RecordInfo(const SeismicRecord& record, RecordFormat format, const std::string& file,
+                          const std::string& outputName, const Result<JmaIntensity>& intensity);
 
 // The format's name as --format spells it.
 const char* FormatOptionName(RecordFormat format);

@@ -95,7 +95,8 @@ std::string SummaryHeader(const PeriodTable& periods, bool withRotD) {
 }
 
 std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::string& file,
-                       const PeriodTable& periods, const SummarySpectra& spectra, bool withRotD) {
+                       const PeriodTable& periods, const SummarySpectra& spectra, bool withRotD,
+                       const Result<JmaIntensity>& intensity) {
     Row row;
     row.Add(file);
     row.Add(FormatOptionName(format));
@@ -131,7 +132,7 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
         row.Add(Shortest(FindPeak(window, r.velocity[c].data()).value));
         row.Add(Shortest(FindPeak(window, r.displacement[c].data()).value));
     }
-    if (const Result<JmaIntensity> intensity = RecordJmaIntensity(r)) {
+    if (intensity) {
         row.Add(StringPrintf("%.1f", intensity.value().reported));
         row.Add(intensity.value().className);
     } else {

@@ -7,9 +7,11 @@
 #include <optional>
 #include <string>
 
+#include "common/result.h"
 #include "record/seismic_record.h"
 #include "spectrum/rotd_table.h"
 #include "spectrum/spectrum_table.h"
+#include "wave/jma_intensity.h"
 
 namespace tremblo {
 
@@ -33,9 +35,11 @@ struct SummarySpectra {
 std::string SummaryHeader(const PeriodTable& periods, bool withRotD);
 
 // The row of a loaded record whose waveform view is prepared (the window's
-// velocity and displacement derived). `file` is the name given on the command line.
+// velocity and displacement derived). `file` is the name given on the
+// command line; `intensity` is RecordJmaIntensity(record).
 std::string SummaryRow(const SeismicRecord& record, RecordFormat format, const std::string& file,
-                       const PeriodTable& periods, const SummarySpectra& spectra, bool withRotD);
+                       const PeriodTable& periods, const SummarySpectra& spectra, bool withRotD,
+                       const Result<JmaIntensity>& intensity);
 
 // The row of a record that failed: its file and error, every value empty.
 std::string FailedSummaryRow(const std::string& file, const std::string& error, bool withRotD);

@@ -18,6 +18,7 @@
 #include "spectrum/enlarged_drawing.h"
 #include "spectrum/rotd_table.h"
 #include "spectrum/spectrum_model.h"
+#include "wave/jma_intensity.h"
 #include "wave/motion_derivation.h"
 
 namespace tremblo {
@@ -62,7 +63,8 @@ private:
     // record has them.
     bool CalculateRotD(RecordOutcome& outcome, bool* available, bool wholeTable);
     bool WriteRotDFile(const std::string& base, bool writeFiles, RecordOutcome& outcome);
-    bool AddSummaryRow(const std::string& file, RecordFormat format, RecordOutcome& outcome);
+    bool AddSummaryRow(const std::string& file, RecordFormat format, const Result<JmaIntensity>& intensity,
+                       RecordOutcome& outcome);
     SpectrumDisplaySettings SpectrumSettingsFor(const SeismicRecord& record, RecordOutcome* outcome) const;
     bool WriteSpectrumFiles(const std::string& base, RecordOutcome& outcome);
     bool WritePicture(const std::string& path, const RgbImage& picture, RecordOutcome& outcome);

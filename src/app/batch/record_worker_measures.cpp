@@ -57,7 +57,8 @@ bool RecordWorker::WriteRotDFile(const std::string& base, bool writeFiles, Recor
     return true;
 }
 
-bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format, RecordOutcome& outcome) {
+bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format,
+                                 const Result<JmaIntensity>& intensity, RecordOutcome& outcome) {
     const SeismicRecord& record = session_->record();
     SummarySpectra spectra;
     bool rotdAvailable = false;
@@ -83,7 +84,7 @@ bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format, R
             spectra.rotd = standardRotd_.get();
         }
     }
-    outcome.summaryRow = SummaryRow(record, format, file, spectrum_->periods(), spectra, options_.rotd);
+    outcome.summaryRow = SummaryRow(record, format, file, spectrum_->periods(), spectra, options_.rotd, intensity);
     return true;
 }
 
