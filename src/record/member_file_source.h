@@ -22,6 +22,7 @@ public:
     std::string Shown(const std::string& path) const override;
 
     const std::vector<ArchiveMember>& members() const { return members_; }
+    const std::string& archive() const { return archive_; }
 
 private:
     const ArchiveMember* Member(const std::string& loadName) const;

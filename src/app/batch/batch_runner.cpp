@@ -4,8 +4,6 @@
 #include <filesystem>
 #include <memory>
 #include <mutex>
-#include <system_error>
-#include <thread>
 #include <vector>
 
 #include "app/batch/batch_plan.h"
@@ -13,6 +11,7 @@
 #include "app/batch/progress_display.h"
 #include "app/batch/record_summary.h"
 #include "app/batch/record_feed.h"
+#include "app/batch/pipeline_run.h"
 #include "app/batch/record_pipeline.h"
 #include "app/batch/record_worker.h"
 #include "app/batch/station_import_run.h"
@@ -64,28 +63,6 @@ private:
     std::vector<ItemCurves> superposeItems_;
     std::size_t sameAs_ = 0;
 };
-
-// A record that throws (memory exhausted, say) fails alone; one known to
-// fail, or loaded already for an earlier file, is not loaded.
-RecordOutcome ProcessGuarded(RecordWorker& worker, const RecordTask& task) {
-    RecordOutcome outcome;
-    outcome.file = task.file;
-    if (!task.sameAs.empty()) {
-        outcome.ok = true;
-        outcome.sameAs = task.sameAs;
-        return outcome;
-    }
-    if (!task.failure.empty()) {
-        outcome.failure = task.failure;
-        return outcome;
-    }
-    try {
-        return worker.Process(task.file, task.loadPath, task.format, task.source.get());
-    } catch (const std::exception& e) {
-        outcome.failure = e.what();
-        return outcome;
-    }
-}
 
 // Workers for the records to load: no more than there are records, unless
 // archives hold an unknown number.
@@ -165,28 +142,9 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     OutcomeCollector collector(out, display, summary, options.rotd);
     RecordPipeline pipeline(static_cast<std::size_t>(4 * workers + 4), collector);
     display.Start();
-    const auto work = [&] {
-        try {
-            RecordWorker worker(*directory, options, &listings);
-            while (std::optional<NumberedTask> next = pipeline.Take())
-                pipeline.Finish(next->number, ProcessGuarded(worker, next->task));
-        } catch (const std::exception&) {
-            // No memory for this worker's buffers: the others take its share.
-        }
-        pipeline.WorkerGone();
-    };
-    std::vector<std::jthread> threads;
-    try {
-        for (int w = 0; w < workers; ++w) {
-            pipeline.WorkerStarted();
-            threads.emplace_back(work);
-        }
-    } catch (const std::system_error&) {
-        pipeline.WorkerGone();  // fewer threads than cores: the ones running take the rest
-    }
-    FeedRecords(options, plan, &listings, [&](RecordTask task) { pipeline.Submit(std::move(task)); });
-    pipeline.Close();
-    threads.clear();  // joins
+    RunRecordWorkers(pipeline, workers, *directory, options, &listings, [&] {
+        FeedRecords(options, plan, &listings, [&](RecordTask task) { pipeline.Submit(std::move(task)); });
+    });
     display.Finish();
     const bool superposed = options.superposeFile.empty() || WriteSuperposed(options, collector.SuperposeItems(), err);
 

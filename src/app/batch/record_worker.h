@@ -33,6 +33,7 @@ struct RecordOutcome {
     std::string sameAs;                // an earlier file of the same record: not loaded again
     std::optional<ItemCurves> superposeItem;  // with --superpose: the record's enlarged item
     std::string summaryRow;            // with --summary: the record's row (a loaded record)
+    bool skipped = false;              // not processed: the run was stopped
 };
 
 // Base name of the exported files: the record's eventName, as the windows

@@ -1,0 +1,144 @@
+#include "app/batch/event_reading.h"
+
+#include <sys/resource.h>
+#include <sys/syscall.h>
+#include <unistd.h>
+
+#include "app/batch/batch_plan.h"
+#include "app/batch/event_input.h"
+#include "app/batch/pipeline_run.h"
+#include "app/batch/record_feed.h"
+#include "app/batch/record_summary.h"
+#include "compute/parallel_workers.h"
+#include "record/gzip_file_source.h"
+#include "record/member_file_source.h"
+#include "spectrum/period_table.h"
+
+namespace tremblo {
+
+namespace {
+
+struct Stopped {};
+
+// The reading's threads give way to the window's, so that it stays
+// responsive while every core reads records.
+void LowerThreadPriority() {
+    const auto thread = static_cast<id_t>(::syscall(SYS_gettid));
+    (void)::setpriority(PRIO_PROCESS, thread, 10);
+}
+
+BatchOptions EventOptions(const std::vector<std::string>& files) {
+    BatchOptions options;
+    options.files = files;
+    options.summaryFile.assign(1, '-');  // rows only: no file is written
+    return options;
+}
+
+EventRecord RecordOfTask(const RecordTask& task) {
+    EventRecord record;
+    record.file = task.file;
+    record.loadPath = task.loadPath;
+    record.format = task.format;
+    if (const auto* members = dynamic_cast<const MemberFileSource*>(task.source.get())) {
+        record.origin = RecordOrigin::Archive;
+        record.archive = members->archive();
+        for (const ArchiveMember& member : members->members()) record.memberNames.push_back(member.name);
+    } else if (dynamic_cast<const GzipFileSource*>(task.source.get()) != nullptr) {
+        record.origin = RecordOrigin::GzipFiles;
+    }
+    return record;
+}
+
+}  // namespace
+
+std::string EventSummaryHeader() { return SummaryHeader(BuildPeriodTable(), false); }
+
+// Keeps each submitted record's way back to its files and turns its outcome
+// into a row, in the order of the records.
+class EventReading::Sink : public OutcomeSink {
+public:
+    explicit Sink(EventReading& owner) : owner_(owner) {}
+
+    void Submitted(const RecordTask& task) override {
+        pending_.push_back(RecordOfTask(task));
+        const std::lock_guard lock(owner_.mutex_);
+        if (task.sameAs.empty()) ++owner_.progress_.expected;
+    }
+
+    void Emit(RecordOutcome outcome) override {
+        EventRecord record = std::move(pending_.front());
+        pending_.pop_front();
+        // A file that names an earlier file's record has no row of its own.
+        if (outcome.skipped || !outcome.sameAs.empty()) return;
+        record.failed = !outcome.ok;
+        record.summaryLine = outcome.ok ? outcome.summaryRow : FailedSummaryRow(outcome.file, outcome.failure, false);
+        const std::lock_guard lock(owner_.mutex_);
+        ++owner_.progress_.done;
+        owner_.ready_.push_back(std::move(record));
+    }
+
+private:
+    EventReading& owner_;
+    std::deque<EventRecord> pending_;
+};
+
+EventReading::EventReading(std::string path, const StationDirectory& directory, int workers)
+    : path_(std::move(path)),
+      directory_(std::make_unique<StationDirectory>(directory)),
+      workers_(workers > 0 ? workers : DefaultWorkerCount()),
+      thread_([this] { Run(); }) {}
+
+EventReading::~EventReading() {
+    Stop();
+    thread_ = std::jthread();  // joins
+}
+
+void EventReading::Stop() { stop_ = true; }
+
+std::vector<EventRecord> EventReading::Take() {
+    const std::lock_guard lock(mutex_);
+    return std::exchange(ready_, {});
+}
+
+EventProgress EventReading::progress() const {
+    const std::lock_guard lock(mutex_);
+    return progress_;
+}
+
+void EventReading::Run() {
+    LowerThreadPriority();
+    const EventInput input = EventInputOf(path_);
+    {
+        const std::lock_guard lock(mutex_);
+        progress_.skipped = input.skipped;
+        progress_.error = input.error;
+    }
+    if (!input.files.empty() && !stop_) {
+        const BatchOptions options = EventOptions(input.files);
+        FolderListings listings;
+        const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
+        {
+            const std::lock_guard lock(mutex_);
+            for (const PlannedRecord& planned : plan) progress_.readingArchive |= planned.kind == InputKind::Archive;
+        }
+        Sink sink(*this);
+        RecordPipeline pipeline(static_cast<std::size_t>(4 * workers_ + 4), sink);
+        WorkerHooks hooks{LowerThreadPriority, [this] { return stop_.load(); }};
+        try {
+            RunRecordWorkers(pipeline, workers_, *directory_, options, &listings, [&] {
+                FeedRecords(options, plan, &listings, [&](RecordTask task) {
+                    if (stop_) throw Stopped{};
+                    pipeline.Submit(std::move(task));
+                });
+            }, hooks);
+        } catch (const Stopped&) {
+            // The workers have given the records already handed in.
+        }
+    }
+    const std::lock_guard lock(mutex_);
+    progress_.readingArchive = false;
+    progress_.stopped = stop_;
+    progress_.finished = true;
+}
+
+}  // namespace tremblo

@@ -1,0 +1,71 @@
+#include "app/batch/pipeline_run.h"
+
+#include <system_error>
+#include <thread>
+#include <vector>
+
+#include "app/batch/record_worker.h"
+
+namespace tremblo {
+
+RecordOutcome ProcessGuarded(RecordWorker& worker, const RecordTask& task) {
+    RecordOutcome outcome;
+    outcome.file = task.file;
+    if (!task.sameAs.empty()) {
+        outcome.ok = true;
+        outcome.sameAs = task.sameAs;
+        return outcome;
+    }
+    if (!task.failure.empty()) {
+        outcome.failure = task.failure;
+        return outcome;
+    }
+    try {
+        return worker.Process(task.file, task.loadPath, task.format, task.source.get());
+    } catch (const std::exception& e) {
+        outcome.failure = e.what();
+        return outcome;
+    }
+}
+
+void RunRecordWorkers(RecordPipeline& pipeline, int workers, const StationDirectory& directory,
+                      const BatchOptions& options, FolderListings* listings, const std::function<void()>& feed,
+                      const WorkerHooks& hooks) {
+    const auto work = [&] {
+        if (hooks.started) hooks.started();
+        try {
+            RecordWorker worker(directory, options, listings);
+            while (std::optional<NumberedTask> next = pipeline.Take()) {
+                if (hooks.skip && hooks.skip()) {
+                    RecordOutcome skipped;
+                    skipped.file = next->task.file;
+                    skipped.skipped = true;
+                    pipeline.Finish(next->number, std::move(skipped));
+                    continue;
+                }
+                pipeline.Finish(next->number, ProcessGuarded(worker, next->task));
+            }
+        } catch (const std::exception&) {
+            // No memory for this worker's buffers: the others take its share.
+        }
+        pipeline.WorkerGone();
+    };
+    std::vector<std::jthread> threads;
+    try {
+        for (int w = 0; w < workers; ++w) {
+            pipeline.WorkerStarted();
+            threads.emplace_back(work);
+        }
+    } catch (const std::system_error&) {
+        pipeline.WorkerGone();  // fewer threads than cores: the ones running take the rest
+    }
+    try {
+        feed();
+    } catch (...) {
+        pipeline.Close();
+        throw;
+    }
+    pipeline.Close();
+}
+
+}  // namespace tremblo

@@ -1,0 +1,34 @@
+#pragma once
+// The batch's record workers around a pipeline: each worker has its own
+// session and buffers and takes records until the pipeline is closed and
+// drained. The batch front end and the event window run records this way.
+#include <functional>
+
+#include "app/batch/batch_options.h"
+#include "app/batch/record_pipeline.h"
+#include "record/station_directory.h"
+
+namespace tremblo {
+
+struct WorkerHooks {
+    // Run on each worker thread before its first record (a lower priority, say).
+    std::function<void()> started;
+    // Asked before each record: true gives the record's outcome without
+    // loading it, marked skipped (a stopped run).
+    std::function<bool()> skip;
+};
+
+// The outcome of one task: a record known to fail, or standing for an
+// earlier file's record, is not loaded; one that throws (memory exhausted,
+// say) fails alone.
+RecordOutcome ProcessGuarded(RecordWorker& worker, const RecordTask& task);
+
+// Starts `workers` worker threads on `pipeline`, calls `feed` (which submits
+// the records) on the calling thread, closes the pipeline and returns when
+// every worker is done. Fewer threads than asked for (none can be started)
+// still process every record.
+void RunRecordWorkers(RecordPipeline& pipeline, int workers, const StationDirectory& directory,
+                      const BatchOptions& options, FolderListings* listings, const std::function<void()>& feed,
+                      const WorkerHooks& hooks = {});
+
+}  // namespace tremblo
