@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Builds an earthquake delivery as NIED hands one out, from the sample
+# record: OUT.tar holding EVENT.knt.tar.gz (K-NET stations: X.NS X.EW X.UD
+# and a waveform plot X.NS.ps.gz each) and EVENT.kik.tar.gz (KiK-net
+# stations: X.NS1 ... X.UD2), beside an img/ folder. The stations lie on a
+# spiral around the epicentre, and their counts-to-gal factor falls with
+# distance, so that intensities range from strong near the epicentre to
+# weak far away.
+#   bench/make_delivery.sh OUT.tar RECORDS
+# RECORDS is the number of records (a KiK-net station gives two).
+set -euo pipefail
+out=$1
+records=${2:-1000}
+root="$(cd "$(dirname "$0")/.." && pwd)"
+sample="$root/samples/knet/AIC0012411051012"
+event=20241105101200
+stamp=2411051012  # in the file names: YYMMDDHHMM
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/knt" "$work/kik" "$work/img"
+
+# station NUMBER FOLDER CODE EXTENSIONS...: one station's files, rewritten
+# from the sample's with the code, a place on the spiral and the factor.
+station() {
+  local n=$1 folder=$2 code=$3
+  shift 3
+  local i=0
+  for ext in "$@"; do
+    local component=${ext:0:2}
+    awk -v n="$n" -v code="$code" -v total="$records" '
+      NR == 6 { printf "Station Code      %s\n", code; next }
+      NR == 7 || NR == 8 || NR == 14 {
+        angle = n * 2.39996; radius = 0.05 + 4.0 * sqrt(n / total)
+        lat = 34.512 + radius * sin(angle); lon = 136.874 + radius * cos(angle) / 0.82
+        if (NR == 7) printf "Station Lat.      %.4f\n", lat
+        else if (NR == 8) printf "Station Long.     %.4f\n", lon
+        else printf "Scale Factor      3920(gal)/%d\n", 6182761 * (0.6 + radius * radius * 2.0)
+        next }
+      { print }' "$sample.${component^^}" > "$folder/$code$stamp.$ext"
+    i=$((i + 1))
+  done
+}
+
+n=0
+kik=$((records / 6))
+knet=$((records - 2 * kik))
+for s in $(seq 1 "$knet"); do
+  n=$((n + 1))
+  code=$(printf 'KN%04d' "$s")
+  station "$n" "$work/knt" "$code" NS EW UD
+  printf 'plot' | gzip > "$work/knt/$code$stamp.NS.ps.gz"
+done
+for s in $(seq 1 "$kik"); do
+  n=$((n + 1))
+  code=$(printf 'KK%04d' "$s")
+  station "$n" "$work/kik" "$code" NS1 EW1 UD1 NS2 EW2 UD2
+done
+printf 'picture' > "$work/img/$event.png"
+(cd "$work/knt" && tar czf "$work/$event.knt.tar.gz" --sort=name *)
+(cd "$work/kik" && tar czf "$work/$event.kik.tar.gz" --sort=name *)
+(cd "$work" && tar cf out.tar "$event.knt.tar.gz" "$event.kik.tar.gz" img)
+mv "$work/out.tar" "$out"
+echo "$out: $knet K-NET and $kik KiK-net stations ($((knet + 2 * kik)) records)"
