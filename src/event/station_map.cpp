@@ -1,0 +1,190 @@
+#include "event/station_map.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "event/intensity_colors.h"
+#include "event/map_graticule.h"
+#include "plot/pixel.h"
+
+namespace tremblo {
+
+namespace {
+
+constexpr Color kStationOutline = 0x404040;
+constexpr Color kStarOutline = 0x000080;  // dark red
+constexpr int kLabelGap = 3;
+constexpr int kLegendPadding = 6;
+constexpr int kLegendSymbolWidth = 2 * kStarOuterRadius + 2;
+
+void FillBackground(Canvas& canvas, const MapSettings& settings) {
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColor(kWhite);
+    canvas.FillRect({0, 0, settings.width, settings.height});
+}
+
+void DrawBox(Canvas& canvas, const Rect& box, Color color) {
+    canvas.SetPenColor(color);
+    canvas.SetPenWidth(1);
+    canvas.MoveTo(box.left, box.top);
+    canvas.LineTo(box.right - 1, box.top);
+    canvas.LineTo(box.right - 1, box.bottom - 1);
+    canvas.LineTo(box.left, box.bottom - 1);
+    canvas.LineTo(box.left, box.top);
+}
+
+void DrawParallels(Canvas& canvas, const StationMapLayout& layout, double step) {
+    const Rect& plot = layout.plotArea();
+    for (double lat : GraticuleValues(layout.south(), layout.north(), step)) {
+        const int y = layout.ToPixel(lat, layout.west()).y;
+        if (y <= plot.top || y >= plot.bottom - 1) continue;
+        canvas.SetPenColor(kGraticuleColor);
+        canvas.MoveTo(plot.left, y);
+        canvas.LineTo(plot.right - 1, y);
+        const std::string label = LatitudeLabel(lat, step);
+        canvas.TextOut(plot.left - kLabelGap - canvas.TextWidth(label), y - canvas.TextHeight(label) / 2, label);
+    }
+}
+
+void DrawMeridians(Canvas& canvas, const StationMapLayout& layout, double step) {
+    const Rect& plot = layout.plotArea();
+    for (double lon : GraticuleValues(layout.west(), layout.east(), step)) {
+        const int x = layout.ToPixel(layout.north(), lon).x;
+        if (x <= plot.left || x >= plot.right - 1) continue;
+        canvas.SetPenColor(kGraticuleColor);
+        canvas.MoveTo(x, plot.top);
+        canvas.LineTo(x, plot.bottom - 1);
+        const std::string label = LongitudeLabel(lon, step);
+        canvas.TextOut(x - canvas.TextWidth(label) / 2, plot.bottom + 2, label);
+    }
+}
+
+void DrawGraticule(Canvas& canvas, const StationMapLayout& layout) {
+    const double step = GraticuleStep(layout.south(), layout.north(), layout.west(), layout.east());
+    canvas.SetPenWidth(1);
+    canvas.SetPenStyle(PenStyle::Solid);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    DrawParallels(canvas, layout, step);
+    DrawMeridians(canvas, layout, step);
+}
+
+void DrawDisc(Canvas& canvas, Point centre, int radius, Color fill, Color outline) {
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColor(fill);
+    canvas.SetPenColor(outline);
+    canvas.SetPenWidth(1);
+    canvas.Ellipse(centre.x - radius, centre.y - radius, centre.x + radius + 1, centre.y + radius + 1);
+}
+
+void DrawStations(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations) {
+    for (std::size_t index : StationDrawingOrder(stations)) {
+        const MapStation& station = stations[index];
+        DrawDisc(canvas, layout.ToPixel(station.lat, station.lon), kStationRadius,
+                 IntensityClassColor(station.jmaClass), kStationOutline);
+    }
+}
+
+void DrawSelection(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
+                   std::optional<std::size_t> selected) {
+    if (!selected || *selected >= stations.size()) return;
+    const MapStation& station = stations[*selected];
+    if (!IsMappable(station.lat, station.lon)) return;
+    const Point p = layout.ToPixel(station.lat, station.lon);
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.SetPenColor(kBlack);
+    canvas.SetPenWidth(2);
+    canvas.Ellipse(p.x - kSelectionRadius, p.y - kSelectionRadius, p.x + kSelectionRadius + 1,
+                   p.y + kSelectionRadius + 1);
+    canvas.SetPenWidth(1);
+}
+
+void DrawStar(Canvas& canvas, Point centre) {
+    const std::vector<Point> star = EpicentreStar(centre);
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColor(kRed);
+    canvas.SetPenColor(kStarOutline);
+    canvas.SetPenWidth(1);
+    canvas.Polygon(star);
+}
+
+std::string ClassLegendText(std::string_view jmaClass) { return "震度" + std::string(jmaClass); }
+
+// The legend in the plot area's top-right corner: one line per class, then the star.
+void DrawLegend(Canvas& canvas, const StationMapLayout& layout) {
+    int textWidth = canvas.TextWidth(kEpicentreLegendText);
+    for (std::string_view jmaClass : kIntensityClasses)
+        textWidth = std::max(textWidth, canvas.TextWidth(ClassLegendText(jmaClass)));
+    const int lineHeight = std::max(canvas.TextHeight("震度") + 2, 2 * kStarOuterRadius + 1);
+    const int lines = static_cast<int>(kIntensityClasses.size()) + 1;
+    const Rect& plot = layout.plotArea();
+    const int width = 3 * kLegendPadding + kLegendSymbolWidth + textWidth;
+    const Rect box{plot.right - kLegendPadding - width, plot.top + kLegendPadding, plot.right - kLegendPadding,
+                   plot.top + kLegendPadding + 2 * kLegendPadding + lines * lineHeight};
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColor(kWhite);
+    canvas.FillRect(box);
+    DrawBox(canvas, box, kFrameColor);
+    const int symbolX = box.left + kLegendPadding + kLegendSymbolWidth / 2;
+    const int textX = box.left + 2 * kLegendPadding + kLegendSymbolWidth;
+    auto lineTop = [&](int line) { return box.top + kLegendPadding + line * lineHeight; };
+    for (std::size_t i = 0; i < kIntensityClasses.size(); ++i) {
+        const int top = lineTop(static_cast<int>(i));
+        DrawDisc(canvas, {symbolX, top + lineHeight / 2}, kStationRadius, IntensityClassColor(kIntensityClasses[i]),
+                 kStationOutline);
+        canvas.SetBrushStyle(BrushStyle::Clear);
+        canvas.TextOut(textX, top + 1, ClassLegendText(kIntensityClasses[i]));
+    }
+    const int starTop = lineTop(lines - 1);
+    DrawStar(canvas, {symbolX, starTop + lineHeight / 2});
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    canvas.TextOut(textX, starTop + 1, kEpicentreLegendText);
+}
+
+void DrawNoStationText(Canvas& canvas, const Rect& plot) {
+    canvas.SetBrushStyle(BrushStyle::Clear);
+    const int width = canvas.TextWidth(kNoStationText);
+    const int height = canvas.TextHeight(kNoStationText);
+    canvas.TextOut(plot.left + (plot.width() - width) / 2, plot.top + (plot.height() - height) / 2, kNoStationText);
+}
+
+bool HasMappableStation(const std::vector<MapStation>& stations) {
+    return std::any_of(stations.begin(), stations.end(),
+                       [](const MapStation& s) { return IsMappable(s.lat, s.lon); });
+}
+
+}  // namespace
+
+std::vector<Point> EpicentreStar(Point centre) {
+    std::vector<Point> points;
+    for (int i = 0; i < 10; ++i) {
+        const double radius = i % 2 == 0 ? kStarOuterRadius : kStarInnerRadius;
+        const double angle = std::numbers::pi * i / 5.0;
+        points.push_back({centre.x + static_cast<int>(std::lround(radius * std::sin(angle))),
+                          centre.y - static_cast<int>(std::lround(radius * std::cos(angle)))});
+    }
+    return points;
+}
+
+void DrawStationMap(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
+                    std::optional<std::pair<double, double>> epicentre, std::optional<std::size_t> selected) {
+    canvas.ResetDrawingState();
+    canvas.SetFont(FontSpec{});
+    FillBackground(canvas, layout.settings());
+    if (!HasMappableStation(stations)) {
+        DrawBox(canvas, layout.plotArea(), kFrameColor);
+        DrawNoStationText(canvas, layout.plotArea());
+        return;
+    }
+    DrawGraticule(canvas, layout);
+    DrawBox(canvas, layout.plotArea(), kFrameColor);
+    DrawStations(canvas, layout, stations);
+    if (epicentre && IsMappable(epicentre->first, epicentre->second))
+        DrawStar(canvas, layout.ToPixel(epicentre->first, epicentre->second));
+    DrawSelection(canvas, layout, stations, selected);
+    DrawLegend(canvas, layout);
+    canvas.ResetDrawingState();
+}
+
+}  // namespace tremblo

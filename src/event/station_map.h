@@ -1,0 +1,33 @@
+#pragma once
+// The event's station map: the stations coloured by JMA intensity class,
+// the epicentre, a graticule and a legend, drawn on a Canvas.
+#include <cstddef>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "event/station_map_layout.h"
+#include "plot/canvas.h"
+
+namespace tremblo {
+
+inline constexpr int kStationRadius = 4;
+inline constexpr int kSelectionRadius = 7;
+inline constexpr int kStarOuterRadius = 9;
+inline constexpr int kStarInnerRadius = 4;
+inline constexpr Color kGraticuleColor = 0xD0D0D0;
+inline constexpr Color kFrameColor = 0x808080;
+inline constexpr const char* kNoStationText = "座標のある観測点がありません";
+inline constexpr const char* kEpicentreLegendText = "震央";
+
+// The five-pointed star of the epicentre: 10 points, outer and inner
+// corners in turn, the first straight above the centre.
+std::vector<Point> EpicentreStar(Point centre);
+
+// Draws the whole map into the canvas (the layout's picture size). Stations
+// outside the mappable range are left out; `selected` (an index into
+// `stations`) gets a black ring.
+void DrawStationMap(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
+                    std::optional<std::pair<double, double>> epicentre, std::optional<std::size_t> selected);
+
+}  // namespace tremblo

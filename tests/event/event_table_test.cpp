@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "event/event_table.h"
+#include "summary_fixture.h"
+
+namespace tremblo {
+namespace {
+
+EventRow MakeRow(std::string code, std::string name, Network network, std::optional<float> pgaMax,
+                 std::optional<double> distance, std::string jmaClass = "", std::string error = "") {
+    EventRow row;
+    row.stationCode = std::move(code);
+    row.stationName = std::move(name);
+    row.network = network;
+    row.pgaMax = pgaMax;
+    row.distanceKm = distance;
+    row.jmaClass = std::move(jmaClass);
+    row.error = std::move(error);
+    return row;
+}
+
+std::vector<std::string> VisibleCodes(const EventTable& table) {
+    std::vector<std::string> codes;
+    for (std::size_t index : table.Visible()) codes.push_back(table.rows()[index].stationCode);
+    return codes;
+}
+
+class EventTableTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        table.Add(MakeRow("B02", "乙川", Network::KikSurface, 5.0f, 10.0, "5弱"));
+        table.Add(MakeRow("a01", "甲山", Network::Knet, 100.0f, std::nullopt, "5強"));
+        table.Add(MakeRow("C03", "丙谷", Network::KikBorehole, 20.0f, 2.5, ""));
+        table.Add(MakeRow("", "", Network::Knet, std::nullopt, std::nullopt, "", "読めません"));
+        table.Add(MakeRow("A10", "", Network::Hiroshima, 20.0f, 300.0, "4"));
+    }
+    EventTable table;
+};
+
+TEST_F(EventTableTest, SortsNumbersAsNumbersAndEmptiesLast) {
+    const struct {
+        EventColumn column;
+        bool ascending;
+        std::vector<std::string> codes;
+    } cases[] = {
+        {EventColumn::PgaMax, true, {"B02", "C03", "A10", "a01", ""}},
+        {EventColumn::PgaMax, false, {"a01", "C03", "A10", "B02", ""}},
+        {EventColumn::Distance, true, {"C03", "B02", "A10", "a01", ""}},
+        {EventColumn::Distance, false, {"A10", "B02", "C03", "a01", ""}},
+        {EventColumn::Code, true, {"A10", "B02", "C03", "a01", ""}},
+        {EventColumn::Code, false, {"a01", "C03", "B02", "A10", ""}},
+        {EventColumn::JmaClass, true, {"A10", "B02", "a01", "C03", ""}},
+        {EventColumn::JmaClass, false, {"a01", "B02", "A10", "C03", ""}},
+        {EventColumn::Network, true, {"a01", "", "B02", "C03", "A10"}},
+        {EventColumn::Error, true, {"", "B02", "a01", "C03", "A10"}},
+        {EventColumn::Error, false, {"", "B02", "a01", "C03", "A10"}},
+    };
+    for (const auto& c : cases) {
+        EventTable fresh;
+        for (const EventRow& row : table.rows()) fresh.Add(row);
+        fresh.SortBy(c.column, c.ascending);
+        EXPECT_EQ(VisibleCodes(fresh), c.codes) << static_cast<int>(c.column) << " " << c.ascending;
+    }
+}
+
+TEST_F(EventTableTest, SortIsStableOverThePreviousOrder) {
+    // C03 and A10 both have 20 gal: arrival order first, then the code order.
+    table.SortBy(EventColumn::PgaMax, true);
+    EXPECT_EQ(VisibleCodes(table), (std::vector<std::string>{"B02", "C03", "A10", "a01", ""}));
+    table.SortBy(EventColumn::Code, true);
+    table.SortBy(EventColumn::PgaMax, true);
+    EXPECT_EQ(VisibleCodes(table), (std::vector<std::string>{"B02", "A10", "C03", "a01", ""}));
+    table.SortBy(EventColumn::PgaMax, false);
+    EXPECT_EQ(VisibleCodes(table), (std::vector<std::string>{"a01", "A10", "C03", "B02", ""}));
+}
+
+TEST_F(EventTableTest, FiltersByPrefixAndNetworkAndCounts) {
+    const struct {
+        std::string prefix;
+        std::set<Network> networks;
+        std::vector<std::string> codes;
+    } cases[] = {
+        {"", {}, {"B02", "a01", "C03", "", "A10"}},
+        {"a", {}, {"a01", "A10"}},
+        {"A0", {}, {"a01"}},
+        {"甲", {}, {"a01"}},
+        {"丙", {Network::KikBorehole, Network::KikSurface}, {"C03"}},
+        {"", {Network::Knet}, {"a01", ""}},
+        {"b02", {Network::Knet}, {}},
+        {"zz", {}, {}},
+    };
+    for (const auto& c : cases) {
+        table.SetFilter(c.prefix, c.networks);
+        EXPECT_EQ(VisibleCodes(table), c.codes) << c.prefix;
+        EXPECT_EQ(table.shownCount(), c.codes.size());
+    }
+    EXPECT_EQ(table.readCount(), 5u);
+    EXPECT_EQ(table.failedCount(), 1u);
+    table.SetFilter("a", {});
+    EXPECT_EQ(table.VisiblePosition(4), 1u);
+    EXPECT_FALSE(table.VisiblePosition(0));
+    table.Clear();
+    EXPECT_EQ(table.readCount() + table.failedCount() + table.shownCount(), 0u);
+}
+
+// Rows added one at a time under a sort and a filter end up where sorting
+// and filtering all of them at once puts them.
+TEST(EventTableAdd, IncrementalAddMatchesSortingEverything) {
+    std::vector<EventRow> rows;
+    unsigned state = 12345;
+    auto next = [&] { return (state = state * 1103515245u + 12345u) >> 16; };
+    for (int i = 0; i < 1500; ++i) {
+        const unsigned r = next();
+        const std::optional<float> pga = r % 9 == 0 ? std::nullopt : std::optional<float>(static_cast<float>(r % 37));
+        const Network network = static_cast<Network>(r % 5);
+        rows.push_back(MakeRow(std::string(1, static_cast<char>('A' + r % 3)) + std::to_string(i), "", network, pga,
+                               std::nullopt));
+    }
+    for (bool ascending : {true, false}) {
+        EventTable incremental;
+        incremental.SortBy(EventColumn::PgaMax, ascending);
+        incremental.SetFilter("b", {Network::Knet, Network::KikSurface});
+        for (const EventRow& row : rows) incremental.Add(row);
+        EventTable atOnce;
+        for (const EventRow& row : rows) atOnce.Add(row);
+        atOnce.SortBy(EventColumn::PgaMax, ascending);
+        atOnce.SetFilter("b", {Network::Knet, Network::KikSurface});
+        EXPECT_GT(atOnce.shownCount(), 100u);
+        EXPECT_EQ(incremental.Visible(), atOnce.Visible());
+        incremental.SetFilter("", {});
+        atOnce.SetFilter("", {});
+        EXPECT_EQ(incremental.Visible(), atOnce.Visible());
+    }
+}
+
+TEST(EventTableCsv, SummaryCsvIsTheHeaderAndTheLinesInArrivalOrder) {
+    const std::string header = testing::SummaryHeaderLine(true);
+    const SummaryColumns columns(header);
+    const std::vector<std::string> lines{
+        testing::SummaryLine({{"file", "b/X.NS"}, {"station_code", "X"}, {"c1_pga_gal", "2"}}, true),
+        testing::SummaryLine({{"file", "a/\"odd\", name.EW"}, {"error", "line\r\nbreak"}}, true),
+        testing::SummaryLine({{"file", "c/A.UD"}, {"station_code", "A"}, {"c1_pga_gal", "1"}}, true)};
+    EventTable table;
+    table.SortBy(EventColumn::Code, true);
+    std::string expected = header;
+    for (const std::string& line : lines) {
+        table.Add(ParseSummaryRow(columns, line));
+        expected += line;
+    }
+    EXPECT_EQ(table.SummaryCsv(header), expected);
+    // A header given without its line end gets CR LF.
+    EXPECT_EQ(table.SummaryCsv(header.substr(0, header.size() - 2)), expected);
+}
+
+}  // namespace
+}  // namespace tremblo

@@ -1,0 +1,175 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <set>
+
+#include "event/intensity_colors.h"
+#include "event/map_graticule.h"
+#include "event/station_map.h"
+#include "plot/recording_canvas.h"
+
+namespace tremblo {
+namespace {
+
+// Discs and rings the map drew around a pixel, by radius.
+std::vector<CanvasCall> EllipsesAt(const RecordingCanvas& canvas, Point p, int radius) {
+    std::vector<CanvasCall> found;
+    for (const CanvasCall& call : canvas.Calls(CanvasOp::Ellipse))
+        if (call.x1 == p.x - radius && call.y1 == p.y - radius && call.x2 == p.x + radius + 1 &&
+            call.y2 == p.y + radius + 1)
+            found.push_back(call);
+    return found;
+}
+
+class StationMapTest : public ::testing::Test {
+protected:
+    // Bounds 34..36 N, 138..140 E; two stations unmappable.
+    std::vector<MapStation> stations{{35.0, 139.0, "3"},         {36.0, 140.0, "6弱"}, {34.0, 138.0, ""},
+                                     {std::nan(""), 139.0, "7"}, {100.0, 0.0, "7"}};
+    std::pair<double, double> epicentre{35.5, 139.5};
+    StationMapLayout layout{stations, epicentre, MapSettings{}};
+    RecordingCanvas canvas{520, 560};
+};
+
+TEST_F(StationMapTest, ProjectionFitsThePaddedBoundsKeepingTheAspect) {
+    // Plot area 468 x 532 from (44, 8); the latitude span 2 x 1.16 degrees fills the height.
+    const double scale = 532.0 / 2.32;
+    const double perLonDegree = std::cos(35.0 * std::numbers::pi / 180.0) * scale;
+    const struct {
+        double lat, lon, x, y;
+    } cases[] = {
+        {35.0, 139.0, 278.0, 274.0},
+        {36.0, 140.0, 278.0 + perLonDegree, 274.0 - scale},
+        {34.0, 138.0, 278.0 - perLonDegree, 274.0 + scale},
+        {36.16, 139.0, 278.0, 8.0},
+    };
+    for (const auto& c : cases) {
+        const Point p = layout.ToPixel(c.lat, c.lon);
+        EXPECT_EQ(p.x, std::lround(c.x)) << c.lat << " " << c.lon;
+        EXPECT_EQ(p.y, std::lround(c.y)) << c.lat << " " << c.lon;
+    }
+    EXPECT_NEAR(layout.north() - layout.south(), 2.32, 1e-9);
+    EXPECT_GT(layout.east() - layout.west(), 2.32);  // the narrower span centred with room to spare
+}
+
+TEST_F(StationMapTest, StationsColouredByClassStrongerOnTop) {
+    DrawStationMap(canvas, layout, stations, epicentre, std::nullopt);
+    std::vector<std::size_t> drawnAt;
+    const auto discs = canvas.Calls(CanvasOp::Ellipse);
+    for (std::size_t s : {2u, 0u, 1u}) {
+        const auto found = EllipsesAt(canvas, layout.ToPixel(stations[s].lat, stations[s].lon), kStationRadius);
+        ASSERT_EQ(found.size(), 1u) << s;
+        EXPECT_EQ(found[0].brushColor, IntensityClassColor(stations[s].jmaClass)) << s;
+        EXPECT_EQ(found[0].brushStyle, BrushStyle::Solid);
+        for (std::size_t i = 0; i < discs.size(); ++i)
+            if (discs[i].x1 == found[0].x1 && discs[i].y1 == found[0].y1) drawnAt.push_back(i);
+    }
+    EXPECT_TRUE(std::is_sorted(drawnAt.begin(), drawnAt.end()));
+    // Three mappable stations and the ten legend discs; no ring without a selection.
+    EXPECT_EQ(discs.size(), 3u + kIntensityClasses.size());
+    EXPECT_TRUE(EllipsesAt(canvas, layout.ToPixel(36.0, 140.0), kSelectionRadius).empty());
+}
+
+TEST(IntensityColors, EveryClassHasItsOwnColour) {
+    std::set<Color> colours{kNoClassColor, kWhite};
+    for (std::size_t i = 1; i < kIntensityClasses.size(); ++i) {
+        EXPECT_EQ(IntensityClassRank(kIntensityClasses[i]), static_cast<int>(i));
+        colours.insert(IntensityClassColor(kIntensityClasses[i]));
+    }
+    EXPECT_EQ(IntensityClassColor("0"), kWhite);
+    EXPECT_EQ(colours.size(), kIntensityClasses.size() + 1);
+    EXPECT_EQ(IntensityClassColor("8"), kNoClassColor);
+    EXPECT_EQ(IntensityClassRank(""), -1);
+}
+
+TEST_F(StationMapTest, LegendGraticuleStarAndSelection) {
+    DrawStationMap(canvas, layout, stations, epicentre, 1);
+    for (std::string_view jmaClass : kIntensityClasses)
+        EXPECT_NE(canvas.FindText("震度" + std::string(jmaClass)), nullptr) << jmaClass;
+    EXPECT_NE(canvas.FindText(kEpicentreLegendText), nullptr);
+    for (const char* label : {"34°N", "35°N", "36°N", "138°E", "139°E", "140°E"})
+        EXPECT_NE(canvas.FindText(label), nullptr) << label;
+    const CanvasCall* parallel = canvas.FindText("35°N");
+    EXPECT_EQ(parallel->y1 + canvas.textHeight / 2, layout.ToPixel(35.0, 139.0).y);
+    EXPECT_LT(parallel->x1, layout.plotArea().left);
+
+    const auto ring = EllipsesAt(canvas, layout.ToPixel(36.0, 140.0), kSelectionRadius);
+    ASSERT_EQ(ring.size(), 1u);
+    EXPECT_EQ(ring[0].brushStyle, BrushStyle::Clear);
+    EXPECT_EQ(ring[0].penColor, kBlack);
+    EXPECT_EQ(ring[0].penWidth, 2);
+
+    const auto polygons = canvas.Calls(CanvasOp::Polygon);
+    ASSERT_EQ(polygons.size(), 2u);  // the epicentre and the legend's star
+    const Point centre = layout.ToPixel(epicentre.first, epicentre.second);
+    const std::vector<Point>& star = polygons[0].points;
+    ASSERT_EQ(star.size(), 10u);
+    EXPECT_EQ(star[0], (Point{centre.x, centre.y - kStarOuterRadius}));
+    double sumX = 0, sumY = 0;
+    for (std::size_t i = 0; i < star.size(); ++i) {
+        sumX += star[i].x;
+        sumY += star[i].y;
+        const double radius = std::hypot(star[i].x - centre.x, star[i].y - centre.y);
+        EXPECT_NEAR(radius, i % 2 ? kStarInnerRadius : kStarOuterRadius, 0.75) << i;
+    }
+    EXPECT_NEAR(sumX / 10, centre.x, 0.5);
+    EXPECT_NEAR(sumY / 10, centre.y, 0.5);
+    EXPECT_EQ(polygons[0].brushColor, kRed);
+}
+
+TEST_F(StationMapTest, HitTestFindsTheNearestWithinReach) {
+    const Point p = layout.ToPixel(36.0, 140.0);
+    const struct {
+        int dx, dy;
+        std::optional<std::size_t> station;
+    } cases[] = {{0, 0, 1}, {4, 4, 1}, {-6, 0, 1}, {5, 5, std::nullopt}, {0, 7, std::nullopt}};
+    for (const auto& c : cases) EXPECT_EQ(layout.StationAt(p.x + c.dx, p.y + c.dy, stations), c.station) << c.dx;
+    // Stations on the same pixel: the one drawn on top.
+    std::vector<MapStation> stacked{{35.0, 139.0, "6強"}, {35.0, 139.0, "2"}, {35.0, 139.0, ""}};
+    const StationMapLayout stackedLayout(stacked, std::nullopt, MapSettings{});
+    const Point q = stackedLayout.ToPixel(35.0, 139.0);
+    EXPECT_EQ(stackedLayout.StationAt(q.x, q.y, stacked), 0u);
+}
+
+TEST(StationMapEmpty, NoMappableStationDrawsTheNote) {
+    const std::vector<MapStation> wild{{std::nan(""), std::nan(""), "1"}, {1e300, -1e300, ""}, {35, 400, "2"}};
+    for (const auto& stations : {std::vector<MapStation>{}, wild}) {
+        const StationMapLayout layout(stations, std::pair{std::nan(""), 1e308}, MapSettings{300, 200});
+        RecordingCanvas canvas(300, 200);
+        DrawStationMap(canvas, layout, stations, std::pair{35.0, 139.0}, 0);
+        const CanvasCall* note = canvas.FindText(kNoStationText);
+        ASSERT_NE(note, nullptr);
+        const Rect& plot = layout.plotArea();
+        EXPECT_EQ(note->x1, plot.left + (plot.width() - canvas.TextWidth(kNoStationText)) / 2);
+        EXPECT_TRUE(canvas.Calls(CanvasOp::Ellipse).empty());
+        EXPECT_TRUE(canvas.Calls(CanvasOp::Polygon).empty());
+        EXPECT_FALSE(layout.StationAt(150, 100, stations));
+    }
+}
+
+TEST(MapGraticule, StepsAndLabels) {
+    const struct {
+        double south, north, west, east, step;
+    } steps[] = {
+        {34, 36, 138, 140, 1},        {30, 46, 128, 146, 2},    {35.05, 35.45, 139.1, 139.3, 0.2},
+        {34.8, 35.9, 139.2, 139.4, 0.5}, {-80, 80, -170, 190, 45}, {20, 50, 120, 150, 5},
+    };
+    for (const auto& s : steps) EXPECT_EQ(GraticuleStep(s.south, s.north, s.west, s.east), s.step) << s.south;
+    const struct {
+        double value, step;
+        const char* lat;
+        const char* lon;
+    } labels[] = {
+        {35, 1, "35°N", "35°E"}, {-12.5, 0.5, "12.5°S", "12.5°W"}, {0, 1, "0°", "0°"}, {180, 5, "90°N", "180°"},
+    };
+    for (const auto& l : labels) {
+        EXPECT_EQ(LatitudeLabel(l.value == 180 ? 90 : l.value, l.step), l.lat);
+        EXPECT_EQ(LongitudeLabel(l.value, l.step), l.lon);
+    }
+    EXPECT_EQ(LongitudeLabel(200, 1), "160°W");
+    EXPECT_EQ(GraticuleValues(34.2, 36.0, 1.0), (std::vector<double>{35.0, 36.0}));
+}
+
+}  // namespace
+}  // namespace tremblo
