@@ -19,7 +19,8 @@ Application::Application(Platform& platform, const std::string& dataFolder)
       SiteList(platform, Form1.directory()),
       Synthe(platform, Form1.session()),
       HRSMList(Form1.directory()),
-      SdSa(platform, Spect) {
+      SdSa(platform, Spect),
+      EventList(platform, Form1.directory()) {
     Form1.SiteList = &SiteList;
     Form1.HRSMList = &HRSMList;
     Form1.Spect = &Spect;
@@ -30,12 +31,24 @@ Application::Application(Platform& platform, const std::string& dataFolder)
     Spect.SdSa = &SdSa;
     // Closing the main window ends the program, whatever else is open.
     for (QWidget* window : std::initializer_list<QWidget*>{&Spect, &HowTo, &AboutBox, &Wait, &Large, &NextStep,
-                                                           &Super, &SiteList, &Synthe, &HRSMList, &SdSa})
+                                                           &Super, &SiteList, &Synthe, &HRSMList, &SdSa, &EventList})
         window->setAttribute(Qt::WA_QuitOnClose, false);
     NextStep.copyEnlarged = [this] { Large.MyGraph1->graph().Copy(); };
     NextStep.copySuperposed = [this] { Super.MyGraph1->graph().Copy(); };
     Form1.showHowTo = [this] { Tutorial1Click(); };
     Form1.showAbout = [this] { About1Click(); };
+    Form1.openEvent = [this] { EventList.OpenEventFileClick(); };
+    Form1.openEventFolder = [this] { EventList.OpenEventFolderClick(); };
+    // A row of the event opens its record as the file button would, and
+    // brings the main window forward.
+    EventList.openRecord = [this](const std::string& loadPath, RecordFormat format, RecordFileSource* source) {
+        const LoadStatus status = Form1.OpenRecordFromSource(loadPath, format, source);
+        if (status == LoadStatus::Loaded) {
+            Form1.raise();
+            Form1.activateWindow();
+        }
+        return status;
+    };
 }
 
 std::unique_ptr<Application> CreateWindowsReportingErrors(

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/windows/about_box.h"
+#include "app/windows/event_list.h"
 #include "app/windows/howto_window.h"
 #include "app/windows/wait_window.h"
 #include "common/platform.h"
@@ -38,6 +39,7 @@ public:
     TSynthe Synthe;
     THRSMList HRSMList;
     TSdSa SdSa;
+    TEventList EventList;  // beyond the twelve: a whole event
 
     void Tutorial1Click();
     void About1Click();

@@ -1,4 +1,4 @@
-// tremblo [--format knet|hiroshima|cdpc] [--components 1|3] [--no-dc] [FILE]
+// tremblo [--format knet|hiroshima|cdpc] [--components 1|3] [--no-dc] [--event PATH] [FILE]
 #include <QApplication>
 #include <QCheckBox>
 #include <QCommandLineParser>
@@ -41,6 +41,11 @@ int main(int argc, char** argv) {
     parser.addOption(formatOption);
     parser.addOption(componentsOption);
     parser.addOption(noDcOption);
+    QCommandLineOption eventOption("event",
+                                   "Open the event window on PATH: an archive as NIED delivers an event, a folder of "
+                                   "record files, or a text file listing record files.",
+                                   "path");
+    parser.addOption(eventOption);
     parser.addPositionalArgument("FILE", "A record file to open at start-up.", "[FILE]");
     parser.process(app);
 
@@ -70,5 +75,7 @@ int main(int argc, char** argv) {
     form.show();
     if (!parser.positionalArguments().isEmpty())
         form.OpenRecordFile(QFileInfo(parser.positionalArguments().first()).absoluteFilePath().toStdString());
+    if (parser.isSet(eventOption))
+        application->EventList.OpenEvent(QFileInfo(parser.value(eventOption)).absoluteFilePath().toStdString());
     return app.exec();
 }

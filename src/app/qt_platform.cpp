@@ -84,6 +84,12 @@ std::optional<std::string> QtPlatform::AskOpenFile(const std::string& filter) {
     return path.toStdString();
 }
 
+std::optional<std::string> QtPlatform::AskOpenFolder() {
+    const QString path = QFileDialog::getExistingDirectory(parent_);
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
 std::optional<std::string> QtPlatform::AskSaveFile(const SaveDialogRequest& request) {
     QFileDialog dialog(parent_);
     dialog.setAcceptMode(QFileDialog::AcceptSave);

@@ -25,6 +25,7 @@ public:
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
                               MessageStyle style) override;
     std::optional<std::string> AskOpenFile(const std::string& filter) override;
+    std::optional<std::string> AskOpenFolder() override;
     std::optional<std::string> AskSaveFile(const SaveDialogRequest& request) override;
     void ShowWait(const std::string& text) override;
     void CloseWait() override;

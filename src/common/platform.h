@@ -39,6 +39,9 @@ public:
     // The file-open dialog; nothing when the user cancels.
     virtual std::optional<std::string> AskOpenFile(const std::string& filter) = 0;
 
+    // The folder dialog; nothing when the user cancels (or the desktop has none).
+    virtual std::optional<std::string> AskOpenFolder() { return std::nullopt; }
+
     // The file-save dialog with its overwrite question; nothing when cancelled.
     virtual std::optional<std::string> AskSaveFile(const SaveDialogRequest& request) = 0;
 

@@ -229,6 +229,9 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_option("--summary", o.summaryFile,
                    "write one CSV row per record (UTF-8): header values, PGA/PGV/PGD, JMA intensity, "
                    "5 % SA at 0.1-5 s; files are written only when --out is given too");
+    app.add_option("--map", o.mapFile,
+                   "draw the stations of the records on a map coloured by JMA intensity, with the "
+                   "epicentre, as the event window shows it (PNG); files are written only when --out is given too");
     app.add_flag("--rotd", o.rotd,
                  "RotD50/RotD100 of the two horizontal components: NAMErotd.csv, and columns of --summary");
     app.add_option("--jobs", o.jobs, "records processed at once (default: all cores)")

@@ -41,6 +41,7 @@ struct BatchOptions {
     std::vector<int> azimuths;            // --azimuth: horizontal components synthesised, degrees
     bool info = false;                    // --info: JSON on standard output
     std::string summaryFile;              // --summary: one CSV row per record
+    std::string mapFile;                  // --map: the stations of the records on a map (PNG)
     bool rotd = false;                    // --rotd: RotD50/RotD100 (NAMErotd.csv, summary columns)
     int jobs = 0;                         // --jobs; <= 0: all cores
     std::string dataFolder;               // --data; empty: found as the program finds it
@@ -50,9 +51,9 @@ struct BatchOptions {
 // status when the program should stop at once (help, version, usage error;
 // their text is already written to out or err).
 // Whether the usual files (CSV, pictures) are written: always, except that
-// --info or --summary alone writes only what it asks for, unless --out is given.
+// --info, --summary or --map alone writes only what it asks for, unless --out is given.
 inline bool WritesRecordFiles(const BatchOptions& o) {
-    return (!o.info && o.summaryFile.empty()) || o.outGiven;
+    return (!o.info && o.summaryFile.empty() && o.mapFile.empty()) || o.outGiven;
 }
 
 struct ParsedCommandLine {

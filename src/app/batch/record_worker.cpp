@@ -147,10 +147,12 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
         outcome.superposeItem = EnlargedItemCurves(
             SpectrumDataOf(*spectrum_), spectrum, EnlargedItemOf(spectrum, spectrum.component, spectrum.quantity));
     }
-    if (!options_.summaryFile.empty() || options_.info) {
+    // The map is drawn from the records' summary rows.
+    const bool summaryRow = !options_.summaryFile.empty() || !options_.mapFile.empty();
+    if (summaryRow || options_.info) {
         // The intensity of the whole record, once for the summary and --info.
         const Result<JmaIntensity> intensity = RecordJmaIntensity(record);
-        if (!options_.summaryFile.empty() && !AddSummaryRow(file, format, intensity, outcome)) return outcome;
+        if (summaryRow && !AddSummaryRow(file, format, intensity, outcome)) return outcome;
         if (options_.info)
             outcome.info = RecordInfo(record, format, file, base, intensity)
                                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);

@@ -73,6 +73,12 @@ TForm1::~TForm1() = default;
 void TForm1::BuildMenu() {
     QMenu* file = menuBar()->addMenu(U("ファイル(&F)"));
     connect(file->addAction(U("開く(&F)")), &QAction::triggered, this, [this] { N10Click(); });
+    connect(file->addAction(U("イベントを開く(&E)...")), &QAction::triggered, this, [this] {
+        if (openEvent) openEvent();
+    });
+    connect(file->addAction(U("イベントのフォルダを開く...")), &QAction::triggered, this, [this] {
+        if (openEventFolder) openEventFolder();
+    });
     N8 = file->addAction(U("（記号→地点名）ファイル作成"));
     N8->setEnabled(false);
     connect(N8, &QAction::triggered, this, [this] { N8Click(); });

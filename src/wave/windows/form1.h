@@ -45,6 +45,14 @@ public:
     void BtnFileClick();
     void N10Click() { BtnFileClick(); }
     LoadStatus OpenRecordFile(const std::string& path);  // as the file command after its dialog
+    // A record whose files are read through `source` (the members of an
+    // archive in memory, say) by the path `loadPath`, in `format` (the format
+    // menu follows it), otherwise as the file command opens a record.
+    // Tools that read the record's files again from disk (合成波形, the
+    // station-name copy) stay off for it.
+    LoadStatus OpenRecordFromSource(const std::string& loadPath, RecordFormat format, RecordFileSource* source);
+    // Set by the application: the file menu's イベントを開く... and イベントのフォルダを開く...
+    std::function<void()> openEvent, openEventFolder;
     void KNETClick() { ChooseFormat(RecordFormat::Knet); }
     void HiroshimaClick() { ChooseFormat(RecordFormat::Hiroshima); }
     void BOSAIClick() { ChooseFormat(RecordFormat::Cdpc); }
@@ -152,6 +160,7 @@ private:
     RecordInfoPanel* info_ = nullptr;
     bool placed_ = false;
     bool quietRedraw_ = false;
+    bool recordFromSource_ = false;  // the record shown was read through a file source
     int redrawCount_ = 0;
     std::unique_ptr<DerivationWorkspace> workspace_;
     WaveformView lastView_;

@@ -41,10 +41,25 @@ LoadSettings TForm1::CurrentLoadSettings() const {
     return LoadSettings{chosenFormat(), CB3Compo->isChecked(), CBDC->isChecked()};
 }
 
-void TForm1::BtnFileClick() { FinishLoad(session_->OpenWithDialog(CurrentLoadSettings())); }
+void TForm1::BtnFileClick() {
+    const LoadStatus status = session_->OpenWithDialog(CurrentLoadSettings());
+    if (status == LoadStatus::Loaded) recordFromSource_ = false;
+    FinishLoad(status);
+}
 
 LoadStatus TForm1::OpenRecordFile(const std::string& path) {
     const LoadStatus status = session_->LoadPath(path, CurrentLoadSettings());
+    if (status == LoadStatus::Loaded) recordFromSource_ = false;
+    FinishLoad(status);
+    return status;
+}
+
+LoadStatus TForm1::OpenRecordFromSource(const std::string& loadPath, RecordFormat format, RecordFileSource* source) {
+    ChooseFormat(format);
+    session_->setFileSource(source);
+    const LoadStatus status = session_->LoadPath(loadPath, CurrentLoadSettings());
+    session_->setFileSource(nullptr);
+    if (status == LoadStatus::Loaded) recordFromSource_ = source != nullptr;
     FinishLoad(status);
     return status;
 }
@@ -67,8 +82,8 @@ void TForm1::UpdateAfterLoad() {
     // A three-component record shows its JMA intensity; nothing otherwise.
     const Result<JmaIntensity> intensity = RecordJmaIntensity(session_->record());
     info_->ShowIntensity(intensity ? QString::fromStdString(JmaIntensityText(intensity.value())) : QString());
-    Button3->setEnabled(view.synthesisEnabled);
-    N8->setEnabled(session_->stationFileCopyAvailable());
+    Button3->setEnabled(view.synthesisEnabled && !recordFromSource_);
+    N8->setEnabled(session_->stationFileCopyAvailable() && !recordFromSource_);
 }
 
 void TForm1::N8Click() { CreateStationNameFiles(*session_, platform_); }

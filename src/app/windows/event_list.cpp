@@ -1,0 +1,352 @@
+#include "app/windows/event_list.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+#include <filesystem>
+
+#include "app/windows/event_table_model.h"
+#include "app/windows/station_map_view.h"
+#include "common/atomic_file.h"
+#include "plot/png_writer.h"
+#include "plot/windows/widget_place.h"
+#include "plot/windows/window_look.h"
+#include "record/archive_reader.h"
+#include "record/gzip_file_source.h"
+#include "record/member_file_source.h"
+
+namespace tremblo {
+
+namespace {
+
+constexpr const char* kCaption = "イベント一覧";
+constexpr int kPollMilliseconds = 100;
+
+// The network filter's items: all networks, then one each.
+const std::vector<std::pair<const char*, std::set<Network>>>& NetworkChoices() {
+    static const std::vector<std::pair<const char*, std::set<Network>>> choices{
+        {"すべての観測網", {}},
+        {"K-NET", {Network::Knet}},
+        {"KiK-net 地表", {Network::KikSurface}},
+        {"KiK-net 地中", {Network::KikBorehole}},
+        {"KiK-net 地表と地中", {Network::KikSurface, Network::KikBorehole}},
+        {"広島市", {Network::Hiroshima}},
+        {"中央防災会議", {Network::Cdpc}}};
+    return choices;
+}
+
+// Enter on the table opens the current row's record, as a double-click does.
+class EventGrid : public QTableView {
+public:
+    using QTableView::QTableView;
+    std::function<void()> activated;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && activated) {
+            activated();
+            return;
+        }
+        QTableView::keyPressEvent(event);
+    }
+};
+
+}  // namespace
+
+TEventList::TEventList(Platform& platform, const StationDirectory& directory, QWidget* parent)
+    : QWidget(parent, Qt::Window), platform_(platform), directory_(directory), header_(EventSummaryHeader()) {
+    setWindowTitle(U(kCaption));
+    ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
+    resize(1260, 680);
+    setMinimumSize(900, 600);
+    model_ = new EventTableModel(this);
+    BuildControls();
+    timer_ = new QTimer(this);
+    timer_->setInterval(kPollMilliseconds);
+    connect(timer_, &QTimer::timeout, this, [this] { Poll(); });
+    ShowCounts();
+    RedrawMap();
+}
+
+TEventList::~TEventList() = default;
+
+void TEventList::BuildControls() {
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(new QLabel(U("絞り込み"), this));
+    EdFilter = new QLineEdit(this);
+    EdFilter->setPlaceholderText(U("観測点コード・名称の先頭"));
+    EdFilter->setClearButtonEnabled(true);
+    EdFilter->setFont(ProgramFont(13, false));
+    filterRow->addWidget(EdFilter, 1);
+    CBNetwork = new QComboBox(this);
+    for (const auto& [caption, networks] : NetworkChoices()) CBNetwork->addItem(U(caption));
+    filterRow->addWidget(CBNetwork);
+    LabelCount = new QLabel(this);
+    filterRow->addWidget(LabelCount);
+    connect(EdFilter, &QLineEdit::textChanged, this, [this] { ApplyFilter(); });
+    connect(CBNetwork, &QComboBox::currentIndexChanged, this, [this] { ApplyFilter(); });
+
+    auto* grid = new EventGrid(this);
+    Grid = grid;
+    Grid->setModel(model_);
+    Grid->setFont(ProgramFont(12, false));
+    Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    Grid->setSelectionMode(QAbstractItemView::SingleSelection);
+    Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    Grid->setSortingEnabled(true);
+    Grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    Grid->horizontalHeader()->setFont(ProgramFont(12));
+    Grid->verticalHeader()->hide();
+    Grid->verticalHeader()->setDefaultSectionSize(20);
+    Grid->setAlternatingRowColors(true);
+    const int widths[] = {70, 120, 92, 84, 78, 78, 78, 84, 92, 60, 60, 100, 100, 300};
+    for (int c = 0; c < static_cast<int>(std::size(widths)); ++c) Grid->setColumnWidth(c, widths[c]);
+    grid->activated = [this] { OpenCurrentRecord(); };
+    connect(Grid, &QTableView::doubleClicked, this, [this] { OpenCurrentRecord(); });
+    connect(Grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
+        Map->Select(current.isValid() ? std::optional<std::size_t>(model_->RecordAt(current.row())) : std::nullopt);
+    });
+
+    Map = new StationMapView(this);
+    Map->stationClicked = [this](std::size_t record) { SelectRecord(record); };
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(Grid, 1);
+    middle->addWidget(Map, 0, Qt::AlignTop);
+
+    ProgressBar1 = new QProgressBar(this);
+    ProgressBar1->setTextVisible(true);
+    LabelStatus = new QLabel(this);
+    LabelStatus->setWordWrap(true);
+    BtnStop = new QPushButton(U("中　止"), this);
+    BtnStop->setToolTip(U("記録の読み込みを止めます（読み込んだ行は残ります）"));
+    BtnStop->setEnabled(false);
+    BtnOpen = new QPushButton(U("波形表示"), this);
+    BtnOpen->setToolTip(U("選んだ記録をメイン画面で開きます（ダブルクリック・Enterでも開きます）"));
+    BtnCsv = new QPushButton(U("CSVﾌｧｲﾙ"), this);
+    BtnCsv->setToolTip(U("表をCSVファイルに保存します（tremblo-batch --summary と同じ形式）"));
+    BtnPng = new QPushButton(U("PNGﾌｧｲﾙ"), this);
+    BtnPng->setToolTip(U("地図をPNGファイルに保存します"));
+    BtnClose = new QPushButton(U("閉じる"), this);
+    for (QPushButton* button : {BtnStop, BtnOpen, BtnCsv, BtnPng, BtnClose}) button->setMinimumSize(88, 25);
+    connect(BtnStop, &QPushButton::clicked, this, [this] { BtnStopClick(); });
+    connect(BtnOpen, &QPushButton::clicked, this, [this] { OpenCurrentRecord(); });
+    connect(BtnCsv, &QPushButton::clicked, this, [this] { BtnCsvClick(); });
+    connect(BtnPng, &QPushButton::clicked, this, [this] { BtnPngClick(); });
+    connect(BtnClose, &QPushButton::clicked, this, [this] { close(); });
+
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(ProgressBar1, 1);
+    for (QPushButton* button : {BtnStop, BtnOpen, BtnCsv, BtnPng, BtnClose}) bottom->addWidget(button);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(filterRow);
+    layout->addLayout(middle, 1);
+    layout->addWidget(LabelStatus);
+    layout->addLayout(bottom);
+}
+
+// ---- Reading ---------------------------------------------------------------
+
+void TEventList::OpenEventFileClick() {
+    const std::optional<std::string> path = platform_.AskOpenFile(
+        "イベント(*.tar;*.tar.gz;*.tgz;*.txt;*.lst)|*.tar;*.tar.gz;*.tgz;*.tar.bz2;*.tar.xz;*.tar.zst;*.txt;*.lst|"
+        "すべて(*.*)|*.*");
+    if (path) OpenEvent(*path);
+}
+
+void TEventList::OpenEventFolderClick() {
+    const std::optional<std::string> path = platform_.AskOpenFolder();
+    if (path) OpenEvent(*path);
+}
+
+bool TEventList::OpenEvent(const std::string& path) {
+    if (reading() && platform_.ShowMessage("読み込み中のイベントを中止して、新しいイベントを開きますか？", kCaption,
+                                           MessageStyle::QuestionYesNo) != MessageAnswer::Yes)
+        return false;
+    timer_->stop();
+    reading_.reset();  // stops the earlier reading and waits for it
+    records_.clear();
+    model_->Clear();
+    finished_ = false;
+    setWindowTitle(U(kCaption) + " - " + QString::fromStdString(path));
+    LabelStatus->setText(U("読み込み中: ") + QString::fromStdString(path));
+    ProgressBar1->setRange(0, 0);
+    BtnStop->setEnabled(true);
+    reading_ = std::make_unique<EventReading>(path, directory_);
+    timer_->start();
+    ShowCounts();
+    RedrawMap();
+    show();
+    raise();
+    activateWindow();
+    return true;
+}
+
+void TEventList::Poll() {
+    if (!reading_) return;
+    // The progress first: rows given before it was read are taken below.
+    const EventProgress progress = reading_->progress();
+    std::vector<EventRecord> records = reading_->Take();
+    if (!records.empty()) {
+        const SummaryColumns columns(header_);
+        std::vector<EventRow> rows;
+        rows.reserve(records.size());
+        for (EventRecord& record : records) {
+            rows.push_back(ParseSummaryRow(columns, record.summaryLine));
+            records_.push_back(std::move(record));
+        }
+        model_->AddRows(std::move(rows));
+        ShowCounts();
+        RedrawMap();
+    }
+    ShowProgress(progress);
+    if (progress.finished && reading_->Take().empty()) {
+        timer_->stop();
+        finished_ = true;
+        BtnStop->setEnabled(false);
+    }
+}
+
+void TEventList::ShowProgress(const EventProgress& progress) {
+    if (!progress.finished) {
+        if (progress.readingArchive) {
+            ProgressBar1->setRange(0, 0);  // the number of records is not known yet
+        } else {
+            ProgressBar1->setRange(0, static_cast<int>(std::max<std::size_t>(progress.expected, 1)));
+            ProgressBar1->setValue(static_cast<int>(progress.done));
+        }
+        return;
+    }
+    ProgressBar1->setRange(0, 1);
+    ProgressBar1->setValue(progress.stopped ? 0 : 1);
+    QString status;
+    if (!progress.error.empty())
+        status = QString::fromStdString(progress.error);
+    else
+        status = QString::fromUtf8(progress.stopped ? "中止しました: " : "読み込み完了: ") +
+                 QString::fromStdString(reading_->path());
+    if (progress.skipped > 0)
+        status += QString::fromUtf8("（地震記録でないファイル %1 個を除外）").arg(progress.skipped);
+    LabelStatus->setText(status);
+}
+
+void TEventList::BtnStopClick() {
+    if (reading_) reading_->Stop();
+    BtnStop->setEnabled(false);
+}
+
+void TEventList::closeEvent(QCloseEvent* event) {
+    // Closing the window stops the reading; what was read stays in the table.
+    if (reading()) BtnStopClick();
+    event->accept();
+}
+
+// ---- Table, filter and map ---------------------------------------------------
+
+void TEventList::ApplyFilter() {
+    const int choice = std::max(0, CBNetwork->currentIndex());
+    model_->SetFilter(EdFilter->text().trimmed().toStdString(),
+                      NetworkChoices()[static_cast<std::size_t>(choice)].second);
+    ShowCounts();
+    RedrawMap();
+}
+
+void TEventList::ShowCounts() {
+    const EventTable& table = model_->table();
+    LabelCount->setText(U("表示 %1 / 読込 %2 / 失敗 %3").arg(table.shownCount()).arg(table.readCount()).arg(table.failedCount()));
+}
+
+void TEventList::RedrawMap() {
+    const EventTable& table = model_->table();
+    std::vector<MapStation> stations;
+    std::vector<std::size_t> records;
+    std::optional<std::pair<double, double>> epicentre;
+    for (std::size_t record : table.Visible()) {
+        const EventRow& row = table.rows()[record];
+        if (!epicentre && row.eventLat && row.eventLon) epicentre = std::make_pair(*row.eventLat, *row.eventLon);
+        if (!row.stationLat || !row.stationLon) continue;
+        stations.push_back(MapStation{*row.stationLat, *row.stationLon, row.jmaClass});
+        records.push_back(record);
+    }
+    const QModelIndex current = Grid->currentIndex();
+    Map->Show(std::move(stations), std::move(records), epicentre,
+              current.isValid() ? std::optional<std::size_t>(model_->RecordAt(current.row())) : std::nullopt);
+}
+
+void TEventList::SelectRecord(std::size_t record) {
+    const std::optional<int> row = model_->RowOf(record);
+    if (!row) return;
+    Grid->setCurrentIndex(model_->index(*row, 0));
+    Grid->scrollTo(model_->index(*row, 0));
+}
+
+// ---- Opening a record -------------------------------------------------------
+
+std::unique_ptr<RecordFileSource> TEventList::SourceOf(const EventRecord& record, std::string& failure) const {
+    switch (record.origin) {
+    case RecordOrigin::PlainFiles: return nullptr;
+    case RecordOrigin::GzipFiles: return std::make_unique<GzipFileSource>();
+    case RecordOrigin::Archive: {
+        Result<std::vector<ArchiveMember>> members = ReadArchiveMembers(record.archive, record.memberNames);
+        if (!members) {
+            failure = members.error().message;
+            return nullptr;
+        }
+        return std::make_unique<MemberFileSource>(record.archive, std::move(members.value()));
+    }
+    }
+    return nullptr;
+}
+
+void TEventList::OpenCurrentRecord() {
+    const QModelIndex current = Grid->currentIndex();
+    if (!current.isValid() || !openRecord) return;
+    const EventRecord& record = records_[model_->RecordAt(current.row())];
+    if (record.failed && record.loadPath.empty()) return;  // an archive that could not be read on
+    std::string failure;
+    platform_.ShowWait("記録を読み込み中...");
+    const std::unique_ptr<RecordFileSource> source = SourceOf(record, failure);
+    platform_.CloseWait();
+    if (!failure.empty()) {
+        platform_.ShowMessage(record.file + " を読めません\n" + failure, kCaption, MessageStyle::Warning);
+        return;
+    }
+    openRecord(record.loadPath, record.format, source.get());
+}
+
+// ---- Exports ------------------------------------------------------------------
+
+std::string TEventList::ExportBaseName() const {
+    if (!reading_) return "event";
+    std::string name = std::filesystem::path(reading_->path()).filename().string();
+    if (name.empty()) name = std::filesystem::path(reading_->path()).parent_path().filename().string();
+    const std::size_t dot = name.find('.');
+    return dot == std::string::npos || dot == 0 ? name : name.substr(0, dot);
+}
+
+void TEventList::BtnCsvClick() {
+    const std::optional<std::string> path = platform_.AskSaveFile(
+        SaveDialogRequest{"CSVﾌｧｲﾙ(*.csv)|*.csv", ".", ExportBaseName() + "_summary.csv", "csv"});
+    if (!path) return;
+    if (!WriteFileAtomically(*path, model_->table().SummaryCsv(header_))) ReportCannotCreate(platform_, *path);
+}
+
+void TEventList::BtnPngClick() {
+    const std::optional<std::string> path = platform_.AskSaveFile(
+        SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.png", ".", ExportBaseName() + "_map.png", "png"});
+    if (!path) return;
+    const PngWriteResult written = WritePngFile(*path, Map->Picture());
+    if (!written.ok) ReportCannotCreate(platform_, *path);
+}
+
+}  // namespace tremblo

@@ -1,0 +1,89 @@
+#pragma once
+// イベント一覧: every record of an earthquake in one table (station, network,
+// epicentral distance, peak motions, JMA intensity, spectral accelerations),
+// filled in the background as the records are read, beside a map of the
+// stations. A row opens its record in the main window.
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/batch/event_reading.h"
+#include "common/platform.h"
+#include "record/record_file_source.h"
+#include "record/record_session.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTableView;
+class QTimer;
+
+namespace tremblo {
+
+class EventTableModel;
+class StationMapView;
+
+class TEventList : public QWidget {
+    Q_OBJECT
+public:
+    TEventList(Platform& platform, const StationDirectory& directory, QWidget* parent = nullptr);
+    ~TEventList() override;
+
+    // Opens the record in the main window (set by the application).
+    std::function<LoadStatus(const std::string& loadPath, RecordFormat format, RecordFileSource* source)> openRecord;
+
+    // The file menu's イベントを開く...: an archive or a list of files; and a folder.
+    void OpenEventFileClick();
+    void OpenEventFolderClick();
+    // Starts reading the event at `path` and shows the window; while another
+    // event is still being read, asks first. False when the user keeps it.
+    bool OpenEvent(const std::string& path);
+
+    void BtnStopClick();
+    void BtnCsvClick();
+    void BtnPngClick();
+    // Opens the record of the table's current row.
+    void OpenCurrentRecord();
+
+    bool reading() const { return reading_ != nullptr && !finished_; }
+    // Takes what the reading has given so far (the timer does this while it reads).
+    void Poll();
+
+    EventTableModel* model() const { return model_; }
+    QTableView* Grid = nullptr;
+    StationMapView* Map = nullptr;
+    QLineEdit* EdFilter = nullptr;
+    QComboBox* CBNetwork = nullptr;
+    QProgressBar* ProgressBar1 = nullptr;
+    QLabel* LabelCount = nullptr;
+    QLabel* LabelStatus = nullptr;
+    QPushButton *BtnStop = nullptr, *BtnOpen = nullptr, *BtnCsv = nullptr, *BtnPng = nullptr, *BtnClose = nullptr;
+
+protected:
+    void closeEvent(class QCloseEvent* event) override;
+
+private:
+    void BuildControls();
+    void ApplyFilter();
+    void RedrawMap();
+    void ShowCounts();
+    void ShowProgress(const EventProgress& progress);
+    void SelectRecord(std::size_t record);
+    std::string ExportBaseName() const;
+    std::unique_ptr<RecordFileSource> SourceOf(const EventRecord& record, std::string& failure) const;
+
+    Platform& platform_;
+    const StationDirectory& directory_;
+    EventTableModel* model_ = nullptr;
+    QTimer* timer_ = nullptr;
+    std::unique_ptr<EventReading> reading_;
+    std::vector<EventRecord> records_;  // in arrival order, as the table's rows
+    bool finished_ = true;
+    std::string header_;
+};
+
+}  // namespace tremblo

@@ -1,0 +1,153 @@
+#include "app/windows/event_table_model.h"
+
+#include <QBrush>
+#include <QColor>
+#include <array>
+
+#include "spectrum/period_table.h"
+#include "app/batch/record_summary.h"
+
+namespace tremblo {
+
+namespace {
+
+constexpr std::array<EventColumn, 14> kColumns{
+    EventColumn::Code, EventColumn::Name,    EventColumn::Network, EventColumn::Distance, EventColumn::Pga1,
+    EventColumn::Pga2, EventColumn::Pga3,    EventColumn::PgaMax,  EventColumn::Pgv,      EventColumn::Jma,
+    EventColumn::JmaClass, EventColumn::Sa02, EventColumn::Sa10,   EventColumn::Error};
+
+QString Fixed(const std::optional<float>& value, int decimals) {
+    return value ? QString::number(static_cast<double>(*value), 'f', decimals) : QString();
+}
+
+QString Fixed(const std::optional<double>& value, int decimals) {
+    return value ? QString::number(*value, 'f', decimals) : QString();
+}
+
+// "SA 0.198s": the table period the summary reports for `seconds`.
+QString SpectrumHeader(double seconds) {
+    const PeriodTable periods = BuildPeriodTable();
+    return QString::asprintf("SA %.3fs [Gal]", static_cast<double>(periods.periods[NearestPeriodIndex(periods, seconds)]));
+}
+
+bool IsNumberColumn(EventColumn column) {
+    return column != EventColumn::Code && column != EventColumn::Name && column != EventColumn::Network &&
+           column != EventColumn::JmaClass && column != EventColumn::Error;
+}
+
+}  // namespace
+
+QString EventCellText(const EventRow& row, EventColumn column) {
+    switch (column) {
+    case EventColumn::Code: return QString::fromStdString(row.stationCode);
+    case EventColumn::Name: return QString::fromStdString(row.error.empty() ? row.stationName : row.file);
+    case EventColumn::Network: return row.error.empty() ? QString::fromUtf8(NetworkText(row.network)) : QString();
+    case EventColumn::Distance: return Fixed(row.distanceKm, 1);
+    case EventColumn::Pga1: return Fixed(row.pga[0], 1);
+    case EventColumn::Pga2: return Fixed(row.pga[1], 1);
+    case EventColumn::Pga3: return Fixed(row.pga[2], 1);
+    case EventColumn::PgaMax: return Fixed(row.pgaMax, 1);
+    case EventColumn::Pgv: return Fixed(row.pgvHorizontal, 2);
+    case EventColumn::Jma: return Fixed(row.jmaIntensity, 1);
+    case EventColumn::JmaClass: return QString::fromStdString(row.jmaClass);
+    case EventColumn::Sa02: return Fixed(row.sa02, 1);
+    case EventColumn::Sa10: return Fixed(row.sa10, 1);
+    case EventColumn::Error: return QString::fromStdString(row.error);
+    }
+    return {};
+}
+
+EventTableModel::EventTableModel(QObject* parent) : QAbstractTableModel(parent) {}
+
+template <typename Change>
+void EventTableModel::ChangeLayout(Change change) {
+    emit layoutAboutToBeChanged();
+    const QModelIndexList before = persistentIndexList();
+    std::vector<std::size_t> records;
+    for (const QModelIndex& index : before) records.push_back(RecordAt(index.row()));
+    change();
+    QModelIndexList after;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        const std::optional<int> row = RowOf(records[i]);
+        after.push_back(row ? index(*row, before[static_cast<int>(i)].column()) : QModelIndex());
+    }
+    changePersistentIndexList(before, after);
+    emit layoutChanged();
+}
+
+void EventTableModel::AddRows(std::vector<EventRow> rows) {
+    if (rows.empty()) return;
+    ChangeLayout([&] {
+        for (EventRow& row : rows) table_.Add(std::move(row));
+    });
+}
+
+void EventTableModel::Clear() {
+    beginResetModel();
+    table_.Clear();
+    endResetModel();
+}
+
+void EventTableModel::SetFilter(std::string prefix, std::set<Network> networks) {
+    ChangeLayout([&] { table_.SetFilter(std::move(prefix), std::move(networks)); });
+}
+
+std::optional<int> EventTableModel::RowOf(std::size_t record) const {
+    const std::optional<std::size_t> position = table_.VisiblePosition(record);
+    if (!position) return std::nullopt;
+    return static_cast<int>(*position);
+}
+
+int EventTableModel::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(table_.Visible().size());
+}
+
+int EventTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(kColumns.size());
+}
+
+QVariant EventTableModel::data(const QModelIndex& index, int role) const {
+    if (!index.isValid() || index.row() >= rowCount()) return {};
+    const EventRow& row = table_.rows()[RecordAt(index.row())];
+    const EventColumn column = kColumns[static_cast<std::size_t>(index.column())];
+    switch (role) {
+    case Qt::DisplayRole: return EventCellText(row, column);
+    case Qt::ToolTipRole: return row.error.empty() ? QString::fromStdString(row.file)
+                                                   : QString::fromStdString(row.file + "\n" + row.error);
+    case Qt::TextAlignmentRole:
+        return QVariant::fromValue(IsNumberColumn(column) ? Qt::AlignRight | Qt::AlignVCenter
+                                                          : Qt::AlignLeft | Qt::AlignVCenter);
+    case Qt::BackgroundRole:
+        if (!row.error.empty()) return QBrush(QColor(255, 225, 225));
+        return {};
+    default: return {};
+    }
+}
+
+QVariant EventTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
+    switch (kColumns[static_cast<std::size_t>(section)]) {
+    case EventColumn::Code: return QString::fromUtf8("コード");
+    case EventColumn::Name: return QString::fromUtf8("観測点名");
+    case EventColumn::Network: return QString::fromUtf8("観測網");
+    case EventColumn::Distance: return QString::fromUtf8("震央距離 [km]");
+    case EventColumn::Pga1: return QString::fromUtf8("PGA NS [Gal]");
+    case EventColumn::Pga2: return QString::fromUtf8("PGA EW [Gal]");
+    case EventColumn::Pga3: return QString::fromUtf8("PGA UD [Gal]");
+    case EventColumn::PgaMax: return QString::fromUtf8("PGA 最大 [Gal]");
+    case EventColumn::Pgv: return QString::fromUtf8("PGV 水平 [kine]");
+    case EventColumn::Jma: return QString::fromUtf8("計測震度");
+    case EventColumn::JmaClass: return QString::fromUtf8("震度階級");
+    case EventColumn::Sa02: return SpectrumHeader(0.2);
+    case EventColumn::Sa10: return SpectrumHeader(1.0);
+    case EventColumn::Error: return QString::fromUtf8("エラー");
+    }
+    return {};
+}
+
+void EventTableModel::sort(int column, Qt::SortOrder order) {
+    if (column < 0 || column >= columnCount()) return;
+    ChangeLayout([&] { table_.SortBy(kColumns[static_cast<std::size_t>(column)], order == Qt::AscendingOrder); });
+}
+
+}  // namespace tremblo
