@@ -184,10 +184,13 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     } catch (const std::system_error&) {
         pipeline.WorkerGone();  // fewer threads than cores: the ones running take the rest
     }
-    FeedRecords(options, plan, &listings, [&](RecordTask task) { pipeline.Submit(std::move(task)); });
+    const std::vector<ArchiveFeedReport> archives =
+        FeedRecords(options, plan, &listings, [&](RecordTask task) { pipeline.Submit(std::move(task)); });
     pipeline.Close();
     threads.clear();  // joins
     display.Finish();
+    for (const ArchiveFeedReport& report : archives)
+        if (report.stats.skipped > 0) err << SkippedMembersLine(report) << '\n';
     const bool superposed = options.superposeFile.empty() || WriteSuperposed(options, collector.SuperposeItems(), err);
 
     bool summaryWritten = true;
