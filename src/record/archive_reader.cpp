@@ -159,7 +159,8 @@ ArchiveStep ArchiveReader::Next(ArchiveMember& member) {
             levels_.pop_back();
             return ArchiveStep::NestedEnd;
         }
-        if (status < ARCHIVE_WARN) return LevelFailed(ArchiveErrorText(level.handle.get()), member);
+        // A damaged header (ARCHIVE_RETRY) fails the archive as well: what follows it cannot be trusted.
+        if (status != ARCHIVE_OK && status != ARCHIVE_WARN) return LevelFailed(ArchiveErrorText(level.handle.get()), member);
         ++entries_;
         const char* path = archive_entry_pathname(entry);
         if (archive_entry_filetype(entry) != AE_IFREG || path == nullptr) {

@@ -3,6 +3,7 @@
 #include <map>
 
 #include "record/archive_reader.h"
+#include "record/checked_gzip_stream.h"
 #include "record/component_names.h"
 #include "record/member_file_source.h"
 
@@ -35,6 +36,22 @@ RecordTask ArchiveFailure(const std::string& archive, const std::string& named, 
     return task;
 }
 
+// The records handed on from one archive (the one given, or one inside it):
+// all may hold damaged data when its gzip check fails at its end.
+struct HandedRecords {
+    std::size_t count = 0;
+    std::string first, last;
+};
+
+// The failure text of an archive, told which records may be damaged when
+// that was found only by the check at the end.
+std::string WithSuspects(std::string failure, const HandedRecords& handed) {
+    if (handed.count == 0 || failure.find(kGzipCheckFailed) == std::string::npos) return failure;
+    failure += "; the " + std::to_string(handed.count) + " records read from it before the check may hold damaged data (";
+    failure += handed.count == 1 ? handed.first : handed.first + " to " + handed.last;
+    return failure + ")";
+}
+
 // The name of the archive (inside the one given) that holds the member; ""
 // for a member of the archive given.
 std::string HolderOf(const ArchiveMember& member) {
@@ -62,8 +79,16 @@ bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options,
                         ArchiveFeedStats* stats) {
     RecordGrouper grouper(GroupingSettings{options.format, options.threeComponents});
     ArchiveReader reader(archive, IsBatchArchiveMember);
+    std::map<std::string, HandedRecords> handed;  // by the archive holding their first member
     const auto handAll = [&](std::vector<GroupedRecord> records) {
-        for (GroupedRecord& record : records) hand(TaskOfArchiveRecord(archive, std::move(record)));
+        for (GroupedRecord& record : records) {
+            RecordTask task = TaskOfArchiveRecord(archive, std::move(record));
+            const auto source = static_cast<const MemberFileSource*>(task.source.get());
+            HandedRecords& from = handed[HolderOf(source->members().front())];
+            if (from.count++ == 0) from.first = task.file;
+            from.last = task.file;
+            hand(std::move(task));
+        }
     };
     std::map<std::string, std::size_t> membersRead;  // by the archive holding them ("" the one given)
     std::size_t total = 0;
@@ -85,14 +110,19 @@ bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options,
         if (step == ArchiveStep::NestedEnd) {
             handAll(std::move(rest));
         } else {
-            hand(ArchiveFailure(archive, MemberPathText(archive, member.name), member.damage, read, rest));
+            RecordTask failure = ArchiveFailure(archive, MemberPathText(archive, member.name), member.damage, read, rest);
+            failure.failure = WithSuspects(std::move(failure.failure), handed[member.name]);
+            hand(std::move(failure));
             whole = false;
         }
+        handed.erase(member.name);
     }
     if (stats) *stats = ArchiveFeedStats{reader.entries(), reader.skipped()};
     std::vector<GroupedRecord> rest = grouper.Finish();
     if (step == ArchiveStep::Failed) {
-        hand(ArchiveFailure(archive, archive, reader.error(), total, rest));
+        RecordTask failure = ArchiveFailure(archive, archive, reader.error(), total, rest);
+        failure.failure = WithSuspects(std::move(failure.failure), handed[""]);
+        hand(std::move(failure));
         return false;
     }
     handAll(std::move(rest));
