@@ -1,9 +1,16 @@
 #pragma once
 // Reads a tar archive (.tar, .tar.gz/.tgz and the other compressions
 // libarchive knows) one member at a time into memory, never onto disk.
-// Members named *.gz are decompressed on the way.
+// Members named *.gz are decompressed on the way. A member that is itself an
+// archive (as NIED delivers an earthquake: a .tar holding a .knt.tar.gz and a
+// .kik.tar.gz) is read in place as it streams out of the archive holding it,
+// never held whole nor unpacked; its members are named "INNER:MEMBER".
+#include <cstddef>
+#include <functional>
+#include <memory>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "record/archive_handle.h"
 #include "record/archive_member.h"
@@ -14,26 +21,63 @@ namespace tremblo {
 // .tar.zst in any letter case.
 bool IsArchiveName(std::string_view path);
 
-enum class ArchiveStep { Member, End, Failed };
+// How deep archives inside archives are read: the archive given is the
+// first level.
+inline constexpr std::size_t kArchiveDepthLimit = 4;
+
+// Separates the name of an archive inside an archive from its members' names
+// ("20240101161000.knt.tar.gz:AIC0012401011610.NS").
+inline constexpr char kNestedNameSeparator = ':';
+
+enum class ArchiveStep {
+    Member,        // a member read into `member`
+    NestedEnd,     // an archive inside ended: `member.name` names it, `member.loadName` is its load name
+    NestedFailed,  // an archive inside cannot be read on: named as for NestedEnd, `member.damage` says why;
+                   // reading goes on with the next member of the archive holding it
+    End,
+    Failed,
+};
+
+// Which regular files to read, judged by name before their content is read
+// (`name` and `loadName` are set); the others are skipped. An archive
+// inside is read only when wanted.
+using MemberFilter = std::function<bool(const ArchiveMember& member)>;
 
 class ArchiveReader {
 public:
-    explicit ArchiveReader(const std::string& path);
+    // Without a filter every regular file is read.
+    explicit ArchiveReader(const std::string& path, MemberFilter wanted = {});
+    ~ArchiveReader();
+    ArchiveReader(const ArchiveReader&) = delete;
+    ArchiveReader& operator=(const ArchiveReader&) = delete;
 
-    // The next regular file into `member` (folders, links and the like are
-    // passed over). A member that cannot be read on its own (a damaged .gz,
-    // one too large) comes with its damage; Failed when the archive itself
+    // The next step: the next regular file into `member` (folders, links
+    // and the like are passed over), or the end or failure of an archive
+    // inside. A member that cannot be read on its own (a damaged .gz, one
+    // too large) comes with its damage; Failed when the archive given
     // cannot be read on: error() says why.
     ArchiveStep Next(ArchiveMember& member);
     const std::string& error() const { return error_; }
 
+    // The entries passed so far at every level (folders and the archives
+    // inside included), and of them those skipped: neither wanted nor
+    // regular files.
+    std::size_t entries() const { return entries_; }
+    std::size_t skipped() const { return skipped_; }
+
+    struct Level;
+
 private:
     ArchiveStep Fail(std::string reason);
+    ArchiveStep LevelFailed(std::string reason, ArchiveMember& member);
+    ArchiveStep OpenInner(ArchiveMember& candidate);
     ArchiveStep ReadContent(ArchiveMember& member, archive_entry* entry);
 
-    ArchiveHandle handle_;
+    std::vector<std::unique_ptr<Level>> levels_;  // the archive given first, the innermost one open last
+    MemberFilter wanted_;
     std::string error_;
-    bool open_ = false;
+    std::size_t entries_ = 0;
+    std::size_t skipped_ = 0;
 };
 
 }  // namespace tremblo

@@ -1,6 +1,7 @@
 #include "record/component_names.h"
 
 #include "common/path_text.h"
+#include "record/gzip_bytes.h"
 
 namespace tremblo {
 
@@ -45,6 +46,17 @@ std::optional<std::array<std::string, 3>> DerivePairNames(std::string_view path)
     if (!period) return std::nullopt;
     const std::string base(path.substr(0, *period + 1));
     return std::array<std::string, 3>{base + "ns", base + "ew", base + "ud"};
+}
+
+bool IsComponentFileName(std::string_view path) {
+    const std::string name = WithoutGzipExtension(FileNamePart(path));
+    const auto period = FirstPeriodOfFileName(name);
+    if (!period) return false;
+    const std::string ext = UpperAscii(std::string_view(name).substr(*period + 1));
+    if (ext.size() != 2 && ext.size() != 3) return false;
+    if (ext.size() == 3 && ext[2] != '1' && ext[2] != '2') return false;
+    const std::string_view axis = std::string_view(ext).substr(0, 2);
+    return axis == "NS" || axis == "EW" || axis == "UD";
 }
 
 std::string FileNameWithoutExtension(std::string_view path) {

@@ -27,6 +27,13 @@ KnetComponentNames DeriveKnetComponentNames(std::string_view path, bool threeCom
 // of its file name, followed by "ns", "ew", "ud". Nothing without a period.
 std::optional<std::array<std::string, 3>> DerivePairNames(std::string_view path);
 
+// A component file's name as the readers recognise one by name: the
+// extension after the first period of the file name (a ".gz" dropped) is
+// NS, EW or UD, bare or followed by 1 or 2, in any letter case ("X.NS",
+// "X.ew2.gz", the Hiroshima/CDPC "x.ns"). Plots ("X.NS.ps.gz"), pictures and
+// text files are not.
+bool IsComponentFileName(std::string_view path);
+
 // The file name cut at its first period (the whole name without one).
 std::string FileNameWithoutExtension(std::string_view path);
 

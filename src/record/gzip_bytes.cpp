@@ -1,7 +1,14 @@
 #include "record/gzip_bytes.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
 #include "common/path_text.h"
 #include "record/archive_handle.h"
+#include "record/checked_gzip_stream.h"
 
 namespace tremblo {
 
@@ -11,21 +18,21 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
     return text.size() >= end.size() && EqualIgnoringAsciiCase(text.substr(text.size() - end.size()), end);
 }
 
-ArchiveHandle GzipReader() {
-    ArchiveHandle handle(archive_read_new());
-    archive_read_support_filter_gzip(handle.get());
-    archive_read_support_format_raw(handle.get());
-    return handle;
-}
-
-// The single raw entry of an opened gzip reader.
-Result<std::string> ReadRawContent(archive* handle) {
-    archive_entry* entry = nullptr;
-    const int status = archive_read_next_header(handle, &entry);
-    if (status == ARCHIVE_EOF) return std::string();
-    if (status < ARCHIVE_WARN) return ReadError(0, ArchiveErrorText(handle));
-    if (archive_filter_code(handle, 0) != ARCHIVE_FILTER_GZIP) return ReadError(0, "not gzip-compressed");
-    return ReadEntryContent(handle);
+// All the decompressed content of gzip bytes coming from `raw`.
+Result<std::string> ReadAllGzip(CheckedGzipStream::RawRead raw) {
+    CheckedGzipStream stream(std::move(raw));
+    std::string content;
+    const void* data = nullptr;
+    long read;
+    while ((read = stream.Read(&data)) > 0) {
+        if (!stream.compressed()) return ReadError(0, "not gzip-compressed");
+        if (content.size() + static_cast<std::size_t>(read) > kMemberByteLimit)
+            return ReadError(0, "larger than " + std::to_string(kMemberByteLimit >> 20) + " MiB");
+        content.append(static_cast<const char*>(data), static_cast<std::size_t>(read));
+    }
+    if (read < 0) return ReadError(0, stream.error());
+    if (!stream.compressed()) return ReadError(0, "not gzip-compressed");
+    return content;
 }
 
 }  // namespace
@@ -40,17 +47,25 @@ std::string WithoutGzipExtension(std::string_view name) {
 }
 
 Result<std::string> DecompressGzip(std::string_view bytes) {
-    const ArchiveHandle handle = GzipReader();
-    if (archive_read_open_memory(handle.get(), bytes.data(), bytes.size()) != ARCHIVE_OK)
-        return ReadError(0, ArchiveErrorText(handle.get()));
-    return ReadRawContent(handle.get());
+    return ReadAllGzip([bytes](char* buffer, std::size_t capacity, std::string&) mutable -> long {
+        const std::size_t count = std::min(capacity, bytes.size());
+        std::memcpy(buffer, bytes.data(), count);
+        bytes.remove_prefix(count);
+        return static_cast<long>(count);
+    });
 }
 
 Result<std::string> ReadGzipFile(const std::string& path) {
-    const ArchiveHandle handle = GzipReader();
-    if (archive_read_open_filename(handle.get(), path.c_str(), 1 << 16) != ARCHIVE_OK)
-        return ReadError(0, ArchiveErrorText(handle.get()));
-    return ReadRawContent(handle.get());
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
+    if (!file) return ReadError(0, "cannot open " + path + ": " + std::strerror(errno));
+    return ReadAllGzip([&file](char* buffer, std::size_t capacity, std::string& error) -> long {
+        const std::size_t count = std::fread(buffer, 1, capacity, file.get());
+        if (count == 0 && std::ferror(file.get())) {
+            error = std::strerror(errno);
+            return -1;
+        }
+        return static_cast<long>(count);
+    });
 }
 
 }  // namespace tremblo

@@ -36,8 +36,15 @@ std::optional<std::string> MemberFileSource::FindIgnoringCase(const std::string&
 }
 
 std::string MemberFileSource::Shown(const std::string& path) const {
-    const ArchiveMember* member = Member(path);
-    return MemberPathText(archive_, member ? member->name : path);
+    if (const ArchiveMember* member = Member(path)) return MemberPathText(archive_, member->name);
+    // A file not there, in an archive inside: named by that archive's name
+    // as its members are.
+    for (const ArchiveMember& member : members_) {
+        const std::size_t prefix = member.nestedPrefix;
+        if (prefix > 0 && path.compare(0, prefix, member.loadName, 0, prefix) == 0)
+            return MemberPathText(archive_, member.name.substr(0, prefix) + path.substr(prefix));
+    }
+    return MemberPathText(archive_, path);
 }
 
 }  // namespace tremblo

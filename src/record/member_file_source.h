@@ -2,7 +2,8 @@
 // The files of one record held in memory, as read from an archive: the
 // loader finds and opens them by their load names, and its messages name
 // them "ARCHIVE:MEMBER" (the archive's path, a colon, the member's path
-// inside the archive as stored).
+// inside the archive as stored; "ARCHIVE:INNER:MEMBER" for a member of an
+// archive inside it).
 #include <vector>
 
 #include "record/archive_member.h"

@@ -102,4 +102,14 @@ std::vector<GroupedRecord> RecordGrouper::Finish() {
     return rest;
 }
 
+std::vector<GroupedRecord> RecordGrouper::FinishUnder(const std::string& loadPrefix) {
+    std::vector<GroupedRecord> rest;
+    for (auto it = open_.begin(); it != open_.end();) {
+        const auto next = std::next(it);
+        if (it->record.members.front().loadName.starts_with(loadPrefix)) rest.push_back(Close(it));
+        it = next;
+    }
+    return rest;
+}
+
 }  // namespace tremblo

@@ -8,6 +8,8 @@
 // record at a time whatever its size. Records still incomplete at the end
 // come out by Finish(), in the order of their first member; so do the
 // oldest incomplete ones whenever the members held exceed a byte limit.
+// The members of an archive inside the archive have load names under the
+// name of that archive as under a folder, so records stay within it.
 #include <cstddef>
 #include <list>
 #include <map>
@@ -43,6 +45,10 @@ public:
     std::vector<GroupedRecord> Add(ArchiveMember member);
     // The records still incomplete, oldest first; the grouper is then empty.
     std::vector<GroupedRecord> Finish();
+    // The records still incomplete whose first member's load name starts
+    // with `loadPrefix`, oldest first: those of an archive inside that has
+    // ended ("e.knt.tar.gz/"), which no later member can complete.
+    std::vector<GroupedRecord> FinishUnder(const std::string& loadPrefix);
 
     std::size_t heldBytes() const { return heldBytes_; }
     std::size_t openRecords() const { return open_.size(); }

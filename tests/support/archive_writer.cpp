@@ -26,12 +26,13 @@ std::string Write(const MemberList& members, bool tar, bool gzip) {
     Check(handle, archive_write_open(handle, &bytes, nullptr, Append, nullptr));
     for (const auto& [name, content] : members) {
         archive_entry* entry = archive_entry_new();
+        const bool folder = tar && !name.empty() && name.back() == '/';
         archive_entry_set_pathname(entry, name.c_str());
-        archive_entry_set_filetype(entry, AE_IFREG);
-        archive_entry_set_perm(entry, 0644);
-        archive_entry_set_size(entry, static_cast<la_int64_t>(content.size()));
+        archive_entry_set_filetype(entry, folder ? AE_IFDIR : AE_IFREG);
+        archive_entry_set_perm(entry, folder ? 0755 : 0644);
+        archive_entry_set_size(entry, folder ? 0 : static_cast<la_int64_t>(content.size()));
         Check(handle, archive_write_header(handle, entry));
-        archive_write_data(handle, content.data(), content.size());
+        if (!folder) archive_write_data(handle, content.data(), content.size());
         archive_entry_free(entry);
     }
     Check(handle, archive_write_close(handle));
@@ -42,6 +43,11 @@ std::string Write(const MemberList& members, bool tar, bool gzip) {
 }  // namespace
 
 std::string TarBytes(const MemberList& members, bool gzip) { return Write(members, true, gzip); }
+
+std::pair<std::string, std::string> ArchiveInside(const std::string& name, const MemberList& members) {
+    const bool gzip = name.ends_with(".gz") || name.ends_with(".tgz");
+    return {name, TarBytes(members, gzip)};
+}
 
 std::string GzipBytes(const std::string& bytes) { return Write({{"data", bytes}}, false, true); }
 

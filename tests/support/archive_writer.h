@@ -8,8 +8,13 @@ namespace tremblo::testing {
 
 using MemberList = std::vector<std::pair<std::string, std::string>>;  // name, content
 
-// A tar of the members in order, gzip-compressed when `gzip`.
+// A tar of the members in order, gzip-compressed when `gzip`. A name ending
+// in '/' is a folder.
 std::string TarBytes(const MemberList& members, bool gzip = true);
+
+// A member that is itself an archive of `members`, for a delivery of archives
+// inside an archive: gzip-compressed when the name ends in .gz or .tgz.
+std::pair<std::string, std::string> ArchiveInside(const std::string& name, const MemberList& members);
 
 // The bytes gzip-compressed, as a single X.NS.gz file.
 std::string GzipBytes(const std::string& bytes);

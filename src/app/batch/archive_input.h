@@ -3,7 +3,11 @@
 // memory, gathered into records as the loader would gather their files, and
 // handed on one by one as each is complete (the members of a record held
 // only until then). Each record is named by its first member,
-// "ARCHIVE:MEMBER".
+// "ARCHIVE:MEMBER", or "ARCHIVE:INNER:MEMBER" in an archive inside the
+// archive (as NIED delivers an earthquake: a .tar of a .knt.tar.gz and a
+// .kik.tar.gz), which is read in place as it streams past. Members that are
+// not component files by name (plots, pictures, text, folders) are skipped.
+#include <cstddef>
 #include <functional>
 #include <string>
 
@@ -15,14 +19,27 @@ namespace tremblo {
 
 using TaskHandler = std::function<void(RecordTask)>;
 
+// What reading an archive came across.
+struct ArchiveFeedStats {
+    std::size_t members = 0;  // its entries and those of the archives inside it, folders included
+    std::size_t skipped = 0;  // of them passed over: neither component files nor archives
+};
+
 // Hands every record of the archive to `hand`, in the order they complete
-// (those left incomplete at the end after the others). An archive that
-// cannot be read to its end hands on the records complete so far, then one
-// failed task naming the archive, and returns false.
-bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options, const TaskHandler& hand);
+// (those of an archive inside left incomplete when it ends, and those left
+// incomplete at the end, after the others). An archive inside that cannot be
+// read to its end hands on the records complete so far, then one failed task
+// naming it ("ARCHIVE:INNER"), and the reading goes on after it; the archive
+// given that cannot be read to its end, one failed task naming the archive.
+// False after any such failure. `stats`, when given, receives the counts.
+bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options, const TaskHandler& hand,
+                        ArchiveFeedStats* stats = nullptr);
 
 // The task of one record of `archive`: to load, or failed at once when a
 // member of it is damaged.
 RecordTask TaskOfArchiveRecord(const std::string& archive, GroupedRecord record);
+
+// The members the batch reads: component files by name, and archives.
+bool IsBatchArchiveMember(const ArchiveMember& candidate);
 
 }  // namespace tremblo

@@ -142,10 +142,13 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     OutcomeCollector collector(out, display, summary, options.rotd);
     RecordPipeline pipeline(static_cast<std::size_t>(4 * workers + 4), collector);
     display.Start();
+    std::vector<ArchiveFeedReport> archives;
     RunRecordWorkers(pipeline, workers, *directory, options, &listings, [&] {
-        FeedRecords(options, plan, &listings, [&](RecordTask task) { pipeline.Submit(std::move(task)); });
+        archives = FeedRecords(options, plan, &listings, [&](RecordTask task) { pipeline.Submit(std::move(task)); });
     });
     display.Finish();
+    for (const ArchiveFeedReport& report : archives)
+        if (report.stats.skipped > 0) err << SkippedMembersLine(report) << '\n';
     const bool superposed = options.superposeFile.empty() || WriteSuperposed(options, collector.SuperposeItems(), err);
 
     bool summaryWritten = true;

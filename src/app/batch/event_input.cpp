@@ -1,7 +1,6 @@
 #include "app/batch/event_input.h"
 
 #include <algorithm>
-#include <array>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -9,23 +8,11 @@
 #include "app/batch/file_list.h"
 #include "common/path_text.h"
 #include "record/archive_reader.h"
-#include "record/gzip_bytes.h"
+#include "record/component_names.h"
 
 namespace tremblo {
 
 namespace fs = std::filesystem;
-
-bool IsRecordFileName(std::string_view path) {
-    std::string name(path.substr(path.find_last_of("/:") == std::string_view::npos ? 0 : path.find_last_of("/:") + 1));
-    if (HasGzipExtension(name)) name = WithoutGzipExtension(name);
-    const std::size_t dot = name.rfind('.');
-    if (dot == std::string::npos || dot == 0) return false;
-    const std::string_view extension = std::string_view(name).substr(dot + 1);
-    static constexpr std::array<std::string_view, 9> kExtensions{"ns", "ew", "ud", "ns1", "ew1", "ud1",
-                                                                 "ns2", "ew2", "ud2"};
-    return std::any_of(kExtensions.begin(), kExtensions.end(),
-                       [&](std::string_view e) { return EqualIgnoringAsciiCase(extension, e); });
-}
 
 namespace {
 
@@ -45,7 +32,7 @@ EventInput FolderInput(const std::string& folder) {
         std::error_code typeError;
         if (!it->is_regular_file(typeError)) continue;
         const std::string path = it->path().string();
-        if (IsRecordFileName(path) || IsArchiveName(path))
+        if (IsComponentFileName(path) || IsArchiveName(path))
             input.files.push_back(path);
         else
             ++input.skipped;
@@ -87,7 +74,7 @@ EventInput EventInputOf(const std::string& path) {
     const fs::file_status status = fs::status(path, ec);
     if (ec || !fs::exists(status)) return EventInput{{}, 0, "ファイル " + path + " がありません"};
     if (fs::is_directory(status)) return FolderInput(path);
-    if (IsArchiveName(path) || IsRecordFileName(path)) return EventInput{{path}, 0, {}};
+    if (IsArchiveName(path) || IsComponentFileName(path)) return EventInput{{path}, 0, {}};
     if (!fs::is_regular_file(status)) return EventInput{{}, 0, "ファイル " + path + " は読めるファイルではありません"};
     return ListInput(path);
 }

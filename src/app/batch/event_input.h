@@ -4,7 +4,6 @@
 // lists record files one per line (as --files-from reads it).
 #include <cstddef>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace tremblo {
@@ -14,10 +13,6 @@ struct EventInput {
     std::size_t skipped = 0;         // files of a folder that are not record files
     std::string error;               // why the path gives no files; empty when it does
 };
-
-// A component file of a format the readers know by its name: extension NS,
-// EW, UD, NS1 ... UD2 in any letter case, possibly followed by ".gz".
-bool IsRecordFileName(std::string_view path);
 
 // The files `path` stands for. A folder is searched to any depth; its record
 // files and archives are taken in path order, everything else is skipped.

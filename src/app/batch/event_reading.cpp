@@ -126,10 +126,13 @@ void EventReading::Run() {
         WorkerHooks hooks{LowerThreadPriority, [this] { return stop_.load(); }};
         try {
             RunRecordWorkers(pipeline, workers_, *directory_, options, &listings, [&] {
-                FeedRecords(options, plan, &listings, [&](RecordTask task) {
-                    if (stop_) throw Stopped{};
-                    pipeline.Submit(std::move(task));
-                });
+                const std::vector<ArchiveFeedReport> reports =
+                    FeedRecords(options, plan, &listings, [&](RecordTask task) {
+                        if (stop_) throw Stopped{};
+                        pipeline.Submit(std::move(task));
+                    });
+                const std::lock_guard lock(mutex_);
+                for (const ArchiveFeedReport& report : reports) progress_.skipped += report.stats.skipped;
             }, hooks);
         } catch (const Stopped&) {
             // The workers have given the records already handed in.

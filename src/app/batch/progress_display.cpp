@@ -14,6 +14,12 @@ std::string FailureLine(const RecordOutcome& outcome) {
     return outcome.file + ": " + outcome.failure;
 }
 
+std::string SkippedMembersLine(const ArchiveFeedReport& report) {
+    const std::size_t n = report.stats.skipped;
+    return report.archive + ": " + std::to_string(n) + (n == 1 ? " member" : " members") +
+           " skipped: not record files";
+}
+
 ProgressDisplay::ProgressDisplay(std::ostream& out, bool terminal, int total)
     : out_(out), terminal_(terminal), total_(total) {}
 

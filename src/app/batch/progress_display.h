@@ -5,6 +5,7 @@
 #include <ostream>
 #include <string>
 
+#include "app/batch/record_feed.h"
 #include "app/batch/record_worker.h"
 
 namespace tremblo {
@@ -38,5 +39,9 @@ private:
 // "FILE: reason" of a failed record, "FILE: note: message" of a load that
 // went on after a message.
 std::string FailureLine(const RecordOutcome& outcome);
+
+// "ARCHIVE: 12 members skipped: not record files", of an archive whose
+// members not record files the batch passed over.
+std::string SkippedMembersLine(const ArchiveFeedReport& report);
 
 }  // namespace tremblo

@@ -15,14 +15,18 @@ RecordTask TaskOfPlannedFile(const std::vector<PlannedRecord>& plan, std::size_t
     return task;
 }
 
-void FeedRecords(const BatchOptions& options, const std::vector<PlannedRecord>& plan, FolderListings* listings,
-                 const TaskHandler& hand) {
+std::vector<ArchiveFeedReport> FeedRecords(const BatchOptions& options, const std::vector<PlannedRecord>& plan,
+                                           FolderListings* listings, const TaskHandler& hand) {
+    std::vector<ArchiveFeedReport> reports;
     for (std::size_t i = 0; i < plan.size(); ++i) {
-        if (plan[i].kind == InputKind::Archive)
-            FeedArchiveRecords(plan[i].file, options, hand);
-        else
+        if (plan[i].kind == InputKind::Archive) {
+            ArchiveFeedReport& report = reports.emplace_back(ArchiveFeedReport{plan[i].file, {}});
+            FeedArchiveRecords(plan[i].file, options, hand, &report.stats);
+        } else {
             hand(TaskOfPlannedFile(plan, i, listings));
+        }
     }
+    return reports;
 }
 
 }  // namespace tremblo

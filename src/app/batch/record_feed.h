@@ -7,8 +7,16 @@
 
 namespace tremblo {
 
-void FeedRecords(const BatchOptions& options, const std::vector<PlannedRecord>& plan, FolderListings* listings,
-                 const TaskHandler& hand);
+// What reading one archive of the input came across.
+struct ArchiveFeedReport {
+    std::string archive;  // as given
+    ArchiveFeedStats stats;
+};
+
+// Hands on the tasks of all files; returns a report per archive, in the
+// order of the files.
+std::vector<ArchiveFeedReport> FeedRecords(const BatchOptions& options, const std::vector<PlannedRecord>& plan,
+                                           FolderListings* listings, const TaskHandler& hand);
 
 // The task of a planned plain or .gz file.
 RecordTask TaskOfPlannedFile(const std::vector<PlannedRecord>& plan, std::size_t index, FolderListings* listings);

@@ -20,7 +20,7 @@
 #include "plot/png_writer.h"
 #include "plot/windows/widget_place.h"
 #include "plot/windows/window_look.h"
-#include "record/archive_reader.h"
+#include "record/archive_members.h"
 #include "record/gzip_file_source.h"
 #include "record/member_file_source.h"
 
