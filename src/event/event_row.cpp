@@ -85,21 +85,20 @@ void ReadPeaks(const RowCells& cells, EventRow& row) {
     row.pgvText = pgv.text;
 }
 
-// The largest horizontal SA of the columns one per component.
-CellValue LargestHorizontal(const RowCells& cells, const EventRow& row,
-                            std::optional<std::size_t> (SummaryColumns::*column)(int) const,
-                            const SummaryColumns& columns) {
+// The largest SA of the horizontal components; columnOf(c) is component c's column.
+template <typename ColumnOf>
+CellValue LargestHorizontal(const RowCells& cells, const EventRow& row, ColumnOf columnOf) {
     CellValue best;
     for (int c = 0; c < 3; ++c) {
         const std::string& label = row.labels[static_cast<std::size_t>(c)];
-        if (!label.empty() && !IsVerticalLabel(label)) KeepLarger(best, ReadCell(cells.At((columns.*column)(c))));
+        if (!label.empty() && !IsVerticalLabel(label)) KeepLarger(best, ReadCell(cells.At(columnOf(c))));
     }
     return best;
 }
 
 void ReadSpectra(const SummaryColumns& columns, const RowCells& cells, EventRow& row) {
-    const CellValue sa02 = LargestHorizontal(cells, row, &SummaryColumns::Sa02Column, columns);
-    const CellValue sa10 = LargestHorizontal(cells, row, &SummaryColumns::Sa10Column, columns);
+    const CellValue sa02 = LargestHorizontal(cells, row, [&](int c) { return columns.Sa02Column(c); });
+    const CellValue sa10 = LargestHorizontal(cells, row, [&](int c) { return columns.Sa10Column(c); });
     row.sa02 = sa02.value;
     row.sa02Text = sa02.text;
     row.sa10 = sa10.value;
