@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/batch/batch_plan.h"
+#include "app/batch/event_map_picture.h"
 #include "app/batch/console_platform.h"
 #include "app/batch/progress_display.h"
 #include "app/batch/record_summary.h"
@@ -20,6 +21,8 @@
 #include "record/data_folder.h"
 #include "record/station_directory.h"
 #include "compute/parallel_workers.h"
+#include "plot/png_writer.h"
+#include "spectrum/period_table.h"
 
 namespace tremblo {
 
@@ -29,8 +32,9 @@ namespace {
 // item, in the order of the records (the pipeline calls one at a time).
 class OutcomeCollector : public OutcomeSink {
 public:
-    OutcomeCollector(std::ostream& out, ProgressDisplay& display, SummaryWriter& summary, bool summaryRotD)
-        : out_(out), display_(display), summary_(summary), summaryRotD_(summaryRotD) {}
+    OutcomeCollector(std::ostream& out, ProgressDisplay& display, SummaryWriter& summary, bool summaryRotD,
+                     bool keepRows)
+        : out_(out), display_(display), summary_(summary), summaryRotD_(summaryRotD), keepRows_(keepRows) {}
 
     // The superposed item of every record, in the order of the files (after the workers).
     std::vector<const ItemCurves*> SuperposeItems() const {
@@ -39,6 +43,8 @@ public:
         return items;
     }
     std::size_t sameAsCount() const { return sameAs_; }
+    // Every record's summary row, in order (with --map).
+    const std::vector<std::string>& rows() const { return rows_; }
 
     void Submitted(const RecordTask& task) override {
         if (task.inArchive) display_.SetTotal(display_.total() + 1);
@@ -49,9 +55,12 @@ public:
         if (!outcome.sameAs.empty()) ++sameAs_;
         if (!outcome.info.empty()) out_ << outcome.info << '\n' << std::flush;
         // One row per record: a file that stands for an earlier file's record has none.
-        if (summary_.isOpen() && outcome.sameAs.empty())
-            summary_.Write(outcome.ok ? outcome.summaryRow
-                                      : FailedSummaryRow(outcome.file, outcome.failure, summaryRotD_));
+        if ((summary_.isOpen() || keepRows_) && outcome.sameAs.empty()) {
+            std::string row =
+                outcome.ok ? outcome.summaryRow : FailedSummaryRow(outcome.file, outcome.failure, summaryRotD_);
+            if (summary_.isOpen()) summary_.Write(row);
+            if (keepRows_) rows_.push_back(std::move(row));
+        }
         if (outcome.ok && outcome.superposeItem) superposeItems_.push_back(std::move(*outcome.superposeItem));
     }
 
@@ -60,6 +69,8 @@ private:
     ProgressDisplay& display_;
     SummaryWriter& summary_;
     bool summaryRotD_;
+    bool keepRows_;
+    std::vector<std::string> rows_;
     std::vector<ItemCurves> superposeItems_;
     std::size_t sameAs_ = 0;
 };
@@ -139,7 +150,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
     const int workers = WorkerCount(options, plan);
     ProgressDisplay display(err, terminal, CountedAhead(plan));
-    OutcomeCollector collector(out, display, summary, options.rotd);
+    OutcomeCollector collector(out, display, summary, options.rotd, !options.mapFile.empty());
     RecordPipeline pipeline(static_cast<std::size_t>(4 * workers + 4), collector);
     display.Start();
     std::vector<ArchiveFeedReport> archives;
@@ -150,6 +161,17 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     for (const ArchiveFeedReport& report : archives)
         if (report.stats.skipped > 0) err << SkippedMembersLine(report) << '\n';
     const bool superposed = options.superposeFile.empty() || WriteSuperposed(options, collector.SuperposeItems(), err);
+
+    bool mapWritten = true;
+    if (!options.mapFile.empty()) {
+        const PngWriteResult written = WritePngFile(
+            options.mapFile, EventMapPictureOfRows(SummaryHeader(BuildPeriodTable(), options.rotd), collector.rows()));
+        mapWritten = written.ok;
+        if (written.ok)
+            err << "map: wrote " << options.mapFile << '\n';
+        else
+            err << "error: " << CannotCreateText(options.mapFile) << " (" << written.message << ")\n";
+    }
 
     bool summaryWritten = true;
     if (summary.isOpen()) {
@@ -173,7 +195,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         summaryLine << "; files in " << (ec ? options.outFolder : folder.lexically_normal().string());
     }
     summaryLine << '\n' << std::flush;
-    return failed > 0 || !superposed || !summaryWritten ? 1 : 0;
+    return failed > 0 || !superposed || !summaryWritten || !mapWritten ? 1 : 0;
 }
 
 }  // namespace tremblo

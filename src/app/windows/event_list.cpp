@@ -102,8 +102,9 @@ void TEventList::BuildControls() {
     Grid->setSelectionBehavior(QAbstractItemView::SelectRows);
     Grid->setSelectionMode(QAbstractItemView::SingleSelection);
     Grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Grid->setSortingEnabled(true);
+    // Rows come in the order of the records until a column header is clicked.
     Grid->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    Grid->setSortingEnabled(true);
     Grid->horizontalHeader()->setFont(ProgramFont(12));
     Grid->verticalHeader()->hide();
     Grid->verticalHeader()->setDefaultSectionSize(20);
@@ -267,19 +268,8 @@ void TEventList::ShowCounts() {
 }
 
 void TEventList::RedrawMap() {
-    const EventTable& table = model_->table();
-    std::vector<MapStation> stations;
-    std::vector<std::size_t> records;
-    std::optional<std::pair<double, double>> epicentre;
-    for (std::size_t record : table.Visible()) {
-        const EventRow& row = table.rows()[record];
-        if (!epicentre && row.eventLat && row.eventLon) epicentre = std::make_pair(*row.eventLat, *row.eventLon);
-        if (!row.stationLat || !row.stationLon) continue;
-        stations.push_back(MapStation{*row.stationLat, *row.stationLon, row.jmaClass});
-        records.push_back(record);
-    }
     const QModelIndex current = Grid->currentIndex();
-    Map->Show(std::move(stations), std::move(records), epicentre,
+    Map->Show(MapPointsOf(model_->table()),
               current.isValid() ? std::optional<std::size_t>(model_->RecordAt(current.row())) : std::nullopt);
 }
 
@@ -345,7 +335,7 @@ void TEventList::BtnPngClick() {
     const std::optional<std::string> path = platform_.AskSaveFile(
         SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.png", ".", ExportBaseName() + "_map.png", "png"});
     if (!path) return;
-    const PngWriteResult written = WritePngFile(*path, Map->Picture());
+    const PngWriteResult written = WritePngFile(*path, Map->ExportPicture());
     if (!written.ok) ReportCannotCreate(platform_, *path);
 }
 

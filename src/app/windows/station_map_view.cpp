@@ -1,8 +1,9 @@
 #include "app/windows/station_map_view.h"
 
+#include "app/batch/event_map_picture.h"
+
 #include <QMouseEvent>
 #include <QPainter>
-#include <algorithm>
 
 namespace tremblo {
 
@@ -13,34 +14,22 @@ StationMapView::StationMapView(QWidget* parent) : QWidget(parent), canvas_(MapSe
     Draw();
 }
 
-void StationMapView::Show(std::vector<MapStation> stations, std::vector<std::size_t> records,
-                          std::optional<std::pair<double, double>> epicentre, std::optional<std::size_t> selectedRecord) {
-    stations_ = std::move(stations);
-    records_ = std::move(records);
-    epicentre_ = epicentre;
-    selected_.reset();
-    if (selectedRecord) {
-        const auto it = std::find(records_.begin(), records_.end(), *selectedRecord);
-        if (it != records_.end()) selected_ = static_cast<std::size_t>(it - records_.begin());
-    }
+void StationMapView::Show(EventMapPoints points, std::optional<std::size_t> selectedRow) {
+    points_ = std::move(points);
+    selectedRow_ = selectedRow;
     Draw();
 }
 
-void StationMapView::Select(std::optional<std::size_t> record) {
-    std::optional<std::size_t> selected;
-    if (record) {
-        const auto it = std::find(records_.begin(), records_.end(), *record);
-        if (it != records_.end()) selected = static_cast<std::size_t>(it - records_.begin());
-    }
-    if (selected == selected_) return;
-    selected_ = selected;
+void StationMapView::Select(std::optional<std::size_t> row) {
+    if (row == selectedRow_) return;
+    selectedRow_ = row;
     Draw();
 }
+
+RgbImage StationMapView::ExportPicture() const { return EventMapPicture(points_); }
 
 void StationMapView::Draw() {
-    layout_.emplace(stations_, epicentre_, MapSettings{canvas_.Width(), canvas_.Height()});
-    canvas_.ResetDrawingState();
-    DrawStationMap(canvas_, *layout_, stations_, epicentre_, selected_);
+    layout_.emplace(DrawEventMap(canvas_, points_, selectedRow_));
     update();
 }
 
@@ -52,8 +41,8 @@ void StationMapView::paintEvent(QPaintEvent*) {
 void StationMapView::mousePressEvent(QMouseEvent* event) {
     if (!layout_ || event->button() != Qt::LeftButton) return;
     const QPoint at = event->position().toPoint();
-    const std::optional<std::size_t> station = layout_->StationAt(at.x(), at.y(), stations_);
-    if (station && stationClicked) stationClicked(records_[*station]);
+    const std::optional<std::size_t> station = layout_->StationAt(at.x(), at.y(), points_.stations);
+    if (station && stationClicked) stationClicked(points_.rows[*station]);
 }
 
 }  // namespace tremblo

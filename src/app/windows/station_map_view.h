@@ -1,12 +1,11 @@
 #pragma once
-// The event window's station map: the stations of the rows shown, drawn by
-// the map drawing on a raster canvas; a click on a station reports it.
+// The event window's station map: the map of the rows shown, drawn on a
+// raster canvas; a click on a station reports its row.
 #include <QWidget>
 #include <functional>
 #include <optional>
-#include <vector>
 
-#include "event/station_map.h"
+#include "event/event_map.h"
 #include "plot/canvas/raster_canvas.h"
 
 namespace tremblo {
@@ -16,14 +15,15 @@ class StationMapView : public QWidget {
 public:
     explicit StationMapView(QWidget* parent = nullptr);
 
-    // Draws the map anew; records[i] is the record (arrival index) of stations[i].
-    void Show(std::vector<MapStation> stations, std::vector<std::size_t> records,
-              std::optional<std::pair<double, double>> epicentre, std::optional<std::size_t> selectedRecord);
-    void Select(std::optional<std::size_t> record);
+    // Draws the map of `points` anew, the station of `selectedRow` ringed.
+    void Show(EventMapPoints points, std::optional<std::size_t> selectedRow);
+    void Select(std::optional<std::size_t> row);
+    // The map as shown, and as exported (no selection ring).
     RgbImage Picture() const { return canvas_.Picture(); }
+    RgbImage ExportPicture() const;
 
-    // Called with the record of the station clicked.
-    std::function<void(std::size_t record)> stationClicked;
+    // Called with the table row of the station clicked.
+    std::function<void(std::size_t row)> stationClicked;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -33,10 +33,8 @@ private:
     void Draw();
 
     RasterCanvas canvas_;
-    std::vector<MapStation> stations_;
-    std::vector<std::size_t> records_;
-    std::optional<std::pair<double, double>> epicentre_;
-    std::optional<std::size_t> selected_;  // index into stations_
+    EventMapPoints points_;
+    std::optional<std::size_t> selectedRow_;
     std::optional<StationMapLayout> layout_;
 };
 
