@@ -1,0 +1,217 @@
+// The event window on a delivery as NIED hands one out: filled in the
+// background, its table and exports equal to what the batch writes for the
+// same archive, sorted and filtered, and its rows opened in the main window.
+#include <gtest/gtest.h>
+
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTest>
+#include <sstream>
+
+#include "app/application.h"
+#include "app/batch/batch_options.h"
+#include "app/batch/batch_runner.h"
+#include "app/windows/event_table_model.h"
+#include "app/windows/station_map_view.h"
+#include "record/windows/record_info_panel.h"
+#include "support/archive_writer.h"
+#include "support/scripted_platform.h"
+#include "support/temp_folder.h"
+
+namespace tremblo {
+namespace {
+
+using testing::ArchiveInside;
+using testing::MemberList;
+using testing::ReadWholeFile;
+using testing::SamplePath;
+using testing::TarBytes;
+using testing::TempFolder;
+
+const std::string kSample = "samples/knet/AIC0012411051012";
+
+// The sample's component file as recorded at another station: its code and
+// place, and counts scaled down by `weaker`.
+std::string StationFile(const std::string& component, const std::string& code, double lat, double lon, int weaker) {
+    std::istringstream in(ReadWholeFile(SamplePath(kSample + "." + component)));
+    std::string out, line;
+    for (int n = 1; std::getline(in, line); ++n) {
+        if (n == 6) line = "Station Code      " + code;
+        if (n == 7) line = "Station Lat.      " + std::to_string(lat);
+        if (n == 8) line = "Station Long.     " + std::to_string(lon);
+        if (n == 14) line = "Scale Factor      3920(gal)/" + std::to_string(6182761 * weaker);
+        out += line + "\n";
+    }
+    return out;
+}
+
+void AddStation(MemberList& members, const std::string& code, double lat, double lon, int weaker,
+                const std::vector<std::string>& extensions) {
+    for (const std::string& ext : extensions)
+        members.emplace_back(code + "2411051012." + ext, StationFile(ext.substr(0, 2), code, lat, lon, weaker));
+}
+
+class EventWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        MemberList knet, kik;
+        AddStation(knet, "AIC001", 35.165, 136.965, 1, {"NS", "EW", "UD"});
+        knet.emplace_back("AIC0012411051012.NS.ps.gz", testing::GzipBytes("plot"));
+        AddStation(knet, "AIC002", 35.12, 136.91, 3, {"NS", "EW", "UD"});
+        AddStation(knet, "AIC003", 35.17, 136.94, 8, {"NS", "EW"});  // its UD is missing
+        AddStation(kik, "AICH01", 35.13, 137.07, 2, {"NS1", "EW1", "UD1", "NS2", "EW2", "UD2"});
+        delivery = folder.Write("20241105101200.tar",
+                                TarBytes({ArchiveInside("20241105101200.knt.tar.gz", knet),
+                                          ArchiveInside("20241105101200.kik.tar.gz", kik),
+                                          {"img/", ""},
+                                          {"img/20241105101200.png", "picture"}},
+                                         false));
+    }
+
+    // The batch over the same delivery: its summary and map files.
+    void RunBatch(const std::string& summary, const std::string& map) {
+        BatchOptions options;
+        options.files = {delivery};
+        options.summaryFile = summary;
+        options.mapFile = map;
+        options.dataFolder = SamplePath("data/DATA");
+        std::ostringstream out, err;
+        tremblo::RunBatch(options, out, err, false);
+    }
+
+    void WaitUntilRead() {
+        QElapsedTimer clock;
+        clock.start();
+        while (app.EventList.reading() && clock.elapsed() < 120000) QTest::qWait(20);
+        ASSERT_FALSE(app.EventList.reading());
+    }
+
+    const EventTable& table() { return app.EventList.model()->table(); }
+
+    std::optional<std::size_t> RowOfCode(const std::string& code, Network network) {
+        for (std::size_t i = 0; i < table().rows().size(); ++i)
+            if (table().rows()[i].stationCode == code && table().rows()[i].network == network) return i;
+        return std::nullopt;
+    }
+
+    TempFolder folder;
+    std::string delivery;
+    testing::ScriptedPlatform platform;
+    Application app{platform, SamplePath("data/DATA")};
+};
+
+TEST_F(EventWindowTest, TableAndExportsEqualWhatTheBatchWritesForTheDelivery) {
+    ASSERT_TRUE(app.EventList.OpenEvent(delivery));
+    WaitUntilRead();
+    // Five records: three K-NET (one failing for its missing UD), KiK-net borehole and surface.
+    EXPECT_EQ(table().readCount(), 5u);
+    EXPECT_EQ(table().failedCount(), 1u);
+    EXPECT_EQ(app.EventList.LabelCount->text(), QString::fromUtf8("表示 5 / 読込 5 / 失敗 1"));
+    EXPECT_TRUE(app.EventList.LabelStatus->text().contains(QString::fromUtf8("地震記録でないファイル 3 個")))
+        << app.EventList.LabelStatus->text().toStdString();
+    const auto surface = RowOfCode("AICH01", Network::KikSurface);
+    const auto borehole = RowOfCode("AICH01", Network::KikBorehole);
+    ASSERT_TRUE(surface && borehole);
+    EXPECT_EQ(table().rows()[*surface].file, delivery + ":20241105101200.kik.tar.gz:AICH012411051012.EW2");
+
+    RunBatch(folder / "batch.csv", folder / "batch.png");
+    platform.saveAnswers = {folder / "window.csv", folder / "window.png"};
+    app.EventList.BtnCsv->click();
+    app.EventList.BtnPng->click();
+    EXPECT_EQ(platform.saveRequests.at(0).initialName, "20241105101200_summary.csv");
+    EXPECT_TRUE(ReadWholeFile(folder / "window.csv") == ReadWholeFile(folder / "batch.csv"));
+    EXPECT_TRUE(ReadWholeFile(folder / "window.png") == ReadWholeFile(folder / "batch.png"));
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+TEST_F(EventWindowTest, SortsFiltersAndFollowsTheMap) {
+    app.EventList.OpenEvent(delivery);
+    WaitUntilRead();
+    QTableView& grid = *app.EventList.Grid;
+    EventTableModel& model = *app.EventList.model();
+    // PGA 最大, descending: the strongest record first, the failed one (no value) last.
+    grid.horizontalHeader()->setSortIndicator(7, Qt::DescendingOrder);
+    ASSERT_EQ(model.rowCount(), 5);
+    EXPECT_EQ(model.data(model.index(0, 0), Qt::DisplayRole).toString(), "AIC001");
+    for (int r = 1; r < 4; ++r)
+        EXPECT_GE(*table().rows()[model.RecordAt(r - 1)].pgaMax, *table().rows()[model.RecordAt(r)].pgaMax);
+    EXPECT_TRUE(table().rows()[model.RecordAt(4)].failed());
+
+    app.EventList.CBNetwork->setCurrentIndex(3);  // KiK-net 地中
+    ASSERT_EQ(model.rowCount(), 1);
+    EXPECT_EQ(model.RecordAt(0), *RowOfCode("AICH01", Network::KikBorehole));
+    app.EventList.CBNetwork->setCurrentIndex(0);
+    app.EventList.EdFilter->setText("aic00");
+    EXPECT_EQ(model.rowCount(), 3);
+    EXPECT_EQ(app.EventList.LabelCount->text(), QString::fromUtf8("表示 3 / 読込 5 / 失敗 1"));
+    app.EventList.EdFilter->clear();
+
+    // A click on AIC002's station selects its row; selecting a row rings its station.
+    const std::size_t aic002 = *RowOfCode("AIC002", Network::Knet);
+    const EventMapPoints points = MapPointsOf(table());
+    const StationMapLayout layout(points.stations, points.epicentre, MapSettings{});
+    const Point at = layout.ToPixel(35.12, 136.91);
+    QTest::mouseClick(app.EventList.Map, Qt::LeftButton, {}, QPoint(at.x, at.y));
+    ASSERT_TRUE(grid.currentIndex().isValid());
+    EXPECT_EQ(model.RecordAt(grid.currentIndex().row()), aic002);
+    EXPECT_FALSE(app.EventList.Map->Picture() == app.EventList.Map->ExportPicture());
+}
+
+TEST_F(EventWindowTest, EnterOpensTheRowsRecordInTheMainWindowFromTheArchive) {
+    app.EventList.OpenEvent(delivery);
+    WaitUntilRead();
+    EventTableModel& model = *app.EventList.model();
+    const std::size_t surface = *RowOfCode("AICH01", Network::KikSurface);
+    app.EventList.Grid->setCurrentIndex(model.index(*model.RowOf(surface), 0));
+    QTest::keyClick(app.EventList.Grid, Qt::Key_Return);
+    EXPECT_TRUE(platform.messages.empty());
+    const SeismicRecord& record = app.Form1.session().record();
+    EXPECT_EQ(record.stationCode.str(), "AICH01");
+    EXPECT_EQ(record.componentCount, 3);
+    EXPECT_EQ(record.componentLabel[0].str(), "NS2");
+    EXPECT_EQ(app.Form1.infoPanel()->valueLabel("Label13")->text(), "AICH01");
+    // Synthesis reads the record's files from disk: not for a record in an archive.
+    EXPECT_FALSE(app.Form1.Button3->isEnabled());
+    // The failed record has nothing to open, and says why in its row.
+    const std::size_t failed = *RowOfCode("", Network::Knet);
+    EXPECT_NE(table().rows()[failed].error.find("AIC0012411051012"), std::string::npos) << table().rows()[failed].error;
+}
+
+TEST_F(EventWindowTest, ASecondEventReplacesAStillFillingOneOnlyAfterYes) {
+    ASSERT_TRUE(app.EventList.OpenEvent(delivery));
+    platform.messageAnswers = {MessageAnswer::No};
+    EXPECT_FALSE(app.EventList.OpenEvent(folder.path().string()));
+    EXPECT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].style, MessageStyle::QuestionYesNo);
+    WaitUntilRead();
+    EXPECT_EQ(table().readCount(), 5u);
+
+    // A folder holding the delivery reads the same records; a finished table is replaced without a question.
+    ASSERT_TRUE(app.EventList.OpenEvent(folder.path().string()));
+    EXPECT_EQ(platform.messages.size(), 1u);
+    WaitUntilRead();
+    EXPECT_EQ(table().readCount(), 5u);
+}
+
+TEST_F(EventWindowTest, DamagedAndMissingInputKeepsWhatWasReadAndSaysWhy) {
+    // The delivery cut in the middle of its second inner archive.
+    const std::string bytes = ReadWholeFile(delivery);
+    const std::string cut = folder.Write("cut.tar", bytes.substr(0, bytes.size() * 3 / 4));
+    ASSERT_TRUE(app.EventList.OpenEvent(cut));
+    WaitUntilRead();
+    EXPECT_GE(table().readCount() - table().failedCount(), 2u);  // the K-NET records before the cut
+    EXPECT_GE(table().failedCount(), 1u);
+
+    ASSERT_TRUE(app.EventList.OpenEvent(folder / "nothing-here.tar"));
+    WaitUntilRead();
+    EXPECT_EQ(table().readCount(), 0u);
+    EXPECT_TRUE(app.EventList.LabelStatus->text().contains("nothing-here.tar"));
+}
+
+}  // namespace
+}  // namespace tremblo
