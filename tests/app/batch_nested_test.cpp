@@ -60,7 +60,7 @@ BatchOptions InfoOptions(const std::string& file) {
     return options;
 }
 
-int Run(const BatchOptions& options, std::vector<nlohmann::json>& objects, std::string& err) {
+int RunInfo(const BatchOptions& options, std::vector<nlohmann::json>& objects, std::string& err) {
     std::ostringstream o, e;
     const int status = RunBatch(options, o, e, false);
     err = e.str();
@@ -95,7 +95,7 @@ TEST(BatchNested, GivesOneInfoLinePerRecordNamedThroughTheArchivesInside) {
         options.threeComponents = c.threeComponents;
         std::vector<nlohmann::json> objects;
         std::string err;
-        ASSERT_EQ(Run(options, objects, err), 0) << err;
+        ASSERT_EQ(RunInfo(options, objects, err), 0) << err;
         std::vector<std::string> files;
         for (const nlohmann::json& object : objects) files.push_back(object["file"]);
         EXPECT_EQ(files, c.files);
@@ -107,7 +107,7 @@ TEST(BatchNested, GivesOneInfoLinePerRecordNamedThroughTheArchivesInside) {
         // Each record's values are those of the plain files it was copied from.
         options.files = {testing::SamplePath("samples/knet/AIC0012411051012." + std::string(c.threeComponents ? "NS" : "UD"))};
         std::vector<nlohmann::json> plain;
-        ASSERT_EQ(Run(options, plain, err), 0) << err;
+        ASSERT_EQ(RunInfo(options, plain, err), 0) << err;
         plain.at(0)["file"] = objects.at(c.threeComponents ? 1 : 5)["file"];
         EXPECT_EQ(objects.at(c.threeComponents ? 1 : 5), plain.at(0));
     }
@@ -121,26 +121,28 @@ TEST(BatchNested, ADamagedArchiveInsideFailsOnceAndTheDeliveryGoesOn) {
     struct Case {
         const char* what;
         std::string outer;
-        std::size_t records;       // --info lines
+        std::size_t fewest, most;  // --info lines
         std::vector<std::string> inError;
     };
     const std::vector<Case> cases{
-        {"cut short after the first station", Delivery(knt.substr(0, knt.size() / 2), TarBytes(KikMembers())), 3,
+        {"cut short after the first station", Delivery(knt.substr(0, knt.size() / 2), TarBytes(KikMembers())), 3, 3,
          {"error: OUT:" + kKnt + ": the archive cannot be read on after ", "gzip data cut short",
           "; records not processed: OUT:" + kKnt + ":AIC002"}},
-        {"gzip check failed at its end", Delivery(badCheck, TarBytes(KikMembers())), 5,
-         {"error: OUT:" + kKnt + ": the archive cannot be read on after 9 members: gzip check failed",
-          "the 3 records read from it before the check may hold damaged data (OUT:" + kKnt +
-              ":AIC0012411051012.NS to OUT:" + kKnt + ":AIC0032411051012.NS)"}},
-        {"no archive at all", Delivery("junk", TarBytes(KikMembers())), 2,
+        // Found as the last member's content is read ahead, or after it.
+        {"gzip check failed at its end", Delivery(badCheck, TarBytes(KikMembers())), 4, 5,
+         {"error: OUT:" + kKnt + ": the archive cannot be read on after ", "gzip check failed",
+          "records read from it before the check may hold damaged data (OUT:" + kKnt + ":AIC0012411051012.NS to OUT:" +
+              kKnt + ":AIC00"}},
+        {"no archive at all", Delivery("junk", TarBytes(KikMembers())), 2, 2,
          {"error: OUT:" + kKnt + ": the archive cannot be read: "}},
     };
     for (const Case& c : cases) {
         const std::string outer = folder.Write("d.tar", c.outer);
         std::vector<nlohmann::json> objects;
         std::string err;
-        EXPECT_EQ(Run(InfoOptions(outer), objects, err), 1) << c.what;
-        EXPECT_EQ(objects.size(), c.records) << c.what << "\n" << err;
+        EXPECT_EQ(RunInfo(InfoOptions(outer), objects, err), 1) << c.what;
+        EXPECT_GE(objects.size(), c.fewest) << c.what << "\n" << err;
+        EXPECT_LE(objects.size(), c.most) << c.what << "\n" << err;
         EXPECT_EQ(objects.back()["file"], outer + ":" + kKik + ":KIK0012411051012.NS2.gz") << c.what;
         for (std::string part : c.inError) {
             for (std::size_t at; (at = part.find("OUT:")) != std::string::npos;) part.replace(at, 3, outer);
