@@ -40,7 +40,11 @@ void StationMapView::Select(std::optional<std::size_t> record) {
 void StationMapView::Draw() {
     layout_.emplace(stations_, epicentre_, MapSettings{canvas_.Width(), canvas_.Height()});
     canvas_.ResetDrawingState();
-    DrawStationMap(canvas_, *layout_, stations_, epicentre_, selected_);
+    // The shoreline file is read on the first map and kept for the process.
+    Coastline coastline;
+    if (const CoastlineAtlas* atlas = InstalledCoastline(); atlas && layout_->hasPoints())
+        coastline = atlas->Within(layout_->south(), layout_->north(), layout_->west(), layout_->east());
+    DrawStationMap(canvas_, *layout_, stations_, epicentre_, selected_, &coastline);
     update();
 }
 
