@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "event/coastline.h"
+
 namespace tremblo {
 
 EventMapPoints MapPointsOf(const EventTable& table) {
@@ -24,7 +26,11 @@ StationMapLayout DrawEventMap(Canvas& canvas, const EventMapPoints& points, std:
         if (it != points.rows.end()) selected = static_cast<std::size_t>(it - points.rows.begin());
     }
     canvas.ResetDrawingState();
-    DrawStationMap(canvas, layout, points.stations, points.epicentre, selected);
+    // The shoreline file is read on the first map and kept for the process.
+    Coastline coastline;
+    if (const CoastlineAtlas* atlas = InstalledCoastline(); atlas && layout.hasPoints())
+        coastline = atlas->Within(layout.south(), layout.north(), layout.west(), layout.east());
+    DrawStationMap(canvas, layout, points.stations, points.epicentre, selected, &coastline);
     return layout;
 }
 

@@ -7,6 +7,7 @@
 
 #include "event/intensity_colors.h"
 #include "event/map_graticule.h"
+#include "event/segment_clip.h"
 #include "plot/pixel.h"
 
 namespace tremblo {
@@ -167,8 +168,36 @@ std::vector<Point> EpicentreStar(Point centre) {
     return points;
 }
 
+void DrawCoastline(Canvas& canvas, const StationMapLayout& layout, const Coastline& coastline) {
+    const Rect& plot = layout.plotArea();
+    const ClipRect inside{static_cast<double>(plot.left), static_cast<double>(plot.top),
+                          static_cast<double>(plot.right - 1), static_cast<double>(plot.bottom - 1)};
+    const double lonScale = layout.scale() * layout.cosMeanLat();
+    auto x = [&](double lon) { return plot.left + (lon - layout.lon0()) * lonScale; };
+    auto y = [&](double lat) { return plot.top + (layout.lat0() - lat) * layout.scale(); };
+    auto pixel = [](double v) { return static_cast<int>(std::floor(v + 0.5)); };
+    canvas.SetPenColor(kCoastlineColor);
+    canvas.SetPenWidth(1);
+    canvas.SetPenStyle(PenStyle::Solid);
+    std::optional<Point> pen;  // where the last LineTo left the pen
+    for (const auto& line : coastline.lines) {
+        for (std::size_t i = 1; i < line.size(); ++i) {
+            const Segment whole{x(line[i - 1].second), y(line[i - 1].first), x(line[i].second), y(line[i].first)};
+            const std::optional<Segment> part = ClipSegment(whole, inside);
+            if (!part) continue;
+            const Point from{pixel(part->x0), pixel(part->y0)};
+            const Point to{pixel(part->x1), pixel(part->y1)};
+            if (from == to) continue;
+            if (pen != from) canvas.MoveTo(from.x, from.y);
+            canvas.LineTo(to.x, to.y);
+            pen = to;
+        }
+    }
+}
+
 void DrawStationMap(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
-                    std::optional<std::pair<double, double>> epicentre, std::optional<std::size_t> selected) {
+                    std::optional<std::pair<double, double>> epicentre, std::optional<std::size_t> selected,
+                    const Coastline* coastline) {
     canvas.ResetDrawingState();
     canvas.SetFont(FontSpec{});
     FillBackground(canvas, layout.settings());
@@ -178,6 +207,7 @@ void DrawStationMap(Canvas& canvas, const StationMapLayout& layout, const std::v
         return;
     }
     DrawGraticule(canvas, layout);
+    if (coastline) DrawCoastline(canvas, layout, *coastline);
     DrawBox(canvas, layout.plotArea(), kFrameColor);
     DrawStations(canvas, layout, stations);
     if (epicentre && IsMappable(epicentre->first, epicentre->second))

@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "event/coastline.h"
 #include "event/station_map_layout.h"
 #include "plot/canvas.h"
 
@@ -17,6 +18,7 @@ inline constexpr int kStarOuterRadius = 9;
 inline constexpr int kStarInnerRadius = 4;
 inline constexpr Color kGraticuleColor = 0xD0D0D0;
 inline constexpr Color kFrameColor = 0x808080;
+inline constexpr Color kCoastlineColor = 0x9A8A70;  // grey-blue
 inline constexpr const char* kNoStationText = "座標のある観測点がありません";
 inline constexpr const char* kEpicentreLegendText = "震央";
 
@@ -26,8 +28,14 @@ std::vector<Point> EpicentreStar(Point centre);
 
 // Draws the whole map into the canvas (the layout's picture size). Stations
 // outside the mappable range are left out; `selected` (an index into
-// `stations`) gets a black ring.
+// `stations`) gets a black ring. The coastline, when given, lies over the
+// graticule and under everything else, cut to the plot area.
 void DrawStationMap(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
-                    std::optional<std::pair<double, double>> epicentre, std::optional<std::size_t> selected);
+                    std::optional<std::pair<double, double>> epicentre, std::optional<std::size_t> selected,
+                    const Coastline* coastline = nullptr);
+
+// The coastline's polylines in the plot area, one LineTo per visible
+// segment (a MoveTo wherever the pen is not already at its start).
+void DrawCoastline(Canvas& canvas, const StationMapLayout& layout, const Coastline& coastline);
 
 }  // namespace tremblo

@@ -71,6 +71,70 @@ TEST_F(StationMapTest, StationsColouredByClassStrongerOnTop) {
     EXPECT_TRUE(EllipsesAt(canvas, layout.ToPixel(36.0, 140.0), kSelectionRadius).empty());
 }
 
+std::vector<CanvasCall> CoastlineLines(const RecordingCanvas& canvas) {
+    std::vector<CanvasCall> lines;
+    for (const CanvasCall& call : canvas.Calls(CanvasOp::LineTo))
+        if (call.penColor == kCoastlineColor) lines.push_back(call);
+    return lines;
+}
+
+TEST_F(StationMapTest, CoastlineCutToThePlotAreaBetweenGraticuleAndStations) {
+    const Rect& plot = layout.plotArea();
+    const Point start = layout.ToPixel(35.0, 139.0);
+    const Point up = layout.ToPixel(35.5, 139.5);
+    const Coastline coastline{{
+        {{35.0, 139.0}, {35.0, 160.0}},                // out through the east edge
+        {{50.0, 139.0}, {51.0, 139.0}, {50.0, 138.0}},  // wholly north of the map
+        {{35.5, 139.5}, {45.0, 139.5}},                // out through the north edge
+        {{35.2, 139.2}, {35.2, 139.2}},                // no length
+    }};
+    DrawStationMap(canvas, layout, stations, epicentre, std::nullopt, &coastline);
+    const std::vector<CanvasCall> lines = CoastlineLines(canvas);
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ((Point{lines[0].x1, lines[0].y1}), start);
+    EXPECT_EQ((Point{lines[0].x2, lines[0].y2}), (Point{plot.right - 1, start.y}));
+    EXPECT_EQ((Point{lines[1].x1, lines[1].y1}), up);
+    EXPECT_EQ((Point{lines[1].x2, lines[1].y2}), (Point{up.x, plot.top}));
+
+    // Drawn after the last grid line and before the first disc.
+    std::size_t lastGrid = 0, firstCoast = canvas.calls.size(), firstDisc = canvas.calls.size();
+    for (std::size_t i = 0; i < canvas.calls.size(); ++i) {
+        const CanvasCall& call = canvas.calls[i];
+        if (call.op == CanvasOp::LineTo && call.penColor == kGraticuleColor) lastGrid = i;
+        if (call.op == CanvasOp::LineTo && call.penColor == kCoastlineColor) firstCoast = std::min(firstCoast, i);
+        if (call.op == CanvasOp::Ellipse) firstDisc = std::min(firstDisc, i);
+    }
+    EXPECT_LT(lastGrid, firstCoast);
+    EXPECT_LT(firstCoast, firstDisc);
+
+    RecordingCanvas plain{520, 560};
+    DrawStationMap(plain, layout, stations, epicentre, std::nullopt);
+    EXPECT_TRUE(CoastlineLines(plain).empty());
+}
+
+TEST_F(StationMapTest, CoastlineCrossingTheMapStaysInside) {
+    // A zigzag far wider and taller than the map, its corners all outside:
+    // every drawn piece stays in the plot area, both its ends on the edge.
+    std::vector<std::pair<double, double>> zigzag;
+    for (int i = 0; i <= 40; ++i) zigzag.emplace_back(i % 2 ? 40.0 : 30.0, 130.0 + i * 0.5);
+    const Coastline coastline{{zigzag}};
+    DrawCoastline(canvas, layout, coastline);
+    const Rect& plot = layout.plotArea();
+    const std::vector<CanvasCall> lines = CoastlineLines(canvas);
+    ASSERT_FALSE(lines.empty());
+    int onEdge = 0;
+    for (const CanvasCall& line : lines) {
+        for (const Point p : {Point{line.x1, line.y1}, Point{line.x2, line.y2}}) {
+            EXPECT_GE(p.x, plot.left);
+            EXPECT_LT(p.x, plot.right);
+            EXPECT_GE(p.y, plot.top);
+            EXPECT_LT(p.y, plot.bottom);
+            onEdge += p.x == plot.left || p.x == plot.right - 1 || p.y == plot.top || p.y == plot.bottom - 1;
+        }
+    }
+    EXPECT_EQ(onEdge, 2 * static_cast<int>(lines.size()));
+}
+
 TEST(IntensityColors, EveryClassHasItsOwnColour) {
     std::set<Color> colours{kNoClassColor, kWhite};
     for (std::size_t i = 1; i < kIntensityClasses.size(); ++i) {
