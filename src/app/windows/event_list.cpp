@@ -211,7 +211,7 @@ void TEventList::Poll() {
         RedrawMap();
     }
     ShowProgress(progress);
-    if (progress.finished && reading_->Take().empty()) {
+    if (progress.finished) {  // every row came before the progress said so
         timer_->stop();
         finished_ = true;
         BtnStop->setEnabled(false);
