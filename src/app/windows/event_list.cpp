@@ -17,6 +17,7 @@
 #include "app/windows/event_table_model.h"
 #include "app/windows/station_map_view.h"
 #include "common/atomic_file.h"
+#include "event/coastline.h"
 #include "plot/png_writer.h"
 #include "plot/windows/widget_place.h"
 #include "plot/windows/window_look.h"
@@ -75,6 +76,9 @@ TEventList::TEventList(Platform& platform, const StationDirectory& directory, QW
     connect(timer_, &QTimer::timeout, this, [this] { Poll(); });
     ShowCounts();
     RedrawMap();
+    // The shoreline file takes some 30 ms to read: not on the window's thread
+    // while a table fills.
+    coastlineReader_ = std::jthread([] { InstalledCoastline(); });
 }
 
 TEventList::~TEventList() = default;
@@ -195,6 +199,7 @@ bool TEventList::OpenEvent(const std::string& path) {
 
 void TEventList::Poll() {
     if (!reading_) return;
+
     // The progress first: rows given before it was read are taken below.
     const EventProgress progress = reading_->progress();
     std::vector<EventRecord> records = reading_->Take();

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "app/batch/event_reading.h"
@@ -84,6 +85,7 @@ private:
     std::vector<EventRecord> records_;  // in arrival order, as the table's rows
     bool finished_ = true;
     std::string header_;
+    std::jthread coastlineReader_;  // reads the shoreline file before the first map needs it
 };
 
 }  // namespace tremblo
