@@ -112,8 +112,27 @@ void DrawStar(Canvas& canvas, Point centre) {
 
 std::string ClassLegendText(std::string_view jmaClass) { return "震度" + std::string(jmaClass); }
 
-// The legend in the plot area's top-right corner: one line per class, then the star.
-void DrawLegend(Canvas& canvas, const StationMapLayout& layout) {
+// How many of the stations (and the epicentre) the box would hide.
+int CoveredPoints(const Rect& box, const StationMapLayout& layout, const std::vector<MapStation>& stations,
+                  std::optional<std::pair<double, double>> epicentre) {
+    const auto inside = [&](Point p) {
+        return p.x + kStationRadius >= box.left && p.x - kStationRadius < box.right && p.y + kStationRadius >= box.top &&
+               p.y - kStationRadius < box.bottom;
+    };
+    int covered = 0;
+    for (const MapStation& station : stations)
+        if (IsMappable(station.lat, station.lon) && inside(layout.ToPixel(station.lat, station.lon))) ++covered;
+    // The epicentre counts for many: it is the one point the map must show.
+    if (epicentre && IsMappable(epicentre->first, epicentre->second) &&
+        inside(layout.ToPixel(epicentre->first, epicentre->second)))
+        covered += 1000;
+    return covered;
+}
+
+// The legend in the corner of the plot area where it hides the fewest
+// stations (the top-right one of equals): one line per class, then the star.
+void DrawLegend(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
+                std::optional<std::pair<double, double>> epicentre) {
     int textWidth = canvas.TextWidth(kEpicentreLegendText);
     for (std::string_view jmaClass : kIntensityClasses)
         textWidth = std::max(textWidth, canvas.TextWidth(ClassLegendText(jmaClass)));
@@ -121,8 +140,19 @@ void DrawLegend(Canvas& canvas, const StationMapLayout& layout) {
     const int lines = static_cast<int>(kIntensityClasses.size()) + 1;
     const Rect& plot = layout.plotArea();
     const int width = 3 * kLegendPadding + kLegendSymbolWidth + textWidth;
-    const Rect box{plot.right - kLegendPadding - width, plot.top + kLegendPadding, plot.right - kLegendPadding,
-                   plot.top + kLegendPadding + 2 * kLegendPadding + lines * lineHeight};
+    const int height = 2 * kLegendPadding + lines * lineHeight;
+    const int left = plot.left + kLegendPadding, right = plot.right - kLegendPadding - width;
+    const int top = plot.top + kLegendPadding, bottom = plot.bottom - kLegendPadding - height;
+    Rect box{right, top, right + width, top + height};
+    int fewest = CoveredPoints(box, layout, stations, epicentre);
+    for (const Point corner : {Point{left, top}, Point{right, bottom}, Point{left, bottom}}) {
+        const Rect candidate{corner.x, corner.y, corner.x + width, corner.y + height};
+        const int covered = CoveredPoints(candidate, layout, stations, epicentre);
+        if (covered < fewest) {
+            fewest = covered;
+            box = candidate;
+        }
+    }
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColor(kWhite);
     canvas.FillRect(box);
@@ -213,7 +243,7 @@ void DrawStationMap(Canvas& canvas, const StationMapLayout& layout, const std::v
     if (epicentre && IsMappable(epicentre->first, epicentre->second))
         DrawStar(canvas, layout.ToPixel(epicentre->first, epicentre->second));
     DrawSelection(canvas, layout, stations, selected);
-    DrawLegend(canvas, layout);
+    DrawLegend(canvas, layout, stations, epicentre);
     canvas.ResetDrawingState();
 }
 

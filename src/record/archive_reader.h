@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <functional>
 #include <memory>
+#include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -64,6 +66,9 @@ public:
     // regular files.
     std::size_t entries() const { return entries_; }
     std::size_t skipped() const { return skipped_; }
+    // The bytes read so far of the archive file given (as stored, compressed
+    // or not): how far the reading has come.
+    std::uint64_t fileBytesRead() const { return *fileBytesRead_; }
 
     struct Level;
 
@@ -78,6 +83,7 @@ private:
     std::string error_;
     std::size_t entries_ = 0;
     std::size_t skipped_ = 0;
+    std::shared_ptr<std::uint64_t> fileBytesRead_ = std::make_shared<std::uint64_t>(0);
 };
 
 }  // namespace tremblo

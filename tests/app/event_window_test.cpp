@@ -199,6 +199,29 @@ TEST_F(EventWindowTest, ASecondEventReplacesAStillFillingOneOnlyAfterYes) {
     EXPECT_EQ(table().readCount(), 5u);
 }
 
+TEST_F(EventWindowTest, StopEndsTheReadingKeepingTheRowsRead) {
+    ASSERT_TRUE(app.EventList.OpenEvent(delivery));
+    app.EventList.BtnStop->click();
+    EXPECT_FALSE(app.EventList.BtnStop->isEnabled());
+    WaitUntilRead();
+    EXPECT_LE(table().readCount(), 5u);
+    EXPECT_TRUE(app.EventList.LabelStatus->text().startsWith(QString::fromUtf8("中止しました")))
+        << app.EventList.LabelStatus->text().toStdString();
+}
+
+TEST_F(EventWindowTest, AListNamesRecordFilesBesideItAndMissingOnesFailInTheirRows) {
+    for (const char* component : {"NS", "EW", "UD"})
+        folder.Write(std::string("list/AIC0012411051012.") + component,
+                     ReadWholeFile(SamplePath(kSample + "." + component)));
+    const std::string list = folder.Write("list/event.txt", "AIC0012411051012.NS\r\n\nGONE0012411051012.NS\n");
+    ASSERT_TRUE(app.EventList.OpenEvent(list));
+    WaitUntilRead();
+    ASSERT_EQ(table().readCount(), 2u);
+    EXPECT_EQ(table().rows()[0].stationCode, "AIC001");
+    EXPECT_TRUE(table().rows()[1].failed());
+    EXPECT_NE(table().rows()[1].error.find("GONE0012411051012"), std::string::npos) << table().rows()[1].error;
+}
+
 TEST_F(EventWindowTest, DamagedAndMissingInputKeepsWhatWasReadAndSaysWhy) {
     // The delivery cut in the middle of its second inner archive.
     const std::string bytes = ReadWholeFile(delivery);

@@ -236,3 +236,36 @@ TEST(MapGraticule, StepsAndLabels) {
 
 }  // namespace
 }  // namespace tremblo
+
+namespace tremblo {
+namespace {
+
+// The legend goes to the corner where it hides the fewest stations, never over the epicentre.
+TEST(StationMapLegend, TakesTheCornerThatHidesFewestStations) {
+    const struct {
+        std::vector<MapStation> stations;
+        bool left, top;
+    } cases[] = {
+        // Spread evenly: the top-right corner.
+        {{{34.0, 138.0, "3"}, {36.0, 140.0, "3"}, {34.0, 140.0, "3"}, {36.0, 138.0, "3"}}, false, true},
+        // A cluster in the top-right: the top-left corner.
+        {{{34.0, 138.0, "3"}, {36.0, 140.0, "3"}, {35.9, 139.9, "3"}, {35.8, 139.8, "4"}}, true, true},
+        // Clusters in both top corners and the bottom-right: the bottom-left corner.
+        {{{36.0, 140.0, "3"}, {35.9, 139.9, "3"}, {36.0, 138.0, "3"}, {35.9, 138.1, "3"},
+          {34.0, 140.0, "3"}, {34.1, 139.9, "3"}, {34.0, 138.0, "3"}}, true, false},
+    };
+    for (const auto& c : cases) {
+        const std::pair<double, double> epicentre{35.0, 139.0};
+        const StationMapLayout layout(c.stations, epicentre, MapSettings{});
+        RecordingCanvas canvas(520, 560);
+        DrawStationMap(canvas, layout, c.stations, epicentre, std::nullopt);
+        const CanvasCall* legend = canvas.FindText(kEpicentreLegendText);
+        ASSERT_NE(legend, nullptr);
+        const Rect& plot = layout.plotArea();
+        EXPECT_EQ(legend->x1 < (plot.left + plot.right) / 2, c.left) << c.stations.size();
+        EXPECT_EQ(legend->y1 < (plot.top + plot.bottom) / 2, c.top) << c.stations.size();
+    }
+}
+
+}  // namespace
+}  // namespace tremblo

@@ -76,7 +76,7 @@ RecordTask TaskOfArchiveRecord(const std::string& archive, GroupedRecord record)
 }
 
 bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options, const TaskHandler& hand,
-                        ArchiveFeedStats* stats) {
+                        ArchiveFeedStats* stats, const std::function<void(std::uint64_t fileBytesRead)>& onRead) {
     RecordGrouper grouper(GroupingSettings{options.format, options.threeComponents});
     ArchiveReader reader(archive, IsBatchArchiveMember);
     std::map<std::string, HandedRecords> handed;  // by the archive holding their first member
@@ -96,6 +96,7 @@ bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options,
     ArchiveMember member;
     ArchiveStep step;
     while ((step = reader.Next(member)) != ArchiveStep::End && step != ArchiveStep::Failed) {
+        if (onRead) onRead(reader.fileBytesRead());
         if (step == ArchiveStep::Member) {
             ++total;
             ++membersRead[HolderOf(member)];

@@ -8,6 +8,7 @@
 // .kik.tar.gz), which is read in place as it streams past. Members that are
 // not component files by name (plots, pictures, text, folders) are skipped.
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 
@@ -32,8 +33,10 @@ struct ArchiveFeedStats {
 // naming it ("ARCHIVE:INNER"), and the reading goes on after it; the archive
 // given that cannot be read to its end, one failed task naming the archive.
 // False after any such failure. `stats`, when given, receives the counts.
+// `onRead` hears how many bytes of the archive file have been read, after each step.
 bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options, const TaskHandler& hand,
-                        ArchiveFeedStats* stats = nullptr);
+                        ArchiveFeedStats* stats = nullptr,
+                        const std::function<void(std::uint64_t fileBytesRead)>& onRead = {});
 
 // The task of one record of `archive`: to load, or failed at once when a
 // member of it is damaged.

@@ -1,6 +1,9 @@
 #include "app/batch/event_reading.h"
 
 #include <sys/resource.h>
+
+#include <algorithm>
+#include <filesystem>
 #include <sys/syscall.h>
 #include <unistd.h>
 
@@ -117,10 +120,20 @@ void EventReading::Run() {
         const BatchOptions options = EventOptions(input.files);
         FolderListings listings;
         const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
-        {
-            const std::lock_guard lock(mutex_);
-            for (const PlannedRecord& planned : plan) progress_.readingArchive |= planned.kind == InputKind::Archive;
+        // Progress goes by bytes: archives as they stream, plain files as handed on.
+        std::vector<std::uint64_t> before(plan.size() + 1, 0);
+        for (std::size_t i = 0; i < plan.size(); ++i) {
+            std::error_code ec;
+            const std::uintmax_t size = std::filesystem::file_size(plan[i].file, ec);
+            before[i + 1] = before[i] + (ec ? 0 : size);
         }
+        const auto progress = [&](std::size_t index, std::uint64_t bytes) {
+            const std::uint64_t total = before.back();
+            if (total == 0) return;
+            const std::uint64_t done = before[index] + std::min<std::uint64_t>(bytes, before[index + 1] - before[index]);
+            const std::lock_guard lock(mutex_);
+            progress_.fraction = static_cast<double>(done) / static_cast<double>(total);
+        };
         Sink sink(*this);
         RecordPipeline pipeline(static_cast<std::size_t>(4 * workers_ + 4), sink);
         WorkerHooks hooks{LowerThreadPriority, [this] { return stop_.load(); }};
@@ -130,7 +143,7 @@ void EventReading::Run() {
                     FeedRecords(options, plan, &listings, [&](RecordTask task) {
                         if (stop_) throw Stopped{};
                         pipeline.Submit(std::move(task));
-                    });
+                    }, progress);
                 const std::lock_guard lock(mutex_);
                 for (const ArchiveFeedReport& report : reports) progress_.skipped += report.stats.skipped;
             }, hooks);
@@ -139,7 +152,6 @@ void EventReading::Run() {
         }
     }
     const std::lock_guard lock(mutex_);
-    progress_.readingArchive = false;
     progress_.stopped = stop_;
     progress_.finished = true;
 }

@@ -36,7 +36,7 @@ struct EventRecord {
 struct EventProgress {
     std::size_t done = 0;      // records with an outcome (rows given, also failed ones)
     std::size_t expected = 0;  // records known so far (archives add theirs as they are read)
-    bool readingArchive = false;  // the number of records is not known yet
+    double fraction = 0.0;     // of the input's bytes read (an archive's as it streams)
     std::size_t skipped = 0;   // files and members that are not record files
     bool finished = false;     // every record has its outcome (or the reading was stopped)
     bool stopped = false;

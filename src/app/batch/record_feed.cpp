@@ -2,6 +2,8 @@
 
 #include "record/gzip_file_source.h"
 
+#include <limits>
+
 namespace tremblo {
 
 RecordTask TaskOfPlannedFile(const std::vector<PlannedRecord>& plan, std::size_t index, FolderListings* listings) {
@@ -16,14 +18,18 @@ RecordTask TaskOfPlannedFile(const std::vector<PlannedRecord>& plan, std::size_t
 }
 
 std::vector<ArchiveFeedReport> FeedRecords(const BatchOptions& options, const std::vector<PlannedRecord>& plan,
-                                           FolderListings* listings, const TaskHandler& hand) {
+                                           FolderListings* listings, const TaskHandler& hand,
+                                           const FeedProgress& progress) {
     std::vector<ArchiveFeedReport> reports;
     for (std::size_t i = 0; i < plan.size(); ++i) {
         if (plan[i].kind == InputKind::Archive) {
             ArchiveFeedReport& report = reports.emplace_back(ArchiveFeedReport{plan[i].file, {}});
-            FeedArchiveRecords(plan[i].file, options, hand, &report.stats);
+            std::function<void(std::uint64_t)> onRead;
+            if (progress) onRead = [&](std::uint64_t bytes) { progress(i, bytes); };
+            FeedArchiveRecords(plan[i].file, options, hand, &report.stats, onRead);
         } else {
             hand(TaskOfPlannedFile(plan, i, listings));
+            if (progress) progress(i, std::numeric_limits<std::uint64_t>::max());
         }
     }
     return reports;

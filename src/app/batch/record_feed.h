@@ -15,8 +15,14 @@ struct ArchiveFeedReport {
 
 // Hands on the tasks of all files; returns a report per archive, in the
 // order of the files.
+// How far the feeding has come: within the plan's file `index`, `bytes`
+// of it read (an archive as it is read; a plain file whole once handed on,
+// given as the largest number).
+using FeedProgress = std::function<void(std::size_t index, std::uint64_t bytes)>;
+
 std::vector<ArchiveFeedReport> FeedRecords(const BatchOptions& options, const std::vector<PlannedRecord>& plan,
-                                           FolderListings* listings, const TaskHandler& hand);
+                                           FolderListings* listings, const TaskHandler& hand,
+                                           const FeedProgress& progress = {});
 
 // The task of a planned plain or .gz file.
 RecordTask TaskOfPlannedFile(const std::vector<PlannedRecord>& plan, std::size_t index, FolderListings* listings);

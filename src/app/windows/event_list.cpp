@@ -225,12 +225,14 @@ void TEventList::Poll() {
 
 void TEventList::ShowProgress(const EventProgress& progress) {
     if (!progress.finished) {
-        if (progress.readingArchive) {
-            ProgressBar1->setRange(0, 0);  // the number of records is not known yet
-        } else {
-            ProgressBar1->setRange(0, static_cast<int>(std::max<std::size_t>(progress.expected, 1)));
-            ProgressBar1->setValue(static_cast<int>(progress.done));
-        }
+        // The input is read a few records ahead of their processing: the
+        // share of the bytes read, times the share of the records read that
+        // are done.
+        double share = progress.fraction;
+        if (progress.expected > 0)
+            share *= static_cast<double>(progress.done) / static_cast<double>(progress.expected);
+        ProgressBar1->setRange(0, 1000);
+        ProgressBar1->setValue(static_cast<int>(share * 1000.0));
         return;
     }
     ProgressBar1->setRange(0, 1);
