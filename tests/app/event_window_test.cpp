@@ -135,8 +135,9 @@ TEST_F(EventWindowTest, SortsFiltersAndFollowsTheMap) {
     WaitUntilRead();
     QTableView& grid = *app.EventList.Grid;
     EventTableModel& model = *app.EventList.model();
-    // PGA 最大, descending: the strongest record first, the failed one (no value) last.
-    grid.horizontalHeader()->setSortIndicator(7, Qt::DescendingOrder);
+    // PGA (the largest component), descending: the strongest record first, the failed one (no value) last.
+    grid.horizontalHeader()->setSortIndicator(6, Qt::DescendingOrder);
+    ASSERT_EQ(model.headerData(6, Qt::Horizontal, Qt::DisplayRole).toString(), "PGA [Gal]");
     ASSERT_EQ(model.rowCount(), 5);
     EXPECT_EQ(model.data(model.index(0, 0), Qt::DisplayRole).toString(), "AIC001");
     for (int r = 1; r < 4; ++r)

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QScreen>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
@@ -16,6 +17,7 @@
 
 #include "app/windows/event_table_model.h"
 #include "app/windows/station_map_view.h"
+#include "wave/windows/form1.h"
 #include "common/atomic_file.h"
 #include "event/coastline.h"
 #include "plot/png_writer.h"
@@ -67,7 +69,7 @@ TEventList::TEventList(Platform& platform, const StationDirectory& directory, QW
     : QWidget(parent, Qt::Window), platform_(platform), directory_(directory), header_(EventSummaryHeader()) {
     setWindowTitle(U(kCaption));
     ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
-    resize(1260, 680);
+    resize(1320, 700);
     setMinimumSize(900, 600);
     model_ = new EventTableModel(this);
     BuildControls();
@@ -113,7 +115,7 @@ void TEventList::BuildControls() {
     Grid->verticalHeader()->hide();
     Grid->verticalHeader()->setDefaultSectionSize(20);
     Grid->setAlternatingRowColors(true);
-    const int widths[] = {70, 120, 92, 84, 78, 78, 78, 84, 92, 60, 60, 100, 100, 300};
+    const int widths[] = {64, 110, 88, 90, 64, 64, 72, 76, 90, 90, 90, 90, 90, 400};
     for (int c = 0; c < static_cast<int>(std::size(widths)); ++c) Grid->setColumnWidth(c, widths[c]);
     grid->activated = [this] { OpenCurrentRecord(); };
     connect(Grid, &QTableView::doubleClicked, this, [this] { OpenCurrentRecord(); });
@@ -251,6 +253,13 @@ void TEventList::ShowProgress(const EventProgress& progress) {
 void TEventList::BtnStopClick() {
     if (reading_) reading_->Stop();
     BtnStop->setEnabled(false);
+}
+
+void TEventList::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (placed_) return;
+    placed_ = true;
+    if (const QScreen* s = screen()) move(CenteredPosition(s->availableGeometry(), frameGeometry().size()));
 }
 
 void TEventList::closeEvent(QCloseEvent* event) {

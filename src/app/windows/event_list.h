@@ -66,6 +66,8 @@ public:
 
 protected:
     void closeEvent(class QCloseEvent* event) override;
+    // Centred on the screen when first shown.
+    void showEvent(class QShowEvent* event) override;
 
 private:
     void BuildControls();
@@ -84,6 +86,7 @@ private:
     std::unique_ptr<EventReading> reading_;
     std::vector<EventRecord> records_;  // in arrival order, as the table's rows
     bool finished_ = true;
+    bool placed_ = false;
     std::string header_;
     std::jthread coastlineReader_;  // reads the shoreline file before the first map needs it
 };

@@ -11,10 +11,11 @@ namespace tremblo {
 
 namespace {
 
+// The measures users compare first come first; the components' PGA after them.
 constexpr std::array<EventColumn, 14> kColumns{
-    EventColumn::Code, EventColumn::Name,    EventColumn::Network, EventColumn::Distance, EventColumn::Pga1,
-    EventColumn::Pga2, EventColumn::Pga3,    EventColumn::PgaMax,  EventColumn::Pgv,      EventColumn::Jma,
-    EventColumn::JmaClass, EventColumn::Sa02, EventColumn::Sa10,   EventColumn::Error};
+    EventColumn::Code, EventColumn::Name, EventColumn::Network, EventColumn::Distance, EventColumn::Jma,
+    EventColumn::JmaClass, EventColumn::PgaMax, EventColumn::Pgv, EventColumn::Sa02, EventColumn::Sa10,
+    EventColumn::Pga1, EventColumn::Pga2, EventColumn::Pga3, EventColumn::Error};
 
 QString Fixed(const std::optional<float>& value, int decimals) {
     return value ? QString::number(static_cast<double>(*value), 'f', decimals) : QString();
@@ -33,6 +34,18 @@ QString SpectrumHeader(double seconds) {
 bool IsNumberColumn(EventColumn column) {
     return column != EventColumn::Code && column != EventColumn::Name && column != EventColumn::Network &&
            column != EventColumn::JmaClass && column != EventColumn::Error;
+}
+
+QString HeaderHint(EventColumn column) {
+    switch (column) {
+    case EventColumn::Distance: return QString::fromUtf8("震央と観測点の測地線距離 (WGS84)");
+    case EventColumn::Jma: return QString::fromUtf8("計測震度（3成分の記録全体）");
+    case EventColumn::PgaMax: return QString::fromUtf8("3成分の最大加速度の最大値");
+    case EventColumn::Pgv: return QString::fromUtf8("水平成分の最大速度の大きい方（表示範囲）");
+    case EventColumn::Sa02:
+    case EventColumn::Sa10: return QString::fromUtf8("減衰5%の加速度応答スペクトル、水平成分の大きい方");
+    default: return {};
+    }
 }
 
 }  // namespace
@@ -125,6 +138,7 @@ QVariant EventTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant EventTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
+    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole) return HeaderHint(kColumns[static_cast<std::size_t>(section)]);
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
     switch (kColumns[static_cast<std::size_t>(section)]) {
     case EventColumn::Code: return QString::fromUtf8("コード");
@@ -134,8 +148,8 @@ QVariant EventTableModel::headerData(int section, Qt::Orientation orientation, i
     case EventColumn::Pga1: return QString::fromUtf8("PGA NS [Gal]");
     case EventColumn::Pga2: return QString::fromUtf8("PGA EW [Gal]");
     case EventColumn::Pga3: return QString::fromUtf8("PGA UD [Gal]");
-    case EventColumn::PgaMax: return QString::fromUtf8("PGA 最大 [Gal]");
-    case EventColumn::Pgv: return QString::fromUtf8("PGV 水平 [kine]");
+    case EventColumn::PgaMax: return QString::fromUtf8("PGA [Gal]");
+    case EventColumn::Pgv: return QString::fromUtf8("PGV [kine]");
     case EventColumn::Jma: return QString::fromUtf8("計測震度");
     case EventColumn::JmaClass: return QString::fromUtf8("震度階級");
     case EventColumn::Sa02: return SpectrumHeader(0.2);
