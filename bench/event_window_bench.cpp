@@ -17,21 +17,13 @@
 #include <string>
 
 #include "app/application.h"
-#include "app/qt_platform.h"
+#include "bench_platform.h"
 #include "app/windows/event_table_model.h"
 #include "record/data_folder.h"
 
 using namespace tremblo;
 
 namespace {
-
-class BenchPlatform : public QtPlatform {
-public:
-    MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageStyle) override {
-        std::fprintf(stderr, "message: %s: %s\n", caption.c_str(), text.c_str());
-        return MessageAnswer::Ok;
-    }
-};
 
 // A line of /proc/self/status in MiB ("VmRSS", "VmHWM").
 double StatusMegabytes(const std::string& key) {

@@ -13,22 +13,13 @@
 #include <vector>
 
 #include "app/application.h"
-#include "app/qt_platform.h"
+#include "bench_platform.h"
 #include "synthetic_record.h"
 
 using namespace tremblo;
 
 namespace {
 
-// The desktop as the program has it, but messages go to the terminal: a
-// modal box on the offscreen platform would wait for ever.
-class BenchPlatform : public QtPlatform {
-public:
-    MessageAnswer ShowMessage(const std::string& text, const std::string& caption, MessageStyle) override {
-        std::fprintf(stderr, "message: %s: %s\n", caption.c_str(), text.c_str());
-        return MessageAnswer::Ok;
-    }
-};
 
 double ClickToDrawn(Application& app) {
     const auto begin = std::chrono::steady_clock::now();
