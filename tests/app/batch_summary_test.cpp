@@ -13,6 +13,7 @@
 
 #include "app/batch/batch_options.h"
 #include "app/batch/batch_runner.h"
+#include "app/batch/summary_writer.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -104,8 +105,14 @@ TEST(BatchSummary, AgreesWithInfoAndTheCsvFilesAndReportsFailures) {
     EXPECT_EQ(std::stoi(cell(1, "sample_count")), info["sample_count"]);
     EXPECT_EQ(cell(1, "jma_class"), info["jma_class"]);
     EXPECT_DOUBLE_EQ(std::stod(cell(1, "jma_intensity")), info["jma_intensity"].get<double>());
-    EXPECT_FALSE(cell(1, "station_lat").empty());
-    EXPECT_FALSE(cell(1, "magnitude").empty());
+    // The sample's header: station 35.1650 N 136.9650 E, 12 m; event 34.512 N 136.874 E, 42 km, M6.3.
+    const struct {
+        const char* column;
+        const char* value;
+    } header[] = {{"station_lat", "35.165"}, {"station_lon", "136.965"}, {"station_height_m", "12"},
+                  {"event_lat", "34.512"},   {"event_lon", "136.874"},   {"event_depth_km", "42"},
+                  {"magnitude", "6.3"}};
+    for (const auto& h : header) EXPECT_EQ(cell(1, h.column), h.value) << h.column;
 
     const std::string base = folder / ("out/" + info["output_name"].get<std::string>());
     const Table spectrum = ParseCsv(ReadWholeFile(base + "rsp.csv"));
@@ -155,6 +162,21 @@ TEST(BatchSummary, AgreesWithInfoAndTheCsvFilesAndReportsFailures) {
 
 // RotD100 is at least the peak along 0 (NS) and 90 degrees (EW); a lone
 // component has no RotD file.
+// A table that cannot take its name (a folder stands there) leaves no
+// temporary file behind, and whatever stands at the name stays.
+TEST(BatchSummary, AFailedRenameRemovesTheTemporaryFile) {
+    TempFolder folder;
+    folder.Write("summary.csv/keep.txt", "mine");
+    SummaryWriter writer;
+    ASSERT_TRUE(writer.Open(folder / "summary.csv", "file,error\r\n"));
+    writer.Write("a,b\r\n");
+    EXPECT_FALSE(writer.Finish());
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(folder.path())) names.push_back(entry.path().filename().string());
+    EXPECT_EQ(names, std::vector<std::string>{"summary.csv"});
+    EXPECT_EQ(ReadWholeFile(folder / "summary.csv/keep.txt"), "mine");
+}
+
 TEST(BatchSummary, RotDFileBoundsTheSingleComponentsAndNeedsTwo) {
     TempFolder folder;
     BatchOptions options;

@@ -8,6 +8,7 @@
 #include "record/gzip_bytes.h"
 #include "record/member_file_source.h"
 #include "record/record_grouping.h"
+#include "support/archive_writer.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -130,6 +131,30 @@ TEST(ArchiveReader, FailsOnWhatIsNoArchiveAndKnowsArchivesByName) {
     EXPECT_TRUE(IsArchiveName("a/b.TGZ") && IsArchiveName("x.tar") && IsArchiveName("x.tar.gz"));
     EXPECT_FALSE(IsArchiveName("X.NS.gz") || IsArchiveName(".tar") || IsArchiveName("x.tarx"));
     EXPECT_TRUE(HasGzipExtension("X.NS.GZ") && !HasGzipExtension("x.tar.gz"));
+}
+
+// Folder entries are passed over: a tar with its folder stored gives the
+// record's three members, grouped into one record, and nothing else.
+TEST(ArchiveReader, AFolderEntryGivesNoMemberOfItsOwn) {
+    testing::TempFolder folder;
+    const std::string tar = folder.Write(
+        "event.tar", testing::TarBytes({{"2024/", ""}, {"2024/X.NS", "n"}, {"2024/X.EW", "e"}, {"2024/X.UD", "u"}},
+                                       false));
+    ArchiveReader reader(tar);
+    RecordGrouper grouper(GroupingSettings{RecordFormat::Knet, true});
+    std::vector<std::string> names;
+    std::vector<GroupedRecord> records;
+    ArchiveMember m;
+    while (reader.Next(m) == ArchiveStep::Member) {
+        names.push_back(m.name);
+        for (GroupedRecord& r : grouper.Add(std::move(m))) records.push_back(std::move(r));
+    }
+    EXPECT_TRUE(reader.error().empty()) << reader.error();
+    EXPECT_EQ(names, (std::vector<std::string>{"2024/X.NS", "2024/X.EW", "2024/X.UD"}));
+    ASSERT_EQ(records.size(), 1u);
+    EXPECT_TRUE(records[0].complete);
+    EXPECT_EQ(NamesOf(records[0]), names);
+    EXPECT_TRUE(grouper.Finish().empty());
 }
 
 }  // namespace

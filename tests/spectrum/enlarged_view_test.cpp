@@ -168,6 +168,8 @@ struct EnlargedRuleCase {
     int subX;         // the enlarged graph's SubX after drawing (it starts at 7)
     bool unitLabel;   // "[Gal]" at (20, 22)
     int points;       // per curve, on a linear axis
+    int scaleCount;   // values the vertical scale is chosen from: the curve's own on a per-component
+                      // linear period axis, every period otherwise
 };
 
 class EnlargedRules : public EnlargedViewTest, public ::testing::WithParamInterface<EnlargedRuleCase> {};
@@ -191,6 +193,7 @@ TEST_P(EnlargedRules, SubXUnitLabelAndPoints) {
         EXPECT_EQ(unit->y1, 440 - 400 - 18);
     }
     EXPECT_EQ(curves.points, c.points);
+    EXPECT_EQ(curves.scaleCount, c.scaleCount);
     EXPECT_EQ(enlarged.TitleY, "SA AIC001 NS   2024/11/05 10:12:00");
     // Pen width 2 whatever the line width control says: every slanted segment.
     int slanted = 0;
@@ -206,15 +209,17 @@ INSTANTIATE_TEST_SUITE_P(
     Layouts, EnlargedRules,
     ::testing::Values(
         EnlargedRuleCase{"ComponentPeriod2s", SpectrumLayout::PerComponent, false, LinearPeriodRange::Seconds2,
-                         5, true, 140},
+                         5, true, 140, 140},
         EnlargedRuleCase{"ComponentPeriod10s", SpectrumLayout::PerComponent, false,
-                         LinearPeriodRange::Seconds10, 4, true, 200},
+                         LinearPeriodRange::Seconds10, 4, true, 200, 200},
         EnlargedRuleCase{"ComponentFrequency", SpectrumLayout::PerComponent, true, LinearPeriodRange::Seconds10,
-                         5, false, 200},
+                         5, false, 200, 200},
+        EnlargedRuleCase{"ResponsePeriod2s", SpectrumLayout::PerResponse, false, LinearPeriodRange::Seconds2,
+                         7, true, 140, 200},
         EnlargedRuleCase{"ResponsePeriod10s", SpectrumLayout::PerResponse, false, LinearPeriodRange::Seconds10,
-                         7, true, 200},
+                         7, true, 200, 200},
         EnlargedRuleCase{"ResponseFrequency", SpectrumLayout::PerResponse, true, LinearPeriodRange::Seconds2, 7,
-                         true, 200}),
+                         true, 200, 200}),
     [](const ::testing::TestParamInfo<EnlargedRuleCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

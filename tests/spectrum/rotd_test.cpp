@@ -10,7 +10,9 @@
 #include <vector>
 
 #include "compute/simd_targets.h"
+#include "common/format.h"
 #include "spectrum/rotd_calculation.h"
+#include "spectrum/rotd_csv.h"
 #include "spectrum/rotd_fast.h"
 #include "spectrum/rotd_reference.h"
 #include "spectrum/spectrum_calculation.h"
@@ -166,6 +168,38 @@ TEST(RotD, NeedsTwoHorizontalComponents) {
     EXPECT_TRUE(RotDUnavailable(*record).has_value());
     EXPECT_FALSE(ComputeRecordRotD(*record, BuildPeriodTable(), DampingRatiosFor(DampingMultiplier::Times1), *table));
     EXPECT_EQ(table->at(0, 0, 0).rotd100, 5.0f);
+}
+
+}  // namespace
+}  // namespace tremblo
+
+namespace tremblo {
+namespace {
+
+// The RotD file's header line and a data row, written out here with the
+// layout's own formats: RotD50 before RotD100 before the azimuths, and the
+// azimuths three characters wide.
+TEST(RotD, CsvHeaderOrderAndCellWidths) {
+    RotDTable table;
+    const PeriodTable periods = BuildPeriodTable();
+    const DampingRatios ratios = DampingRatiosFor(DampingMultiplier::Times1);
+    for (int k = 0; k < DAMPING_COUNT; ++k) table.at(k, 0, 0) = RotDValues{1.5f + k, 1234.5f + k, 7 * k};
+    SpectrumSource source;
+    source.stationCode = "AIC001";
+    const std::string text = RotDCsvText(source, periods, ratios, table);
+
+    std::string header = "Period,Frequency";
+    for (const char* column : {"RotD50", "RotD100", "Azimuth100"})
+        for (float ratio : ratios) header += StringPrintf(",%s %.2f", column, static_cast<double>(ratio));
+    std::string row = StringPrintf("%7.3f,%7.3f", static_cast<double>(periods.periods[0]),
+                                   1.0 / static_cast<double>(periods.periods[0]));
+    for (int k = 0; k < DAMPING_COUNT; ++k) row += StringPrintf(",%10.2f", 1.5 + k);
+    for (int k = 0; k < DAMPING_COUNT; ++k) row += StringPrintf(",%10.2f", 1234.5 + k);
+    for (int k = 0; k < DAMPING_COUNT; ++k) row += StringPrintf(",%3d", 7 * k);
+    const std::size_t at = text.find(header + "\r\n");
+    ASSERT_NE(at, std::string::npos) << text.substr(0, 400);
+    EXPECT_EQ(text.substr(at + header.size() + 2, row.size() + 2), row + "\r\n");
+    EXPECT_NE(row.find(",  0,  7, 14, 21, 28"), std::string::npos);  // the widths themselves
 }
 
 }  // namespace

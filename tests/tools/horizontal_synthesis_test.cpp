@@ -182,3 +182,28 @@ TEST_F(SynthesisTest, AFileThatCannotBeUsedIsNamedAndNothingIsWritten) {
 
 }  // namespace
 }  // namespace tremblo
+
+namespace tremblo {
+namespace {
+
+// The azimuth in radians is held in single precision, as the program
+// always had it: at 180 degrees its sine is -8.7e-8 (not 1.2e-16), which a
+// large EW count shows; opposite azimuths of one component stay opposite.
+// Counts become gal as the reader makes them.
+TEST(SynthesisAngle, ThetaInSinglePrecision) {
+    const float sf = static_cast<float>(3920.0L / 6182761.0L);
+    const auto gal = [&](int count) { return static_cast<float>(static_cast<long double>(count) * sf); };
+    const auto synthesized = [&](int azimuth, int ns, int ew) {
+        const std::vector<float> n{gal(ns)}, e{gal(ew)};
+        return SynthesizeHorizontal(n, e, sf, azimuth).counts.at(0);
+    };
+    for (int count : {1000, 1, 123456, 8388607}) {
+        EXPECT_EQ(synthesized(180, count, 0), -synthesized(0, count, 0)) << count;
+        EXPECT_EQ(synthesized(270, 0, count), -synthesized(90, 0, count)) << count;
+    }
+    // -1000 - 8e7 * 8.742278e-8 = -1006.99 counts (a double angle would give -1000).
+    EXPECT_EQ(synthesized(180, 1000, 80000000), -1006);
+}
+
+}  // namespace
+}  // namespace tremblo

@@ -76,5 +76,21 @@ TEST(JmaIntensity, RecordsTooShortOrStillHaveNone) {
                                     std::span(short30).first(30), kDt).ok());
 }
 
+// 0.3 s is the nearest whole number of samples: 0.3 / 0.1f is 2.99999996, so
+// a 10 Hz record needs three samples, not two.
+TEST(JmaIntensity, ThreeTenthsOfASecondInWholeSamples) {
+    const struct {
+        float dt;
+        std::size_t samples;
+        bool enough;
+    } cases[] = {{0.1f, 2, false}, {0.1f, 3, true}, {0.01f, 29, false}, {0.01f, 30, true},
+                 {0.005f, 59, false}, {0.005f, 60, true}, {0.02f, 14, false}, {0.02f, 15, true}};
+    for (const auto& c : cases) {
+        std::vector<float> motion(c.samples);
+        for (std::size_t i = 0; i < motion.size(); ++i) motion[i] = i % 2 ? -50.0f : 50.0f;
+        EXPECT_EQ(ComputeJmaIntensity(motion, motion, motion, c.dt).ok(), c.enough) << c.dt << " " << c.samples;
+    }
+}
+
 }  // namespace
 }  // namespace tremblo
