@@ -46,8 +46,9 @@ std::string StreamDamageOf(const std::string& archive, const GroupedRecord& reco
     const DamagedStream* holder = nullptr;
     for (const DamagedStream& stream : damaged) {
         const std::string prefix = stream.archive + kNestedNameSeparator;
-        const bool holds = stream.archive.empty() || std::any_of(record.members.begin(), record.members.end(),
-                                                                 [&](const ArchiveMember& m) { return m.name.starts_with(prefix); });
+        const auto inside = [&](const ArchiveMember& m) { return m.name.starts_with(prefix); };
+        const bool holds =
+            stream.archive.empty() || std::any_of(record.members.begin(), record.members.end(), inside);
         if (holds && (holder == nullptr || stream.archive.size() < holder->archive.size())) holder = &stream;
     }
     if (holder == nullptr) return {};

@@ -163,7 +163,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
     if (writeFiles && claims_ != nullptr && NamedAfterFolder(record, loadPath)) {
         const std::string owner = claims_->Claim(base, file);
         if (!owner.empty()) {
-            Fail(outcome, "its files would be named " + base + ".csv ... (after its folder) as those of " + owner +
+            Fail(outcome, "its files would be named " + base + ".csv ... after its folder, like those of " + owner +
                               ", written in this run: not written");
             return outcome;
         }
