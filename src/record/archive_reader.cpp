@@ -71,6 +71,18 @@ std::string Open(ArchiveReader::Level& level) {
     return ArchiveErrorText(level.handle.get());
 }
 
+// Why an archive that has come to its end is not whole, else empty: its gzip
+// data is read to the end first, so that the check there is made, and a tar
+// must close with its end-of-archive blocks (one cut exactly between two
+// members would otherwise pass for whole).
+std::string EndProblem(ArchiveReader::Level& level) {
+    if (level.content->compressed() && !level.content->Drain()) return level.content->error();
+    archive* handle = level.handle.get();
+    if (archive_filter_bytes(handle, 0) == archive_read_header_position(handle))
+        return "cut short: the archive ends without its end-of-archive blocks";
+    return {};
+}
+
 }  // namespace
 
 bool IsArchiveName(std::string_view path) {
@@ -93,7 +105,10 @@ ArchiveReader::ArchiveReader(const std::string& path, MemberFilter wanted) : wan
     auto level = std::make_unique<Level>();
     level->content = std::make_unique<CheckedGzipStream>(FromFile(std::move(file), fileBytesRead_));
     error_ = Open(*level);
-    if (error_.empty()) levels_.push_back(std::move(level));
+    if (error_.empty())
+        levels_.push_back(std::move(level));
+    else if (level->content->damaged())  // found as the first bytes were read ahead
+        damagedStreams_.push_back(DamagedStream{{}, level->content->error()});
 }
 
 ArchiveReader::~ArchiveReader() {
@@ -101,9 +116,15 @@ ArchiveReader::~ArchiveReader() {
     while (!levels_.empty()) levels_.pop_back();
 }
 
+void ArchiveReader::PopLevel() {
+    const Level& level = *levels_.back();
+    if (level.content->damaged()) damagedStreams_.push_back(DamagedStream{level.name, level.content->error()});
+    levels_.pop_back();
+}
+
 ArchiveStep ArchiveReader::Fail(std::string reason) {
     error_ = std::move(reason);
-    while (!levels_.empty()) levels_.pop_back();
+    while (!levels_.empty()) PopLevel();
     return ArchiveStep::Failed;
 }
 
@@ -114,14 +135,14 @@ ArchiveStep ArchiveReader::Fail(std::string reason) {
 ArchiveStep ArchiveReader::LevelFailed(std::string reason, ArchiveMember& member) {
     while (levels_.size() > 1 && !levels_.back()->sourceError.empty()) {
         reason = std::move(levels_.back()->sourceError);
-        levels_.pop_back();
+        PopLevel();
     }
     if (levels_.size() <= 1) return Fail(std::move(reason));
     member = ArchiveMember{};
     member.name = levels_.back()->name;
     member.loadName = levels_.back()->loadName;
     member.damage = std::move(reason);
-    levels_.pop_back();
+    PopLevel();
     return ArchiveStep::NestedFailed;
 }
 
@@ -150,17 +171,20 @@ ArchiveStep ArchiveReader::Next(ArchiveMember& member) {
         archive_entry* entry = nullptr;
         const int status = archive_read_next_header(level.handle.get(), &entry);
         if (status == ARCHIVE_EOF) {
+            if (std::string problem = EndProblem(level); !problem.empty()) return LevelFailed(std::move(problem), member);
             if (levels_.size() == 1) {
-                levels_.pop_back();
+                PopLevel();
                 return ArchiveStep::End;
             }
             member = ArchiveMember{};
             member.name = level.name;
             member.loadName = level.loadName;
-            levels_.pop_back();
+            PopLevel();
             return ArchiveStep::NestedEnd;
         }
         // A damaged header (ARCHIVE_RETRY) fails the archive as well: what follows it cannot be trusted.
+        if (status == ARCHIVE_RETRY && !level.content->damaged())
+            return LevelFailed(std::string(kDamagedHeader) + " (" + ArchiveErrorText(level.handle.get()) + ")", member);
         if (status != ARCHIVE_OK && status != ARCHIVE_WARN) return LevelFailed(ArchiveErrorText(level.handle.get()), member);
         ++entries_;
         const char* path = archive_entry_pathname(entry);
@@ -210,6 +234,14 @@ ArchiveStep ArchiveReader::ReadContent(ArchiveMember& member, archive_entry* ent
     else
         member.damage = "cannot decompress: " + decompressed.error().message;
     return ArchiveStep::Member;
+}
+
+std::vector<DamagedStream> FindDamagedStreams(const std::string& path) {
+    ArchiveReader reader(path, [](const ArchiveMember& candidate) { return IsArchiveName(candidate.name); });
+    ArchiveMember member;
+    ArchiveStep step = ArchiveStep::Member;
+    while (step != ArchiveStep::End && step != ArchiveStep::Failed) step = reader.Next(member);
+    return reader.damagedStreams();
 }
 
 }  // namespace tremblo

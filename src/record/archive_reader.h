@@ -6,9 +6,8 @@
 // .kik.tar.gz) is read in place as it streams out of the archive holding it,
 // never held whole nor unpacked; its members are named "INNER:MEMBER".
 #include <cstddef>
-#include <functional>
-#include <memory>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -31,6 +30,10 @@ inline constexpr std::size_t kArchiveDepthLimit = 4;
 // ("20240101161000.knt.tar.gz:AIC0012401011610.NS").
 inline constexpr char kNestedNameSeparator = ':';
 
+// Starts the failure of an archive whose next member's header is damaged
+// (its checksum wrong): the archive is damaged at that point.
+inline constexpr std::string_view kDamagedHeader = "damaged member header";
+
 enum class ArchiveStep {
     Member,        // a member read into `member`
     NestedEnd,     // an archive inside ended: `member.name` names it, `member.loadName` is its load name
@@ -44,6 +47,13 @@ enum class ArchiveStep {
 // (`name` and `loadName` are set); the others are skipped. An archive
 // inside is read only when wanted.
 using MemberFilter = std::function<bool(const ArchiveMember& member)>;
+
+// A gzip stream that failed: the archive given (`archive` empty) or one
+// inside it (named as its members' names start, "20240101161000.knt.tar.gz").
+struct DamagedStream {
+    std::string archive;
+    std::string reason;
+};
 
 class ArchiveReader {
 public:
@@ -69,6 +79,8 @@ public:
     // The bytes read so far of the archive file given (as stored, compressed
     // or not): how far the reading has come.
     std::uint64_t fileBytesRead() const { return *fileBytesRead_; }
+    // The gzip streams found damaged so far, in the order found.
+    const std::vector<DamagedStream>& damagedStreams() const { return damagedStreams_; }
 
     struct Level;
 
@@ -77,13 +89,22 @@ private:
     ArchiveStep LevelFailed(std::string reason, ArchiveMember& member);
     ArchiveStep OpenInner(ArchiveMember& candidate);
     ArchiveStep ReadContent(ArchiveMember& member, archive_entry* entry);
+    void PopLevel();
 
     std::vector<std::unique_ptr<Level>> levels_;  // the archive given first, the innermost one open last
     MemberFilter wanted_;
     std::string error_;
     std::size_t entries_ = 0;
     std::size_t skipped_ = 0;
+    std::vector<DamagedStream> damagedStreams_;
     std::shared_ptr<std::uint64_t> fileBytesRead_ = std::make_shared<std::uint64_t>(0);
 };
+
+// Streams the whole archive through, the archives inside included, keeping
+// nothing (decompression is all the work): the gzip streams among them that
+// are damaged, cut short or fail their check. Their content was handed on
+// before the check at their end could be made, so a pass like this one must
+// come before any of it is trusted.
+std::vector<DamagedStream> FindDamagedStreams(const std::string& path);
 
 }  // namespace tremblo

@@ -34,6 +34,19 @@ long CheckedGzipStream::Fail(std::string reason) {
     return -1;
 }
 
+long CheckedGzipStream::Damaged(std::string reason) {
+    damaged_ = true;
+    return Fail("gzip data " + std::move(reason));
+}
+
+bool CheckedGzipStream::Drain() {
+    const void* data = nullptr;
+    long read = 0;
+    while ((read = Read(&data)) > 0) {
+    }
+    return read == 0;
+}
+
 bool CheckedGzipStream::Refill() {
     if (rawEnded_ || failed_) return false;
     if (inStart_ > 0) {  // keep what is left at the front
@@ -92,7 +105,7 @@ long CheckedGzipStream::ReadGzip(const void** data) {
     while (z.avail_out == kBlock) {
         if (inStart_ == inEnd_ && !Refill()) {
             if (failed_) return -1;
-            return Fail("gzip data cut short");
+            return Damaged("cut short");
         }
         z.next_in = reinterpret_cast<Bytef*>(in_.get() + inStart_);
         z.avail_in = static_cast<uInt>(inEnd_ - inStart_);
@@ -112,8 +125,9 @@ long CheckedGzipStream::ReadGzip(const void** data) {
             }
         } else if (status == Z_DATA_ERROR) {
             const std::string why = z.msg ? z.msg : "invalid";
-            if (why == "incorrect data check" || why == "incorrect length check") return Fail(kGzipCheckFailed);
-            return Fail("damaged gzip data: " + why);
+            if (why == "incorrect data check") return Damaged("damaged (crc error)");
+            if (why == "incorrect length check") return Damaged("damaged (length error)");
+            return Damaged("damaged (" + why + ")");
         } else if (status == Z_MEM_ERROR) {
             return Fail("out of memory decompressing gzip data");
         } else if (status != Z_OK && status != Z_BUF_ERROR) {

@@ -10,10 +10,6 @@
 
 namespace tremblo {
 
-// The failure when gzip's check at the end of the data does not match: all
-// the content handed on before may be damaged, the check covering it whole.
-inline constexpr const char* kGzipCheckFailed = "gzip check failed at the end: the content is damaged";
-
 class CheckedGzipStream {
 public:
     // Reads at most `capacity` bytes into `buffer`: their count, 0 at the
@@ -33,12 +29,20 @@ public:
     const std::string& error() const { return error_; }
     // Known after the first Read: the bytes are gzip-compressed.
     bool compressed() const { return mode_ == Mode::Gzip; }
+    // The gzip data itself failed (damaged, its check wrong, cut short),
+    // not the reading of it: nothing it gave can be trusted, the check
+    // covering the whole stream.
+    bool damaged() const { return damaged_; }
+    // Reads what is left to the end, discarding it, so that the check at the
+    // end is made: false when the data fails.
+    bool Drain();
 
 private:
     enum class Mode { Unknown, Plain, Gzip };
     struct Inflater;
 
     long Fail(std::string reason);
+    long Damaged(std::string reason);
     bool Refill();  // more raw bytes after those not consumed yet; false at the end or on failure
     long ReadGzip(const void** data);
 
@@ -49,6 +53,7 @@ private:
     bool rawEnded_ = false;
     bool failed_ = false;
     bool ended_ = false;
+    bool damaged_ = false;
     Mode mode_ = Mode::Unknown;
     std::unique_ptr<Inflater> inflater_;
     std::string error_;

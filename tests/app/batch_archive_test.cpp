@@ -144,7 +144,9 @@ TEST(BatchArchive, GzipComponentFilesLoadAsOneRecordLikeTheirPlainFiles) {
     EXPECT_EQ(err.find("がありません"), std::string::npos) << err;
 }
 
-TEST(BatchArchive, ACutArchiveKeepsTheRecordsReadBeforeTheCut) {
+// gzip's check covers the whole stream: a .tgz cut short gives no record
+// whose values can be trusted, not even those before the cut.
+TEST(BatchArchive, ACutGzipArchiveProcessesNoneOfItsRecords) {
     TempFolder folder;
     testing::MemberList members;
     for (const char* c : {"NS", "EW", "UD"}) members.push_back({"ev/" + kStem + "." + c, Sample(c)});
@@ -160,9 +162,12 @@ TEST(BatchArchive, ACutArchiveKeepsTheRecordsReadBeforeTheCut) {
     options.info = true;
     std::string out, err;
     EXPECT_EQ(RunCollected(options, out, err), 1);
-    const std::vector<nlohmann::json> objects = JsonLines(out);
-    ASSERT_EQ(objects.size(), 1u);
-    EXPECT_EQ(objects[0]["file"], archive + ":ev/" + kStem + ".NS");
+    EXPECT_TRUE(JsonLines(out).empty()) << out;
+    EXPECT_TRUE(!fs::exists(folder / "out") || fs::is_empty(folder / "out"));
+    EXPECT_NE(err.find("error: " + archive + ":ev/" + kStem + ".NS: " + archive +
+                       ": gzip data cut short; its records are not processed"),
+              std::string::npos)
+        << err;
     EXPECT_NE(err.find("error: " + archive + ": the archive cannot be read on after "), std::string::npos) << err;
     EXPECT_NE(err.find("records not processed: " + archive + ":ev/N"), std::string::npos) << err;
 }

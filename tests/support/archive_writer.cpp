@@ -17,22 +17,24 @@ void Check(archive* handle, int status) {
     if (status < ARCHIVE_WARN) throw std::runtime_error(archive_error_string(handle));
 }
 
-std::string Write(const MemberList& members, bool tar, bool gzip) {
+std::string Write(const MemberList& members, bool tar, bool gzip, bool stored = false) {
     std::string bytes;
     archive* handle = archive_write_new();
     Check(handle, tar ? archive_write_set_format_pax_restricted(handle) : archive_write_set_format_raw(handle));
     if (gzip) Check(handle, archive_write_add_filter_gzip(handle));
+    if (stored) Check(handle, archive_write_set_filter_option(handle, "gzip", "compression-level", "0"));
     archive_write_set_bytes_in_last_block(handle, 1);
     Check(handle, archive_write_open(handle, &bytes, nullptr, Append, nullptr));
     for (const auto& [name, content] : members) {
         archive_entry* entry = archive_entry_new();
         const bool folder = tar && !name.empty() && name.back() == '/';
-        archive_entry_set_pathname(entry, name.c_str());
-        archive_entry_set_filetype(entry, folder ? AE_IFDIR : AE_IFREG);
+        const bool fifo = tar && !name.empty() && name.back() == '|';
+        archive_entry_set_pathname(entry, (fifo ? name.substr(0, name.size() - 1) : name).c_str());
+        archive_entry_set_filetype(entry, folder ? AE_IFDIR : fifo ? AE_IFIFO : AE_IFREG);
         archive_entry_set_perm(entry, folder ? 0755 : 0644);
-        archive_entry_set_size(entry, folder ? 0 : static_cast<la_int64_t>(content.size()));
+        archive_entry_set_size(entry, folder || fifo ? 0 : static_cast<la_int64_t>(content.size()));
         Check(handle, archive_write_header(handle, entry));
-        if (!folder) archive_write_data(handle, content.data(), content.size());
+        if (!folder && !fifo) archive_write_data(handle, content.data(), content.size());
         archive_entry_free(entry);
     }
     Check(handle, archive_write_close(handle));
@@ -43,6 +45,8 @@ std::string Write(const MemberList& members, bool tar, bool gzip) {
 }  // namespace
 
 std::string TarBytes(const MemberList& members, bool gzip) { return Write(members, true, gzip); }
+
+std::string StoredTarGzBytes(const MemberList& members) { return Write(members, true, true, true); }
 
 std::pair<std::string, std::string> ArchiveInside(const std::string& name, const MemberList& members) {
     const bool gzip = name.ends_with(".gz") || name.ends_with(".tgz");

@@ -9,8 +9,12 @@ namespace tremblo::testing {
 using MemberList = std::vector<std::pair<std::string, std::string>>;  // name, content
 
 // A tar of the members in order, gzip-compressed when `gzip`. A name ending
-// in '/' is a folder.
+// in '/' is a folder, one ending in '|' a FIFO (named without the '|').
 std::string TarBytes(const MemberList& members, bool gzip = true);
+
+// A tar gzip-compressed without compression (stored deflate blocks): the
+// tar's bytes stand in it as they are, to be found and changed there.
+std::string StoredTarGzBytes(const MemberList& members);
 
 // A member that is itself an archive of `members`, for a delivery of archives
 // inside an archive: gzip-compressed when the name ends in .gz or .tgz.

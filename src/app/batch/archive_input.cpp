@@ -1,9 +1,9 @@
 #include "app/batch/archive_input.h"
 
+#include <algorithm>
 #include <map>
 
 #include "record/archive_reader.h"
-#include "record/checked_gzip_stream.h"
 #include "record/component_names.h"
 #include "record/member_file_source.h"
 
@@ -25,9 +25,12 @@ RecordTask ArchiveFailure(const std::string& archive, const std::string& named, 
     RecordTask task;
     task.file = named;
     task.inArchive = true;
-    task.failure = members == 0 && incomplete.empty()
-                       ? "the archive cannot be read: " + reason
-                       : "the archive cannot be read on after " + std::to_string(members) + " members: " + reason;
+    if (reason.starts_with(kDamagedHeader))
+        task.failure = "the archive is damaged after " + std::to_string(members) + " members: " + reason;
+    else if (members == 0 && incomplete.empty())
+        task.failure = "the archive cannot be read: " + reason;
+    else
+        task.failure = "the archive cannot be read on after " + std::to_string(members) + " members: " + reason;
     if (!incomplete.empty()) {
         task.failure += "; records not processed:";
         for (const GroupedRecord& record : incomplete)
@@ -36,20 +39,21 @@ RecordTask ArchiveFailure(const std::string& archive, const std::string& named, 
     return task;
 }
 
-// The records handed on from one archive (the one given, or one inside it):
-// all may hold damaged data when its gzip check fails at its end.
-struct HandedRecords {
-    std::size_t count = 0;
-    std::string first, last;
-};
-
-// The failure text of an archive, told which records may be damaged when
-// that was found only by the check at the end.
-std::string WithSuspects(std::string failure, const HandedRecords& handed) {
-    if (handed.count == 0 || failure.find(kGzipCheckFailed) == std::string::npos) return failure;
-    failure += "; the " + std::to_string(handed.count) + " records read from it before the check may hold damaged data (";
-    failure += handed.count == 1 ? handed.first : handed.first + " to " + handed.last;
-    return failure + ")";
+// Why a record fails whose members came out of a damaged gzip stream (the
+// outermost such archive, when several hold it); empty when none did.
+std::string StreamDamageOf(const std::string& archive, const GroupedRecord& record,
+                           const std::vector<DamagedStream>& damaged) {
+    const DamagedStream* holder = nullptr;
+    for (const DamagedStream& stream : damaged) {
+        const std::string prefix = stream.archive + kNestedNameSeparator;
+        const auto inside = [&](const ArchiveMember& m) { return m.name.starts_with(prefix); };
+        const bool holds =
+            stream.archive.empty() || std::any_of(record.members.begin(), record.members.end(), inside);
+        if (holds && (holder == nullptr || stream.archive.size() < holder->archive.size())) holder = &stream;
+    }
+    if (holder == nullptr) return {};
+    const std::string named = holder->archive.empty() ? archive : MemberPathText(archive, holder->archive);
+    return named + ": " + holder->reason + "; its records are not processed";
 }
 
 // The name of the archive (inside the one given) that holds the member; ""
@@ -77,22 +81,24 @@ RecordTask TaskOfArchiveRecord(const std::string& archive, GroupedRecord record)
 
 bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options, const TaskHandler& hand,
                         ArchiveFeedStats* stats, const std::function<void(std::uint64_t fileBytesRead)>& onRead) {
+    // gzip's check covers a whole stream and comes at its end: the damaged
+    // streams are found first, so that no record read from one is processed.
+    const std::vector<DamagedStream> damaged = FindDamagedStreams(archive);
     RecordGrouper grouper(GroupingSettings{options.format, options.threeComponents});
     ArchiveReader reader(archive, IsBatchArchiveMember);
-    std::map<std::string, HandedRecords> handed;  // by the archive holding their first member
+    std::size_t handed = 0;  // tasks, records and failures
     const auto handAll = [&](std::vector<GroupedRecord> records) {
         for (GroupedRecord& record : records) {
+            std::string streamDamage = StreamDamageOf(archive, record, damaged);
             RecordTask task = TaskOfArchiveRecord(archive, std::move(record));
-            const auto source = static_cast<const MemberFileSource*>(task.source.get());
-            HandedRecords& from = handed[HolderOf(source->members().front())];
-            if (from.count++ == 0) from.first = task.file;
-            from.last = task.file;
+            if (!streamDamage.empty()) task.failure = std::move(streamDamage);
+            ++handed;
             hand(std::move(task));
         }
     };
     std::map<std::string, std::size_t> membersRead;  // by the archive holding them ("" the one given)
     std::size_t total = 0;
-    bool whole = true;
+    bool whole = damaged.empty();
     ArchiveMember member;
     ArchiveStep step;
     while ((step = reader.Next(member)) != ArchiveStep::End && step != ArchiveStep::Failed) {
@@ -111,22 +117,26 @@ bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options,
         if (step == ArchiveStep::NestedEnd) {
             handAll(std::move(rest));
         } else {
-            RecordTask failure = ArchiveFailure(archive, MemberPathText(archive, member.name), member.damage, read, rest);
-            failure.failure = WithSuspects(std::move(failure.failure), handed[member.name]);
-            hand(std::move(failure));
+            ++handed;
+            hand(ArchiveFailure(archive, MemberPathText(archive, member.name), member.damage, read, rest));
             whole = false;
         }
-        handed.erase(member.name);
     }
     if (stats) *stats = ArchiveFeedStats{reader.entries(), reader.skipped()};
     std::vector<GroupedRecord> rest = grouper.Finish();
     if (step == ArchiveStep::Failed) {
-        RecordTask failure = ArchiveFailure(archive, archive, reader.error(), total, rest);
-        failure.failure = WithSuspects(std::move(failure.failure), handed[""]);
-        hand(std::move(failure));
+        hand(ArchiveFailure(archive, archive, reader.error(), total, rest));
         return false;
     }
     handAll(std::move(rest));
+    if (handed == 0) {  // read whole, and nothing in it to process
+        RecordTask none;
+        none.file = archive;
+        none.inArchive = true;
+        none.failure = "no record file in the archive";
+        hand(std::move(none));
+        return false;
+    }
     return whole;
 }
 

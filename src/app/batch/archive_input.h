@@ -28,11 +28,14 @@ struct ArchiveFeedStats {
 
 // Hands every record of the archive to `hand`, in the order they complete
 // (those of an archive inside left incomplete when it ends, and those left
-// incomplete at the end, after the others). An archive inside that cannot be
-// read to its end hands on the records complete so far, then one failed task
-// naming it ("ARCHIVE:INNER"), and the reading goes on after it; the archive
-// given that cannot be read to its end, one failed task naming the archive.
-// False after any such failure. `stats`, when given, receives the counts.
+// incomplete at the end, after the others). The archive is read twice: a
+// first pass finds its damaged gzip streams (the archive's own, or those of
+// archives inside), and every record read from one then fails with the
+// reason. An archive inside that cannot be read to its end hands on the
+// records complete so far, then one failed task naming it ("ARCHIVE:INNER"),
+// and the reading goes on after it; the archive given that cannot be read to
+// its end, one failed task naming the archive; an archive holding no record
+// file, one failed task saying so. False after any such failure. `stats`, when given, receives the counts.
 // `onRead` hears how many bytes of the archive file have been read, after each step.
 bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options, const TaskHandler& hand,
                         ArchiveFeedStats* stats = nullptr,

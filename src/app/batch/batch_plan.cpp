@@ -1,5 +1,6 @@
 #include "app/batch/batch_plan.h"
 
+#include <algorithm>
 #include <map>
 
 #include "record/archive_reader.h"
@@ -27,6 +28,17 @@ RecordFormat FormatOf(const PlannedRecord& record, FolderListings* listings) {
 
 std::string LoadPathOf(const PlannedRecord& record) {
     return record.kind == InputKind::GzipFile ? WithoutGzipExtension(record.file) : record.file;
+}
+
+int BatchWorkerCount(int jobs, const std::vector<PlannedRecord>& plan, int cores) {
+    const std::size_t coreCount = static_cast<std::size_t>(std::max(cores, 1));
+    const std::size_t asked = jobs > 0 ? static_cast<std::size_t>(jobs) : coreCount;
+    std::size_t toLoad = 0;
+    for (const PlannedRecord& record : plan) {
+        if (record.kind == InputKind::Archive) return static_cast<int>(std::min(asked, coreCount));
+        if (!record.sameAs) ++toLoad;
+    }
+    return static_cast<int>(std::clamp<std::size_t>(toLoad, 1, asked));
 }
 
 std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListings* listings) {

@@ -25,6 +25,12 @@ struct PlannedRecord {
 // The path the loader is handed for a planned file (X.NS for X.NS.gz).
 std::string LoadPathOf(const PlannedRecord& record);
 
+// Workers for the records to load, given --jobs (0: one per core) and the
+// cores: no more than there are records to load (min(records, jobs)); for an
+// archive, whose number of records is unknown until it is read, no more than
+// the cores.
+int BatchWorkerCount(int jobs, const std::vector<PlannedRecord>& plan, int cores);
+
 std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListings* listings = nullptr);
 
 }  // namespace tremblo

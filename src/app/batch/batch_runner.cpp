@@ -75,18 +75,6 @@ private:
     std::size_t sameAs_ = 0;
 };
 
-// Workers for the records to load: no more than there are records, unless
-// archives hold an unknown number.
-int WorkerCount(const BatchOptions& options, const std::vector<PlannedRecord>& plan) {
-    const std::size_t cores = static_cast<std::size_t>(options.jobs > 0 ? options.jobs : DefaultWorkerCount());
-    std::size_t toLoad = 0;
-    for (const PlannedRecord& record : plan) {
-        if (record.kind == InputKind::Archive) return static_cast<int>(cores);
-        if (!record.sameAs) ++toLoad;
-    }
-    return static_cast<int>(std::clamp<std::size_t>(toLoad, 1, cores));
-}
-
 int CountedAhead(const std::vector<PlannedRecord>& plan) {
     return static_cast<int>(std::count_if(plan.begin(), plan.end(),
                                           [](const PlannedRecord& r) { return r.kind != InputKind::Archive; }));
@@ -148,7 +136,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
 
     FolderListings listings;  // each folder listed at most once in the run
     const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
-    const int workers = WorkerCount(options, plan);
+    const int workers = BatchWorkerCount(options.jobs, plan, DefaultWorkerCount());
     ProgressDisplay display(err, terminal, CountedAhead(plan));
     OutcomeCollector collector(out, display, summary, options.rotd, !options.mapFile.empty());
     RecordPipeline pipeline(static_cast<std::size_t>(4 * workers + 4), collector);

@@ -31,10 +31,11 @@ RecordOutcome ProcessGuarded(RecordWorker& worker, const RecordTask& task) {
 void RunRecordWorkers(RecordPipeline& pipeline, int workers, const StationDirectory& directory,
                       const BatchOptions& options, FolderListings* listings, const std::function<void()>& feed,
                       const WorkerHooks& hooks) {
+    OutputNameClaims claims;  // of the records named after their folder, over all workers
     const auto work = [&] {
         if (hooks.started) hooks.started();
         try {
-            RecordWorker worker(directory, options, listings);
+            RecordWorker worker(directory, options, listings, &claims);
             while (std::optional<NumberedTask> next = pipeline.Take()) {
                 if (hooks.skip && hooks.skip()) {
                     RecordOutcome skipped;

@@ -1,11 +1,13 @@
 #include "app/batch/record_worker.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "app/batch/record_info.h"
 #include "common/atomic_file.h"
 #include "common/format.h"
 #include "plot/png_writer.h"
+#include "record/archive_reader.h"
 #include "record/component_names.h"
 #include "spectrum/enlarged_drawing.h"
 #include "spectrum/sa_sd_drawing.h"
@@ -34,16 +36,39 @@ std::string JoinMessages(const std::vector<std::string>& messages) {
 
 }  // namespace
 
-std::string OutputBaseName(const SeismicRecord& record, const std::string& file) {
+bool NamedAfterFolder(const SeismicRecord& record, const std::string& loadPath) {
+    return record.eventName.empty() && FileNameWithoutExtension(loadPath).empty();
+}
+
+std::string OutputBaseName(const SeismicRecord& record, const std::string& loadPath, const std::string& file) {
     if (!record.eventName.empty()) return record.eventName;
-    return FileNameWithoutExtension(file);
+    if (const std::string stem = FileNameWithoutExtension(loadPath); !stem.empty()) return stem;
+    // "ARCHIVE:INNER:x/.NS" holds the file as folders do.
+    std::string path = file;
+    std::replace(path.begin(), path.end(), ':', '/');
+    std::error_code ec;
+    std::filesystem::path absolute = std::filesystem::absolute(path, ec);
+    if (ec) absolute = path;
+    const std::string folder = absolute.lexically_normal().parent_path().filename().string();
+    if (folder.empty()) {  // "/.NS": "NS"
+        const std::string name = std::filesystem::path(loadPath).filename().string();
+        return name.size() > 1 ? name.substr(1) : "record";
+    }
+    return IsArchiveName(folder) ? FileNameWithoutExtension(folder) : folder;
+}
+
+std::string OutputNameClaims::Claim(const std::string& name, const std::string& file) {
+    const std::lock_guard lock(mutex_);
+    const auto [at, taken] = owners_.emplace(name, file);
+    return taken ? std::string() : at->second;
 }
 
 RecordWorker::RecordWorker(const StationDirectory& directory, const BatchOptions& options,
-                           FolderListings* listings)
+                           FolderListings* listings, OutputNameClaims* claims)
     : directory_(directory),
       options_(options),
       listings_(listings),
+      claims_(claims),
       workspace_(std::make_unique<DerivationWorkspace>()),
       spectrum_(std::make_unique<SpectrumModel>()),
       canvas_(WAVE_PLOT_WIDTH, WAVE_PLOT_HEIGHT),
@@ -134,7 +159,15 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
         Fail(outcome, "メモリが足りません (velocity and displacement)");
         return outcome;
     }
-    const std::string base = OutputBaseName(record, loadPath);
+    const std::string base = OutputBaseName(record, loadPath, file);
+    if (writeFiles && claims_ != nullptr && NamedAfterFolder(record, loadPath)) {
+        const std::string owner = claims_->Claim(base, file);
+        if (!owner.empty()) {
+            Fail(outcome, "its files would be named " + base + ".csv ... after its folder, like those of " + owner +
+                              ", written in this run: not written");
+            return outcome;
+        }
+    }
     if (writeFiles && !WriteFiles(base, outcome)) return outcome;
     if (source != nullptr && !options_.azimuths.empty())
         outcome.notes.push_back("--azimuth: no file for a record read from an archive or a .gz file");

@@ -6,6 +6,7 @@
 #include <array>
 #include <map>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -38,15 +39,34 @@ struct RecordOutcome {
 
 // Base name of the exported files: the record's eventName, as the windows
 // propose it; when that is empty (a K-NET/KiK-net station missing from the
-// directory) the chosen file's name up to its first period.
-std::string OutputBaseName(const SeismicRecord& record, const std::string& file);
+// directory) the chosen file's name (`loadPath`) up to its first period. A
+// file with nothing before its period (".NS") is named after the folder
+// holding it, found from its shown name `file` (an archive member's folder,
+// or the archive, without its extension, for a member at its top), not left
+// a hidden ".csv".
+std::string OutputBaseName(const SeismicRecord& record, const std::string& loadPath, const std::string& file);
+// The base name is that of the folder: another record of the run may get it too.
+bool NamedAfterFolder(const SeismicRecord& record, const std::string& loadPath);
+
+// The base names taken in one run by records named after their folder,
+// shared by the workers, so that two of them never write over each other.
+class OutputNameClaims {
+public:
+    // The file that took `name` before, or empty when `file` takes it now.
+    std::string Claim(const std::string& name, const std::string& file);
+
+private:
+    std::mutex mutex_;
+    std::map<std::string, std::string> owners_;
+};
 
 class RecordWorker {
 public:
     // The directory is only read, and may be shared by every worker.
     // Folders are listed through `listings` (shared by the workers of a batch).
+    // Records named after their folder claim their names in `claims`.
     RecordWorker(const StationDirectory& directory, const BatchOptions& options,
-                 FolderListings* listings = nullptr);
+                 FolderListings* listings = nullptr, OutputNameClaims* claims = nullptr);
     ~RecordWorker();
 
     RecordOutcome Process(const std::string& file, RecordFormat format);
@@ -75,6 +95,7 @@ private:
     const StationDirectory& directory_;
     const BatchOptions& options_;
     FolderListings* listings_;
+    OutputNameClaims* claims_;
     ConsolePlatform platform_;
     std::unique_ptr<RecordSession> session_;
     std::unique_ptr<DerivationWorkspace> workspace_;
