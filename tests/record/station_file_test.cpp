@@ -70,6 +70,38 @@ TEST(StationFile, AFolderThatCannotTakeTheFileSendsItToTheUsersDataFolder) {
     unsetenv("XDG_DATA_HOME");
 }
 
+// A rewrite leaves the file's permissions and a link to it as they were.
+TEST(StationFile, ARewriteKeepsTheModeAndWritesThroughALink) {
+    namespace fs = std::filesystem;
+    const struct { const char* name; bool link; fs::perms mode; } cases[] = {
+        {"private", false, fs::perms::owner_read | fs::perms::owner_write},
+        {"shared", false, fs::perms::owner_all | fs::perms::group_read | fs::perms::others_read},
+        {"linked", true, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read},
+    };
+    for (const auto& c : cases) {
+        TempFolder temp;
+        const std::string target = temp.Write(std::string("store/") + c.name + ".csv", "AIC001, A,B,C,D\r\n");
+        fs::permissions(target, c.mode);
+        std::string folder = temp / "store";
+        if (c.link) {
+            fs::create_directories(temp / "DATA");
+            fs::create_symlink(std::string("../store/") + c.name + ".csv", temp / "DATA/SITENAME.CSV");
+            folder = temp / "DATA";
+        } else {
+            fs::rename(target, temp / "store/SITENAME.CSV");
+        }
+        const std::string path = folder + "/SITENAME.CSV";
+        EXPECT_EQ(SaveSiteNameFile(folder, "AIC001, edited,B,C,D\r\n"), path) << c.name;
+        EXPECT_EQ(ReadWholeFile(path), "AIC001, edited,B,C,D\r\n") << c.name;
+        EXPECT_EQ(fs::is_symlink(path), c.link) << c.name;
+        const std::string real = c.link ? target : path;
+        EXPECT_EQ(fs::status(real).permissions(), c.mode) << c.name;
+        std::size_t files = 0;
+        for ([[maybe_unused]] const auto& entry : fs::directory_iterator(temp / "store")) ++files;
+        EXPECT_EQ(files, 1u) << c.name;  // no temporary left, nothing beside the target
+    }
+}
+
 TEST(StationFile, TheUsersDataFolderComesAfterTheWorkingFolders) {
     TempFolder temp;
     setenv("XDG_DATA_HOME", (temp / "home").c_str(), 1);
