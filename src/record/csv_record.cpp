@@ -26,16 +26,13 @@ CsvRecordReader::Result CsvRecordReader::Next(std::vector<std::string>& fields) 
     fields.clear();
     if (first_) {
         first_ = false;
-        // A UTF-8 byte order mark is no part of the first field.
+        // A UTF-8 byte order mark is no part of the first field. (Other
+        // text starting with 0xEF is no station row either: it only loses
+        // its first bytes.)
         if (in_.sgetc() == 0xEF) {
             in_.sbumpc();
-            if (in_.sgetc() == 0xBB) {
-                in_.sbumpc();
-                if (in_.sgetc() == 0xBF) in_.sbumpc();
-                else in_.sungetc(), in_.sungetc();
-            } else {
-                in_.sungetc();
-            }
+            if (in_.sgetc() == 0xBB) in_.sbumpc();
+            if (in_.sgetc() == 0xBF) in_.sbumpc();
         }
     }
     recordLine_ = line_;
@@ -57,6 +54,7 @@ CsvRecordReader::Result CsvRecordReader::Next(std::vector<std::string>& fields) 
         }
         const char ch = static_cast<char>(c);
         if (quoted) {
+            if (ch == '\n') return Result::BadQuotes;  // one record a line: never closed
             if (ch == '"') {
                 if (in_.sgetc() == '"') {
                     in_.sbumpc();
