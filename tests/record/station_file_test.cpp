@@ -136,6 +136,7 @@ TEST(StationImport, ChecksEveryRowBeforeTakingIt) {
         {"Code,Name,Lat,Lon,Height,Depth,Pref,Type,\n", "", "code \"Code\""},
         {"AAB005,\"KITA, MINAMI\",34.1,135.2,5,NA,OSAKA,K-NET,\n", "", "the name holds a comma"},
         {"AAB006,KITA \"X\",34.1,135.2,5,NA,OSAKA,K-NET,\n", "", "quotes"},
+        {"AAB006,\"KITA \"\"X\"\"\",34.1,135.2,5,NA,OSAKA,K-NET,\n", "", "the name holds a comma, a quote"},
         {"AAB007,\"OPEN,34.1,135.2,5,NA,OSAKA,K-NET,\n", "", "quotes"},
         {"AAB008,笑😀,34.1,135.2,5,NA,OSAKA,K-NET,\n", "", "the name is neither"},
         {"\xff\xfe\x01\x02,\x80\x81\x82,1,2,3,4,5\n", "", "code \""},
@@ -168,6 +169,15 @@ TEST(StationImport, ChecksEveryRowBeforeTakingIt) {
             EXPECT_EQ(report.refused[0].first, 2) << shown;
             EXPECT_NE(report.refused[0].second.find(c.refused), std::string::npos) << shown << report.refused[0].second;
         }
+    }
+}
+
+TEST(StationImport, AByteOrderMarkIsNoPartOfTheFirstCode) {
+    for (const std::string& mark : {std::string(), std::string("\xEF\xBB\xBF")}) {
+        StationImportReport report;
+        Merge(mark + "AAC001,A,1,2,3,NA,P,-,\n", "", report);
+        EXPECT_EQ(report.added, 1) << mark.size();
+        EXPECT_TRUE(report.refused.empty()) << mark.size();
     }
 }
 
