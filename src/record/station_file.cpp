@@ -73,7 +73,9 @@ std::optional<std::string> CellProblem(const std::string& cell, int column, std:
         if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return "改行や制御文字は使えません";
     }
     if (!TryUtf8ToSjis(cell, sjis)) return "Shift-JISにない文字があります";
-    if (SkipLeadingBlanks(sjis).size() > ColumnCapacity(column))
+    // The reader skips blanks before a text, but a line longer than it reads
+    // would become two rows: one blank before the text at most.
+    if (SkipLeadingBlanks(sjis).size() > ColumnCapacity(column) || sjis.size() > ColumnCapacity(column) + 1)
         return StringPrintf("長すぎます（%zu バイトまで）", ColumnCapacity(column));
     return std::nullopt;
 }

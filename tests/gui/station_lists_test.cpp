@@ -117,6 +117,7 @@ TEST_F(StationListsTest, SavingRefusesCellsTheNextStartWouldReadOtherwise) {
         {true, 0, 1, QString::fromUtf8(" 名古屋😀"), "Shift-JISにない文字があります"},
         {false, 1, 4, QString(343, QChar('x')), "長すぎます（49 バイトまで）"},
         {true, 1, 2, QStringLiteral("a\nb"), "改行や制御文字は使えません"},
+        {false, 1, 0, QString(300, QChar(' ')) + firstKiknet, "長すぎます（9 バイトまで）"},
     };
     list.CBEdit2->click();
     for (const auto& c : cases) {
