@@ -1,6 +1,7 @@
 #include "common/atomic_file.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <atomic>
@@ -25,10 +26,32 @@ std::optional<TemporaryFile> CreateTemporaryBeside(const std::string& path) {
     return std::nullopt;
 }
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes) {
+std::string ResolveSymlinks(const std::string& path) {
+    std::string current = path;
+    // A loop of links ends in ELOOP when written; 40 is the kernel's limit too.
+    for (int depth = 0; depth < 40; ++depth) {
+        std::string target(4096, '\0');
+        const ssize_t n = ::readlink(current.c_str(), target.data(), target.size());
+        if (n < 0 || static_cast<std::size_t>(n) >= target.size()) return current;
+        target.resize(static_cast<std::size_t>(n));
+        if (target.front() != '/') {
+            const std::size_t slash = current.rfind('/');
+            if (slash != std::string::npos) target = current.substr(0, slash + 1) + target;
+        }
+        current = target;
+    }
+    return current;
+}
+
+bool WriteFileAtomically(const std::string& linkPath, std::string_view bytes) {
+    // A link is written through: its target gets the new bytes, the link stays.
+    const std::string path = ResolveSymlinks(linkPath);
     const std::optional<TemporaryFile> temp = CreateTemporaryBeside(path);
     if (!temp) return false;
     bool ok = true;
+    // The replaced file keeps its permissions.
+    if (struct stat old{}; ::stat(path.c_str(), &old) == 0 && S_ISREG(old.st_mode))
+        ok = ::fchmod(temp->fd, old.st_mode & 07777) == 0;
     std::size_t written = 0;
     while (ok && written < bytes.size()) {
         const ssize_t n = ::write(temp->fd, bytes.data() + written, bytes.size() - written);

@@ -8,7 +8,13 @@
 
 namespace tremblo {
 
+// A symbolic link is followed: the file it leads to is replaced, keeping
+// its permission bits, and the link stays a link.
 bool WriteFileAtomically(const std::string& path, std::string_view bytes);
+
+// The path a chain of symbolic links leads to (the path itself when it is
+// no link); the last target need not exist.
+std::string ResolveSymlinks(const std::string& path);
 
 // A new, empty file beside `path` under a unique temporary name, open for
 // writing. It is created with mode 0666 less the umask, as any new file:

@@ -32,9 +32,10 @@ std::size_t SjisPrefixLength(std::string_view text, std::size_t maxBytes) {
 namespace {
 
 // Runs iconv over the whole input; an unconvertible sequence is skipped
-// (one byte at a time) and replaced by `replacement`.
+// (one byte at a time) and replaced by `replacement`, or, when `failed` is
+// given, ends the conversion with *failed set.
 std::string Convert(const char* to, const char* from, std::string_view input,
-                    std::string_view replacement) {
+                    std::string_view replacement, bool* failed = nullptr) {
     iconv_t cd = iconv_open(to, from);
     if (cd == reinterpret_cast<iconv_t>(-1)) return std::string(input);
     std::string out;
@@ -49,6 +50,10 @@ std::string Convert(const char* to, const char* from, std::string_view input,
         out.append(buffer, static_cast<std::size_t>(outPtr - buffer));
         if (rc == static_cast<std::size_t>(-1)) {
             if (errno == E2BIG) continue;
+            if (failed != nullptr) {
+                *failed = true;
+                break;
+            }
             // EILSEQ or EINVAL: skip one byte and go on.
             out.append(replacement);
             ++in;
@@ -67,5 +72,17 @@ std::string SjisToUtf8(std::string_view sjis) {
 }
 
 std::string Utf8ToSjis(std::string_view utf8) { return Convert("CP932", "UTF-8", utf8, "?"); }
+
+bool TryUtf8ToSjis(std::string_view utf8, std::string& sjis) {
+    bool failed = false;
+    sjis = Convert("CP932", "UTF-8", utf8, "", &failed);
+    return !failed;
+}
+
+bool IsValidSjis(std::string_view sjis) {
+    bool failed = false;
+    Convert("UTF-8", "CP932", sjis, "", &failed);
+    return !failed;
+}
 
 }  // namespace tremblo

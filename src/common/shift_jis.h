@@ -19,4 +19,10 @@ std::size_t SjisPrefixLength(std::string_view text, std::size_t maxBytes);
 std::string SjisToUtf8(std::string_view sjis);
 std::string Utf8ToSjis(std::string_view utf8);
 
+// Without replacements: false when utf8 is not UTF-8 or holds a character
+// Shift-JIS lacks (sjis is then of no use).
+bool TryUtf8ToSjis(std::string_view utf8, std::string& sjis);
+// True when every byte sequence of sjis is Shift-JIS (code page 932).
+bool IsValidSjis(std::string_view sjis);
+
 }  // namespace tremblo

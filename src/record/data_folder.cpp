@@ -35,4 +35,14 @@ std::string FindDataFolder() {
     return "DATA";
 }
 
+std::string StationFilePath(const std::string& dataFolder, const std::string& name) {
+    std::error_code ec;
+    const fs::path own = fs::path(dataFolder) / name;
+    const fs::path user = fs::path(UserDataFolder()) / name;
+    if (!fs::equivalent(dataFolder, "DATA", ec) || ec) return own.string();
+    if (fs::equivalent(dataFolder, UserDataFolder(), ec)) return own.string();
+    if (!fs::exists(user, ec)) return own.string();
+    return user.string();
+}
+
 }  // namespace tremblo

@@ -13,4 +13,10 @@ std::string UserDataFolder();
 // the missing files).
 std::string FindDataFolder();
 
+// Where the file `name` of dataFolder is read from: the user's data folder's
+// copy, when it has one, wins over the working folder's DATA (a save that
+// could not write there went to the user's data folder); otherwise
+// dataFolder/name.
+std::string StationFilePath(const std::string& dataFolder, const std::string& name);
+
 }  // namespace tremblo

@@ -1,15 +1,19 @@
 #include "record/station_directory.h"
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <vector>
 
 #include "common/decimal.h"
 #include "common/line_reader.h"
+#include "record/data_folder.h"
 #include "record/split_fields.h"
 
 namespace tremblo {
+
+namespace fs = std::filesystem;
 
 namespace {
 
@@ -118,25 +122,60 @@ void ReadShoboNameFile(std::istream& in, StationDirectory& d) {
     }
 }
 
+bool ReadStationFileBytes(const std::string& path, std::string& bytes, std::string& problem) {
+    bytes.clear();
+    problem.clear();
+    std::error_code ec;
+    const fs::file_status status = fs::status(path, ec);
+    if (!fs::exists(status)) return false;
+    if (fs::is_directory(status)) {
+        problem = path + " はフォルダです";
+        return false;
+    }
+    if (!fs::is_regular_file(status)) {
+        problem = path + " はファイルではありません";
+        return false;
+    }
+    try {
+        std::ifstream in(path, std::ios::binary);
+        std::stringstream text;
+        if (in) text << in.rdbuf();
+        if (!in) {
+            problem = path + " を読めません";
+            return false;
+        }
+        bytes = text.str();
+        return true;
+    } catch (const std::exception&) {
+        // libstdc++'s file buffer throws on a read error (EISDIR, EIO).
+        problem = path + " を読めません";
+        return false;
+    }
+}
+
 void LoadStationDirectory(const std::string& dataFolder, StationDirectory& d, Platform& platform) {
     d.stationRowCount = d.knetStationCount = d.kiknetStationCount = d.hiroshimaStationCount = 0;
     d.dataFolder = dataFolder;
-    if (std::ifstream site(dataFolder + "/SITENAME.CSV", std::ios::binary); site) {
-        std::stringstream text;
-        text << site.rdbuf();
-        const std::string bytes = text.str();
+    d.siteFile = StationFilePath(dataFolder, "SITENAME.CSV");
+    std::string bytes, problem;
+    if (ReadStationFileBytes(d.siteFile, bytes, problem)) {
         const std::size_t firstEnd = bytes.find('\n');
         d.lineEnd = firstEnd != std::string::npos && (firstEnd == 0 || bytes[firstEnd - 1] != '\r') ? "\n" : "\r\n";
+        std::istringstream text(bytes);
         ReadSiteNameFile(text, d);
     } else {
-        platform.ShowMessage("K-NET/KiK-net観測点情報ファイルがありません", "ファイルエラー",
-                             MessageStyle::Warning);
+        RebuildSortedTables(d);
+        platform.ShowMessage(problem.empty() ? std::string("K-NET/KiK-net観測点情報ファイルがありません")
+                                             : "K-NET/KiK-net観測点情報ファイル " + problem,
+                             "ファイルエラー", MessageStyle::Warning);
     }
-    if (std::ifstream shobo(dataFolder + "/SHOBONAME.CSV", std::ios::binary); shobo) {
-        ReadShoboNameFile(shobo, d);
+    if (ReadStationFileBytes(StationFilePath(dataFolder, "SHOBONAME.CSV"), bytes, problem)) {
+        std::istringstream text(bytes);
+        ReadShoboNameFile(text, d);
     } else {
-        platform.ShowMessage("広島市消防局観測点リストファイルがありません　　　", "ファイルエラー",
-                             MessageStyle::Warning);
+        platform.ShowMessage(problem.empty() ? std::string("広島市消防局観測点リストファイルがありません　　　")
+                                             : "広島市消防局観測点リストファイル " + problem,
+                             "ファイルエラー", MessageStyle::Warning);
     }
 }
 

@@ -26,7 +26,8 @@ struct StationDirectory {
     std::array<int, STATION_CAPACITY> kiknetOrder{};
     std::array<StationRow, HIROSHIMA_STATION_CAPACITY> hiroshimaStations;  // file order
     int hiroshimaStationCount = 0;
-    std::string dataFolder;            // where the files were read from
+    std::string dataFolder;            // where the files were looked for
+    std::string siteFile;              // the SITENAME.CSV read (or looked for)
     std::string lineEnd = "\r\n";      // of SITENAME.CSV as read (a save keeps it)
 
     // First K-NET row, then first KiK-net row, whose code equals `code` byte
@@ -49,9 +50,13 @@ void RebuildSortedTables(StationDirectory& directory);
 // Fill the Hiroshima table from SHOBONAME.CSV text.
 void ReadShoboNameFile(std::istream& in, StationDirectory& directory);
 
-// Reads DATA/SITENAME.CSV and DATA/SHOBONAME.CSV from dataFolder (the DATA
-// folder itself); a file that cannot be opened is reported through the
-// platform and leaves its tables empty. The directory is large: allocate it
+// The whole of a station file: false, with `problem` (Japanese, naming the
+// file) filled unless it is simply missing, when it cannot be read.
+bool ReadStationFileBytes(const std::string& path, std::string& bytes, std::string& problem);
+
+// Reads SITENAME.CSV and SHOBONAME.CSV of dataFolder (the DATA folder
+// itself, each file as StationFilePath chooses it); a file that cannot be
+// read is reported through the platform and leaves its tables empty. The directory is large: allocate it
 // once, with std::make_unique.
 void LoadStationDirectory(const std::string& dataFolder, StationDirectory& directory,
                           Platform& platform);

@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "common/atomic_file.h"
+#include "common/format.h"
 #include "common/shift_jis.h"
 #include "record/data_folder.h"
 
@@ -40,6 +41,66 @@ std::string SiteNameFileText(const std::vector<StationListRow>& rows, std::strin
         text += lineEnd;
     }
     return text;
+}
+
+const char* StationListColumnName(int column) {
+    static const char* const names[] = {"コード", "観測点名", "3列目", "所在地", "5列目"};
+    return column >= 0 && column < 5 ? names[column] : "";
+}
+
+namespace {
+
+// Bytes each column keeps, after the blanks the reader skips.
+std::size_t ColumnCapacity(int column) {
+    const StationRow row;
+    switch (column) {
+        case 0: return row.code.capacity();
+        case 1: return row.name.capacity();
+        case 2: return row.column3.capacity();
+        case 3: return row.location.capacity();
+        default: return row.column5.capacity();
+    }
+}
+
+std::string_view SkipLeadingBlanks(std::string_view text) {
+    const std::size_t start = text.find_first_not_of(" \t");
+    return start == std::string_view::npos ? std::string_view() : text.substr(start);
+}
+
+std::optional<std::string> CellProblem(const std::string& cell, int column, std::string& sjis) {
+    for (const char c : cell) {
+        if (c == ',') return "コンマ（,）は使えません";
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return "改行や制御文字は使えません";
+    }
+    if (!TryUtf8ToSjis(cell, sjis)) return "Shift-JISにない文字があります";
+    // The reader skips blanks before a text, but a line longer than it reads
+    // would become two rows: one blank before the text at most.
+    if (SkipLeadingBlanks(sjis).size() > ColumnCapacity(column) || sjis.size() > ColumnCapacity(column) + 1)
+        return StringPrintf("長すぎます（%zu バイトまで）", ColumnCapacity(column));
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<StationListProblem> CheckStationListRows(const std::vector<StationListRow>& rows, bool knet) {
+    std::vector<std::string> codes;
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        const int row = static_cast<int>(r);
+        std::string sjis;
+        for (int c = 0; c < 5; ++c)
+            if (auto problem = CellProblem(rows[r][static_cast<std::size_t>(c)], c, sjis))
+                return StationListProblem{row, c, *problem};
+        TryUtf8ToSjis(rows[r][0], sjis);
+        const std::string code(SkipLeadingBlanks(sjis));
+        if (code.empty()) return StationListProblem{row, 0, "コードが空です"};
+        if (IsKnetCode(code) != knet)
+            return StationListProblem{row, 0, knet ? "K-NETのコードは4文字目が数字です" : "KiK-netのコードは4文字目が数字ではありません"};
+        for (std::size_t k = 0; k < codes.size(); ++k)
+            if (CompareCodesIgnoringCase(codes[k], code) == 0)
+                return StationListProblem{row, 0, StringPrintf("%zu 行目と同じコードです（大文字・小文字は区別しません）", k + 1)};
+        codes.push_back(code);
+    }
+    return std::nullopt;
 }
 
 std::string PrepareUserDataFolder(const std::string& readFolder) {

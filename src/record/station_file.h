@@ -2,6 +2,7 @@
 // Writing the K-NET/KiK-net station directory back: the rows as the station
 // list shows them, SITENAME.CSV text from such rows, and where it goes.
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,20 @@ std::vector<StationListRow> SiteNameRows(const StationDirectory& directory);
 // All five columns, in Shift-JIS, each line ended with `lineEnd`. Reading
 // it back gives the same tables (the splitter drops the blank before names).
 std::string SiteNameFileText(const std::vector<StationListRow>& rows, std::string_view lineEnd);
+
+// The first cell of one network's rows that the next start would read
+// otherwise than it stands (a comma, a line break, a character Shift-JIS
+// lacks, a text longer than the table keeps, an empty code, a code of the
+// other network, a code that another row has, ignoring case): its row and
+// column (0-based) and why, in Japanese.
+struct StationListProblem {
+    int row = 0;
+    int column = 0;
+    std::string reason;
+};
+std::optional<StationListProblem> CheckStationListRows(const std::vector<StationListRow>& rows, bool knet);
+// The grid's name of column 0-4.
+const char* StationListColumnName(int column);
 
 // The user's data folder, created when missing, with a copy of the
 // SHOBONAME.CSV of `readFolder` when it has none; empty when it cannot be made.

@@ -1,24 +1,33 @@
 #pragma once
-// Merging NIED's downloadable station list (its English version: plain
-// ASCII, no header, one station per line; K-NET rows with 9 fields, KiK-net
-// rows with 11) into the station directory:
+// Merging NIED's downloadable station list (its English version, one
+// station per line; K-NET rows with 9 fields, KiK-net rows with 11) into
+// the text of a SITENAME.CSV:
 //   AIC001,BISAI,35.2974,136.7505,5,NA,AICHIKEN,K-NET11A,
 //   ABSH01,OMU,44.5276,142.8444,105,100,HOKKAIDO,KiK-net06,,N.OUMH,2000/08/14
 #include <istream>
-
-#include "record/station_directory.h"
+#include <string>
+#include <utility>
+#include <vector>
 
 namespace tremblo {
 
-struct StationImportCounts {
-    int added = 0;    // new codes, given a row
-    int kept = 0;     // codes the directory already had: their rows stay as they are
-    int refused = 0;  // lines without a code, or beyond the directory's capacity
+// Longest record of the list read; a longer one is refused unread.
+inline constexpr std::size_t STATION_LIST_LINE_LIMIT = 4096;
+
+struct StationImportReport {
+    int added = 0;     // new codes, given a line
+    int kept = 0;      // codes the directory already had (in any case): their lines stay
+    int notTaken = 0;  // new codes beyond the rows the program reads
+    int rowsBefore = 0;  // rows the program reads from the file merged into
+    std::vector<std::pair<int, std::string>> refused;  // line number and why
 };
 
-// A new code gets a row: the romanised name, the prefecture as its
-// location and "標高 5m" (the elevation) as its fifth column; the sorted
-// tables are built anew.
-StationImportCounts ImportNiedStationList(std::istream& in, StationDirectory& directory);
+// The directory's text with a line appended for each new code of the list:
+// the code, a blank and the romanised name, an empty third column, the
+// prefecture as the location and "標高 5m" (the elevation). Every line of
+// siteText stays byte for byte. Rows are checked first: a K-NET or KiK-net
+// code, coordinates in range, a plausible elevation, names in UTF-8 or
+// Shift-JIS that Shift-JIS can hold and that fit the table.
+std::string MergeNiedStationList(std::istream& list, const std::string& siteText, StationImportReport& report);
 
 }  // namespace tremblo

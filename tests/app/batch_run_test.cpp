@@ -339,22 +339,50 @@ TEST(BatchRun, OneComponentRecordsDrawTheirOneComponent) {
     EXPECT_TRUE(fs::exists(folder / "out/AIC001-202411051012_UD_SdSa.png"));
 }
 
+// The import merges into the user's own SITENAME.CSV, keeping its lines,
+// and writes nothing when the list gives nothing.
 TEST(BatchRun, ImportsNiedsStationListIntoTheUsersDataFolder) {
-    TempFolder folder;
-    setenv("XDG_DATA_HOME", (folder / "home").c_str(), 1);
-    BatchOptions options;
-    options.dataFolder = SamplePath("data/DATA");
-    options.importStations =
-        folder.Write("list.csv", "AIC001,BISAI,35.2,136.7,5,NA,AICHIKEN,K-NET11A,\nAAA001,ABA,44,144,12,NA,HOKKAIDO,-,\n");
-    std::ostringstream out, err;
-    EXPECT_EQ(RunBatch(options, out, err, false), 0) << err.str();
-    const std::string written = folder / "home/tremblo/DATA/SITENAME.CSV";
-    EXPECT_NE(err.str().find("stations: 1 added, 1 kept, 0 not taken; wrote " + written), std::string::npos) << err.str();
-    EXPECT_EQ(ReadWholeFile(written).rfind("AAA001, ABA,,HOKKAIDO,", 0), 0u);
-    EXPECT_TRUE(fs::exists(folder / "home/tremblo/DATA/SHOBONAME.CSV"));
-    options.importStations = folder / "missing.csv";
-    EXPECT_EQ(RunBatch(options, out, err, false), 1);
-    unsetenv("XDG_DATA_HOME");
+    const std::string list = "AIC001,BISAI,35.2,136.7,5,NA,AICHIKEN,K-NET11A,\nAAA001,ABA,44,144,12,NA,HOKKAIDO,-,\n";
+    const std::string own = "ZZZ999, mine,,,,extra\r\nzzz999, twin\r\n";
+    std::string full;  // two rows short of what the program reads
+    for (int i = 0; i < STATION_CAPACITY - 2; ++i) full += "K" + std::to_string(10000 + i).substr(1) + "X1,N,0,0,1\r\n";
+    const struct { std::string userFile; std::string list; bool listIsFolder; int status; std::string message; } cases[] = {
+        {"", list, false, 0, "stations: 1 added, 1 kept, 0 refused, 0 not taken; read LIST and SOURCE; wrote TARGET"},
+        {own, list, false, 0, "stations: 2 added, 0 kept, 0 refused, 0 not taken; read LIST and TARGET; wrote TARGET"},
+        {full, list + "AAA002,ABB,44,144,12,NA,HOKKAIDO,-,\n", false, 0,
+         "note: 1 new stations not taken: TARGET holds 1998 rows and the program reads at most 2000"},
+        {own, "Code,Name\n\x01\x02\n", false, 1, "error: no station could be taken from LIST; TARGET left as it was"},
+        {own, "", true, 1, "error: the station list LIST is a folder"},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        setenv("XDG_DATA_HOME", (folder / "home").c_str(), 1);
+        const std::string target = folder / "home/tremblo/DATA/SITENAME.CSV";
+        if (!c.userFile.empty()) folder.Write("home/tremblo/DATA/SITENAME.CSV", c.userFile);
+        BatchOptions options;
+        options.dataFolder = SamplePath("data/DATA");
+        options.importStations = c.listIsFolder ? folder / "list" : folder.Write("list.csv", c.list);
+        if (c.listIsFolder) fs::create_directories(options.importStations);
+        std::string message = c.message;
+        for (const auto& [word, path] : {std::pair{std::string("LIST"), options.importStations}, {"SOURCE", SamplePath("data/DATA") + "/SITENAME.CSV"}, {"TARGET", target}})
+            if (const auto at = message.find(word); at != std::string::npos) message.replace(at, word.size(), path);
+        if (const auto at = message.find("TARGET"); at != std::string::npos) message.replace(at, 6, target);
+        std::ostringstream out, err;
+        EXPECT_EQ(RunBatch(options, out, err, false), c.status) << err.str();
+        EXPECT_NE(err.str().find(message), std::string::npos) << err.str();
+        if (!c.userFile.empty()) {
+            const std::string text = ReadWholeFile(target);
+            EXPECT_EQ(text.substr(0, c.userFile.size()), c.userFile);  // the user's lines stay, both spellings too
+            EXPECT_EQ(text.size() > c.userFile.size(), c.status == 0);
+        } else {
+            EXPECT_EQ(ReadWholeFile(target).rfind(ReadWholeFile(SamplePath("data/DATA/SITENAME.CSV")), 0), 0u);
+            EXPECT_TRUE(fs::exists(folder / "home/tremblo/DATA/SHOBONAME.CSV"));
+        }
+        if (c.status == 0) {
+            EXPECT_NE(ReadWholeFile(target).find("AAA001, ABA,,HOKKAIDO,"), std::string::npos);
+        }
+        unsetenv("XDG_DATA_HOME");
+    }
 }
 
 TEST(BatchRun, SuperposesSevenRecordsAPicture) {

@@ -8,9 +8,12 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <cstdlib>
+#include <filesystem>
+#include <iterator>
 
 #include "app/application.h"
 #include "common/shift_jis.h"
+#include "record/data_folder.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -95,6 +98,85 @@ TEST_F(StationListsTest, SavingWritesEveryColumnWhereTheDirectoryCameFrom) {
     // Closing asks nothing now.
     list.Button1->click();
     EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+// Cells the next start would read otherwise: refused with their row and
+// column, the file left as it was.
+TEST_F(StationListsTest, SavingRefusesCellsTheNextStartWouldReadOtherwise) {
+    const std::string path = temp / "DATA/SITENAME.CSV";
+    const std::string before = ReadWholeFile(path);
+    const QString firstKnet = Cell(*list.StringGrid1, 0, 0);
+    const QString firstKiknet = Cell(*list.StringGrid2, 0, 0);
+    const struct { bool knet; int row; int column; QString text; std::string reason; } cases[] = {
+        {true, 0, 3, QString::fromUtf8("愛知県,名古屋市"), "コンマ（,）は使えません"},
+        {true, 1, 0, firstKnet.toLower(), "1 行目と同じコードです（大文字・小文字は区別しません）"},
+        {false, 0, 0, QString(), "コードが空です"},
+        {false, 1, 0, QStringLiteral("  "), "コードが空です"},
+        {true, 0, 0, firstKiknet, "K-NETのコードは4文字目が数字です"},
+        {false, 0, 0, firstKnet, "KiK-netのコードは4文字目が数字ではありません"},
+        {true, 0, 1, QString::fromUtf8(" 名古屋😀"), "Shift-JISにない文字があります"},
+        {false, 1, 4, QString(343, QChar('x')), "長すぎます（49 バイトまで）"},
+        {true, 1, 2, QStringLiteral("a\nb"), "改行や制御文字は使えません"},
+        {false, 1, 0, QString(300, QChar(' ')) + firstKiknet, "長すぎます（9 バイトまで）"},
+    };
+    list.CBEdit2->click();
+    for (const auto& c : cases) {
+        QTableWidget& grid = c.knet ? *list.StringGrid1 : *list.StringGrid2;
+        const QString old = Cell(grid, c.row, c.column);
+        grid.item(c.row, c.column)->setText(c.text);
+        platform.messages.clear();
+        list.BtnSave2->click();
+        ASSERT_EQ(platform.messages.size(), 1u) << c.reason;
+        const char* columns[] = {"コード", "観測点名", "3列目", "所在地", "5列目"};
+        EXPECT_EQ(platform.messages[0].text, std::string(c.knet ? "K-NET " : "KiK-net ") + std::to_string(c.row + 1) +
+                                                 " 行目、" + columns[c.column] + "の列: " + c.reason + "\n保存しませんでした");
+        EXPECT_TRUE(list.BtnSave2->isEnabled());
+        EXPECT_EQ(ReadWholeFile(path), before) << c.reason;
+        grid.item(c.row, c.column)->setText(old);
+    }
+    platform.messages.clear();
+    list.BtnSave2->click();  // every cell put back: saved
+    EXPECT_EQ(platform.messages.at(0).text, "観測点リストを " + path + " に保存しました");
+}
+
+// ./DATA cannot take the file: the save goes to the user's data folder, the
+// next start shows it, and the next save keeps it.
+TEST(StationListSave, WhatWasSavedIsWhatTheNextStartShowsAndKeeps) {
+    TempFolder temp;
+    setenv("XDG_DATA_HOME", (temp / "home").c_str(), 1);
+    const std::string original = ReadWholeFile(SamplePath("data/DATA/SITENAME.CSV"));
+    temp.Write("work/DATA/SITENAME.CSV", original);
+    temp.Write("work/DATA/SHOBONAME.CSV", ReadWholeFile(SamplePath("data/DATA/SHOBONAME.CSV")));
+    const auto previous = std::filesystem::current_path();
+    std::filesystem::current_path(temp / "work");
+    const std::string user = temp / "home/tremblo/DATA/SITENAME.CSV";
+    const struct { int row; int column; const char* text; } edits[] = {{0, 4, "標高 4m"}, {1, 3, "別の所在地"}, {0, 2, "ｶﾅ"}};
+    for (std::size_t round = 0; round <= std::size(edits); ++round) {
+        testing::ScriptedPlatform platform;
+        Application app{platform, FindDataFolder()};  // a new start, as the program makes it
+        app.Form1.Button2->click();
+        TSiteList& list = app.SiteList;
+        for (std::size_t k = 0; k < round; ++k)  // every earlier edit is shown
+            EXPECT_EQ(Cell(*list.StringGrid1, edits[k].row, edits[k].column), QString::fromUtf8(edits[k].text)) << round;
+        if (round == std::size(edits)) break;
+        list.CBEdit2->click();
+        list.StringGrid1->item(edits[round].row, edits[round].column)->setText(QString::fromUtf8(edits[round].text));
+        // The working folder's copy cannot be replaced during the first save.
+        if (round == 0) {
+            std::filesystem::rename("DATA/SITENAME.CSV", "held");
+            std::filesystem::create_directory("DATA/SITENAME.CSV");
+        }
+        list.BtnSave2->click();
+        if (round == 0) {
+            std::filesystem::remove("DATA/SITENAME.CSV");
+            std::filesystem::rename("held", "DATA/SITENAME.CSV");
+        }
+        ASSERT_EQ(platform.messages.size(), 1u);
+        EXPECT_EQ(platform.messages[0].text, "観測点リストを " + user + " に保存しました");
+        EXPECT_EQ(ReadWholeFile("DATA/SITENAME.CSV"), original);
+    }
+    std::filesystem::current_path(previous);
+    unsetenv("XDG_DATA_HOME");
 }
 
 TEST(HiroshimaList, ShowsEveryStationWithItsPlace) {

@@ -144,6 +144,28 @@ TEST(StationDirectory, ReportsMissingFilesAndGoesOn) {
     EXPECT_EQ(d->hiroshimaStationCount, 1);
 }
 
+// A folder where a file should be: a warning naming it, the table empty.
+TEST(StationDirectory, AFolderInPlaceOfAFileIsReportedByName) {
+    const struct { const char* folder; const char* file; const char* prefix; } cases[] = {
+        {"SITENAME.CSV", "SHOBONAME.CSV", "K-NET/KiK-net観測点情報ファイル "},
+        {"SHOBONAME.CSV", "SITENAME.CSV", "広島市消防局観測点リストファイル "},
+    };
+    for (const auto& c : cases) {
+        testing::TempFolder folder;
+        folder.Write(std::string(c.folder) + "/x", "AIC001,a,b,c,d\n");
+        folder.Write(c.file, std::string(c.file) == "SITENAME.CSV" ? "AIC001,a,b,c,d\n" : "HFD01,a,b,1,2\n");
+        auto d = std::make_unique<StationDirectory>();
+        testing::ScriptedPlatform platform;
+        ASSERT_NO_THROW(LoadStationDirectory(folder.path().string(), *d, platform)) << c.folder;
+        ASSERT_EQ(platform.messages.size(), 1u) << c.folder;
+        EXPECT_EQ(platform.messages[0].text, c.prefix + (folder / c.folder) + " はフォルダです");
+        EXPECT_EQ(platform.messages[0].style, MessageStyle::Warning);
+        const bool siteIsFolder = std::string(c.folder) == "SITENAME.CSV";
+        EXPECT_EQ(d->knetStationCount, siteIsFolder ? 0 : 1) << c.folder;
+        EXPECT_EQ(d->hiroshimaStationCount, siteIsFolder ? 1 : 0) << c.folder;
+    }
+}
+
 TEST(StationDirectory, ShippedFilesHoldTheSampleStations) {
     auto d = std::make_unique<StationDirectory>();
     testing::ScriptedPlatform platform;

@@ -2,38 +2,83 @@
 
 #include <filesystem>
 #include <fstream>
-#include <memory>
+#include <system_error>
 
-#include "app/batch/console_platform.h"
 #include "common/atomic_file.h"
 #include "record/data_folder.h"
+#include "record/station_directory.h"
 #include "record/station_file.h"
 #include "record/station_import.h"
 
 namespace tremblo {
 
-bool RunStationImport(const BatchOptions& options, std::ostream& err) {
-    const std::string dataFolder = options.dataFolder.empty() ? FindDataFolder() : options.dataFolder;
-    auto directory = std::make_unique<StationDirectory>();
-    ConsolePlatform platform;
-    LoadStationDirectory(dataFolder, *directory, platform);
-    for (const std::string& message : platform.TakeMessages())
-        err << "warning: station directory " << dataFolder << ": " << message << '\n';
+namespace fs = std::filesystem;
 
-    std::ifstream list(options.importStations, std::ios::binary);
-    if (!list) {
-        err << "error: cannot read the station list " << options.importStations << '\n';
+namespace {
+
+// Refused lines shown one by one; the rest are counted.
+constexpr std::size_t kRefusedShown = 5;
+
+}  // namespace
+
+bool RunStationImport(const BatchOptions& options, std::ostream& err) {
+    const std::string& listPath = options.importStations;
+    std::error_code ec;
+    if (fs::is_directory(listPath, ec)) {
+        err << "error: the station list " << listPath << " is a folder\n";
         return false;
     }
-    const StationImportCounts counts = ImportNiedStationList(list, *directory);
-    const std::string folder = PrepareUserDataFolder(dataFolder);
-    const std::string path = folder.empty() ? std::string() : (std::filesystem::path(folder) / "SITENAME.CSV").string();
-    if (path.empty() || !WriteFileAtomically(path, SiteNameFileText(SiteNameRows(*directory), directory->lineEnd))) {
-        err << "error: cannot write the station directory in " << UserDataFolder() << '\n';
+    std::ifstream list(listPath, std::ios::binary);
+    if (!list || !fs::is_regular_file(listPath, ec)) {
+        err << "error: cannot read the station list " << listPath << '\n';
         return false;
     }
-    err << "stations: " << counts.added << " added, " << counts.kept << " kept, " << counts.refused
-        << " not taken; wrote " << path << '\n';
+
+    // The user's own SITENAME.CSV is merged into; before there is one, the
+    // directory the program finds is its start.
+    const std::string target = (fs::path(UserDataFolder()) / "SITENAME.CSV").string();
+    std::string source = target;
+    if (!fs::exists(fs::symlink_status(target, ec))) {
+        source = options.dataFolder.empty() ? StationFilePath(FindDataFolder(), "SITENAME.CSV")
+                                            : (fs::path(options.dataFolder) / "SITENAME.CSV").string();
+    }
+    std::string siteText, problem;
+    if (!ReadStationFileBytes(source, siteText, problem)) {
+        if (!problem.empty() || source == target) {
+            err << "error: cannot read the station directory " << source << '\n';
+            return false;
+        }
+        err << "note: no station directory at " << source << "; starting an empty one\n";
+    }
+
+    StationImportReport report;
+    std::string merged;
+    try {
+        merged = MergeNiedStationList(list, siteText, report);
+    } catch (const std::exception&) {
+        err << "error: cannot read the station list " << listPath << '\n';
+        return false;
+    }
+    for (std::size_t i = 0; i < report.refused.size() && i < kRefusedShown; ++i)
+        err << listPath << ':' << report.refused[i].first << ": refused: " << report.refused[i].second << '\n';
+    if (report.refused.size() > kRefusedShown)
+        err << listPath << ": " << report.refused.size() - kRefusedShown << " more lines refused\n";
+    if (report.notTaken > 0)
+        err << "note: " << report.notTaken << " new stations not taken: " << source << " holds " << report.rowsBefore
+            << " rows and the program reads at most " << STATION_CAPACITY << '\n';
+    if (report.added + report.kept + report.notTaken == 0) {
+        err << "error: no station could be taken from " << listPath << "; " << source << " left as it was\n";
+        return false;
+    }
+
+    const std::string folder = PrepareUserDataFolder(fs::path(source).parent_path().string());
+    if (folder.empty() || !WriteFileAtomically(target, merged)) {
+        err << "error: cannot write the station directory " << target << '\n';
+        return false;
+    }
+    err << "stations: " << report.added << " added, " << report.kept << " kept, " << report.refused.size()
+        << " refused, " << report.notTaken << " not taken; read " << listPath << " and " << source << "; wrote "
+        << target << '\n';
     return true;
 }
 

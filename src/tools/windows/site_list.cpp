@@ -7,6 +7,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
+#include <filesystem>
+#include <tuple>
 
 #include "common/format.h"
 #include "common/platform.h"
@@ -140,13 +142,25 @@ void TSiteList::CBEdit2Click() {
     BtnSave2->setEnabled(edited);
 }
 
-// All five columns, through a temporary file, where the directory was read
-// from or, when that cannot be written, in the user's data folder.
+// All five columns, through a temporary file, to the file the directory was
+// read from or, when that cannot be written, to the user's data folder.
+// Grids the next start would read otherwise are refused first.
 void TSiteList::BtnSave2Click() {
-    std::vector<StationListRow> rows;
-    AppendRows(*StringGrid1, rows);
-    AppendRows(*StringGrid2, rows);
-    const std::string written = SaveSiteNameFile(directory_.dataFolder, SiteNameFileText(rows, directory_.lineEnd));
+    std::vector<StationListRow> knet, kiknet;
+    AppendRows(*StringGrid1, knet);
+    AppendRows(*StringGrid2, kiknet);
+    for (const auto& [rows, isKnet, name] : {std::tuple{&knet, true, "K-NET"}, std::tuple{&kiknet, false, "KiK-net"}}) {
+        if (const auto problem = CheckStationListRows(*rows, isKnet)) {
+            platform_.ShowMessage(StringPrintf("%s %d 行目、%sの列: %s\n保存しませんでした", name, problem->row + 1,
+                                               StationListColumnName(problem->column), problem->reason.c_str()),
+                                  "観測点リスト保存", MessageStyle::Warning);
+            return;
+        }
+    }
+    std::vector<StationListRow> rows = knet;
+    rows.insert(rows.end(), kiknet.begin(), kiknet.end());
+    const std::string readFolder = std::filesystem::path(directory_.siteFile).parent_path().string();
+    const std::string written = SaveSiteNameFile(readFolder, SiteNameFileText(rows, directory_.lineEnd));
     if (written.empty()) {
         platform_.ShowMessage("K-NET/KiK-net観測点情報ファイルがありません", "ファイルエラー", MessageStyle::Warning);
         return;
