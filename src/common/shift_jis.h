@@ -19,4 +19,9 @@ std::size_t SjisPrefixLength(std::string_view text, std::size_t maxBytes);
 std::string SjisToUtf8(std::string_view sjis);
 std::string Utf8ToSjis(std::string_view utf8);
 
+// Text of unknown encoding (a file name, a message naming one) as UTF-8:
+// what is UTF-8 is kept, other bytes are read as Shift-JIS, and what is
+// neither, and every NUL byte, becomes U+FFFD.
+std::string TextToUtf8(std::string_view bytes);
+
 }  // namespace tremblo
