@@ -46,17 +46,20 @@ std::string WithLongLine(const std::string& text, int number) {
 
 // Bytes without end and without a line end, counting what was taken.
 class EndlessBuffer : public std::streambuf {
-  public:
+public:
     std::size_t taken() const { return taken_; }
 
-  protected:
+protected:
+    // Ends after 16 MiB, so that a reader that would read on fails the
+    // test instead of hanging it.
     int_type underflow() override {
+        if (taken_ >= (16u << 20)) return traits_type::eof();
         taken_ += sizeof chunk_;
         setg(chunk_, chunk_, chunk_ + sizeof chunk_);
         return traits_type::to_int_type(chunk_[0]);
     }
 
-  private:
+private:
     char chunk_[512] = {};
     std::size_t taken_ = 0;
 };
@@ -121,25 +124,26 @@ TEST(RecordLines, EachReaderRefusesALineOverTheLimit) {
     }
 }
 
-// Opens the writing end of `fifo` after a few seconds unless cancelled: a
-// reader blocked opening it then goes on, and the test fails on the time
-// taken instead of hanging.
+// Opens the writing end of `fifo` again and again after two seconds, until
+// cancelled: a reader blocked opening it then goes on, and the test fails on
+// the time taken instead of hanging.
 class FifoWatchdog {
-  public:
+public:
     explicit FifoWatchdog(std::string fifo)
         : thread_([this, fifo] {
-              for (int i = 0; i < 100 && !done_; ++i)
+              for (int i = 0; !done_; ++i) {
                   std::this_thread::sleep_for(std::chrono::milliseconds(50));
-              if (done_) return;
-              const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
-              if (fd >= 0) ::close(fd);
+                  if (i < 40) continue;
+                  const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
+                  if (fd >= 0) ::close(fd);
+              }
           }) {}
     ~FifoWatchdog() {
         done_ = true;
         thread_.join();
     }
 
-  private:
+private:
     std::atomic<bool> done_{false};
     std::thread thread_;
 };
