@@ -85,4 +85,61 @@ bool IsValidSjis(std::string_view sjis) {
     return !failed;
 }
 
+namespace {
+
+constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
+
+bool IsContinuation(unsigned char byte) { return byte >= 0x80 && byte <= 0xBF; }
+
+// Length of the well-formed UTF-8 character at text[i] (no overlong forms,
+// no surrogates, nothing past U+10FFFF); 0 when there is none.
+std::size_t Utf8Length(std::string_view text, std::size_t i) {
+    const auto at = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
+    const unsigned char lead = at(0);
+    if (lead < 0x80) return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2;
+    else if (lead >= 0xE0 && lead <= 0xEF) length = 3;
+    else if (lead >= 0xF0 && lead <= 0xF4) length = 4;
+    else return 0;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+    if (i + length > text.size() || at(1) < low || at(1) > high) return 0;
+    for (std::size_t k = 2; k < length; ++k)
+        if (!IsContinuation(at(k))) return 0;
+    return length;
+}
+
+bool IsSjisTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
+
+}  // namespace
+
+std::string TextToUtf8(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte == 0) {
+            out += kReplacement;
+            ++i;
+        } else if (const std::size_t length = Utf8Length(bytes, i); length > 0) {
+            out.append(bytes.substr(i, length));
+            i += length;
+        } else if (IsSjisLeadByte(byte) && i + 1 < bytes.size() &&
+                   IsSjisTrailByte(static_cast<unsigned char>(bytes[i + 1]))) {
+            out += SjisToUtf8(bytes.substr(i, 2));
+            i += 2;
+        } else {
+            // Half-width katakana, or a byte of no character (U+FFFD).
+            out += SjisToUtf8(bytes.substr(i, 1));
+            ++i;
+        }
+    }
+    return out;
+}
+
 }  // namespace tremblo

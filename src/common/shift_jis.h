@@ -24,5 +24,9 @@ std::string Utf8ToSjis(std::string_view utf8);
 bool TryUtf8ToSjis(std::string_view utf8, std::string& sjis);
 // True when every byte sequence of sjis is Shift-JIS (code page 932).
 bool IsValidSjis(std::string_view sjis);
+// Text of unknown encoding (a file name, a message naming one) as UTF-8:
+// what is UTF-8 is kept, other bytes are read as Shift-JIS, and what is
+// neither, and every NUL byte, becomes U+FFFD.
+std::string TextToUtf8(std::string_view bytes);
 
 }  // namespace tremblo

@@ -86,6 +86,7 @@ PngWriteResult WritePngFile(const std::string& path, const RgbImage& image) {
         const int error = errno;
         close(fd);
         unlink(temp.c_str());
+        ForgetTemporary(*created);
         return Failure(path, std::strerror(error));
     }
 
@@ -104,10 +105,9 @@ PngWriteResult WritePngFile(const std::string& path, const RgbImage& image) {
         ok = false;
         reason = std::strerror(errno);
     }
-    if (!ok) {
-        unlink(temp.c_str());
-        return Failure(path, reason);
-    }
+    if (!ok) unlink(temp.c_str());
+    ForgetTemporary(*created);
+    if (!ok) return Failure(path, reason);
     return {};
 }
 

@@ -3,9 +3,9 @@
 #include <cmath>
 #include <string>
 
-
 #include "common/decimal.h"
 #include "common/line_reader.h"
+#include "record/record_lines.h"
 
 namespace tremblo {
 
@@ -16,9 +16,10 @@ constexpr std::size_t FIELDS_PER_LINE = 8;
 }  // namespace
 
 Result<int> ReadCdpcData(std::istream& in, std::span<float> samples) {
-    LineReader reader(in, LINE_BUFFER);
+    LineReader reader(in, LINE_BUFFER, RECORD_LINE_LIMIT);
     std::string line;
     const bool hasFirstLine = reader.Next(line);
+    if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
     if (!hasFirstLine || line.find("NDATA=") == std::string::npos ||
         line.find("dT=") == std::string::npos) {
         return ReadError{1, "データ形式エラー", "中央防災会議のデータ形式ではありません"};
@@ -38,6 +39,7 @@ Result<int> ReadCdpcData(std::istream& in, std::span<float> samples) {
             samples[n++] = value;
         }
     }
+    if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
     return static_cast<int>(n);
 }
 

@@ -2,7 +2,7 @@
 // Central Disaster Prevention Council record files: a first line holding
 // "NDATA=" and "dT=", then eight values per line in 10-column fields
 // (columns after 80 ignored), always 100 samples per second. Lines are read
-// through a 200-byte buffer.
+// through a 200-byte buffer; a line over RECORD_LINE_LIMIT fails.
 #include <istream>
 #include <span>
 

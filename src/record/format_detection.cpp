@@ -3,6 +3,7 @@
 #include <regex>
 #include <string_view>
 
+#include "common/line_reader.h"
 #include "common/path_text.h"
 
 namespace tremblo {
@@ -15,15 +16,18 @@ bool StartsWith(std::string_view line, std::string_view prefix) {
 
 }  // namespace
 
+// Lines are read no further than RECORD_LINE_LIMIT: a file without line
+// ends is left to its reader, which refuses it.
 RecordFormat DetectRecordFormat(std::istream& in) {
+    LineReader reader(in, RECORD_LINE_LIMIT + 2, RECORD_LINE_LIMIT);
     std::string first, line;
-    std::getline(in, first);
+    reader.Next(first);
     if (first.find("NDATA=") != std::string::npos && first.find("dT=") != std::string::npos)
         return RecordFormat::Cdpc;
     // The origin line may be missing its value, so the field names decide:
     // line 1 "Origin Time", line 6 "Station Code", line 11 "Sampling Freq".
     if (StartsWith(first, "Origin Time")) return RecordFormat::Knet;
-    for (int number = 2; number <= 11 && std::getline(in, line); ++number) {
+    for (int number = 2; number <= 11 && reader.Next(line); ++number) {
         if ((number == 6 && StartsWith(line, "Station Code")) ||
             (number == 11 && StartsWith(line, "Sampling Freq")))
             return RecordFormat::Knet;

@@ -19,6 +19,10 @@ std::optional<std::string> GzipFileSource::CompressedFile(const std::string& pat
 std::unique_ptr<std::istream> GzipFileSource::Open(const std::string& path) {
     const std::optional<std::string> file = CompressedFile(path);
     if (!file) return disk_.Open(path);
+    if (std::string refused = NotARegularFile(*file); !refused.empty()) {
+        failures_[path] = std::move(refused);
+        return nullptr;
+    }
     Result<std::string> content = ReadGzipFile(*file);
     if (!content) {
         failures_[path] = content.error().message;
@@ -34,7 +38,7 @@ std::optional<std::string> GzipFileSource::FindIgnoringCase(const std::string& p
 
 std::string GzipFileSource::OpenFailure(const std::string& path) const {
     const auto failure = failures_.find(path);
-    return failure == failures_.end() ? std::string() : failure->second;
+    return failure == failures_.end() ? disk_.OpenFailure(path) : failure->second;
 }
 
 std::string GzipFileSource::Shown(const std::string& path) const {

@@ -1,12 +1,11 @@
 #include "record/hiroshima_reader.h"
 
 #include <cmath>
-
-
 #include <string>
 
 #include "common/decimal.h"
 #include "common/line_reader.h"
+#include "record/record_lines.h"
 #include "record/split_fields.h"
 
 namespace tremblo {
@@ -17,11 +16,14 @@ constexpr std::size_t DATA_LINE_BUFFER = 200;
 }  // namespace
 
 Result<HiroshimaHeader> ReadHiroshimaHeader(std::istream& in, const StationDirectory& directory) {
-    LineReader reader(in, HEADER_LINE_BUFFER);
+    LineReader reader(in, HEADER_LINE_BUFFER, RECORD_LINE_LIMIT);
     std::vector<std::string> first[HIROSHIMA_HEADER_LINES];
     std::string line;
     for (int i = 0; i < HIROSHIMA_HEADER_LINES; ++i) {
-        if (!reader.Next(line)) return ReadError{i + 1, "ヘッダーが5行そろっていません"};
+        if (!reader.Next(line)) {
+            if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
+            return ReadError{i + 1, "ヘッダーが5行そろっていません"};
+        }
         first[i] = SplitFields(line);
     }
     HiroshimaHeader h;
@@ -39,10 +41,13 @@ Result<HiroshimaHeader> ReadHiroshimaHeader(std::istream& in, const StationDirec
 }
 
 Result<int> ReadHiroshimaData(std::istream& in, std::span<float> samples) {
-    LineReader reader(in, DATA_LINE_BUFFER);
+    LineReader reader(in, DATA_LINE_BUFFER, RECORD_LINE_LIMIT);
     std::string line;
-    for (int i = 0; i < HIROSHIMA_HEADER_LINES; ++i)
-        if (!reader.Next(line)) return 0;
+    for (int i = 0; i < HIROSHIMA_HEADER_LINES; ++i) {
+        if (reader.Next(line)) continue;
+        if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
+        return 0;
+    }
     const std::size_t capacity = samples.size();
     std::size_t n = 0;
     while (n < capacity && reader.Next(line)) {
@@ -56,6 +61,7 @@ Result<int> ReadHiroshimaData(std::istream& in, std::span<float> samples) {
             samples[n++] = value;
         }
     }
+    if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
     return static_cast<int>(n);
 }
 

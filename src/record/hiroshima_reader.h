@@ -2,7 +2,7 @@
 // Hiroshima City Fire Department record files: one item per line (first
 // comma-separated field of lines 1-5), then acceleration values in gal, any
 // number to a line. Header lines are read through a 100-byte buffer, data
-// lines through a 200-byte buffer.
+// lines through a 200-byte buffer. A line over RECORD_LINE_LIMIT fails.
 #include <istream>
 #include <span>
 

@@ -2,6 +2,7 @@
 
 #include "common/decimal.h"
 #include "common/line_reader.h"
+#include "record/record_lines.h"
 
 namespace tremblo {
 
@@ -32,13 +33,15 @@ void TrimLineEnd(std::string& line) {
 }
 
 Result<KnetHeader> ReadKnetHeader(std::istream& in) {
-    LineReader reader(in, KNET_LINE_BUFFER);
+    LineReader reader(in, KNET_LINE_BUFFER, RECORD_LINE_LIMIT);
     std::string lines[KNET_HEADER_LINES];
     std::size_t rawLength[KNET_HEADER_LINES];
     bool line1EndsAfterLabel = false;
     for (int i = 0; i < KNET_HEADER_LINES; ++i) {
-        if (!reader.Next(lines[i]))
+        if (!reader.Next(lines[i])) {
+            if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
             return ReadError{i + 1, "ヘッダーが17行そろっていません"};
+        }
         rawLength[i] = lines[i].size();
         if (i == 0) line1EndsAfterLabel = lines[0].size() == 19 && lines[0][18] == '\n';
         TrimLineEnd(lines[i]);
@@ -82,11 +85,14 @@ void ApplyKnetHeader(const KnetHeader& h, RecordFields& r) {
     r.samplingFrequency = h.samplingFrequency;
 }
 
-int ReadKnetData(std::istream& in, float scaleFactor, std::span<float> samples) {
-    LineReader reader(in, KNET_LINE_BUFFER);
+Result<int> ReadKnetData(std::istream& in, float scaleFactor, std::span<float> samples) {
+    LineReader reader(in, KNET_LINE_BUFFER, RECORD_LINE_LIMIT);
     std::string line;
-    for (int i = 0; i < KNET_HEADER_LINES; ++i)
-        if (!reader.Next(line)) return 0;
+    for (int i = 0; i < KNET_HEADER_LINES; ++i) {
+        if (reader.Next(line)) continue;
+        if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
+        return 0;
+    }
     const std::size_t capacity = samples.size();
     std::size_t n = 0;
     const long double scale = scaleFactor;
@@ -97,6 +103,7 @@ int ReadKnetData(std::istream& in, float scaleFactor, std::span<float> samples) 
             samples[n++] = static_cast<float>(static_cast<long double>(count) * scale);
         }
     }
+    if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
     return static_cast<int>(n);
 }
 

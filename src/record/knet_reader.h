@@ -1,7 +1,8 @@
 #pragma once
 // K-NET/KiK-net ASCII record files: a 17-line header whose values start in
 // column 19, then counts in 9-column fields. Lines are read through a
-// 100-byte line buffer, so a line holds at most 99 characters with its end.
+// 100-byte line buffer, so a line holds at most 99 characters with its end
+// (a longer one is read in pieces); a line over RECORD_LINE_LIMIT fails.
 #include <istream>
 #include <span>
 #include <string>
@@ -25,6 +26,7 @@ struct KnetHeader : EventHeader {
 void TrimLineEnd(std::string& line);
 
 // Reads the 17 header lines. Fails on a header of fewer than 17 lines, a
+// line over RECORD_LINE_LIMIT, a
 // sampling frequency of 0 or less, or a scale-factor denominator of 0.
 Result<KnetHeader> ReadKnetHeader(std::istream& in);
 
@@ -33,7 +35,8 @@ void ApplyKnetHeader(const KnetHeader& header, RecordFields& record);
 
 // Skips the header and converts the counts of the data lines into gal
 // (count x scaleFactor in extended precision), at most samples.size() of
-// them. Returns the number of samples stored.
-int ReadKnetData(std::istream& in, float scaleFactor, std::span<float> samples);
+// them. Returns the number of samples stored; fails on a line over
+// RECORD_LINE_LIMIT or a failed read.
+Result<int> ReadKnetData(std::istream& in, float scaleFactor, std::span<float> samples);
 
 }  // namespace tremblo

@@ -4,6 +4,7 @@
 // with the source's own paths and names them in its messages as the source
 // shows them.
 #include <istream>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -31,16 +32,23 @@ public:
     }
 };
 
-// Plain files; folders listed through `listings` when given.
+// Why `path` is no file to read a record from (a folder, a FIFO, a device),
+// in the words of the loading messages; "" for a regular file or a path
+// that is not there.
+std::string NotARegularFile(const std::string& path);
+
+// Regular files only; folders listed through `listings` when given.
 class DiskFileSource : public RecordFileSource {
 public:
     explicit DiskFileSource(FolderListings* listings = nullptr) : listings_(listings) {}
 
     std::unique_ptr<std::istream> Open(const std::string& path) override;
     std::optional<std::string> FindIgnoringCase(const std::string& path) override;
+    std::string OpenFailure(const std::string& path) const override;
 
 private:
     FolderListings* listings_;
+    std::map<std::string, std::string> failures_;  // path -> why it is not opened
 };
 
 }  // namespace tremblo

@@ -163,10 +163,13 @@ bool RecordSession::ReadComponentSamples(int c, RecordFormat format, bool remove
     std::istream& in = *opened;
     const std::span<float> buffer(r.samples[c].data(), SAMPLE_CAPACITY);
     switch (format) {
-        case RecordFormat::Knet:
-            count = ReadKnetData(in, r.scaleFactor, buffer);
+        case RecordFormat::Knet: {
+            const Result<int> read = ReadKnetData(in, r.scaleFactor, buffer);
+            if (!read) return ReportBadContent(path, read.error());
+            count = read.value();
             if (count > 0 && removeDc) RemoveMean(buffer.data(), 0, count);
             break;
+        }
         case RecordFormat::Hiroshima: {
             const Result<int> read = ReadHiroshimaData(in, buffer);
             if (!read) return ReportBadContent(path, read.error());

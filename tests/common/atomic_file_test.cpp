@@ -1,7 +1,13 @@
 #include "common/atomic_file.h"
 
 #include <gtest/gtest.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 #include <atomic>
 #include <filesystem>
@@ -38,6 +44,78 @@ TEST(WriteFileAtomically, AFailureLeavesTheFolderAsItWas) {
     EXPECT_FALSE(WriteFileAtomically(temp / "taken.csv", "x"));
     EXPECT_TRUE(fs::is_directory(temp / "taken.csv"));
     EXPECT_EQ(std::distance(fs::directory_iterator(temp.path()), fs::directory_iterator()), 1);
+}
+
+// Writers that fail as a full disk and a broken device do, and one that
+// takes a byte at a time.
+ssize_t TakesNothing(int, const void*, std::size_t) { return 0; }
+ssize_t FailsWithEio(int, const void*, std::size_t) {
+    errno = EIO;
+    return -1;
+}
+std::string taken;
+ssize_t TakesOneByte(int, const void* bytes, std::size_t) {
+    taken += *static_cast<const char*>(bytes);
+    return 1;
+}
+
+TEST(WriteAll, SaysWhyAWriteFails) {
+    const int full = ::open("/dev/full", O_WRONLY | O_CLOEXEC);
+    ASSERT_GE(full, 0);
+    struct Case {
+        const char* name;
+        int fd;
+        WriteFunction write;
+        int error;
+    };
+    const std::vector<Case> cases{
+        {"/dev/full", full, ::write, ENOSPC},
+        {"nothing taken", full, TakesNothing, ENOSPC},
+        {"EIO", full, FailsWithEio, EIO},
+        {"a byte at a time", full, TakesOneByte, 0},
+    };
+    for (const Case& c : cases) {
+        taken.clear();
+        EXPECT_EQ(WriteAll(c.fd, "some bytes", c.write), c.error) << c.name;
+    }
+    EXPECT_EQ(taken, "some bytes");
+    ::close(full);
+}
+
+TEST(WriteFileAtomically, SaysWhyItFails) {
+    testing::TempFolder temp;
+    fs::create_directory(temp / "taken.csv");
+    const std::vector<std::pair<std::string, int>> cases{{temp / "missing/out.csv", ENOENT},
+                                                         {temp / "taken.csv", EISDIR}};
+    for (const auto& [path, error] : cases) {
+        std::string why;
+        EXPECT_FALSE(WriteFileAtomically(path, "x", &why));
+        EXPECT_EQ(why, std::strerror(error)) << path;
+    }
+}
+
+// In a child process: removing the live temporary files ends all making of
+// them, which a test process cannot afford.
+TEST(TemporaryFiles, TheLiveOnesAreRemovedOnRequest) {
+    testing::TempFolder temp;
+    EXPECT_EXIT(
+        {
+            const auto kept = CreateTemporaryBeside(temp / "kept.csv");
+            const auto done = CreateTemporaryBeside(temp / "done.csv");
+            const bool made = kept && done && WriteFileAtomically(temp / "whole.csv", "x");
+            if (done) {
+                std::rename(done->name.c_str(), (temp / "done.csv").c_str());
+                ForgetTemporary(*done);
+            }
+            const int removed = RemoveLiveTemporaryFiles();
+            const bool refused = !CreateTemporaryBeside(temp / "late.csv");
+            std::_Exit(made && removed == 1 && refused ? 0 : 1);
+        },
+        ::testing::ExitedWithCode(0), "");
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(temp.path())) names.push_back(entry.path().filename());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(names, (std::vector<std::string>{"done.csv", "whole.csv"}));
 }
 
 // The process umask as the kernel reports it, without setting it.

@@ -1,6 +1,11 @@
 #include "common/shift_jis.h"
 
 #include <gtest/gtest.h>
+#include <iconv.h>
+
+#include <random>
+#include <string>
+#include <vector>
 
 #include "common/fixed_text.h"
 
@@ -16,6 +21,52 @@ TEST(ShiftJis, RoundTripsJapaneseText) {
 TEST(ShiftJis, InvalidBytesBecomeReplacementCharacters) {
     EXPECT_EQ(SjisToUtf8("a\x81"), "a\xEF\xBF\xBD");
     EXPECT_EQ(SjisToUtf8(std::string("\xA0\xFF", 2)).empty(), false);
+}
+
+
+// Every byte string as UTF-8: what is UTF-8 stays, Shift-JIS is converted,
+// the rest (NUL included) becomes U+FFFD.
+TEST(TextToUtf8, KeepsUtf8AndConvertsShiftJis) {
+    const std::string fffd = "\xEF\xBF\xBD";
+    struct Case {
+        std::string bytes, utf8;
+    };
+    const std::vector<Case> cases{
+        {"AIC0012411051012.NS", "AIC0012411051012.NS"},
+        {"地震/観測点.ns", "地震/観測点.ns"},                                  // UTF-8 already
+        {"\x92n\x90k.ns", "地震.ns"},                                            // Shift-JIS
+        {"\x83\\\x95\\", "ソ表"},                                                // trail bytes that are ASCII
+        {"\xB1.ns", "ｱ.ns"},                                                     // half-width katakana
+        {"データファイル \x8a\xcf\x91\xaa\x93_.ns", "データファイル 観測点.ns"},  // a message naming a file
+        {std::string("a\0b", 3), "a" + fffd + "b"},
+        {"\xFF\xFE", fffd + fffd},
+        {"x\x81", "x" + fffd},  // a lead byte with nothing after it
+    };
+    for (const Case& c : cases) EXPECT_EQ(TextToUtf8(c.bytes), c.utf8) << c.utf8;
+}
+
+// Well-formed UTF-8, as iconv checks it.
+bool ValidUtf8(const std::string& text) {
+    iconv_t cd = iconv_open("UTF-16LE", "UTF-8");
+    char* in = const_cast<char*>(text.data());
+    std::size_t inLeft = text.size();
+    std::string out(4 * text.size() + 4, '\0');
+    char* outPtr = out.data();
+    std::size_t outLeft = out.size();
+    const bool ok = iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
+    iconv_close(cd);
+    return ok && inLeft == 0;
+}
+
+TEST(TextToUtf8, AnyBytesGiveUtf8) {
+    std::mt19937 random(19);
+    for (int i = 0; i < 2000; ++i) {
+        std::string bytes(random() % 40, '\0');
+        for (char& c : bytes) c = static_cast<char>(random() % 256);
+        const std::string text = TextToUtf8(bytes);
+        EXPECT_EQ(text.find('\0'), std::string::npos);
+        EXPECT_TRUE(ValidUtf8(text)) << i;
+    }
 }
 
 TEST(ShiftJis, PrefixNeverSplitsADoubleByteCharacter) {

@@ -150,7 +150,7 @@ TEST(KnetHeader, AnOverlongMemoSpillsIntoTheData) {
     EXPECT_EQ(ReadHeader(text).memo, std::string(32, 'x'));
     std::istringstream in(text);
     std::vector<float> samples(10);
-    ASSERT_EQ(ReadKnetData(in, 1.0f, samples), 4);
+    ASSERT_EQ(ReadKnetData(in, 1.0f, samples).value(), 4);
     EXPECT_EQ(samples[0], 1.0f);
     EXPECT_EQ(samples[3], 4.0f);
 }
@@ -160,7 +160,7 @@ std::string DataFile(const std::string& data) { return Header() + data; }
 std::vector<float> ReadData(const std::string& text, std::size_t capacity = 100000) {
     std::istringstream in(text);
     std::vector<float> samples(capacity, -1.0f);
-    const int n = ReadKnetData(in, 0.5f, samples);
+    const int n = ReadKnetData(in, 0.5f, samples).value();
     samples.resize(static_cast<std::size_t>(n));
     return samples;
 }
@@ -183,7 +183,7 @@ TEST(KnetData, ConvertsCountsWithTheScaleFactorInExtendedPrecision) {
     std::istringstream in(DataFile(" 8223789 \n"));
     std::vector<float> samples(1);
     const float scale = static_cast<float>(7845.0L / 8223790.0L);
-    ASSERT_EQ(ReadKnetData(in, scale, samples), 1);
+    ASSERT_EQ(ReadKnetData(in, scale, samples).value(), 1);
     EXPECT_EQ(samples[0], static_cast<float>(8223789.0L * static_cast<long double>(scale)));
 }
 
@@ -207,7 +207,7 @@ TEST(KnetWriter, WritesFullLinesOf73CharactersAndReadsBack) {
     EXPECT_EQ(text.substr(71, 3), " \r\n");
     std::istringstream in(Header() + text);
     std::vector<float> samples(counts.size());
-    ASSERT_EQ(ReadKnetData(in, 1.0f, samples), static_cast<int>(counts.size()));
+    ASSERT_EQ(ReadKnetData(in, 1.0f, samples).value(), static_cast<int>(counts.size()));
     for (std::size_t i = 0; i < counts.size(); ++i) EXPECT_EQ(samples[i], static_cast<float>(counts[i]));
 }
 

@@ -35,7 +35,7 @@ std::vector<std::string> Lines(const std::string& text) {
 std::vector<float> Counts(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::vector<float> counts(SAMPLE_CAPACITY);
-    counts.resize(static_cast<std::size_t>(ReadKnetData(in, 1.0f, counts)));
+    counts.resize(static_cast<std::size_t>(ReadKnetData(in, 1.0f, counts).value()));
     return counts;
 }
 

@@ -8,8 +8,10 @@
 
 #include "app/batch/batch_options.h"
 #include "app/batch/batch_runner.h"
+#include "app/batch/stop_signals.h"
 
 int main(int argc, char** argv) {
+    tremblo::HandleStopSignals();
     const tremblo::ParsedCommandLine parsed = tremblo::ParseBatchCommandLine(argc, argv, std::cout, std::cerr);
     if (!parsed.options) return parsed.exitStatus;
 

@@ -141,13 +141,14 @@ void ApplySpectrumOptions(const SpectrumOptionTexts& t, BatchOptions& o) {
 
 bool AppendFileList(const std::string& list, std::istream& standardInput, std::vector<std::string>& files,
                     std::ostream& err) {
-    std::optional<std::vector<std::string>> listed = ReadFileListFrom(list, standardInput);
-    if (!listed) {
-        err << "--files-from: cannot read " << (list == "-" ? "standard input" : list)
+    FileList listed = ReadFileListFrom(list, standardInput);
+    if (!listed.error.empty()) {
+        err << "--files-from: cannot read " << (list == "-" ? "standard input" : list) << ": " << listed.error
             << "\nRun with --help for more information.\n";
         return false;
     }
-    files.insert(files.end(), std::make_move_iterator(listed->begin()), std::make_move_iterator(listed->end()));
+    files.insert(files.end(), std::make_move_iterator(listed.files.begin()),
+                 std::make_move_iterator(listed.files.end()));
     return true;
 }
 

@@ -123,7 +123,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     SummaryWriter summary;
     if (!options.summaryFile.empty() &&
         !summary.Open(options.summaryFile, SummaryHeader(BuildPeriodTable(), options.rotd))) {
-        err << "error: cannot create the summary file " << options.summaryFile << '\n';
+        err << "error: cannot create the summary file " << options.summaryFile << ": " << summary.failure() << '\n';
         return 2;
     }
 
@@ -167,13 +167,19 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         if (summaryWritten)
             err << "summary: wrote " << options.summaryFile << '\n';
         else
-            err << "error: " << CannotCreateText(options.summaryFile) << '\n';
+            err << "error: " << CannotCreateText(options.summaryFile) << " (" << summary.failure() << ")\n";
     }
 
     std::ostream& summaryLine = options.info ? err : out;
     const int failed = display.failed();
     const auto count = static_cast<std::size_t>(display.done());
-    summaryLine << count - static_cast<std::size_t>(failed) << " of " << count << " files processed";
+    // Without the summary asked for, the run did not do its work, however
+    // many records it read: the line says so first.
+    if (!summaryWritten)
+        summaryLine << "summary " << options.summaryFile << " not written (" << summary.failure() << "); "
+                    << count - static_cast<std::size_t>(failed) << " of " << count << " files read";
+    else
+        summaryLine << count - static_cast<std::size_t>(failed) << " of " << count << " files processed";
     if (failed > 0) summaryLine << ", " << failed << " failed";
     if (collector.sameAsCount() > 0)
         summaryLine << " (" << collector.sameAsCount() << " of them the record of an earlier file)";

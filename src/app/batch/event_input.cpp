@@ -50,8 +50,9 @@ EventInput ListInput(const std::string& list) {
         input.error = "ファイル " + list + " を開けません";
         return input;
     }
-    input.files = ReadFileList(in);
-    if (in.bad()) {
+    FileList listed = ReadFileList(in);
+    input.files = std::move(listed.files);
+    if (!listed.error.empty()) {
         input.error = "ファイル " + list + " を最後まで読めません";
         input.files.clear();
         return input;

@@ -37,9 +37,11 @@ std::string Shortest(float value) {
     return std::string(text, end);
 }
 
+// Cells are UTF-8 whatever they were given: file names come as the file
+// system holds them (often Shift-JIS), and messages name those files.
 class Row {
 public:
-    void Add(const std::string& text) { cells_.push_back(Quoted(text)); }
+    void Add(const std::string& text) { cells_.push_back(Quoted(TextToUtf8(text))); }
     void AddEmpty(int count) { cells_.insert(cells_.end(), static_cast<std::size_t>(count), std::string()); }
     std::string Line() const {
         std::string line;

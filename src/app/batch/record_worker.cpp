@@ -23,9 +23,9 @@ namespace tremblo {
 
 namespace {
 
-// The main window's words for a file it cannot write.
-std::string CannotWrite(const std::string& path) {
-    return MessageLine(kCannotCreateCaption, CannotCreateText(path));
+// The main window's words for a file it cannot write, and why.
+std::string CannotWrite(const std::string& path, const std::string& why) {
+    return MessageLine(kCannotCreateCaption, CannotCreateText(path) + " (" + why + ")");
 }
 
 std::string JoinMessages(const std::vector<std::string>& messages) {
@@ -199,8 +199,8 @@ bool RecordWorker::WriteFiles(const std::string& base, RecordOutcome& outcome) {
     const SeismicRecord& record = session_->record();
 
     const std::string csv = (folder / (base + ".csv")).string();
-    if (!WriteFileAtomically(csv, WaveformCsvText(record, options_.quantity)))
-        return Fail(outcome, CannotWrite(csv));
+    if (std::string why; !WriteFileAtomically(csv, WaveformCsvText(record, options_.quantity), &why))
+        return Fail(outcome, CannotWrite(csv, why));
     outcome.written.push_back(csv);
 
     if (!WritePicture((folder / (base + ".png")).string(), canvas_.Picture(), outcome)) return false;
@@ -209,7 +209,7 @@ bool RecordWorker::WriteFiles(const std::string& base, RecordOutcome& outcome) {
 
 bool RecordWorker::WritePicture(const std::string& path, const RgbImage& picture, RecordOutcome& outcome) {
     const PngWriteResult written = WritePngFile(path, picture);
-    if (!written.ok) return Fail(outcome, CannotWrite(path) + " (" + written.message + ")");
+    if (!written.ok) return Fail(outcome, CannotWrite(path, written.message));
     outcome.written.push_back(path);
     return true;
 }
@@ -258,8 +258,8 @@ bool RecordWorker::WriteSpectrumFiles(const std::string& base, RecordOutcome& ou
     if (!CalculateSpectra(outcome)) return false;
     const SpectrumModel& m = *spectrum_;
     const std::string csv = (folder / (base + "rsp.csv")).string();
-    if (!WriteFileAtomically(csv, SpectrumCsvText(m.source(), m.periods(), m.dampingRatios(), m.spectrum())))
-        return Fail(outcome, CannotWrite(csv));
+    if (std::string why; !WriteFileAtomically(csv, SpectrumCsvText(m.source(), m.periods(), m.dampingRatios(), m.spectrum()), &why))
+        return Fail(outcome, CannotWrite(csv, why));
     outcome.written.push_back(csv);
 
     const SpectrumDisplaySettings settings = SpectrumSettingsFor(session_->record(), &outcome);

@@ -52,7 +52,8 @@ bool RecordWorker::WriteRotDFile(const std::string& base, bool writeFiles, Recor
     const std::string csv = (std::filesystem::path(options_.outFolder) / (base + "rotd.csv")).string();
     const std::string text =
         RotDCsvText(SpectrumSourceOf(record), spectrum_->periods(), spectrum_->dampingRatios(), *rotd_);
-    if (!WriteFileAtomically(csv, text)) return Fail(outcome, MessageLine(kCannotCreateCaption, CannotCreateText(csv)));
+    if (std::string why; !WriteFileAtomically(csv, text, &why))
+        return Fail(outcome, MessageLine(kCannotCreateCaption, CannotCreateText(csv) + " (" + why + ")"));
     outcome.written.push_back(csv);
     return true;
 }

@@ -2,42 +2,64 @@
 
 #include <unistd.h>
 
-#include "common/atomic_file.h"
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 
 namespace tremblo {
 
-SummaryWriter::~SummaryWriter() {
-    if (file_ == nullptr) return;
-    std::fclose(file_);
-    std::remove(temporary_.c_str());
+namespace {
+// Rows are gathered up to this many bytes before they are written.
+constexpr std::size_t kFlushBytes = 64 * 1024;
+}  // namespace
+
+SummaryWriter::~SummaryWriter() { Discard(); }
+
+void SummaryWriter::Discard() {
+    if (file_.fd < 0) return;
+    ::close(file_.fd);
+    std::remove(file_.name.c_str());
+    ForgetTemporary(file_);
+    file_ = TemporaryFile{};
 }
 
 bool SummaryWriter::Open(const std::string& path, const std::string& header) {
     const std::optional<TemporaryFile> temp = CreateTemporaryBeside(path);
-    if (!temp) return false;
-    file_ = fdopen(temp->fd, "wb");
-    if (file_ == nullptr) {
-        ::close(temp->fd);
-        std::remove(temp->name.c_str());
+    if (!temp) {
+        failure_ = std::strerror(errno);
         return false;
     }
+    file_ = *temp;
     path_ = path;
-    temporary_ = temp->name;
+    error_ = 0;
+    failure_.clear();
+    pending_.clear();
     Write(header);
     return true;
 }
 
 void SummaryWriter::Write(const std::string& row) {
-    if (file_ != nullptr) std::fwrite(row.data(), 1, row.size(), file_);
+    if (file_.fd < 0 || error_ != 0) return;
+    pending_ += row;
+    if (pending_.size() >= kFlushBytes) Flush();
+}
+
+void SummaryWriter::Flush() {
+    if (error_ == 0) error_ = WriteAll(file_.fd, pending_, write_);
+    pending_.clear();
 }
 
 bool SummaryWriter::Finish() {
-    if (file_ == nullptr) return false;
-    const bool written = std::ferror(file_) == 0;
-    const bool closed = std::fclose(file_) == 0;
-    file_ = nullptr;
-    if (written && closed && std::rename(temporary_.c_str(), path_.c_str()) == 0) return true;
-    std::remove(temporary_.c_str());
+    if (file_.fd < 0) return false;
+    Flush();
+    int error = error_;
+    if (::close(file_.fd) != 0 && error == 0) error = errno;
+    if (error == 0 && std::rename(file_.name.c_str(), path_.c_str()) != 0) error = errno;
+    if (error != 0) std::remove(file_.name.c_str());
+    ForgetTemporary(file_);
+    file_ = TemporaryFile{};
+    if (error == 0) return true;
+    failure_ = std::strerror(error);
     return false;
 }
 

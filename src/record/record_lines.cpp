@@ -1,0 +1,21 @@
+#include "record/record_lines.h"
+
+#include "common/format.h"
+
+namespace tremblo {
+
+std::optional<ReadError> LineFailure(const LineReader& reader) {
+    switch (reader.stop()) {
+        case LineReader::Stop::LineTooLong:
+            return ReadError{reader.fileLineNumber(),
+                             StringPrintf("行が長すぎます（%zu文字を超えています）", RECORD_LINE_LIMIT)};
+        case LineReader::Stop::ReadFailed:
+            return ReadError{reader.fileLineNumber(), "ファイルを読み込めませんでした"};
+        case LineReader::Stop::None:
+        case LineReader::Stop::End:
+            break;
+    }
+    return std::nullopt;
+}
+
+}  // namespace tremblo
