@@ -33,6 +33,7 @@ namespace {
 
 constexpr const char* kCaption = "イベント一覧";
 constexpr int kPollMilliseconds = 100;
+constexpr int kMapMilliseconds = 400;
 
 // The network filter's items: all networks, then one each.
 const std::vector<std::pair<const char*, std::set<Network>>>& NetworkChoices() {
@@ -185,6 +186,8 @@ bool TEventList::OpenEvent(const std::string& path) {
     records_.clear();
     model_->Clear();
     finished_ = false;
+    mapBehind_ = false;
+    mapClock_.invalidate();
     setWindowTitle(U(kCaption) + " - " + QString::fromStdString(path));
     LabelStatus->setText(U("読み込み中: ") + QString::fromStdString(path));
     ProgressBar1->setRange(0, 0);
@@ -201,7 +204,6 @@ bool TEventList::OpenEvent(const std::string& path) {
 
 void TEventList::Poll() {
     if (!reading_) return;
-
     // The progress first: rows given before it was read are taken below.
     const EventProgress progress = reading_->progress();
     std::vector<EventRecord> records = reading_->Take();
@@ -215,7 +217,14 @@ void TEventList::Poll() {
         }
         model_->AddRows(std::move(rows));
         ShowCounts();
+        mapBehind_ = true;
+    }
+    // While the table fills, the map follows a few times a second: each
+    // drawing repaints the whole picture.
+    if (mapBehind_ && (progress.finished || !mapClock_.isValid() || mapClock_.elapsed() >= kMapMilliseconds)) {
         RedrawMap();
+        mapBehind_ = false;
+        mapClock_.start();
     }
     ShowProgress(progress);
     if (progress.finished) {  // every row came before the progress said so

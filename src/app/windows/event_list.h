@@ -3,6 +3,7 @@
 // epicentral distance, peak motions, JMA intensity, spectral accelerations),
 // filled in the background as the records are read, beside a map of the
 // stations. A row opens its record in the main window.
+#include <QElapsedTimer>
 #include <QWidget>
 #include <functional>
 #include <memory>
@@ -87,6 +88,8 @@ private:
     std::vector<EventRecord> records_;  // in arrival order, as the table's rows
     bool finished_ = true;
     bool placed_ = false;
+    bool mapBehind_ = false;  // rows came that the map does not show yet
+    QElapsedTimer mapClock_;  // since the map was last drawn while filling
     std::string header_;
     std::jthread coastlineReader_;  // reads the shoreline file before the first map needs it
 };
