@@ -25,6 +25,7 @@
 #include "app/batch/summary_writer.h"
 #include "common/shift_jis.h"
 #include "support/scripted_platform.h"
+#include "support/endless_buffer.h"
 #include "support/temp_folder.h"
 
 namespace tremblo {
@@ -91,25 +92,7 @@ std::vector<std::string> TemporaryFilesIn(const std::string& folder) {
     return names;
 }
 
-// Bytes without end and without a line end, counting what was taken.
-class EndlessBuffer : public std::streambuf {
-public:
-    std::size_t taken() const { return taken_; }
-
-protected:
-    // Ends after 16 MiB, so that a reader that would read on fails the
-    // test instead of hanging it.
-    int_type underflow() override {
-        if (taken_ >= (16u << 20)) return traits_type::eof();
-        taken_ += sizeof chunk_;
-        setg(chunk_, chunk_, chunk_ + sizeof chunk_);
-        return traits_type::to_int_type(chunk_[0]);
-    }
-
-private:
-    char chunk_[512] = {'x'};
-    std::size_t taken_ = 0;
-};
+using testing::EndlessBuffer;
 
 TEST(BatchFileList, RefusesLinesNoPathCouldBe) {
     const std::string longest(FILE_LIST_LINE_LIMIT, 'a');

@@ -22,6 +22,7 @@
 #include "record/knet_reader.h"
 #include "record/record_session.h"
 #include "support/scripted_platform.h"
+#include "support/endless_buffer.h"
 #include "support/temp_folder.h"
 
 namespace tremblo {
@@ -44,25 +45,7 @@ std::string WithLongLine(const std::string& text, int number) {
     return text.substr(0, start) + line + text.substr(end);
 }
 
-// Bytes without end and without a line end, counting what was taken.
-class EndlessBuffer : public std::streambuf {
-public:
-    std::size_t taken() const { return taken_; }
-
-protected:
-    // Ends after 16 MiB, so that a reader that would read on fails the
-    // test instead of hanging it.
-    int_type underflow() override {
-        if (taken_ >= (16u << 20)) return traits_type::eof();
-        taken_ += sizeof chunk_;
-        setg(chunk_, chunk_, chunk_ + sizeof chunk_);
-        return traits_type::to_int_type(chunk_[0]);
-    }
-
-private:
-    char chunk_[512] = {};
-    std::size_t taken_ = 0;
-};
+using testing::EndlessBuffer;
 
 using Reader = std::function<std::optional<ReadError>(std::istream&)>;
 
@@ -117,7 +100,7 @@ TEST(RecordLines, EachReaderRefusesALineOverTheLimit) {
     }
     // Input without end: every reader stops after a few kilobytes with an error.
     for (const Reader& read : {knetHeader, knetData, hiroshimaHeader, hiroshimaData, cdpc}) {
-        EndlessBuffer endless;
+        EndlessBuffer endless('\0');
         std::istream never(&endless);
         EXPECT_TRUE(read(never));
         EXPECT_LE(endless.taken(), RECORD_LINE_LIMIT + 1024);
