@@ -24,6 +24,7 @@ void ComputeComponentSpectra(int c, int n, float dt, const float* groundAcc,
         }
     }
     progress.overallPosition = DAMPING_COUNT * (c + 1);
+    progress.periodPosition = PERIOD_COUNT;  // both bars end full
     show();
 }
 

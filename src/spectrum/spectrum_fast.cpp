@@ -136,9 +136,11 @@ void ComputeSpectraFast(FastSpectrumWorkspace& workspace, int componentCount, in
     const int items = componentCount * kGroupsPerComponent;
     std::atomic<int> nextItem{0};
     std::atomic<int> finished{0};
+    const int total = componentCount * kOscillatorsPerComponent;
     auto show = [&](int done) {
         progress.overallPosition = done / PERIOD_COUNT;
-        progress.periodPosition = done % PERIOD_COUNT;
+        // The period bar ends full, not back at the start of a ratio.
+        progress.periodPosition = done == total ? PERIOD_COUNT : done % PERIOD_COUNT;
         if (report) report(progress);
     };
     // Let the dispatcher settle on a target before the workers read it.
@@ -176,7 +178,7 @@ void ComputeSpectraFast(FastSpectrumWorkspace& workspace, int componentCount, in
             if (worker == 0) show(done);
         }
     });
-    show(componentCount * kOscillatorsPerComponent);
+    show(total);
 }
 
 }  // namespace tremblo

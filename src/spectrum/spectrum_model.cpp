@@ -26,7 +26,10 @@ CalculationStatus SpectrumModel::Calculate(const SeismicRecord& record,
                                            EnginePath path, int workers) {
     const CalculationStatus status =
         calculation_.Run(record, periods_, dampingRatios_, *spectrum_, report, path, workers);
-    if (status == CalculationStatus::Done) source_ = SpectrumSourceOf(record);
+    if (status == CalculationStatus::Done) {
+        source_ = SpectrumSourceOf(record);
+        hasSpectra_ = true;
+    }
     return status;
 }
 

@@ -29,6 +29,8 @@ public:
     const SpectrumTable& spectrum() const { return *spectrum_; }
     // The record texts of the last calculation (defaults before any).
     const SpectrumSource& source() const { return source_; }
+    // A calculation has filled the table.
+    bool hasSpectra() const { return hasSpectra_; }
 
     // Replaces the damping ratios (the caller then recalculates).
     void SetDampingMultiplier(DampingMultiplier multiplier);
@@ -51,6 +53,7 @@ private:
     int linearFrequencyCount_ = 0;
     std::unique_ptr<SpectrumTable> spectrum_;
     SpectrumSource source_;
+    bool hasSpectra_ = false;
     SpectrumCalculation calculation_;
 };
 

@@ -148,6 +148,38 @@ TEST_F(SpectrumWindowsTest, SpectraKeepTheirRecordUntilCalculatedAgain) {
     EXPECT_EQ(platform.saveRequests.back().initialName, "HFD01_241105rsp.png");
 }
 
+// Before any record the menu 表示単位 keeps its choices for the first
+// calculation and opens no window of zeros.
+TEST_F(SpectrumWindowsTest, DisplayMenuBeforeAnySpectraOnlySetsItsChoice) {
+    app.Form1.N2->trigger();
+    app.Form1.N6->trigger();
+    EXPECT_FALSE(spect.isVisible());
+    EXPECT_TRUE(app.Form1.N2->isChecked() && app.Form1.N6->isChecked());
+    EXPECT_EQ(spect.D01->text(), " 5%");
+    Load("samples/knet/AIC0012411051012.NS");
+    app.Form1.BtnSpect->click();
+    EXPECT_TRUE(spect.isVisible());
+    EXPECT_FLOAT_EQ(spect.model().dampingRatios()[1], 0.05f);
+    EXPECT_FLOAT_EQ(spect.model().linearPeriodAxis().limit, 5.0f);
+    EXPECT_TRUE(platform.messages.empty());
+}
+
+// The captions keep one form: after x5 and back to x1 they read as at start.
+TEST_F(SpectrumWindowsTest, DampingCaptionsReadTheSameAfterARoundTrip) {
+    Load("samples/knet/AIC0012411051012.NS");
+    const auto captions = [&] {
+        QStringList texts;
+        for (QCheckBox* box : {spect.D00, spect.D01, spect.D02, spect.D05, spect.D10}) texts << box->text();
+        return texts;
+    };
+    const QStringList atStart = captions();
+    EXPECT_EQ(atStart, (QStringList{" 0%", " 1%", " 2%", " 5%", "10%"}));
+    app.Form1.N2->trigger();
+    EXPECT_EQ(captions(), (QStringList{" 0%", " 5%", "10%", "25%", "50%"}));
+    app.Form1.N11->trigger();
+    EXPECT_EQ(captions(), atStart);
+}
+
 TEST_F(SpectrumWindowsTest, TenfoldDampingMenuRecalculatesWithNewCaptionsAndCsvHeader) {
     Load("samples/knet/AIC0012411051012.NS");
     QAction* times10 = app.Form1.N3;
@@ -156,7 +188,7 @@ TEST_F(SpectrumWindowsTest, TenfoldDampingMenuRecalculatesWithNewCaptionsAndCsvH
     EXPECT_TRUE(times10->isChecked());
     EXPECT_FALSE(app.Form1.N11->isChecked());
     EXPECT_TRUE(spect.isVisible());
-    EXPECT_EQ(spect.D00->text(), " 0 %");
+    EXPECT_EQ(spect.D00->text(), " 0%");
     EXPECT_EQ(spect.D01->text(), "10%");
     EXPECT_EQ(spect.D10->text(), "100%");
     EXPECT_FLOAT_EQ(spect.model().dampingRatios()[4], 1.0f);

@@ -174,6 +174,7 @@ TEST(SpectrumCalculation, ProgressMovesBothBarsToTheirEnds) {
     EXPECT_EQ(reports[201].periodPosition, 199);
     EXPECT_EQ(reports[202].overallPosition, 1);
     EXPECT_EQ(reports.back().overallPosition, 10);
+    EXPECT_EQ(reports.back().periodPosition, 200);  // both bars end full
 
     reports.clear();
     ASSERT_EQ(calculation.Run(*record, periods, ratios, *table, collect, EnginePath::Fast, 2),
@@ -185,6 +186,7 @@ TEST(SpectrumCalculation, ProgressMovesBothBarsToTheirEnds) {
         EXPECT_EQ(reports[i].overallMaximum, 10);
     }
     EXPECT_EQ(reports.back().overallPosition, 10);
+    EXPECT_EQ(reports.back().periodPosition, 200);
 }
 
 TEST(SpectrumModel, MultiplierChangesTheRatiosOfTheNextCalculation) {

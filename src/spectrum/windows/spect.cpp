@@ -94,10 +94,11 @@ void TSpect::BuildDampingControls() {
         const char* style;  // the box's text colour, as the curve's
         int x, y;
     };
-    const Box boxes[] = {{&D00, " 0 %", "color: white; background-color: red;", 8, 20},
-                         {&D01, " 1 %", "color: blue;", 8, 42},
-                         {&D02, " 2 %", "color: purple;", 8, 64},
-                         {&D05, " 5 %", "", 70, 20},
+    // One form for every caption, as the menu 減衰比倍率 writes them (" 5%", "10%").
+    const Box boxes[] = {{&D00, " 0%", "color: white; background-color: red;", 8, 20},
+                         {&D01, " 1%", "color: blue;", 8, 42},
+                         {&D02, " 2%", "color: purple;", 8, 64},
+                         {&D05, " 5%", "", 70, 20},
                          {&D10, "10%", "color: green;", 70, 42}};
     for (int k = 0; k < DAMPING_COUNT; ++k) {
         const Box& b = boxes[k];

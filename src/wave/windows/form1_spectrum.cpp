@@ -51,7 +51,8 @@ void TForm1::ChooseDampingMultiplier(DampingMultiplier multiplier) {
     N3->setChecked(multiplier == DampingMultiplier::Times10);
     if (Spect == nullptr) return;
     Spect->SetDampingMultiplier(multiplier);
-    BtnSpectClick();  // recalculates and shows the window
+    // Without a record the menu only keeps its choice for the first calculation.
+    if (session_->record().recordLoaded) BtnSpectClick();  // recalculates and shows the window
 }
 
 void TForm1::ChooseLinearPeriodRange(LinearPeriodRange range) {
@@ -64,6 +65,7 @@ void TForm1::ChooseLinearPeriodRange(LinearPeriodRange range) {
     // Each change of selection runs the group's handler, which redraws.
     Spect->RGXScale->setItemIndex(0);
     Spect->RGXUnit->setItemIndex(0);
+    if (!Spect->model().hasSpectra()) return;  // nothing to show yet
     Spect->show();
     Spect->raise();
 }
