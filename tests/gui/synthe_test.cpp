@@ -97,6 +97,19 @@ TEST_F(SyntheTest, OutputFileChecksThenExecutionWritesTheFile) {
     EXPECT_EQ(app.Form1.session().record().componentCount, 1);
 }
 
+TEST_F(SyntheTest, ALongOutputPathKeepsItsFileNameInSight) {
+    OpenTool();
+    const std::string path = "/" + std::string(120, 'd') + "/" + std::string(60, 'e') + "/AIC0012411051012.045";
+    platform.saveAnswers.push_back(path);
+    w.Button3->click();
+    const QString shown = w.Label6->text();
+    EXPECT_TRUE(shown.endsWith("AIC0012411051012.045")) << shown.toStdString();
+    EXPECT_TRUE(shown.startsWith("/ddd")) << shown.toStdString();
+    EXPECT_TRUE(shown.contains(QChar(0x2026))) << shown.toStdString();
+    EXPECT_LE(w.Label6->fontMetrics().horizontalAdvance(shown), w.Label6->width());
+    EXPECT_EQ(w.Label6->toolTip().toStdString(), path);
+}
+
 TEST_F(SyntheTest, FailuresAreSaidInTheProgramsWords) {
     OpenTool();
     w.Edit1->setText("4.5");

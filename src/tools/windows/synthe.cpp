@@ -88,7 +88,11 @@ void TSynthe::Button3Click() {
     const std::optional<std::string> path = platform_.AskSaveFile(
         SaveDialogRequest{"すべて(*.*)|*.*", session_.record().recordFolder, defaultName_, defaultExtension_});
     if (!path) return;
-    Label6->setText(QString::fromStdString(*path));
+    // A long path loses its middle, never the file name; the whole path is
+    // in the tooltip.
+    const QString full = QString::fromStdString(*path);
+    Label6->setText(Label6->fontMetrics().elidedText(full, Qt::ElideMiddle, Label6->width()));
+    Label6->setToolTip(full);
     outputPath_ = *path;
     switch (CheckOutputName(*path, *azimuth)) {
         case OutputNameVerdict::BadPeriodCount:
