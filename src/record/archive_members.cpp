@@ -3,6 +3,7 @@
 #include <map>
 
 #include "record/archive_reader.h"
+#include "record/member_file_source.h"
 
 namespace tremblo {
 
@@ -35,7 +36,7 @@ Result<std::vector<ArchiveMember>> ReadArchiveMembers(const std::string& archive
     ArchiveStep step = ArchiveStep::Member;
     while (missing > 0 && (step = reader.Next(member)) != ArchiveStep::End && step != ArchiveStep::Failed) {
         if (step == ArchiveStep::NestedFailed) {
-            why += "; " + archivePath + ":" + member.name + ": " + member.damage;
+            why += "; " + MemberPathText(archivePath, member.name) + ": " + member.damage;
         } else if (step == ArchiveStep::Member) {
             const std::size_t place = asked.at(member.name);
             have[place] = true;

@@ -46,18 +46,6 @@ CheckedGzipStream::RawRead FromHolder(archive* holder, std::string& holderError)
     };
 }
 
-CheckedGzipStream::RawRead FromFile(std::shared_ptr<std::FILE> file, std::shared_ptr<std::uint64_t> counted) {
-    return [file, counted](char* buffer, std::size_t capacity, std::string& error) -> long {
-        const std::size_t read = std::fread(buffer, 1, capacity, file.get());
-        *counted += read;
-        if (read == 0 && std::ferror(file.get())) {
-            error = std::strerror(errno);
-            return -1;
-        }
-        return static_cast<long>(read);
-    };
-}
-
 void SupportTarFormats(archive* handle) {
     archive_read_support_filter_all(handle);
     archive_read_support_format_tar(handle);
@@ -103,7 +91,7 @@ ArchiveReader::ArchiveReader(const std::string& path, MemberFilter wanted) : wan
         return;
     }
     auto level = std::make_unique<Level>();
-    level->content = std::make_unique<CheckedGzipStream>(FromFile(std::move(file), fileBytesRead_));
+    level->content = std::make_unique<CheckedGzipStream>(RawReadOfFile(std::move(file), fileBytesRead_));
     error_ = Open(*level);
     if (error_.empty())
         levels_.push_back(std::move(level));

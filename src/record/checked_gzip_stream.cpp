@@ -1,5 +1,6 @@
 #include "record/checked_gzip_stream.h"
 
+#include <cerrno>
 #include <cstring>
 #include <zlib.h>
 
@@ -136,6 +137,19 @@ long CheckedGzipStream::ReadGzip(const void** data) {
     }
     *data = out_.get();
     return static_cast<long>(kBlock - z.avail_out);
+}
+
+CheckedGzipStream::RawRead RawReadOfFile(std::shared_ptr<std::FILE> file, std::shared_ptr<std::uint64_t> counted) {
+    return [file = std::move(file), counted = std::move(counted)](char* buffer, std::size_t capacity,
+                                                                  std::string& error) -> long {
+        const std::size_t read = std::fread(buffer, 1, capacity, file.get());
+        if (counted) *counted += read;
+        if (read == 0 && std::ferror(file.get())) {
+            error = std::strerror(errno);
+            return -1;
+        }
+        return static_cast<long>(read);
+    };
 }
 
 }  // namespace tremblo

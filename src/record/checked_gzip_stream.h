@@ -4,6 +4,8 @@
 // hands on damaged data without a word, so the archive and .gz readers
 // decompress gzip here and give libarchive what comes out.
 #include <cstddef>
+#include <cstdint>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
@@ -58,5 +60,10 @@ private:
     std::unique_ptr<Inflater> inflater_;
     std::string error_;
 };
+
+// The raw bytes of an open file, read on from where it stands; `counted`,
+// when given, adds up the bytes read.
+CheckedGzipStream::RawRead RawReadOfFile(std::shared_ptr<std::FILE> file,
+                                         std::shared_ptr<std::uint64_t> counted = nullptr);
 
 }  // namespace tremblo

@@ -56,16 +56,11 @@ Result<std::string> DecompressGzip(std::string_view bytes) {
 }
 
 Result<std::string> ReadGzipFile(const std::string& path) {
-    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"), std::fclose);
-    if (!file) return ReadError(0, "cannot open " + path + ": " + std::strerror(errno));
-    return ReadAllGzip([&file](char* buffer, std::size_t capacity, std::string& error) -> long {
-        const std::size_t count = std::fread(buffer, 1, capacity, file.get());
-        if (count == 0 && std::ferror(file.get())) {
-            error = std::strerror(errno);
-            return -1;
-        }
-        return static_cast<long>(count);
+    std::shared_ptr<std::FILE> file(std::fopen(path.c_str(), "rb"), [](std::FILE* f) {
+        if (f) std::fclose(f);
     });
+    if (!file) return ReadError(0, "cannot open " + path + ": " + std::strerror(errno));
+    return ReadAllGzip(RawReadOfFile(std::move(file)));
 }
 
 }  // namespace tremblo

@@ -139,7 +139,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     const int workers = BatchWorkerCount(options.jobs, plan, DefaultWorkerCount());
     ProgressDisplay display(err, terminal, CountedAhead(plan));
     OutcomeCollector collector(out, display, summary, options.rotd, !options.mapFile.empty());
-    RecordPipeline pipeline(static_cast<std::size_t>(4 * workers + 4), collector);
+    RecordPipeline pipeline(PipelineWindow(workers), collector);
     display.Start();
     std::vector<ArchiveFeedReport> archives;
     RunRecordWorkers(pipeline, workers, *directory, options, &listings, [&] {

@@ -135,10 +135,12 @@ void EventReading::Run() {
             progress_.fraction = static_cast<double>(done) / static_cast<double>(total);
         };
         Sink sink(*this);
-        RecordPipeline pipeline(static_cast<std::size_t>(4 * workers_ + 4), sink);
+        // No more workers than records, as the batch starts them.
+        const int workers = BatchWorkerCount(0, plan, workers_);
+        RecordPipeline pipeline(PipelineWindow(workers), sink);
         WorkerHooks hooks{LowerThreadPriority, [this] { return stop_.load(); }};
         try {
-            RunRecordWorkers(pipeline, workers_, *directory_, options, &listings, [&] {
+            RunRecordWorkers(pipeline, workers, *directory_, options, &listings, [&] {
                 const std::vector<ArchiveFeedReport> reports =
                     FeedRecords(options, plan, &listings, [&](RecordTask task) {
                         if (stop_) throw Stopped{};

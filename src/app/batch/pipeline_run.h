@@ -18,6 +18,10 @@ struct WorkerHooks {
     std::function<bool()> skip;
 };
 
+// How many records may be between handing in and their outcome: enough to
+// keep `workers` busy while the input is read, few enough to bound memory.
+inline std::size_t PipelineWindow(int workers) { return static_cast<std::size_t>(4 * workers + 4); }
+
 // The outcome of one task: a record known to fail, or standing for an
 // earlier file's record, is not loaded; one that throws (memory exhausted,
 // say) fails alone.

@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QScreen>
 #include <QPushButton>
 #include <QTableView>
 #include <QTimer>
@@ -17,7 +16,6 @@
 
 #include "app/windows/event_table_model.h"
 #include "app/windows/station_map_view.h"
-#include "wave/windows/form1.h"
 #include "common/atomic_file.h"
 #include "event/coastline.h"
 #include "plot/png_writer.h"
@@ -120,9 +118,8 @@ void TEventList::BuildControls() {
     for (int c = 0; c < static_cast<int>(std::size(widths)); ++c) Grid->setColumnWidth(c, widths[c]);
     grid->activated = [this] { OpenCurrentRecord(); };
     connect(Grid, &QTableView::doubleClicked, this, [this] { OpenCurrentRecord(); });
-    connect(Grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this, [this](const QModelIndex& current) {
-        Map->Select(current.isValid() ? std::optional<std::size_t>(model_->RecordAt(current.row())) : std::nullopt);
-    });
+    connect(Grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            [this] { Map->Select(CurrentRecord()); });
 
     Map = new StationMapView(this);
     Map->stationClicked = [this](std::size_t record) { SelectRecord(record); };
@@ -268,7 +265,7 @@ void TEventList::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (placed_) return;
     placed_ = true;
-    if (const QScreen* s = screen()) move(CenteredPosition(s->availableGeometry(), frameGeometry().size()));
+    MoveToScreenCentre(*this);
 }
 
 void TEventList::closeEvent(QCloseEvent* event) {
@@ -292,11 +289,13 @@ void TEventList::ShowCounts() {
     LabelCount->setText(U("表示 %1 / 読込 %2 / 失敗 %3").arg(table.shownCount()).arg(table.readCount()).arg(table.failedCount()));
 }
 
-void TEventList::RedrawMap() {
+std::optional<std::size_t> TEventList::CurrentRecord() const {
     const QModelIndex current = Grid->currentIndex();
-    Map->Show(MapPointsOf(model_->table()),
-              current.isValid() ? std::optional<std::size_t>(model_->RecordAt(current.row())) : std::nullopt);
+    if (!current.isValid()) return std::nullopt;
+    return model_->RecordAt(current.row());
 }
+
+void TEventList::RedrawMap() { Map->Show(MapPointsOf(model_->table()), CurrentRecord()); }
 
 void TEventList::SelectRecord(std::size_t record) {
     const std::optional<int> row = model_->RowOf(record);
@@ -324,9 +323,9 @@ std::unique_ptr<RecordFileSource> TEventList::SourceOf(const EventRecord& record
 }
 
 void TEventList::OpenCurrentRecord() {
-    const QModelIndex current = Grid->currentIndex();
-    if (!current.isValid() || !openRecord) return;
-    const EventRecord& record = records_[model_->RecordAt(current.row())];
+    const std::optional<std::size_t> current = CurrentRecord();
+    if (!current || !openRecord) return;
+    const EventRecord& record = records_[*current];
     if (record.failed && record.loadPath.empty()) return;  // an archive that could not be read on
     std::string failure;
     platform_.ShowWait("記録を読み込み中...");

@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -77,6 +78,8 @@ private:
     void ShowCounts();
     void ShowProgress(const EventProgress& progress);
     void SelectRecord(std::size_t record);
+    // The record (arrival index) of the table's current row.
+    std::optional<std::size_t> CurrentRecord() const;
     std::string ExportBaseName() const;
     std::unique_ptr<RecordFileSource> SourceOf(const EventRecord& record, std::string& failure) const;
 

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "common/platform.h"
+#include "plot/windows/widget_place.h"
 #include "record/record_session.h"
 #include "record/station_directory.h"
 #include "spectrum/damping_ratios.h"
@@ -20,10 +21,6 @@ class QPushButton;
 class QSlider;
 
 namespace tremblo {
-
-// Where a window of `frame` size stands centred on `available`, kept inside
-// it from the top-left when it is larger.
-QPoint CenteredPosition(const QRect& available, const QSize& frame);
 
 class ClickableLabel;
 class RadioGroup;

@@ -3,9 +3,7 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
-#include <QScreen>
 #include <QUrl>
-#include <algorithm>
 
 #include "wave/windows/form1.h"
 
@@ -23,17 +21,11 @@ QString DroppedFile(const QMimeData* mime) {
 
 }  // namespace
 
-QPoint CenteredPosition(const QRect& available, const QSize& frame) {
-    const int x = available.left() + std::max(0, (available.width() - frame.width()) / 2);
-    const int y = available.top() + std::max(0, (available.height() - frame.height()) / 2);
-    return {x, y};
-}
-
 void TForm1::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
     if (placed_) return;
     placed_ = true;
-    if (const QScreen* s = screen()) move(CenteredPosition(s->availableGeometry(), frameGeometry().size()));
+    MoveToScreenCentre(*this);
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {
