@@ -7,7 +7,7 @@
 
 #include "event/intensity_colors.h"
 #include "event/map_graticule.h"
-#include "event/segment_clip.h"
+#include "plot/segment_clip.h"
 #include "plot/pixel.h"
 
 namespace tremblo {

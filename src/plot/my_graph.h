@@ -11,6 +11,7 @@
 
 #include "common/platform.h"
 #include "plot/canvas.h"
+#include "plot/dashed_path.h"
 
 namespace tremblo {
 
@@ -65,6 +66,13 @@ public:
     void DrawGraph(int n, const float* x, const float* y);
     void PlotGraph(int n, const float* x, const float* y, int type, int size);
     void SkipGraph(int n, const float* x, const float* y, int type, int size, int skip);
+    // A dashed curve (pen in force) cut to the frame, so that data beyond the
+    // scales stay inside it; points that cannot be placed (non-positive on a
+    // logarithmic axis) break the curve.
+    void DrawDashedGraph(int n, const float* x, const float* y, const DashPattern& pattern = {});
+    // The frame's grid area in pixels: OriginX .. OriginX + NGridX * (WidthX /
+    // NGridX) across, OriginY up by NGridY * (HeightY / NGridY).
+    ClipRect FrameRect() const;
 
     void Clear(Color color);
     void Copy();
@@ -79,6 +87,8 @@ private:
     void DrawTitles();
     bool MapX(float value, int& px) const;
     bool MapY(float value, int& py) const;
+    bool PixelX(float value, double& px) const;  // before truncation
+    bool PixelY(float value, double& py) const;
     void DrawMarkers(int n, const float* x, const float* y, int type, int size, int skip, bool solidPen);
 
     Canvas& canvas_;

@@ -1,5 +1,6 @@
 // TMyGraph: data curves and markers, clearing and picture output.
 #include <cmath>
+#include <vector>
 
 #include "plot/markers.h"
 #include "plot/my_graph.h"
@@ -9,30 +10,66 @@
 namespace tremblo {
 
 // Grid counts below 1 leave no place for any point.
-bool TMyGraph::MapX(float value, int& px) const {
+bool TMyGraph::PixelX(float value, double& px) const {
     if (NGridX < 1) return false;
     const double pitchX = WidthX / NGridX;
     if (LinearX) {
-        px = TruncPixel(OriginX + (static_cast<double>(value) - SValueX) / VValueX * pitchX);
+        px = OriginX + (static_cast<double>(value) - SValueX) / VValueX * pitchX;
         return true;
     }
     if (!(value > 0) || SValueX == 0.0f) return false;
-    px = TruncPixel(OriginX + std::log10(static_cast<double>(value) / SValueX) /
-                                  std::log10(static_cast<double>(VValueX)) * pitchX);
+    px = OriginX + std::log10(static_cast<double>(value) / SValueX) / std::log10(static_cast<double>(VValueX)) * pitchX;
+    return true;
+}
+
+bool TMyGraph::PixelY(float value, double& py) const {
+    if (NGridY < 1) return false;
+    const double pitchY = HeightY / NGridY;
+    if (LinearY) {
+        py = OriginY - (static_cast<double>(value) - SValueY) / VValueY * pitchY;
+        return true;
+    }
+    if (!(value > 0) || SValueY == 0.0f) return false;
+    py = OriginY - std::log10(static_cast<double>(value) / SValueY) / std::log10(static_cast<double>(VValueY)) * pitchY;
+    return true;
+}
+
+bool TMyGraph::MapX(float value, int& px) const {
+    double exact = 0;
+    if (!PixelX(value, exact)) return false;
+    px = TruncPixel(exact);
     return true;
 }
 
 bool TMyGraph::MapY(float value, int& py) const {
-    if (NGridY < 1) return false;
-    const double pitchY = HeightY / NGridY;
-    if (LinearY) {
-        py = TruncPixel(OriginY - (static_cast<double>(value) - SValueY) / VValueY * pitchY);
-        return true;
-    }
-    if (!(value > 0) || SValueY == 0.0f) return false;
-    py = TruncPixel(OriginY - std::log10(static_cast<double>(value) / SValueY) /
-                                  std::log10(static_cast<double>(VValueY)) * pitchY);
+    double exact = 0;
+    if (!PixelY(value, exact)) return false;
+    py = TruncPixel(exact);
     return true;
+}
+
+ClipRect TMyGraph::FrameRect() const {
+    const int pitchX = NGridX < 1 ? 0 : WidthX / NGridX;
+    const int pitchY = NGridY < 1 ? 0 : HeightY / NGridY;
+    return ClipRect{static_cast<double>(OriginX), static_cast<double>(OriginY - NGridY * pitchY),
+                    static_cast<double>(OriginX + NGridX * pitchX), static_cast<double>(OriginY)};
+}
+
+void TMyGraph::DrawDashedGraph(int n, const float* x, const float* y, const DashPattern& pattern) {
+    const ClipRect frame = FrameRect();
+    std::vector<PixelPoint> run;
+    auto flush = [&] {
+        DrawDashedPolyline(canvas_, run, frame, pattern);
+        run.clear();
+    };
+    for (int i = 0; i < n; ++i) {
+        PixelPoint p;
+        if (PixelX(x[i], p.x) && PixelY(y[i], p.y) && std::isfinite(p.x) && std::isfinite(p.y))
+            run.push_back(p);
+        else
+            flush();
+    }
+    flush();
 }
 
 // A skipped element is bridged by the line from the previous drawn point to

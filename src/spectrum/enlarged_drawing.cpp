@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "spectrum/target_drawing.h"
+
 namespace tremblo {
 
 namespace {
@@ -103,6 +105,7 @@ void DrawEnlargedItem(TMyGraph& graph, const ItemCurves& curves, const SpectrumD
     if (!perComponent || !s.frequencyX) WriteUnitLabel(graph, curves.quantity);
     graph.canvas().SetPenWidth(kEnlargedPenWidth);
     DrawItemCurves(graph, curves, s, s.colorByDamping);
+    DrawSpectrumTargets(graph, s.targets, curves.quantity, s.frequencyX);
 }
 
 void StartSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& s,
@@ -118,6 +121,7 @@ void StartSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDi
     SetOverlayPen(graph, 0);
     if (!s.frequencyX) DrawLegendLine(graph, 0);
     DrawItemCurves(graph, curves, s, false);
+    DrawSpectrumTargets(graph, s.targets, curves.quantity, s.frequencyX);
 }
 
 void AddSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& s, int overlayCount) {

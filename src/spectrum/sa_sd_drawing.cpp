@@ -4,6 +4,7 @@
 
 #include "common/format.h"
 #include "spectrum/sa_sd_curve.h"
+#include "spectrum/target_drawing.h"
 
 namespace tremblo {
 
@@ -57,10 +58,12 @@ void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const SpectrumSour
     canvas.SetPenColor(kCurveRed);
     canvas.SetPenWidth(settings.lineWidth);
     graph.DrawGraph(adjusted.count, adjusted.sd.data(), adjusted.sa.data());
-    if (settings.adjustedOnly) return;
-    const SaSdCurve full = FullSaSdCurve(spectrum, c);
-    canvas.SetPenColor(kCurveBlue);
-    graph.DrawGraph(full.count, full.sd.data(), full.sa.data());
+    if (!settings.adjustedOnly) {
+        const SaSdCurve full = FullSaSdCurve(spectrum, c);
+        canvas.SetPenColor(kCurveBlue);
+        graph.DrawGraph(full.count, full.sd.data(), full.sa.data());
+    }
+    DrawSaSdTargets(graph, settings.targets);
 }
 
 }  // namespace tremblo

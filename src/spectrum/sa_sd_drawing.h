@@ -4,10 +4,12 @@
 // adjusted curve in red and, on request, the full curve in blue over it.
 // The window and the batch front end both draw through here.
 #include <string>
+#include <vector>
 
 #include "plot/my_graph.h"
 #include "spectrum/spectrum_source.h"
 #include "spectrum/spectrum_table.h"
+#include "target/target_spectrum.h"
 
 namespace tremblo {
 
@@ -19,6 +21,7 @@ struct SaSdSettings {
     int component = 0;            // the spectrum window's RGCompo
     int lineWidth = 2;            // UpDown1
     bool adjustedOnly = true;     // 変位調整
+    std::vector<TargetSpectrum> targets;  // demand curves, SA against pseudo SD
 };
 
 // Component names of this window: "NS", "EW", "UD" by index. The one
@@ -31,7 +34,7 @@ std::string SaSdComponentName(const SpectrumSource& source, int component);
 void PrepareSaSdGraph(TMyGraph& graph);
 
 // Both scales come from the adjusted curve only; "eventName component" of
-// the source is written at (150, 5).
+// the source is written at (150, 5). The targets' demand curves come last.
 void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const SpectrumSource& source,
               const SaSdSettings& settings);
 

@@ -5,6 +5,7 @@
 #include "common/format.h"
 #include "common/shift_jis.h"
 #include "spectrum/enlarged_drawing.h"
+#include "spectrum/target_drawing.h"
 
 namespace tremblo {
 
@@ -164,6 +165,7 @@ void DrawSpectraPerComponent(TMyGraph& graph, const SpectrumData& data, const Sp
         graph.DrawWaku();
         graph.canvas().SetPenWidth(s.lineWidth);
         DrawItemCurves(graph, curves, s, s.colorByDamping);
+        DrawSpectrumTargets(graph, s.targets, r, s.frequencyX);
     }
 }
 
@@ -192,6 +194,7 @@ void DrawSpectraPerResponse(TMyGraph& graph, const SpectrumData& data, const Spe
                 graph.DrawGraph(n, periods.frequencies.data(), table.row(c, k, q));
             }
         }
+        DrawSpectrumTargets(graph, s.targets, q, s.frequencyX);
     }
 }
 

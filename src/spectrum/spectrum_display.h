@@ -6,11 +6,13 @@
 // controls into SpectrumDisplaySettings.
 #include <array>
 #include <string>
+#include <vector>
 
 #include "plot/my_graph.h"
 #include "spectrum/damping_ratios.h"
 #include "spectrum/spectrum_model.h"
 #include "spectrum/spectrum_table.h"
+#include "target/target_spectrum.h"
 
 namespace tremblo {
 
@@ -34,6 +36,7 @@ struct SpectrumDisplaySettings {
     std::array<bool, DAMPING_COUNT> dampingEnabled{true, true, true, true, true};  // D00 .. D10
     bool colorByDamping = true;                            // CBColor
     int lineWidth = 2;                                     // UpDown1
+    std::vector<TargetSpectrum> targets;                   // drawn dashed over the panels, at most three
 };
 
 // The seven curve colours: red, blue, purple, black, green, teal, navy.

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "event/segment_clip.h"
+#include "plot/segment_clip.h"
 
 namespace tremblo {
 namespace {

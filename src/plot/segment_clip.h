@@ -1,7 +1,7 @@
 #pragma once
 // Cutting a straight line segment to a rectangle (Liang-Barsky), for lines
-// the map draws that may run outside its plot area: the canvas has no
-// clipping of its own.
+// that may run outside a plot area (the map's, a graph's frame): the canvas
+// has no clipping of its own.
 #include <optional>
 
 namespace tremblo {

@@ -1,4 +1,4 @@
-#include "event/segment_clip.h"
+#include "plot/segment_clip.h"
 
 namespace tremblo {
 

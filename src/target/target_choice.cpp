@@ -1,0 +1,26 @@
+#include "target/target_choice.h"
+
+#include <algorithm>
+
+#include "common/format.h"
+#include "target/target_table_file.h"
+
+namespace tremblo {
+
+Result<TargetSpectrum> TargetOfName(const std::string& name, double zone) {
+    if (name == kBslSafetyName) return BuiltInTarget(BslLimit::Safety, zone);
+    if (name == kBslDamageName) return BuiltInTarget(BslLimit::Damage, zone);
+    return ReadTargetFile(name);
+}
+
+void MakeKeysDistinct(std::vector<TargetSpectrum>& targets) {
+    std::vector<std::string> taken;
+    for (TargetSpectrum& target : targets) {
+        const std::string base = target.key;
+        for (int n = 2; std::find(taken.begin(), taken.end(), target.key) != taken.end(); ++n)
+            target.key = StringPrintf("%s_%d", base.c_str(), n);
+        taken.push_back(target.key);
+    }
+}
+
+}  // namespace tremblo

@@ -1,0 +1,25 @@
+#pragma once
+// Naming a target: "bsl-safety" and "bsl-damage" are the built-in curves,
+// anything else a table file. Chosen targets are at most three, and their
+// keys (the summary's column names) are made distinct.
+#include <string>
+#include <vector>
+
+#include "common/result.h"
+#include "target/target_spectrum.h"
+
+namespace tremblo {
+
+inline constexpr int MAX_TARGETS = 3;
+
+inline constexpr const char* kBslSafetyName = "bsl-safety";
+inline constexpr const char* kBslDamageName = "bsl-damage";
+
+// The built-in curve (times `zone`) or the table of the file.
+Result<TargetSpectrum> TargetOfName(const std::string& name, double zone);
+
+// Keys made distinct in order: a key an earlier target has gets "_2",
+// "_3", ... appended.
+void MakeKeysDistinct(std::vector<TargetSpectrum>& targets);
+
+}  // namespace tremblo

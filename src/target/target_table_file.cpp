@@ -1,0 +1,118 @@
+#include "target/target_table_file.h"
+
+#include <charconv>
+#include <cmath>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+#include "common/format.h"
+#include "common/line_reader.h"
+#include "common/path_text.h"
+#include "common/shift_jis.h"
+
+namespace tremblo {
+
+namespace {
+
+constexpr std::size_t kLineLimit = 4096;
+
+std::string_view Trim(std::string_view text) {
+    const auto blank = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; };
+    while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+    if (text.size() >= 2 && text.front() == '"' && text.back() == '"') text = text.substr(1, text.size() - 2);
+    return text;
+}
+
+// A finite decimal number taking the whole field.
+std::optional<double> Number(std::string_view field) {
+    field = Trim(field);
+    if (field.starts_with('+')) field.remove_prefix(1);
+    if (field.empty()) return std::nullopt;
+    double value = 0.0;
+    const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
+    if (error != std::errc() || end != field.data() + field.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
+std::vector<std::string_view> Fields(std::string_view line) {
+    std::vector<std::string_view> fields;
+    while (true) {
+        const std::size_t comma = line.find(',');
+        fields.push_back(line.substr(0, comma));
+        if (comma == std::string_view::npos) return fields;
+        line.remove_prefix(comma + 1);
+    }
+}
+
+ReadError LineError(const std::string& name, int line, const char* what) {
+    return ReadError(line, StringPrintf("%s の %d 行目: %s", name.c_str(), line, what), kTargetCaption);
+}
+
+std::string FileStem(const std::string& name) {
+    std::string file(FileNamePart(name));
+    const std::size_t dot = file.rfind('.');
+    if (dot != std::string::npos && dot > 0) file.erase(dot);
+    return file;
+}
+
+}  // namespace
+
+Result<TargetSpectrum> ParseTargetTable(std::istream& in, const std::string& name) {
+    TargetSpectrum target;
+    target.kind = TargetKind::Table;
+    target.key = FileStem(name);
+    target.label = std::string(FileNamePart(name));
+    LineReader reader(in, kLineLimit + 2, kLineLimit);  // the limit stops a line before a piece ends
+    std::string line;
+    bool seenContent = false;
+    while (reader.Next(line)) {
+        const int number = reader.fileLineNumber();
+        std::string_view text(line);
+        if (!seenContent && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+        if (Trim(text).empty()) continue;
+        const std::vector<std::string_view> fields = Fields(text);
+        const std::optional<double> period = Number(fields[0]);
+        if (!seenContent && !period) {  // a header
+            seenContent = true;
+            continue;
+        }
+        seenContent = true;
+        const std::optional<double> sa = fields.size() >= 2 ? Number(fields[1]) : std::nullopt;
+        if (!period || !sa)
+            return LineError(name, number, "周期 [s] と加速度 [gal] の 2 つの数値をカンマで区切って書いてください");
+        if (!(*period > 0.0) || !(*sa > 0.0))
+            return LineError(name, number, "周期と加速度は 0 より大きい値にしてください");
+        if (!target.periods.empty() && !(*period > target.periods.back()))
+            return LineError(name, number, "周期は短い順に、同じ周期を重ねずに並べてください");
+        if (static_cast<int>(target.periods.size()) == MAX_TARGET_ROWS)
+            return LineError(name, number, StringPrintf("行が多すぎます (%d 行まで)", MAX_TARGET_ROWS).c_str());
+        target.periods.push_back(*period);
+        target.sa.push_back(*sa);
+    }
+    if (reader.stop() == LineReader::Stop::LineTooLong)
+        return LineError(name, reader.fileLineNumber(), "行が長すぎます (表ではありません)");
+    if (reader.stop() == LineReader::Stop::ReadFailed)
+        return ReadError(0, StringPrintf("%s を読めません", name.c_str()), kTargetCaption);
+    if (target.periods.size() < 2)
+        return ReadError(0, StringPrintf("%s には周期と加速度の行が 2 行以上必要です", name.c_str()), kTargetCaption);
+    return target;
+}
+
+Result<TargetSpectrum> ReadTargetFile(const std::string& path) {
+    const std::string name = TextToUtf8(path);
+    std::error_code ec;
+    const auto status = std::filesystem::status(path, ec);
+    if (ec || !std::filesystem::exists(status))
+        return ReadError(0, StringPrintf("%s が見つかりません", name.c_str()), kTargetCaption);
+    if (!std::filesystem::is_regular_file(status))
+        return ReadError(0, StringPrintf("%s は表のファイルではありません", name.c_str()), kTargetCaption);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return ReadError(0, StringPrintf("%s を開けません", name.c_str()), kTargetCaption);
+    return ParseTargetTable(in, name);
+}
+
+}  // namespace tremblo
