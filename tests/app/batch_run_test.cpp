@@ -166,7 +166,8 @@ TEST(BatchCommandLine, HelpNamesEveryOptionAndVersionNamesTheProgram) {
                                "--no-data-count", "--no-max", "--no-max-point", "--spectrum-layout",
                                "--spectrum-component", "--spectrum-quantity", "--x-axis", "--x-unit",
                                "--y-axis", "--dampings", "--no-damping-colors", "--line-width",
-                               "--damping-multiplier", "--period-limit", "--sdsa-full", "--superpose", "--azimuth", "--version"})
+                               "--damping-multiplier", "--period-limit", "--sdsa-full", "--superpose", "--azimuth",
+                               "--target", "--zone", "--print-target", "--version"})
         EXPECT_NE(help.find(option), std::string::npos) << option;
     std::string version;
     EXPECT_EQ(Parse({"--version"}, &version).exitStatus, 0);

@@ -7,6 +7,7 @@
 
 #include "app/batch/batch_version.h"
 #include "app/batch/file_list.h"
+#include "app/batch/target_options.h"
 #include "wave/start_point.h"
 
 namespace tremblo {
@@ -214,6 +215,8 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_flag("--no-max-point", noMaxPoint, "picture without the marks at the maxima");
     SpectrumOptionTexts spectrum;
     AddSpectrumOptions(app, spectrum, o.sdsaFull);
+    TargetOptionTexts targets;
+    AddTargetOptions(app, targets);
     app.add_option("--import-stations", o.importStations,
                    "merge NIED's station list (its English CSV) into the station directory of the "
                    "user's data folder; record files may then be left out");
@@ -249,10 +252,11 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
         return ParsedCommandLine{std::nullopt, status == 0 ? 0 : kUsageErrorStatus};
     }
 
+    if (PrintsTarget(targets)) return ParsedCommandLine{std::nullopt, PrintTarget(targets, out, err)};
     if (!filesFrom.empty() && !AppendFileList(filesFrom, standardInput, o.files, err))
         return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
     if (o.files.empty() && o.importStations.empty()) {
-        err << "FILE is required (or --import-stations)\nRun with --help for more information.\n";
+        err << "FILE is required (or --import-stations, --print-target)\nRun with --help for more information.\n";
         return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
     }
     o.outGiven = app.count("--out") > 0;
@@ -272,6 +276,9 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     o.display.max = !noMax;
     o.display.maxPoint = !noMaxPoint;
     ApplySpectrumOptions(spectrum, o);
+    auto loaded = LoadTargets(targets, err);
+    if (!loaded) return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
+    o.spectrum.targets = std::move(*loaded);
     return ParsedCommandLine{std::move(o), 0};
 }
 

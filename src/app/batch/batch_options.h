@@ -31,7 +31,8 @@ struct BatchOptions {
     WaveDisplayOptions display;           // --no-title, --no-data-count, --no-max, --no-max-point
     // The spectrum window's controls and the menu 表示単位: --spectrum-layout,
     // --spectrum-component, --spectrum-quantity, --x-axis, --x-unit,
-    // --y-axis, --dampings, --no-damping-colors, --line-width.
+    // --y-axis, --dampings, --no-damping-colors, --line-width; the targets
+    // of --target and --zone, drawn and reported in --summary.
     SpectrumDisplaySettings spectrum;
     DampingMultiplier dampingMultiplier = DampingMultiplier::Times1;  // --damping-multiplier
     LinearPeriodRange periodLimit = LinearPeriodRange::Seconds2;      // --period-limit

@@ -33,8 +33,13 @@ namespace {
 class OutcomeCollector : public OutcomeSink {
 public:
     OutcomeCollector(std::ostream& out, ProgressDisplay& display, SummaryWriter& summary, bool summaryRotD,
-                     bool keepRows)
-        : out_(out), display_(display), summary_(summary), summaryRotD_(summaryRotD), keepRows_(keepRows) {}
+                     std::size_t summaryTargets, bool keepRows)
+        : out_(out),
+          display_(display),
+          summary_(summary),
+          summaryRotD_(summaryRotD),
+          summaryTargets_(summaryTargets),
+          keepRows_(keepRows) {}
 
     // The superposed item of every record, in the order of the files (after the workers).
     std::vector<const ItemCurves*> SuperposeItems() const {
@@ -57,7 +62,7 @@ public:
         // One row per record: a file that stands for an earlier file's record has none.
         if ((summary_.isOpen() || keepRows_) && outcome.sameAs.empty()) {
             std::string row =
-                outcome.ok ? outcome.summaryRow : FailedSummaryRow(outcome.file, outcome.failure, summaryRotD_);
+                outcome.ok ? outcome.summaryRow : FailedSummaryRow(outcome.file, outcome.failure, summaryRotD_, summaryTargets_);
             if (summary_.isOpen()) summary_.Write(row);
             if (keepRows_) rows_.push_back(std::move(row));
         }
@@ -69,6 +74,7 @@ private:
     ProgressDisplay& display_;
     SummaryWriter& summary_;
     bool summaryRotD_;
+    std::size_t summaryTargets_;
     bool keepRows_;
     std::vector<std::string> rows_;
     std::vector<ItemCurves> superposeItems_;
@@ -122,7 +128,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
 
     SummaryWriter summary;
     if (!options.summaryFile.empty() &&
-        !summary.Open(options.summaryFile, SummaryHeader(BuildPeriodTable(), options.rotd))) {
+        !summary.Open(options.summaryFile, SummaryHeader(BuildPeriodTable(), options.rotd, options.spectrum.targets))) {
         err << "error: cannot create the summary file " << options.summaryFile << ": " << summary.failure() << '\n';
         return 2;
     }
@@ -138,7 +144,8 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
     const int workers = BatchWorkerCount(options.jobs, plan, DefaultWorkerCount());
     ProgressDisplay display(err, terminal, CountedAhead(plan));
-    OutcomeCollector collector(out, display, summary, options.rotd, !options.mapFile.empty());
+    OutcomeCollector collector(out, display, summary, options.rotd, options.spectrum.targets.size(),
+                               !options.mapFile.empty());
     RecordPipeline pipeline(PipelineWindow(workers), collector);
     display.Start();
     std::vector<ArchiveFeedReport> archives;
@@ -153,7 +160,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     bool mapWritten = true;
     if (!options.mapFile.empty()) {
         const PngWriteResult written = WritePngFile(
-            options.mapFile, EventMapPictureOfRows(SummaryHeader(BuildPeriodTable(), options.rotd), collector.rows()));
+            options.mapFile, EventMapPictureOfRows(SummaryHeader(BuildPeriodTable(), options.rotd, options.spectrum.targets), collector.rows()));
         mapWritten = written.ok;
         if (written.ok)
             err << "map: wrote " << options.mapFile << '\n';

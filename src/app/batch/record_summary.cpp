@@ -1,5 +1,6 @@
 #include "app/batch/record_summary.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <vector>
@@ -7,6 +8,8 @@
 #include "app/batch/record_info.h"
 #include "common/format.h"
 #include "common/shift_jis.h"
+#include "event/event_row.h"
+#include "target/target_ratio.h"
 #include "wave/jma_intensity.h"
 #include "wave/trace_peak.h"
 
@@ -57,8 +60,24 @@ constexpr int kRecordCells = sizeof kRecordColumns / sizeof *kRecordColumns;
 constexpr int kComponentCells = MAX_COMPONENTS * (sizeof kComponentColumns / sizeof *kComponentColumns);
 constexpr int kPeriodCount = static_cast<int>(kSummaryPeriods.size());
 
-int ValueCells(bool withRotD) {
-    return kComponentCells + 2 + MAX_COMPONENTS * kPeriodCount + (withRotD ? 2 * kPeriodCount : 0);
+int ValueCells(bool withRotD, std::size_t targetCount) {
+    return kComponentCells + 2 + MAX_COMPONENTS * kPeriodCount + (withRotD ? 2 * kPeriodCount : 0) +
+           2 * static_cast<int>(targetCount);
+}
+
+// SA at each table period of the largest horizontal component; nothing
+// when the record has no horizontal component.
+std::optional<std::array<float, PERIOD_COUNT>> LargestHorizontalSa(const SeismicRecord& r,
+                                                                   const SummarySpectra& spectra) {
+    if (spectra.spectrum == nullptr) return std::nullopt;
+    std::optional<std::array<float, PERIOD_COUNT>> largest;
+    for (int c = 0; c < r.componentCount && c < MAX_COMPONENTS; ++c) {
+        if (IsVerticalLabel(SjisToUtf8(r.componentLabel[c].view()))) continue;
+        const float* row = spectra.spectrum->row(c, spectra.dampingIndex, SA);
+        if (!largest) largest.emplace().fill(0.0f);
+        for (int j = 0; j < PERIOD_COUNT; ++j) (*largest)[j] = std::max((*largest)[j], row[j]);
+    }
+    return largest;
 }
 
 }  // namespace
@@ -76,7 +95,7 @@ std::optional<int> FivePercentIndex(const DampingRatios& ratios) {
     return std::nullopt;
 }
 
-std::string SummaryHeader(const PeriodTable& periods, bool withRotD) {
+std::string SummaryHeader(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets) {
     Row row;
     for (const char* column : kRecordColumns) row.Add(column);
     for (int c = 1; c <= MAX_COMPONENTS; ++c)
@@ -92,13 +111,17 @@ std::string SummaryHeader(const PeriodTable& periods, bool withRotD) {
         periodColumns("rotd50");
         periodColumns("rotd100");
     }
+    for (const TargetSpectrum& target : targets) {
+        row.Add(target.key + "_max_ratio");
+        row.Add(target.key + "_max_ratio_period");
+    }
     row.Add("error");
     return row.Line();
 }
 
 std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::string& file,
                        const PeriodTable& periods, const SummarySpectra& spectra, bool withRotD,
-                       const Result<JmaIntensity>& intensity) {
+                       const Result<JmaIntensity>& intensity, std::span<const TargetSpectrum> targets) {
     Row row;
     row.Add(file);
     row.Add(FormatOptionName(format));
@@ -160,14 +183,27 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
             }
         }
     }
+    if (!targets.empty()) {
+        const auto sa = LargestHorizontalSa(r, spectra);
+        for (const TargetSpectrum& target : targets) {
+            const auto largest = sa ? LargestTargetRatio(target, periods.periods, *sa) : std::nullopt;
+            if (!largest) {
+                row.AddEmpty(2);
+                continue;
+            }
+            row.Add(Shortest(largest->ratio));
+            row.Add(Shortest(largest->period));
+        }
+    }
     row.AddEmpty(1);  // no error
     return row.Line();
 }
 
-std::string FailedSummaryRow(const std::string& file, const std::string& error, bool withRotD) {
+std::string FailedSummaryRow(const std::string& file, const std::string& error, bool withRotD,
+                             std::size_t targetCount) {
     Row row;
     row.Add(file);
-    row.AddEmpty(kRecordCells - 1 + ValueCells(withRotD));
+    row.AddEmpty(kRecordCells - 1 + ValueCells(withRotD, targetCount));
     row.Add(error);
     return row.Line();
 }

@@ -5,12 +5,14 @@
 // periods, single components and, with --rotd, RotD50/RotD100.
 #include <array>
 #include <optional>
+#include <span>
 #include <string>
 
 #include "common/result.h"
 #include "record/seismic_record.h"
 #include "spectrum/rotd_table.h"
 #include "spectrum/spectrum_table.h"
+#include "target/target_spectrum.h"
 #include "wave/jma_intensity.h"
 
 namespace tremblo {
@@ -31,17 +33,23 @@ struct SummarySpectra {
     int dampingIndex = 3;                     // the 5 % ratio in both tables
 };
 
-// The header line; RotD columns only when withRotD.
-std::string SummaryHeader(const PeriodTable& periods, bool withRotD);
+// The header line; RotD columns only when withRotD; for each target (by its
+// key) KEY_max_ratio and KEY_max_ratio_period, before `error`.
+std::string SummaryHeader(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets = {});
 
 // The row of a loaded record whose waveform view is prepared (the window's
 // velocity and displacement derived). `file` is the name given on the
-// command line; `intensity` is RecordJmaIntensity(record).
+// command line; `intensity` is RecordJmaIntensity(record). A target's
+// cells hold the largest ratio of SA at 5 % to the target's SA over the
+// table periods the target is defined at, SA being that of the largest
+// horizontal component at each period, and the period of that ratio; empty
+// without a horizontal component or a period the target is defined at.
 std::string SummaryRow(const SeismicRecord& record, RecordFormat format, const std::string& file,
                        const PeriodTable& periods, const SummarySpectra& spectra, bool withRotD,
-                       const Result<JmaIntensity>& intensity);
+                       const Result<JmaIntensity>& intensity, std::span<const TargetSpectrum> targets = {});
 
 // The row of a record that failed: its file and error, every value empty.
-std::string FailedSummaryRow(const std::string& file, const std::string& error, bool withRotD);
+std::string FailedSummaryRow(const std::string& file, const std::string& error, bool withRotD,
+                             std::size_t targetCount = 0);
 
 }  // namespace tremblo

@@ -85,7 +85,8 @@ bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format,
             spectra.rotd = standardRotd_.get();
         }
     }
-    outcome.summaryRow = SummaryRow(record, format, file, spectrum_->periods(), spectra, options_.rotd, intensity);
+    outcome.summaryRow = SummaryRow(record, format, file, spectrum_->periods(), spectra, options_.rotd, intensity,
+                                    options_.spectrum.targets);
     return true;
 }
 
