@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QImage>
+#include <QPixmap>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -193,6 +195,22 @@ TEST_F(SpectrumWindowsTest, DisplayMenuBeforeAnySpectraOnlySetsItsChoice) {
     EXPECT_FLOAT_EQ(spect.model().dampingRatios()[1], 0.05f);
     EXPECT_FLOAT_EQ(spect.model().linearPeriodAxis().limit, 5.0f);
     EXPECT_TRUE(platform.messages.empty());
+}
+
+// Every damping box shows its tick in strong contrast to what is behind it
+// (the red "0 %" box painted its indicator red too, with a pale tick).
+TEST_F(SpectrumWindowsTest, EveryDampingBoxShowsItsTick) {
+    for (QCheckBox* box : {spect.D00, spect.D01, spect.D02, spect.D05, spect.D10}) {
+        box->setChecked(true);
+        const QImage checked = box->grab().toImage();
+        box->setChecked(false);
+        const QImage unchecked = box->grab().toImage();
+        int contrasting = 0;  // tick pixels far in lightness from the empty box
+        for (int y = 0; y < checked.height(); ++y)
+            for (int x = 0; x < checked.width(); ++x)
+                contrasting += std::abs(qGray(checked.pixel(x, y)) - qGray(unchecked.pixel(x, y))) > 150;
+        EXPECT_GT(contrasting, 8) << box->text().toStdString();
+    }
 }
 
 // The captions keep one form: after x5 and back to x1 they read as at start.
