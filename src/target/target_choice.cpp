@@ -23,4 +23,18 @@ void MakeKeysDistinct(std::vector<TargetSpectrum>& targets) {
     }
 }
 
+std::vector<TargetSpectrum> TargetSelection::Targets() const {
+    std::vector<TargetSpectrum> targets;
+    if (safety) targets.push_back(BuiltInTarget(BslLimit::Safety, zone));
+    if (damage) targets.push_back(BuiltInTarget(BslLimit::Damage, zone));
+    targets.insert(targets.end(), files.begin(), files.end());
+    if (static_cast<int>(targets.size()) > MAX_TARGETS) targets.resize(MAX_TARGETS);
+    MakeKeysDistinct(targets);
+    return targets;
+}
+
+std::string TooManyTargetsText() {
+    return StringPrintf("目標スペクトルは %d つまで選べます。\n消去してから選び直してください。", MAX_TARGETS);
+}
+
 }  // namespace tremblo

@@ -22,4 +22,22 @@ Result<TargetSpectrum> TargetOfName(const std::string& name, double zone);
 // "_3", ... appended.
 void MakeKeysDistinct(std::vector<TargetSpectrum>& targets);
 
+// The targets chosen in the spectrum window: the built-in curves ticked,
+// their zone coefficient and the tables read from files, at most three in
+// all.
+struct TargetSelection {
+    bool safety = false;
+    bool damage = false;
+    double zone = 1.0;
+    std::vector<TargetSpectrum> files;
+
+    int count() const { return (safety ? 1 : 0) + (damage ? 1 : 0) + static_cast<int>(files.size()); }
+    bool full() const { return count() >= MAX_TARGETS; }
+    // In drawing order: safety limit, damage limit, then the files as added.
+    std::vector<TargetSpectrum> Targets() const;
+};
+
+// The words for a choice beyond the three targets.
+std::string TooManyTargetsText();
+
 }  // namespace tremblo

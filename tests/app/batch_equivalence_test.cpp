@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -17,9 +18,11 @@
 #include "app/application.h"
 #include "app/batch/batch_runner.h"
 #include "plot/windows/radio_group.h"
+#include "spectrum/windows/target_chooser.h"
 #include "support/scripted_navigator.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
+#include "target/target_choice.h"
 
 namespace tremblo {
 namespace {
@@ -43,7 +46,12 @@ struct Case {
     DampingMultiplier multiplier = DampingMultiplier::Times1;
     LinearPeriodRange periodLimit = LinearPeriodRange::Seconds2;
     bool sdsaFull = false;
+    // Both built-in targets at Z = 0.9 and the table kTargetTable, chosen in
+    // the spectrum window, given to the batch as --target.
+    bool targets = false;
 };
+
+constexpr const char* kTargetTable = "period,SA\r\n0.1,300\r\n0.4,1200\r\n4,150\r\n";
 
 void PrintTo(const Case& c, std::ostream* os) { *os << c.name; }
 
@@ -55,8 +63,15 @@ struct WindowExports {
 
 // The spectrum window's controls as `c` gives them, then 応答ｽﾍﾟｸﾄﾗﾑ (or the
 // damping menu, which runs it).
-void ShowSpectra(Application& app, const Case& c) {
+void ShowSpectra(Application& app, const Case& c, testing::ScriptedPlatform& platform, const TempFolder& folder) {
     TSpect& spect = app.Spect;
+    if (c.targets) {
+        spect.TargetBox->CBZone->setCurrentIndex(1);  // Z=0.9
+        spect.TargetBox->CBSafety->click();
+        spect.TargetBox->CBDamage->click();
+        platform.openAnswers.push_back(folder.Write("site.csv", kTargetTable));
+        spect.TargetBox->BtnTargetFile->click();
+    }
     if (c.periodLimit != LinearPeriodRange::Seconds2)
         (c.periodLimit == LinearPeriodRange::Seconds5 ? app.Form1.N6 : app.Form1.N7)->trigger();
     const SpectrumDisplaySettings& s = c.spectrum;
@@ -119,7 +134,7 @@ WindowExports ExportFromTheWindow(const Case& c, const TempFolder& folder) {
     exports.wavePng = ReadWholeFile(folder / "window.png");
 
     // The spectrum window computes on the window the last redraw left.
-    ShowSpectra(app, c);
+    ShowSpectra(app, c, platform, folder);
     platform.saveAnswers.push_back(folder / "window_rsp.csv");
     app.Spect.BtnCSVClick();
     platform.saveAnswers.push_back(folder / "window_rsp.png");
@@ -160,6 +175,11 @@ TEST_P(BatchAgainstWindows, WritesTheFilesTheWindowsExport) {
     options.dampingMultiplier = c.multiplier;
     options.periodLimit = c.periodLimit;
     options.sdsaFull = c.sdsaFull;
+    if (c.targets) {
+        for (const std::string& name : std::vector<std::string>{"bsl-safety", "bsl-damage", folder / "site.csv"})
+            options.spectrum.targets.push_back(TargetOfName(name, 0.9).value());
+        ASSERT_EQ(options.spectrum.targets.size(), 3u);
+    }
     std::ostringstream out, err;
     ASSERT_EQ(RunBatch(options, out, err, false), 0) << err.str();
 
@@ -220,7 +240,13 @@ INSTANTIATE_TEST_SUITE_P(
              PerResponseLinearFrequency(), DampingMultiplier::Times10, LinearPeriodRange::Seconds10, true},
         Case{"CdpcSpectraPerComponentLinear5sFivefold", "samples/cdpc/CDPC_SYNTH.ns", RecordFormat::Cdpc,
              true, WaveQuantity::Acceleration, 3, std::nullopt, {}, {}, PerComponentLinear(),
-             DampingMultiplier::Times5, LinearPeriodRange::Seconds5}),
+             DampingMultiplier::Times5, LinearPeriodRange::Seconds5},
+        Case{"KnetTargetsFullSaSd", "samples/knet/AIC0012411051012.NS", RecordFormat::Knet, true,
+             WaveQuantity::Acceleration, 3, std::nullopt, {}, {}, {}, DampingMultiplier::Times1,
+             LinearPeriodRange::Seconds2, true, true},
+        Case{"HiroshimaTargetsPerResponseHz", "samples/hiroshima/HFD01_241105.ns", RecordFormat::Hiroshima,
+             true, WaveQuantity::Acceleration, 3, std::nullopt, {}, {}, PerResponseLinearFrequency(),
+             DampingMultiplier::Times1, LinearPeriodRange::Seconds2, false, true}),
     [](const ::testing::TestParamInfo<Case>& info) { return std::string(info.param.name); });
 
 // The superposed picture of the three formats' samples: in the windows, each
@@ -230,7 +256,6 @@ INSTANTIATE_TEST_SUITE_P(
 // the window keeps those of the record loaded before, where the batch loads
 // every record as the first after start-up.
 TEST(BatchAgainstWindows, SuperposesTheRecordsAsTheEnlargedViewsDo) {
-    TempFolder folder;
     struct Record {
         const char* file;
         RecordFormat format;
@@ -238,34 +263,41 @@ TEST(BatchAgainstWindows, SuperposesTheRecordsAsTheEnlargedViewsDo) {
     const Record records[] = {{"samples/cdpc/CDPC_SYNTH.ud", RecordFormat::Cdpc},
                               {"samples/knet/AIC0012411051012.NS", RecordFormat::Knet},
                               {"samples/hiroshima/HFD01_241105.ns", RecordFormat::Hiroshima}};
-    testing::ScriptedPlatform platform;
-    Application app(platform, SamplePath("data/DATA"));
-    testing::ScriptedNavigator navigator;
-    app.Spect.navigator = &navigator;
-    bool first = true;
-    for (const Record& r : records) {
-        app.Form1.ChooseFormat(r.format);
-        ASSERT_EQ(app.Form1.OpenRecordFile(SamplePath(r.file)), LoadStatus::Loaded);
-        app.Form1.BtnSpect->click();
-        navigator.choices = {kChoiceNext, first ? kChoiceNewSuperposed : kChoiceAddSuperposed, kChoiceClose};
-        app.Spect.CBLarge->click();
-        first = false;
-    }
-    EXPECT_EQ(app.Spect.enlargedState.overlayCount, 2);
-    platform.saveAnswers.push_back(folder / "window_super.png");
-    app.Super.BtnSPGIFClick();
+    // Without targets, and with the damage limit drawn when the drawing starts.
+    for (bool withTarget : {false, true}) {
+        SCOPED_TRACE(withTarget ? "with the damage limit" : "without targets");
+        TempFolder folder;
+        testing::ScriptedPlatform platform;
+        Application app(platform, SamplePath("data/DATA"));
+        testing::ScriptedNavigator navigator;
+        app.Spect.navigator = &navigator;
+        if (withTarget) app.Spect.TargetBox->CBDamage->click();
+        bool first = true;
+        for (const Record& r : records) {
+            app.Form1.ChooseFormat(r.format);
+            ASSERT_EQ(app.Form1.OpenRecordFile(SamplePath(r.file)), LoadStatus::Loaded);
+            app.Form1.BtnSpect->click();
+            navigator.choices = {kChoiceNext, first ? kChoiceNewSuperposed : kChoiceAddSuperposed, kChoiceClose};
+            app.Spect.CBLarge->click();
+            first = false;
+        }
+        EXPECT_EQ(app.Spect.enlargedState.overlayCount, 2);
+        platform.saveAnswers.push_back(folder / "window_super.png");
+        app.Super.BtnSPGIFClick();
 
-    BatchOptions options;
-    for (const Record& r : records) options.files.push_back(SamplePath(r.file));
-    options.outFolder = folder / "batch";
-    options.outGiven = true;
-    options.dataFolder = SamplePath("data/DATA");
-    options.superposeFile = folder / "batch_super";
-    std::ostringstream out, err;
-    ASSERT_EQ(RunBatch(options, out, err, false), 0) << err.str();
-    EXPECT_NE(err.str().find("superposed: wrote " + folder / "batch_super.png" + " (records 1-3 of 3)"),
-              std::string::npos) << err.str();
-    EXPECT_TRUE(ReadWholeFile(folder / "batch_super.png") == ReadWholeFile(folder / "window_super.png"));
+        BatchOptions options;
+        for (const Record& r : records) options.files.push_back(SamplePath(r.file));
+        options.outFolder = folder / "batch";
+        options.outGiven = true;
+        options.dataFolder = SamplePath("data/DATA");
+        options.superposeFile = folder / "batch_super";
+        if (withTarget) options.spectrum.targets = {TargetOfName("bsl-damage", 1.0).value()};
+        std::ostringstream out, err;
+        ASSERT_EQ(RunBatch(options, out, err, false), 0) << err.str();
+        EXPECT_NE(err.str().find("superposed: wrote " + folder / "batch_super.png" + " (records 1-3 of 3)"),
+                  std::string::npos) << err.str();
+        EXPECT_TRUE(ReadWholeFile(folder / "batch_super.png") == ReadWholeFile(folder / "window_super.png"));
+    }
 }
 
 }  // namespace

@@ -69,6 +69,19 @@ TEST(DashedPath, DiagonalDashesHaveThePatternsLengthAlongTheLine) {
     EXPECT_NEAR(dashes[1].y0, 8.0, 1e-9);
 }
 
+TEST(DashedPath, APolylineFarOutsideCostsOnlyItsPartInside) {
+    // A wild scale: from 10^12 pixels to the left, on into the clip, and back out.
+    const PixelPoint points[] = {{-1e12, 50}, {50, 50}, {1e12, 50}};
+    const auto dashes = DashedSegments(points, ClipRect{0, 0, 100, 100}, DashPattern{6, 4});
+    ASSERT_GE(dashes.size(), 9u);
+    ASSERT_LE(dashes.size(), 11u);
+    for (const Segment& d : dashes) {
+        EXPECT_GE(std::min(d.x0, d.x1), 0.0);
+        EXPECT_LE(std::max(d.x0, d.x1), 100.0);
+        EXPECT_LE(std::fabs(d.x1 - d.x0), 6.0 + 1e-6);
+    }
+}
+
 class DashedGraph : public testing::GraphOnRecordingCanvas {};
 
 TEST_F(DashedGraph, StaysInsideTheFrameAndBreaksAtPointsItCannotPlace) {

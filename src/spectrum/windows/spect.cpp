@@ -13,6 +13,7 @@
 #include "plot/windows/graph_view.h"
 #include "plot/windows/radio_group.h"
 #include "spectrum/windows/spectrum_window_look.h"
+#include "spectrum/windows/target_chooser.h"
 #include "plot/windows/widget_place.h"
 
 namespace tremblo {
@@ -30,7 +31,7 @@ QPushButton* AddButton(QWidget* parent, const char* caption, const char* hint, i
 TSpect::TSpect(Platform& platform, RecordSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), session_(session),
       model_(std::make_unique<SpectrumModel>()) {
-    ApplySpectrumWindowLook(*this, " K-NET / KiK-net Earthquake Response Spectrum", 929, 540);
+    ApplySpectrumWindowLook(*this, " K-NET / KiK-net Earthquake Response Spectrum", 929, 586);
     BuildHeader();
     MyGraph1 = PlaceGraph(platform_, *this, SPECTRUM_GRAPH_WIDTH, SPECTRUM_GRAPH_HEIGHT, 16, 56, PrepareSpectrumGraph);
     BuildLayoutControls();
@@ -150,9 +151,12 @@ void TSpect::BuildButtons() {
     Button1 = AddButton(this, "閉じる", "", 837, 470);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
-    ProgressBar1 = Place(new QProgressBar(this), 16, 510, 440, 14);
+    TargetBox = Place(new TargetChooser(platform_, this), 16, 502, 897, 48);
+    connect(TargetBox, &TargetChooser::changed, this, [this] { RedrawSpectra(); });
+
+    ProgressBar1 = Place(new QProgressBar(this), 16, 558, 440, 14);
     ProgressBar1->setMaximum(2);
-    ProgressBar2 = Place(new QProgressBar(this), 472, 510, 440, 14);
+    ProgressBar2 = Place(new QProgressBar(this), 472, 558, 440, 14);
     ProgressBar2->setMaximum(5);
     for (QProgressBar* bar : {ProgressBar1, ProgressBar2}) {
         bar->setValue(0);

@@ -26,6 +26,7 @@ class RadioGroup;
 class TLarge;
 class TSdSa;
 class TSuper;
+class TargetChooser;
 
 class TSpect : public QWidget {
     Q_OBJECT
@@ -101,6 +102,7 @@ public:
     QCheckBox *D00 = nullptr, *D01 = nullptr, *D02 = nullptr, *D05 = nullptr, *D10 = nullptr,
               *CBColor = nullptr, *CBLarge = nullptr;
     QSpinBox* UpDown1 = nullptr;  // Edit1 + UpDown1, the line width
+    TargetChooser* TargetBox = nullptr;  // target spectra drawn over the graphs, kept for the session
 
 private:
     void BuildHeader();

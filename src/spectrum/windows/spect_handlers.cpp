@@ -15,6 +15,7 @@
 #include "spectrum/windows/sd_sa.h"
 #include "spectrum/windows/spect.h"
 #include "spectrum/windows/super.h"
+#include "spectrum/windows/target_chooser.h"
 
 namespace tremblo {
 
@@ -55,6 +56,7 @@ SpectrumDisplaySettings TSpect::ReadDisplaySettings() const {
     s.dampingEnabled = dampingEnabled;
     s.colorByDamping = CBColor->isChecked();
     s.lineWidth = UpDown1->value();
+    s.targets = TargetBox->Targets();
     return s;
 }
 
@@ -185,6 +187,7 @@ void TSpect::DrawSaSd() {
     settings.component = RGCompo->itemIndex();
     settings.lineWidth = SdSa->UpDown1->value();
     settings.adjustedOnly = SdSa->CheckBox1->isChecked();
+    settings.targets = TargetBox->Targets();
     tremblo::DrawSaSd(SdSa->MyGraph1->graph(), model_->spectrum(), model_->source(), settings);
     SdSa->drawnComponent = settings.component;
     SdSa->Label2->setText(QString::fromStdString(SaSdCaption(model_->source())));
