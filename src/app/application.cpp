@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "plot/windows/graph_view.h"
+#include "plot/windows/window_placement.h"
 
 namespace tremblo {
 
@@ -37,6 +38,8 @@ Application::Application(Platform& platform, const std::string& dataFolder)
     NextStep.copySuperposed = [this] { Super.MyGraph1->graph().Copy(); };
     Form1.showHowTo = [this] { Tutorial1Click(); };
     Form1.showAbout = [this] { About1Click(); };
+    // Unsaved station-list edits are asked about before anything closes.
+    Form1.mayQuit = [this] { return SiteList.MayCloseForQuit(); };
     Form1.openEvent = [this] { EventList.OpenEventFileClick(); };
     Form1.openEventFolder = [this] { EventList.OpenEventFolderClick(); };
     // A row of the event opens its record as the file button would, and
@@ -63,14 +66,12 @@ std::unique_ptr<Application> CreateWindowsReportingErrors(
 }
 
 void Application::Tutorial1Click() {
-    HowTo.show();
-    HowTo.raise();
+    ShowBeside(HowTo, Form1);
     HowTo.activateWindow();
 }
 
 void Application::About1Click() {
-    AboutBox.show();
-    AboutBox.raise();
+    ShowBeside(AboutBox, Form1);
     AboutBox.activateWindow();
 }
 

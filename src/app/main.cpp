@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "app/qt_platform.h"
+#include "app/qt_translations.h"
 #include "stations/data_folder.h"
 #include "app/application.h"
 
@@ -29,6 +30,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion("4.2");
     // Numbers in labels and files always use a decimal point.
     std::setlocale(LC_NUMERIC, "C");
+    const auto qtJapanese = tremblo::InstallQtJapaneseTranslations();
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Strong-motion earthquake records: waveforms and response spectra.");

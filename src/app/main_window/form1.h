@@ -108,6 +108,12 @@ public:
     void Label32Click();
     // Set by the application: show the usage and version windows.
     std::function<void()> showHowTo, showAbout;
+    // Set by the application: asked before the main window closes (and the
+    // program ends); false keeps it open, with every other window.
+    std::function<bool()> mayQuit;
+    // A path dropped on the window: a record file opens with the format its
+    // content shows (the file-format menu follows); a folder gets a message.
+    LoadStatus OpenDroppedPath(const std::string& path);
 
     RecordSession& session() { return *session_; }
     const RecordSession& session() const { return *session_; }
@@ -138,6 +144,7 @@ protected:
     // A record file dropped on the window opens as the file button opens it.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenu();

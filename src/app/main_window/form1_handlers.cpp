@@ -5,6 +5,7 @@
 #include <QSlider>
 
 #include "common/web_pages.h"
+#include "plot/windows/window_placement.h"
 #include "plot/windows/radio_group.h"
 #include "record/station_file_copy.h"
 #include "record/windows/record_info_panel.h"
@@ -210,7 +211,9 @@ void TForm1::Redraw() {
 // ---- Horizontal synthesis --------------------------------------------------
 
 void TForm1::Button3Click() {
-    if (Synthe != nullptr) Synthe->Open();
+    if (Synthe == nullptr) return;
+    PlaceBeside(*Synthe, *this, Button3);
+    Synthe->Open();
 }
 
 // ---- Shell -----------------------------------------------------------------
@@ -223,8 +226,11 @@ void TForm1::Button1Click() {
 
 void TForm1::Button2Click() {
     if (Hiroshima->isChecked()) {
-        if (HRSMList != nullptr) HRSMList->FillAndShow();
+        if (HRSMList == nullptr) return;
+        HRSMList->Fill();
+        ShowBeside(*HRSMList, *this, Button2);
     } else if (SiteList != nullptr) {
+        PlaceBeside(*SiteList, *this, Button2);
         SiteList->FillAndShow();
     }
 }

@@ -5,6 +5,7 @@
 
 #include "plot/windows/graph_view.h"
 #include "plot/windows/radio_group.h"
+#include "plot/windows/window_placement.h"
 #include "spectrum/windows/large.h"
 #include "spectrum/windows/spect.h"
 #include "spectrum/windows/super.h"
@@ -19,13 +20,13 @@ void TSpect::RunEnlargedViewNow() {
     if (RGSpect->itemIndex() == 0) Large->MyGraph1->graph().Clear(kWhite);
     EnlargedViewWindows windows;
     windows.showEnlarged = [this] {
-        Large->show();
-        Large->raise();
+        ShowBeside(*Large, *this, CBLarge);
         Large->repaint();  // before the modal navigator takes over
     };
     windows.saveEnlarged = [this] { Large->BtnLGGIFClick(); };
     windows.showSuperposed = [this] {
-        Super->show();
+        // Beside the enlarged window, never hidden behind it.
+        ShowBeside(*Super, *Large, nullptr);
         Super->repaint();
     };
     windows.repaintSuperposed = [this] { Super->repaint(); };
