@@ -20,7 +20,8 @@ Application::Application(Platform& platform, const std::string& dataFolder)
       Synthe(platform, Form1.session()),
       HRSMList(Form1.directory()),
       SdSa(platform, Spect),
-      EventList(platform, Form1.directory()) {
+      EventList(platform, Form1.directory()),
+      Fourier(platform, Form1.session()) {
     Form1.SiteList = &SiteList;
     Form1.HRSMList = &HRSMList;
     Form1.Spect = &Spect;
@@ -31,11 +32,12 @@ Application::Application(Platform& platform, const std::string& dataFolder)
     Spect.SdSa = &SdSa;
     // Closing the main window ends the program, whatever else is open.
     for (QWidget* window : std::initializer_list<QWidget*>{&Spect, &HowTo, &AboutBox, &Wait, &Large, &NextStep,
-                                                           &Super, &SiteList, &Synthe, &HRSMList, &SdSa, &EventList})
+                                                           &Super, &SiteList, &Synthe, &HRSMList, &SdSa, &EventList, &Fourier})
         window->setAttribute(Qt::WA_QuitOnClose, false);
     NextStep.copyEnlarged = [this] { Large.MyGraph1->graph().Copy(); };
     NextStep.copySuperposed = [this] { Super.MyGraph1->graph().Copy(); };
     Form1.showHowTo = [this] { Tutorial1Click(); };
+    Form1.showFourier = [this] { ShowFourier(); };
     Form1.showAbout = [this] { About1Click(); };
     Form1.openEvent = [this] { EventList.OpenEventFileClick(); };
     Form1.openEventFolder = [this] { EventList.OpenEventFolderClick(); };
@@ -60,6 +62,13 @@ std::unique_ptr<Application> CreateWindowsReportingErrors(
                              MessageStyle::Warning);
     }
     return nullptr;
+}
+
+void Application::ShowFourier() {
+    Fourier.BtnCalcClick();
+    Fourier.ShowStation(Form1.session().record().currentStation);
+    Fourier.show();
+    Fourier.raise();
 }
 
 void Application::Tutorial1Click() {

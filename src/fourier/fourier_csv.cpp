@@ -35,10 +35,11 @@ std::string FourierCsvText(const FourierSpectra& spectra, bool withHv) {
 
 std::string SurfaceBoreholeCsvText(const FourierSpectra& surface, const FourierSpectra& borehole) {
     const std::vector<std::vector<double>> ratio = SurfaceBoreholeRatio(surface, borehole);
+    if (ratio.empty()) return {};
     std::string text = "Frequency";
     for (const std::string& label : SurfaceBoreholeLabels(surface, borehole)) text += "," + label;
     text += "\r\n";
-    for (int k = 1; k < surface.frequencyCount() && !ratio.empty(); ++k) {
+    for (int k = 1; k < surface.frequencyCount(); ++k) {
         std::string line = StringPrintf("%.6e", surface.df * k);
         for (const std::vector<double>& r : ratio) AppendValue(line, r[static_cast<std::size_t>(k)]);
         text += line + "\r\n";

@@ -4,7 +4,8 @@
 //   [# 5 % cosine taper at each end]     only when the window was tapered
 //   Frequency,NS,EW,UD,NS smoothed,EW smoothed,UD smoothed[,HV]
 // with the components' own labels; HV only for three components when asked.
-// The surface/borehole ratio: Frequency,NS2/NS1,EW2/EW1,UD2/UD1.
+// The surface/borehole ratio: Frequency,NS2/NS1,EW2/EW1,UD2/UD1 (nothing for
+// records that make no pair).
 #include <string>
 
 #include "fourier/fourier_spectra.h"
