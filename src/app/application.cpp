@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "plot/windows/graph_view.h"
+#include "plot/windows/widget_place.h"
 
 namespace tremblo {
 
@@ -67,7 +68,9 @@ std::unique_ptr<Application> CreateWindowsReportingErrors(
 void Application::ShowFourier() {
     Fourier.BtnCalcClick();
     Fourier.ShowStation(Form1.session().record().currentStation);
+    const bool first = !Fourier.isVisible();
     Fourier.show();
+    if (first) MoveToScreenCentre(Fourier);
     Fourier.raise();
 }
 
