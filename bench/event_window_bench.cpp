@@ -19,7 +19,7 @@
 #include "app/application.h"
 #include "bench_platform.h"
 #include "app/windows/event_table_model.h"
-#include "record/data_folder.h"
+#include "stations/data_folder.h"
 
 using namespace tremblo;
 

@@ -19,7 +19,7 @@
 #include "tools/windows/hrsm_list.h"
 #include "tools/windows/site_list.h"
 #include "tools/windows/synthe.h"
-#include "wave/windows/form1.h"
+#include "app/main_window/form1.h"
 
 namespace tremblo {
 

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "app/qt_platform.h"
-#include "record/data_folder.h"
+#include "stations/data_folder.h"
 #include "app/application.h"
 
 namespace {

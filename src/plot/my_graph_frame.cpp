@@ -1,4 +1,5 @@
 // TMyGraph: frame, grid, tick labels and titles.
+#include <algorithm>
 #include <cmath>
 
 #include "plot/format_text.h"
@@ -137,8 +138,10 @@ void TMyGraph::DrawYPass(const std::string* format) {
 
 void TMyGraph::DrawTitles() {
     const int hA = canvas_.TextHeight("A");
-    canvas_.TextOut(OriginX + WidthX / 2 - canvas_.TextWidth(TitleX) / 2, TruncPixel(OriginY + 1.4 * hA),
-                    TitleX);
+    // Below the frame, but never past the picture's bottom edge: a face taller
+    // than the one the layout was made for would lose the title's lower part.
+    const int titleY = std::min(TruncPixel(OriginY + 1.4 * hA), Height() - canvas_.TextHeight(TitleX));
+    canvas_.TextOut(OriginX + WidthX / 2 - canvas_.TextWidth(TitleX) / 2, titleY, TitleX);
     const int y = TruncPixel(OriginY - HeightY - 1.3 * hA);
     const int x = LeftScale ? OriginX + 10 : OriginX + WidthX - canvas_.TextWidth(TitleY) - 5;
     canvas_.TextOut(x, y, TitleY);

@@ -1,7 +1,7 @@
 #include "record/component_names.h"
 
 #include "common/path_text.h"
-#include "record/gzip_bytes.h"
+#include "input/gzip_bytes.h"
 
 namespace tremblo {
 
@@ -39,6 +39,12 @@ KnetComponentNames DeriveKnetComponentNames(std::string_view path, bool threeCom
         names.labels[c] = upper[c] + suffix;
     }
     return names;
+}
+
+std::string ComponentLabelOfPath(std::string_view path) {
+    const std::string_view name = FileNamePart(path);
+    const auto period = FirstPeriodOfFileName(name);
+    return period ? UpperAscii(name.substr(*period + 1)) : std::string();
 }
 
 std::optional<std::array<std::string, 3>> DerivePairNames(std::string_view path) {

@@ -34,6 +34,10 @@ std::optional<std::array<std::string, 3>> DerivePairNames(std::string_view path)
 // text files are not.
 bool IsComponentFileName(std::string_view path);
 
+// The component's label as titles show it: the upper-cased extension after
+// the first period of the file name ("x.ew" -> "EW"); "" without a period.
+std::string ComponentLabelOfPath(std::string_view path);
+
 // The file name cut at its first period (the whole name without one).
 std::string FileNameWithoutExtension(std::string_view path);
 

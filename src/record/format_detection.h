@@ -6,7 +6,7 @@
 #include <istream>
 #include <string>
 
-#include "record/record_file_source.h"
+#include "input/record_file_source.h"
 #include "record/seismic_record.h"
 
 namespace tremblo {

@@ -6,7 +6,7 @@
 #include "common/decimal.h"
 #include "common/line_reader.h"
 #include "record/record_lines.h"
-#include "record/split_fields.h"
+#include "common/split_fields.h"
 
 namespace tremblo {
 

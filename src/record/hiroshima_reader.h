@@ -8,7 +8,7 @@
 
 #include "common/fixed_text.h"
 #include "common/result.h"
-#include "record/station_directory.h"
+#include "stations/station_directory.h"
 
 namespace tremblo {
 

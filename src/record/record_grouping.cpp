@@ -4,7 +4,7 @@
 
 #include "record/component_names.h"
 #include "record/format_detection.h"
-#include "record/memory_stream.h"
+#include "input/memory_stream.h"
 
 namespace tremblo {
 

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "record/archive_member.h"
+#include "input/archive_member.h"
 #include "record/seismic_record.h"
 
 namespace tremblo {

@@ -60,10 +60,11 @@ LoadStatus RecordSession::OpenWithDialog(const LoadSettings& settings) {
 }
 
 LoadStatus RecordSession::LoadPath(const std::string& path, const LoadSettings& settings) {
-    // Work on a copy of the current fields and labels: what a format leaves
-    // alone (the station line after a CDPC load, say) keeps its value.
-    staged_->fields() = current_->fields();
-    stagedLabels_ = labels_;
+    // Every load starts from an empty record and empty labels: a field the
+    // chosen format does not carry (a CDPC file has no station and no event)
+    // stays empty rather than showing the previous record's value.
+    staged_->fields() = RecordFields{};
+    stagedLabels_ = RecordLabels::AtStartUp();
     const bool ok = settings.format == RecordFormat::Knet ? LoadKnet(path, settings)
                                                           : LoadHiroshimaOrCdpc(path, settings);
     if (!ok) return LoadStatus::Failed;
@@ -212,6 +213,7 @@ bool RecordSession::ReadHiroshimaHeaderInto(const std::string& path) {
     if (h.station) {
         r.stationCode = h.station->code.view();
     } else {
+        r.stationCode = h.fileStationCode.view();  // titles name the file's own code
         platform_.ShowMessage(messages::kHiroshimaStationUnknown,
                               messages::kStationCodeErrorCaption, MessageStyle::Warning);
         stagedLabels_.label23.clear();
@@ -231,7 +233,7 @@ bool RecordSession::ReadHiroshimaHeaderInto(const std::string& path) {
     for (int i = 0; i < directory_.hiroshimaStationCount; ++i) {
         const StationRow& row = directory_.hiroshimaStations[i];
         if (row.code.view() != r.currentStation.code.view()) continue;
-        r.currentStation.name = row.name.view();
+        r.currentStation = row;  // the station line of every window shows this row
         stagedLabels_.label13 = SjisToUtf8(row.code.view());
         stagedLabels_.label23 = SjisToUtf8(row.name.view());
         stagedLabels_.label24 = SjisToUtf8(row.location.view());
@@ -257,6 +259,9 @@ bool RecordSession::LoadHiroshimaOrCdpc(const std::string& chosen, const LoadSet
             r.componentPath[c] = *found;
         }
     }
+    for (int c = 0; c < r.componentCount; ++c)
+        r.componentLabel[c] = Utf8ToSjis(ComponentLabelOfPath(r.componentPath[c]));
+    r.recordFolder = FolderPart(r.componentPath[0]);
     if (hiroshima) {
         if (!ReadHiroshimaHeaderInto(r.componentPath[0])) return false;
     } else {

@@ -10,10 +10,10 @@
 
 #include "common/path_text.h"
 #include "common/platform.h"
-#include "record/record_file_source.h"
+#include "input/record_file_source.h"
 #include "record/record_labels.h"
 #include "record/seismic_record.h"
-#include "record/station_directory.h"
+#include "stations/station_directory.h"
 
 namespace tremblo {
 

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "common/fixed_text.h"
-#include "record/station_row.h"
+#include "stations/station_row.h"
 
 namespace tremblo {
 

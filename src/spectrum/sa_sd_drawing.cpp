@@ -25,6 +25,14 @@ std::string SaSdComponentName(const SpectrumSource& source, int component) {
     return kNames[component];
 }
 
+std::string SaSdCaption(const SpectrumSource& source) {
+    const double h = source.dampingRatios[SA_SD_DAMPING_INDEX];
+    // Two decimals, a trailing zero dropped: 0.05, 0.25, 0.5.
+    std::string text = StringPrintf("%.2f", h);
+    if (text.back() == '0') text.pop_back();
+    return "Sa-Sdスペクトラム　h=" + text;
+}
+
 void PrepareSaSdGraph(TMyGraph& graph) {
     graph.WidthX = 250;
     graph.HeightY = 250;

@@ -26,6 +26,11 @@ struct SaSdSettings {
 // starts with (a UD file alone is "UD", not "NS").
 std::string SaSdComponentName(const SpectrumSource& source, int component);
 
+// The caption under the graph with the damping ratio the curve is drawn
+// for: "Sa-Sdスペクトラム　h=0.05" (h=0.25 and 0.5 under the ×5 and ×10
+// multipliers).
+std::string SaSdCaption(const SpectrumSource& source);
+
 // The graph as the Sa-Sd window creates it: frame 250 x 250 at (35, 270),
 // VValueX 5, VValueY 10, OverWrite off, a 10-pixel font, cleared white.
 void PrepareSaSdGraph(TMyGraph& graph);

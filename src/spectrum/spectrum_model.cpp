@@ -28,6 +28,7 @@ CalculationStatus SpectrumModel::Calculate(const SeismicRecord& record,
         calculation_.Run(record, periods_, dampingRatios_, *spectrum_, report, path, workers);
     if (status == CalculationStatus::Done) {
         source_ = SpectrumSourceOf(record);
+        source_.dampingRatios = dampingRatios_;
         hasSpectra_ = true;
     }
     return status;

@@ -32,6 +32,9 @@ public:
     // A calculation has filled the table.
     bool hasSpectra() const { return hasSpectra_; }
 
+    // Forgets the table: after another record is loaded no view may show
+    // spectra of the one before under the new record's labels.
+    void ForgetSpectra() { hasSpectra_ = false; }
     // Replaces the damping ratios (the caller then recalculates).
     void SetDampingMultiplier(DampingMultiplier multiplier);
     // Sets the longest period of a linear axis and its point count.

@@ -8,6 +8,7 @@
 
 #include "common/fixed_text.h"
 #include "record/seismic_record.h"
+#include "spectrum/damping_ratios.h"
 
 namespace tremblo {
 
@@ -16,6 +17,9 @@ struct SpectrumSource {
     FixedText<12> stationCode, originDate, originTime;  // Shift-JIS
     std::array<FixedText<10>, MAX_COMPONENTS> componentLabel{"NS", "EW", "UD"};
     std::string eventName;  // base name of the exported files
+    // The damping ratios the table holds (the menu may change them before
+    // the next calculation).
+    DampingRatios dampingRatios = DampingRatiosFor(DampingMultiplier::Times1);
 };
 
 inline SpectrumSource SpectrumSourceOf(const RecordFields& record) {

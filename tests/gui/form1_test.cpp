@@ -1,4 +1,4 @@
-#include "wave/windows/form1.h"
+#include "app/main_window/form1.h"
 
 #include <gtest/gtest.h>
 

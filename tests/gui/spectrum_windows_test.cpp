@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QImage>
+#include <QPixmap>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -134,18 +136,49 @@ TEST_F(SpectrumWindowsTest, LayoutDecidesWhichChoicesAndTheSaSdButtonAreEnabled)
     EXPECT_EQ(spect.model().source().componentCount, 1);
 }
 
-TEST_F(SpectrumWindowsTest, SpectraKeepTheirRecordUntilCalculatedAgain) {
+// A new load takes the spectra of the record before with it: no picture,
+// file or Sa-Sd graph mixes the old spectra with the new record's labels.
+TEST_F(SpectrumWindowsTest, NewLoadClearsTheSpectraUntilCalculatedAgain) {
     LoadAndShowSpectra();
+    spect.BtnSdSa->click();
+    ASSERT_TRUE(app.SdSa.isVisible());
     app.Form1.ChooseFormat(RecordFormat::Hiroshima);
     Load("samples/hiroshima/HFD01_241105.ns");
-    spect.Button3->click();  // redraws the table of the K-NET record
-    EXPECT_EQ(spect.model().source().stationCode, "AIC001");
-    spect.BtnGIF->click();
-    EXPECT_EQ(platform.saveRequests.back().initialName, "AIC001-202411051012rsp.png");
+    EXPECT_FALSE(spect.model().hasSpectra());
+    EXPECT_FALSE(app.SdSa.isVisible());
+    EXPECT_EQ(spect.RGCompo->button(0)->text(), "NS");
+    EXPECT_EQ(spect.Label3->text(), QString::fromUtf8("広島市中区国泰寺町"));  // the new station line
+    for (QWidget* control : std::initializer_list<QWidget*>{spect.BtnGIF, spect.BtnCSV, spect.Button2,
+                                                            spect.BtnSdSa, spect.CBLarge})
+        EXPECT_FALSE(control->isEnabled());
+    spect.Button3->click();
+    const RgbImage blank = spect.MyGraph1->Picture();
+    EXPECT_EQ(PixelsOf(blank, 255, 255, 255), blank.width * blank.height);
     spect.BtnCalc->click();
-    EXPECT_EQ(spect.model().source().eventName, app.Form1.session().record().eventName);
+    EXPECT_TRUE(spect.BtnGIF->isEnabled() && spect.BtnSdSa->isEnabled());
     spect.BtnGIF->click();
     EXPECT_EQ(platform.saveRequests.back().initialName, "HFD01_241105rsp.png");
+}
+
+// The open Sa-Sd graph, its caption and its proposed file name follow the
+// component and the damping ratio actually drawn.
+TEST_F(SpectrumWindowsTest, SaSdGraphNameAndCaptionDescribeWhatIsDrawn) {
+    LoadAndShowSpectra();
+    spect.BtnSdSa->click();
+    TSdSa& sdsa = app.SdSa;
+    const RgbImage ns = sdsa.MyGraph1->Picture();
+    spect.RGCompo->setItemIndex(2);
+    EXPECT_NE(sdsa.MyGraph1->Picture().rgb, ns.rgb);  // redrawn for UD
+    sdsa.Button2->click();
+    EXPECT_EQ(platform.saveRequests.back().initialName, "AIC001-202411051012_UD_SdSa.png");
+    const struct { QAction* item; const char* caption; } multipliers[] = {
+        {app.Form1.N2, "Sa-Sdスペクトラム　h=0.25"},
+        {app.Form1.N3, "Sa-Sdスペクトラム　h=0.5"},
+        {app.Form1.N11, "Sa-Sdスペクトラム　h=0.05"}};
+    for (const auto& m : multipliers) {
+        m.item->trigger();
+        EXPECT_EQ(sdsa.Label2->text(), QString::fromUtf8(m.caption));
+    }
 }
 
 // Before any record the menu 表示単位 keeps its choices for the first
@@ -162,6 +195,22 @@ TEST_F(SpectrumWindowsTest, DisplayMenuBeforeAnySpectraOnlySetsItsChoice) {
     EXPECT_FLOAT_EQ(spect.model().dampingRatios()[1], 0.05f);
     EXPECT_FLOAT_EQ(spect.model().linearPeriodAxis().limit, 5.0f);
     EXPECT_TRUE(platform.messages.empty());
+}
+
+// Every damping box shows its tick in strong contrast to what is behind it
+// (the red "0 %" box painted its indicator red too, with a pale tick).
+TEST_F(SpectrumWindowsTest, EveryDampingBoxShowsItsTick) {
+    for (QCheckBox* box : {spect.D00, spect.D01, spect.D02, spect.D05, spect.D10}) {
+        box->setChecked(true);
+        const QImage checked = box->grab().toImage();
+        box->setChecked(false);
+        const QImage unchecked = box->grab().toImage();
+        int contrasting = 0;  // tick pixels far in lightness from the empty box
+        for (int y = 0; y < checked.height(); ++y)
+            for (int x = 0; x < checked.width(); ++x)
+                contrasting += std::abs(qGray(checked.pixel(x, y)) - qGray(unchecked.pixel(x, y))) > 150;
+        EXPECT_GT(contrasting, 8) << box->text().toStdString();
+    }
 }
 
 // The captions keep one form: after x5 and back to x1 they read as at start.

@@ -13,7 +13,7 @@
 
 #include "app/application.h"
 #include "common/shift_jis.h"
-#include "record/data_folder.h"
+#include "stations/data_folder.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 

@@ -12,7 +12,7 @@
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 #include "wave/waveform_csv.h"
-#include "wave/windows/form1.h"
+#include "app/main_window/form1.h"
 #include "wave/windows/wave_plot_view.h"
 
 namespace tremblo {

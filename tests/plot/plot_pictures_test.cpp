@@ -4,6 +4,7 @@
 // back with Qt's decoder.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 
 #include <QImage>
@@ -151,6 +152,38 @@ TEST(PlotPictures, WaveformRowsOfAThreeComponentRecord) {
     const std::string path = SamplePicturePath("waveform.png");
     ASSERT_TRUE(SavePicturePng(canvas, path, platform));
     ExpectFileShowsPicture(path, picture);
+}
+
+// The X-axis title of a panel placed as the spectrum window places it (frame
+// bottom 30 pixels above a 305-pixel picture's edge) keeps every row of its
+// ink: it is as tall as on a picture with room to spare.
+TEST(PlotPictures, XAxisTitleKeepsItsWholeInkAtThePictureBottom) {
+    testing::ScriptedPlatform platform;
+    const auto titleInkRows = [&](int canvasHeight) {
+        const auto draw = [&](const std::string& title) {
+            RasterCanvas canvas(305, canvasHeight);
+            TMyGraph graph(canvas, platform);
+            graph.WidthX = graph.HeightY = 245;
+            graph.OriginX = 35;
+            graph.OriginY = 275;
+            graph.TitleX = title;
+            graph.Clear(kWhite);
+            graph.DrawWaku();
+            return canvas.Picture();
+        };
+        const RgbImage with = draw("周　期 [s]"), without = draw("");
+        int rows = 0;
+        for (int y = 0; y < with.height; ++y)
+            for (int x = 0; x < with.width; ++x)
+                if (!std::equal(with.pixel(x, y), with.pixel(x, y) + 3, without.pixel(x, y))) {
+                    ++rows;
+                    break;
+                }
+        return rows;
+    };
+    const int roomy = titleInkRows(400);
+    ASSERT_GT(roomy, 5);
+    EXPECT_EQ(titleInkRows(305), roomy);
 }
 
 TEST(PlotPictures, LogLogSpectrumLikeGraph) {

@@ -13,7 +13,7 @@
 #include "record/hiroshima_reader.h"
 #include "record/knet_reader.h"
 #include "record/record_session.h"
-#include "record/split_fields.h"
+#include "common/split_fields.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 

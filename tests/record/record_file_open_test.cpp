@@ -17,7 +17,7 @@
 
 #include "common/line_reader.h"
 #include "record/cdpc_reader.h"
-#include "record/gzip_file_source.h"
+#include "input/gzip_file_source.h"
 #include "record/hiroshima_reader.h"
 #include "record/knet_reader.h"
 #include "record/record_session.h"

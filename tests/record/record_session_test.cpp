@@ -291,23 +291,32 @@ TEST_F(RecordSessionTest, PathsLongerThanTheOldFieldWidthsLoadWhole) {
     EXPECT_EQ(session->labels().label14, folder + "/AIC0012411051012");
 }
 
-TEST_F(RecordSessionTest, HiroshimaLoadKeepsWhatTheFormatDoesNotCarry) {
-    ASSERT_EQ(Load(SamplePath(kKnetNs)), LoadStatus::Loaded);
+// A load after one of another format describes its own record only: the
+// fields and labels its format does not carry are empty, never the previous
+// record's, and the component labels come from the files just read.
+TEST_F(RecordSessionTest, LoadAfterAnotherFormatDescribesOnlyItsOwnRecord) {
+    ASSERT_EQ(Load(SamplePath("samples/knet/AIC0012411051012.EW"), RecordFormat::Knet, false),
+              LoadStatus::Loaded);
     ASSERT_EQ(Load(SamplePath(kHiroshimaNs), RecordFormat::Hiroshima), LoadStatus::Loaded);
-    const SeismicRecord& r = session->record();
+    const SeismicRecord* record = &session->record();  // a load publishes another record object
+    const SeismicRecord& r = *record;
     const RecordLabels& l = session->labels();
     EXPECT_EQ(r.sampleCount, 6000);
     EXPECT_EQ(r.dt, 0.01f);
     EXPECT_EQ(r.eventName, "HFD01_241105");
     EXPECT_EQ(r.stationCode, "HFD01");
     EXPECT_EQ(r.originDate, "2024/11/05");
-    EXPECT_EQ(r.componentLabel[0], "NS");  // from the K-NET load, unchanged
+    EXPECT_EQ(r.componentLabel[0], "NS");  // not the EW of the K-NET file before
+    EXPECT_EQ(r.componentLabel[1], "EW");
+    EXPECT_EQ(r.componentLabel[2], "UD");
+    EXPECT_EQ(SjisToUtf8(r.currentStation.location.view()), "広島市中区国泰寺町");
+    EXPECT_EQ(r.recordFolder, SamplePath("samples/hiroshima"));
     for (const auto* text : {&l.label6, &l.label7, &l.label8, &l.label9, &l.label10})
         EXPECT_EQ(*text, "データなし");
     EXPECT_EQ(l.label13, "HFD01");
     EXPECT_EQ(l.label23, "中消防署");
     EXPECT_EQ(l.label24, "広島市中区国泰寺町");
-    EXPECT_EQ(l.label25, "標高 3m");  // keeps the K-NET station's text
+    EXPECT_EQ(l.label25, "");
     EXPECT_EQ(l.label28, "2024/11/05 10:12:25");
     EXPECT_EQ(l.label30, "100");
     EXPECT_EQ(l.label14, SamplePath("samples/hiroshima/HFD01_241105"));
@@ -316,24 +325,32 @@ TEST_F(RecordSessionTest, HiroshimaLoadKeepsWhatTheFormatDoesNotCarry) {
     for (int i = 0; i < 5; ++i) pos = ud.find('\n', pos) + 1;
     EXPECT_EQ(r.samples[2][0], std::stof(ud.substr(pos)));
     EXPECT_FALSE(session->stationFileCopyAvailable());
-    EXPECT_TRUE(platform.events.empty() || platform.events.size() == 2u);  // only the K-NET load waits
-}
 
-TEST_F(RecordSessionTest, CdpcLoadLeavesStationAndHeaderOfThePreviousRecord) {
-    ASSERT_EQ(Load(SamplePath(kKnetNs)), LoadStatus::Loaded);
+    // CDPC files carry no station and no event: nothing of the Hiroshima or
+    // K-NET record is left to show.
     ASSERT_EQ(Load(SamplePath(kCdpcNs), RecordFormat::Cdpc), LoadStatus::Loaded);
-    const RecordLabels& l = session->labels();
-    EXPECT_EQ(session->record().sampleCount, 6000);
-    EXPECT_EQ(session->record().dt, 0.01f);
-    EXPECT_EQ(l.label13, "AIC001");
-    EXPECT_EQ(l.label23, "名古屋港");
+    record = &session->record();
+    const SeismicRecord& cdpc = *record;
+    EXPECT_EQ(cdpc.sampleCount, 6000);
+    EXPECT_EQ(cdpc.dt, 0.01f);
+    EXPECT_EQ(cdpc.stationCode, "");
+    EXPECT_EQ(cdpc.originDate, "");
+    EXPECT_EQ(cdpc.recordDate, "");
+    EXPECT_EQ(cdpc.currentStation.location, "");
+    EXPECT_EQ(cdpc.eventName, "CDPC_SYNTH");
+    for (const auto* text : {&l.label13, &l.label23, &l.label24, &l.label25}) EXPECT_EQ(*text, "");
     EXPECT_EQ(l.label28, "60.00 s");
     EXPECT_EQ(l.label30, "100 1/s");
     EXPECT_EQ(l.label6, "データなし");
-    EXPECT_EQ(session->record().eventName, "CDPC_SYNTH");
     const std::string ns = ReadWholeFile(SamplePath(kCdpcNs));
-    EXPECT_EQ(session->record().samples[0][0], std::stof(ns.substr(ns.find('\n') + 1, 10)));
-    EXPECT_EQ(session->record().samples[0][9], std::stof(ns.substr(ns.find('\n') + 1 + 82 + 10, 10)));
+    EXPECT_EQ(cdpc.samples[0][0], std::stof(ns.substr(ns.find('\n') + 1, 10)));
+    EXPECT_EQ(cdpc.samples[0][9], std::stof(ns.substr(ns.find('\n') + 1 + 82 + 10, 10)));
+
+    // One CDPC component alone is labelled by its own file.
+    ASSERT_EQ(Load(SamplePath("samples/cdpc/CDPC_SYNTH.ew"), RecordFormat::Cdpc, false), LoadStatus::Loaded);
+    EXPECT_EQ(session->record().componentCount, 1);
+    EXPECT_EQ(session->record().componentLabel[0], "EW");
+    EXPECT_EQ(MakeAfterLoadView(session->record()).componentItems[0], "EW");
 }
 
 TEST_F(RecordSessionTest, FailedLoadsLeaveEverythingAsItWas) {

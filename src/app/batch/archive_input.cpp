@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <map>
 
-#include "record/archive_reader.h"
+#include "input/archive_reader.h"
 #include "record/component_names.h"
-#include "record/member_file_source.h"
+#include "input/member_file_source.h"
 
 namespace tremblo {
 

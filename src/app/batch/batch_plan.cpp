@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <map>
 
-#include "record/archive_reader.h"
+#include "input/archive_reader.h"
 #include "record/format_detection.h"
-#include "record/gzip_bytes.h"
-#include "record/gzip_file_source.h"
+#include "input/gzip_bytes.h"
+#include "input/gzip_file_source.h"
 #include "record/record_identity.h"
 
 namespace tremblo {

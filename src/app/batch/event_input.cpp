@@ -7,7 +7,7 @@
 
 #include "app/batch/file_list.h"
 #include "common/path_text.h"
-#include "record/archive_reader.h"
+#include "input/archive_reader.h"
 #include "record/component_names.h"
 
 namespace tremblo {

@@ -13,8 +13,8 @@
 #include "app/batch/record_feed.h"
 #include "app/batch/record_summary.h"
 #include "compute/parallel_workers.h"
-#include "record/gzip_file_source.h"
-#include "record/member_file_source.h"
+#include "input/gzip_file_source.h"
+#include "input/member_file_source.h"
 #include "spectrum/period_table.h"
 
 namespace tremblo {

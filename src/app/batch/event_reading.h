@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "record/seismic_record.h"
-#include "record/station_directory.h"
+#include "stations/station_directory.h"
 
 namespace tremblo {
 

@@ -6,7 +6,7 @@
 
 #include "app/batch/batch_options.h"
 #include "app/batch/record_pipeline.h"
-#include "record/station_directory.h"
+#include "stations/station_directory.h"
 
 namespace tremblo {
 

@@ -1,6 +1,6 @@
 #include "app/batch/record_feed.h"
 
-#include "record/gzip_file_source.h"
+#include "input/gzip_file_source.h"
 
 #include <limits>
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <string>
 
-#include "record/record_file_source.h"
+#include "input/record_file_source.h"
 #include "record/seismic_record.h"
 
 namespace tremblo {

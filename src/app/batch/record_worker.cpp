@@ -7,7 +7,7 @@
 #include "common/atomic_file.h"
 #include "common/format.h"
 #include "plot/png_writer.h"
-#include "record/archive_reader.h"
+#include "input/archive_reader.h"
 #include "record/component_names.h"
 #include "spectrum/enlarged_drawing.h"
 #include "spectrum/sa_sd_drawing.h"

@@ -5,10 +5,10 @@
 #include <system_error>
 
 #include "common/atomic_file.h"
-#include "record/data_folder.h"
-#include "record/station_directory.h"
-#include "record/station_file.h"
-#include "record/station_import.h"
+#include "stations/data_folder.h"
+#include "stations/station_directory.h"
+#include "stations/station_file.h"
+#include "stations/station_import.h"
 
 namespace tremblo {
 

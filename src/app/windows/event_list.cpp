@@ -21,9 +21,9 @@
 #include "plot/png_writer.h"
 #include "plot/windows/widget_place.h"
 #include "plot/windows/window_look.h"
-#include "record/archive_members.h"
-#include "record/gzip_file_source.h"
-#include "record/member_file_source.h"
+#include "input/archive_members.h"
+#include "input/gzip_file_source.h"
+#include "input/member_file_source.h"
 
 namespace tremblo {
 

@@ -14,7 +14,7 @@
 
 #include "app/batch/event_reading.h"
 #include "common/platform.h"
-#include "record/record_file_source.h"
+#include "input/record_file_source.h"
 #include "record/record_session.h"
 
 class QComboBox;

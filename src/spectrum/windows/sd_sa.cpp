@@ -49,7 +49,7 @@ void TSdSa::CheckBox1Click() { spect_.BtnSdSaClick(); }
 void TSdSa::Button2Click() {
     const RgbImage picture = MyGraph1->Picture();
     const std::string name = StringPrintf("%s_%s_SdSa.png", spect_.model().source().eventName.c_str(),
-                                          SaSdComponentName(spect_.model().source(), spect_.RGCompo->itemIndex()).c_str());
+                                          SaSdComponentName(spect_.model().source(), drawnComponent).c_str());
     SavePictureWithDialog(platform_, picture,
                           SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.png|すべて(*.*)|*.*", spect_.SaveFolder(spect_.spectrumSaveDir), name,
                                             "png"},

@@ -24,6 +24,9 @@ public:
     void Button1Click() { hide(); }
     void Button2Click();  // PNG
 
+    // The component the graph shows, named in the proposed file name.
+    int drawnComponent = 0;
+
     GraphView* MyGraph1 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr;
     QSpinBox* UpDown1 = nullptr;  // Edit1 + UpDown1, the line width

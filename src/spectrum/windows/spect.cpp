@@ -2,6 +2,7 @@
 #include "spectrum/windows/spect.h"
 
 #include <QCheckBox>
+#include <QPalette>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -91,21 +92,31 @@ void TSpect::BuildDampingControls() {
     struct Box {
         QCheckBox** box;
         const char* caption;
-        const char* style;  // the box's text colour, as the curve's
+        Qt::GlobalColor text;        // the caption's colour, as the curve's
+        Qt::GlobalColor background;  // Qt::transparent: the window's own
         int x, y;
     };
     // One form for every caption, as the menu 減衰比倍率 writes them (" 5%", "10%").
-    const Box boxes[] = {{&D00, " 0%", "color: white; background-color: red;", 8, 20},
-                         {&D01, " 1%", "color: blue;", 8, 42},
-                         {&D02, " 2%", "color: purple;", 8, 64},
-                         {&D05, " 5%", "", 70, 20},
-                         {&D10, "10%", "color: green;", 70, 42}};
+    // Colours go through the palette, not a style sheet: a style sheet's
+    // background would paint the check box's indicator too (a red tick on red).
+    const Box boxes[] = {{&D00, " 0%", Qt::white, Qt::red, 8, 20},
+                         {&D01, " 1%", Qt::blue, Qt::transparent, 8, 42},
+                         {&D02, " 2%", Qt::darkMagenta, Qt::transparent, 8, 64},
+                         {&D05, " 5%", Qt::black, Qt::transparent, 70, 20},
+                         {&D10, "10%", Qt::darkGreen, Qt::transparent, 70, 42}};
     for (int k = 0; k < DAMPING_COUNT; ++k) {
         const Box& b = boxes[k];
-        *b.box = Place(new QCheckBox(U(b.caption), group), b.x, b.y, 56, 18);
-        (*b.box)->setChecked(true);
-        if (*b.style) (*b.box)->setStyleSheet(b.style);
-        connect(*b.box, &QCheckBox::clicked, this, [this, k] { DampingClick(k); });
+        QCheckBox* box = *b.box = Place(new QCheckBox(U(b.caption), group), b.x, b.y, 56, 18);
+        box->setChecked(true);
+        QPalette palette = box->palette();
+        palette.setColor(QPalette::WindowText, b.text);
+        if (b.background != Qt::transparent) {
+            palette.setColor(QPalette::Window, b.background);
+            box->setBackgroundRole(QPalette::Window);
+            box->setAutoFillBackground(true);
+        }
+        box->setPalette(palette);
+        connect(box, &QCheckBox::clicked, this, [this, k] { DampingClick(k); });
     }
 
     CBColor = Place(new QCheckBox(U("色分け"), this), 756, 372, 80, 18);

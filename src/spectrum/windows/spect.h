@@ -113,6 +113,7 @@ private:
     bool EnlargedViewReady() const;
     void RunEnlargedViewNow();
     void EnableComponentChoice();
+    void EnableSpectrumCommands();
     void ShowProgress(const struct SpectrumProgress& progress);
 
     Platform& platform_;

@@ -11,6 +11,7 @@
 #include "plot/windows/graph_view.h"
 #include "plot/windows/radio_group.h"
 #include "spectrum/sa_sd_drawing.h"
+#include "spectrum/windows/large.h"
 #include "spectrum/windows/sd_sa.h"
 #include "spectrum/windows/spect.h"
 #include "spectrum/windows/super.h"
@@ -37,6 +38,7 @@ void TSpect::BtnCalcClick() {
         platform_.ShowMessage("応答スペクトルの計算に必要なメモリが足りません", "メモリ不足",
                               MessageStyle::Warning);
     }
+    EnableSpectrumCommands();
     RedrawSpectra();
 }
 
@@ -70,7 +72,12 @@ void TSpect::BtnSpectrum2Click() { DrawLayout(SpectrumLayout::PerResponse); }
 // The Sa-Sd button belongs to the per-component layout; with 拡大図 ticked
 // the items go to the enlarged view instead of the three panels.
 void TSpect::DrawLayout(SpectrumLayout layout) {
-    BtnSdSa->setEnabled(layout == SpectrumLayout::PerComponent);
+    BtnSdSa->setEnabled(layout == SpectrumLayout::PerComponent && model_->hasSpectra());
+    if (!model_->hasSpectra()) {
+        MyGraph1->graph().Clear(kWhite);  // the record was replaced: nothing to draw until 計　算
+        MyGraph1->update();
+        return;
+    }
     if (EnlargedViewReady()) {
         MyGraph1->graph().Clear(kWhite);
         MyGraph1->update();
@@ -82,6 +89,15 @@ void TSpect::DrawLayout(SpectrumLayout layout) {
     DrawSpectra(MyGraph1->graph(), SpectrumDataOf(*model_), settings);
     MyGraph1->update();
     ++redrawCount_;
+    // An open Sa-Sd graph follows the component and the calculation shown.
+    if (SdSa != nullptr && SdSa->isVisible()) DrawSaSd();
+}
+
+// The exports and the views drawn from the table need spectra.
+void TSpect::EnableSpectrumCommands() {
+    const bool ready = model_->hasSpectra();
+    for (QWidget* control : std::initializer_list<QWidget*>{BtnGIF, BtnCSV, Button2, CBLarge})
+        control->setEnabled(ready);
 }
 
 // ---- Display controls ------------------------------------------------------
@@ -128,6 +144,16 @@ void TSpect::UpdateAfterLoad(const RecordFields& record) {
     // the second or third would draw another record's spectrum.
     if (!three && RGCompo->itemIndex() != 0) RGCompo->setItemIndex(0);
     EnableComponentChoice();
+    // The spectra of the record before are gone with it: the window shows
+    // the new record's station and an empty graph until 計　算.
+    model_->ForgetSpectra();
+    ShowStation(record.currentStation);
+    ProgressBar1->setValue(0);
+    ProgressBar2->setValue(0);
+    if (SdSa != nullptr) SdSa->hide();
+    if (Large != nullptr) Large->hide();
+    EnableSpectrumCommands();
+    RedrawSpectra();
 }
 
 void TSpect::ShowStation(const StationRow& station) {
@@ -160,6 +186,8 @@ void TSpect::DrawSaSd() {
     settings.lineWidth = SdSa->UpDown1->value();
     settings.adjustedOnly = SdSa->CheckBox1->isChecked();
     tremblo::DrawSaSd(SdSa->MyGraph1->graph(), model_->spectrum(), model_->source(), settings);
+    SdSa->drawnComponent = settings.component;
+    SdSa->Label2->setText(QString::fromStdString(SaSdCaption(model_->source())));
     SdSa->MyGraph1->update();
 }
 

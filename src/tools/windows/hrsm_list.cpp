@@ -9,7 +9,7 @@
 #include "common/format.h"
 #include "common/shift_jis.h"
 #include "plot/windows/window_look.h"
-#include "record/station_directory.h"
+#include "stations/station_directory.h"
 
 namespace tremblo {
 

@@ -13,7 +13,7 @@
 #include "common/format.h"
 #include "common/platform.h"
 #include "plot/windows/window_look.h"
-#include "record/station_file.h"
+#include "stations/station_file.h"
 #include "plot/windows/widget_place.h"
 
 namespace tremblo {
