@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/batch/batch_plan.h"
+#include "app/batch/borehole_ratio_files.h"
 #include "app/batch/event_map_picture.h"
 #include "app/batch/console_platform.h"
 #include "app/batch/progress_display.h"
@@ -33,8 +34,9 @@ namespace {
 class OutcomeCollector : public OutcomeSink {
 public:
     OutcomeCollector(std::ostream& out, ProgressDisplay& display, SummaryWriter& summary, bool summaryRotD,
-                     bool keepRows)
-        : out_(out), display_(display), summary_(summary), summaryRotD_(summaryRotD), keepRows_(keepRows) {}
+                     bool keepRows, BoreholeRatioFiles& ratios)
+        : out_(out), display_(display), summary_(summary), summaryRotD_(summaryRotD), keepRows_(keepRows),
+          ratios_(ratios) {}
 
     // The superposed item of every record, in the order of the files (after the workers).
     std::vector<const ItemCurves*> SuperposeItems() const {
@@ -62,6 +64,7 @@ public:
             if (keepRows_) rows_.push_back(std::move(row));
         }
         if (outcome.ok && outcome.superposeItem) superposeItems_.push_back(std::move(*outcome.superposeItem));
+        if (outcome.ok && outcome.fourier) ratios_.Add(std::move(outcome.fourier), outcome.file, outcome.outputBase);
     }
 
 private:
@@ -70,6 +73,7 @@ private:
     SummaryWriter& summary_;
     bool summaryRotD_;
     bool keepRows_;
+    BoreholeRatioFiles& ratios_;
     std::vector<std::string> rows_;
     std::vector<ItemCurves> superposeItems_;
     std::size_t sameAs_ = 0;
@@ -138,7 +142,8 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
     const int workers = BatchWorkerCount(options.jobs, plan, DefaultWorkerCount());
     ProgressDisplay display(err, terminal, CountedAhead(plan));
-    OutcomeCollector collector(out, display, summary, options.rotd, !options.mapFile.empty());
+    BoreholeRatioFiles ratios(options, err);
+    OutcomeCollector collector(out, display, summary, options.rotd, !options.mapFile.empty(), ratios);
     RecordPipeline pipeline(PipelineWindow(workers), collector);
     display.Start();
     std::vector<ArchiveFeedReport> archives;
@@ -149,6 +154,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     for (const ArchiveFeedReport& report : archives)
         if (report.stats.skipped > 0) err << SkippedMembersLine(report) << '\n';
     const bool superposed = options.superposeFile.empty() || WriteSuperposed(options, collector.SuperposeItems(), err);
+    const bool ratiosWritten = ratios.Finish();
 
     bool mapWritten = true;
     if (!options.mapFile.empty()) {
@@ -189,7 +195,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         summaryLine << "; files in " << (ec ? options.outFolder : folder.lexically_normal().string());
     }
     summaryLine << '\n' << std::flush;
-    return failed > 0 || !superposed || !summaryWritten || !mapWritten ? 1 : 0;
+    return failed > 0 || !superposed || !summaryWritten || !mapWritten || !ratiosWritten ? 1 : 0;
 }
 
 }  // namespace tremblo

@@ -81,6 +81,8 @@ public:
     // The spectrum window's side: the button and the menu 表示単位.
     TSpect* Spect = nullptr;  // set by the application once the window exists
     void BtnSpectClick();
+    // フーリエスペクトル: set by the application, run by BtnFourier.
+    std::function<void()> showFourier;
     void N11Click() { ChooseDampingMultiplier(DampingMultiplier::Times1); }
     void N2Click() { ChooseDampingMultiplier(DampingMultiplier::Times5); }
     void N3Click() { ChooseDampingMultiplier(DampingMultiplier::Times10); }
@@ -123,6 +125,7 @@ public:
     const WaveformView& lastView() const { return lastView_; }
 
     // Controls, named as the program calls them.
+    QPushButton* BtnFourier = nullptr;
     QPushButton *BtnFile = nullptr, *BtnWave = nullptr, *BtnSpect = nullptr, *BtnCsv = nullptr,
                 *BtnGif = nullptr, *BtnCopy = nullptr, *Button1 = nullptr, *Button2 = nullptr,
                 *Button3 = nullptr;

@@ -77,7 +77,7 @@ void TForm1::UpdateAfterLoad() {
     TrackBar1->setMaximum(view.trackBarMaximum);
     for (QWidget* w : {static_cast<QWidget*>(BtnWave), static_cast<QWidget*>(BtnGif),
                        static_cast<QWidget*>(BtnCsv), static_cast<QWidget*>(BtnCopy),
-                       static_cast<QWidget*>(CBWave), static_cast<QWidget*>(BtnSpect)})
+                       static_cast<QWidget*>(CBWave), static_cast<QWidget*>(BtnSpect), static_cast<QWidget*>(BtnFourier)})
         w->setEnabled(true);
     if (Spect != nullptr) Spect->UpdateAfterLoad(session_->record());
     // A three-component record shows its JMA intensity; nothing otherwise.
