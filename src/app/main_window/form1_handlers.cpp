@@ -80,6 +80,7 @@ void TForm1::UpdateAfterLoad() {
                        static_cast<QWidget*>(CBWave), static_cast<QWidget*>(BtnSpect), static_cast<QWidget*>(BtnFourier)})
         w->setEnabled(true);
     if (Spect != nullptr) Spect->UpdateAfterLoad(session_->record());
+    if (Synthe != nullptr) Synthe->RecordChanged();
     // A three-component record shows its JMA intensity; nothing otherwise.
     const Result<JmaIntensity> intensity = RecordJmaIntensity(session_->record());
     info_->ShowIntensity(intensity ? QString::fromStdString(JmaIntensityText(intensity.value())) : QString());
