@@ -17,9 +17,18 @@ QPoint InsideScreen(const QRect& screen, const QSize& frame, QPoint at) {
     return at;
 }
 
+// What the window manager adds around a window (title bar, borders). A
+// window shown a moment ago has none yet: it gets the last one seen.
+QSize Decoration(const QWidget& window) {
+    static QSize seen;
+    const QSize own = window.frameGeometry().size() - window.geometry().size();
+    if (own.width() > 0 || own.height() > 0) seen = own;
+    return seen;
+}
+
 // A widget's rectangle on the screen: a window's frame, a control's own.
 QRect ScreenRect(const QWidget& widget) {
-    if (widget.isWindow()) return widget.frameGeometry();
+    if (widget.isWindow()) return QRect(widget.frameGeometry().topLeft(), widget.size() + Decoration(widget));
     return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
 }
 
@@ -52,10 +61,9 @@ void PlaceBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid) {
     const QScreen* screen = anchor.screen();
     if (screen == nullptr) return;
     const QRect available = screen->availableGeometry();
-    // A window not yet shown has no frame: take the anchor's decoration.
-    const QSize decoration = anchor.frameGeometry().size() - anchor.geometry().size();
-    QSize frame = window.frameGeometry().size();
-    if (!window.testAttribute(Qt::WA_WState_Created) || frame == window.size()) frame = window.size() + decoration;
+    // A window not yet shown has no frame: it will get the others' decoration.
+    const QSize decoration = Decoration(anchor);
+    QSize frame = window.size() + decoration;
     const bool resizable = window.minimumSize() != window.maximumSize();
     if (resizable && (frame.width() > available.width() || frame.height() > available.height())) {
         window.resize(std::min(frame.width(), available.width()) - decoration.width(),

@@ -34,6 +34,7 @@ QTableWidget* MakeGrid(QWidget* parent, std::initializer_list<int> widths, int x
     // face; the header lets the user widen a column whose texts are longer
     // (imported names), and a cell's tooltip shows its whole text.
     grid->setFont(ProgramFont(11, false));
+    grid->setTextElideMode(Qt::ElideNone);
     QStringList titles;
     for (int c = 0; c < static_cast<int>(widths.size()); ++c) titles << QString::fromUtf8(StationListColumnName(c));
     grid->setHorizontalHeaderLabels(titles);
