@@ -20,8 +20,9 @@ QPoint InsideScreen(const QRect& screen, const QSize& frame, QPoint at) {
 // What the window manager adds around a window (title bar, borders). A
 // window shown a moment ago has none yet: it gets the last one seen.
 QSize Decoration(const QWidget& window) {
-    static QSize seen;
-    const QSize own = window.frameGeometry().size() - window.geometry().size();
+    static QSize seen(0, 0);
+    const QSize difference = window.frameGeometry().size() - window.geometry().size();
+    const QSize own(std::max(0, difference.width()), std::max(0, difference.height()));
     if (own.width() > 0 || own.height() > 0) seen = own;
     return seen;
 }
