@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QIcon>
 #include <clocale>
 #include <cstdio>
 #include <memory>
@@ -28,6 +29,9 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("TREMBLO 4.2");
     QApplication::setApplicationVersion("4.2");
+    // The installed menu entry and icon (share/applications, share/icons).
+    QGuiApplication::setDesktopFileName("org.example.tremblo");
+    QApplication::setWindowIcon(QIcon::fromTheme("org.example.tremblo"));
     // Numbers in labels and files always use a decimal point.
     std::setlocale(LC_NUMERIC, "C");
     const auto qtJapanese = tremblo::InstallQtJapaneseTranslations();
