@@ -1,17 +1,22 @@
-# Sourced by run.sh and test.sh: installs the Debian packages the build needs
+# Sourced by run.sh, test.sh and package.sh: installs the Debian packages the build needs
 # when they are missing (as root with apt-get; otherwise prints the one line
 # to run).
 TREMBLO_PACKAGES=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev libpng-dev zlib1g-dev
+  qt6-base-dev qt6-translations-l10n libpng-dev zlib1g-dev
   libgtest-dev libhwy-dev libcli11-dev nlohmann-json3-dev libkissfft-dev libarchive-dev
   libgeographiclib-dev libnetcdf-dev gmt-gshhg-low
   fonts-ipafont-gothic
+  dpkg-dev librsvg2-bin man-db
 )
+# What the package check of CI uses besides (.ci/package-check).
+TREMBLO_CHECK_PACKAGES=(desktop-file-utils appstream shared-mime-info xdg-utils libglib2.0-bin)
 
+# Installs the packages named, or by default those of the build.
 tremblo_install_missing() {
-  local missing=()
-  for package in "${TREMBLO_PACKAGES[@]}"; do
+  local missing=() wanted=("$@")
+  [ ${#wanted[@]} -eq 0 ] && wanted=("${TREMBLO_PACKAGES[@]}")
+  for package in "${wanted[@]}"; do
     if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
       missing+=("$package")
     fi

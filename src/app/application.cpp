@@ -3,7 +3,10 @@
 #include <exception>
 #include <initializer_list>
 
+#include <QPushButton>
+
 #include "plot/windows/graph_view.h"
+#include "plot/windows/window_placement.h"
 
 namespace tremblo {
 
@@ -20,7 +23,8 @@ Application::Application(Platform& platform, const std::string& dataFolder)
       Synthe(platform, Form1.session()),
       HRSMList(Form1.directory()),
       SdSa(platform, Spect),
-      EventList(platform, Form1.directory()) {
+      EventList(platform, Form1.directory()),
+      Fourier(platform, Form1.session()) {
     Form1.SiteList = &SiteList;
     Form1.HRSMList = &HRSMList;
     Form1.Spect = &Spect;
@@ -31,12 +35,15 @@ Application::Application(Platform& platform, const std::string& dataFolder)
     Spect.SdSa = &SdSa;
     // Closing the main window ends the program, whatever else is open.
     for (QWidget* window : std::initializer_list<QWidget*>{&Spect, &HowTo, &AboutBox, &Wait, &Large, &NextStep,
-                                                           &Super, &SiteList, &Synthe, &HRSMList, &SdSa, &EventList})
+                                                           &Super, &SiteList, &Synthe, &HRSMList, &SdSa, &EventList, &Fourier})
         window->setAttribute(Qt::WA_QuitOnClose, false);
     NextStep.copyEnlarged = [this] { Large.MyGraph1->graph().Copy(); };
     NextStep.copySuperposed = [this] { Super.MyGraph1->graph().Copy(); };
     Form1.showHowTo = [this] { Tutorial1Click(); };
+    Form1.showFourier = [this] { ShowFourier(); };
     Form1.showAbout = [this] { About1Click(); };
+    // Unsaved station-list edits are asked about before anything closes.
+    Form1.mayQuit = [this] { return SiteList.MayCloseForQuit(); };
     Form1.openEvent = [this] { EventList.OpenEventFileClick(); };
     Form1.openEventFolder = [this] { EventList.OpenEventFolderClick(); };
     // A row of the event opens its record as the file button would, and
@@ -62,15 +69,21 @@ std::unique_ptr<Application> CreateWindowsReportingErrors(
     return nullptr;
 }
 
+void Application::ShowFourier() {
+    PlaceBeside(Fourier, Form1, Form1.BtnFourier);
+    Fourier.BtnCalcClick();
+    Fourier.ShowStation(Form1.session().record().currentStation);
+    Fourier.show();
+    Fourier.raise();
+}
+
 void Application::Tutorial1Click() {
-    HowTo.show();
-    HowTo.raise();
+    ShowBeside(HowTo, Form1);
     HowTo.activateWindow();
 }
 
 void Application::About1Click() {
-    AboutBox.show();
-    AboutBox.raise();
+    ShowBeside(AboutBox, Form1);
     AboutBox.activateWindow();
 }
 

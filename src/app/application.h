@@ -10,6 +10,7 @@
 #include "app/windows/howto_window.h"
 #include "app/windows/wait_window.h"
 #include "common/platform.h"
+#include "fourier/windows/fourier_window.h"
 #include "spectrum/windows/large.h"
 #include "spectrum/windows/next_step.h"
 #include "spectrum/windows/sd_sa.h"
@@ -40,6 +41,10 @@ public:
     THRSMList HRSMList;
     TSdSa SdSa;
     TEventList EventList;  // beyond the twelve: a whole event
+    TFourier Fourier;      // and the Fourier spectra
+
+    // The main window's フーリエスペクトル: calculate for the record shown, then show.
+    void ShowFourier();
 
     void Tutorial1Click();
     void About1Click();

@@ -3,11 +3,13 @@
 #include <QCheckBox>
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QIcon>
 #include <clocale>
 #include <cstdio>
 #include <memory>
 
 #include "app/qt_platform.h"
+#include "app/qt_translations.h"
 #include "stations/data_folder.h"
 #include "app/application.h"
 
@@ -27,14 +29,18 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("TREMBLO 4.2");
     QApplication::setApplicationVersion("4.2");
+    // The installed menu entry and icon (share/applications, share/icons).
+    QGuiApplication::setDesktopFileName("org.example.tremblo");
+    QApplication::setWindowIcon(QIcon::fromTheme("org.example.tremblo"));
     // Numbers in labels and files always use a decimal point.
     std::setlocale(LC_NUMERIC, "C");
+    const auto qtJapanese = tremblo::InstallQtJapaneseTranslations();
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Strong-motion earthquake records: waveforms and response spectra.");
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption formatOption("format", "Record format of FILE: knet (default), hiroshima or cdpc.",
+    QCommandLineOption formatOption("format", "Record format of FILE: knet, hiroshima or cdpc (default: as FILE shows).",
                                     "format", "knet");
     QCommandLineOption componentsOption("components", "Read 1 or 3 components (default 3).", "n", "3");
     QCommandLineOption noDcOption("no-dc", "Keep the DC component of K-NET/KiK-net records.");
@@ -73,8 +79,13 @@ int main(int argc, char** argv) {
     form.CB3Compo->setChecked(components == "3");
     form.CBDC->setChecked(!parser.isSet(noDcOption));
     form.show();
-    if (!parser.positionalArguments().isEmpty())
-        form.OpenRecordFile(QFileInfo(parser.positionalArguments().first()).absoluteFilePath().toStdString());
+    // Without --format, FILE is read in the format it shows, as a dropped
+    // file is: a desktop opens any .ns file with the program.
+    if (!parser.positionalArguments().isEmpty()) {
+        const std::string file = QFileInfo(parser.positionalArguments().first()).absoluteFilePath().toStdString();
+        if (parser.isSet(formatOption)) form.OpenRecordFile(file);
+        else form.OpenDroppedPath(file);
+    }
     if (parser.isSet(eventOption))
         application->EventList.OpenEvent(QFileInfo(parser.value(eventOption)).absoluteFilePath().toStdString());
     return app.exec();

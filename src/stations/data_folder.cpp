@@ -20,18 +20,21 @@ std::string UserDataFolder() {
     return (base / "tremblo/DATA").string();
 }
 
+std::string InstalledDataFolder(const std::string& program) {
+    return (fs::path(program).parent_path() / TREMBLO_DATA_FROM_PROGRAM / "DATA").lexically_normal().string();
+}
+
 std::string FindDataFolder() {
     std::error_code ec;
     if (fs::is_directory("DATA", ec)) return "DATA";
     const std::string user = UserDataFolder();
     if (fs::is_directory(user, ec)) return user;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec) {
-        const fs::path beside = exe.parent_path() / "DATA";
-        if (fs::is_directory(beside, ec)) return beside.string();
-    }
-    const fs::path installed = fs::path(TREMBLO_DATA_DIR) / "DATA";
-    if (fs::is_directory(installed, ec)) return installed.string();
+    if (ec) return "DATA";
+    const fs::path beside = exe.parent_path() / "DATA";
+    if (fs::is_directory(beside, ec)) return beside.string();
+    const std::string installed = InstalledDataFolder(exe.string());
+    if (fs::is_directory(installed, ec)) return installed;
     return "DATA";
 }
 

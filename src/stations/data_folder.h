@@ -7,6 +7,10 @@ namespace tremblo {
 // ~/.local/share/tremblo/DATA. It need not exist.
 std::string UserDataFolder();
 
+// The installed station directory of an installed program: bin/tremblo
+// has share/tremblo/DATA of its own installation.
+std::string InstalledDataFolder(const std::string& program);
+
 // The DATA folder of the station directory: in the working folder first,
 // then the user's data folder, then beside the executable, then in the
 // installed data folder. When none exists, "DATA" (the loader then reports

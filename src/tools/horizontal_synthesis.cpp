@@ -1,5 +1,7 @@
 #include "tools/horizontal_synthesis.h"
 
+#include <filesystem>
+
 #include <array>
 #include <climits>
 #include <cmath>
@@ -90,6 +92,18 @@ OutputNameVerdict CheckOutputName(const std::string& path, int azimuth) {
         return OutputNameVerdict::BadPeriodCount;
     if (path.substr(period + 1) != AzimuthExtension(azimuth)) return OutputNameVerdict::ExtensionNotAzimuth;
     return OutputNameVerdict::Accepted;
+}
+
+bool IsRecordComponentFile(const RecordFields& record, const std::string& path) {
+    namespace fs = std::filesystem;
+    const fs::path target = fs::path(path).lexically_normal();
+    for (int c = 0; c < record.componentCount && c < MAX_COMPONENTS; ++c) {
+        const std::string& component = record.componentPath[c];
+        if (component.empty()) continue;
+        std::error_code error;
+        if (fs::path(component).lexically_normal() == target || fs::equivalent(component, path, error)) return true;
+    }
+    return false;
 }
 
 std::optional<std::string> SynthesisUnavailable(const RecordFields& record, RecordFormat format) {

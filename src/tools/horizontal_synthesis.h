@@ -26,6 +26,8 @@ inline constexpr const char* kAzimuthNotInteger =
     "方位角には整数（北を０度，東を９０度とする度数）を入力してください";
 inline constexpr const char* kAzimuthErrorCaption = "方位角エラー";
 inline constexpr const char* kErrorCaption = "合成波形ファイルエラー";
+inline constexpr const char* kOutputIsRecordFileFormat =
+    "%s は読み込んだ記録のファイルです\n別のファイル名を指定してください";
 }  // namespace synthesis_text
 
 // The azimuth typed by the user: a whole number (blanks around it allowed);
@@ -45,6 +47,11 @@ enum class OutputNameVerdict {
     ExtensionNotAzimuth,  // the extension is not the azimuth's: the user is asked
 };
 OutputNameVerdict CheckOutputName(const std::string& path, int azimuth);
+
+// Whether `path` names one of the record's own component files (the same
+// file under another spelling of its path too): the synthesis never writes
+// over the record it reads.
+bool IsRecordComponentFile(const RecordFields& record, const std::string& path);
 
 // Why the loaded record cannot be synthesised (in the program's words), or
 // nothing when it can: it must be a three-component K-NET/KiK-net record

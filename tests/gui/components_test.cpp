@@ -5,6 +5,7 @@
 
 #include "plot/windows/mat_grid.h"
 #include "plot/windows/radio_group.h"
+#include "plot/windows/window_placement.h"
 #include "plot/windows/tk_btn.h"
 
 #include <QRadioButton>
@@ -78,6 +79,33 @@ TEST(RadioGroup, ProgramSelectionRunsTheClickHandlerOnlyOnChange) {
     group.button(0)->click();
     EXPECT_EQ(group.itemIndex(), 0);
     EXPECT_EQ(clicks, 2);
+}
+
+// A new window goes beside the one it was opened from, clear of the
+// control that opened it, inside the screen.
+TEST(WindowPlacement, BesideTheAnchorClearOfTheOpenerAndOnTheScreen) {
+    const QRect screen(0, 0, 1400, 1000);
+    const struct {
+        const char* what;
+        QRect anchor, avoid;
+        QSize frame;
+        QPoint expected;
+    } cases[] = {
+        {"room on the right", {0, 0, 600, 500}, {100, 400, 80, 25}, {500, 400}, {600, 0}},
+        {"no room on the right: below", {500, 0, 850, 600}, {600, 500, 90, 25}, {930, 400}, {470, 600}},
+        {"too big to miss the anchor: above, clear of the button", {250, 150, 850, 650}, {350, 620, 90, 25}, {930, 560}, {250, 0}},
+        {"wider than the screen: its left edge, below the anchor", {0, 0, 600, 500}, {}, {1448, 640}, {0, 360}},
+        {"no room right or below: left of the anchor", {900, 700, 400, 250}, {}, {600, 500}, {300, 500}},
+    };
+    for (const auto& c : cases) {
+        const QPoint at = PlacementBeside(screen, c.frame, c.anchor, c.avoid);
+        EXPECT_EQ(at, c.expected) << c.what;
+        const QRect placed(at, c.frame);
+        if (c.frame.width() <= screen.width()) {
+            EXPECT_TRUE(screen.contains(placed)) << c.what;
+        }
+        EXPECT_FALSE(placed.intersects(c.avoid)) << c.what;
+    }
 }
 
 }  // namespace

@@ -133,6 +133,27 @@ TEST_F(Form1Test, ARecordFileDroppedOnTheWindowOpens) {
     EXPECT_FALSE(refused.isAccepted());
 }
 
+// A dropped file is read with the format its content shows, whatever the
+// menu says, and the menu follows; a dropped folder is refused with a message.
+TEST_F(Form1Test, DropsReadTheFormatTheFileShowsAndRefuseFolders) {
+    const struct {
+        const char* file;
+        RecordFormat format;
+    } drops[] = {{"samples/hiroshima/HFD01_241105.ns", RecordFormat::Hiroshima},
+                 {"samples/cdpc/CDPC_SYNTH.ew", RecordFormat::Cdpc},
+                 {"samples/knet/AIC0012411051012.EW", RecordFormat::Knet}};
+    for (const auto& d : drops) {
+        EXPECT_EQ(form.OpenDroppedPath(SamplePath(d.file)), LoadStatus::Loaded) << d.file;
+        EXPECT_EQ(form.session().loadedFormat(), d.format) << d.file;
+        EXPECT_EQ(form.chosenFormat(), d.format) << d.file;
+    }
+    EXPECT_TRUE(platform.messages.empty());
+    EXPECT_EQ(form.OpenDroppedPath(SamplePath("samples/knet")), LoadStatus::Failed);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].text.find("はフォルダです"), std::string::npos);
+    EXPECT_EQ(Label("Label13"), "AIC001");  // the record stays
+}
+
 TEST_F(Form1Test, AThreeComponentRecordShowsItsJmaIntensity) {
     ASSERT_EQ(form.OpenRecordFile(SamplePath("samples/knet/AIC0012411051012.NS")), LoadStatus::Loaded);
     const QString text = Label("LabelIntensity");

@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/qt_platform.h"
+#include "app/qt_translations.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QScrollBar>
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTimer>
 
@@ -50,6 +52,36 @@ TEST_F(ShellTest, ExitQuestionNoKeepsEverything) {
     platform.messageAnswers.push_back(MessageAnswer::Yes);
     MenuItem(app.Form1, QString::fromUtf8("終了(&Q)"))->trigger();
     EXPECT_FALSE(app.Form1.isVisible());
+}
+
+// With unsaved station-list edits the list asks before the main window
+// closes; No keeps both open, Yes closes the main window and asks no more.
+TEST_F(ShellTest, QuittingAsksAboutStationListEditsFirst) {
+    app.Form1.show();
+    app.Form1.Button2->click();
+    app.SiteList.CBEdit2->click();
+    platform.messageAnswers = {MessageAnswer::Yes, MessageAnswer::No};
+    app.Form1.Button1->click();
+    ASSERT_EQ(platform.messages.size(), 2u);
+    EXPECT_EQ(platform.messages[1].caption, "観測点リストを閉じる");
+    EXPECT_TRUE(app.Form1.isVisible());
+    EXPECT_TRUE(app.SiteList.isVisible());
+
+    platform.messageAnswers = {MessageAnswer::Yes};
+    app.Form1.close();  // the close box
+    EXPECT_EQ(platform.messages.size(), 3u);
+    EXPECT_FALSE(app.Form1.isVisible());
+    app.SiteList.close();  // as the program's end closes it: no second question
+    EXPECT_EQ(platform.messages.size(), 3u);
+    EXPECT_FALSE(app.SiteList.isVisible());
+}
+
+TEST(ShellStart, QtsOwnDialogTextsAreJapanese) {
+    const auto translations = InstallQtJapaneseTranslations();
+    ASSERT_NE(translations, nullptr) << "Qt's translations (qt6-translations-l10n) are missing";
+    for (const auto& [context, text] : {std::pair{"QFileDialog", "Open"}, std::pair{"QPlatformTheme", "Cancel"},
+                                        std::pair{"QMessageBox", "Show Details..."}})
+        EXPECT_NE(QCoreApplication::translate(context, text), QString::fromUtf8(text)) << context << " " << text;
 }
 
 TEST_F(ShellTest, ClosingTheMainWindowEndsTheProgramWhateverElseIsOpen) {

@@ -3,6 +3,9 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QHeaderView>
+#include <QScreen>
+#include <QScrollArea>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -98,6 +101,49 @@ TEST_F(StationListsTest, SavingWritesEveryColumnWhereTheDirectoryCameFrom) {
     // Closing asks nothing now.
     list.Button1->click();
     EXPECT_EQ(platform.messages.size(), 1u);
+}
+
+// Edits need 編集・コピー, and every edit after a save is unsaved again: closing
+// asks, and a reopened list shows what was saved, not the start-up tables.
+TEST_F(StationListsTest, EditsAreTrackedBeforeAndAfterASave) {
+    EXPECT_EQ(list.StringGrid2->editTriggers(), QAbstractItemView::NoEditTriggers);
+    list.CBEdit2->click();
+    list.StringGrid2->item(0, 1)->setText(QString::fromUtf8(" 変更1"));
+    list.BtnSave2->click();
+    EXPECT_FALSE(list.edited);
+    list.StringGrid2->item(0, 1)->setText(QString::fromUtf8(" 変更2"));
+    EXPECT_TRUE(list.edited);
+    EXPECT_TRUE(list.BtnSave2->isEnabled());
+    const std::size_t before = platform.messages.size();
+    platform.messageAnswers = {MessageAnswer::Yes};
+    list.Button1->click();
+    ASSERT_EQ(platform.messages.size(), before + 1);
+    EXPECT_EQ(platform.messages.back().caption, "観測点リストを閉じる");
+    EXPECT_FALSE(list.isVisible());
+    app.Form1.Button2->click();
+    EXPECT_EQ(Cell(*list.StringGrid2, 0, 1), QString::fromUtf8(" 変更1"));
+    EXPECT_FALSE(list.edited);
+    EXPECT_EQ(list.StringGrid2->editTriggers(), QAbstractItemView::NoEditTriggers);
+}
+
+// On a screen smaller than the window the list shrinks to the screen and
+// scrolls to every control; the columns start at their widths and can be
+// widened, and a cell's tooltip holds its whole text.
+TEST_F(StationListsTest, FitsASmallScreenAndColumnsCanBeWidened) {
+    list.hide();
+    const QRect screen = list.screen()->availableGeometry();
+    ASSERT_LT(screen.width(), 1448) << "the offscreen screen is expected to be smaller than the list";
+    app.Form1.Button2->click();
+    EXPECT_LE(list.width(), screen.width());
+    EXPECT_LE(list.height(), screen.height());
+    EXPECT_TRUE(screen.contains(list.geometry().topLeft()));
+    list.Scroll->ensureWidgetVisible(list.Button1);
+    const QPoint closeButton = list.Button1->mapTo(&list, QPoint(list.Button1->width() - 1, list.Button1->height() - 1));
+    EXPECT_TRUE(list.rect().contains(closeButton));
+    EXPECT_EQ(list.StringGrid1->columnWidth(1), 49);
+    EXPECT_FALSE(list.StringGrid1->horizontalHeader()->isHidden());
+    EXPECT_EQ(list.StringGrid1->horizontalHeader()->sectionResizeMode(1), QHeaderView::Interactive);
+    EXPECT_EQ(list.StringGrid1->item(0, 1)->toolTip(), QString::fromUtf8("名古屋港"));
 }
 
 // Cells the next start would read otherwise: refused with their row and

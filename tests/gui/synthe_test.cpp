@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -95,6 +97,37 @@ TEST_F(SyntheTest, OutputFileChecksThenExecutionWritesTheFile) {
     app.Form1.CB3Compo->setChecked(false);
     ASSERT_EQ(app.Form1.OpenRecordFile(good), LoadStatus::Loaded);
     EXPECT_EQ(app.Form1.session().record().componentCount, 1);
+}
+
+// A file chosen for one azimuth or one record is no target for another:
+// changing either asks for the file again, and the record's own component
+// files are refused as output.
+TEST_F(SyntheTest, ChangingAzimuthOrRecordAsksForTheFileAgain) {
+    OpenTool();
+    const auto choose = [&](const std::string& path) {
+        platform.saveAnswers.push_back(path);
+        w.Button3->click();
+        return w.Button1->isEnabled();
+    };
+    ASSERT_TRUE(choose(temp / "AIC0012411051012.045"));
+    w.Edit1->setText("90");
+    EXPECT_FALSE(w.Button1->isEnabled());
+    EXPECT_TRUE(w.Button3->isEnabled());
+    EXPECT_EQ(w.Label8->text(), QString::fromUtf8(synthesis_text::kPressOutputFile));
+    EXPECT_TRUE(w.Label6->text().isEmpty());
+
+    ASSERT_TRUE(choose(temp / "AIC0012411051012.090"));
+    ASSERT_EQ(app.Form1.OpenRecordFile(SamplePath(kSample)), LoadStatus::Loaded);
+    EXPECT_FALSE(w.Button1->isEnabled());
+    w.Button1->click();  // disabled, and 実行 writes nothing without a chosen file
+    EXPECT_FALSE(std::filesystem::exists(temp / "AIC0012411051012.090"));
+
+    platform.messages.clear();
+    for (const char* own : {"samples/knet/AIC0012411051012.EW", "samples/knet/../knet/AIC0012411051012.UD"}) {
+        EXPECT_FALSE(choose(SamplePath(own))) << own;
+        ASSERT_FALSE(platform.messages.empty());
+        EXPECT_EQ(platform.messages.back().caption, synthesis_text::kErrorCaption);
+    }
 }
 
 TEST_F(SyntheTest, ALongOutputPathKeepsItsFileNameInSight) {

@@ -63,5 +63,10 @@ TEST(DataFolder, TheFolderBesideTheProgramComesAfterTheWorkingAndUserFolders) {
     EXPECT_EQ(user, temp / "nobody/tremblo/DATA");
 }
 
+TEST(DataFolder, AnInstalledProgramFindsTheDataOfItsOwnInstallation) {
+    EXPECT_EQ(InstalledDataFolder("/usr/bin/tremblo"), "/usr/share/tremblo/DATA");
+    EXPECT_EQ(InstalledDataFolder("/opt/quake/bin/tremblo-batch"), "/opt/quake/share/tremblo/DATA");
+}
+
 }  // namespace
 }  // namespace tremblo

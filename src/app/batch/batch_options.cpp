@@ -238,6 +238,18 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
                    "epicentre, as the event window shows it (PNG); files are written only when --out is given too");
     app.add_flag("--rotd", o.rotd,
                  "RotD50/RotD100 of the two horizontal components: NAMErotd.csv, and columns of --summary");
+    app.add_flag("--fas", o.fas,
+                 "Fourier amplitude spectra of the spectrum window, raw and Konno-Ohmachi smoothed: "
+                 "NAMEfas.csv and NAMEfas.png (the Fourier window's picture)");
+    app.add_flag("--hv", o.hv, "with --fas (which it implies): the column HV, sqrt((NS^2 + EW^2) / 2) / UD of "
+                               "the smoothed spectra, in NAMEfas.csv");
+    app.add_option("--ko-bandwidth", o.koBandwidth, "bandwidth b of the Konno-Ohmachi window")
+        ->check(CLI::Range(1.0, 100.0))
+        ->capture_default_str();
+    app.add_flag("--fas-taper", o.fasTaper, "a 5 % cosine taper at each end of the window before the transform");
+    app.add_flag("--borehole-ratio", o.boreholeRatio,
+                 "for KiK-net records whose surface (X.NS2) and borehole (X.NS1) series are both given: "
+                 "NAMEratio.csv, the smoothed surface spectra over the borehole ones");
     app.add_option("--jobs", o.jobs, "records processed at once (default: all cores)")
         ->check(CLI::PositiveNumber);
     app.add_option("--data", o.dataFolder,
@@ -276,6 +288,7 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     o.display.max = !noMax;
     o.display.maxPoint = !noMaxPoint;
     ApplySpectrumOptions(spectrum, o);
+    o.fas = o.fas || o.hv;
     auto loaded = LoadTargets(targets, err);
     if (!loaded) return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
     o.spectrum.targets = std::move(*loaded);

@@ -44,6 +44,11 @@ struct BatchOptions {
     std::string summaryFile;              // --summary: one CSV row per record
     std::string mapFile;                  // --map: the stations of the records on a map (PNG)
     bool rotd = false;                    // --rotd: RotD50/RotD100 (NAMErotd.csv, summary columns)
+    bool fas = false;                     // --fas: NAMEfas.csv and NAMEfas.png (also with --hv)
+    bool hv = false;                      // --hv: the HV column of NAMEfas.csv
+    bool fasTaper = false;                // --fas-taper: 5 % cosine taper before the transform
+    double koBandwidth = 40.0;            // --ko-bandwidth: b of the Konno-Ohmachi window
+    bool boreholeRatio = false;           // --borehole-ratio: NAMEratio.csv of each KiK-net pair
     int jobs = 0;                         // --jobs; <= 0: all cores
     std::string dataFolder;               // --data; empty: found as the program finds it
 };

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/batch/batch_plan.h"
+#include "app/batch/borehole_ratio_files.h"
 #include "app/batch/event_map_picture.h"
 #include "app/batch/console_platform.h"
 #include "app/batch/progress_display.h"
@@ -33,13 +34,14 @@ namespace {
 class OutcomeCollector : public OutcomeSink {
 public:
     OutcomeCollector(std::ostream& out, ProgressDisplay& display, SummaryWriter& summary, bool summaryRotD,
-                     std::size_t summaryTargets, bool keepRows)
+                     std::size_t summaryTargets, bool keepRows, BoreholeRatioFiles& ratios)
         : out_(out),
           display_(display),
           summary_(summary),
           summaryRotD_(summaryRotD),
           summaryTargets_(summaryTargets),
-          keepRows_(keepRows) {}
+          keepRows_(keepRows),
+          ratios_(ratios) {}
 
     // The superposed item of every record, in the order of the files (after the workers).
     std::vector<const ItemCurves*> SuperposeItems() const {
@@ -67,6 +69,7 @@ public:
             if (keepRows_) rows_.push_back(std::move(row));
         }
         if (outcome.ok && outcome.superposeItem) superposeItems_.push_back(std::move(*outcome.superposeItem));
+        if (outcome.ok && outcome.fourier) ratios_.Add(std::move(outcome.fourier), outcome.file, outcome.outputBase);
     }
 
 private:
@@ -76,6 +79,7 @@ private:
     bool summaryRotD_;
     std::size_t summaryTargets_;
     bool keepRows_;
+    BoreholeRatioFiles& ratios_;
     std::vector<std::string> rows_;
     std::vector<ItemCurves> superposeItems_;
     std::size_t sameAs_ = 0;
@@ -144,8 +148,9 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
     const int workers = BatchWorkerCount(options.jobs, plan, DefaultWorkerCount());
     ProgressDisplay display(err, terminal, CountedAhead(plan));
+    BoreholeRatioFiles ratios(options, err);
     OutcomeCollector collector(out, display, summary, options.rotd, options.spectrum.targets.size(),
-                               !options.mapFile.empty());
+                               !options.mapFile.empty(), ratios);
     RecordPipeline pipeline(PipelineWindow(workers), collector);
     display.Start();
     std::vector<ArchiveFeedReport> archives;
@@ -156,6 +161,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     for (const ArchiveFeedReport& report : archives)
         if (report.stats.skipped > 0) err << SkippedMembersLine(report) << '\n';
     const bool superposed = options.superposeFile.empty() || WriteSuperposed(options, collector.SuperposeItems(), err);
+    const bool ratiosWritten = ratios.Finish();
 
     bool mapWritten = true;
     if (!options.mapFile.empty()) {
@@ -196,7 +202,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         summaryLine << "; files in " << (ec ? options.outFolder : folder.lexically_normal().string());
     }
     summaryLine << '\n' << std::flush;
-    return failed > 0 || !superposed || !summaryWritten || !mapWritten ? 1 : 0;
+    return failed > 0 || !superposed || !summaryWritten || !mapWritten || !ratiosWritten ? 1 : 0;
 }
 
 }  // namespace tremblo

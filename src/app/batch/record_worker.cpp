@@ -174,6 +174,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
     else if (writeFiles && !WriteSynthesizedFiles(format, outcome))
         return outcome;
     if (options_.rotd && !WriteRotDFile(base, writeFiles, outcome)) return outcome;
+    if ((options_.fas || options_.boreholeRatio) && !WriteFourierFiles(base, writeFiles, outcome)) return outcome;
     if (!options_.superposeFile.empty()) {
         if (!CalculateSpectra(outcome)) return outcome;
         const SpectrumDisplaySettings spectrum = SpectrumSettingsFor(record, nullptr);

@@ -13,6 +13,7 @@
 
 #include "app/batch/batch_options.h"
 #include "app/batch/console_platform.h"
+#include "fourier/fourier_spectra.h"
 #include "plot/canvas/raster_canvas.h"
 #include "plot/my_wave.h"
 #include "record/record_session.h"
@@ -35,6 +36,10 @@ struct RecordOutcome {
     std::optional<ItemCurves> superposeItem;  // with --superpose: the record's enlarged item
     std::string summaryRow;            // with --summary: the record's row (a loaded record)
     bool skipped = false;              // not processed: the run was stopped
+    // With --borehole-ratio, a KiK-net record's Fourier spectra and the base
+    // name of its files, for the pair's ratio.
+    std::shared_ptr<const FourierSpectra> fourier;
+    std::string outputBase;
 };
 
 // Base name of the exported files: the record's eventName, as the windows
@@ -90,6 +95,9 @@ private:
     bool WriteSpectrumFiles(const std::string& base, RecordOutcome& outcome);
     bool WritePicture(const std::string& path, const RgbImage& picture, RecordOutcome& outcome);
     bool WriteSynthesizedFiles(RecordFormat format, RecordOutcome& outcome);
+    // --fas and --borehole-ratio: the Fourier window's CSV and picture, and
+    // the spectra of a KiK-net record kept for its pair.
+    bool WriteFourierFiles(const std::string& base, bool writeFiles, RecordOutcome& outcome);
     bool Fail(RecordOutcome& outcome, std::string reason);
 
     const StationDirectory& directory_;
@@ -110,6 +118,7 @@ private:
     RasterCanvas canvas_;
     TMyWave wave_;
     RasterCanvas spectrumCanvas_, saSdCanvas_;  // prepared anew for every record
+    std::unique_ptr<RasterCanvas> fourierCanvas_;  // made at the first --fas record
     std::map<float, std::array<float, BANDPASS_TAPS>> filterTaps_;
 };
 

@@ -53,6 +53,12 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
     Button2 = Place(new QPushButton(U("観測点リスト"), central), 616, 536 - top, 95, 25);
     Button3 = Place(new QPushButton(U("合成波形"), central), 720, 536 - top, 95, 25);
     Button1 = Place(new QPushButton(U("終　了"), central), 720, 566 - top, 95, 25);
+    BtnFourier = Place(new QPushButton(U("ﾌｰﾘｴｽﾍﾟｸﾄﾙ"), central), 616, 566 - top, 95, 25);
+    BtnFourier->setToolTip(U("フーリエスペクトル表示"));
+    BtnFourier->setEnabled(false);
+    connect(BtnFourier, &QPushButton::clicked, this, [this] {
+        if (showFourier) showFourier();
+    });
     Button2->setToolTip(U("観測地点情報ﾘｽﾄ表示"));
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     // 合成波形 waits for a three-component record.

@@ -81,6 +81,8 @@ public:
     // The spectrum window's side: the button and the menu 表示単位.
     TSpect* Spect = nullptr;  // set by the application once the window exists
     void BtnSpectClick();
+    // フーリエスペクトル: set by the application, run by BtnFourier.
+    std::function<void()> showFourier;
     void N11Click() { ChooseDampingMultiplier(DampingMultiplier::Times1); }
     void N2Click() { ChooseDampingMultiplier(DampingMultiplier::Times5); }
     void N3Click() { ChooseDampingMultiplier(DampingMultiplier::Times10); }
@@ -108,6 +110,12 @@ public:
     void Label32Click();
     // Set by the application: show the usage and version windows.
     std::function<void()> showHowTo, showAbout;
+    // Set by the application: asked before the main window closes (and the
+    // program ends); false keeps it open, with every other window.
+    std::function<bool()> mayQuit;
+    // A path dropped on the window: a record file opens with the format its
+    // content shows (the file-format menu follows); a folder gets a message.
+    LoadStatus OpenDroppedPath(const std::string& path);
 
     RecordSession& session() { return *session_; }
     const RecordSession& session() const { return *session_; }
@@ -117,6 +125,7 @@ public:
     const WaveformView& lastView() const { return lastView_; }
 
     // Controls, named as the program calls them.
+    QPushButton* BtnFourier = nullptr;
     QPushButton *BtnFile = nullptr, *BtnWave = nullptr, *BtnSpect = nullptr, *BtnCsv = nullptr,
                 *BtnGif = nullptr, *BtnCopy = nullptr, *Button1 = nullptr, *Button2 = nullptr,
                 *Button3 = nullptr;
@@ -138,6 +147,7 @@ protected:
     // A record file dropped on the window opens as the file button opens it.
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void BuildMenu();

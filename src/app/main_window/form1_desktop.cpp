@@ -1,11 +1,16 @@
-// The main window on the desktop: its place when first shown, and record
-// files dropped onto it.
+// The main window on the desktop: its place when first shown, record files
+// dropped onto it, and closing it.
+#include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QMimeData>
 #include <QUrl>
 
+#include <filesystem>
+
 #include "app/main_window/form1.h"
+#include "common/format.h"
+#include "record/format_detection.h"
 
 namespace tremblo {
 
@@ -36,7 +41,29 @@ void TForm1::dropEvent(QDropEvent* event) {
     const QString file = DroppedFile(event->mimeData());
     if (file.isEmpty()) return;
     event->acceptProposedAction();
-    OpenRecordFile(file.toStdString());
+    OpenDroppedPath(file.toStdString());
+}
+
+LoadStatus TForm1::OpenDroppedPath(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) {
+        platform_.ShowMessage(StringPrintf("%s はフォルダです。\n記録ファイルをドロップしてください"
+                                           "（フォルダの記録は ファイル → イベントのフォルダを開く... で開けます）",
+                                           path.c_str()),
+                              "ファイルエラー", MessageStyle::Warning);
+        return LoadStatus::Failed;
+    }
+    const RecordFormat format = DetectRecordFormatOfFile(path);
+    if (format != chosenFormat()) ChooseFormat(format);
+    return OpenRecordFile(path);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+    if (mayQuit && !mayQuit()) {
+        event->ignore();
+        return;
+    }
+    QMainWindow::closeEvent(event);
 }
 
 }  // namespace tremblo

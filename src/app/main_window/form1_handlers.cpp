@@ -5,6 +5,7 @@
 #include <QSlider>
 
 #include "common/web_pages.h"
+#include "plot/windows/window_placement.h"
 #include "plot/windows/radio_group.h"
 #include "record/station_file_copy.h"
 #include "record/windows/record_info_panel.h"
@@ -76,9 +77,10 @@ void TForm1::UpdateAfterLoad() {
     TrackBar1->setMaximum(view.trackBarMaximum);
     for (QWidget* w : {static_cast<QWidget*>(BtnWave), static_cast<QWidget*>(BtnGif),
                        static_cast<QWidget*>(BtnCsv), static_cast<QWidget*>(BtnCopy),
-                       static_cast<QWidget*>(CBWave), static_cast<QWidget*>(BtnSpect)})
+                       static_cast<QWidget*>(CBWave), static_cast<QWidget*>(BtnSpect), static_cast<QWidget*>(BtnFourier)})
         w->setEnabled(true);
     if (Spect != nullptr) Spect->UpdateAfterLoad(session_->record());
+    if (Synthe != nullptr) Synthe->RecordChanged();
     // A three-component record shows its JMA intensity; nothing otherwise.
     const Result<JmaIntensity> intensity = RecordJmaIntensity(session_->record());
     info_->ShowIntensity(intensity ? QString::fromStdString(JmaIntensityText(intensity.value())) : QString());
@@ -210,7 +212,9 @@ void TForm1::Redraw() {
 // ---- Horizontal synthesis --------------------------------------------------
 
 void TForm1::Button3Click() {
-    if (Synthe != nullptr) Synthe->Open();
+    if (Synthe == nullptr) return;
+    PlaceBeside(*Synthe, *this, Button3);
+    Synthe->Open();
 }
 
 // ---- Shell -----------------------------------------------------------------
@@ -223,8 +227,11 @@ void TForm1::Button1Click() {
 
 void TForm1::Button2Click() {
     if (Hiroshima->isChecked()) {
-        if (HRSMList != nullptr) HRSMList->FillAndShow();
+        if (HRSMList == nullptr) return;
+        HRSMList->Fill();
+        ShowBeside(*HRSMList, *this, Button2);
     } else if (SiteList != nullptr) {
+        PlaceBeside(*SiteList, *this, Button2);
         SiteList->FillAndShow();
     }
 }

@@ -4,6 +4,9 @@
 #include <QMenuBar>
 
 #include "plot/windows/radio_group.h"
+#include <QPushButton>
+
+#include "plot/windows/window_placement.h"
 #include "spectrum/windows/spect.h"
 #include "app/main_window/form1.h"
 
@@ -39,6 +42,7 @@ void TForm1::BuildSpectrumMenu() {
 
 void TForm1::BtnSpectClick() {
     if (Spect == nullptr) return;
+    PlaceBeside(*Spect, *this, BtnSpect);
     Spect->BtnCalcClick();
     Spect->ShowStation(session_->record().currentStation);
     Spect->show();
@@ -66,8 +70,7 @@ void TForm1::ChooseLinearPeriodRange(LinearPeriodRange range) {
     Spect->RGXScale->setItemIndex(0);
     Spect->RGXUnit->setItemIndex(0);
     if (!Spect->model().hasSpectra()) return;  // nothing to show yet
-    Spect->show();
-    Spect->raise();
+    ShowBeside(*Spect, *this, BtnSpect);
 }
 
 }  // namespace tremblo

@@ -5,6 +5,7 @@
 
 #include "plot/windows/graph_view.h"
 #include "plot/windows/radio_group.h"
+#include "plot/windows/window_placement.h"
 #include "spectrum/windows/large.h"
 #include "spectrum/windows/spect.h"
 #include "spectrum/windows/super.h"
@@ -17,15 +18,20 @@ bool TSpect::EnlargedViewReady() const {
 
 void TSpect::RunEnlargedViewNow() {
     if (RGSpect->itemIndex() == 0) Large->MyGraph1->graph().Clear(kWhite);
+    // The navigator (a dialog of its own when it is one) stands beside the
+    // enlarged graph, never over it; the superposed graph keeps clear of both.
+    QWidget* const navigatorWindow = dynamic_cast<QWidget*>(navigator);
     EnlargedViewWindows windows;
-    windows.showEnlarged = [this] {
-        Large->show();
-        Large->raise();
+    windows.showEnlarged = [this, navigatorWindow] {
+        ShowBeside(*Large, *this, CBLarge);
+        if (navigatorWindow != nullptr) PlaceBeside(*navigatorWindow, *Large, Large);
         Large->repaint();  // before the modal navigator takes over
     };
     windows.saveEnlarged = [this] { Large->BtnLGGIFClick(); };
-    windows.showSuperposed = [this] {
-        Super->show();
+    windows.showSuperposed = [this, navigatorWindow] {
+        // Beside the enlarged window, never hidden behind it.
+        ShowBeside(*Super, *Large, navigatorWindow);
+        if (navigatorWindow != nullptr) navigatorWindow->raise();
         Super->repaint();
     };
     windows.repaintSuperposed = [this] { Super->repaint(); };

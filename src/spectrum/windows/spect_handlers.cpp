@@ -10,6 +10,7 @@
 #include "common/shift_jis.h"
 #include "plot/windows/graph_view.h"
 #include "plot/windows/radio_group.h"
+#include "plot/windows/window_placement.h"
 #include "spectrum/sa_sd_drawing.h"
 #include "spectrum/windows/large.h"
 #include "spectrum/windows/sd_sa.h"
@@ -197,8 +198,7 @@ void TSpect::DrawSaSd() {
 void TSpect::BtnSdSaClick() {
     if (SdSa == nullptr) return;
     DrawSaSd();
-    SdSa->show();
-    SdSa->raise();
+    ShowBeside(*SdSa, *this, BtnSdSa);
 }
 
 }  // namespace tremblo

@@ -51,7 +51,7 @@ THRSMList::THRSMList(const StationDirectory& directory, QWidget* parent)
 }
 
 // The grid is sized to the stations (title and one row each), so none is hidden.
-void THRSMList::FillAndShow() {
+void THRSMList::Fill() {
     const int count = directory_.hiroshimaStationCount;
     StringGrid1->clearContents();
     StringGrid1->setRowCount(count);
@@ -68,8 +68,6 @@ void THRSMList::FillAndShow() {
     StringGrid1->setGeometry(16, 44, width, height);
     Button1->setGeometry(16 + width - 75, 56 + height, 75, 25);
     setFixedSize(width + 32, height + 96);
-    show();
-    raise();
 }
 
 }  // namespace tremblo

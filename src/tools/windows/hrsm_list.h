@@ -16,8 +16,9 @@ class THRSMList : public QWidget {
 public:
     explicit THRSMList(const StationDirectory& directory, QWidget* parent = nullptr);
 
-    // The main window's 観測点リスト with the Hiroshima format chosen.
-    void FillAndShow();
+    // The main window's 観測点リスト with the Hiroshima format chosen: the
+    // grid from the directory, the window sized to it (the caller shows it).
+    void Fill();
     void Button1Click() { hide(); }
 
     QLabel* Label1 = nullptr;

@@ -6,13 +6,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QSignalBlocker>
 #include <QTableWidget>
+#include <QVBoxLayout>
 #include <filesystem>
 #include <tuple>
 
 #include "common/format.h"
 #include "common/platform.h"
 #include "plot/windows/window_look.h"
+#include "stations/station_directory.h"
 #include "stations/station_file.h"
 #include "plot/windows/widget_place.h"
 
@@ -20,14 +24,22 @@ namespace tremblo {
 
 namespace {
 
+// The window's size as designed; a smaller screen shows it in a scrolled view.
+constexpr int kDesignedWidth = 1448, kDesignedHeight = 640;
+
 QTableWidget* MakeGrid(QWidget* parent, std::initializer_list<int> widths, int x) {
     auto* grid = new QTableWidget(0, static_cast<int>(widths.size()), parent);
     grid->setGeometry(x, 8, 716, 556);
-    // The columns have the widths of the program's grids; an 11-pixel face
-    // keeps codes and coordinates whole in them.
+    // The columns start at the widths of the program's grids, in an 11-pixel
+    // face; the header lets the user widen a column whose texts are longer
+    // (imported names), and a cell's tooltip shows its whole text.
     grid->setFont(ProgramFont(11, false));
     grid->setTextElideMode(Qt::ElideNone);
-    grid->horizontalHeader()->hide();
+    QStringList titles;
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c) titles << QString::fromUtf8(StationListColumnName(c));
+    grid->setHorizontalHeaderLabels(titles);
+    grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    grid->horizontalHeader()->setFixedHeight(20);
     grid->verticalHeader()->hide();
     grid->verticalHeader()->setDefaultSectionSize(20);
     int column = 0;
@@ -36,11 +48,16 @@ QTableWidget* MakeGrid(QWidget* parent, std::initializer_list<int> widths, int x
 }
 
 void Fill(QTableWidget& grid, const std::vector<StationListRow>& rows) {
+    const QSignalBlocker quiet(grid);  // filling is no edit
     grid.clearContents();
     grid.setRowCount(static_cast<int>(rows.size()));
     for (int r = 0; r < static_cast<int>(rows.size()); ++r)
-        for (int c = 0; c < 5; ++c)
-            grid.setItem(r, c, new QTableWidgetItem(QString::fromStdString(rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)])));
+        for (int c = 0; c < 5; ++c) {
+            const QString text = QString::fromStdString(rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(c)]);
+            auto* item = new QTableWidgetItem(text);
+            item->setToolTip(text.trimmed());
+            grid.setItem(r, c, item);
+        }
 }
 
 void AppendRows(const QTableWidget& grid, std::vector<StationListRow>& rows) {
@@ -63,15 +80,30 @@ void SetEditable(QTableWidget& grid, bool editable) {
 TSiteList::TSiteList(Platform& platform, const StationDirectory& directory, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), directory_(directory) {
     setWindowTitle(U("K-NET / KiK-net 観測点リスト"));
-    resize(1448, 640);
     ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
-    StringGrid1 = MakeGrid(this, {46, 49, 107, 313, 171}, 8);
-    StringGrid2 = MakeGrid(this, {49, 58, 99, 333, 145}, 732);
+    // The controls stand on a page of the designed size, in a scrolled view
+    // that shows all of it when the screen is large enough.
+    auto* page = new QWidget;
+    page->setFixedSize(kDesignedWidth, kDesignedHeight);
+    Scroll = new QScrollArea(this);
+    Scroll->setFrameShape(QFrame::NoFrame);
+    Scroll->setWidget(page);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(Scroll);
+    resize(kDesignedWidth, kDesignedHeight);
+    QWidget* const content = page;
+
+    StringGrid1 = MakeGrid(content, {46, 49, 107, 313, 171}, 8);
+    StringGrid2 = MakeGrid(content, {49, 58, 99, 333, 145}, 732);
+    // Both grids are read-only until 編集・コピー is ticked.
     SetEditable(*StringGrid1, false);
-    SetEditable(*StringGrid2, true);
+    SetEditable(*StringGrid2, false);
+    for (QTableWidget* grid : {StringGrid1, StringGrid2})
+        connect(grid, &QTableWidget::itemChanged, this, [this] { GridEdited(); });
 
     const auto title = [&](const char* text, const char* color, int x) {
-        auto* label = new QLabel(U(text), this);
+        auto* label = new QLabel(U(text), content);
         label->setFont(ProgramFont(19));
         label->setStyleSheet(QStringLiteral("color: %1;").arg(color));
         label->setGeometry(x, 572, 90, 26);
@@ -79,16 +111,16 @@ TSiteList::TSiteList(Platform& platform, const StationDirectory& directory, QWid
     };
     Label1 = title("K-NET", "red", 8);
     Label2 = title("KiK-net", "fuchsia", 732);
-    Label3 = new QLabel(this);
+    Label3 = new QLabel(content);
     Label3->setGeometry(100, 576, 90, 20);
-    Label4 = new QLabel(this);
+    Label4 = new QLabel(content);
     Label4->setGeometry(824, 576, 90, 20);
 
     const auto search = [&](const char* text, const char* fieldHint, const char* buttonHint, int x) {
-        auto* field = new QLineEdit(QString::fromUtf8(text), this);
+        auto* field = new QLineEdit(QString::fromUtf8(text), content);
         field->setGeometry(x, 574, 80, 24);
         field->setToolTip(U(fieldHint));
-        auto* button = new QPushButton(U("検索"), this);
+        auto* button = new QPushButton(U("検索"), content);
         button->setGeometry(x + 86, 574, 60, 25);
         button->setToolTip(U(buttonHint));
         return std::pair{field, button};
@@ -98,28 +130,47 @@ TSiteList::TSiteList(Platform& platform, const StationDirectory& directory, QWid
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
 
-    CBEdit2 = new QCheckBox(U("編集・コピー"), this);
+    CBEdit2 = new QCheckBox(U("編集・コピー"), content);
     CBEdit2->setGeometry(8, 608, 130, 22);
     CBEdit2->setToolTip(U("文字編集・クリップボードへコピー"));
     connect(CBEdit2, &QCheckBox::clicked, this, [this] { CBEdit2Click(); });
-    BtnSave2 = new QPushButton(U("保存"), this);
+    BtnSave2 = new QPushButton(U("保存"), content);
     BtnSave2->setGeometry(146, 606, 75, 25);
     BtnSave2->setToolTip(U("編集後保存する"));
     BtnSave2->setEnabled(false);
     connect(BtnSave2, &QPushButton::clicked, this, [this] { BtnSave2Click(); });
-    Button1 = new QPushButton(U("閉じる"), this);
+    Button1 = new QPushButton(U("閉じる"), content);
     Button1->setGeometry(1364, 606, 75, 25);
     Button1->setToolTip(U("閉じる"));
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
 void TSiteList::FillAndShow() {
-    Fill(*StringGrid1, StationListRows(directory_.knetStations.data(), directory_.knetStationCount));
-    Fill(*StringGrid2, StationListRows(directory_.kiknetStations.data(), directory_.kiknetStationCount));
-    Label3->setText(QString::number(directory_.knetStationCount) + U(" 地点"));
-    Label4->setText(QString::number(directory_.kiknetStationCount) + U(" 地点"));
+    // An open list keeps what is being edited; otherwise the grids show the
+    // directory, or what was saved last when the list was saved.
+    if (!isVisible()) {
+        if (saved_) {
+            Fill(*StringGrid1, savedKnet_);
+            Fill(*StringGrid2, savedKiknet_);
+        } else {
+            Fill(*StringGrid1, StationListRows(directory_.knetStations.data(), directory_.knetStationCount));
+            Fill(*StringGrid2, StationListRows(directory_.kiknetStations.data(), directory_.kiknetStationCount));
+        }
+        Label3->setText(QString::number(StringGrid1->rowCount()) + U(" 地点"));
+        Label4->setText(QString::number(StringGrid2->rowCount()) + U(" 地点"));
+        edited = false;
+        CBEdit2->setChecked(false);
+        CBEdit2Click();
+    }
     show();
     raise();
+}
+
+// Every change made in a grid after 編集・コピー (or after a save) is unsaved
+// until the next save.
+void TSiteList::GridEdited() {
+    edited = true;
+    BtnSave2->setEnabled(true);
 }
 
 void TSiteList::Search(QTableWidget& grid, const QLineEdit& field) {
@@ -136,10 +187,11 @@ void TSiteList::Search(QTableWidget& grid, const QLineEdit& field) {
 }
 
 void TSiteList::CBEdit2Click() {
-    edited = CBEdit2->isChecked();
-    SetEditable(*StringGrid1, edited);
-    SetEditable(*StringGrid2, edited);
-    BtnSave2->setEnabled(edited);
+    const bool editing = CBEdit2->isChecked();
+    if (editing) edited = true;
+    SetEditable(*StringGrid1, editing);
+    SetEditable(*StringGrid2, editing);
+    BtnSave2->setEnabled(editing);
 }
 
 // All five columns, through a temporary file, to the file the directory was
@@ -166,6 +218,9 @@ void TSiteList::BtnSave2Click() {
         return;
     }
     edited = false;
+    saved_ = true;
+    savedKnet_ = std::move(knet);
+    savedKiknet_ = std::move(kiknet);
     BtnSave2->setEnabled(false);
     platform_.ShowMessage(StringPrintf("観測点リストを %s に保存しました", written.c_str()), "観測点リスト保存",
                           MessageStyle::Plain);
@@ -175,6 +230,13 @@ bool TSiteList::MayClose() {
     if (!edited) return true;
     return platform_.ShowMessage("KiK-net観測点リストの編集結果が保存されていません。\n観測点リストを閉じますか？",
                                  "観測点リストを閉じる", MessageStyle::QuestionYesNo) == MessageAnswer::Yes;
+}
+
+bool TSiteList::MayCloseForQuit() {
+    if (!isVisible()) return true;
+    if (!MayClose()) return false;
+    edited = false;  // answered: closing at the end asks no second time
+    return true;
 }
 
 void TSiteList::Button1Click() {

@@ -2,11 +2,15 @@
 // The K-NET / KiK-net station list: both tables of the station directory
 // side by side, a code search for each, editing and saving SITENAME.CSV.
 #include <QWidget>
+#include <vector>
+
+#include "stations/station_file.h"
 
 class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QTableWidget;
 
 namespace tremblo {
@@ -26,6 +30,9 @@ public:
     void Button3Click() { Search(*StringGrid2, *Edit2); }
     void CBEdit2Click();
     void BtnSave2Click();
+    // Asked before the program ends: true when the list may close (asking
+    // about unsaved edits); the list then closes without asking again.
+    bool MayCloseForQuit();
 
     bool edited = false;
     QTableWidget *StringGrid1 = nullptr, *StringGrid2 = nullptr;
@@ -33,6 +40,7 @@ public:
     QLineEdit *Edit1 = nullptr, *Edit2 = nullptr;
     QPushButton *Button1 = nullptr, *Button2 = nullptr, *Button3 = nullptr, *BtnSave2 = nullptr;
     QCheckBox* CBEdit2 = nullptr;
+    QScrollArea* Scroll = nullptr;  // the page of controls, scrolled on a small screen
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -40,9 +48,13 @@ protected:
 private:
     void Search(QTableWidget& grid, const QLineEdit& field);
     bool MayClose();
+    void GridEdited();
 
     Platform& platform_;
     const StationDirectory& directory_;
+    // What the last save wrote; a reopened list shows it.
+    bool saved_ = false;
+    std::vector<StationListRow> savedKnet_, savedKiknet_;
 };
 
 }  // namespace tremblo

@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include "common/format.h"
 #include "plot/windows/window_look.h"
 #include "record/record_session.h"
 #include "tools/horizontal_synthesis.h"
@@ -69,7 +70,7 @@ void TSynthe::Open() {
     }
     // A text that is no azimuth is reported when the output file is chosen.
     if (const auto azimuth = ParseAzimuth(Edit1->text().toStdString())) SetDialogDefaults(*azimuth);
-    AwaitOutputFile();
+    ForgetOutputFile();
     show();
     raise();
     activateWindow();
@@ -77,8 +78,23 @@ void TSynthe::Open() {
 
 void TSynthe::Edit1Change() {
     // Typing passes through texts that are no number yet: they change nothing.
-    if (const auto azimuth = ParseAzimuth(Edit1->text().toStdString()))
-        defaultExtension_ = AzimuthExtension(*azimuth);
+    const auto azimuth = ParseAzimuth(Edit1->text().toStdString());
+    if (azimuth) defaultExtension_ = AzimuthExtension(*azimuth);
+    // A file chosen for another azimuth is no longer the target.
+    if (outputChosen_ && azimuth != chosenAzimuth_) ForgetOutputFile();
+}
+
+void TSynthe::RecordChanged() {
+    // A file chosen for the record before is no target for this one.
+    if (outputChosen_ || !outputPath_.empty()) ForgetOutputFile();
+}
+
+void TSynthe::ForgetOutputFile() {
+    outputChosen_ = false;
+    outputPath_.clear();
+    Label6->clear();
+    Label6->setToolTip(QString());
+    AwaitOutputFile();
 }
 
 void TSynthe::Button3Click() {
@@ -88,6 +104,11 @@ void TSynthe::Button3Click() {
     const std::optional<std::string> path = platform_.AskSaveFile(
         SaveDialogRequest{"すべて(*.*)|*.*", session_.record().recordFolder, defaultName_, defaultExtension_});
     if (!path) return;
+    if (IsRecordComponentFile(session_.record(), *path)) {
+        platform_.ShowMessage(StringPrintf(synthesis_text::kOutputIsRecordFileFormat, path->c_str()),
+                              synthesis_text::kErrorCaption, MessageStyle::Warning);
+        return;
+    }
     // A long path loses its middle, never the file name; the whole path is
     // in the tooltip.
     const QString full = QString::fromStdString(*path);
@@ -108,12 +129,15 @@ void TSynthe::Button3Click() {
         case OutputNameVerdict::Accepted:
             break;
     }
+    outputChosen_ = true;
+    chosenAzimuth_ = *azimuth;
     Button1->setEnabled(true);
     Button3->setEnabled(false);
     Label8->setText(U(synthesis_text::kPressExecute));
 }
 
 void TSynthe::Button1Click() {
+    if (!outputChosen_) return;
     const std::optional<int> azimuth = Azimuth();
     if (!azimuth) return;  // the output file stays chosen
     const SeismicRecord& record = session_.record();
@@ -130,6 +154,7 @@ void TSynthe::Button1Click() {
         return;
     }
     Label8->setText(U(synthesis_text::kWritten));
+    outputChosen_ = false;
     Button1->setEnabled(false);
     Button3->setEnabled(true);
 }

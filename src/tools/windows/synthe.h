@@ -28,6 +28,9 @@ public:
     void Button3Click();  // output file
     void Button1Click();  // execute
     void Button2Click() { hide(); }
+    // After every load: an output file chosen for the record before must be
+    // chosen again.
+    void RecordChanged();
 
     // The save dialog's default name and extension, and the chosen output path.
     const std::string& defaultName() const { return defaultName_; }
@@ -45,11 +48,14 @@ private:
     // Default name and extension from the NS file and the azimuth.
     void SetDialogDefaults(int azimuth);
     void AwaitOutputFile();
+    void ForgetOutputFile();
 
     Platform& platform_;
     const RecordSession& session_;
     std::string defaultName_, defaultExtension_;
     std::string outputPath_;
+    bool outputChosen_ = false;      // 実行 writes to outputPath_
+    std::optional<int> chosenAzimuth_;  // the azimuth the file was chosen for
 };
 
 }  // namespace tremblo

@@ -1,0 +1,31 @@
+// The Konno-Ohmachi window and the smoothing as its definition reads.
+#include <cmath>
+
+#include "fourier/konno_ohmachi.h"
+
+namespace tremblo {
+
+double KonnoOhmachiWeight(double f, double fc, double b) {
+    const double ratio = f / fc;
+    if (ratio == 1.0) return 1.0;
+    const double x = b * std::log10(ratio);
+    const double s = std::sin(x) / x;
+    return s * s * s * s;
+}
+
+void SmoothKonnoOhmachiPlain(std::span<const double> amplitude, double b, std::span<double> out) {
+    const std::size_t m = amplitude.size();
+    if (m == 0) return;
+    out[0] = amplitude[0];
+    for (std::size_t k = 1; k < m; ++k) {
+        double num = 0.0, den = 0.0;
+        for (std::size_t j = 1; j < m; ++j) {
+            const double w = KonnoOhmachiWeight(static_cast<double>(j), static_cast<double>(k), b);
+            num += w * amplitude[j];
+            den += w;
+        }
+        out[k] = num / den;
+    }
+}
+
+}  // namespace tremblo

@@ -1,0 +1,29 @@
+#pragma once
+// Ratios of smoothed Fourier spectra: horizontal over vertical (H/V) of a
+// three-component record, and surface over borehole of a KiK-net station
+// (X.NS2 over X.NS1, component by component).
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "fourier/fourier_spectra.h"
+
+namespace tremblo {
+
+// sqrt((NS^2 + EW^2) / 2) / UD of the smoothed spectra, k = 0 .. N/2 (the
+// quadratic mean of the horizontals). Empty for a record of fewer than
+// three components.
+std::vector<double> HorizontalToVertical(const FourierSpectra& spectra);
+
+// Why the two records make no surface/borehole pair (nothing when they do):
+// not one surface and one borehole series of the same files, other
+// components, or another frequency grid (sampling, window length).
+std::optional<std::string> SurfaceBoreholeMismatch(const FourierSpectra& surface, const FourierSpectra& borehole);
+
+// Of a pair: smoothed surface over smoothed borehole, per component.
+std::vector<std::vector<double>> SurfaceBoreholeRatio(const FourierSpectra& surface, const FourierSpectra& borehole);
+
+// The column names "NS2/NS1", ... of the pair's components.
+std::vector<std::string> SurfaceBoreholeLabels(const FourierSpectra& surface, const FourierSpectra& borehole);
+
+}  // namespace tremblo

@@ -1,0 +1,84 @@
+#include "plot/windows/window_placement.h"
+
+#include <QScreen>
+#include <QWidget>
+#include <algorithm>
+#include <limits>
+
+namespace tremblo {
+
+namespace {
+
+long long Area(const QRect& r) { return r.isEmpty() ? 0 : static_cast<long long>(r.width()) * r.height(); }
+
+QPoint InsideScreen(const QRect& screen, const QSize& frame, QPoint at) {
+    at.setX(std::max(screen.left(), std::min(at.x(), screen.right() + 1 - frame.width())));
+    at.setY(std::max(screen.top(), std::min(at.y(), screen.bottom() + 1 - frame.height())));
+    return at;
+}
+
+// What the window manager adds around a window (title bar, borders). A
+// window shown a moment ago has none yet: it gets the last one seen.
+QSize Decoration(const QWidget& window) {
+    static QSize seen(0, 0);
+    const QSize difference = window.frameGeometry().size() - window.geometry().size();
+    const QSize own(std::max(0, difference.width()), std::max(0, difference.height()));
+    if (own.width() > 0 || own.height() > 0) seen = own;
+    return seen;
+}
+
+// A widget's rectangle on the screen: a window's frame, a control's own.
+QRect ScreenRect(const QWidget& widget) {
+    if (widget.isWindow()) return QRect(widget.frameGeometry().topLeft(), widget.size() + Decoration(widget));
+    return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
+}
+
+}  // namespace
+
+QPoint PlacementBeside(const QRect& screen, const QSize& frame, const QRect& anchor, const QRect& avoid) {
+    const QPoint candidates[] = {
+        {anchor.right() + 1, anchor.top()},
+        {anchor.left(), anchor.bottom() + 1},
+        {anchor.left() - frame.width(), anchor.top()},
+        {anchor.left(), anchor.top() - frame.height()},
+    };
+    QPoint best = InsideScreen(screen, frame, candidates[0]);
+    long long bestAvoid = std::numeric_limits<long long>::max(), bestAnchor = bestAvoid;
+    for (const QPoint& wanted : candidates) {
+        const QPoint at = InsideScreen(screen, frame, wanted);
+        const QRect placed(at, frame);
+        const long long onAvoid = Area(placed & avoid), onAnchor = Area(placed & anchor);
+        if (onAvoid < bestAvoid || (onAvoid == bestAvoid && onAnchor < bestAnchor)) {
+            best = at;
+            bestAvoid = onAvoid;
+            bestAnchor = onAnchor;
+        }
+    }
+    return best;
+}
+
+void PlaceBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid) {
+    if (window.isVisible()) return;
+    const QScreen* screen = anchor.screen();
+    if (screen == nullptr) return;
+    const QRect available = screen->availableGeometry();
+    // A window not yet shown has no frame: it will get the others' decoration.
+    const QSize decoration = Decoration(anchor);
+    QSize frame = window.size() + decoration;
+    const bool resizable = window.minimumSize() != window.maximumSize();
+    if (resizable && (frame.width() > available.width() || frame.height() > available.height())) {
+        window.resize(std::min(frame.width(), available.width()) - decoration.width(),
+                      std::min(frame.height(), available.height()) - decoration.height());
+        frame = window.size() + decoration;
+    }
+    const QRect avoided = avoid != nullptr ? ScreenRect(*avoid) : QRect();
+    window.move(PlacementBeside(available, frame, ScreenRect(anchor), avoided));
+}
+
+void ShowBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid) {
+    PlaceBeside(window, anchor, avoid);
+    window.show();
+    window.raise();
+}
+
+}  // namespace tremblo

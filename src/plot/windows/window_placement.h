@@ -1,0 +1,31 @@
+#pragma once
+// Where a secondary window opens: beside the window it was opened from,
+// clear of the control that opened it, and inside the screen.
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace tremblo {
+
+// The top-left corner of a window frame of `frame` size opened from the
+// window `anchor` (frame rectangles, screen coordinates): to the right of
+// the anchor, below it, to its left or above it, each moved inside
+// `screen`, the first that keeps clear of `avoid` (the control that opened
+// it; an empty rectangle avoids nothing) and, among those, the one covering
+// least of the anchor. When every place covers `avoid`, the one covering
+// least of it. A frame wider (taller) than the screen starts at its left
+// (top) edge.
+QPoint PlacementBeside(const QRect& screen, const QSize& frame, const QRect& anchor, const QRect& avoid);
+
+// Moves a hidden window beside `anchor` as above (a window the user can
+// resize is first shrunk to the screen when it is larger); a visible one
+// stays where it is. `avoid` may be a control of the anchor or another
+// window; nullptr avoids nothing.
+void PlaceBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid = nullptr);
+
+// PlaceBeside, then shows the window and brings it to the front.
+void ShowBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid = nullptr);
+
+}  // namespace tremblo
