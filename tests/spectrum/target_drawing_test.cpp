@@ -111,43 +111,6 @@ TEST_F(TargetDrawingTest, PanelsGetDashedCurvesAndALegendEach) {
     }
 }
 
-TEST_F(TargetDrawingTest, CutToTheFrameAndToATablesPeriods) {
-    RecordingCanvas canvas{SPECTRUM_GRAPH_WIDTH, SPECTRUM_GRAPH_HEIGHT};
-    TMyGraph graph{canvas, platform};
-    SpectrumDisplaySettings s;
-    s.layout = SpectrumLayout::PerResponse;
-    s.quantity = SA;
-    s.targets = ThreeTargets();
-    source.componentCount = 1;
-    // A weak record: SA up to 10.4 gal, a scale up to 100 gal, 79 pixels a
-    // decade from 0.01 s. Beside their legend samples (x 56 .. 78) the table
-    // (150 - 300 gal) shows nowhere, the safety limit beyond 5.12 s (x 263.9;
-    // 512 / T gal), the damage limit before 0.06 s (x 111.5) and beyond 1.024 s (x 208.8).
-    for (float& v : table->values) v *= 0.01f;
-    PrepareSpectrumGraph(graph);
-    DrawSpectra(graph, Data(), s);
-    const ClipRect frame{50.0, 38.0, 50.0 + 237, 275.0};
-    const struct {
-        int from, to;
-    } allowed[][2] = {{{56, 78}, {263, 287}}, {{50, 111}, {208, 287}}, {{56, 78}, {56, 78}}};
-    for (const CanvasCall& d : canvas.Calls(CanvasOp::LineTo)) {
-        const int t = TargetOf(d);
-        if (t < 0) continue;
-        EXPECT_TRUE(Inside(d, frame));
-        const int x0 = std::min(d.x1, d.x2), x1 = std::max(d.x1, d.x2);
-        EXPECT_TRUE(std::any_of(std::begin(allowed[t]), std::end(allowed[t]), [&](auto r) { return x0 >= r.from && x1 <= r.to; }))
-            << "target " << t << " at " << x0 << " .. " << x1;
-    }
-    // The damage limit is drawn from 0.05 s (x 105.2) and on to the right edge.
-    const auto damage = [&](int from, int to) {
-        const auto lines = canvas.Calls(CanvasOp::LineTo);
-        return std::any_of(lines.begin(), lines.end(), [&](const CanvasCall& d) {
-            return TargetOf(d) == 1 && std::min(d.x1, d.x2) >= from && std::max(d.x1, d.x2) <= to;
-        });
-    };
-    EXPECT_TRUE(damage(105, 111) && damage(280, 287) && damage(270, 280));
-}
-
 TEST_F(TargetDrawingTest, SaSdDrawsDemandCurvesAgainstPseudoDisplacement) {
     RecordingCanvas canvas{SA_SD_GRAPH_WIDTH, SA_SD_GRAPH_HEIGHT};
     TMyGraph graph{canvas, platform};

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "spectrum/period_table.h"
 #include "support/temp_folder.h"
 #include "target/target_table_file.h"
 
@@ -19,6 +20,11 @@ TEST(TargetTable, InterpolatesInLogLogBetweenItsPointsOnly) {
     const auto target = Parse("\xEF\xBB\xBFperiod,SA\r\n0.1,100\r\n\r\n 1.0 , 1000 ,x\r\n10,100\r\n");
     ASSERT_TRUE(target.ok()) << target.error().message;
     EXPECT_EQ(target.value().key, "site");
+    // Drawn at its own three points and the 173 table periods between them (0.102 s, j = 27, to 9.739 s).
+    const std::vector<double> drawn = TargetDrawingPeriods(target.value(), BuildPeriodTable().periods);
+    EXPECT_EQ(drawn.size(), 3u + 173u);
+    EXPECT_EQ(drawn.front(), 0.1);
+    EXPECT_EQ(drawn.back(), 10.0);
     const struct {
         double period;
         std::optional<double> sa;
