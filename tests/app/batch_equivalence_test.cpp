@@ -256,6 +256,7 @@ INSTANTIATE_TEST_SUITE_P(
 // the window keeps those of the record loaded before, where the batch loads
 // every record as the first after start-up.
 TEST(BatchAgainstWindows, SuperposesTheRecordsAsTheEnlargedViewsDo) {
+    TempFolder folder;
     struct Record {
         const char* file;
         RecordFormat format;
@@ -263,41 +264,34 @@ TEST(BatchAgainstWindows, SuperposesTheRecordsAsTheEnlargedViewsDo) {
     const Record records[] = {{"samples/cdpc/CDPC_SYNTH.ud", RecordFormat::Cdpc},
                               {"samples/knet/AIC0012411051012.NS", RecordFormat::Knet},
                               {"samples/hiroshima/HFD01_241105.ns", RecordFormat::Hiroshima}};
-    // Without targets, and with the damage limit drawn when the drawing starts.
-    for (bool withTarget : {false, true}) {
-        SCOPED_TRACE(withTarget ? "with the damage limit" : "without targets");
-        TempFolder folder;
-        testing::ScriptedPlatform platform;
-        Application app(platform, SamplePath("data/DATA"));
-        testing::ScriptedNavigator navigator;
-        app.Spect.navigator = &navigator;
-        if (withTarget) app.Spect.TargetBox->CBDamage->click();
-        bool first = true;
-        for (const Record& r : records) {
-            app.Form1.ChooseFormat(r.format);
-            ASSERT_EQ(app.Form1.OpenRecordFile(SamplePath(r.file)), LoadStatus::Loaded);
-            app.Form1.BtnSpect->click();
-            navigator.choices = {kChoiceNext, first ? kChoiceNewSuperposed : kChoiceAddSuperposed, kChoiceClose};
-            app.Spect.CBLarge->click();
-            first = false;
-        }
-        EXPECT_EQ(app.Spect.enlargedState.overlayCount, 2);
-        platform.saveAnswers.push_back(folder / "window_super.png");
-        app.Super.BtnSPGIFClick();
-
-        BatchOptions options;
-        for (const Record& r : records) options.files.push_back(SamplePath(r.file));
-        options.outFolder = folder / "batch";
-        options.outGiven = true;
-        options.dataFolder = SamplePath("data/DATA");
-        options.superposeFile = folder / "batch_super";
-        if (withTarget) options.spectrum.targets = {TargetOfName("bsl-damage", 1.0).value()};
-        std::ostringstream out, err;
-        ASSERT_EQ(RunBatch(options, out, err, false), 0) << err.str();
-        EXPECT_NE(err.str().find("superposed: wrote " + folder / "batch_super.png" + " (records 1-3 of 3)"),
-                  std::string::npos) << err.str();
-        EXPECT_TRUE(ReadWholeFile(folder / "batch_super.png") == ReadWholeFile(folder / "window_super.png"));
+    testing::ScriptedPlatform platform;
+    Application app(platform, SamplePath("data/DATA"));
+    testing::ScriptedNavigator navigator;
+    app.Spect.navigator = &navigator;
+    bool first = true;
+    for (const Record& r : records) {
+        app.Form1.ChooseFormat(r.format);
+        ASSERT_EQ(app.Form1.OpenRecordFile(SamplePath(r.file)), LoadStatus::Loaded);
+        app.Form1.BtnSpect->click();
+        navigator.choices = {kChoiceNext, first ? kChoiceNewSuperposed : kChoiceAddSuperposed, kChoiceClose};
+        app.Spect.CBLarge->click();
+        first = false;
     }
+    EXPECT_EQ(app.Spect.enlargedState.overlayCount, 2);
+    platform.saveAnswers.push_back(folder / "window_super.png");
+    app.Super.BtnSPGIFClick();
+
+    BatchOptions options;
+    for (const Record& r : records) options.files.push_back(SamplePath(r.file));
+    options.outFolder = folder / "batch";
+    options.outGiven = true;
+    options.dataFolder = SamplePath("data/DATA");
+    options.superposeFile = folder / "batch_super";
+    std::ostringstream out, err;
+    ASSERT_EQ(RunBatch(options, out, err, false), 0) << err.str();
+    EXPECT_NE(err.str().find("superposed: wrote " + folder / "batch_super.png" + " (records 1-3 of 3)"),
+              std::string::npos) << err.str();
+    EXPECT_TRUE(ReadWholeFile(folder / "batch_super.png") == ReadWholeFile(folder / "window_super.png"));
 }
 
 }  // namespace
