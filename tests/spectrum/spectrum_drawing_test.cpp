@@ -253,7 +253,11 @@ protected:
             table->at(c, 3, SA, j) = sa(j);
         }
         canvas.calls.clear();
-        DrawSaSd(graph, *table, source, SaSdSettings{c, kCurveWidth, adjustedOnly});
+        SaSdSettings settings;
+        settings.component = c;
+        settings.lineWidth = kCurveWidth;
+        settings.adjustedOnly = adjustedOnly;
+        DrawSaSd(graph, *table, source, settings);
         return Curves(canvas);
     }
 
