@@ -12,6 +12,7 @@
 #include "common/line_reader.h"
 #include "common/path_text.h"
 #include "common/shift_jis.h"
+#include "common/split_fields.h"
 
 namespace tremblo {
 
@@ -36,16 +37,6 @@ std::optional<double> Number(std::string_view field) {
     const auto [end, error] = std::from_chars(field.data(), field.data() + field.size(), value);
     if (error != std::errc() || end != field.data() + field.size() || !std::isfinite(value)) return std::nullopt;
     return value;
-}
-
-std::vector<std::string_view> Fields(std::string_view line) {
-    std::vector<std::string_view> fields;
-    while (true) {
-        const std::size_t comma = line.find(',');
-        fields.push_back(line.substr(0, comma));
-        if (comma == std::string_view::npos) return fields;
-        line.remove_prefix(comma + 1);
-    }
 }
 
 ReadError LineError(const std::string& name, int line, const char* what) {
@@ -74,7 +65,7 @@ Result<TargetSpectrum> ParseTargetTable(std::istream& in, const std::string& nam
         std::string_view text(line);
         if (!seenContent && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
         if (Trim(text).empty()) continue;
-        const std::vector<std::string_view> fields = Fields(text);
+        const std::vector<std::string> fields = SplitFields(text);
         const std::optional<double> period = Number(fields[0]);
         if (!seenContent && !period) {  // a header
             seenContent = true;
