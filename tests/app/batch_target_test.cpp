@@ -70,9 +70,9 @@ TEST(BatchTargets, CommandLineReadsTargetsZoneAndPrintsATarget) {
         EXPECT_NE(err.find(r.words), std::string::npos) << err;
     }
     // The table periods 0.501 s (j = 87) to 0.998 s (j = 113) of the table; all 200 of a built-in curve.
-    for (const auto& [spec, rows, saAtFirst] : {std::tuple{site, 27u, 400.0}, {"bsl-damage", 200u, 0.9 * (64.0 + 600.0 * 0.05)}}) {
+    for (const auto& [target, rows, saAtFirst] : {std::tuple{site, 27u, 400.0}, {"bsl-damage", 200u, 0.9 * (64.0 + 600.0 * 0.05)}}) {
         std::string out;
-        EXPECT_EQ(Parse({"--print-target", spec, "--zone", "0.9"}, &out).exitStatus, 0);
+        EXPECT_EQ(Parse({"--print-target", target, "--zone", "0.9"}, &out).exitStatus, 0);
         const Table table = Rows(out);
         ASSERT_EQ(table.size(), rows + 1);
         EXPECT_EQ(table[0], (std::vector<std::string>{"Period", "SA", "SV", "SD"}));

@@ -23,7 +23,7 @@ void AddTargetOptions(CLI::App& app, TargetOptionTexts& texts) {
                    std::string("draw a target spectrum (SA at 5 %, pseudo SV and SD) over the spectrum, Sa-Sd and "
                                "superposed pictures and add its largest exceedance to --summary: ") +
                        kTargetHelp + "; repeatable, up to three")
-        ->type_name("SPEC")
+        ->type_name("TARGET")
         ->allow_extra_args(false);
     app.add_option("--zone", texts.zone, "zone coefficient Z of the built-in targets, 0.7 to 1.0")
         ->check(CLI::Range(MIN_ZONE, MAX_ZONE))
@@ -31,7 +31,7 @@ void AddTargetOptions(CLI::App& app, TargetOptionTexts& texts) {
     app.add_option("--print-target", texts.printTarget,
                    std::string("print a target (") + kTargetHelp +
                        ") at the 200 table periods as Period,SA,SV,SD rows and exit")
-        ->type_name("SPEC");
+        ->type_name("TARGET");
 }
 
 int PrintTarget(const TargetOptionTexts& texts, std::ostream& out, std::ostream& err) {
