@@ -6,10 +6,12 @@
 #include <QIcon>
 #include <clocale>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
 #include <memory>
 
 #include "app/qt_platform.h"
-#include "app/qt_translations.h"
+#include "app/language/language.h"
 #include "stations/data_folder.h"
 #include "app/application.h"
 
@@ -34,7 +36,6 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(QIcon::fromTheme("org.example.tremblo"));
     // Numbers in labels and files always use a decimal point.
     std::setlocale(LC_NUMERIC, "C");
-    const auto qtJapanese = tremblo::InstallQtJapaneseTranslations();
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Strong-motion earthquake records: waveforms and response spectra.");
@@ -52,8 +53,26 @@ int main(int argc, char** argv) {
                                    "record files, or a text file listing record files.",
                                    "path");
     parser.addOption(eventOption);
+    QCommandLineOption languageOption("lang",
+                                      "Language of the windows: ja (Japanese) or en (English); default: the "
+                                      "environment variable TREMBLO_LANG, else the one chosen in the Help menu, else ja.",
+                                      "ja|en");
+    parser.addOption(languageOption);
     parser.addPositionalArgument("FILE", "A record file to open at start-up.", "[FILE]");
     parser.process(app);
+
+    std::optional<tremblo::Language> chosen;
+    if (parser.isSet(languageOption)) {
+        chosen = tremblo::LanguageFromCode(parser.value(languageOption).toStdString());
+        if (!chosen) {
+            std::fprintf(stderr, "tremblo: unknown language '%s' (ja or en)\n", qPrintable(parser.value(languageOption)));
+            return 2;
+        }
+    }
+    std::string problem;
+    const auto language = tremblo::InstallLanguage(
+        tremblo::ChooseLanguage(chosen, std::getenv("TREMBLO_LANG"), tremblo::RememberedLanguage(), &problem));
+    if (!problem.empty()) std::fprintf(stderr, "tremblo: %s\n", problem.c_str());
 
     tremblo::RecordFormat format = tremblo::RecordFormat::Knet;
     if (!ParseFormat(parser.value(formatOption), format)) {

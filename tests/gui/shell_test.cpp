@@ -1,6 +1,6 @@
 #include "app/application.h"
 #include "app/qt_platform.h"
-#include "app/qt_translations.h"
+#include "app/language/qt_translations.h"
 
 #include <gtest/gtest.h>
 

@@ -9,6 +9,7 @@
 #include "app/batch/batch_options.h"
 #include "app/batch/batch_runner.h"
 #include "app/batch/stop_signals.h"
+#include "app/language/language.h"
 
 int main(int argc, char** argv) {
     tremblo::HandleStopSignals();
@@ -25,6 +26,11 @@ int main(int argc, char** argv) {
     QGuiApplication app(qtArgc, argv);
     // Numbers in files always use a decimal point.
     std::setlocale(LC_NUMERIC, "C");
+    std::string problem;
+    const tremblo::Language language = tremblo::ChooseLanguage(tremblo::LanguageFromCode(parsed.options->language),
+                                                              std::getenv("TREMBLO_LANG"), std::nullopt, &problem);
+    if (!problem.empty()) std::cerr << "tremblo-batch: " << problem << '\n';
+    const auto installed = tremblo::InstallLanguage(language, parsed.options->englishPictures);
 
     return tremblo::RunBatch(*parsed.options, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
 }

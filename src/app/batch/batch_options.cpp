@@ -255,6 +255,12 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_option("--data", o.dataFolder,
                    "folder of the station directory (SITENAME.CSV, SHOBONAME.CSV); default: DATA "
                    "in the working folder, beside the program, or installed");
+    app.add_option("--lang", o.language,
+                   "language of the messages: ja (Japanese) or en (English); default: the environment "
+                   "variable TREMBLO_LANG, else ja")
+        ->check(CLI::IsMember({"ja", "en"}));
+    app.add_flag("--english-pictures", o.englishPictures,
+                 "with --lang en: English titles and legends in the pictures (Japanese otherwise)");
 
     try {
         app.parse(argc, argv);
@@ -269,6 +275,10 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
         return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
     if (o.files.empty() && o.importStations.empty()) {
         err << "FILE is required (or --import-stations, --print-target)\nRun with --help for more information.\n";
+        return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
+    }
+    if (o.englishPictures && o.language != "en") {
+        err << "--english-pictures needs --lang en\nRun with --help for more information.\n";
         return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
     }
     o.outGiven = app.count("--out") > 0;

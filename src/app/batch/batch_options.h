@@ -51,6 +51,8 @@ struct BatchOptions {
     bool boreholeRatio = false;           // --borehole-ratio: NAMEratio.csv of each KiK-net pair
     int jobs = 0;                         // --jobs; <= 0: all cores
     std::string dataFolder;               // --data; empty: found as the program finds it
+    std::string language;                 // --lang en|ja; empty: TREMBLO_LANG, else Japanese
+    bool englishPictures = false;         // --english-pictures (with English): English titles drawn
 };
 
 // The outcome of reading the command line: options to run with, or an exit

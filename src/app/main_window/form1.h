@@ -5,6 +5,7 @@
 #include <functional>
 #include <memory>
 
+#include "app/language/language.h"
 #include "common/platform.h"
 #include "plot/windows/widget_place.h"
 #include "record/record_session.h"
@@ -17,6 +18,7 @@ class QCheckBox;
 class QGroupBox;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QPushButton;
 class QSlider;
 
@@ -152,6 +154,8 @@ protected:
 private:
     void BuildMenu();
     void BuildSpectrumMenu();
+    void BuildLanguageMenu(QMenu* help);
+    void ChooseLanguageForNextStart(Language language);
     void BuildPanel(QWidget* panel);
     void BuildWaveControls(QWidget* panel);
     void BuildLinks(QWidget* panel);

@@ -47,10 +47,10 @@ void TForm1::dropEvent(QDropEvent* event) {
 LoadStatus TForm1::OpenDroppedPath(const std::string& path) {
     std::error_code error;
     if (std::filesystem::is_directory(path, error)) {
-        platform_.ShowMessage(StringPrintf("%s はフォルダです。\n記録ファイルをドロップしてください"
-                                           "（フォルダの記録は ファイル → イベントのフォルダを開く... で開けます）",
-                                           path.c_str()),
-                              "ファイルエラー", MessageStyle::Warning);
+        platform_.ShowMessage(Std(tr("%1 はフォルダです。\n記録ファイルをドロップしてください"
+                                     "（フォルダの記録は ファイル → イベントのフォルダを開く... で開けます）")
+                                      .arg(QString::fromStdString(path))),
+                              Std(tr("ファイルエラー")), MessageStyle::Warning);
         return LoadStatus::Failed;
     }
     const RecordFormat format = DetectRecordFormatOfFile(path);

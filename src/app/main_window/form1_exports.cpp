@@ -15,7 +15,7 @@ namespace tremblo {
 void TForm1::BtnCsvClick() {
     const SeismicRecord& r = session_->record();
     const auto quantity = static_cast<WaveQuantity>(RGWave->itemIndex());
-    SaveTextWithDialog(platform_, SaveDialogRequest{"KELDOR CSV ﾌｧｲﾙ (*.csv)|*.csv", SaveDialogFolder("", r), r.eventName + ".csv", "csv"},
+    SaveTextWithDialog(platform_, SaveDialogRequest{Std(tr("KELDOR CSV ﾌｧｲﾙ (*.csv)|*.csv")), SaveDialogFolder("", r), r.eventName + ".csv", "csv"},
                        [&] { return WaveformCsvText(r, quantity); });
 }
 
@@ -25,7 +25,7 @@ void TForm1::BtnGifClick() {
     const std::string folder =
         SaveDialogFolder(Spect != nullptr ? Spect->spectrumSaveDir : std::string(), session_->record());
     SavePictureWithDialog(platform_, picture,
-                          SaveDialogRequest{"PNGﾌｧｲﾙ (*.png)|*.png|すべて (*.*)|*.*", folder,
+                          SaveDialogRequest{Std(tr("PNGﾌｧｲﾙ (*.png)|*.png|すべて (*.*)|*.*")), folder,
                                             session_->record().eventName + ".png", "png"});
 }
 

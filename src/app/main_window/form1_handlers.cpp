@@ -148,9 +148,9 @@ void TForm1::CBWaveClick() {
 }
 
 void TForm1::CBDCClick() {
-    platform_.ShowMessage(CBDC->isChecked() ? "DC成分を除去するためには，ファイルデータの再読込が必要です"
-                                            : "DC成分を除去しないためには，ファイルデータの再読込が必要です",
-                          "ファイル再読込", MessageStyle::Plain);
+    platform_.ShowMessage(Std(CBDC->isChecked() ? tr("DC成分を除去するためには，ファイルデータの再読込が必要です")
+                                                : tr("DC成分を除去しないためには，ファイルデータの再読込が必要です")),
+                          Std(tr("ファイル再読込")), MessageStyle::Plain);
     BtnFileClick();
 }
 
@@ -194,7 +194,7 @@ void TForm1::Redraw() {
     WaveformSettings settings;
     if (!ReadWaveSettings(settings)) return;  // nothing else changes
     const bool quiet = quietRedraw_;
-    if (!quiet) platform_.ShowWait("地震波形データを処理しています・・・・");
+    if (!quiet) platform_.ShowWait(Std(tr("地震波形データを処理しています・・・・")));
     const WaveDisplayOptions options{CBTitle->isChecked(), CBDataCount->isChecked(),
                                      CBMax->isChecked(), CBMaxPnt->isChecked(),
                                      session_->loadedFormat() == RecordFormat::Knet};
@@ -220,7 +220,7 @@ void TForm1::Button3Click() {
 // ---- Shell -----------------------------------------------------------------
 
 void TForm1::Button1Click() {
-    if (platform_.ShowMessage("プログラムを終了します．よろしいですか？", "プログラム終了",
+    if (platform_.ShowMessage(Std(tr("プログラムを終了します．よろしいですか？")), Std(tr("プログラム終了")),
                               MessageStyle::YesNo) == MessageAnswer::Yes)
         close();
 }

@@ -13,14 +13,14 @@
 namespace tremblo {
 
 void TForm1::BuildSpectrumMenu() {
-    QMenu* units = menuBar()->addMenu(QString::fromUtf8("表示単位(&T)"));
+    QMenu* units = menuBar()->addMenu(tr("表示単位(&T)"));
     const auto addGroup = [&](const char* title, std::initializer_list<std::pair<QAction**, const char*>> items,
                               auto handler) {
-        QMenu* menu = units->addMenu(QString::fromUtf8(title));
+        QMenu* menu = units->addMenu(tr(title));
         auto* group = new QActionGroup(this);
         int index = 0;
         for (const auto& [action, caption] : items) {
-            *action = menu->addAction(QString::fromUtf8(caption));
+            *action = menu->addAction(tr(caption));
             (*action)->setCheckable(true);
             (*action)->setChecked(index == 0);
             group->addAction(*action);
@@ -28,12 +28,12 @@ void TForm1::BuildSpectrumMenu() {
             ++index;
         }
     };
-    addGroup("減衰比倍率", {{&N11, "×１"}, {&N2, "×５"}, {&N3, "×１０"}}, [](TForm1* f, int i) {
+    addGroup(QT_TR_NOOP("減衰比倍率"), {{&N11, QT_TR_NOOP("×１")}, {&N2, QT_TR_NOOP("×５")}, {&N3, QT_TR_NOOP("×１０")}}, [](TForm1* f, int i) {
         static constexpr DampingMultiplier kChoices[] = {DampingMultiplier::Times1, DampingMultiplier::Times5,
                                                          DampingMultiplier::Times10};
         f->ChooseDampingMultiplier(kChoices[i]);
     });
-    addGroup("線形目盛り最長周期", {{&N5, "２秒"}, {&N6, "５秒"}, {&N7, "１０秒"}}, [](TForm1* f, int i) {
+    addGroup(QT_TR_NOOP("線形目盛り最長周期"), {{&N5, QT_TR_NOOP("２秒")}, {&N6, QT_TR_NOOP("５秒")}, {&N7, QT_TR_NOOP("１０秒")}}, [](TForm1* f, int i) {
         static constexpr LinearPeriodRange kChoices[] = {LinearPeriodRange::Seconds2, LinearPeriodRange::Seconds5,
                                                          LinearPeriodRange::Seconds10};
         f->ChooseLinearPeriodRange(kChoices[i]);

@@ -6,10 +6,14 @@
 #include <QString>
 #include <QWidget>
 #include <algorithm>
+#include <string>
 
 namespace tremblo {
 
 inline QString U(const char* utf8) { return QString::fromUtf8(utf8); }
+
+// A translated caption or message for the platform's UTF-8 interfaces.
+inline std::string Std(const QString& text) { return text.toStdString(); }
 
 // Where a window of `frame` size stands centred on `available`, kept inside
 // it from the top-left when it is larger.
