@@ -200,7 +200,7 @@ The record file %s is missing</translation>
     </message>
     <message>
         <source>計測時間</source>
-        <translation>Duration</translation>
+        <translation>Recording</translation>
     </message>
     <message>
         <source>ｻﾝﾌﾟﾘﾝｸﾞ率</source>
@@ -223,15 +223,15 @@ The record file %s is missing</translation>
     <name>wave</name>
     <message>
         <source>加速度</source>
-        <translation>Acceleration</translation>
+        <translation>Acc.</translation>
     </message>
     <message>
         <source>速&#x3000;度</source>
-        <translation>Velocity</translation>
+        <translation>Vel.</translation>
     </message>
     <message>
         <source>変&#x3000;位</source>
-        <translation>Displacement</translation>
+        <translation>Disp.</translation>
     </message>
 </context>
 </TS>
