@@ -200,7 +200,7 @@ The record file %s is missing</translation>
     </message>
     <message>
         <source>計測時間</source>
-        <translation>Recording</translation>
+        <translation>Duration</translation>
     </message>
     <message>
         <source>ｻﾝﾌﾟﾘﾝｸﾞ率</source>
