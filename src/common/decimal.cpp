@@ -5,6 +5,9 @@
 #include <cmath>
 #include <string>
 
+#include "common/format.h"
+#include "common/translation.h"
+
 namespace tremblo {
 
 namespace {
@@ -84,7 +87,7 @@ std::string ValueOutOfRangeMessage(std::string_view field) {
     const std::size_t first = field.find_first_not_of(" \t\r\n");
     const std::size_t last = field.find_last_not_of(" \t\r\n");
     const std::string_view value = first == std::string_view::npos ? std::string_view() : field.substr(first, last - first + 1);
-    return "値 " + std::string(value) + " は扱える範囲を超えています";
+    return StringPrintf(TrText("common", "値 %s は扱える範囲を超えています").c_str(), std::string(value).c_str());
 }
 
 }  // namespace tremblo

@@ -8,6 +8,7 @@
 
 #include "common/format.h"
 #include "common/rgb_image.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -58,19 +59,20 @@ public:
 // Opens a web page; when the desktop cannot, says so in a warning.
 inline void OpenPage(Platform& platform, const std::string& url) {
     if (!platform.OpenUrl(url))
-        platform.ShowMessage("インターネットエクスプローラの起動に失敗しました　　　　",
-                             "readme.htm呼び出しエラー", MessageStyle::Warning);
+        platform.ShowMessage(TrText("common", "インターネットエクスプローラの起動に失敗しました　　　　"),
+                             TrText("common", "readme.htm呼び出しエラー"), MessageStyle::Warning);
 }
 
 // The words for a file the program could not create or write, and their caption.
 inline std::string CannotCreateText(const std::string& path) {
-    return StringPrintf("ファイル %s を作成できません", path.c_str());
+    return StringPrintf(TrText("common", "ファイル %s を作成できません").c_str(), path.c_str());
 }
-inline constexpr const char* kCannotCreateCaption = "ファイルエラー";
+// (in Japanese: TrText("common", ...) says it in the language in use)
+inline constexpr const char* kCannotCreateCaption = QT_TRANSLATE_NOOP("common", "ファイルエラー");
 
 // A table or text file that could not be created or written.
 inline void ReportCannotCreate(Platform& platform, const std::string& path) {
-    platform.ShowMessage(CannotCreateText(path), kCannotCreateCaption, MessageStyle::Warning);
+    platform.ShowMessage(CannotCreateText(path), TrText("common", kCannotCreateCaption), MessageStyle::Warning);
 }
 
 }  // namespace tremblo

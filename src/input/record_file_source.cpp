@@ -4,13 +4,15 @@
 
 #include <fstream>
 
+#include "common/translation.h"
+
 namespace tremblo {
 
 std::string NotARegularFile(const std::string& path) {
     struct stat status {};
     if (::stat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode)) return {};
-    if (S_ISDIR(status.st_mode)) return "ファイルではなくフォルダーです";
-    return "通常のファイルではありません（パイプや装置のファイルは読みません）";
+    if (S_ISDIR(status.st_mode)) return TrText("input", "ファイルではなくフォルダーです");
+    return TrText("input", "通常のファイルではありません（パイプや装置のファイルは読みません）");
 }
 
 // Only regular files are opened: a FIFO would block the open, a device such

@@ -6,6 +6,7 @@
 #include "common/decimal.h"
 #include "common/line_reader.h"
 #include "record/record_lines.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -22,7 +23,7 @@ Result<int> ReadCdpcData(std::istream& in, std::span<float> samples) {
     if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
     if (!hasFirstLine || line.find("NDATA=") == std::string::npos ||
         line.find("dT=") == std::string::npos) {
-        return ReadError{1, "データ形式エラー", "中央防災会議のデータ形式ではありません"};
+        return ReadError{1, TrText("record", "データ形式エラー"), TrText("record", "中央防災会議のデータ形式ではありません")};
     }
     const std::size_t capacity = samples.size();
     std::size_t n = 0;

@@ -7,6 +7,7 @@
 #include "common/line_reader.h"
 #include "record/record_lines.h"
 #include "common/split_fields.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -22,7 +23,7 @@ Result<HiroshimaHeader> ReadHiroshimaHeader(std::istream& in, const StationDirec
     for (int i = 0; i < HIROSHIMA_HEADER_LINES; ++i) {
         if (!reader.Next(line)) {
             if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
-            return ReadError{i + 1, "ヘッダーが5行そろっていません"};
+            return ReadError{i + 1, TrText("record", "ヘッダーが5行そろっていません")};
         }
         first[i] = SplitFields(line);
     }
@@ -32,9 +33,9 @@ Result<HiroshimaHeader> ReadHiroshimaHeader(std::istream& in, const StationDirec
     h.recordDate = FieldOrEmpty(first[1], 0);
     h.recordTime = FieldOrEmpty(first[2], 0);
     h.sampleCount = ParseInteger(FieldOrEmpty(first[3], 0));
-    if (h.sampleCount <= 0) return ReadError{4, "データ数が正しくありません"};
+    if (h.sampleCount <= 0) return ReadError{4, TrText("record", "データ数が正しくありません")};
     h.intervalMs = ParseInteger(FieldOrEmpty(first[4], 0));
-    if (h.intervalMs <= 0) return ReadError{5, "サンプリング間隔が正しくありません"};
+    if (h.intervalMs <= 0) return ReadError{5, TrText("record", "サンプリング間隔が正しくありません")};
     h.samplingFrequency = 1000 / h.intervalMs;
     h.dt = static_cast<float>(static_cast<long double>(h.intervalMs) * 0.001L);
     return h;

@@ -3,6 +3,7 @@
 #include "common/decimal.h"
 #include "common/line_reader.h"
 #include "record/record_lines.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -40,7 +41,7 @@ Result<KnetHeader> ReadKnetHeader(std::istream& in) {
     for (int i = 0; i < KNET_HEADER_LINES; ++i) {
         if (!reader.Next(lines[i])) {
             if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
-            return ReadError{i + 1, "ヘッダーが17行そろっていません"};
+            return ReadError{i + 1, TrText("record", "ヘッダーが17行そろっていません")};
         }
         rawLength[i] = lines[i].size();
         if (i == 0) line1EndsAfterLabel = lines[0].size() == 19 && lines[0][18] == '\n';
@@ -65,13 +66,13 @@ Result<KnetHeader> ReadKnetHeader(std::istream& in) {
     }
     h.samplingFrequency = ParseInteger(From(lines[10], VALUE_COLUMN));
     if (h.samplingFrequency <= 0)
-        return ReadError{11, "サンプリング周波数が正しくありません"};
+        return ReadError{11, TrText("record", "サンプリング周波数が正しくありません")};
     h.durationSeconds = static_cast<float>(ParseDecimal(From(lines[11], VALUE_COLUMN)));
     h.direction = From(lines[12], VALUE_COLUMN);
     const int numerator = ParseInteger(From(lines[13], VALUE_COLUMN));
     const int denominator = ParseInteger(From(lines[13], 28));
     if (denominator == 0)
-        return ReadError{14, "スケールファクターの分母が0です"};
+        return ReadError{14, TrText("record", "スケールファクターの分母が0です")};
     h.scaleFactor = static_cast<float>(static_cast<long double>(numerator) /
                                        static_cast<long double>(denominator));
     h.maxAccText = From(lines[14], VALUE_COLUMN);

@@ -5,6 +5,7 @@
 #include "common/format.h"
 #include "common/line_reader.h"
 #include "record/knet_reader.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -24,7 +25,7 @@ Result<bool> CopyKnetHeader(std::istream& source, std::ostream& out, int peakGal
     LineReader reader(source, KNET_LINE_BUFFER);
     std::string line;
     for (int i = 1; i <= KNET_HEADER_LINES; ++i) {
-        if (!reader.Next(line)) return ReadError{i, "ヘッダーが17行そろっていません"};
+        if (!reader.Next(line)) return ReadError{i, TrText("record", "ヘッダーが17行そろっていません")};
         if (i == 15) {
             out << StringPrintf("Max. Acc. (gal)   %4d\r\n", peakGal);
             continue;

@@ -2,6 +2,7 @@
 
 #include "common/format.h"
 #include "common/shift_jis.h"
+#include "common/translation.h"
 #include "record/component_names.h"
 
 namespace tremblo {
@@ -14,11 +15,11 @@ RecordLabels RecordLabels::AtStartUp() {
 
 std::string FileFormatLabel(RecordFormat format) {
     switch (format) {
-        case RecordFormat::Hiroshima: return "広島市消防局データファイル";
-        case RecordFormat::Cdpc: return "中央防災会議データファイル";
+        case RecordFormat::Hiroshima: return TrText("record", "広島市消防局データファイル");
+        case RecordFormat::Cdpc: return TrText("record", "中央防災会議データファイル");
         case RecordFormat::Knet: break;
     }
-    return "K-NET/KiK-net データファイル";
+    return TrText("record", "K-NET/KiK-net データファイル");
 }
 
 void SetKnetHeaderLabels(const RecordFields& r, RecordLabels& labels) {

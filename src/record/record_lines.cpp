@@ -1,6 +1,7 @@
 #include "record/record_lines.h"
 
 #include "common/format.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -8,9 +9,9 @@ std::optional<ReadError> LineFailure(const LineReader& reader) {
     switch (reader.stop()) {
         case LineReader::Stop::LineTooLong:
             return ReadError{reader.fileLineNumber(),
-                             StringPrintf("行が長すぎます（%zu文字を超えています）", RECORD_LINE_LIMIT)};
+                             StringPrintf(TrText("record", "行が長すぎます（%zu文字を超えています）").c_str(), RECORD_LINE_LIMIT)};
         case LineReader::Stop::ReadFailed:
-            return ReadError{reader.fileLineNumber(), "ファイルを読み込めませんでした"};
+            return ReadError{reader.fileLineNumber(), TrText("record", "ファイルを読み込めませんでした")};
         case LineReader::Stop::None:
         case LineReader::Stop::End:
             break;

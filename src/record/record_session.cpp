@@ -12,6 +12,7 @@
 #include "record/knet_reader.h"
 #include "record/record_messages.h"
 #include "record/remove_mean.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -20,7 +21,7 @@ namespace {
 // Closes the wait window however the load ends.
 class WaitWindow {
 public:
-    WaitWindow(Platform& platform, const char* text) : platform_(platform) {
+    WaitWindow(Platform& platform, const std::string& text) : platform_(platform) {
         platform_.ShowWait(text);
     }
     ~WaitWindow() { platform_.CloseWait(); }
@@ -29,7 +30,7 @@ private:
     Platform& platform_;
 };
 
-constexpr const char* kNoData = "データなし";
+constexpr const char* kNoData = QT_TRANSLATE_NOOP("record", "データなし");
 
 }  // namespace
 
@@ -54,7 +55,7 @@ bool RecordSession::stationFileCopyAvailable() const {
 }
 
 LoadStatus RecordSession::OpenWithDialog(const LoadSettings& settings) {
-    const auto path = platform_.AskOpenFile(kRecordFileFilter);
+    const auto path = platform_.AskOpenFile(TrText("record", kRecordFileFilter));
     if (!path) return LoadStatus::Cancelled;
     return LoadPath(*path, settings);
 }
@@ -78,8 +79,8 @@ LoadStatus RecordSession::LoadPath(const std::string& path, const LoadSettings& 
 bool RecordSession::ReportCannotOpen(const std::string& path) {
     if (const std::string failure = source_->OpenFailure(path); !failure.empty())
         return ReportBadContent(path, ReadError{0, failure});
-    platform_.ShowMessage(StringPrintf(messages::kCannotOpenFormat, source_->Shown(path).c_str()),
-                          messages::kDataFileErrorCaption, MessageStyle::Warning);
+    platform_.ShowMessage(StringPrintf(TrText("record", messages::kCannotOpenFormat).c_str(), source_->Shown(path).c_str()),
+                          TrText("record", messages::kDataFileErrorCaption), MessageStyle::Warning);
     return false;
 }
 
@@ -89,9 +90,9 @@ bool RecordSession::ReportBadContent(const std::string& path, const ReadError& e
         return false;
     }
     std::string reason = error.message;
-    if (error.line > 0) reason = StringPrintf("%d行目: ", error.line) + reason;
-    platform_.ShowMessage(StringPrintf(messages::kBadContentFormat, source_->Shown(path).c_str(), reason.c_str()),
-                          messages::kDataFileErrorCaption, MessageStyle::Warning);
+    if (error.line > 0) reason = StringPrintf(TrText("record", "%d行目: ").c_str(), error.line) + reason;
+    platform_.ShowMessage(StringPrintf(TrText("record", messages::kBadContentFormat).c_str(), source_->Shown(path).c_str(), reason.c_str()),
+                          TrText("record", messages::kDataFileErrorCaption), MessageStyle::Warning);
     return false;
 }
 
@@ -102,7 +103,7 @@ void RecordSession::DesignFilter() {
 
 bool RecordSession::LoadKnet(const std::string& chosen, const LoadSettings& settings) {
     if (!HasShortExtension(chosen)) {
-        platform_.ShowMessage(messages::kFileNameError, messages::kFileNameErrorCaption,
+        platform_.ShowMessage(TrText("record", messages::kFileNameError), TrText("record", messages::kFileNameErrorCaption),
                               MessageStyle::Warning);
         return false;
     }
@@ -113,7 +114,7 @@ bool RecordSession::LoadKnet(const std::string& chosen, const LoadSettings& sett
         r.componentPath[c] = source_->FindIgnoringCase(names.paths[c]).value_or(names.paths[c]);
         r.componentLabel[c] = Utf8ToSjis(names.labels[c]);  // the name's text, kept as Shift-JIS
     }
-    WaitWindow wait(platform_, messages::kWaitLoading);
+    WaitWindow wait(platform_, TrText("record", messages::kWaitLoading));
 
     const std::unique_ptr<std::istream> first = source_->Open(r.componentPath[0]);
     if (!first) return ReportCannotOpen(r.componentPath[0]);
@@ -121,7 +122,7 @@ bool RecordSession::LoadKnet(const std::string& chosen, const LoadSettings& sett
     if (!header) return ReportBadContent(r.componentPath[0], header.error());
     ApplyKnetHeader(header.value(), r);
     if (header.value().originTimeMissing)
-        platform_.ShowMessage(messages::kOriginTimeMissing, messages::kOriginTimeMissingCaption,
+        platform_.ShowMessage(TrText("record", messages::kOriginTimeMissing), TrText("record", messages::kOriginTimeMissingCaption),
                               MessageStyle::Warning);
     SetKnetHeaderLabels(r, stagedLabels_);
 
@@ -137,7 +138,7 @@ bool RecordSession::LoadKnet(const std::string& chosen, const LoadSettings& sett
         if (name.size() > 2) name.resize(name.size() - 2);
         r.eventName = SjisToUtf8(name);  // it names files
     } else {
-        platform_.ShowMessage(messages::kKnetStationUnknown, messages::kStationCodeErrorCaption,
+        platform_.ShowMessage(TrText("record", messages::kKnetStationUnknown), TrText("record", messages::kStationCodeErrorCaption),
                               MessageStyle::Warning);
         stagedLabels_.label23.clear();
         stagedLabels_.label24.clear();
@@ -185,8 +186,8 @@ bool RecordSession::ReadComponentSamples(int c, RecordFormat format, bool remove
         }
     }
     if (count == 0) {
-        platform_.ShowMessage(StringPrintf(messages::kNoSamplesFormat, source_->Shown(path).c_str()),
-                              messages::kDataFileErrorCaption, MessageStyle::Warning);
+        platform_.ShowMessage(StringPrintf(TrText("record", messages::kNoSamplesFormat).c_str(), source_->Shown(path).c_str()),
+                              TrText("record", messages::kDataFileErrorCaption), MessageStyle::Warning);
         return false;
     }
     return true;
@@ -214,8 +215,8 @@ bool RecordSession::ReadHiroshimaHeaderInto(const std::string& path) {
         r.stationCode = h.station->code.view();
     } else {
         r.stationCode = h.fileStationCode.view();  // titles name the file's own code
-        platform_.ShowMessage(messages::kHiroshimaStationUnknown,
-                              messages::kStationCodeErrorCaption, MessageStyle::Warning);
+        platform_.ShowMessage(TrText("record", messages::kHiroshimaStationUnknown),
+                              TrText("record", messages::kStationCodeErrorCaption), MessageStyle::Warning);
         stagedLabels_.label23.clear();
         stagedLabels_.label24.clear();
         stagedLabels_.label25.clear();
@@ -252,7 +253,7 @@ bool RecordSession::LoadHiroshimaOrCdpc(const std::string& chosen, const LoadSet
         for (int c = 0; c < 3; ++c) {
             const auto found = pair ? source_->FindIgnoringCase((*pair)[c]) : std::nullopt;
             if (!found) {
-                platform_.ShowMessage(messages::kMissingPair, messages::kFileErrorCaption,
+                platform_.ShowMessage(TrText("record", messages::kMissingPair), TrText("record", messages::kFileErrorCaption),
                                       MessageStyle::Plain);
                 return false;
             }
@@ -283,8 +284,9 @@ bool RecordSession::LoadHiroshimaOrCdpc(const std::string& chosen, const LoadSet
     }
     FinishComponents(counts);
     SetAfterLoadLabels(r, stagedLabels_);
-    stagedLabels_.label6 = stagedLabels_.label7 = stagedLabels_.label8 = kNoData;
-    stagedLabels_.label9 = stagedLabels_.label10 = kNoData;
+    const std::string noData = TrText("record", kNoData);
+    stagedLabels_.label6 = stagedLabels_.label7 = stagedLabels_.label8 = noData;
+    stagedLabels_.label9 = stagedLabels_.label10 = noData;
     return true;
 }
 

@@ -10,6 +10,7 @@
 
 #include "common/path_text.h"
 #include "common/platform.h"
+#include "common/translation.h"
 #include "input/record_file_source.h"
 #include "record/record_labels.h"
 #include "record/seismic_record.h"
@@ -26,8 +27,9 @@ struct LoadSettings {
 enum class LoadStatus { Loaded, Cancelled, Failed };
 
 // The filter of the open-file dialog, the same for every format.
-inline constexpr const char* kRecordFileFilter =
-    "地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*";
+// (TrText("record", ...) names the kinds of file in the language in use.)
+inline constexpr const char* kRecordFileFilter = QT_TRANSLATE_NOOP(
+    "record", "地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*");
 
 class RecordSession {
 public:

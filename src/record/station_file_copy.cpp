@@ -8,12 +8,13 @@
 #include "common/format.h"
 #include "common/path_text.h"
 #include "common/shift_jis.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
 namespace {
 
-constexpr const char* kCaption = "観測地点名ファイル";
+constexpr const char* kCaption = QT_TRANSLATE_NOOP("record", "観測地点名ファイル");
 
 }  // namespace
 
@@ -22,8 +23,8 @@ void CreateStationNameFiles(const RecordSession& session, Platform& platform) {
     if (!r.recordLoaded) return;
     if (!session.stationFileCopyAvailable()) {
         platform.ShowMessage(
-            "この観測点の情報がありませんので,ファイル名を変更することはできません",
-            "観測点コードエラー", MessageStyle::Warning);
+            TrText("record", "この観測点の情報がありませんので,ファイル名を変更することはできません"),
+            TrText("record", "観測点コードエラー"), MessageStyle::Warning);
         return;
     }
     // The six characters of the station code that start a K-NET file name
@@ -41,19 +42,19 @@ void CreateStationNameFiles(const RecordSession& session, Platform& platform) {
         const std::string target = newBase + "." + SjisToUtf8(r.componentLabel[c].view());
         std::ifstream in(r.componentPath[c], std::ios::binary);
         if (!in) {
-            failures += StringPrintf("データファイル %s を読み込めません\n", r.componentPath[c].c_str());
+            failures += StringPrintf(TrText("record", "データファイル %s を読み込めません\n").c_str(), r.componentPath[c].c_str());
             continue;
         }
         const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
         if (in.bad() || !WriteFileAtomically(target, bytes)) {
-            failures += StringPrintf("ファイル %s を作成できません\n", target.c_str());
+            failures += StringPrintf(TrText("record", "ファイル %s を作成できません\n").c_str(), target.c_str());
             continue;
         }
         report += target + "\n";
     }
-    if (!report.empty()) report += "\n観測地点名で表したデータファイルを作成しました　　　　";
+    if (!report.empty()) report += "\n" + TrText("record", "観測地点名で表したデータファイルを作成しました　　　　");
     if (!failures.empty()) report += (report.empty() ? "" : "\n\n") + failures;
-    platform.ShowMessage(report, kCaption, MessageStyle::Warning);
+    platform.ShowMessage(report, TrText("record", kCaption), MessageStyle::Warning);
 }
 
 }  // namespace tremblo

@@ -10,6 +10,8 @@
 #include "common/line_reader.h"
 #include "stations/data_folder.h"
 #include "common/split_fields.h"
+#include "common/format.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -129,11 +131,11 @@ bool ReadStationFileBytes(const std::string& path, std::string& bytes, std::stri
     const fs::file_status status = fs::status(path, ec);
     if (!fs::exists(status)) return false;
     if (fs::is_directory(status)) {
-        problem = path + " はフォルダです";
+        problem = StringPrintf(TrText("stations", "%s はフォルダです").c_str(), path.c_str());
         return false;
     }
     if (!fs::is_regular_file(status)) {
-        problem = path + " はファイルではありません";
+        problem = StringPrintf(TrText("stations", "%s はファイルではありません").c_str(), path.c_str());
         return false;
     }
     try {
@@ -141,14 +143,14 @@ bool ReadStationFileBytes(const std::string& path, std::string& bytes, std::stri
         std::stringstream text;
         if (in) text << in.rdbuf();
         if (!in) {
-            problem = path + " を読めません";
+            problem = StringPrintf(TrText("stations", "%s を読めません").c_str(), path.c_str());
             return false;
         }
         bytes = text.str();
         return true;
     } catch (const std::exception&) {
         // libstdc++'s file buffer throws on a read error (EISDIR, EIO).
-        problem = path + " を読めません";
+        problem = StringPrintf(TrText("stations", "%s を読めません").c_str(), path.c_str());
         return false;
     }
 }
@@ -165,17 +167,17 @@ void LoadStationDirectory(const std::string& dataFolder, StationDirectory& d, Pl
         ReadSiteNameFile(text, d);
     } else {
         RebuildSortedTables(d);
-        platform.ShowMessage(problem.empty() ? std::string("K-NET/KiK-net観測点情報ファイルがありません")
-                                             : "K-NET/KiK-net観測点情報ファイル " + problem,
-                             "ファイルエラー", MessageStyle::Warning);
+        platform.ShowMessage(problem.empty() ? TrText("stations", "K-NET/KiK-net観測点情報ファイルがありません")
+                                             : TrText("stations", "K-NET/KiK-net観測点情報ファイル ") + problem,
+                             TrText("stations", "ファイルエラー"), MessageStyle::Warning);
     }
     if (ReadStationFileBytes(StationFilePath(dataFolder, "SHOBONAME.CSV"), bytes, problem)) {
         std::istringstream text(bytes);
         ReadShoboNameFile(text, d);
     } else {
-        platform.ShowMessage(problem.empty() ? std::string("広島市消防局観測点リストファイルがありません　　　")
-                                             : "広島市消防局観測点リストファイル " + problem,
-                             "ファイルエラー", MessageStyle::Warning);
+        platform.ShowMessage(problem.empty() ? TrText("stations", "広島市消防局観測点リストファイルがありません　　　")
+                                             : TrText("stations", "広島市消防局観測点リストファイル ") + problem,
+                             TrText("stations", "ファイルエラー"), MessageStyle::Warning);
     }
 }
 

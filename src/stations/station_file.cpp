@@ -8,6 +8,7 @@
 #include "common/atomic_file.h"
 #include "common/format.h"
 #include "common/shift_jis.h"
+#include "common/translation.h"
 #include "stations/data_folder.h"
 
 namespace tremblo {
@@ -44,7 +45,10 @@ std::string SiteNameFileText(const std::vector<StationListRow>& rows, std::strin
 }
 
 const char* StationListColumnName(int column) {
-    static const char* const names[] = {"コード", "観測点名", "3列目", "所在地", "5列目"};
+    // Japanese; QCoreApplication::translate("stations", ...) in the windows.
+    static const char* const names[] = {QT_TRANSLATE_NOOP("stations", "コード"), QT_TRANSLATE_NOOP("stations", "観測点名"),
+                                        QT_TRANSLATE_NOOP("stations", "3列目"), QT_TRANSLATE_NOOP("stations", "所在地"),
+                                        QT_TRANSLATE_NOOP("stations", "5列目")};
     return column >= 0 && column < 5 ? names[column] : "";
 }
 
@@ -69,14 +73,14 @@ std::string_view SkipLeadingBlanks(std::string_view text) {
 
 std::optional<std::string> CellProblem(const std::string& cell, int column, std::string& sjis) {
     for (const char c : cell) {
-        if (c == ',') return "コンマ（,）は使えません";
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return "改行や制御文字は使えません";
+        if (c == ',') return TrText("stations", "コンマ（,）は使えません");
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F) return TrText("stations", "改行や制御文字は使えません");
     }
-    if (!TryUtf8ToSjis(cell, sjis)) return "Shift-JISにない文字があります";
+    if (!TryUtf8ToSjis(cell, sjis)) return TrText("stations", "Shift-JISにない文字があります");
     // The reader skips blanks before a text, but a line longer than it reads
     // would become two rows: one blank before the text at most.
     if (SkipLeadingBlanks(sjis).size() > ColumnCapacity(column) || sjis.size() > ColumnCapacity(column) + 1)
-        return StringPrintf("長すぎます（%zu バイトまで）", ColumnCapacity(column));
+        return StringPrintf(TrText("stations", "長すぎます（%zu バイトまで）").c_str(), ColumnCapacity(column));
     return std::nullopt;
 }
 
@@ -92,12 +96,13 @@ std::optional<StationListProblem> CheckStationListRows(const std::vector<Station
                 return StationListProblem{row, c, *problem};
         TryUtf8ToSjis(rows[r][0], sjis);
         const std::string code(SkipLeadingBlanks(sjis));
-        if (code.empty()) return StationListProblem{row, 0, "コードが空です"};
+        if (code.empty()) return StationListProblem{row, 0, TrText("stations", "コードが空です")};
         if (IsKnetCode(code) != knet)
-            return StationListProblem{row, 0, knet ? "K-NETのコードは4文字目が数字です" : "KiK-netのコードは4文字目が数字ではありません"};
+            return StationListProblem{row, 0, knet ? TrText("stations", "K-NETのコードは4文字目が数字です")
+                                                   : TrText("stations", "KiK-netのコードは4文字目が数字ではありません")};
         for (std::size_t k = 0; k < codes.size(); ++k)
             if (CompareCodesIgnoringCase(codes[k], code) == 0)
-                return StationListProblem{row, 0, StringPrintf("%zu 行目と同じコードです（大文字・小文字は区別しません）", k + 1)};
+                return StationListProblem{row, 0, StringPrintf(TrText("stations", "%zu 行目と同じコードです（大文字・小文字は区別しません）").c_str(), k + 1)};
         codes.push_back(code);
     }
     return std::nullopt;

@@ -14,6 +14,7 @@
 #include "common/line_reader.h"
 #include "common/path_text.h"
 #include "common/shift_jis.h"
+#include "common/translation.h"
 #include "record/knet_reader.h"
 #include "record/knet_writer.h"
 #include "wave/start_point.h"
@@ -24,7 +25,7 @@ namespace {
 
 constexpr int kScaleFactorLine = 14;
 constexpr int kMaxAccLine = 15;
-constexpr const char* kNothingWritten = "\n\n合成波形ファイルは出力していません";
+constexpr const char* kNothingWritten = QT_TRANSLATE_NOOP("tools", "\n\n合成波形ファイルは出力していません");
 
 // Truncation toward zero, held to the int range.
 int TruncateToInt(double value) {
@@ -38,24 +39,24 @@ using HeaderLines = std::array<std::string, KNET_HEADER_LINES>;
 
 // One component file named for the messages: "NS成分のデータファイル X.NS".
 std::string Describe(const RecordFields& record, int component) {
-    return StringPrintf("%s成分のデータファイル %s", SjisToUtf8(record.componentLabel[component].view()).c_str(),
+    return StringPrintf(TrText("tools", "%s成分のデータファイル %s").c_str(), SjisToUtf8(record.componentLabel[component].view()).c_str(),
                         record.componentPath[component].c_str());
 }
 
 ReadError Failure(std::string message) {
-    return ReadError{0, std::move(message) + kNothingWritten, synthesis_text::kErrorCaption};
+    return ReadError{0, std::move(message) + TrText("tools", kNothingWritten), TrText("tools", synthesis_text::kErrorCaption)};
 }
 
 // The 17 header lines as read through the reader's line buffer, line ends kept.
 Result<HeaderLines> ReadHeaderLines(const RecordFields& record, int component) {
     std::ifstream in(record.componentPath[component], std::ios::binary);
-    if (!in) return Failure(Describe(record, component) + " を開けません");
+    if (!in) return Failure(StringPrintf(TrText("tools", "%s を開けません").c_str(), Describe(record, component).c_str()));
     LineReader reader(in, KNET_LINE_BUFFER);
     HeaderLines lines;
     for (int i = 0; i < KNET_HEADER_LINES; ++i)
         if (!reader.Next(lines[static_cast<std::size_t>(i)]))
-            return Failure(Describe(record, component) + " を読み込めません\n\n" +
-                           StringPrintf("%d行目: ヘッダーが17行そろっていません", i + 1));
+            return Failure(StringPrintf(TrText("tools", "%s を読み込めません\n\n%d行目: ヘッダーが17行そろっていません").c_str(),
+                                        Describe(record, component).c_str(), i + 1));
     return lines;
 }
 
@@ -108,11 +109,11 @@ bool IsRecordComponentFile(const RecordFields& record, const std::string& path) 
 
 std::optional<std::string> SynthesisUnavailable(const RecordFields& record, RecordFormat format) {
     if (!record.recordLoaded || record.componentCount != 3)
-        return std::string("合成波形はＮＳ・ＥＷ・ＵＤの３成分を読み込んだ記録から作成します");
+        return TrText("tools", "合成波形はＮＳ・ＥＷ・ＵＤの３成分を読み込んだ記録から作成します");
     if (format != RecordFormat::Knet)
-        return std::string("合成波形はK-NET/KiK-net形式の記録から作成します");
+        return TrText("tools", "合成波形はK-NET/KiK-net形式の記録から作成します");
     if (!(record.scaleFactor != 0.0f) || !std::isfinite(record.scaleFactor))
-        return std::string("スケールファクターが0のため合成波形を作成できません");
+        return TrText("tools", "スケールファクターが0のため合成波形を作成できません");
     return std::nullopt;
 }
 
@@ -144,8 +145,9 @@ Result<SynthesisSummary> WriteSynthesizedRecord(const SeismicRecord& record, int
     std::istringstream nsHeader(JoinLines(ns.value()));
     const Result<KnetHeader> parsed = ReadKnetHeader(nsHeader);
     if (!parsed || parsed.value().scaleFactor != record.scaleFactor)
-        return Failure(Describe(record, 0) +
-                       " のスケールファクターが読み込んだときと異なります\n\nデータファイルを読み込み直してください");
+        return Failure(StringPrintf(
+            TrText("tools", "%s のスケールファクターが読み込んだときと異なります\n\nデータファイルを読み込み直してください").c_str(),
+            Describe(record, 0).c_str()));
 
     const auto count = static_cast<std::size_t>(std::max(record.sampleCount, 0));
     const SynthesizedTrace trace = SynthesizeHorizontal(std::span<const float>(record.samples[0].data(), count),
@@ -163,7 +165,7 @@ Result<SynthesisSummary> WriteSynthesizedRecord(const SeismicRecord& record, int
     }
     WriteKnetData(out, trace.counts);
     if (!WriteFileAtomically(outPath, out.str()))
-        return Failure(StringPrintf("出力ファイル %s を作成できません", outPath.c_str()));
+        return Failure(StringPrintf(TrText("tools", "出力ファイル %s を作成できません").c_str(), outPath.c_str()));
     return SynthesisSummary{static_cast<int>(count), peakGal};
 }
 

@@ -9,25 +9,27 @@
 #include <vector>
 
 #include "common/result.h"
+#include "common/translation.h"
 #include "record/seismic_record.h"
 
 namespace tremblo {
 
-// Texts of the synthesis tool (UTF-8).
+// Texts of the synthesis tool (UTF-8), in Japanese; TrText("tools", ...)
+// says them in the language in use.
 namespace synthesis_text {
-inline constexpr const char* kPressOutputFile = "出力ファイルボタンを押してファイル名を設定してください";
-inline constexpr const char* kPressExecute = "実行ボタンを押してください";
-inline constexpr const char* kWritten = "ファイルに出力しました";
-inline constexpr const char* kBadExtension = "ファイル名に付けられた拡張子が不正です";
-inline constexpr const char* kBadExtensionCaption = "ファイル拡張子エラー";
-inline constexpr const char* kExtensionNotAzimuth = "拡張子が方位角を表していませんが，この名前でよろしいですか？";
-inline constexpr const char* kExtensionNotAzimuthCaption = "ファイル拡張子";
+inline constexpr const char* kPressOutputFile = QT_TRANSLATE_NOOP("tools", "出力ファイルボタンを押してファイル名を設定してください");
+inline constexpr const char* kPressExecute = QT_TRANSLATE_NOOP("tools", "実行ボタンを押してください");
+inline constexpr const char* kWritten = QT_TRANSLATE_NOOP("tools", "ファイルに出力しました");
+inline constexpr const char* kBadExtension = QT_TRANSLATE_NOOP("tools", "ファイル名に付けられた拡張子が不正です");
+inline constexpr const char* kBadExtensionCaption = QT_TRANSLATE_NOOP("tools", "ファイル拡張子エラー");
+inline constexpr const char* kExtensionNotAzimuth = QT_TRANSLATE_NOOP("tools", "拡張子が方位角を表していませんが，この名前でよろしいですか？");
+inline constexpr const char* kExtensionNotAzimuthCaption = QT_TRANSLATE_NOOP("tools", "ファイル拡張子");
 inline constexpr const char* kAzimuthNotInteger =
-    "方位角には整数（北を０度，東を９０度とする度数）を入力してください";
-inline constexpr const char* kAzimuthErrorCaption = "方位角エラー";
-inline constexpr const char* kErrorCaption = "合成波形ファイルエラー";
+    QT_TRANSLATE_NOOP("tools", "方位角には整数（北を０度，東を９０度とする度数）を入力してください");
+inline constexpr const char* kAzimuthErrorCaption = QT_TRANSLATE_NOOP("tools", "方位角エラー");
+inline constexpr const char* kErrorCaption = QT_TRANSLATE_NOOP("tools", "合成波形ファイルエラー");
 inline constexpr const char* kOutputIsRecordFileFormat =
-    "%s は読み込んだ記録のファイルです\n別のファイル名を指定してください";
+    QT_TRANSLATE_NOOP("tools", "%s は読み込んだ記録のファイルです\n別のファイル名を指定してください");
 }  // namespace synthesis_text
 
 // The azimuth typed by the user: a whole number (blanks around it allowed);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "common/format.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -70,7 +71,8 @@ std::string JmaIntensityClass(double reported) {
     static const struct {
         long long below;
         const char* name;
-    } kClasses[] = {{5, "0"}, {15, "1"}, {25, "2"}, {35, "3"}, {45, "4"}, {50, "5弱"}, {55, "5強"}, {60, "6弱"}, {65, "6強"}};
+    } kClasses[] = {{5, "0"}, {15, "1"}, {25, "2"}, {35, "3"}, {45, "4"}, {50, QT_TRANSLATE_NOOP("wave", "5弱")}, {55, QT_TRANSLATE_NOOP("wave", "5強")},
+                   {60, QT_TRANSLATE_NOOP("wave", "6弱")}, {65, QT_TRANSLATE_NOOP("wave", "6強")}};
     for (const auto& c : kClasses)
         if (tenths < c.below) return c.name;
     return "7";
@@ -81,18 +83,18 @@ Result<JmaIntensity> ComputeJmaIntensity(std::span<const float> ns, std::span<co
     const std::size_t n = std::min({ns.size(), ew.size(), ud.size()});
     const long long k = dt > 0.0f ? std::llround(0.3 / dt) : 0;
     if (k < 1 || static_cast<long long>(n) < k)
-        return ReadError{0, "記録が0.3秒に満たないため計測震度を求められません"};
+        return ReadError{0, TrText("wave", "記録が0.3秒に満たないため計測震度を求められません")};
     const int nfft = PowerOfTwoAtLeast(n);
     FftrConfig forward(nfft, false), inverse(nfft, true);
     if (forward.config == nullptr || inverse.config == nullptr)
-        return ReadError{0, "計測震度の計算に必要なメモリが足りません"};
+        return ReadError{0, TrText("wave", "計測震度の計算に必要なメモリが足りません")};
     std::vector<double> squares(n, 0.0);
     for (std::span<const float> component : {ns, ew, ud})
         AddFilteredSquares(component.first(n), dt, nfft, forward, inverse, squares);
     // a0: the k-th largest vector sum, exceeded for 0.3 s in total.
     std::nth_element(squares.begin(), squares.begin() + (k - 1), squares.end(), std::greater<>());
     const double a0 = std::sqrt(squares[static_cast<std::size_t>(k - 1)]);
-    if (!(a0 > 0.0)) return ReadError{0, "揺れがないため計測震度を求められません"};
+    if (!(a0 > 0.0)) return ReadError{0, TrText("wave", "揺れがないため計測震度を求められません")};
     JmaIntensity result;
     result.raw = 2.0 * std::log10(a0) + 0.94;
     result.reported = ReportedJmaIntensity(result.raw);
@@ -101,14 +103,17 @@ Result<JmaIntensity> ComputeJmaIntensity(std::span<const float> ns, std::span<co
 }
 
 Result<JmaIntensity> RecordJmaIntensity(const SeismicRecord& r) {
-    if (r.componentCount != 3) return ReadError{0, "三成分の記録でないため計測震度を求められません"};
+    if (r.componentCount != 3) return ReadError{0, TrText("wave", "三成分の記録でないため計測震度を求められません")};
     const std::size_t n = static_cast<std::size_t>(std::clamp(r.sampleCount, 0, SAMPLE_CAPACITY));
     return ComputeJmaIntensity(std::span<const float>(r.samples[0].data(), n), std::span<const float>(r.samples[1].data(), n),
                                std::span<const float>(r.samples[2].data(), n), r.dt);
 }
 
 std::string JmaIntensityText(const JmaIntensity& intensity) {
-    return StringPrintf("計測震度 %.1f (震度%s)", intensity.reported, intensity.className.c_str());
+    // The class keeps its Japanese name in tables; shown, it is said in the
+    // language in use ("5弱": 5 Lower).
+    return StringPrintf(TrText("wave", "計測震度 %.1f (震度%s)").c_str(), intensity.reported,
+                        TrText("wave", intensity.className.c_str()).c_str());
 }
 
 }  // namespace tremblo

@@ -38,7 +38,8 @@ Result<JmaIntensity> ComputeJmaIntensity(std::span<const float> ns, std::span<co
 // Of a loaded three-component record, over all of its samples.
 Result<JmaIntensity> RecordJmaIntensity(const SeismicRecord& record);
 
-// "計測震度 5.3 (震度5強)"
+// "計測震度 5.3 (震度5強)" in the language in use (the window's line under the
+// record information; tables write the reported value and the class instead).
 std::string JmaIntensityText(const JmaIntensity& intensity);
 
 }  // namespace tremblo

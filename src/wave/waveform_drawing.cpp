@@ -1,6 +1,19 @@
 #include "wave/waveform_drawing.h"
 
+#include "common/shift_jis.h"
+#include "common/translation.h"
+
 namespace tremblo {
+
+namespace {
+
+// A row's quantity (加速度, 速　度, 変　位) in the pictures' language, as
+// Shift-JIS like the record's other texts.
+std::string PictureQuantity(const FixedText<10>& label) {
+    return Utf8ToSjis(TrPicture("wave", SjisToUtf8(label.view()).c_str()));
+}
+
+}  // namespace
 
 WaveDrawInput MakeWaveDrawInput(const SeismicRecord& r, const WaveformView& view,
                                 const WaveformSettings& settings, const WaveDisplayOptions& options) {
@@ -25,7 +38,7 @@ WaveDrawInput MakeWaveDrawInput(const SeismicRecord& r, const WaveformView& view
     input.currentStationName = r.currentStation.name.str();
     for (int i = 0; i < 3; ++i) {
         input.componentLabels[i] = r.componentLabel[i].str();
-        input.quantityLabels[i] = r.quantityLabel[i].str();
+        input.quantityLabels[i] = PictureQuantity(r.quantityLabel[i]);
     }
     for (int k = 0; k < view.rowCount; ++k) {
         const WaveformRow& row = view.rows[k];

@@ -4,11 +4,13 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QCheckBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -16,6 +18,7 @@
 #include "app/application.h"
 #include "app/language/language.h"
 #include "common/translation.h"
+#include "record/windows/record_info_panel.h"
 #include "support/scripted_platform.h"
 
 namespace tremblo {
@@ -117,10 +120,77 @@ TEST(EnglishWindows, ShowNoJapaneseCaption) {
     testing::ScriptedPlatform platform;
     Application app{platform, SamplePath("data/DATA")};
     EXPECT_TRUE(app.Form1.findChild<QAction*>("LanguageEnglish")->isChecked());
-    for (QWidget* window : std::initializer_list<QWidget*>{&app.Form1}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{&app.Form1, &app.SiteList, &app.HRSMList, &app.Synthe}) {
         const QStringList found = JapaneseCaptions(*window);
         EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
     }
+}
+
+// What a load writes into the record information is English too (record
+// data aside), the JMA intensity among it, and every label keeps its place.
+TEST(EnglishWindows, RecordInformationAfterALoad) {
+    const auto english = InstallLanguage(Language::English);
+    testing::ScriptedPlatform platform;
+    Application app{platform, SamplePath("data/DATA")};
+    const RecordInfoPanel& panel = *app.Form1.infoPanel();
+    const struct {
+        void (TForm1::*format)();
+        const char* sample;
+        const char* label;
+        const char* expected;  // how the label starts
+    } loads[] = {
+        {&TForm1::KNETClick, "samples/knet/AIC0012411051012.NS", "LabelIntensity", "JMA intensity "},
+        {&TForm1::BOSAIClick, "samples/cdpc/CDPC_SYNTH.ud", "Label6", "No data"},
+        {&TForm1::HiroshimaClick, "samples/hiroshima/HFD01_241105.ns", "LabelIntensity", "JMA intensity "},
+    };
+    for (const auto& load : loads) {
+        (app.Form1.*load.format)();
+        EXPECT_FALSE(HasJapanese(panel.valueLabel("Label14")->text())) << panel.valueLabel("Label14")->text().toStdString();
+        ASSERT_EQ(app.Form1.OpenRecordFile(SamplePath(load.sample)), LoadStatus::Loaded) << load.sample;
+        const QString text = panel.valueLabel(load.label)->text();
+        EXPECT_TRUE(text.startsWith(QString::fromUtf8(load.expected))) << text.toStdString();
+        for (const char* name : {"Label6", "Label7", "Label9", "Label10", "Label28", "Label30", "LabelIntensity"})
+            EXPECT_FALSE(HasJapanese(panel.valueLabel(name)->text())) << name << " " << load.sample;
+        for (const QLabel* label : panel.findChildren<QLabel*>()) {
+            if (label->objectName().isEmpty() || label->objectName() == "LabelIntensity") {
+                EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << label->text().toStdString();
+            }
+            EXPECT_LE(label->geometry().right(), panel.width()) << label->text().toStdString();
+        }
+    }
+    EXPECT_TRUE(platform.messages.empty()) << platform.messages[0].text;
+}
+
+// The station lists filled and the synthesis tool waiting for its file.
+TEST(EnglishWindows, StationListsAndSynthesisInUse) {
+    const auto english = InstallLanguage(Language::English);
+    testing::ScriptedPlatform platform;
+    Application app{platform, SamplePath("data/DATA")};
+    app.SiteList.FillAndShow();
+    app.HRSMList.Fill();
+    ASSERT_EQ(app.Form1.OpenRecordFile(SamplePath("samples/knet/AIC0012411051012.NS")), LoadStatus::Loaded);
+    app.Synthe.Open();
+    for (QWidget* window : std::initializer_list<QWidget*>{&app.SiteList, &app.HRSMList, &app.Synthe}) {
+        const QStringList found = JapaneseCaptions(*window);
+        EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
+    }
+    // Captions and buttons show their whole text.
+    for (QWidget* window : std::initializer_list<QWidget*>{&app.SiteList, &app.Synthe})
+        for (const QWidget* w : window->findChildren<QWidget*>()) {
+            int needed = 0;  // the text's width and what the widget draws beside it
+            QString text;
+            if (auto* box = qobject_cast<const QCheckBox*>(w)) {
+                text = box->text();
+                needed = box->sizeHint().width();
+            } else if (auto* button = qobject_cast<const QPushButton*>(w)) {
+                text = button->text();
+                needed = button->fontMetrics().horizontalAdvance(text) + 8;
+            } else if (auto* label = qobject_cast<const QLabel*>(w); label && !label->text().contains('/')) {
+                text = label->text();  // (paths are elided on purpose)
+                needed = label->fontMetrics().horizontalAdvance(text);
+            }
+            EXPECT_LE(needed, w->width()) << text.toStdString();
+        }
 }
 
 TEST(EnglishWindows, PicturesKeepTheirJapaneseUnlessAsked) {

@@ -13,6 +13,7 @@
 #include "record/knet_writer.h"
 #include "record/save_folder.h"
 #include "record/station_file_copy.h"
+#include "support/marked_texts.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -418,6 +419,45 @@ TEST_F(RecordSessionTest, FailedLoadsLeaveEverythingAsItWas) {
     int open = 0;
     for (const auto& e : platform.events) open += e.rfind("wait:", 0) == 0 ? 1 : (e == "close-wait" ? -1 : 0);
     EXPECT_EQ(open, 0);
+}
+
+// With a translation installed, a failed load says why in the language in
+// use, the file's path and the reader's reason in it.
+TEST_F(RecordSessionTest, FailureMessagesAreTranslatedAndNameTheFile) {
+    const testing::MarkedTexts marked;
+    const std::string missing = temp / "NOPE.ns";
+    std::string zeroScaleText = ReadWholeFile(SamplePath(kKnetNs));
+    zeroScaleText.replace(zeroScaleText.find("6182761"), 7, "0      ");
+    const std::string zeroScale = temp.Write("Z.NS", zeroScaleText);
+    temp.Write("Z.EW", "");
+    temp.Write("Z.UD", "");
+    const std::string folder = temp / "F.NS";
+    fs::create_directory(folder);
+    const struct {
+        std::string path;
+        std::string text;
+        std::string caption;
+    } cases[] = {
+        {temp / "NOPE.NS", "{record}\n３成分のデータを読み込めません\n\nデータファイル " + missing + " がありません   ",
+         "{record}データファイルエラー"},
+        {zeroScale, "{record}データファイル " + zeroScale + " を読み込めません\n\n{record}14行目: {record}スケールファクターの分母が0です",
+         "{record}データファイルエラー"},
+        {folder, "{record}データファイル " + folder + " を読み込めません\n\n{input}ファイルではなくフォルダーです",
+         "{record}データファイルエラー"},
+        {temp / "X.ABCD", "{record}ファイル名が正しくありません !\n多分，フォルダー名に余分なピリオドが付いていると思われます　　　　　",
+         "{record}ファイル名エラー"},
+    };
+    for (const auto& c : cases) {
+        platform.messages.clear();
+        EXPECT_EQ(Load(c.path), LoadStatus::Failed) << c.path;
+        ASSERT_FALSE(platform.messages.empty()) << c.path;
+        EXPECT_EQ(platform.messages.back().text, c.text);
+        EXPECT_EQ(platform.messages.back().caption, c.caption);
+    }
+    // The labels a load writes are no picture texts.
+    ASSERT_EQ(Load(SamplePath(kCdpcNs), RecordFormat::Cdpc), LoadStatus::Loaded);
+    EXPECT_EQ(session->labels().label6, "{record}データなし");
+    EXPECT_EQ(platform.events.front(), "wait:{record}地震波形データを読み込んでいます・・・・");
 }
 
 TEST_F(RecordSessionTest, UnknownStationsStillLoad) {

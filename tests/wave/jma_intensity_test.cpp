@@ -9,6 +9,8 @@
 #include <cmath>
 #include <vector>
 
+#include "support/marked_texts.h"
+
 namespace tremblo {
 namespace {
 
@@ -63,6 +65,25 @@ TEST(JmaIntensity, ClassesChangeAtTheirBoundaries) {
         {4.5, "5弱"}, {4.9, "5弱"}, {5.0, "5強"}, {5.4, "5強"}, {5.5, "6弱"}, {6.0, "6強"}, {6.4, "6強"},
         {6.5, "7"}, {7.3, "7"}};
     for (const auto& [reported, name] : cases) EXPECT_EQ(JmaIntensityClass(reported), name) << reported;
+}
+
+// The shown text says the class in the language in use; the class itself,
+// which tables write, keeps its Japanese name.
+TEST(JmaIntensity, TextSaysTheClassInTheLanguageInUse) {
+    const struct {
+        double reported;
+        const char* japanese;
+        const char* translated;
+    } cases[] = {{5.3, "計測震度 5.3 (震度5強)", "{wave}計測震度 5.3 (震度{wave}5強)"},
+                 {4.5, "計測震度 4.5 (震度5弱)", "{wave}計測震度 4.5 (震度{wave}5弱)"},
+                 {3.7, "計測震度 3.7 (震度4)", "{wave}計測震度 3.7 (震度{wave}4)"}};
+    for (const auto& c : cases) {
+        const JmaIntensity intensity{c.reported, c.reported, JmaIntensityClass(c.reported)};
+        EXPECT_EQ(JmaIntensityText(intensity), c.japanese);
+        const testing::MarkedTexts marked;
+        EXPECT_EQ(JmaIntensityText(intensity), c.translated);
+        EXPECT_EQ(JmaIntensityClass(c.reported), intensity.className);
+    }
 }
 
 TEST(JmaIntensity, RecordsTooShortOrStillHaveNone) {

@@ -10,6 +10,9 @@
 #include "wave/nice_amplitude.h"
 #include "wave/trace_peak.h"
 #include "wave/waveform_preparation.h"
+#include "wave/waveform_drawing.h"
+#include "common/shift_jis.h"
+#include "support/marked_texts.h"
 
 namespace tremblo {
 namespace {
@@ -130,6 +133,22 @@ TEST(PrepareWaveform, StartPastTheEndShowsNothingAndDerivesNothing) {
         EXPECT_EQ(view.rows[r].peak, 0.0f);
         EXPECT_EQ(view.rows[r].peakIndex, 0);
         EXPECT_EQ(view.rows[r].valuePerDivision, NiceAmplitude(2, 0.0f));
+    }
+}
+
+// The rows' quantities are picture texts: in the pictures' language, the
+// record keeping its own names.
+TEST(MakeWaveDrawInput, QuantitiesAreInThePicturesLanguage) {
+    auto record = MotionRecord(3, 6000);
+    DerivationWorkspace workspace;
+    const WaveformSettings settings;
+    const WaveformView view = PrepareWaveform(*record, settings, workspace);
+    const char* const quantities[] = {"加速度", "速　度", "変　位"};
+    const testing::MarkedTexts marked;
+    const WaveDrawInput input = MakeWaveDrawInput(*record, view, settings, WaveDisplayOptions{});
+    for (int q = 0; q < 3; ++q) {
+        EXPECT_EQ(SjisToUtf8(input.quantityLabels[q]), std::string("{picture:wave}") + quantities[q]);
+        EXPECT_EQ(SjisToUtf8(record->quantityLabel[q].view()), quantities[q]);
     }
 }
 

@@ -3,6 +3,10 @@
 #include <QLabel>
 #include <algorithm>
 #include <initializer_list>
+#include <string>
+
+#include "common/translation.h"
+#include "wave/jma_intensity.h"
 
 namespace tremblo {
 
@@ -25,22 +29,31 @@ struct Item {
 RecordInfoPanel::RecordInfoPanel(QWidget* parent) : QWidget(parent) {
     // Five rows under the plot: the event, the station, the recording, the
     // file, the intensity.
-    const char* noData = "データなし";
+    // Captions in the language in use; the widest values as a load writes them.
+    const std::string noDataText = TrText("record", QT_TRANSLATE_NOOP("record", "データなし"));
+    const char* noData = noDataText.c_str();
+    std::string intensity;  // the widest line under the others
+    for (const char* className : {"5弱", "5強", "6弱", "6強"}) {
+        const std::string text = JmaIntensityText(JmaIntensity{0.0, -0.0, className});
+        if (fontMetrics().horizontalAdvance(QString::fromStdString(text)) >
+            fontMetrics().horizontalAdvance(QString::fromStdString(intensity)))
+            intensity = text;
+    }
     const std::initializer_list<Item> rows[] = {
-        {{"Label6", "発震日時", {"2024/11/05  10:12:00", noData}},
-         {"Label7", "震源緯度", {" -90.0", noData}},
-         {"Label8", "経度", {" 180.0", noData}},
-         {"Label9", "震源深さ", {" 700 km", noData}}},
-        {{"Label13", "観測点", {"IWTH25"}},
+        {{"Label6", QT_TR_NOOP("発震日時"), {"2024/11/05  10:12:00", noData}},
+         {"Label7", QT_TR_NOOP("震源緯度"), {" -90.0", noData}},
+         {"Label8", QT_TR_NOOP("経度"), {" 180.0", noData}},
+         {"Label9", QT_TR_NOOP("震源深さ"), {" 700 km", noData}}},
+        {{"Label13", QT_TR_NOOP("観測点"), {"IWTH25"}},
          {"Label23", "", {}, 120},
          {"Label24", "", {}, 200},
          {"Label25", "", {}, 120}},
-        {{"Label28", "計測時間", {"2024/11/05 10:12:25", "300.00 s"}},
-         {"Label30", "ｻﾝﾌﾟﾘﾝｸﾞ率", {"200 1/s"}},
-         {"Label12", "ﾃﾞｰﾀ総数", {"70000"}},
-         {"Label10", "ﾏｸﾞﾆﾁｭｰﾄﾞ", {"  -9.9", noData}}},
-        {{"Label14", "ﾌｧｲﾙ", {}, 540}},
-        {{"LabelIntensity", "", {"計測震度 -0.0 (震度5弱)"}}},
+        {{"Label28", QT_TR_NOOP("計測時間"), {"2024/11/05 10:12:25", "300.00 s"}},
+         {"Label30", QT_TR_NOOP("ｻﾝﾌﾟﾘﾝｸﾞ率"), {"200 1/s"}},
+         {"Label12", QT_TR_NOOP("ﾃﾞｰﾀ総数"), {"70000"}},
+         {"Label10", QT_TR_NOOP("ﾏｸﾞﾆﾁｭｰﾄﾞ"), {"  -9.9", noData}}},
+        {{"Label14", QT_TR_NOOP("ﾌｧｲﾙ"), {}, 540}},
+        {{"LabelIntensity", "", {intensity.c_str()}}},
     };
     int y = 0;
     for (const auto& row : rows) {
@@ -58,7 +71,7 @@ RecordInfoPanel::RecordInfoPanel(QWidget* parent) : QWidget(parent) {
 QLabel* RecordInfoPanel::AddValue(const char* name, const char* caption, int x, int y, int width) {
     int valueX = x;
     if (*caption) {
-        auto* fixed = new QLabel(QString::fromUtf8(caption), this);
+        auto* fixed = new QLabel(tr(caption), this);
         fixed->adjustSize();
         fixed->move(x, y);
         valueX = x + fixed->width() + kCaptionGap;

@@ -24,9 +24,9 @@ QString U(const std::string& utf8) { return QString::fromStdString(utf8); }
 
 THRSMList::THRSMList(const StationDirectory& directory, QWidget* parent)
     : QWidget(parent, Qt::Window), directory_(directory) {
-    setWindowTitle(QString::fromUtf8("広島市地震情報ネットワークシステム　"));
+    setWindowTitle(tr("広島市地震情報ネットワークシステム　"));
     ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
-    Label1 = new QLabel(QString::fromUtf8("広島市地震情報ネットワークシステム　観測点リスト"), this);
+    Label1 = new QLabel(tr("広島市地震情報ネットワークシステム　観測点リスト"), this);
     Label1->setFont(ProgramFont(19));
     Label1->setStyleSheet("color: navy;");
     Label1->setGeometry(16, 8, 600, 28);
@@ -42,11 +42,11 @@ THRSMList::THRSMList(const StationDirectory& directory, QWidget* parent)
     StringGrid1->horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     StringGrid1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     // The title row.
-    StringGrid1->setHorizontalHeaderLabels({" No", QString::fromUtf8("コード"), QString::fromUtf8("　　観測点名称"),
-                                            QString::fromUtf8("　　　　観測点所在地"), QString::fromUtf8("　経度"),
-                                            QString::fromUtf8("　緯度")});
+    StringGrid1->setHorizontalHeaderLabels({" No", tr("コード"), tr("　　観測点名称"),
+                                            tr("　　　　観測点所在地"), tr("　経度"),
+                                            tr("　緯度")});
     for (int c = 0; c < 6; ++c) StringGrid1->setColumnWidth(c, kColumnWidths[c]);
-    Button1 = new QPushButton(QString::fromUtf8("閉じる"), this);
+    Button1 = new QPushButton(tr("閉じる"), this);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 

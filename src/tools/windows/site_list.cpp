@@ -1,6 +1,7 @@
 #include "tools/windows/site_list.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QHeaderView>
 #include <QLabel>
@@ -36,7 +37,7 @@ QTableWidget* MakeGrid(QWidget* parent, std::initializer_list<int> widths, int x
     grid->setFont(ProgramFont(11, false));
     grid->setTextElideMode(Qt::ElideNone);
     QStringList titles;
-    for (int c = 0; c < static_cast<int>(widths.size()); ++c) titles << QString::fromUtf8(StationListColumnName(c));
+    for (int c = 0; c < static_cast<int>(widths.size()); ++c) titles << QCoreApplication::translate("stations", StationListColumnName(c));
     grid->setHorizontalHeaderLabels(titles);
     grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     grid->horizontalHeader()->setFixedHeight(20);
@@ -79,7 +80,7 @@ void SetEditable(QTableWidget& grid, bool editable) {
 
 TSiteList::TSiteList(Platform& platform, const StationDirectory& directory, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), directory_(directory) {
-    setWindowTitle(U("K-NET / KiK-net 観測点リスト"));
+    setWindowTitle(tr("K-NET / KiK-net 観測点リスト"));
     ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
     // The controls stand on a page of the designed size, in a scrolled view
     // that shows all of it when the screen is large enough.
@@ -103,7 +104,7 @@ TSiteList::TSiteList(Platform& platform, const StationDirectory& directory, QWid
         connect(grid, &QTableWidget::itemChanged, this, [this] { GridEdited(); });
 
     const auto title = [&](const char* text, const char* color, int x) {
-        auto* label = new QLabel(U(text), content);
+        auto* label = new QLabel(QString::fromUtf8(text), content);
         label->setFont(ProgramFont(19));
         label->setStyleSheet(QStringLiteral("color: %1;").arg(color));
         label->setGeometry(x, 572, 90, 26);
@@ -119,29 +120,29 @@ TSiteList::TSiteList(Platform& platform, const StationDirectory& directory, QWid
     const auto search = [&](const char* text, const char* fieldHint, const char* buttonHint, int x) {
         auto* field = new QLineEdit(QString::fromUtf8(text), content);
         field->setGeometry(x, 574, 80, 24);
-        field->setToolTip(U(fieldHint));
-        auto* button = new QPushButton(U("検索"), content);
+        field->setToolTip(tr(fieldHint));
+        auto* button = new QPushButton(tr("検索"), content);
         button->setGeometry(x + 86, 574, 60, 25);
-        button->setToolTip(U(buttonHint));
+        button->setToolTip(tr(buttonHint));
         return std::pair{field, button};
     };
-    std::tie(Edit1, Button2) = search("AIC001", "K-netコード", "K-NETコード検索", 200);
-    std::tie(Edit2, Button3) = search("ABSB01", "KiK-netコード", "KiK-netコード検索", 924);
+    std::tie(Edit1, Button2) = search("AIC001", QT_TR_NOOP("K-netコード"), QT_TR_NOOP("K-NETコード検索"), 200);
+    std::tie(Edit2, Button3) = search("ABSB01", QT_TR_NOOP("KiK-netコード"), QT_TR_NOOP("KiK-netコード検索"), 924);
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
 
-    CBEdit2 = new QCheckBox(U("編集・コピー"), content);
+    CBEdit2 = new QCheckBox(tr("編集・コピー"), content);
     CBEdit2->setGeometry(8, 608, 130, 22);
-    CBEdit2->setToolTip(U("文字編集・クリップボードへコピー"));
+    CBEdit2->setToolTip(tr("文字編集・クリップボードへコピー"));
     connect(CBEdit2, &QCheckBox::clicked, this, [this] { CBEdit2Click(); });
-    BtnSave2 = new QPushButton(U("保存"), content);
+    BtnSave2 = new QPushButton(tr("保存"), content);
     BtnSave2->setGeometry(146, 606, 75, 25);
-    BtnSave2->setToolTip(U("編集後保存する"));
+    BtnSave2->setToolTip(tr("編集後保存する"));
     BtnSave2->setEnabled(false);
     connect(BtnSave2, &QPushButton::clicked, this, [this] { BtnSave2Click(); });
-    Button1 = new QPushButton(U("閉じる"), content);
+    Button1 = new QPushButton(tr("閉じる"), content);
     Button1->setGeometry(1364, 606, 75, 25);
-    Button1->setToolTip(U("閉じる"));
+    Button1->setToolTip(tr("閉じる"));
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
@@ -156,8 +157,8 @@ void TSiteList::FillAndShow() {
             Fill(*StringGrid1, StationListRows(directory_.knetStations.data(), directory_.knetStationCount));
             Fill(*StringGrid2, StationListRows(directory_.kiknetStations.data(), directory_.kiknetStationCount));
         }
-        Label3->setText(QString::number(StringGrid1->rowCount()) + U(" 地点"));
-        Label4->setText(QString::number(StringGrid2->rowCount()) + U(" 地点"));
+        Label3->setText(tr("%1 地点").arg(StringGrid1->rowCount()));
+        Label4->setText(tr("%1 地点").arg(StringGrid2->rowCount()));
         edited = false;
         CBEdit2->setChecked(false);
         CBEdit2Click();
@@ -183,7 +184,7 @@ void TSiteList::Search(QTableWidget& grid, const QLineEdit& field) {
             return;
         }
     }
-    platform_.ShowMessage("そのような観測点コードはありません", "観測点コードエラー", MessageStyle::Plain);
+    platform_.ShowMessage(Std(tr("そのような観測点コードはありません")), Std(tr("観測点コードエラー")), MessageStyle::Plain);
 }
 
 void TSiteList::CBEdit2Click() {
@@ -203,9 +204,11 @@ void TSiteList::BtnSave2Click() {
     AppendRows(*StringGrid2, kiknet);
     for (const auto& [rows, isKnet, name] : {std::tuple{&knet, true, "K-NET"}, std::tuple{&kiknet, false, "KiK-net"}}) {
         if (const auto problem = CheckStationListRows(*rows, isKnet)) {
-            platform_.ShowMessage(StringPrintf("%s %d 行目、%sの列: %s\n保存しませんでした", name, problem->row + 1,
-                                               StationListColumnName(problem->column), problem->reason.c_str()),
-                                  "観測点リスト保存", MessageStyle::Warning);
+            platform_.ShowMessage(Std(tr("%1 %2 行目、%3の列: %4\n保存しませんでした")
+                                          .arg(QString::fromUtf8(name), QString::number(problem->row + 1),
+                                               QCoreApplication::translate("stations", StationListColumnName(problem->column)),
+                                               QString::fromStdString(problem->reason))),
+                                  Std(tr("観測点リスト保存")), MessageStyle::Warning);
             return;
         }
     }
@@ -214,7 +217,8 @@ void TSiteList::BtnSave2Click() {
     const std::string readFolder = std::filesystem::path(directory_.siteFile).parent_path().string();
     const std::string written = SaveSiteNameFile(readFolder, SiteNameFileText(rows, directory_.lineEnd));
     if (written.empty()) {
-        platform_.ShowMessage("K-NET/KiK-net観測点情報ファイルがありません", "ファイルエラー", MessageStyle::Warning);
+        platform_.ShowMessage(Std(tr("K-NET/KiK-net観測点情報ファイルがありません")), Std(tr("ファイルエラー")),
+                              MessageStyle::Warning);
         return;
     }
     edited = false;
@@ -222,14 +226,14 @@ void TSiteList::BtnSave2Click() {
     savedKnet_ = std::move(knet);
     savedKiknet_ = std::move(kiknet);
     BtnSave2->setEnabled(false);
-    platform_.ShowMessage(StringPrintf("観測点リストを %s に保存しました", written.c_str()), "観測点リスト保存",
-                          MessageStyle::Plain);
+    platform_.ShowMessage(Std(tr("観測点リストを %1 に保存しました").arg(QString::fromStdString(written))),
+                          Std(tr("観測点リスト保存")), MessageStyle::Plain);
 }
 
 bool TSiteList::MayClose() {
     if (!edited) return true;
-    return platform_.ShowMessage("KiK-net観測点リストの編集結果が保存されていません。\n観測点リストを閉じますか？",
-                                 "観測点リストを閉じる", MessageStyle::QuestionYesNo) == MessageAnswer::Yes;
+    return platform_.ShowMessage(Std(tr("KiK-net観測点リストの編集結果が保存されていません。\n観測点リストを閉じますか？")),
+                                 Std(tr("観測点リストを閉じる")), MessageStyle::QuestionYesNo) == MessageAnswer::Yes;
 }
 
 bool TSiteList::MayCloseForQuit() {

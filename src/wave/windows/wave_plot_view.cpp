@@ -11,12 +11,13 @@ WavePlotView::WavePlotView(Platform& platform, int width, int height, QWidget* p
 
 void WavePlotView::ShowHints() {
     wave_.Clear(kWhite);
-    const char* hints[] = {"ファイルボタンをクリックしてファイルを指定してください",
-                           "中央防災会議ファイル",
-                           "広島市地震情報ネットワークシステムのファイルはメニューバーの",
-                           "「ファイル」でファイル形式を選択してください"};
+    // Instructions, in the language in use (no picture: nothing is exported).
+    const QString hints[] = {tr("ファイルボタンをクリックしてファイルを指定してください"),
+                             tr("中央防災会議ファイル"),
+                             tr("広島市地震情報ネットワークシステムのファイルはメニューバーの"),
+                             tr("「ファイル」でファイル形式を選択してください")};
     const int ys[] = {150, 200, 220, 240};
-    for (int i = 0; i < 4; ++i) canvas_.TextOut(150, ys[i], hints[i]);
+    for (int i = 0; i < 4; ++i) canvas_.TextOut(150, ys[i], hints[i].toStdString());
     update();
 }
 

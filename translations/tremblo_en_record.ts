@@ -1,0 +1,237 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>record</name>
+    <message>
+        <source>データ形式エラー</source>
+        <translation>Data format error</translation>
+    </message>
+    <message>
+        <source>中央防災会議のデータ形式ではありません</source>
+        <translation>Not a Central Disaster Prevention Council data file</translation>
+    </message>
+    <message>
+        <source>ヘッダーが5行そろっていません</source>
+        <translation>The header has fewer than 5 lines</translation>
+    </message>
+    <message>
+        <source>データ数が正しくありません</source>
+        <translation>The number of samples is invalid</translation>
+    </message>
+    <message>
+        <source>サンプリング間隔が正しくありません</source>
+        <translation>The sampling interval is invalid</translation>
+    </message>
+    <message>
+        <source>ヘッダーが17行そろっていません</source>
+        <translation>The header has fewer than 17 lines</translation>
+    </message>
+    <message>
+        <source>サンプリング周波数が正しくありません</source>
+        <translation>The sampling rate is invalid</translation>
+    </message>
+    <message>
+        <source>スケールファクターの分母が0です</source>
+        <translation>The scale factor&apos;s denominator is 0</translation>
+    </message>
+    <message>
+        <source>広島市消防局データファイル</source>
+        <translation>Hiroshima City Fire Department record file</translation>
+    </message>
+    <message>
+        <source>中央防災会議データファイル</source>
+        <translation>Central Disaster Prevention Council record file</translation>
+    </message>
+    <message>
+        <source>K-NET/KiK-net データファイル</source>
+        <translation>K-NET/KiK-net record file</translation>
+    </message>
+    <message>
+        <source>行が長すぎます（%zu文字を超えています）</source>
+        <translation>Line too long (more than %zu characters)</translation>
+    </message>
+    <message>
+        <source>ファイルを読み込めませんでした</source>
+        <translation>The file could not be read</translation>
+    </message>
+    <message>
+        <source>地震波形データを読み込んでいます・・・・</source>
+        <translation>Reading the record...</translation>
+    </message>
+    <message>
+        <source>ファイル名が正しくありません !
+多分，フォルダー名に余分なピリオドが付いていると思われます&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>The file name is not valid!
+Perhaps a folder name contains an extra full stop.</translation>
+    </message>
+    <message>
+        <source>ファイル名エラー</source>
+        <translation>File name error</translation>
+    </message>
+    <message>
+        <source>この観測点コードは登録されおりません&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;
+
+データファイルの形式がK-NET/KiK-netと異なっている恐れがあります&#x3000;&#x3000;&#x3000;
+</source>
+        <translation>This station code is not in the station list.
+
+The file may not be in the K-NET/KiK-net format.
+</translation>
+    </message>
+    <message>
+        <source>この観測点コードは登録されおりません&#x3000;&#x3000;&#x3000;&#x3000;&#x3000;
+
+データファイルの形式が広島市消防局と異なっている恐れがあります&#x3000;&#x3000;&#x3000;
+</source>
+        <translation>This station code is not in the station list.
+
+The file may not be in the Hiroshima City Fire Department format.
+</translation>
+    </message>
+    <message>
+        <source>観測点コードエラー</source>
+        <translation>Station code error</translation>
+    </message>
+    <message>
+        <source>このデータファイルには発震日時が記載されていません。&#x3000;
+
+記録日時を発震日時に設定します。</source>
+        <translation>This record file gives no origin time.
+
+The recording time is used as the origin time.</translation>
+    </message>
+    <message>
+        <source>発震日時記載なし</source>
+        <translation>No origin time</translation>
+    </message>
+    <message>
+        <source>対になる３成分データファイルが揃っていません</source>
+        <translation>The files of the three components are not all there</translation>
+    </message>
+    <message>
+        <source>ファイルエラー</source>
+        <translation>File error</translation>
+    </message>
+    <message>
+        <source>データファイルエラー</source>
+        <translation>Record file error</translation>
+    </message>
+    <message>
+        <source>
+３成分のデータを読み込めません
+
+データファイル %s がありません   </source>
+        <translation>
+Cannot read the three components
+
+The record file %s is missing</translation>
+    </message>
+    <message>
+        <source>データファイル %s を読み込めません
+
+%s</source>
+        <translation>Cannot read the record file %s
+
+%s</translation>
+    </message>
+    <message>
+        <source>データファイル %s にはデータがありません</source>
+        <translation>The record file %s holds no samples</translation>
+    </message>
+    <message>
+        <source>データなし</source>
+        <translation>No data</translation>
+    </message>
+    <message>
+        <source>%d行目: </source>
+        <translation>Line %d: </translation>
+    </message>
+    <message>
+        <source>地震ﾌｧｲﾙ(.*.ns*)|*.ns*|地震ﾌｧｲﾙ(*.ew*)|*.ew*|地震ﾌｧｲﾙ(,*.ud*)|*.ud*|すべて(*.*)|*.*</source>
+        <translation>Record files (*.ns*)|*.ns*|Record files (*.ew*)|*.ew*|Record files (*.ud*)|*.ud*|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>観測地点名ファイル</source>
+        <translation>Files named after the station</translation>
+    </message>
+    <message>
+        <source>この観測点の情報がありませんので,ファイル名を変更することはできません</source>
+        <translation>This station is not in the station list, so the files cannot be renamed</translation>
+    </message>
+    <message>
+        <source>データファイル %s を読み込めません
+</source>
+        <translation>Cannot read the record file %s
+</translation>
+    </message>
+    <message>
+        <source>ファイル %s を作成できません
+</source>
+        <translation>Cannot create the file %s
+</translation>
+    </message>
+    <message>
+        <source>観測地点名で表したデータファイルを作成しました&#x3000;&#x3000;&#x3000;&#x3000;</source>
+        <translation>Record files named after the station were written.</translation>
+    </message>
+</context>
+<context>
+    <name>tremblo::RecordInfoPanel</name>
+    <message>
+        <source>発震日時</source>
+        <translation>Origin time</translation>
+    </message>
+    <message>
+        <source>震源緯度</source>
+        <translation>Epicentre lat.</translation>
+    </message>
+    <message>
+        <source>経度</source>
+        <translation>Long.</translation>
+    </message>
+    <message>
+        <source>震源深さ</source>
+        <translation>Depth</translation>
+    </message>
+    <message>
+        <source>観測点</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>計測時間</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>ｻﾝﾌﾟﾘﾝｸﾞ率</source>
+        <translation>Sampling rate</translation>
+    </message>
+    <message>
+        <source>ﾃﾞｰﾀ総数</source>
+        <translation>Samples</translation>
+    </message>
+    <message>
+        <source>ﾏｸﾞﾆﾁｭｰﾄﾞ</source>
+        <translation>Magnitude</translation>
+    </message>
+    <message>
+        <source>ﾌｧｲﾙ</source>
+        <translation>File</translation>
+    </message>
+</context>
+<context>
+    <name>wave</name>
+    <message>
+        <source>加速度</source>
+        <translation>Acc.</translation>
+    </message>
+    <message>
+        <source>速&#x3000;度</source>
+        <translation>Vel.</translation>
+    </message>
+    <message>
+        <source>変&#x3000;位</source>
+        <translation>Disp.</translation>
+    </message>
+</context>
+</TS>
