@@ -2,6 +2,381 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
+    <name>app</name>
+    <message>
+        <source>K-NET / KiK-net 観測波形解析プログラム TREMBLO Ver 4.2 (2016/07/28)
+
+作者：TREMBLO 開発者
+E-mail：tremblo@example.org
+ホームページ：https://tremblo.example.org/
+</source>
+        <translation>TREMBLO Ver 4.2 (2016/07/28): strong-motion record analysis for K-NET / KiK-net
+
+Author: the TREMBLO developers
+E-mail: tremblo@example.org
+Web site: https://tremblo.example.org/
+</translation>
+    </message>
+    <message>
+        <source>■ このプログラムについて
+防災科学技術研究所の強震観測網 K-NET および KiK-net の強震記録を読み込み、加速度・速度・変位の波形を表示し、弾性応答スペクトル（加速度・速度・変位）を計算・表示します。Ver 2.1 からは、NS成分とEW成分から任意方向の水平成分を合成し、その応答スペクトルを求めることもできます。
+観測データは K-NET・KiK-net のダウンロードページから入手してください。
+</source>
+        <translation>■ About this program
+TREMBLO reads strong-motion records of NIED&apos;s K-NET and KiK-net networks, plots the acceleration, velocity and displacement time histories, and computes and plots elastic response spectra (acceleration, velocity and displacement). Since Ver 2.1 it can also rotate the NS and EW components to a horizontal component of any azimuth and compute the response spectra of that component.
+Download the records from the K-NET and KiK-net download pages.
+</translation>
+    </message>
+    <message>
+        <source>■ バージョンごとの追加機能
+Ver 4.2：波形のCSVファイル出力を小数点以下3桁にしました。
+Ver 4.0：h=0.05 の Sa-Sd スペクトルを追加しました。観測点データを更新しました。画像の保存をGIFからPNGに変更しました。
+Ver 3.1：中央防災会議の波形データを読めるようにしました（DATAフォルダーにサンプルファイルがあります）。
+Ver 3.0：広島市地震情報ネットワークのファイルを読めるようにしました。
+</source>
+        <translation>■ What each version added
+Ver 4.2: waveform CSV files are written with three decimal places.
+Ver 4.0: Sa-Sd spectrum for h = 0.05; station data updated; pictures are saved as PNG instead of GIF.
+Ver 3.1: reads the waveform data of the Central Disaster Prevention Council (sample files are in the DATA folder).
+Ver 3.0: reads the files of the Hiroshima City seismic intensity network.
+</translation>
+    </message>
+    <message>
+        <source>■ リンク
+画面右上の「K-NET」「KiK-net」「HRSM」をクリックすると、それぞれのダウンロードページ（ホームページ）が開きます。
+</source>
+        <translation>■ Links
+Click &quot;K-NET&quot;, &quot;KiK-net&quot; or &quot;HRSM&quot; at the top right of the main window to open that network&apos;s download page (home page).
+</translation>
+    </message>
+    <message>
+        <source>■ ファイル名の規則
+3成分のファイルは同じ名前で、拡張子がそれぞれ NS、EW、UD です。KiK-net の地中記録 NS1、EW1、UD1 と地表記録 NS2、EW2、UD2 も読み込めます。名前を変えたファイルも、拡張子はそのまま残してください。
+</source>
+        <translation>■ File names
+The three component files of a record share one name, with the extensions NS, EW and UD. KiK-net borehole records (NS1, EW1, UD1) and surface records (NS2, EW2, UD2) can be read as well. If you rename the files, keep their extensions.
+</translation>
+    </message>
+    <message>
+        <source>■ 使い方
+(1) ファイルの読込
+「ファイル」ボタンを押し、3成分のうちどれか1つのファイルを選びます。残りの2成分は名前から自動的に読み込まれます。「3成分読込」を外すと、選んだファイルだけを読み込みます。広島市消防局・中央防災会議のファイルは、メニューの「ファイル形式選択」で形式を選んでから読み込みます。
+(2) 波形表示
+加速度・速度・変位の波形を表示します。「波形/成分」で、1つの波形の3成分表示と、1つの成分の3波形表示を切り替えます。表示開始点は自動で決まりますが、「自動」を外すとスライダーや数値で指定できます。時間軸・振幅軸の目盛も選べます。
+(3) 応答スペクトル
+周期 0.05 秒から 10 秒までの 200 周期について、5 つの減衰定数の応答スペクトルを計算します。減衰定数の範囲（標準、×5、×10）や周期の刻み方はメニューで設定できます。
+(4) スペクトルの重ね描き
+拡大表示したスペクトルを選んで重ね描きできます。
+(5) Sa-Sd スペクトル
+h=0.05 の加速度応答と変位応答の関係を表示します。
+(6) 観測点リスト
+K-NET・KiK-net の観測点を一覧表示し、観測点コードで検索できます。
+(7) 波形の合成
+NS成分とEW成分から任意の方位の水平成分を合成し、K-NET形式のファイルとして保存します。
+(8) ダウンロードリンク
+K-NET・KiK-net のデータのダウンロードには、提供元での利用登録が必要です。
+</source>
+        <translation>■ How to use
+(1) Opening a record
+Click &quot;Open&quot; and choose any one of the three component files; the other two are found by name and read with it. Clear &quot;3 components&quot; to read only the file you chose. For files of the Hiroshima City Fire Department or the Central Disaster Prevention Council, choose the format under &quot;Format&quot; in the menu first.
+(2) Waveforms
+The acceleration, velocity and displacement time histories are plotted. &quot;Wave/comp.&quot; switches between the three components of one quantity and the three quantities of one component. The window start is chosen automatically; clear &quot;Auto&quot; to set it with the slider or as a sample number. The time and amplitude scales can be chosen too.
+(3) Response spectra
+Response spectra are computed at 200 periods from 0.05 s to 10 s for five damping ratios. The range of damping ratios (standard, ×5, ×10) and the spacing of the periods are set in the menu.
+(4) Superposed spectra
+Spectra shown enlarged can be chosen and drawn over one another.
+(5) Sa-Sd spectrum
+Plots spectral acceleration against spectral displacement for h = 0.05.
+(6) Station list
+Lists the K-NET and KiK-net stations and finds a station by its code.
+(7) Rotated components
+Rotates the NS and EW components to a horizontal component of any azimuth and saves it as a K-NET format file.
+(8) Download links
+Downloading K-NET and KiK-net data requires registering with NIED, which provides them.
+</translation>
+    </message>
+    <message>
+        <source>■ ご注意
+DATAフォルダーの観測点ファイルは削除しないでください。
+</source>
+        <translation>■ Please note
+Do not delete the station files in the DATA folder.
+</translation>
+    </message>
+    <message>
+        <source>■ 更新履歴
+V1.0 2002/01/17 初版
+V2.0 応答スペクトルの重ね描き
+V2.1 水平成分の合成
+V3.0 広島市地震情報ネットワークのファイルに対応
+V3.1 中央防災会議の波形データに対応
+V4.0 Sa-Sd スペクトル、PNG 出力
+V4.2 2016/07/28 波形CSVの小数点以下3桁出力
+</source>
+        <translation>■ Version history
+V1.0 2002/01/17 first release
+V2.0 superposed response spectra
+V2.1 rotated horizontal components
+V3.0 files of the Hiroshima City seismic intensity network
+V3.1 waveform data of the Central Disaster Prevention Council
+V4.0 Sa-Sd spectrum, PNG output
+V4.2 2016/07/28 waveform CSV with three decimal places
+</translation>
+    </message>
+    <message>
+        <source>ご意見・ご感想は tremblo@example.org までお寄せください。
+</source>
+        <translation>Comments and suggestions are welcome at tremblo@example.org.
+</translation>
+    </message>
+</context>
+<context>
+    <name>batch</name>
+    <message>
+        <source>フォルダ %s を読めません (%s)</source>
+        <translation>Cannot read the folder %s (%s)</translation>
+    </message>
+    <message>
+        <source>フォルダ %s を最後まで読めません (%s)</source>
+        <translation>Cannot read the folder %s to the end (%s)</translation>
+    </message>
+    <message>
+        <source>フォルダ %s に地震記録ファイルがありません</source>
+        <translation>The folder %s holds no earthquake record files</translation>
+    </message>
+    <message>
+        <source>ファイル %s を開けません</source>
+        <translation>Cannot open the file %s</translation>
+    </message>
+    <message>
+        <source>ファイル %s を最後まで読めません</source>
+        <translation>Cannot read the file %s to the end</translation>
+    </message>
+    <message>
+        <source>ファイル %s に地震記録ファイルの名前がありません</source>
+        <translation>The file %s names no earthquake record files</translation>
+    </message>
+    <message>
+        <source>ファイル %s がありません</source>
+        <translation>The file %s does not exist</translation>
+    </message>
+    <message>
+        <source>ファイル %s は読めるファイルではありません</source>
+        <translation>%s is not a file that can be read</translation>
+    </message>
+    <message>
+        <source>メモリが足りません</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>読み込めません</source>
+        <translation>Cannot read the record</translation>
+    </message>
+    <message>
+        <source>合成波形</source>
+        <translation>Rotated component</translation>
+    </message>
+</context>
+<context>
+    <name>tremblo::Application</name>
+    <message>
+        <source>プログラムを起動できません
+%1</source>
+        <translation>TREMBLO cannot start.
+%1</translation>
+    </message>
+    <message>
+        <source>起動エラー</source>
+        <translation>Start-up error</translation>
+    </message>
+</context>
+<context>
+    <name>tremblo::EventTableModel</name>
+    <message>
+        <source>震央と観測点の測地線距離 (WGS84)</source>
+        <translation>Geodesic distance from the epicentre to the station (WGS84)</translation>
+    </message>
+    <message>
+        <source>計測震度（3成分の記録全体）</source>
+        <translation>JMA instrumental intensity (whole record, 3 components)</translation>
+    </message>
+    <message>
+        <source>3成分の最大加速度の最大値</source>
+        <translation>Largest peak ground acceleration of the 3 components</translation>
+    </message>
+    <message>
+        <source>水平成分の最大速度の大きい方（表示範囲）</source>
+        <translation>Larger horizontal peak ground velocity (shown window)</translation>
+    </message>
+    <message>
+        <source>減衰5%の加速度応答スペクトル、水平成分の大きい方</source>
+        <translation>Spectral acceleration at 5% damping, larger horizontal component</translation>
+    </message>
+    <message>
+        <source>コード</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>観測点名</source>
+        <translation>Station</translation>
+    </message>
+    <message>
+        <source>観測網</source>
+        <translation>Network</translation>
+    </message>
+    <message>
+        <source>震央距離 [km]</source>
+        <translation>Epi. dist. [km]</translation>
+    </message>
+    <message>
+        <source>計測震度</source>
+        <translation>JMA int.</translation>
+    </message>
+    <message>
+        <source>震度階級</source>
+        <translation>JMA class</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+</context>
+<context>
+    <name>tremblo::StationMapView</name>
+    <message>
+        <source>観測点をクリックすると表の行を選びます</source>
+        <translation>Click a station to select its row in the table</translation>
+    </message>
+</context>
+<context>
+    <name>tremblo::TAboutBox</name>
+    <message>
+        <source>バージョン情報</source>
+        <translation>About TREMBLO</translation>
+    </message>
+</context>
+<context>
+    <name>tremblo::TEventList</name>
+    <message>
+        <source>イベント一覧</source>
+        <translation>Event records</translation>
+    </message>
+    <message>
+        <source>すべての観測網</source>
+        <translation>All networks</translation>
+    </message>
+    <message>
+        <source>KiK-net 地表</source>
+        <translation>KiK-net surface</translation>
+    </message>
+    <message>
+        <source>KiK-net 地中</source>
+        <translation>KiK-net borehole</translation>
+    </message>
+    <message>
+        <source>KiK-net 地表と地中</source>
+        <translation>KiK-net surface and borehole</translation>
+    </message>
+    <message>
+        <source>広島市</source>
+        <translation>Hiroshima City</translation>
+    </message>
+    <message>
+        <source>中央防災会議</source>
+        <translation>Central Disaster Prevention Council</translation>
+    </message>
+    <message>
+        <source>絞り込み</source>
+        <translation>Filter</translation>
+    </message>
+    <message>
+        <source>観測点コード・名称の先頭</source>
+        <translation>Start of station code or name</translation>
+    </message>
+    <message>
+        <source>中&#x3000;止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>記録の読み込みを止めます（読み込んだ行は残ります）</source>
+        <translation>Stop reading the records (the rows read so far stay)</translation>
+    </message>
+    <message>
+        <source>波形表示</source>
+        <translation>Waveforms</translation>
+    </message>
+    <message>
+        <source>選んだ記録をメイン画面で開きます（ダブルクリック・Enterでも開きます）</source>
+        <translation>Open the chosen record in the main window (or double-click it, or press Enter)</translation>
+    </message>
+    <message>
+        <source>CSVﾌｧｲﾙ</source>
+        <translation>CSV</translation>
+    </message>
+    <message>
+        <source>表をCSVファイルに保存します（tremblo-batch --summary と同じ形式）</source>
+        <translation>Save the table as a CSV file (the format of tremblo-batch --summary)</translation>
+    </message>
+    <message>
+        <source>PNGﾌｧｲﾙ</source>
+        <translation>PNG</translation>
+    </message>
+    <message>
+        <source>地図をPNGファイルに保存します</source>
+        <translation>Save the map as a PNG picture</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>イベント(*.tar;*.tar.gz;*.tgz;*.txt;*.lst)|*.tar;*.tar.gz;*.tgz;*.tar.bz2;*.tar.xz;*.tar.zst;*.txt;*.lst|すべて(*.*)|*.*</source>
+        <translation>Events (*.tar;*.tar.gz;*.tgz;*.txt;*.lst)|*.tar;*.tar.gz;*.tgz;*.tar.bz2;*.tar.xz;*.tar.zst;*.txt;*.lst|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>読み込み中のイベントを中止して、新しいイベントを開きますか？</source>
+        <translation>Stop reading the current event and open the new one?</translation>
+    </message>
+    <message>
+        <source>読み込み中: %1</source>
+        <translation>Reading: %1</translation>
+    </message>
+    <message>
+        <source>中止しました: %1</source>
+        <translation>Stopped: %1</translation>
+    </message>
+    <message>
+        <source>読み込み完了: %1</source>
+        <translation>Read: %1</translation>
+    </message>
+    <message>
+        <source>（地震記録でないファイル %1 個を除外）</source>
+        <translation> (%1 files that are not earthquake records left out)</translation>
+    </message>
+    <message>
+        <source>表示 %1 / 読込 %2 / 失敗 %3</source>
+        <translation>Shown %1 / read %2 / failed %3</translation>
+    </message>
+    <message>
+        <source>記録を読み込み中...</source>
+        <translation>Reading the record...</translation>
+    </message>
+    <message>
+        <source>%1 を読めません
+%2</source>
+        <translation>Cannot read %1
+%2</translation>
+    </message>
+    <message>
+        <source>CSVﾌｧｲﾙ(*.csv)|*.csv</source>
+        <translation>CSV files (*.csv)|*.csv</translation>
+    </message>
+    <message>
+        <source>PNGﾌｧｲﾙ(*.png)|*.png</source>
+        <translation>PNG pictures (*.png)|*.png</translation>
+    </message>
+</context>
+<context>
     <name>tremblo::TForm1</name>
     <message>
         <source> K-NET / KiK-net 観測波形解析  TREMBLO Ver 4.2</source>
@@ -316,6 +691,28 @@ Drop a record file (the records of a folder open with File → Open event folder
     <message>
         <source>１０秒</source>
         <translation>10 s</translation>
+    </message>
+</context>
+<context>
+    <name>tremblo::THowTo</name>
+    <message>
+        <source>使い方</source>
+        <translation>How to use</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
+    <name>tremblo::TWait</name>
+    <message>
+        <source>&#x3000;&#x3000;お待ちください</source>
+        <translation>Please wait</translation>
+    </message>
+    <message>
+        <source>応答スペクトルを計算しています・・・・</source>
+        <translation>Computing the response spectra...</translation>
     </message>
 </context>
 </TS>

@@ -3,6 +3,7 @@
 #include <exception>
 #include <initializer_list>
 
+#include <QCoreApplication>
 #include <QPushButton>
 
 #include "plot/windows/graph_view.h"
@@ -63,8 +64,9 @@ std::unique_ptr<Application> CreateWindowsReportingErrors(
     try {
         return create();
     } catch (const std::exception& e) {
-        platform.ShowMessage(std::string("プログラムを起動できません\n") + e.what(), "起動エラー",
-                             MessageStyle::Warning);
+        platform.ShowMessage(
+            QCoreApplication::translate("tremblo::Application", "プログラムを起動できません\n%1").arg(QString::fromUtf8(e.what())).toStdString(),
+            QCoreApplication::translate("tremblo::Application", "起動エラー").toStdString(), MessageStyle::Warning);
     }
     return nullptr;
 }

@@ -1,8 +1,9 @@
 #pragma once
+#include <string>
 
 namespace tremblo {
 
-// The text of the usage window (UTF-8).
-const char* UsageText();
+// The text of the usage window, in the user's language (UTF-8).
+std::string UsageText();
 
 }  // namespace tremblo

@@ -5,6 +5,8 @@
 #include <numbers>
 #include <string>
 
+#include "common/format.h"
+#include "common/translation.h"
 #include "event/intensity_colors.h"
 #include "event/map_graticule.h"
 #include "plot/segment_clip.h"
@@ -110,7 +112,10 @@ void DrawStar(Canvas& canvas, Point centre) {
     canvas.Polygon(star);
 }
 
-std::string ClassLegendText(std::string_view jmaClass) { return "震度" + std::string(jmaClass); }
+// "震度5弱": the class names are literals, their text ends in a null character.
+std::string ClassLegendText(std::string_view jmaClass) {
+    return StringPrintf(TrPicture("event", "震度%s").c_str(), TrPicture("event", jmaClass.data()).c_str());
+}
 
 // How many of the stations (and the epicentre) the box would hide.
 int CoveredPoints(const Rect& box, const StationMapLayout& layout, const std::vector<MapStation>& stations,
@@ -133,7 +138,8 @@ int CoveredPoints(const Rect& box, const StationMapLayout& layout, const std::ve
 // stations (the top-right one of equals): one line per class, then the star.
 void DrawLegend(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
                 std::optional<std::pair<double, double>> epicentre) {
-    int textWidth = canvas.TextWidth(kEpicentreLegendText);
+    const std::string epicentreText = TrPicture("event", kEpicentreLegendText);
+    int textWidth = canvas.TextWidth(epicentreText);
     for (std::string_view jmaClass : kIntensityClasses)
         textWidth = std::max(textWidth, canvas.TextWidth(ClassLegendText(jmaClass)));
     const int lineHeight = std::max(canvas.TextHeight("震度") + 2, 2 * kStarOuterRadius + 1);
@@ -170,14 +176,15 @@ void DrawLegend(Canvas& canvas, const StationMapLayout& layout, const std::vecto
     const int starTop = lineTop(lines - 1);
     DrawStar(canvas, {symbolX, starTop + lineHeight / 2});
     canvas.SetBrushStyle(BrushStyle::Clear);
-    canvas.TextOut(textX, starTop + 1, kEpicentreLegendText);
+    canvas.TextOut(textX, starTop + 1, epicentreText);
 }
 
 void DrawNoStationText(Canvas& canvas, const Rect& plot) {
     canvas.SetBrushStyle(BrushStyle::Clear);
-    const int width = canvas.TextWidth(kNoStationText);
-    const int height = canvas.TextHeight(kNoStationText);
-    canvas.TextOut(plot.left + (plot.width() - width) / 2, plot.top + (plot.height() - height) / 2, kNoStationText);
+    const std::string text = TrPicture("event", kNoStationText);
+    const int width = canvas.TextWidth(text);
+    const int height = canvas.TextHeight(text);
+    canvas.TextOut(plot.left + (plot.width() - width) / 2, plot.top + (plot.height() - height) / 2, text);
 }
 
 bool HasMappableStation(const std::vector<MapStation>& stations) {

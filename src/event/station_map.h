@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "common/translation.h"
 #include "event/coastline.h"
 #include "event/station_map_layout.h"
 #include "plot/canvas.h"
@@ -19,8 +20,9 @@ inline constexpr int kStarInnerRadius = 4;
 inline constexpr Color kGraticuleColor = 0xD0D0D0;
 inline constexpr Color kFrameColor = 0x808080;
 inline constexpr Color kCoastlineColor = 0x9A8A70;  // grey-blue
-inline constexpr const char* kNoStationText = "座標のある観測点がありません";
-inline constexpr const char* kEpicentreLegendText = "震央";
+// Drawn through TrPicture("event", ...).
+inline constexpr const char* kNoStationText = QT_TRANSLATE_NOOP("event", "座標のある観測点がありません");
+inline constexpr const char* kEpicentreLegendText = QT_TRANSLATE_NOOP("event", "震央");
 
 // The five-pointed star of the epicentre: 10 points, outer and inner
 // corners in turn, the first straight above the centre.

@@ -5,6 +5,8 @@
 #include <fstream>
 #include <system_error>
 
+#include "common/translation.h"
+#include "common/format.h"
 #include "app/batch/file_list.h"
 #include "common/path_text.h"
 #include "input/archive_reader.h"
@@ -21,12 +23,13 @@ EventInput FolderInput(const std::string& folder) {
     std::error_code ec;
     fs::recursive_directory_iterator it(folder, fs::directory_options::skip_permission_denied, ec);
     if (ec) {
-        input.error = "フォルダ " + folder + " を読めません (" + ec.message() + ")";
+        input.error = StringPrintf(TrText("batch", "フォルダ %s を読めません (%s)").c_str(), folder.c_str(), ec.message().c_str());
         return input;
     }
     for (const fs::recursive_directory_iterator end; it != end; it.increment(ec)) {
         if (ec) {
-            input.error = "フォルダ " + folder + " を最後まで読めません (" + ec.message() + ")";
+            input.error =
+                StringPrintf(TrText("batch", "フォルダ %s を最後まで読めません (%s)").c_str(), folder.c_str(), ec.message().c_str());
             break;
         }
         std::error_code typeError;
@@ -39,7 +42,7 @@ EventInput FolderInput(const std::string& folder) {
     }
     std::sort(input.files.begin(), input.files.end());
     if (input.files.empty() && input.error.empty())
-        input.error = "フォルダ " + folder + " に地震記録ファイルがありません";
+        input.error = StringPrintf(TrText("batch", "フォルダ %s に地震記録ファイルがありません").c_str(), folder.c_str());
     return input;
 }
 
@@ -47,13 +50,13 @@ EventInput ListInput(const std::string& list) {
     EventInput input;
     std::ifstream in(list, std::ios::binary);
     if (!in) {
-        input.error = "ファイル " + list + " を開けません";
+        input.error = StringPrintf(TrText("batch", "ファイル %s を開けません").c_str(), list.c_str());
         return input;
     }
     FileList listed = ReadFileList(in);
     input.files = std::move(listed.files);
     if (!listed.error.empty()) {
-        input.error = "ファイル " + list + " を最後まで読めません";
+        input.error = StringPrintf(TrText("batch", "ファイル %s を最後まで読めません").c_str(), list.c_str());
         input.files.clear();
         return input;
     }
@@ -64,7 +67,8 @@ EventInput ListInput(const std::string& list) {
         std::error_code ec;
         if (fs::path(file).is_relative() && fs::exists(base / file, ec)) file = (base / file).string();
     }
-    if (input.files.empty()) input.error = "ファイル " + list + " に地震記録ファイルの名前がありません";
+    if (input.files.empty())
+        input.error = StringPrintf(TrText("batch", "ファイル %s に地震記録ファイルの名前がありません").c_str(), list.c_str());
     return input;
 }
 
@@ -73,10 +77,12 @@ EventInput ListInput(const std::string& list) {
 EventInput EventInputOf(const std::string& path) {
     std::error_code ec;
     const fs::file_status status = fs::status(path, ec);
-    if (ec || !fs::exists(status)) return EventInput{{}, 0, "ファイル " + path + " がありません"};
+    if (ec || !fs::exists(status))
+        return EventInput{{}, 0, StringPrintf(TrText("batch", "ファイル %s がありません").c_str(), path.c_str())};
     if (fs::is_directory(status)) return FolderInput(path);
     if (IsArchiveName(path) || IsComponentFileName(path)) return EventInput{{path}, 0, {}};
-    if (!fs::is_regular_file(status)) return EventInput{{}, 0, "ファイル " + path + " は読めるファイルではありません"};
+    if (!fs::is_regular_file(status))
+        return EventInput{{}, 0, StringPrintf(TrText("batch", "ファイル %s は読めるファイルではありません").c_str(), path.c_str())};
     return ListInput(path);
 }
 

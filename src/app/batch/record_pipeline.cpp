@@ -1,11 +1,13 @@
 #include "app/batch/record_pipeline.h"
 
+#include "common/translation.h"
+
 namespace tremblo {
 
 RecordOutcome OutOfMemoryOutcome(const RecordTask& task) {
     RecordOutcome outcome;
     outcome.file = task.file;
-    outcome.failure = "メモリが足りません";
+    outcome.failure = TrText("batch", "メモリが足りません");
     return outcome;
 }
 

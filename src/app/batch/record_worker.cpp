@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "common/translation.h"
 #include "app/batch/record_info.h"
 #include "common/atomic_file.h"
 #include "common/format.h"
@@ -25,7 +26,7 @@ namespace {
 
 // The main window's words for a file it cannot write, and why.
 std::string CannotWrite(const std::string& path, const std::string& why) {
-    return MessageLine(kCannotCreateCaption, CannotCreateText(path) + " (" + why + ")");
+    return MessageLine(TrText("common", kCannotCreateCaption), CannotCreateText(path) + " (" + why + ")");
 }
 
 std::string JoinMessages(const std::vector<std::string>& messages) {
@@ -120,7 +121,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
     session_->setFileSource(nullptr);
     std::vector<std::string> messages = platform_.TakeMessages();
     if (status != LoadStatus::Loaded) {
-        Fail(outcome, messages.empty() ? "読み込めません" : JoinMessages(messages));
+        Fail(outcome, messages.empty() ? TrText("batch", "読み込めません") : JoinMessages(messages));
         return outcome;
     }
     outcome.notes = std::move(messages);
@@ -142,7 +143,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
         // The slider's range: any start up to the sample count (the window is
         // then cut at the record's end), 0 also on records shorter than a window.
         if (*options_.start > record.sampleCount) {
-            Fail(outcome, MessageLine(kStartErrorCaption, kStartTooLarge) +
+            Fail(outcome, MessageLine(TrText("wave", kStartErrorCaption), TrText("wave", kStartTooLarge)) +
                               StringPrintf(" (--start %d, %d samples)", *options_.start, record.sampleCount));
             return outcome;
         }
@@ -156,7 +157,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
                                   ? RedrawWaveform(record, settings, display, *workspace_, wave_)
                                   : PrepareWaveform(record, settings, *workspace_);
     if (view.derivation == DerivationStatus::OutOfMemory) {
-        Fail(outcome, "メモリが足りません (velocity and displacement)");
+        Fail(outcome, TrText("batch", "メモリが足りません") + " (velocity and displacement)");
         return outcome;
     }
     const std::string base = OutputBaseName(record, loadPath, file);
@@ -220,14 +221,14 @@ bool RecordWorker::WriteSynthesizedFiles(RecordFormat format, RecordOutcome& out
     if (options_.azimuths.empty()) return true;
     const SeismicRecord& record = session_->record();
     if (const auto reason = SynthesisUnavailable(record, format)) {
-        outcome.notes.push_back(MessageLine("合成波形", *reason) + " (--azimuth: no file)");
+        outcome.notes.push_back(MessageLine(TrText("batch", "合成波形"), *reason) + " (--azimuth: no file)");
         return true;
     }
     for (const int azimuth : options_.azimuths) {
         const std::string path =
             (std::filesystem::path(options_.outFolder) / DefaultSynthesisName(record.componentPath[0], azimuth)).string();
         const Result<SynthesisSummary> written = WriteSynthesizedRecord(record, azimuth, path);
-        if (!written) return Fail(outcome, MessageLine(synthesis_text::kErrorCaption, written.error().message));
+        if (!written) return Fail(outcome, MessageLine(TrText("tools", synthesis_text::kErrorCaption), written.error().message));
         outcome.written.push_back(path);
     }
     return true;
@@ -237,7 +238,7 @@ bool RecordWorker::CalculateSpectra(RecordOutcome& outcome) {
     if (spectraCalculated_) return true;
     if (spectrum_->Calculate(session_->record(), {}, EnginePath::Fast, 1) == CalculationStatus::Done)
         return spectraCalculated_ = true;
-    return Fail(outcome, "メモリが足りません (response spectra)");
+    return Fail(outcome, TrText("batch", "メモリが足りません") + " (response spectra)");
 }
 
 // A one-component record offers only its first component, as the window does.

@@ -3,6 +3,7 @@
 // KiK-net record kept for the surface/borehole ratio of its pair.
 #include <filesystem>
 
+#include "common/translation.h"
 #include "app/batch/record_worker.h"
 #include "common/atomic_file.h"
 #include "fourier/fourier_csv.h"
@@ -14,14 +15,14 @@ bool RecordWorker::WriteFourierFiles(const std::string& base, bool writeFiles, R
     const SeismicRecord& record = session_->record();
     auto spectra = std::make_shared<FourierSpectra>();
     if (!ComputeFourierSpectra(record, FourierSettings{options_.fasTaper, options_.koBandwidth}, *spectra, 1))
-        return Fail(outcome, "メモリが足りません (Fourier spectra)");
+        return Fail(outcome, TrText("batch", "メモリが足りません") + " (Fourier spectra)");
     if (options_.fas && writeFiles) {
         const std::filesystem::path folder(options_.outFolder);
         const std::string csv = (folder / (base + "fas.csv")).string();
         if (options_.hv && record.componentCount != 3)
             outcome.notes.push_back("one component: no H/V (--hv: no HV column)");
         if (std::string why; !WriteFileAtomically(csv, FourierCsvText(*spectra, options_.hv), &why))
-            return Fail(outcome, MessageLine(kCannotCreateCaption, CannotCreateText(csv) + " (" + why + ")"));
+            return Fail(outcome, MessageLine(TrText("common", kCannotCreateCaption), CannotCreateText(csv) + " (" + why + ")"));
         outcome.written.push_back(csv);
 
         if (!fourierCanvas_) fourierCanvas_ = std::make_unique<RasterCanvas>(FOURIER_GRAPH_WIDTH, FOURIER_GRAPH_HEIGHT);

@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QSlider>
 
+#include "common/translation.h"
 #include "common/web_pages.h"
 #include "plot/windows/window_placement.h"
 #include "plot/windows/radio_group.h"
@@ -120,10 +121,10 @@ void TForm1::EdStartChange() {
         case StartVerdict::Empty:
             return;
         case StartVerdict::NotANumber:
-            platform_.ShowMessage(kStartNotANumber, kStartErrorCaption, MessageStyle::Plain);
+            platform_.ShowMessage(TrText("wave", kStartNotANumber), TrText("wave", kStartErrorCaption), MessageStyle::Plain);
             return;
         case StartVerdict::TooLarge:
-            platform_.ShowMessage(kStartTooLarge, kStartErrorCaption, MessageStyle::Plain);
+            platform_.ShowMessage(TrText("wave", kStartTooLarge), TrText("wave", kStartErrorCaption), MessageStyle::Plain);
             return;
         case StartVerdict::Accepted:
             TrackBar1->setValue(check.value);  // a change of position redraws
@@ -166,7 +167,7 @@ bool TForm1::ReadWaveSettings(WaveformSettings& s) {
         // The field was checked as it changed; only a number counts here.
         const auto start = ParseWholeInteger(EdStart->text().toStdString());
         if (!start) {
-            platform_.ShowMessage(kStartNotANumber, kStartErrorCaption, MessageStyle::Plain);
+            platform_.ShowMessage(TrText("wave", kStartNotANumber), TrText("wave", kStartErrorCaption), MessageStyle::Plain);
             return false;
         }
         s.startValue = *start;
@@ -180,7 +181,7 @@ bool TForm1::ReadWaveSettings(WaveformSettings& s) {
         for (int i = 0; i < used; ++i) {
             const auto value = ParseWholeDecimal(fields[i]->text().toStdString());
             if (!value) {
-                platform_.ShowMessage(kAmplitudeNotANumber, kAmplitudeErrorCaption, MessageStyle::Plain);
+                platform_.ShowMessage(TrText("wave", kAmplitudeNotANumber), TrText("wave", kAmplitudeErrorCaption), MessageStyle::Plain);
                 return false;
             }
             s.amplitudes[static_cast<std::size_t>(i)] = *value;

@@ -11,7 +11,7 @@
 namespace tremblo {
 
 TAboutBox::TAboutBox(Platform& platform, QWidget* parent) : QDialog(parent), platform_(platform) {
-    setWindowTitle(QString::fromUtf8("バージョン情報"));
+    setWindowTitle(tr("バージョン情報"));
     setFixedSize(305, 194);
     ApplyWindowLook(*this, QColor(247, 181, 136), QColor(0, 128, 128));
 

@@ -2,6 +2,7 @@
 
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -29,20 +30,22 @@ namespace tremblo {
 
 namespace {
 
-constexpr const char* kCaption = "イベント一覧";
 constexpr int kPollMilliseconds = 100;
 constexpr int kMapMilliseconds = 400;
 
-// The network filter's items: all networks, then one each.
+QString Caption() { return QCoreApplication::translate("tremblo::TEventList", "イベント一覧"); }
+
+// The network filter's items: all networks, then one each (captions in the
+// window's context, translated where shown).
 const std::vector<std::pair<const char*, std::set<Network>>>& NetworkChoices() {
     static const std::vector<std::pair<const char*, std::set<Network>>> choices{
-        {"すべての観測網", {}},
+        {QT_TRANSLATE_NOOP("tremblo::TEventList", "すべての観測網"), {}},
         {"K-NET", {Network::Knet}},
-        {"KiK-net 地表", {Network::KikSurface}},
-        {"KiK-net 地中", {Network::KikBorehole}},
-        {"KiK-net 地表と地中", {Network::KikSurface, Network::KikBorehole}},
-        {"広島市", {Network::Hiroshima}},
-        {"中央防災会議", {Network::Cdpc}}};
+        {QT_TRANSLATE_NOOP("tremblo::TEventList", "KiK-net 地表"), {Network::KikSurface}},
+        {QT_TRANSLATE_NOOP("tremblo::TEventList", "KiK-net 地中"), {Network::KikBorehole}},
+        {QT_TRANSLATE_NOOP("tremblo::TEventList", "KiK-net 地表と地中"), {Network::KikSurface, Network::KikBorehole}},
+        {QT_TRANSLATE_NOOP("tremblo::TEventList", "広島市"), {Network::Hiroshima}},
+        {QT_TRANSLATE_NOOP("tremblo::TEventList", "中央防災会議"), {Network::Cdpc}}};
     return choices;
 }
 
@@ -66,7 +69,7 @@ protected:
 
 TEventList::TEventList(Platform& platform, const StationDirectory& directory, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), directory_(directory), header_(EventSummaryHeader()) {
-    setWindowTitle(U(kCaption));
+    setWindowTitle(Caption());
     ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
     resize(1320, 700);
     setMinimumSize(900, 600);
@@ -86,14 +89,14 @@ TEventList::~TEventList() = default;
 
 void TEventList::BuildControls() {
     auto* filterRow = new QHBoxLayout;
-    filterRow->addWidget(new QLabel(U("絞り込み"), this));
+    filterRow->addWidget(new QLabel(tr("絞り込み"), this));
     EdFilter = new QLineEdit(this);
-    EdFilter->setPlaceholderText(U("観測点コード・名称の先頭"));
+    EdFilter->setPlaceholderText(tr("観測点コード・名称の先頭"));
     EdFilter->setClearButtonEnabled(true);
     EdFilter->setFont(ProgramFont(13, false));
     filterRow->addWidget(EdFilter, 1);
     CBNetwork = new QComboBox(this);
-    for (const auto& [caption, networks] : NetworkChoices()) CBNetwork->addItem(U(caption));
+    for (const auto& [caption, networks] : NetworkChoices()) CBNetwork->addItem(tr(caption));
     filterRow->addWidget(CBNetwork);
     LabelCount = new QLabel(this);
     filterRow->addWidget(LabelCount);
@@ -132,16 +135,16 @@ void TEventList::BuildControls() {
     ProgressBar1->setTextVisible(true);
     LabelStatus = new QLabel(this);
     LabelStatus->setWordWrap(true);
-    BtnStop = new QPushButton(U("中　止"), this);
-    BtnStop->setToolTip(U("記録の読み込みを止めます（読み込んだ行は残ります）"));
+    BtnStop = new QPushButton(tr("中　止"), this);
+    BtnStop->setToolTip(tr("記録の読み込みを止めます（読み込んだ行は残ります）"));
     BtnStop->setEnabled(false);
-    BtnOpen = new QPushButton(U("波形表示"), this);
-    BtnOpen->setToolTip(U("選んだ記録をメイン画面で開きます（ダブルクリック・Enterでも開きます）"));
-    BtnCsv = new QPushButton(U("CSVﾌｧｲﾙ"), this);
-    BtnCsv->setToolTip(U("表をCSVファイルに保存します（tremblo-batch --summary と同じ形式）"));
-    BtnPng = new QPushButton(U("PNGﾌｧｲﾙ"), this);
-    BtnPng->setToolTip(U("地図をPNGファイルに保存します"));
-    BtnClose = new QPushButton(U("閉じる"), this);
+    BtnOpen = new QPushButton(tr("波形表示"), this);
+    BtnOpen->setToolTip(tr("選んだ記録をメイン画面で開きます（ダブルクリック・Enterでも開きます）"));
+    BtnCsv = new QPushButton(tr("CSVﾌｧｲﾙ"), this);
+    BtnCsv->setToolTip(tr("表をCSVファイルに保存します（tremblo-batch --summary と同じ形式）"));
+    BtnPng = new QPushButton(tr("PNGﾌｧｲﾙ"), this);
+    BtnPng->setToolTip(tr("地図をPNGファイルに保存します"));
+    BtnClose = new QPushButton(tr("閉じる"), this);
     for (QPushButton* button : {BtnStop, BtnOpen, BtnCsv, BtnPng, BtnClose}) button->setMinimumSize(88, 25);
     connect(BtnStop, &QPushButton::clicked, this, [this] { BtnStopClick(); });
     connect(BtnOpen, &QPushButton::clicked, this, [this] { OpenCurrentRecord(); });
@@ -164,8 +167,8 @@ void TEventList::BuildControls() {
 
 void TEventList::OpenEventFileClick() {
     const std::optional<std::string> path = platform_.AskOpenFile(
-        "イベント(*.tar;*.tar.gz;*.tgz;*.txt;*.lst)|*.tar;*.tar.gz;*.tgz;*.tar.bz2;*.tar.xz;*.tar.zst;*.txt;*.lst|"
-        "すべて(*.*)|*.*");
+        Std(tr("イベント(*.tar;*.tar.gz;*.tgz;*.txt;*.lst)|*.tar;*.tar.gz;*.tgz;*.tar.bz2;*.tar.xz;*.tar.zst;*.txt;*.lst|"
+               "すべて(*.*)|*.*")));
     if (path) OpenEvent(*path);
 }
 
@@ -175,8 +178,8 @@ void TEventList::OpenEventFolderClick() {
 }
 
 bool TEventList::OpenEvent(const std::string& path) {
-    if (reading() && platform_.ShowMessage("読み込み中のイベントを中止して、新しいイベントを開きますか？", kCaption,
-                                           MessageStyle::QuestionYesNo) != MessageAnswer::Yes)
+    if (reading() && platform_.ShowMessage(Std(tr("読み込み中のイベントを中止して、新しいイベントを開きますか？")),
+                                           Std(Caption()), MessageStyle::QuestionYesNo) != MessageAnswer::Yes)
         return false;
     timer_->stop();
     reading_.reset();  // stops the earlier reading and waits for it
@@ -185,8 +188,8 @@ bool TEventList::OpenEvent(const std::string& path) {
     finished_ = false;
     mapBehind_ = false;
     mapClock_.invalidate();
-    setWindowTitle(U(kCaption) + " - " + QString::fromStdString(path));
-    LabelStatus->setText(U("読み込み中: ") + QString::fromStdString(path));
+    setWindowTitle(Caption() + " - " + QString::fromStdString(path));
+    LabelStatus->setText(tr("読み込み中: %1").arg(QString::fromStdString(path)));
     ProgressBar1->setRange(0, 0);
     BtnStop->setEnabled(true);
     reading_ = std::make_unique<EventReading>(path, directory_);
@@ -249,10 +252,10 @@ void TEventList::ShowProgress(const EventProgress& progress) {
     if (!progress.error.empty())
         status = QString::fromStdString(progress.error);
     else
-        status = QString::fromUtf8(progress.stopped ? "中止しました: " : "読み込み完了: ") +
-                 QString::fromStdString(reading_->path());
+        status = (progress.stopped ? tr("中止しました: %1") : tr("読み込み完了: %1"))
+                     .arg(QString::fromStdString(reading_->path()));
     if (progress.skipped > 0)
-        status += QString::fromUtf8("（地震記録でないファイル %1 個を除外）").arg(progress.skipped);
+        status += tr("（地震記録でないファイル %1 個を除外）").arg(progress.skipped);
     LabelStatus->setText(status);
 }
 
@@ -286,7 +289,7 @@ void TEventList::ApplyFilter() {
 
 void TEventList::ShowCounts() {
     const EventTable& table = model_->table();
-    LabelCount->setText(U("表示 %1 / 読込 %2 / 失敗 %3").arg(table.shownCount()).arg(table.readCount()).arg(table.failedCount()));
+    LabelCount->setText(tr("表示 %1 / 読込 %2 / 失敗 %3").arg(table.shownCount()).arg(table.readCount()).arg(table.failedCount()));
 }
 
 std::optional<std::size_t> TEventList::CurrentRecord() const {
@@ -328,11 +331,12 @@ void TEventList::OpenCurrentRecord() {
     const EventRecord& record = records_[*current];
     if (record.failed && record.loadPath.empty()) return;  // an archive that could not be read on
     std::string failure;
-    platform_.ShowWait("記録を読み込み中...");
+    platform_.ShowWait(Std(tr("記録を読み込み中...")));
     const std::unique_ptr<RecordFileSource> source = SourceOf(record, failure);
     platform_.CloseWait();
     if (!failure.empty()) {
-        platform_.ShowMessage(record.file + " を読めません\n" + failure, kCaption, MessageStyle::Warning);
+        platform_.ShowMessage(Std(tr("%1 を読めません\n%2").arg(QString::fromStdString(record.file), QString::fromStdString(failure))),
+                              Std(Caption()), MessageStyle::Warning);
         return;
     }
     openRecord(record.loadPath, record.format, source.get());
@@ -350,14 +354,14 @@ std::string TEventList::ExportBaseName() const {
 
 void TEventList::BtnCsvClick() {
     const std::optional<std::string> path = platform_.AskSaveFile(
-        SaveDialogRequest{"CSVﾌｧｲﾙ(*.csv)|*.csv", ".", ExportBaseName() + "_summary.csv", "csv"});
+        SaveDialogRequest{Std(tr("CSVﾌｧｲﾙ(*.csv)|*.csv")), ".", ExportBaseName() + "_summary.csv", "csv"});
     if (!path) return;
     if (!WriteFileAtomically(*path, model_->table().SummaryCsv(header_))) ReportCannotCreate(platform_, *path);
 }
 
 void TEventList::BtnPngClick() {
     const std::optional<std::string> path = platform_.AskSaveFile(
-        SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.png", ".", ExportBaseName() + "_map.png", "png"});
+        SaveDialogRequest{Std(tr("PNGﾌｧｲﾙ(*.png)|*.png")), ".", ExportBaseName() + "_map.png", "png"});
     if (!path) return;
     const PngWriteResult written = WritePngFile(*path, Map->ExportPicture());
     if (!written.ok) ReportCannotCreate(platform_, *path);

@@ -2,8 +2,11 @@
 
 #include <QBrush>
 #include <QColor>
+#include <QCoreApplication>
 #include <array>
 
+#include "common/translation.h"
+#include "event/intensity_colors.h"
 #include "spectrum/period_table.h"
 #include "app/batch/record_summary.h"
 
@@ -37,13 +40,15 @@ bool IsNumberColumn(EventColumn column) {
 }
 
 QString HeaderHint(EventColumn column) {
+    const auto hint = [](const char* text) { return QCoreApplication::translate("tremblo::EventTableModel", text); };
     switch (column) {
-    case EventColumn::Distance: return QString::fromUtf8("震央と観測点の測地線距離 (WGS84)");
-    case EventColumn::Jma: return QString::fromUtf8("計測震度（3成分の記録全体）");
-    case EventColumn::PgaMax: return QString::fromUtf8("3成分の最大加速度の最大値");
-    case EventColumn::Pgv: return QString::fromUtf8("水平成分の最大速度の大きい方（表示範囲）");
+    case EventColumn::Distance: return hint(QT_TRANSLATE_NOOP("tremblo::EventTableModel", "震央と観測点の測地線距離 (WGS84)"));
+    case EventColumn::Jma: return hint(QT_TRANSLATE_NOOP("tremblo::EventTableModel", "計測震度（3成分の記録全体）"));
+    case EventColumn::PgaMax: return hint(QT_TRANSLATE_NOOP("tremblo::EventTableModel", "3成分の最大加速度の最大値"));
+    case EventColumn::Pgv: return hint(QT_TRANSLATE_NOOP("tremblo::EventTableModel", "水平成分の最大速度の大きい方（表示範囲）"));
     case EventColumn::Sa02:
-    case EventColumn::Sa10: return QString::fromUtf8("減衰5%の加速度応答スペクトル、水平成分の大きい方");
+    case EventColumn::Sa10:
+        return hint(QT_TRANSLATE_NOOP("tremblo::EventTableModel", "減衰5%の加速度応答スペクトル、水平成分の大きい方"));
     default: return {};
     }
 }
@@ -54,7 +59,8 @@ QString EventCellText(const EventRow& row, EventColumn column) {
     switch (column) {
     case EventColumn::Code: return QString::fromStdString(row.stationCode);
     case EventColumn::Name: return QString::fromStdString(row.error.empty() ? row.stationName : row.file);
-    case EventColumn::Network: return row.error.empty() ? QString::fromUtf8(NetworkText(row.network)) : QString();
+    case EventColumn::Network:
+        return row.error.empty() ? QString::fromStdString(TrText("event", NetworkText(row.network))) : QString();
     case EventColumn::Distance: return Fixed(row.distanceKm, 1);
     case EventColumn::Pga1: return Fixed(row.pga[0], 1);
     case EventColumn::Pga2: return Fixed(row.pga[1], 1);
@@ -62,7 +68,7 @@ QString EventCellText(const EventRow& row, EventColumn column) {
     case EventColumn::PgaMax: return Fixed(row.pgaMax, 1);
     case EventColumn::Pgv: return Fixed(row.pgvHorizontal, 2);
     case EventColumn::Jma: return Fixed(row.jmaIntensity, 1);
-    case EventColumn::JmaClass: return QString::fromStdString(row.jmaClass);
+    case EventColumn::JmaClass: return QString::fromStdString(IntensityClassText(row.jmaClass));
     case EventColumn::Sa02: return Fixed(row.sa02, 1);
     case EventColumn::Sa10: return Fixed(row.sa10, 1);
     case EventColumn::Error: return QString::fromStdString(row.error);
@@ -141,20 +147,20 @@ QVariant EventTableModel::headerData(int section, Qt::Orientation orientation, i
     if (orientation == Qt::Horizontal && role == Qt::ToolTipRole) return HeaderHint(kColumns[static_cast<std::size_t>(section)]);
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
     switch (kColumns[static_cast<std::size_t>(section)]) {
-    case EventColumn::Code: return QString::fromUtf8("コード");
-    case EventColumn::Name: return QString::fromUtf8("観測点名");
-    case EventColumn::Network: return QString::fromUtf8("観測網");
-    case EventColumn::Distance: return QString::fromUtf8("震央距離 [km]");
+    case EventColumn::Code: return tr("コード");
+    case EventColumn::Name: return tr("観測点名");
+    case EventColumn::Network: return tr("観測網");
+    case EventColumn::Distance: return tr("震央距離 [km]");
     case EventColumn::Pga1: return QString::fromUtf8("PGA NS [Gal]");
     case EventColumn::Pga2: return QString::fromUtf8("PGA EW [Gal]");
     case EventColumn::Pga3: return QString::fromUtf8("PGA UD [Gal]");
     case EventColumn::PgaMax: return QString::fromUtf8("PGA [Gal]");
     case EventColumn::Pgv: return QString::fromUtf8("PGV [kine]");
-    case EventColumn::Jma: return QString::fromUtf8("計測震度");
-    case EventColumn::JmaClass: return QString::fromUtf8("震度階級");
+    case EventColumn::Jma: return tr("計測震度");
+    case EventColumn::JmaClass: return tr("震度階級");
     case EventColumn::Sa02: return SpectrumHeader(0.2);
     case EventColumn::Sa10: return SpectrumHeader(1.0);
-    case EventColumn::Error: return QString::fromUtf8("エラー");
+    case EventColumn::Error: return tr("エラー");
     }
     return {};
 }

@@ -12,7 +12,7 @@ namespace tremblo {
 THowTo::THowTo(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint) {
-    setWindowTitle(QString::fromUtf8("使い方"));
+    setWindowTitle(tr("使い方"));
     setGeometry(316, 134, 442, 364);
     setFixedSize(442, 364);
     ApplyWindowLook(*this, QColor(184, 192, 173), QColor(0, 0, 128));
@@ -26,7 +26,7 @@ THowTo::THowTo(QWidget* parent)
     Image1 = new ClickableLabel(this);
     Image1->setGeometry(16, 8, 32, 32);
     Image1->setPixmap(ProgramIcon(32));
-    Image1->setToolTip(QString::fromUtf8("閉じる"));
+    Image1->setToolTip(tr("閉じる"));
     connect(Image1, &ClickableLabel::clicked, this, [this] { Image1Click(); });
 
     Memo1 = new QPlainTextEdit(this);
@@ -34,7 +34,7 @@ THowTo::THowTo(QWidget* parent)
     Memo1->setFrameShape(QFrame::NoFrame);
     Memo1->setReadOnly(true);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    Memo1->setPlainText(QString::fromUtf8(UsageText()));
+    Memo1->setPlainText(QString::fromStdString(UsageText()));
 }
 
 }  // namespace tremblo

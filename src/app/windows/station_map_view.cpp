@@ -10,7 +10,7 @@ namespace tremblo {
 StationMapView::StationMapView(QWidget* parent) : QWidget(parent), canvas_(MapSettings{}.width, MapSettings{}.height) {
     setFixedSize(canvas_.Width(), canvas_.Height());
     setCursor(Qt::CrossCursor);
-    setToolTip(QString::fromUtf8("観測点をクリックすると表の行を選びます"));
+    setToolTip(tr("観測点をクリックすると表の行を選びます"));
     Draw();
 }
 

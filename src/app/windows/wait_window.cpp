@@ -6,10 +6,10 @@
 namespace tremblo {
 
 TWait::TWait(QWidget* parent) : QWidget(parent, Qt::Dialog | Qt::WindowTitleHint | Qt::CustomizeWindowHint) {
-    setWindowTitle(QString::fromUtf8("　　お待ちください"));
+    setWindowTitle(tr("　　お待ちください"));
     setGeometry(339, 218, 360, 132);
     ApplyWindowLook(*this, QColor(251, 117, 137), Qt::blue);
-    Label1 = new QLabel(QString::fromUtf8("応答スペクトルを計算しています・・・・"), this);
+    Label1 = new QLabel(tr("応答スペクトルを計算しています・・・・"), this);
     Label1->setGeometry(32, 40, 310, 20);
 }
 

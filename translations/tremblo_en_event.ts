@@ -1,0 +1,35 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>event</name>
+    <message>
+        <source>5弱</source>
+        <translation>5 Lower</translation>
+    </message>
+    <message>
+        <source>5強</source>
+        <translation>5 Upper</translation>
+    </message>
+    <message>
+        <source>6弱</source>
+        <translation>6 Lower</translation>
+    </message>
+    <message>
+        <source>6強</source>
+        <translation>6 Upper</translation>
+    </message>
+    <message>
+        <source>震度%s</source>
+        <translation>JMA %s</translation>
+    </message>
+    <message>
+        <source>座標のある観測点がありません</source>
+        <translation>No station with coordinates</translation>
+    </message>
+    <message>
+        <source>震央</source>
+        <translation>Epicentre</translation>
+    </message>
+</context>
+</TS>
