@@ -5,15 +5,20 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include "app/application.h"
 #include "app/language/language.h"
@@ -61,9 +66,21 @@ QStringList JapaneseCaptions(QWidget& window) {
         if (auto* button = qobject_cast<QAbstractButton*>(w)) Collect(where, button->text(), found);
         if (auto* label = qobject_cast<QLabel*>(w)) Collect(where, label->text(), found);
         if (auto* group = qobject_cast<QGroupBox*>(w)) Collect(where, group->title(), found);
-        if (auto* table = qobject_cast<QTableWidget*>(w))
+        if (auto* table = qobject_cast<QTableWidget*>(w)) {
             for (int c = 0; c < table->columnCount(); ++c)
                 if (const QTableWidgetItem* header = table->horizontalHeaderItem(c)) Collect(where, header->text(), found);
+        } else if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
+            // A table of its own model: the column headers and their hints.
+            const QAbstractItemModel& model = *view->model();
+            for (int c = 0; c < model.columnCount(); ++c)
+                for (const int role : {Qt::DisplayRole, Qt::ToolTipRole})
+                    Collect(where + " header", model.headerData(c, Qt::Horizontal, role).toString(), found);
+        }
+        if (auto* combo = qobject_cast<QComboBox*>(w))
+            for (int i = 0; i < combo->count(); ++i) Collect(where + " item", combo->itemText(i), found);
+        if (auto* edit = qobject_cast<QLineEdit*>(w)) Collect(where + " placeholder", edit->placeholderText(), found);
+        if (auto* text = qobject_cast<QPlainTextEdit*>(w); text && text->isReadOnly())
+            Collect(where, text->toPlainText(), found);
         if (auto* bar = qobject_cast<QMenuBar*>(w))
             for (const QAction* menu : bar->actions())
                 if (menu->menu()) CollectMenu(where, *menu->menu(), found);
@@ -120,7 +137,14 @@ TEST(EnglishWindows, ShowNoJapaneseCaption) {
     testing::ScriptedPlatform platform;
     Application app{platform, SamplePath("data/DATA")};
     EXPECT_TRUE(app.Form1.findChild<QAction*>("LanguageEnglish")->isChecked());
-    for (QWidget* window : std::initializer_list<QWidget*>{&app.Form1, &app.SiteList, &app.HRSMList, &app.Synthe}) {
+    // The event window as it stands after reading a folder: its status and counts said.
+    ASSERT_TRUE(app.EventList.OpenEvent(SamplePath("samples/knet")));
+    QElapsedTimer clock;
+    clock.start();
+    while (app.EventList.reading() && clock.elapsed() < 60000) QTest::qWait(20);
+    EXPECT_FALSE(app.EventList.reading());
+    for (QWidget* window : std::initializer_list<QWidget*>{&app.Form1, &app.SiteList, &app.HRSMList, &app.Synthe,
+                                                           &app.EventList, &app.HowTo, &app.AboutBox, &app.Wait}) {
         const QStringList found = JapaneseCaptions(*window);
         EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
     }

@@ -6,6 +6,7 @@
 #include "common/web_pages.h"
 #include "app/windows/program_icon.h"
 #include "common/platform.h"
+#include "common/translation.h"
 #include "plot/windows/clickable_label.h"
 #include "plot/windows/window_look.h"
 namespace tremblo {
@@ -37,7 +38,7 @@ TAboutBox::TAboutBox(Platform& platform, QWidget* parent) : QDialog(parent), pla
     Version = new QLabel(QStringLiteral("TREMBLO  Ver 4.2"));
     place(Version, 88, 40, "red");
     place(new QLabel(QStringLiteral("2016/07/28")), 168, 64, nullptr);
-    place(new QLabel(QString::fromUtf8(pages::kAuthorName)), 112, 88, "blue");
+    place(new QLabel(QString::fromStdString(TrText("common", pages::kAuthorName))), 112, 88, "blue");
     Label2 = new ClickableLabel(QString::fromUtf8(pages::kAuthorMail));
     place(Label2, 8, 120, nullptr);
     Label2->setCursor(Qt::PointingHandCursor);
