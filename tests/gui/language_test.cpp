@@ -69,7 +69,7 @@ QStringList JapaneseCaptions(QWidget& window) {
         if (auto* table = qobject_cast<QTableWidget*>(w)) {
             for (int c = 0; c < table->columnCount(); ++c)
                 if (const QTableWidgetItem* header = table->horizontalHeaderItem(c)) Collect(where, header->text(), found);
-        } else if (auto* view = qobject_cast<QAbstractItemView*>(w); view && view->model()) {
+        } else if (auto* view = qobject_cast<QTableView*>(w); view && view->model()) {
             // A table of its own model: the column headers and their hints.
             const QAbstractItemModel& model = *view->model();
             for (int c = 0; c < model.columnCount(); ++c)
