@@ -7,6 +7,7 @@
 #include "event/intensity_colors.h"
 #include "event/map_graticule.h"
 #include "event/station_map.h"
+#include "common/translation.h"
 #include "plot/recording_canvas.h"
 
 namespace tremblo {
@@ -209,6 +210,53 @@ TEST(StationMapEmpty, NoMappableStationDrawsTheNote) {
         EXPECT_TRUE(canvas.Calls(CanvasOp::Ellipse).empty());
         EXPECT_TRUE(canvas.Calls(CanvasOp::Polygon).empty());
         EXPECT_FALSE(layout.StationAt(150, 100, stations));
+    }
+}
+
+// A stand-in translation that shows what went through it, and in which context.
+std::string Tagged(const char* context, const char* text) { return std::string("EN(") + context + ":" + text + ")"; }
+
+// Installs translations for a test and removes them afterwards.
+struct TranslationScope {
+    TranslationScope(TextTranslation messages, TextTranslation pictures) { InstallTextTranslation(messages, pictures); }
+    ~TranslationScope() { InstallTextTranslation(nullptr, nullptr); }
+};
+
+std::string Legend(std::string_view jmaClass, bool translated) {
+    const auto tag = [&](const std::string& text) { return translated ? Tagged("event", text.c_str()) : text; };
+    const std::string format = tag("震度%s");
+    const std::string jma = tag(std::string(jmaClass));
+    return format.substr(0, format.find("%s")) + jma + format.substr(format.find("%s") + 2);
+}
+
+// The map is a picture: its legend and note follow the pictures' language,
+// not the messages'; the event list's class cells follow the messages'.
+TEST(StationMapLanguage, LegendFollowsThePicturesClassCellsTheMessages) {
+    const std::vector<MapStation> stations{{35.0, 139.0, "5弱"}};
+    const struct {
+        TextTranslation messages, pictures;
+    } cases[] = {{nullptr, nullptr}, {&Tagged, nullptr}, {nullptr, &Tagged}, {&Tagged, &Tagged}};
+    for (const auto& c : cases) {
+        const TranslationScope scope(c.messages, c.pictures);
+        const bool pictures = c.pictures != nullptr, messages = c.messages != nullptr;
+        const StationMapLayout layout(stations, std::pair{35.5, 139.5}, MapSettings{});
+        RecordingCanvas canvas(520, 560);
+        DrawStationMap(canvas, layout, stations, std::pair{35.5, 139.5}, std::nullopt);
+        for (std::string_view jmaClass : kIntensityClasses)
+            EXPECT_NE(canvas.FindText(Legend(jmaClass, pictures)), nullptr) << jmaClass << " pictures " << pictures;
+        const std::string epicentre = pictures ? Tagged("event", kEpicentreLegendText) : kEpicentreLegendText;
+        EXPECT_NE(canvas.FindText(epicentre), nullptr) << pictures;
+
+        RecordingCanvas empty(300, 200);
+        const StationMapLayout none({}, std::nullopt, MapSettings{300, 200});
+        DrawStationMap(empty, none, {}, std::nullopt, std::nullopt);
+        EXPECT_NE(empty.FindText(pictures ? Tagged("event", kNoStationText) : kNoStationText), nullptr) << pictures;
+
+        for (const std::string_view jmaClass : {"5弱", "6強", "4"})
+            EXPECT_EQ(IntensityClassText(jmaClass), messages ? Tagged("event", std::string(jmaClass).c_str())
+                                                                : std::string(jmaClass))
+                << jmaClass;
+        for (const std::string_view unknown : {"", "8", "5-"}) EXPECT_EQ(IntensityClassText(unknown), unknown);
     }
 }
 
