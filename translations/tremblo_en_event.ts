@@ -31,5 +31,21 @@
         <source>震央</source>
         <translation>Epicentre</translation>
     </message>
+    <message>
+        <source>KiK-net 地表</source>
+        <translation>KiK-net surface</translation>
+    </message>
+    <message>
+        <source>KiK-net 地中</source>
+        <translation>KiK-net borehole</translation>
+    </message>
+    <message>
+        <source>広島市</source>
+        <translation>Hiroshima City</translation>
+    </message>
+    <message>
+        <source>中央防災会議</source>
+        <translation>CDPC</translation>
+    </message>
 </context>
 </TS>

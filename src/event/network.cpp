@@ -1,6 +1,7 @@
 #include "event/network.h"
 
 #include "common/path_text.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -46,10 +47,10 @@ Network NetworkOf(std::string_view file, std::string_view formatCell) {
 const char* NetworkText(Network network) {
     switch (network) {
         case Network::Knet: return "K-NET";
-        case Network::KikSurface: return "KiK-net 地表";
-        case Network::KikBorehole: return "KiK-net 地中";
-        case Network::Hiroshima: return "広島市";
-        case Network::Cdpc: return "中央防災会議";
+        case Network::KikSurface: return QT_TRANSLATE_NOOP("event", "KiK-net 地表");
+        case Network::KikBorehole: return QT_TRANSLATE_NOOP("event", "KiK-net 地中");
+        case Network::Hiroshima: return QT_TRANSLATE_NOOP("event", "広島市");
+        case Network::Cdpc: return QT_TRANSLATE_NOOP("event", "中央防災会議");
     }
     return "";
 }

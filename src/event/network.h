@@ -14,7 +14,8 @@ enum class Network { Knet, KikSurface, KikBorehole, Hiroshima, Cdpc };
 // ("ARCHIVE:INNER:MEMBER") counts by its last part only.
 Network NetworkOf(std::string_view file, std::string_view formatCell);
 
-// The network's name as the event list shows it.
+// The network's name as the event list shows it, in Japanese: TrText("event", ...)
+// gives it in the language in use.
 const char* NetworkText(Network network);
 
 }  // namespace tremblo
