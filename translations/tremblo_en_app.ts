@@ -78,9 +78,9 @@ K-NET・KiK-net のデータのダウンロードには、提供元での利用�
 </source>
         <translation>■ How to use
 (1) Opening a record
-Click &quot;Open&quot; and choose any one of the three component files; the other two are found by name and read with it. Clear &quot;3 components&quot; to read only the file you chose. For files of the Hiroshima City Fire Department or the Central Disaster Prevention Council, choose the format under &quot;Format&quot; in the menu first.
+Click &quot;Open&quot; and choose any one of the three component files; the other two are found by name and read with it. Clear &quot;3 comps&quot; to read only the file you chose. For files of the Hiroshima City Fire Department or the Central Disaster Prevention Council, choose the format under &quot;Format&quot; in the menu first.
 (2) Waveforms
-The acceleration, velocity and displacement time histories are plotted. &quot;Wave/comp.&quot; switches between the three components of one quantity and the three quantities of one component. The window start is chosen automatically; clear &quot;Auto&quot; to set it with the slider or as a sample number. The time and amplitude scales can be chosen too.
+The acceleration, velocity and displacement time histories are plotted. &quot;Qty/comp&quot; switches between the three components of one quantity and the three quantities of one component. The window start is chosen automatically; clear &quot;Auto&quot; to set it with the slider or as a sample number. The time and amplitude scales can be chosen too.
 (3) Response spectra
 Response spectra are computed at 200 periods from 0.05 s to 10 s for five damping ratios. The range of damping ratios (standard, ×5, ×10) and the spacing of the periods are set in the menu.
 (4) Superposed spectra
@@ -468,7 +468,7 @@ V4.2 2016/07/28 waveform CSV with three decimal places
     </message>
     <message>
         <source>3成分読込</source>
-        <translation>3 components</translation>
+        <translation>3 comps</translation>
     </message>
     <message>
         <source> 波形表示</source>
@@ -480,7 +480,7 @@ V4.2 2016/07/28 waveform CSV with three decimal places
     </message>
     <message>
         <source>DC除去</source>
-        <translation>Remove DC</translation>
+        <translation>DC off</translation>
     </message>
     <message>
         <source>CSVﾌｧｲﾙ</source>
@@ -520,7 +520,7 @@ V4.2 2016/07/28 waveform CSV with three decimal places
     </message>
     <message>
         <source>加速度</source>
-        <translation>Acceleration</translation>
+        <translation>Accel.</translation>
     </message>
     <message>
         <source>速&#x3000; 度</source>
@@ -528,11 +528,11 @@ V4.2 2016/07/28 waveform CSV with three decimal places
     </message>
     <message>
         <source>変&#x3000; 位</source>
-        <translation>Displacement</translation>
+        <translation>Displ.</translation>
     </message>
     <message>
         <source>波形/成分</source>
-        <translation>Wave/comp.</translation>
+        <translation>Qty/comp</translation>
     </message>
     <message>
         <source>波形/成分表示の選択</source>

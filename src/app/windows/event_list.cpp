@@ -117,7 +117,7 @@ void TEventList::BuildControls() {
     Grid->verticalHeader()->hide();
     Grid->verticalHeader()->setDefaultSectionSize(20);
     Grid->setAlternatingRowColors(true);
-    const int widths[] = {64, 110, 88, 90, 64, 64, 72, 76, 90, 90, 90, 90, 90, 400};
+    const int widths[] = {64, 110, 112, 90, 64, 64, 72, 76, 90, 90, 90, 90, 90, 400};
     for (int c = 0; c < static_cast<int>(std::size(widths)); ++c) Grid->setColumnWidth(c, widths[c]);
     grid->activated = [this] { OpenCurrentRecord(); };
     connect(Grid, &QTableView::doubleClicked, this, [this] { OpenCurrentRecord(); });
