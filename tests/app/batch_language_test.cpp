@@ -78,6 +78,7 @@ TEST(BatchInEnglish, HostileInputIsReportedInEnglish) {
         std::function<BatchOptions()> options;
         const char* says;  // part of the error or note, as the batch words it
         int status;
+        bool once = false;  // `says` is in the report once only: the file is named once
     } cases[] = {
         {"missing file", [&] { return Options(folder / "in/MISSING.NS", folder / "out"); }, "MISSING", 1},
         {"folder given as a file", [&] { fs::create_directories(folder / "in/ev.NS"); return Options(folder / "in/ev.NS", folder / "out"); },
@@ -99,7 +100,13 @@ TEST(BatchInEnglish, HostileInputIsReportedInEnglish) {
              o.mapFile = folder / "no/such/folder/map.png";
              return o;
          },
-         "map.png", 1},
+         "map.png", 1, true},
+        {"picture that cannot be written",
+         [&] {
+             fs::create_directories(folder / "taken/AIC001-202411051012.png");  // a folder where the picture goes
+             return Options(SamplePath(kKnet + ".NS"), folder / "taken");
+         },
+         "AIC001-202411051012.png", 1, true},
         {"azimuth of a record that cannot be rotated",
          [&] {
              BatchOptions o = Options(SamplePath("samples/hiroshima/HFD01_241105.ns"), folder / "out");
@@ -114,6 +121,9 @@ TEST(BatchInEnglish, HostileInputIsReportedInEnglish) {
         EXPECT_NE(err.str().find(c.says), std::string::npos) << c.name << "\n" << err.str();
         EXPECT_FALSE(HasJapanese(err.str())) << c.name << "\n" << err.str();
         EXPECT_FALSE(HasJapanese(out.str())) << c.name << "\n" << out.str();
+        if (c.once) EXPECT_EQ(err.str().find(c.says), err.str().rfind(c.says)) << c.name << "\n" << err.str();
+        // One message a line: none runs over onto lines of its own.
+        EXPECT_EQ(err.str().find("\n\n"), std::string::npos) << c.name << "\n" << err.str();
     }
 }
 

@@ -171,7 +171,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         if (written.ok)
             err << "map: wrote " << options.mapFile << '\n';
         else
-            err << "error: " << CannotCreateText(options.mapFile) << " (" << written.message << ")\n";
+            err << "error: " << MessageLine("", written.message) << '\n';  // it names the file and why
     }
 
     bool summaryWritten = true;

@@ -211,7 +211,8 @@ bool RecordWorker::WriteFiles(const std::string& base, RecordOutcome& outcome) {
 
 bool RecordWorker::WritePicture(const std::string& path, const RgbImage& picture, RecordOutcome& outcome) {
     const PngWriteResult written = WritePngFile(path, picture);
-    if (!written.ok) return Fail(outcome, CannotWrite(path, written.message));
+    // The writer's message names the file and why, on lines of its own.
+    if (!written.ok) return Fail(outcome, MessageLine(TrText("common", kCannotCreateCaption), written.message));
     outcome.written.push_back(path);
     return true;
 }
