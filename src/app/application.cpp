@@ -64,9 +64,10 @@ std::unique_ptr<Application> CreateWindowsReportingErrors(
     try {
         return create();
     } catch (const std::exception& e) {
-        platform.ShowMessage(
-            QCoreApplication::translate("tremblo::Application", "プログラムを起動できません\n%1").arg(QString::fromUtf8(e.what())).toStdString(),
-            QCoreApplication::translate("tremblo::Application", "起動エラー").toStdString(), MessageStyle::Warning);
+        const QString text = QCoreApplication::translate("tremblo::Application", "プログラムを起動できません\n%1");
+        platform.ShowMessage(text.arg(QString::fromUtf8(e.what())).toStdString(),
+                             QCoreApplication::translate("tremblo::Application", "起動エラー").toStdString(),
+                             MessageStyle::Warning);
     }
     return nullptr;
 }
