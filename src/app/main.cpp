@@ -29,7 +29,7 @@ bool ParseFormat(const QString& text, tremblo::RecordFormat& format) {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("TREMBLO 4.2");
+    QApplication::setApplicationName("TREMBLO");  // --version: "TREMBLO 4.2"
     QApplication::setApplicationVersion("4.2");
     // The installed menu entry and icon (share/applications, share/icons).
     QGuiApplication::setDesktopFileName("org.example.tremblo");
