@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "common/format.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -62,7 +63,10 @@ TargetSpectrum BuiltInTarget(BslLimit limit, double zone) {
     target.kind = safety ? TargetKind::BslSafety : TargetKind::BslDamage;
     target.zone = zone;
     target.key = safety ? "bsl-safety" : "bsl-damage";
-    target.label = std::string(safety ? "告示 安全限界" : "告示 損傷限界") + " Z=" + ZoneText(zone);
+    // The legend's text: drawn into pictures.
+    static const char* const kSafety = QT_TRANSLATE_NOOP("target", "告示 安全限界");
+    static const char* const kDamage = QT_TRANSLATE_NOOP("target", "告示 損傷限界");
+    target.label = TrPicture("target", safety ? kSafety : kDamage) + " Z=" + ZoneText(zone);
     return target;
 }
 
