@@ -117,7 +117,8 @@ TEST(EnglishWindows, ShowNoJapaneseCaption) {
     testing::ScriptedPlatform platform;
     Application app{platform, SamplePath("data/DATA")};
     EXPECT_TRUE(app.Form1.findChild<QAction*>("LanguageEnglish")->isChecked());
-    for (QWidget* window : std::initializer_list<QWidget*>{&app.Form1}) {
+    for (QWidget* window : std::initializer_list<QWidget*>{&app.Form1, &app.Spect, &app.SdSa, &app.Large, &app.Super,
+                                                          &app.NextStep, &app.Fourier}) {
         const QStringList found = JapaneseCaptions(*window);
         EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
     }
