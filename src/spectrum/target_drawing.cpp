@@ -125,7 +125,7 @@ TargetCurve TargetSaSdCurve(const TargetSpectrum& target) {
 }
 
 std::string TargetLegendText(const TargetSpectrum& target, int quantity) {
-    const std::string label = CutCharacters(target.label, kLabelCharacters);
+    const std::string label = CutCharacters(TargetPictureLabel(target), kLabelCharacters);
     return quantity == TARGET_SA ? label : label + TrPicture("spectrum", " (擬似)");
 }
 

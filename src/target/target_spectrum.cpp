@@ -63,11 +63,14 @@ TargetSpectrum BuiltInTarget(BslLimit limit, double zone) {
     target.kind = safety ? TargetKind::BslSafety : TargetKind::BslDamage;
     target.zone = zone;
     target.key = safety ? "bsl-safety" : "bsl-damage";
-    // The legend's text: drawn into pictures.
-    static const char* const kSafety = QT_TRANSLATE_NOOP("target", "告示 安全限界");
-    static const char* const kDamage = QT_TRANSLATE_NOOP("target", "告示 損傷限界");
-    target.label = TrPicture("target", safety ? kSafety : kDamage) + " Z=" + ZoneText(zone);
+    target.label = std::string(safety ? kBslSafetyLabel : kBslDamageLabel) + " Z=" + ZoneText(zone);
     return target;
+}
+
+std::string TargetPictureLabel(const TargetSpectrum& target) {
+    if (!target.builtIn()) return target.label;
+    const char* limit = target.kind == TargetKind::BslSafety ? kBslSafetyLabel : kBslDamageLabel;
+    return TrPicture("target", limit) + " Z=" + ZoneText(target.zone);
 }
 
 std::vector<double> TargetDrawingPeriods(const TargetSpectrum& target, std::span<const float> tablePeriods) {
