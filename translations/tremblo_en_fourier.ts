@@ -68,7 +68,7 @@
     </message>
     <message>
         <source>線サイズ</source>
-        <translation>Line width</translation>
+        <translation>Width</translation>
     </message>
     <message>
         <source>計&#x3000;算</source>

@@ -150,7 +150,7 @@
     </message>
     <message>
         <source>線サイズ</source>
-        <translation>Line width</translation>
+        <translation>Width</translation>
     </message>
     <message>
         <source>PNGﾌｧｲﾙ</source>
@@ -261,7 +261,7 @@
     </message>
     <message>
         <source>線サイズ</source>
-        <translation>Line width</translation>
+        <translation>Width</translation>
     </message>
     <message>
         <source>計&#x3000;算</source>
