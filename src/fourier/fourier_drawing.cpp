@@ -108,9 +108,11 @@ void DrawSpectraPanel(TMyGraph& graph, const FourierSpectra& s, const Band& band
     SetFrequencyAxis(graph, s, kSpectraOriginX, kSpectraWidth);
     SetLogScale(graph, scaleCurves, kSpectraDecades);
     // The record's texts are Shift-JIS, the title UTF-8.
-    graph.TitleY = StringPrintf(TrPicture("fourier", "フーリエスペクトル %s   %s   b=%.0f%s").c_str(), SjisToUtf8(s.source.stationCode.view()).c_str(),
+    const std::string format = TrPicture("fourier", "フーリエスペクトル %s   %s   b=%.0f%s");
+    const std::string taper = s.tapered ? TrPicture("fourier", "   5%テーパー") : std::string();
+    graph.TitleY = StringPrintf(format.c_str(), SjisToUtf8(s.source.stationCode.view()).c_str(),
                                 SjisToUtf8(StringPrintf("%s %s", s.source.originDate.c_str(), s.source.originTime.c_str())).c_str(),
-                                s.bandwidth, s.tapered ? TrPicture("fourier", "   5%テーパー").c_str() : "");
+                                s.bandwidth, taper.c_str());
     graph.DrawWaku();
     graph.canvas().TextOut(graph.OriginX - 45, graph.OriginY - graph.HeightY - 18, "[cm/s]");
     const float foot = graph.SValueY;
@@ -184,14 +186,15 @@ void DrawFourierSpectra(TMyGraph& graph, const FourierSpectra& spectra, const Fo
             for (std::string& l : labels) l = SjisToUtf8(l);
             for (std::size_t i = 0; i < ratios.size(); ++i) colors.push_back(kSmoothedColors[i]);
         }
-        DrawRatioPanel(graph, spectra, band, TrPicture("fourier", "地表/地中 スペクトル比"), ratios, labels, colors, reason,
-                       settings.lineWidth);
+        DrawRatioPanel(graph, spectra, band, TrPicture("fourier", "地表/地中 スペクトル比"), ratios, labels, colors,
+                       reason, settings.lineWidth);
         return;
     }
     const std::vector<double> hv = HorizontalToVertical(spectra);
-    DrawRatioPanel(graph, spectra, band, TrPicture("fourier", "H/V スペクトル比"), hv.empty() ? std::vector<std::vector<double>>{}
-                                                                          : std::vector<std::vector<double>>{hv},
-                   {"H/V"}, {kBlack}, hv.empty() ? TrPicture("fourier", "3成分の記録が必要です") : std::string(), settings.lineWidth);
+    const std::string reason = hv.empty() ? TrPicture("fourier", "3成分の記録が必要です") : std::string();
+    DrawRatioPanel(graph, spectra, band, TrPicture("fourier", "H/V スペクトル比"),
+                   hv.empty() ? std::vector<std::vector<double>>{} : std::vector<std::vector<double>>{hv}, {"H/V"},
+                   {kBlack}, reason, settings.lineWidth);
 }
 
 }  // namespace tremblo

@@ -81,13 +81,15 @@ Result<TargetSpectrum> ParseTargetTable(std::istream& in, const std::string& nam
         seenContent = true;
         const std::optional<double> sa = fields.size() >= 2 ? Number(fields[1]) : std::nullopt;
         if (!period || !sa)
-            return LineError(name, number, TrText("target", "周期 [s] と加速度 [gal] の 2 つの数値をカンマで区切って書いてください"));
+            return LineError(name, number,
+                             TrText("target", "周期 [s] と加速度 [gal] の 2 つの数値をカンマで区切って書いてください"));
         if (!(*period > 0.0) || !(*sa > 0.0))
             return LineError(name, number, TrText("target", "周期と加速度は 0 より大きい値にしてください"));
         if (!target.periods.empty() && !(*period > target.periods.back()))
             return LineError(name, number, TrText("target", "周期は短い順に、同じ周期を重ねずに並べてください"));
         if (static_cast<int>(target.periods.size()) == MAX_TARGET_ROWS)
-            return LineError(name, number, StringPrintf(TrText("target", "行が多すぎます (%d 行まで)").c_str(), MAX_TARGET_ROWS));
+            return LineError(name, number,
+                             StringPrintf(TrText("target", "行が多すぎます (%d 行まで)").c_str(), MAX_TARGET_ROWS));
         target.periods.push_back(*period);
         target.sa.push_back(*sa);
     }
