@@ -5,6 +5,7 @@
 
 #include "common/format.h"
 #include "common/shift_jis.h"
+#include "common/translation.h"
 #include "fourier/spectral_ratio.h"
 
 namespace tremblo {
@@ -57,7 +58,7 @@ void SetFrequencyAxis(TMyGraph& graph, const FourierSpectra& s, int originX, int
     graph.NGridX = std::max(1, static_cast<int>(std::ceil(std::log10(s.nyquist() / FOURIER_LOWEST_FREQUENCY) - 1e-6)));
     graph.OriginX = originX;
     graph.WidthX = width / graph.NGridX * graph.NGridX;
-    graph.TitleX = "振動数 [Hz]";
+    graph.TitleX = TrPicture("fourier", "振動数 [Hz]");
 }
 
 // The vertical scale: `decades` decades up to the first power of ten above the largest value.
@@ -107,9 +108,11 @@ void DrawSpectraPanel(TMyGraph& graph, const FourierSpectra& s, const Band& band
     SetFrequencyAxis(graph, s, kSpectraOriginX, kSpectraWidth);
     SetLogScale(graph, scaleCurves, kSpectraDecades);
     // The record's texts are Shift-JIS, the title UTF-8.
-    graph.TitleY = StringPrintf("フーリエスペクトル %s   %s   b=%.0f%s", SjisToUtf8(s.source.stationCode.view()).c_str(),
+    const std::string format = TrPicture("fourier", "フーリエスペクトル %s   %s   b=%.0f%s");
+    const std::string taper = s.tapered ? TrPicture("fourier", "   5%テーパー") : std::string();
+    graph.TitleY = StringPrintf(format.c_str(), SjisToUtf8(s.source.stationCode.view()).c_str(),
                                 SjisToUtf8(StringPrintf("%s %s", s.source.originDate.c_str(), s.source.originTime.c_str())).c_str(),
-                                s.bandwidth, s.tapered ? "   5%テーパー" : "");
+                                s.bandwidth, taper.c_str());
     graph.DrawWaku();
     graph.canvas().TextOut(graph.OriginX - 45, graph.OriginY - graph.HeightY - 18, "[cm/s]");
     const float foot = graph.SValueY;
@@ -171,9 +174,9 @@ void DrawFourierSpectra(TMyGraph& graph, const FourierSpectra& spectra, const Fo
         const FourierSpectra* borehole = spectra.series == 1 ? &spectra : partner;
         std::string reason;
         if (surface == nullptr || borehole == nullptr)
-            reason = "地表と地中の記録が揃っていません";
+            reason = TrPicture("fourier", "地表と地中の記録が揃っていません");
         else if (SurfaceBoreholeMismatch(*surface, *borehole))
-            reason = "地表と地中の振動数が異なります";
+            reason = TrPicture("fourier", "地表と地中の振動数が異なります");
         std::vector<std::vector<double>> ratios;
         std::vector<std::string> labels;
         std::vector<Color> colors;
@@ -183,14 +186,15 @@ void DrawFourierSpectra(TMyGraph& graph, const FourierSpectra& spectra, const Fo
             for (std::string& l : labels) l = SjisToUtf8(l);
             for (std::size_t i = 0; i < ratios.size(); ++i) colors.push_back(kSmoothedColors[i]);
         }
-        DrawRatioPanel(graph, spectra, band, "地表/地中 スペクトル比", ratios, labels, colors, reason,
-                       settings.lineWidth);
+        DrawRatioPanel(graph, spectra, band, TrPicture("fourier", "地表/地中 スペクトル比"), ratios, labels, colors,
+                       reason, settings.lineWidth);
         return;
     }
     const std::vector<double> hv = HorizontalToVertical(spectra);
-    DrawRatioPanel(graph, spectra, band, "H/V スペクトル比", hv.empty() ? std::vector<std::vector<double>>{}
-                                                                          : std::vector<std::vector<double>>{hv},
-                   {"H/V"}, {kBlack}, hv.empty() ? "3成分の記録が必要です" : "", settings.lineWidth);
+    const std::string reason = hv.empty() ? TrPicture("fourier", "3成分の記録が必要です") : std::string();
+    DrawRatioPanel(graph, spectra, band, TrPicture("fourier", "H/V スペクトル比"),
+                   hv.empty() ? std::vector<std::vector<double>>{} : std::vector<std::vector<double>>{hv}, {"H/V"},
+                   {kBlack}, reason, settings.lineWidth);
 }
 
 }  // namespace tremblo

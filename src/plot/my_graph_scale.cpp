@@ -1,6 +1,7 @@
 // TMyGraph: automatic scales.
 #include <cmath>
 
+#include "common/translation.h"
 #include "plot/my_graph.h"
 
 namespace tremblo {
@@ -82,7 +83,7 @@ bool SignedScale(Axis axis, int n, const float* data) {
 
 // The scale is still set from the largest magnitude; the program goes on.
 void ReportNegativeLogData(Platform& platform) {
-    platform.ShowMessage("負のデータを対数目盛りでは表せません", "目盛り設定エラー",
+    platform.ShowMessage(TrText("plot", "負のデータを対数目盛りでは表せません"), TrText("plot", "目盛り設定エラー"),
                          MessageStyle::Warning);
 }
 

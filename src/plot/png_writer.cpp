@@ -12,6 +12,7 @@
 
 #include "common/atomic_file.h"
 #include "common/platform.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -69,7 +70,7 @@ PngWriteResult Failure(const std::string& path, const std::string& reason) {
 PngWriteResult WritePngFile(const std::string& path, const RgbImage& image) {
     if (image.width <= 0 || image.height <= 0 ||
         image.rgb.size() != static_cast<std::size_t>(image.width) * image.height * 3) {
-        return Failure(path, "画像がありません");
+        return Failure(path, TrText("plot", "画像がありません"));
     }
     std::vector<png_bytep> rows(static_cast<std::size_t>(image.height));
     for (int y = 0; y < image.height; ++y) {

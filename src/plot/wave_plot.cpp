@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/shift_jis.h"
+#include "common/translation.h"
 #include "plot/format_text.h"
 #include "plot/pixel.h"
 
@@ -101,7 +102,8 @@ void DrawWaveform(TMyWave& wave, const WaveDrawInput& in) {
     canvas.SetFont(WaveHeaderFont());
     if (in.showDataCount) {
         canvas.TextOut(420, rowHeight / 2 - 65,
-                       FormatText("ﾃﾞｰﾀ %d - %d", in.windowStart, in.windowStart + in.windowLength - 1));
+                       FormatText(TrPicture("plot", "ﾃﾞｰﾀ %d - %d").c_str(), in.windowStart,
+                                  in.windowStart + in.windowLength - 1));
     }
     if (in.showTitle) DrawHeader(canvas, in, rowHeight);
     canvas.SetFont(rowFont);

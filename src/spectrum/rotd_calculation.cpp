@@ -5,6 +5,7 @@
 #include <new>
 #include <vector>
 
+#include "common/translation.h"
 #include "spectrum/rotd_fast.h"
 #include "spectrum/rotd_reference.h"
 #include "spectrum/spectrum_calculation.h"
@@ -13,7 +14,7 @@ namespace tremblo {
 
 std::optional<std::string> RotDUnavailable(const SeismicRecord& record) {
     if (!record.recordLoaded || record.componentCount < 2)
-        return std::string("RotD50/RotD100 は水平2成分（NS, EW）の記録が必要です");
+        return TrText("spectrum", "RotD50/RotD100 は水平2成分（NS, EW）の記録が必要です");
     return std::nullopt;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/format.h"
+#include "common/translation.h"
 #include "spectrum/sa_sd_curve.h"
 #include "spectrum/target_drawing.h"
 
@@ -31,7 +32,7 @@ std::string SaSdCaption(const SpectrumSource& source) {
     // Two decimals, a trailing zero dropped: 0.05, 0.25, 0.5.
     std::string text = StringPrintf("%.2f", h);
     if (text.back() == '0') text.pop_back();
-    return "Sa-Sdスペクトラム　h=" + text;
+    return TrText("spectrum", "Sa-Sdスペクトラム　h=") + text;
 }
 
 void PrepareSaSdGraph(TMyGraph& graph) {
@@ -57,8 +58,8 @@ void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const SpectrumSour
     const SaSdCurve adjusted = AdjustedSaSdCurve(spectrum, c);
     graph.XScaleUnit(adjusted.count, adjusted.sd.data());
     graph.YScaleUnit(adjusted.count, adjusted.sa.data());
-    graph.TitleX = "変位 Sd [cm]";
-    graph.TitleY = "加速度 Sa [gal]";
+    graph.TitleX = TrPicture("spectrum", "変位 Sd [cm]");
+    graph.TitleY = TrPicture("spectrum", "加速度 Sa [gal]");
     graph.DrawWaku();
     Canvas& canvas = graph.canvas();
     canvas.TextOut(150, 5, StringPrintf("%s %s", source.eventName.c_str(), SaSdComponentName(source, c).c_str()));

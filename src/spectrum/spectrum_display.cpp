@@ -4,6 +4,7 @@
 
 #include "common/format.h"
 #include "common/shift_jis.h"
+#include "common/translation.h"
 #include "spectrum/enlarged_drawing.h"
 #include "spectrum/target_drawing.h"
 
@@ -86,7 +87,7 @@ void SetupSpectrumAxes(TMyGraph& graph, const SpectrumDisplaySettings& s, const 
     SetAxisKind(s.linearX, graph.LinearX, graph.SValueX, graph.VValueX, graph.NGridX);
     SetAxisKind(s.linearY, graph.LinearY, graph.SValueY, graph.VValueY, graph.NGridY);
     if (!s.frequencyX) {
-        graph.TitleX = "周　期 [s]";
+        graph.TitleX = TrPicture("spectrum", "周　期 [s]");
         if (s.linearX) {
             graph.VValueX = linearAxis.limit / static_cast<float>(linearAxis.divisions);
             graph.NGridX = linearAxis.divisions;
@@ -95,7 +96,7 @@ void SetupSpectrumAxes(TMyGraph& graph, const SpectrumDisplaySettings& s, const 
             graph.VValueX = 10.0f;
         }
     } else {
-        graph.TitleX = "振動数 [Hz]";
+        graph.TitleX = TrPicture("spectrum", "振動数 [Hz]");
         if (s.linearX) {
             graph.VValueX = 5.0f;
         } else {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/translation.h"
 #include "spectrum/period_table.h"
 
 namespace tremblo {
@@ -124,8 +125,8 @@ TargetCurve TargetSaSdCurve(const TargetSpectrum& target) {
 }
 
 std::string TargetLegendText(const TargetSpectrum& target, int quantity) {
-    const std::string label = CutCharacters(target.label, kLabelCharacters);
-    return quantity == TARGET_SA ? label : label + " (擬似)";
+    const std::string label = CutCharacters(TargetPictureLabel(target), kLabelCharacters);
+    return quantity == TARGET_SA ? label : label + TrPicture("spectrum", " (擬似)");
 }
 
 void DrawSpectrumTargets(TMyGraph& graph, const std::vector<TargetSpectrum>& targets, int quantity,

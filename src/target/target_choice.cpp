@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/format.h"
+#include "common/translation.h"
 #include "target/target_table_file.h"
 
 namespace tremblo {
@@ -34,7 +35,7 @@ std::vector<TargetSpectrum> TargetSelection::Targets() const {
 }
 
 std::string TooManyTargetsText() {
-    return StringPrintf("目標スペクトルは %d つまで選べます。\n消去してから選び直してください。", MAX_TARGETS);
+    return StringPrintf(TrText("target", "目標スペクトルは %d つまで選べます。\n消去してから選び直してください。").c_str(), MAX_TARGETS);
 }
 
 }  // namespace tremblo

@@ -5,6 +5,7 @@
 #include <numbers>
 
 #include "common/format.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -62,8 +63,14 @@ TargetSpectrum BuiltInTarget(BslLimit limit, double zone) {
     target.kind = safety ? TargetKind::BslSafety : TargetKind::BslDamage;
     target.zone = zone;
     target.key = safety ? "bsl-safety" : "bsl-damage";
-    target.label = std::string(safety ? "告示 安全限界" : "告示 損傷限界") + " Z=" + ZoneText(zone);
+    target.label = std::string(safety ? kBslSafetyLabel : kBslDamageLabel) + " Z=" + ZoneText(zone);
     return target;
+}
+
+std::string TargetPictureLabel(const TargetSpectrum& target) {
+    if (!target.builtIn()) return target.label;
+    const char* limit = target.kind == TargetKind::BslSafety ? kBslSafetyLabel : kBslDamageLabel;
+    return TrPicture("target", limit) + " Z=" + ZoneText(target.zone);
 }
 
 std::vector<double> TargetDrawingPeriods(const TargetSpectrum& target, std::span<const float> tablePeriods) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "common/translation.h"
 #include "target/bsl_spectrum.h"
 
 namespace tremblo {
@@ -40,9 +41,18 @@ struct TargetSpectrum {
     std::optional<double> ValueAt(int quantity, double period) const;
 };
 
+// The names of the built-in curves' limits, as their labels begin.
+inline constexpr const char* kBslSafetyLabel = QT_TRANSLATE_NOOP("target", "告示 安全限界");
+inline constexpr const char* kBslDamageLabel = QT_TRANSLATE_NOOP("target", "告示 損傷限界");
+
 // The built-in curve of a limit for the zone coefficient: key and label
 // ("告示 安全限界 Z=1.0", "告示 損傷限界 Z=0.8").
 TargetSpectrum BuiltInTarget(BslLimit limit, double zone);
+
+// The label as pictures draw it: a built-in curve's in the pictures'
+// language (chosen when drawing, whenever the target was made), a table's
+// file name as it is.
+std::string TargetPictureLabel(const TargetSpectrum& target);
 
 // A pseudo value of SA at the period: SA itself, SA T / 2π or SA (T / 2π)².
 double PseudoValue(int quantity, double sa, double period);

@@ -39,8 +39,15 @@ std::optional<double> Number(std::string_view field) {
     return value;
 }
 
-ReadError LineError(const std::string& name, int line, const char* what) {
-    return ReadError(line, StringPrintf("%s の %d 行目: %s", name.c_str(), line, what), kTargetCaption);
+// `what` is said in the user's language.
+ReadError LineError(const std::string& name, int line, const std::string& what) {
+    return ReadError(line, StringPrintf(TrText("target", "%s の %d 行目: %s").c_str(), name.c_str(), line, what.c_str()),
+                     TrText("target", kTargetCaption));
+}
+
+// A message about the whole file; `format` names it with %s.
+ReadError FileError(const std::string& format, const std::string& name) {
+    return ReadError(0, StringPrintf(format.c_str(), name.c_str()), TrText("target", kTargetCaption));
 }
 
 std::string FileStem(const std::string& name) {
@@ -74,22 +81,24 @@ Result<TargetSpectrum> ParseTargetTable(std::istream& in, const std::string& nam
         seenContent = true;
         const std::optional<double> sa = fields.size() >= 2 ? Number(fields[1]) : std::nullopt;
         if (!period || !sa)
-            return LineError(name, number, "周期 [s] と加速度 [gal] の 2 つの数値をカンマで区切って書いてください");
+            return LineError(name, number,
+                             TrText("target", "周期 [s] と加速度 [gal] の 2 つの数値をカンマで区切って書いてください"));
         if (!(*period > 0.0) || !(*sa > 0.0))
-            return LineError(name, number, "周期と加速度は 0 より大きい値にしてください");
+            return LineError(name, number, TrText("target", "周期と加速度は 0 より大きい値にしてください"));
         if (!target.periods.empty() && !(*period > target.periods.back()))
-            return LineError(name, number, "周期は短い順に、同じ周期を重ねずに並べてください");
+            return LineError(name, number, TrText("target", "周期は短い順に、同じ周期を重ねずに並べてください"));
         if (static_cast<int>(target.periods.size()) == MAX_TARGET_ROWS)
-            return LineError(name, number, StringPrintf("行が多すぎます (%d 行まで)", MAX_TARGET_ROWS).c_str());
+            return LineError(name, number,
+                             StringPrintf(TrText("target", "行が多すぎます (%d 行まで)").c_str(), MAX_TARGET_ROWS));
         target.periods.push_back(*period);
         target.sa.push_back(*sa);
     }
     if (reader.stop() == LineReader::Stop::LineTooLong)
-        return LineError(name, reader.fileLineNumber(), "行が長すぎます (表ではありません)");
+        return LineError(name, reader.fileLineNumber(), TrText("target", "行が長すぎます (表ではありません)"));
     if (reader.stop() == LineReader::Stop::ReadFailed)
-        return ReadError(0, StringPrintf("%s を読めません", name.c_str()), kTargetCaption);
+        return FileError(TrText("target", "%s を読めません"), name);
     if (target.periods.size() < 2)
-        return ReadError(0, StringPrintf("%s には周期と加速度の行が 2 行以上必要です", name.c_str()), kTargetCaption);
+        return FileError(TrText("target", "%s には周期と加速度の行が 2 行以上必要です"), name);
     return target;
 }
 
@@ -98,11 +107,11 @@ Result<TargetSpectrum> ReadTargetFile(const std::string& path) {
     std::error_code ec;
     const auto status = std::filesystem::status(path, ec);
     if (ec || !std::filesystem::exists(status))
-        return ReadError(0, StringPrintf("%s が見つかりません", name.c_str()), kTargetCaption);
+        return FileError(TrText("target", "%s が見つかりません"), name);
     if (!std::filesystem::is_regular_file(status))
-        return ReadError(0, StringPrintf("%s は表のファイルではありません", name.c_str()), kTargetCaption);
+        return FileError(TrText("target", "%s は表のファイルではありません"), name);
     std::ifstream in(path, std::ios::binary);
-    if (!in) return ReadError(0, StringPrintf("%s を開けません", name.c_str()), kTargetCaption);
+    if (!in) return FileError(TrText("target", "%s を開けません"), name);
     return ParseTargetTable(in, name);
 }
 

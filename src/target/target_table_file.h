@@ -8,12 +8,13 @@
 #include <string>
 
 #include "common/result.h"
+#include "common/translation.h"
 #include "target/target_spectrum.h"
 
 namespace tremblo {
 
 // The caption of the messages about target spectra.
-inline constexpr const char* kTargetCaption = "目標スペクトル";
+inline constexpr const char* kTargetCaption = QT_TRANSLATE_NOOP("target", "目標スペクトル");
 
 // Rows a table may hold.
 inline constexpr int MAX_TARGET_ROWS = 10000;

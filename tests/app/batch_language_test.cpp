@@ -121,7 +121,9 @@ TEST(BatchInEnglish, HostileInputIsReportedInEnglish) {
         EXPECT_NE(err.str().find(c.says), std::string::npos) << c.name << "\n" << err.str();
         EXPECT_FALSE(HasJapanese(err.str())) << c.name << "\n" << err.str();
         EXPECT_FALSE(HasJapanese(out.str())) << c.name << "\n" << out.str();
-        if (c.once) EXPECT_EQ(err.str().find(c.says), err.str().rfind(c.says)) << c.name << "\n" << err.str();
+        if (c.once) {
+            EXPECT_EQ(err.str().find(c.says), err.str().rfind(c.says)) << c.name << "\n" << err.str();
+        }
         // One message a line: none runs over onto lines of its own.
         EXPECT_EQ(err.str().find("\n\n"), std::string::npos) << c.name << "\n" << err.str();
     }

@@ -143,8 +143,11 @@ TEST(EnglishWindows, ShowNoJapaneseCaption) {
     clock.start();
     while (app.EventList.reading() && clock.elapsed() < 60000) QTest::qWait(20);
     EXPECT_FALSE(app.EventList.reading());
-    for (QWidget* window : std::initializer_list<QWidget*>{&app.Form1, &app.SiteList, &app.HRSMList, &app.Synthe,
-                                                           &app.EventList, &app.HowTo, &app.AboutBox, &app.Wait}) {
+    // Every window of the program.
+    for (QWidget* window : std::initializer_list<QWidget*>{&app.Form1, &app.Spect, &app.HowTo, &app.AboutBox, &app.Wait,
+                                                           &app.Large, &app.NextStep, &app.Super, &app.SiteList,
+                                                           &app.Synthe, &app.HRSMList, &app.SdSa, &app.EventList,
+                                                           &app.Fourier}) {
         const QStringList found = JapaneseCaptions(*window);
         EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
     }

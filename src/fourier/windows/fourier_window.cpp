@@ -19,9 +19,9 @@ namespace tremblo {
 
 namespace {
 
-QPushButton* AddButton(QWidget* parent, const char* caption, const char* hint, int x, int y) {
-    auto* button = Place(new QPushButton(U(caption), parent), x, y, 75, 25);
-    if (*hint) button->setToolTip(U(hint));
+QPushButton* AddButton(QWidget* parent, const QString& caption, const QString& hint, int x, int y) {
+    auto* button = Place(new QPushButton(caption, parent), x, y, 75, 25);
+    if (!hint.isEmpty()) button->setToolTip(hint);
     return button;
 }
 
@@ -31,8 +31,8 @@ constexpr int kControlsY = 466;
 
 TFourier::TFourier(Platform& platform, RecordSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), session_(session) {
-    ApplySpectrumWindowLook(*this, "フーリエスペクトル", 929, 572);
-    Label1 = Place(new QLabel(U("フーリエスペクトル"), this), 16, 14, 230, 30);
+    ApplySpectrumWindowLook(*this, tr("フーリエスペクトル"), 929, 572);
+    Label1 = Place(new QLabel(tr("フーリエスペクトル"), this), 16, 14, 230, 30);
     Label1->setFont(ProgramFont(21));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setStyleSheet("color: aqua; background-color: navy;");
@@ -44,33 +44,33 @@ TFourier::TFourier(Platform& platform, RecordSession& session, QWidget* parent)
 TFourier::~TFourier() = default;
 
 void TFourier::BuildControls() {
-    RGBandwidth = Place(new RadioGroup(U("平滑化 b"), {"20", "40", "60"}, this), 16, kControlsY, 96, 92);
+    RGBandwidth = Place(new RadioGroup(tr("平滑化 b"), {"20", "40", "60"}, this), 16, kControlsY, 96, 92);
     RGBandwidth->setItemIndex(1);
     connect(RGBandwidth, &RadioGroup::clicked, this, [this] { RGBandwidthClick(); });
-    RGRatio = Place(new RadioGroup(U("スペクトル比"), {"H/V", U("地表/地中")}, this), 120, kControlsY, 110, 70);
+    RGRatio = Place(new RadioGroup(tr("スペクトル比"), {"H/V", tr("地表/地中")}, this), 120, kControlsY, 110, 70);
     RGRatio->button(1)->setEnabled(false);
     connect(RGRatio, &RadioGroup::clicked, this, [this] { RGRatioClick(); });
-    CBRaw = Place(new QCheckBox(U("生スペクトル"), this), 240, kControlsY + 6, 110, 18);
+    CBRaw = Place(new QCheckBox(tr("生スペクトル"), this), 240, kControlsY + 6, 110, 18);
     CBRaw->setChecked(true);
     connect(CBRaw, &QCheckBox::clicked, this, [this] { CBRawClick(); });
-    CBTaper = Place(new QCheckBox(U("5%テーパー"), this), 240, kControlsY + 28, 110, 18);
-    CBTaper->setToolTip(U("両端5%のコサインテーパー"));
+    CBTaper = Place(new QCheckBox(tr("5%テーパー"), this), 240, kControlsY + 28, 110, 18);
+    CBTaper->setToolTip(tr("両端5%のコサインテーパー"));
     connect(CBTaper, &QCheckBox::clicked, this, [this] { CBTaperClick(); });
-    Label3 = Place(new QLabel(U("線サイズ"), this), 240, kControlsY + 54, 60, 20);
+    Label3 = Place(new QLabel(tr("線サイズ"), this), 240, kControlsY + 54, 60, 20);
     UpDown1 = Place(new QSpinBox(this), 300, kControlsY + 52, 48, 24);
     UpDown1->setRange(1, 10);
     UpDown1->setValue(2);
     connect(UpDown1, &QSpinBox::valueChanged, this, [this] { UpDown1Click(); });
 
-    BtnCalc = AddButton(this, "計　算", "", 370, kControlsY + 4);
+    BtnCalc = AddButton(this, tr("計　算"), {}, 370, kControlsY + 4);
     connect(BtnCalc, &QPushButton::clicked, this, [this] { BtnCalcClick(); });
-    Button2 = AddButton(this, "コピー", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ", 510, kControlsY + 4);
+    Button2 = AddButton(this, tr("コピー"), tr("ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ"), 510, kControlsY + 4);
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    BtnGIF = AddButton(this, "PNGﾌｧｲﾙ", "ｽﾍﾟｸﾄﾙをPNGﾌｧｲﾙで保存", 593, kControlsY + 4);
+    BtnGIF = AddButton(this, tr("PNGﾌｧｲﾙ"), tr("ｽﾍﾟｸﾄﾙをPNGﾌｧｲﾙで保存"), 593, kControlsY + 4);
     connect(BtnGIF, &QPushButton::clicked, this, [this] { BtnGIFClick(); });
-    BtnCSV = AddButton(this, "CSVﾌｧｲﾙ", "ｽﾍﾟｸﾄﾙをCSVﾌｧｲﾙで保存", 676, kControlsY + 4);
+    BtnCSV = AddButton(this, tr("CSVﾌｧｲﾙ"), tr("ｽﾍﾟｸﾄﾙをCSVﾌｧｲﾙで保存"), 676, kControlsY + 4);
     connect(BtnCSV, &QPushButton::clicked, this, [this] { BtnCSVClick(); });
-    Button1 = AddButton(this, "閉じる", "", 837, kControlsY + 4);
+    Button1 = AddButton(this, tr("閉じる"), {}, 837, kControlsY + 4);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
@@ -87,11 +87,12 @@ FourierDisplaySettings TFourier::ReadDisplaySettings() const {
 }
 
 void TFourier::BtnCalcClick() {
-    platform_.ShowWait("フーリエスペクトルを計算しています・・・・");
+    platform_.ShowWait(Std(tr("フーリエスペクトルを計算しています・・・・")));
     const bool done = ComputeFourierSpectra(session_.record(), ReadSettings(), spectra_);
     platform_.CloseWait();
     if (!done)
-        platform_.ShowMessage("フーリエスペクトルの計算に必要なメモリが足りません", "メモリ不足", MessageStyle::Warning);
+        platform_.ShowMessage(Std(tr("フーリエスペクトルの計算に必要なメモリが足りません")), Std(tr("メモリ不足")),
+                              MessageStyle::Warning);
     if (done && spectra_.series != 0)
         series_[static_cast<std::size_t>(spectra_.series)] = std::make_shared<const FourierSpectra>(spectra_);
     EnableRatioChoice();

@@ -4,6 +4,7 @@
 #include "fourier/windows/fourier_window.h"
 #include "plot/picture_export.h"
 #include "plot/windows/graph_view.h"
+#include "plot/windows/widget_place.h"
 #include "record/save_folder.h"
 
 namespace tremblo {
@@ -13,7 +14,7 @@ void TFourier::Button2Click() { MyGraph1->graph().Copy(); }
 void TFourier::BtnGIFClick() {
     const RgbImage picture = MyGraph1->Picture();  // the picture at the moment of the click
     SavePictureWithDialog(platform_, picture,
-                          SaveDialogRequest{"PNGﾌｧｲﾙ (*.png)|*.png|すべて (*.*)|*.*",
+                          SaveDialogRequest{Std(tr("PNGﾌｧｲﾙ (*.png)|*.png|すべて (*.*)|*.*")),
                                             SaveDialogFolder(saveDir, session_.record()),
                                             spectra_.source.eventName + "fas.png", "png"},
                           &saveDir);
@@ -27,7 +28,7 @@ void TFourier::BtnCSVClick() {
     const FourierSpectra* surface = spectra_.series == 2 ? &spectra_ : other;
     const FourierSpectra* borehole = spectra_.series == 1 ? &spectra_ : other;
     SaveTextWithDialog(platform_,
-                       SaveDialogRequest{"CSVﾌｧｲﾙ(*.*)|*.csv|ﾃｷｽﾄﾌｧｲﾙ|*.txt|すべて|*.*",
+                       SaveDialogRequest{Std(tr("CSVﾌｧｲﾙ(*.*)|*.csv|ﾃｷｽﾄﾌｧｲﾙ|*.txt|すべて|*.*")),
                                          SaveDialogFolder("", session_.record()),
                                          spectra_.source.eventName + (ratio ? "ratio.csv" : "fas.csv"), "csv"},
                        [&] {

@@ -4,18 +4,19 @@
 
 #include "plot/picture_export.h"
 #include "plot/windows/graph_view.h"
-#include "spectrum/windows/spectrum_window_look.h"
+#include "plot/windows/widget_place.h"
 #include "spectrum/enlarged_drawing.h"
 #include "spectrum/windows/spect.h"
+#include "spectrum/windows/spectrum_window_look.h"
 
 namespace tremblo {
 
 TLarge::TLarge(Platform& platform, TSpect& spect, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), spect_(spect) {
-    ApplySpectrumWindowLook(*this, "地震応答スペクトラム", 513, 513);
+    ApplySpectrumWindowLook(*this, tr("地震応答スペクトラム"), 513, 513);
     MyGraph1 = PlaceGraph(platform_, *this, ENLARGED_GRAPH_WIDTH, ENLARGED_GRAPH_HEIGHT, 16, 16, PrepareEnlargedGraph);
-    BtnLGGIF = new QPushButton(QString::fromUtf8("PNGﾌｧｲﾙ"), this);
-    Button2 = new QPushButton(QString::fromUtf8("閉じる"), this);
+    BtnLGGIF = new QPushButton(tr("PNGﾌｧｲﾙ"), this);
+    Button2 = new QPushButton(tr("閉じる"), this);
     BtnLGGIF->hide();
     Button2->hide();
     connect(BtnLGGIF, &QPushButton::clicked, this, [this] { BtnLGGIFClick(); });
@@ -24,7 +25,7 @@ TLarge::TLarge(Platform& platform, TSpect& spect, QWidget* parent)
 
 void TLarge::BtnLGGIFClick() {
     SavePictureWithDialog(platform_, MyGraph1->Picture(),
-                          SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.PNG|すべて(*.*)|*.*", spect_.SaveFolder(""),
+                          SaveDialogRequest{Std(tr("PNGﾌｧｲﾙ(*.png)|*.PNG|すべて(*.*)|*.*")), spect_.SaveFolder(""),
                                             spect_.model().source().eventName + "rsp.png", "png"});
 }
 

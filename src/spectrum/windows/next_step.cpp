@@ -4,21 +4,21 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "spectrum/windows/spectrum_window_look.h"
 #include "plot/windows/widget_place.h"
+#include "spectrum/windows/spectrum_window_look.h"
 
 namespace tremblo {
 
 TNextStep::TNextStep(QWidget* parent) : QDialog(parent) {
-    ApplySpectrumWindowLook(*this, "地震応答スペクトラム", 424, 142);
+    ApplySpectrumWindowLook(*this, tr("地震応答スペクトラム"), 424, 142);
     setModal(true);
 
-    (new QLabel(U("地震応答スペクトラム拡大図"), this))->setGeometry(16, 6, 300, 20);
+    (new QLabel(tr("地震応答スペクトラム拡大図"), this))->setGeometry(16, 6, 300, 20);
     auto* separator = new QFrame(this);
     separator->setFrameShape(QFrame::HLine);
     separator->setFrameShadow(QFrame::Sunken);
     separator->setGeometry(8, 66, 408, 4);
-    (new QLabel(U("地震応答スペクトラムの重ね合わせ図"), this))->setGeometry(16, 76, 300, 20);
+    (new QLabel(tr("地震応答スペクトラムの重ね合わせ図"), this))->setGeometry(16, 76, 300, 20);
 
     struct Item {
         QPushButton** button;
@@ -28,21 +28,21 @@ TNextStep::TNextStep(QWidget* parent) : QDialog(parent) {
         int choice;  // -1: copy, the navigator stays open
     };
     const Item items[] = {
-        {&Button1, "次　へ", "次の拡大図", 0, 0, kChoiceNext},
-        {&Button2, "戻　る", "前の拡大図", 0, 1, kChoiceBack},
-        {&Button8, "コピー", "ｸﾘｯﾌﾟボードへｺﾋﾟｰ", 0, 2, -1},
-        {&Button4, "PNGﾌｧｲﾙ", "現在の拡大図をPNGﾌｧｲﾙで保存", 0, 3, kChoiceSaveEnlarged},
-        {&Button3, "閉じる", "拡大図を終了", 0, 4, kChoiceClose},
-        {&Button5, "新規作図", "現在の拡大図で新規にｽﾍﾟｸﾄﾗﾑを作成", 1, 0, kChoiceNewSuperposed},
-        {&Button6, "重ね合わせ", "現在の拡大図を追加する", 1, 1, kChoiceAddSuperposed},
-        {&Button9, "コピー", "ｸﾘｯﾌﾟボードへｺﾋﾟｰ", 1, 2, -2},
-        {&Button7, "PNGFﾌｧｲﾙ", "重ね合わせｽﾍﾟｸﾄﾗﾑをPNGﾌｧｲﾙで保存", 1, 3, kChoiceSaveSuperposed},
-        {&Button10, "閉じる", "重ね合わせ図を終了", 1, 4, kChoiceClose},
+        {&Button1, QT_TR_NOOP("次　へ"), QT_TR_NOOP("次の拡大図"), 0, 0, kChoiceNext},
+        {&Button2, QT_TR_NOOP("戻　る"), QT_TR_NOOP("前の拡大図"), 0, 1, kChoiceBack},
+        {&Button8, QT_TR_NOOP("コピー"), QT_TR_NOOP("ｸﾘｯﾌﾟボードへｺﾋﾟｰ"), 0, 2, -1},
+        {&Button4, QT_TR_NOOP("PNGﾌｧｲﾙ"), QT_TR_NOOP("現在の拡大図をPNGﾌｧｲﾙで保存"), 0, 3, kChoiceSaveEnlarged},
+        {&Button3, QT_TR_NOOP("閉じる"), QT_TR_NOOP("拡大図を終了"), 0, 4, kChoiceClose},
+        {&Button5, QT_TR_NOOP("新規作図"), QT_TR_NOOP("現在の拡大図で新規にｽﾍﾟｸﾄﾗﾑを作成"), 1, 0, kChoiceNewSuperposed},
+        {&Button6, QT_TR_NOOP("重ね合わせ"), QT_TR_NOOP("現在の拡大図を追加する"), 1, 1, kChoiceAddSuperposed},
+        {&Button9, QT_TR_NOOP("コピー"), QT_TR_NOOP("ｸﾘｯﾌﾟボードへｺﾋﾟｰ"), 1, 2, -2},
+        {&Button7, QT_TR_NOOP("PNGFﾌｧｲﾙ"), QT_TR_NOOP("重ね合わせｽﾍﾟｸﾄﾗﾑをPNGﾌｧｲﾙで保存"), 1, 3, kChoiceSaveSuperposed},
+        {&Button10, QT_TR_NOOP("閉じる"), QT_TR_NOOP("重ね合わせ図を終了"), 1, 4, kChoiceClose},
     };
     for (const Item& item : items) {
-        auto* button = new QPushButton(U(item.caption), this);
+        auto* button = new QPushButton(tr(item.caption), this);
         button->setGeometry(16 + 80 * item.column, 30 + 70 * item.row, 75, 25);
-        button->setToolTip(U(item.hint));
+        button->setToolTip(tr(item.hint));
         button->setAutoDefault(false);
         *item.button = button;
         const int choice = item.choice;

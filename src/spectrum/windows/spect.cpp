@@ -12,17 +12,17 @@
 
 #include "plot/windows/graph_view.h"
 #include "plot/windows/radio_group.h"
+#include "plot/windows/widget_place.h"
 #include "spectrum/windows/spectrum_window_look.h"
 #include "spectrum/windows/target_chooser.h"
-#include "plot/windows/widget_place.h"
 
 namespace tremblo {
 
 namespace {
 
-QPushButton* AddButton(QWidget* parent, const char* caption, const char* hint, int x, int y, int w = 75) {
-    auto* button = Place(new QPushButton(U(caption), parent), x, y, w, 25);
-    if (*hint) button->setToolTip(U(hint));
+QPushButton* AddButton(QWidget* parent, const QString& caption, const QString& hint, int x, int y, int w = 75) {
+    auto* button = Place(new QPushButton(caption, parent), x, y, w, 25);
+    if (!hint.isEmpty()) button->setToolTip(hint);
     return button;
 }
 
@@ -31,7 +31,7 @@ QPushButton* AddButton(QWidget* parent, const char* caption, const char* hint, i
 TSpect::TSpect(Platform& platform, RecordSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), session_(session),
       model_(std::make_unique<SpectrumModel>()) {
-    ApplySpectrumWindowLook(*this, " K-NET / KiK-net Earthquake Response Spectrum", 929, 586);
+    ApplySpectrumWindowLook(*this, QStringLiteral(" K-NET / KiK-net Earthquake Response Spectrum"), 929, 586);
     BuildHeader();
     MyGraph1 = PlaceGraph(platform_, *this, SPECTRUM_GRAPH_WIDTH, SPECTRUM_GRAPH_HEIGHT, 16, 56, PrepareSpectrumGraph);
     BuildLayoutControls();
@@ -43,7 +43,7 @@ TSpect::TSpect(Platform& platform, RecordSession& session, QWidget* parent)
 TSpect::~TSpect() = default;
 
 void TSpect::BuildHeader() {
-    Label1 = Place(new QLabel(U("地震応答スペクトラム"), this), 16, 14, 230, 30);
+    Label1 = Place(new QLabel(tr("地震応答スペクトラム"), this), 16, 14, 230, 30);
     Label1->setFont(ProgramFont(21));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setStyleSheet("color: aqua; background-color: navy;");
@@ -64,32 +64,32 @@ void TSpect::BuildHeader() {
 }
 
 void TSpect::BuildLayoutControls() {
-    RGSpect = Place(new RadioGroup(U("地震応答ｽﾍﾟｸﾄﾗﾑ"), {U("成分ごと"), U("応答ごと")}, this), 16, 368, 122, 62);
+    RGSpect = Place(new RadioGroup(tr("地震応答ｽﾍﾟｸﾄﾗﾑ"), {tr("成分ごと"), tr("応答ごと")}, this), 16, 368, 122, 62);
     connect(RGSpect, &RadioGroup::clicked, this, [this] { RGSpectClick(); });
-    RGCompo = Place(new RadioGroup(U("成分"), {U("１ (NS)"), U("２ (EW)"), U("３ (UD)")}, this), 146, 368, 96, 92);
+    RGCompo = Place(new RadioGroup(tr("成分"), {tr("１ (NS)"), tr("２ (EW)"), tr("３ (UD)")}, this), 146, 368, 96, 92);
     connect(RGCompo, &RadioGroup::clicked, this, [this] { RGCompoClick(); });
-    RGResp = Place(new RadioGroup(U("応答"), {U("加速度"), U("速　度"), U("変　位")}, this), 250, 368, 86, 92);
+    RGResp = Place(new RadioGroup(tr("応答"), {tr("加速度"), tr("速　度"), tr("変　位")}, this), 250, 368, 86, 92);
     RGResp->setItemIndex(1);
     RGResp->setEnabled(false);
     connect(RGResp, &RadioGroup::clicked, this, [this] { RGRespClick(); });
 }
 
 void TSpect::BuildAxisControls() {
-    auto* xAxis = Place(new QGroupBox(U("横　軸"), this), 344, 368, 164, 92);
-    RGXScale = Place(new RadioGroup(U("目盛り"), {U("線形"), U("対数")}, xAxis), 6, 18, 74, 66);
+    auto* xAxis = Place(new QGroupBox(tr("横　軸"), this), 344, 368, 164, 92);
+    RGXScale = Place(new RadioGroup(tr("目盛り"), {tr("線形"), tr("対数")}, xAxis), 6, 18, 74, 66);
     RGXScale->setItemIndex(1);
     connect(RGXScale, &RadioGroup::clicked, this, [this] { RGXScaleClick(); });
-    RGXUnit = Place(new RadioGroup(U("単位"), {"s", "Hz"}, xAxis), 84, 18, 74, 66);
+    RGXUnit = Place(new RadioGroup(tr("単位"), {"s", "Hz"}, xAxis), 84, 18, 74, 66);
     connect(RGXUnit, &RadioGroup::clicked, this, [this] { RGXUnitClick(); });
 
-    auto* yAxis = Place(new QGroupBox(U("縦　軸"), this), 516, 368, 88, 92);
-    RGYScale = Place(new RadioGroup(U("目盛り"), {U("線形"), U("対数")}, yAxis), 6, 18, 76, 66);
+    auto* yAxis = Place(new QGroupBox(tr("縦　軸"), this), 516, 368, 88, 92);
+    RGYScale = Place(new RadioGroup(tr("目盛り"), {tr("線形"), tr("対数")}, yAxis), 6, 18, 76, 66);
     RGYScale->setItemIndex(1);
     connect(RGYScale, &RadioGroup::clicked, this, [this] { RGYScaleClick(); });
 }
 
 void TSpect::BuildDampingControls() {
-    auto* group = Place(new QGroupBox(U("減衰比"), this), 612, 368, 132, 92);
+    auto* group = Place(new QGroupBox(tr("減衰比"), this), 612, 368, 132, 92);
     struct Box {
         QCheckBox** box;
         const char* caption;
@@ -120,14 +120,14 @@ void TSpect::BuildDampingControls() {
         connect(box, &QCheckBox::clicked, this, [this, k] { DampingClick(k); });
     }
 
-    CBColor = Place(new QCheckBox(U("色分け"), this), 756, 372, 80, 18);
-    CBColor->setToolTip(U("減衰比による色分け"));
+    CBColor = Place(new QCheckBox(tr("色分け"), this), 756, 372, 80, 18);
+    CBColor->setToolTip(tr("減衰比による色分け"));
     CBColor->setChecked(true);
     connect(CBColor, &QCheckBox::clicked, this, [this] { CBColorClick(); });
-    CBLarge = Place(new QCheckBox(U("拡大図"), this), 756, 394, 80, 18);
-    CBLarge->setToolTip(U("拡大ｽﾍﾟｸﾄﾗﾑ"));
+    CBLarge = Place(new QCheckBox(tr("拡大図"), this), 756, 394, 80, 18);
+    CBLarge->setToolTip(tr("拡大ｽﾍﾟｸﾄﾗﾑ"));
     connect(CBLarge, &QCheckBox::clicked, this, [this] { CBLargeClick(); });
-    Label6 = Place(new QLabel(U("線サイズ"), this), 756, 420, 60, 20);
+    Label6 = Place(new QLabel(tr("線サイズ"), this), 756, 420, 60, 20);
     UpDown1 = Place(new QSpinBox(this), 820, 418, 48, 24);
     UpDown1->setRange(1, 10);
     UpDown1->setValue(2);
@@ -136,19 +136,19 @@ void TSpect::BuildDampingControls() {
 }
 
 void TSpect::BuildButtons() {
-    BtnCalc = AddButton(this, "計　算", "", 16, 436, 58);
+    BtnCalc = AddButton(this, tr("計　算"), {}, 16, 436, 58);
     connect(BtnCalc, &QPushButton::clicked, this, [this] { BtnCalcClick(); });
-    BtnSdSa = AddButton(this, "Sa-Sd", "Sd-Saスペクトラム", 80, 436, 58);
+    BtnSdSa = AddButton(this, QStringLiteral("Sa-Sd"), tr("Sd-Saスペクトラム"), 80, 436, 58);
     connect(BtnSdSa, &QPushButton::clicked, this, [this] { BtnSdSaClick(); });
-    Button3 = AddButton(this, "グラフ", "", 344, 470);
+    Button3 = AddButton(this, tr("グラフ"), {}, 344, 470);
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
-    Button2 = AddButton(this, "コピー", "ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ", 427, 470);
+    Button2 = AddButton(this, tr("コピー"), tr("ｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ"), 427, 470);
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    BtnGIF = AddButton(this, "PNGﾌｧｲﾙ", "ｽﾍﾟｸﾄﾗﾑをPNGﾌｧｲﾙで保存", 510, 470);
+    BtnGIF = AddButton(this, tr("PNGﾌｧｲﾙ"), tr("ｽﾍﾟｸﾄﾗﾑをPNGﾌｧｲﾙで保存"), 510, 470);
     connect(BtnGIF, &QPushButton::clicked, this, [this] { BtnGIFClick(); });
-    BtnCSV = AddButton(this, "CSVﾌｧｲﾙ", "ｽﾍﾟｸﾄﾙをCSVﾌｧｲﾙで保存", 593, 470);
+    BtnCSV = AddButton(this, tr("CSVﾌｧｲﾙ"), tr("ｽﾍﾟｸﾄﾙをCSVﾌｧｲﾙで保存"), 593, 470);
     connect(BtnCSV, &QPushButton::clicked, this, [this] { BtnCSVClick(); });
-    Button1 = AddButton(this, "閉じる", "", 837, 470);
+    Button1 = AddButton(this, tr("閉じる"), {}, 837, 470);
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
     TargetBox = Place(new TargetChooser(platform_, this), 16, 502, 897, 48);

@@ -2,6 +2,7 @@
 #include "common/text_export.h"
 #include "plot/picture_export.h"
 #include "plot/windows/graph_view.h"
+#include "plot/windows/widget_place.h"
 #include "record/save_folder.h"
 #include "spectrum/spectrum_csv.h"
 #include "spectrum/windows/spect.h"
@@ -17,7 +18,7 @@ void TSpect::Button2Click() { MyGraph1->graph().Copy(); }
 void TSpect::BtnGIFClick() {
     const RgbImage picture = MyGraph1->Picture();  // the picture at the moment of the click
     SavePictureWithDialog(platform_, picture,
-                          SaveDialogRequest{"PNGﾌｧｲﾙ (*,png)|*.png|すべて (*.*)|*.*", SaveFolder(spectrumSaveDir),
+                          SaveDialogRequest{Std(tr("PNGﾌｧｲﾙ (*,png)|*.png|すべて (*.*)|*.*")), SaveFolder(spectrumSaveDir),
                                             model_->source().eventName + "rsp.png", "png"},
                           &spectrumSaveDir);
 }
@@ -25,7 +26,7 @@ void TSpect::BtnGIFClick() {
 void TSpect::BtnCSVClick() {
     const SpectrumModel& m = *model_;
     SaveTextWithDialog(platform_,
-                       SaveDialogRequest{"CSVﾌｧｲﾙ(*.*)|*.csv|ﾃｷｽﾄﾌｧｲﾙ|*.txt|すべて|*.*", SaveFolder(""),
+                       SaveDialogRequest{Std(tr("CSVﾌｧｲﾙ(*.*)|*.csv|ﾃｷｽﾄﾌｧｲﾙ|*.txt|すべて|*.*")), SaveFolder(""),
                                          m.source().eventName + "rsp.csv", "csv"},
                        [&] { return SpectrumCsvText(m.source(), m.periods(), m.dampingRatios(), m.spectrum()); });
 }

@@ -10,6 +10,7 @@
 #include "common/shift_jis.h"
 #include "plot/windows/graph_view.h"
 #include "plot/windows/radio_group.h"
+#include "plot/windows/widget_place.h"
 #include "plot/windows/window_placement.h"
 #include "spectrum/sa_sd_drawing.h"
 #include "spectrum/windows/large.h"
@@ -30,14 +31,14 @@ void TSpect::ShowProgress(const SpectrumProgress& progress) {
 }
 
 void TSpect::BtnCalcClick() {
-    platform_.ShowWait("応答スペクトルを計算しています・・・・");
+    platform_.ShowWait(Std(tr("応答スペクトルを計算しています・・・・")));
     MyGraph1->graph().Clear(kWhite);
     MyGraph1->repaint();
     const CalculationStatus status =
         model_->Calculate(session_.record(), [this](const SpectrumProgress& p) { ShowProgress(p); });
     platform_.CloseWait();
     if (status == CalculationStatus::OutOfMemory) {
-        platform_.ShowMessage("応答スペクトルの計算に必要なメモリが足りません", "メモリ不足",
+        platform_.ShowMessage(Std(tr("応答スペクトルの計算に必要なメモリが足りません")), Std(tr("メモリ不足")),
                               MessageStyle::Warning);
     }
     EnableSpectrumCommands();

@@ -9,8 +9,8 @@
 
 namespace tremblo {
 
-inline void ApplySpectrumWindowLook(QWidget& window, const char* caption, int width, int height) {
-    window.setWindowTitle(QString::fromUtf8(caption));
+inline void ApplySpectrumWindowLook(QWidget& window, const QString& caption, int width, int height) {
+    window.setWindowTitle(caption);
     window.setFixedSize(width, height);
     ApplyWindowLook(window, QColor(226, 234, 244), Qt::black);
 }

@@ -4,22 +4,23 @@
 
 #include "plot/picture_export.h"
 #include "plot/windows/graph_view.h"
-#include "spectrum/windows/spectrum_window_look.h"
+#include "plot/windows/widget_place.h"
 #include "spectrum/enlarged_drawing.h"
 #include "spectrum/windows/spect.h"
+#include "spectrum/windows/spectrum_window_look.h"
 
 namespace tremblo {
 
 TSuper::TSuper(Platform& platform, TSpect& spect, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), platform_(platform), spect_(spect) {
-    ApplySpectrumWindowLook(*this, "地震応答ｽﾍﾟｸﾄﾗﾑ", 409, 500);
+    ApplySpectrumWindowLook(*this, tr("地震応答ｽﾍﾟｸﾄﾗﾑ"), 409, 500);
     MyGraph1 = PlaceGraph(platform_, *this, SUPERPOSED_GRAPH_WIDTH, SUPERPOSED_GRAPH_HEIGHT, 32, 32,
                           PrepareSuperposedGraph);
-    BtnSPGIF = new QPushButton(QString::fromUtf8("PNGﾌｧｲﾙ"), this);
+    BtnSPGIF = new QPushButton(tr("PNGﾌｧｲﾙ"), this);
     BtnSPGIF->setGeometry(32, 462, 75, 25);
-    Button2 = new QPushButton(QString::fromUtf8("コピー"), this);
+    Button2 = new QPushButton(tr("コピー"), this);
     Button2->setGeometry(167, 462, 75, 25);
-    Button1 = new QPushButton(QString::fromUtf8("閉じる"), this);
+    Button1 = new QPushButton(tr("閉じる"), this);
     Button1->setGeometry(302, 462, 75, 25);
     BtnSPGIF->setEnabled(false);
     Button1->setEnabled(false);
@@ -30,7 +31,7 @@ TSuper::TSuper(Platform& platform, TSpect& spect, QWidget* parent)
 
 void TSuper::BtnSPGIFClick() {
     SavePictureWithDialog(platform_, MyGraph1->Picture(),
-                          SaveDialogRequest{"PNGﾌｧｲﾙ(*.png)|*.png|すべて(*.*)|*.*", spect_.SaveFolder(""),
+                          SaveDialogRequest{Std(tr("PNGﾌｧｲﾙ(*.png)|*.png|すべて(*.*)|*.*")), spect_.SaveFolder(""),
                                             spect_.model().source().eventName + "rsp.png", "png"});
 }
 
