@@ -121,7 +121,9 @@ TEST_F(SpectrumPictureLanguage, SaSdCaptionIsAMessage) {
     for (const auto& c : cases) {
         const MarkedTranslation translation{c.messages, c.pictures};
         EXPECT_EQ(SaSdCaption(source) != japanese, c.translated) << c.messages << c.pictures;
-        if (c.translated) EXPECT_FALSE(HasJapanese(Unmarked(SaSdCaption(source))));
+        if (c.translated) {
+            EXPECT_FALSE(HasJapanese(Unmarked(SaSdCaption(source))));
+        }
     }
 }
 
