@@ -218,10 +218,6 @@ The record file %s is missing</translation>
         <source>ﾌｧｲﾙ</source>
         <translation>File</translation>
     </message>
-    <message>
-        <source>標高</source>
-        <translation>Elev.</translation>
-    </message>
 </context>
 <context>
     <name>wave</name>

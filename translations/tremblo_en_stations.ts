@@ -87,5 +87,9 @@
         <source>%zu 行目と同じコードです（大文字・小文字は区別しません）</source>
         <translation>Same code as row %zu (case is ignored)</translation>
     </message>
+    <message>
+        <source>標高</source>
+        <translation>Elev.</translation>
+    </message>
 </context>
 </TS>

@@ -1,6 +1,8 @@
 #include "record/windows/record_info_panel.h"
 
 #include <QLabel>
+
+#include "stations/station_note.h"
 #include <string_view>
 #include <algorithm>
 #include <initializer_list>
@@ -97,17 +99,9 @@ void RecordInfoPanel::Show(const RecordLabels& l) {
     };
     for (const auto& [name, text] : values) {
         QLabel* label = valueLabel(name);
-        label->setText(std::string_view(name) == "Label25" ? StationNote(*text) : QString::fromStdString(*text));
+        label->setText(QString::fromStdString(std::string_view(name) == "Label25" ? ShownStationNote(*text) : *text));
         label->setToolTip(label->text());
     }
-}
-
-// The station directory's fifth column is "標高 3m" for NIED's stations: the
-// word is a caption, the figure is data.
-QString RecordInfoPanel::StationNote(const std::string& note) {
-    static const std::string kElevation = "標高";
-    if (note.rfind(kElevation, 0) != 0) return QString::fromStdString(note);
-    return tr("標高") + QString::fromStdString(note.substr(kElevation.size()));
 }
 
 }  // namespace tremblo

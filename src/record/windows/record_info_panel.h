@@ -21,7 +21,6 @@ public:
     QLabel* valueLabel(const char* name) const;
 
 private:
-    static QString StationNote(const std::string& note);
     QLabel* AddValue(const char* name, const char* caption, int x, int y, int width);
 };
 

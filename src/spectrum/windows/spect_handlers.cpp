@@ -16,6 +16,7 @@
 #include "spectrum/windows/large.h"
 #include "spectrum/windows/sd_sa.h"
 #include "spectrum/windows/spect.h"
+#include "stations/station_note.h"
 #include "spectrum/windows/super.h"
 #include "spectrum/windows/target_chooser.h"
 
@@ -165,7 +166,8 @@ void TSpect::ShowStation(const StationRow& station) {
                                                           {Label3, station.location.view()},
                                                           {Label4, station.column5.view()},
                                                           {Label5, station.name.view()}};
-    for (const auto& [label, text] : texts) label->setText(QString::fromStdString(SjisToUtf8(text)));
+    for (const auto& [label, text] : texts)
+        label->setText(QString::fromStdString(label == Label4 ? ShownStationNote(SjisToUtf8(text)) : SjisToUtf8(text)));
 }
 
 void TSpect::SetDampingMultiplier(DampingMultiplier multiplier) {
