@@ -712,7 +712,7 @@ Drop a record file (the records of a folder open with File → Open event folder
     </message>
     <message>
         <source>応答スペクトルを計算しています・・・・</source>
-        <translation>Computing the response spectra...</translation>
+        <translation>Calculating the response spectra...</translation>
     </message>
 </context>
 </TS>

@@ -123,9 +123,9 @@ The recording time is used as the origin time.</translation>
 
 データファイル %s がありません   </source>
         <translation>
-Cannot read the three components
+Cannot read the three components.
 
-The record file %s is missing</translation>
+The record file %s is missing.</translation>
     </message>
     <message>
         <source>データファイル %s を読み込めません

@@ -245,11 +245,11 @@
     </message>
     <message>
         <source>色分け</source>
-        <translation>Colors</translation>
+        <translation>Colours</translation>
     </message>
     <message>
         <source>減衰比による色分け</source>
-        <translation>Color the curves by damping ratio</translation>
+        <translation>Colour the curves by damping ratio</translation>
     </message>
     <message>
         <source>拡大図</source>

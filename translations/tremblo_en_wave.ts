@@ -52,7 +52,7 @@
     </message>
     <message>
         <source>三成分の記録でないため計測震度を求められません</source>
-        <translation>No JMA intensity: the record has not three components</translation>
+        <translation>No JMA intensity: the record does not have three components</translation>
     </message>
     <message>
         <source>計測震度 %.1f (震度%s)</source>
