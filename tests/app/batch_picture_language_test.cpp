@@ -7,6 +7,7 @@
 #include <string>
 #include <sys/wait.h>
 
+#include "app/batch_program.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -17,12 +18,7 @@ using testing::ReadWholeFile;
 using testing::SamplePath;
 using testing::TempFolder;
 
-// Runs the batch program itself, its output discarded; returns its exit status.
-int RunProgram(const std::string& arguments) {
-    const std::string command = std::string("'") + TREMBLO_BATCH_PROGRAM + "' " + arguments + " >/dev/null 2>&1";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+using testing::RunProgram;
 
 TEST(BatchLanguage, PicturesTurnEnglishOnlyWhenAsked) {
     TempFolder folder;

@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <vector>
 
+#include "app/batch_program.h"
 #include "app/batch/batch_options.h"
 #include "app/batch/batch_plan.h"
 #include "app/batch/batch_runner.h"
@@ -174,12 +175,7 @@ TEST(BatchCommandLine, HelpNamesEveryOptionAndVersionNamesTheProgram) {
     EXPECT_NE(version.find("TREMBLO 4.2"), std::string::npos);
 }
 
-// Runs the batch program itself, its output discarded; returns its exit status.
-int RunProgram(const std::string& arguments) {
-    const std::string command = std::string("'") + TREMBLO_BATCH_PROGRAM + "' " + arguments + " >/dev/null 2>&1";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
+using testing::RunProgram;
 
 TEST(BatchProgram, ExitStatuses) {
     TempFolder folder;
