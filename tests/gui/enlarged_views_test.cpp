@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 #include <QTimer>
+#include <QWindow>
 
 #include "app/application.h"
 #include "plot/windows/graph_view.h"
@@ -87,6 +88,24 @@ TEST_F(EnlargedViewsTest, SuperposedWindowButtonsAndPictures) {
     EXPECT_EQ(platform.clipboard[0].width, 345);
     app.Super.Button1->click();
     EXPECT_FALSE(app.Super.isVisible());
+}
+
+// Window managers raise a dialog's parent with it: the navigator's must be
+// the enlarged graph, or the spectrum window (clicked last) would cover the
+// part of the graph that overlaps it on a small screen.
+TEST(NextStepWindow, BelongsToTheEnlargedGraph) {
+    testing::ScriptedPlatform platform;
+    Application app{platform, SamplePath("data/DATA")};
+    ASSERT_EQ(app.Form1.OpenRecordFile(SamplePath("samples/knet/AIC0012411051012.NS")), LoadStatus::Loaded);
+    app.Form1.BtnSpect->click();
+    const QWindow* parent = nullptr;
+    QTimer::singleShot(0, &app.NextStep, [&] {
+        parent = app.NextStep.windowHandle()->transientParent();
+        app.NextStep.Button3->click();
+    });
+    app.Spect.CBLarge->click();
+    ASSERT_NE(app.Large.windowHandle(), nullptr);
+    EXPECT_EQ(parent, app.Large.windowHandle());
 }
 
 TEST(NextStepWindow, ButtonsLeaveTheirChoiceAndTheCloseBoxNone) {

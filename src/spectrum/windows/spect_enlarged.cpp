@@ -2,6 +2,7 @@
 // the enlarged window's graph, additions to the superposed window's graph.
 #include <QCheckBox>
 #include <QPushButton>
+#include <QWindow>
 
 #include "plot/windows/graph_view.h"
 #include "plot/windows/radio_group.h"
@@ -24,7 +25,15 @@ void TSpect::RunEnlargedViewNow() {
     EnlargedViewWindows windows;
     windows.showEnlarged = [this, navigatorWindow] {
         ShowBeside(*Large, *this, CBLarge);
-        if (navigatorWindow != nullptr) PlaceBeside(*navigatorWindow, *Large, Large);
+        if (navigatorWindow != nullptr) {
+            PlaceBeside(*navigatorWindow, *Large, Large);
+            // The navigator belongs to the enlarged graph, not to the window
+            // clicked last: window managers raise a dialog's parent with it,
+            // and on a small screen the spectrum window would then cover the
+            // part of the graph that overlaps it.
+            navigatorWindow->winId();
+            if (QWindow* handle = navigatorWindow->windowHandle()) handle->setTransientParent(Large->windowHandle());
+        }
         Large->repaint();  // before the modal navigator takes over
     };
     windows.saveEnlarged = [this] { Large->BtnLGGIFClick(); };
