@@ -34,10 +34,15 @@ Color IntensityClassColor(std::string_view jmaClass) {
     return rank < 0 ? kNoClassColor : kClassColors[static_cast<std::size_t>(rank)];
 }
 
-std::string IntensityClassText(std::string_view jmaClass) {
+const char* IntensityClassLiteral(std::string_view jmaClass) {
     const int rank = IntensityClassRank(jmaClass);
     // The classes are literals: their text ends in a null character.
-    return rank < 0 ? std::string(jmaClass) : TrText("event", kIntensityClasses[static_cast<std::size_t>(rank)].data());
+    return rank < 0 ? nullptr : kIntensityClasses[static_cast<std::size_t>(rank)].data();
+}
+
+std::string IntensityClassText(std::string_view jmaClass) {
+    const char* literal = IntensityClassLiteral(jmaClass);
+    return literal ? TrText("event", literal) : std::string(jmaClass);
 }
 
 }  // namespace tremblo

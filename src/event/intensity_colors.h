@@ -23,6 +23,10 @@ int IntensityClassRank(std::string_view jmaClass);
 // classes, yellow through red to purple for the strong); grey without a class.
 Color IntensityClassColor(std::string_view jmaClass);
 
+// The class's entry of kIntensityClasses (a null-terminated literal, as the
+// translation wants it); nothing for an unknown text.
+const char* IntensityClassLiteral(std::string_view jmaClass);
+
 // The class as the event list shows it, in the user's language; an unknown
 // text as it is.
 std::string IntensityClassText(std::string_view jmaClass);

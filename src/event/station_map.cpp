@@ -112,9 +112,11 @@ void DrawStar(Canvas& canvas, Point centre) {
     canvas.Polygon(star);
 }
 
-// "震度5弱": the class names are literals, their text ends in a null character.
+// "震度5弱", in the pictures' language.
 std::string ClassLegendText(std::string_view jmaClass) {
-    return StringPrintf(TrPicture("event", "震度%s").c_str(), TrPicture("event", jmaClass.data()).c_str());
+    const char* literal = IntensityClassLiteral(jmaClass);
+    const std::string shown = literal ? TrPicture("event", literal) : std::string(jmaClass);
+    return StringPrintf(TrPicture("event", "震度%s").c_str(), shown.c_str());
 }
 
 // How many of the stations (and the epicentre) the box would hide.

@@ -13,6 +13,8 @@ RecordLabels RecordLabels::AtStartUp() {
     return labels;
 }
 
+std::string NoDataLabel() { return TrText("record", "データなし"); }
+
 std::string FileFormatLabel(RecordFormat format) {
     switch (format) {
         case RecordFormat::Hiroshima: return TrText("record", "広島市消防局データファイル");

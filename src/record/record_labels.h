@@ -27,6 +27,10 @@ struct RecordLabels {
 // The file label's text for each choice of the file-format menu.
 std::string FileFormatLabel(RecordFormat format);
 
+// What the event fields say when the format does not carry them, in the
+// language in use.
+std::string NoDataLabel();
+
 // Origin, epicentre, depth, magnitude, station code, duration and sampling
 // rate of a K-NET/KiK-net header.
 void SetKnetHeaderLabels(const RecordFields& record, RecordLabels& labels);

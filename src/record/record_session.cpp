@@ -30,7 +30,6 @@ private:
     Platform& platform_;
 };
 
-constexpr const char* kNoData = QT_TRANSLATE_NOOP("record", "データなし");
 
 }  // namespace
 
@@ -284,7 +283,7 @@ bool RecordSession::LoadHiroshimaOrCdpc(const std::string& chosen, const LoadSet
     }
     FinishComponents(counts);
     SetAfterLoadLabels(r, stagedLabels_);
-    const std::string noData = TrText("record", kNoData);
+    const std::string noData = NoDataLabel();
     stagedLabels_.label6 = stagedLabels_.label7 = stagedLabels_.label8 = noData;
     stagedLabels_.label9 = stagedLabels_.label10 = noData;
     return true;

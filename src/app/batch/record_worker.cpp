@@ -100,6 +100,10 @@ bool RecordWorker::Fail(RecordOutcome& outcome, std::string reason) {
     return false;
 }
 
+bool RecordWorker::FailOutOfMemory(RecordOutcome& outcome, const char* what) {
+    return Fail(outcome, TrText("batch", "メモリが足りません") + " (" + what + ")");
+}
+
 RecordOutcome RecordWorker::Process(const std::string& file, RecordFormat format) {
     return Process(file, file, format, nullptr);
 }
@@ -157,7 +161,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
                                   ? RedrawWaveform(record, settings, display, *workspace_, wave_)
                                   : PrepareWaveform(record, settings, *workspace_);
     if (view.derivation == DerivationStatus::OutOfMemory) {
-        Fail(outcome, TrText("batch", "メモリが足りません") + " (velocity and displacement)");
+        FailOutOfMemory(outcome, "velocity and displacement");
         return outcome;
     }
     const std::string base = OutputBaseName(record, loadPath, file);
@@ -239,7 +243,7 @@ bool RecordWorker::CalculateSpectra(RecordOutcome& outcome) {
     if (spectraCalculated_) return true;
     if (spectrum_->Calculate(session_->record(), {}, EnginePath::Fast, 1) == CalculationStatus::Done)
         return spectraCalculated_ = true;
-    return Fail(outcome, TrText("batch", "メモリが足りません") + " (response spectra)");
+    return FailOutOfMemory(outcome, "response spectra");
 }
 
 // A one-component record offers only its first component, as the window does.

@@ -99,6 +99,8 @@ private:
     // the spectra of a KiK-net record kept for its pair.
     bool WriteFourierFiles(const std::string& base, bool writeFiles, RecordOutcome& outcome);
     bool Fail(RecordOutcome& outcome, std::string reason);
+    // Fails for want of memory while computing `what`.
+    bool FailOutOfMemory(RecordOutcome& outcome, const char* what);
 
     const StationDirectory& directory_;
     const BatchOptions& options_;

@@ -15,7 +15,7 @@ bool RecordWorker::WriteFourierFiles(const std::string& base, bool writeFiles, R
     const SeismicRecord& record = session_->record();
     auto spectra = std::make_shared<FourierSpectra>();
     if (!ComputeFourierSpectra(record, FourierSettings{options_.fasTaper, options_.koBandwidth}, *spectra, 1))
-        return Fail(outcome, TrText("batch", "メモリが足りません") + " (Fourier spectra)");
+        return FailOutOfMemory(outcome, "Fourier spectra");
     if (options_.fas && writeFiles) {
         const std::filesystem::path folder(options_.outFolder);
         const std::string csv = (folder / (base + "fas.csv")).string();

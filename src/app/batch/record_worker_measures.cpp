@@ -36,7 +36,7 @@ bool RecordWorker::CalculateRotD(RecordOutcome& outcome, bool* available, bool w
         wholeTable || !five ? RotDSelection::All() : SummaryEntries(spectrum_->periods(), *five);
     if (!ComputeRecordRotD(record, spectrum_->periods(), spectrum_->dampingRatios(), *rotd_, EnginePath::Fast, 1,
                            selection))
-        return Fail(outcome, TrText("batch", "メモリが足りません") + " (RotD50/RotD100)");
+        return FailOutOfMemory(outcome, "RotD50/RotD100");
     rotdState_ = wanted;
     return true;
 }
@@ -74,7 +74,7 @@ bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format,
         // Multiplied ratios have no 5 %: the standard ratios' tables.
         if (!standardSpectrum_) standardSpectrum_ = std::make_unique<SpectrumModel>();
         if (standardSpectrum_->Calculate(record, {}, EnginePath::Fast, 1) != CalculationStatus::Done)
-            return Fail(outcome, TrText("batch", "メモリが足りません") + " (response spectra)");
+            return FailOutOfMemory(outcome, "response spectra");
         spectra.spectrum = &standardSpectrum_->spectrum();
         spectra.dampingIndex = *FivePercentIndex(standardSpectrum_->dampingRatios());
         if (options_.rotd && !RotDUnavailable(record)) {
@@ -82,7 +82,7 @@ bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format,
             const int five = *FivePercentIndex(standardSpectrum_->dampingRatios());
             if (!ComputeRecordRotD(record, standardSpectrum_->periods(), standardSpectrum_->dampingRatios(),
                                    *standardRotd_, EnginePath::Fast, 1, SummaryEntries(standardSpectrum_->periods(), five)))
-                return Fail(outcome, TrText("batch", "メモリが足りません") + " (RotD50/RotD100)");
+                return FailOutOfMemory(outcome, "RotD50/RotD100");
             spectra.rotd = standardRotd_.get();
         }
     }

@@ -55,7 +55,7 @@ void RememberLanguage(Language language) {
     settings.setValue(kLanguageKey, QString::fromLatin1(LanguageCode(language)));
 }
 
-InstalledLanguage::InstalledLanguage(Language language, bool englishPictures) : language_(language) {
+InstalledLanguage::InstalledLanguage(Language language, bool englishPictures) {
     currentLanguage = language;
     if (language == Language::English) {
         if (auto own = Loaded(QStringLiteral("tremblo_en"), QStringLiteral(":/i18n"))) translators_.push_back(std::move(own));

@@ -35,10 +35,7 @@ public:
     InstalledLanguage(const InstalledLanguage&) = delete;
     InstalledLanguage& operator=(const InstalledLanguage&) = delete;
 
-    Language language() const { return language_; }
-
 private:
-    Language language_;
     std::vector<std::unique_ptr<QTranslator>> translators_;
 };
 

@@ -40,15 +40,14 @@ bool IsNumberColumn(EventColumn column) {
 }
 
 QString HeaderHint(EventColumn column) {
-    const auto hint = [](const char* text) { return QCoreApplication::translate("tremblo::EventTableModel", text); };
     switch (column) {
-    case EventColumn::Distance: return hint(QT_TRANSLATE_NOOP("tremblo::EventTableModel", "震央と観測点の測地線距離 (WGS84)"));
-    case EventColumn::Jma: return hint(QT_TRANSLATE_NOOP("tremblo::EventTableModel", "計測震度（3成分の記録全体）"));
-    case EventColumn::PgaMax: return hint(QT_TRANSLATE_NOOP("tremblo::EventTableModel", "3成分の最大加速度の最大値"));
-    case EventColumn::Pgv: return hint(QT_TRANSLATE_NOOP("tremblo::EventTableModel", "水平成分の最大速度の大きい方（表示範囲）"));
+    case EventColumn::Distance: return QCoreApplication::translate("tremblo::EventTableModel", "震央と観測点の測地線距離 (WGS84)");
+    case EventColumn::Jma: return QCoreApplication::translate("tremblo::EventTableModel", "計測震度（3成分の記録全体）");
+    case EventColumn::PgaMax: return QCoreApplication::translate("tremblo::EventTableModel", "3成分の最大加速度の最大値");
+    case EventColumn::Pgv: return QCoreApplication::translate("tremblo::EventTableModel", "水平成分の最大速度の大きい方（表示範囲）");
     case EventColumn::Sa02:
     case EventColumn::Sa10:
-        return hint(QT_TRANSLATE_NOOP("tremblo::EventTableModel", "減衰5%の加速度応答スペクトル、水平成分の大きい方"));
+        return QCoreApplication::translate("tremblo::EventTableModel", "減衰5%の加速度応答スペクトル、水平成分の大きい方");
     default: return {};
     }
 }

@@ -1,14 +1,12 @@
 #include "record/windows/record_info_panel.h"
 
 #include <QLabel>
-
-#include "stations/station_note.h"
-#include <string_view>
 #include <algorithm>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
-#include "common/translation.h"
+#include "stations/station_note.h"
 #include "wave/jma_intensity.h"
 
 namespace tremblo {
@@ -33,7 +31,7 @@ RecordInfoPanel::RecordInfoPanel(QWidget* parent) : QWidget(parent) {
     // Five rows under the plot: the event, the station, the recording, the
     // file, the intensity.
     // Captions in the language in use; the widest values as a load writes them.
-    const std::string noDataText = TrText("record", QT_TRANSLATE_NOOP("record", "データなし"));
+    const std::string noDataText = NoDataLabel();
     const char* noData = noDataText.c_str();
     std::string intensity;  // the widest line under the others
     for (const char* className : {"5弱", "5強", "6弱", "6強"}) {
