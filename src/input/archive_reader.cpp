@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "common/path_text.h"
-#include "input/checked_gzip_stream.h"
+#include "input/checked_stream.h"
 #include "input/gzip_bytes.h"
 
 namespace tremblo {
@@ -18,7 +18,7 @@ struct ArchiveReader::Level {
     ArchiveHandle handle{archive_read_new()};
     std::string name;            // its name as its members' names start; empty for the archive given
     std::string loadName;        // the same with '/' for ':'
-    std::unique_ptr<CheckedGzipStream> content;
+    std::unique_ptr<CheckedStream> content;
     std::string sourceError;     // why reading the archive holding it failed: then that cannot be read on
 };
 
@@ -37,7 +37,7 @@ la_ssize_t ReadLevel(archive* self, void* client, const void** data) {
 
 // An archive inside is read from the one holding it as its content comes:
 // at most a block of it is held at a time.
-CheckedGzipStream::RawRead FromHolder(archive* holder, std::string& holderError) {
+CheckedStream::RawRead FromHolder(archive* holder, std::string& holderError) {
     return [holder, &holderError](char* buffer, std::size_t capacity, std::string& error) -> long {
         const la_ssize_t read = archive_read_data(holder, buffer, capacity);
         if (read >= 0) return static_cast<long>(read);
@@ -46,8 +46,10 @@ CheckedGzipStream::RawRead FromHolder(archive* holder, std::string& holderError)
     };
 }
 
+// The content comes decompressed and checked (CheckedStream): tar reads it
+// as it is, and a compression not checked there is no tar to it.
 void SupportTarFormats(archive* handle) {
-    archive_read_support_filter_all(handle);
+    archive_read_support_filter_none(handle);
     archive_read_support_format_tar(handle);
     archive_read_support_format_gnutar(handle);
 }
@@ -91,12 +93,16 @@ ArchiveReader::ArchiveReader(const std::string& path, MemberFilter wanted) : wan
         return;
     }
     auto level = std::make_unique<Level>();
-    level->content = std::make_unique<CheckedGzipStream>(RawReadOfFile(std::move(file), fileBytesRead_));
+    level->content = std::make_unique<CheckedStream>(RawReadOfFile(std::move(file), fileBytesRead_));
     error_ = Open(*level);
-    if (error_.empty())
+    if (error_.empty()) {
         levels_.push_back(std::move(level));
-    else if (level->content->damaged())  // found as the first bytes were read ahead
-        damagedStreams_.push_back(DamagedStream{{}, level->content->error()});
+        return;
+    }
+    // Damage may make the first blocks unreadable as tar long before the
+    // check that tells it is damage.
+    if (level->content->compressed()) level->content->Drain();
+    if (level->content->damaged()) damagedStreams_.push_back(DamagedStream{{}, level->content->error()});
 }
 
 ArchiveReader::~ArchiveReader() {
@@ -105,7 +111,11 @@ ArchiveReader::~ArchiveReader() {
 }
 
 void ArchiveReader::PopLevel() {
-    const Level& level = *levels_.back();
+    Level& level = *levels_.back();
+    // Whatever its tar said, compressed data is read to its end, where its
+    // check is: damage that broke a tar header before that point would
+    // otherwise leave the members read before it looking whole.
+    if (level.content->compressed() && level.sourceError.empty()) level.content->Drain();
     if (level.content->damaged()) damagedStreams_.push_back(DamagedStream{level.name, level.content->error()});
     levels_.pop_back();
 }
@@ -145,7 +155,7 @@ ArchiveStep ArchiveReader::OpenInner(ArchiveMember& candidate) {
     auto level = std::make_unique<Level>();
     level->name = candidate.name;
     level->loadName = candidate.loadName;
-    level->content = std::make_unique<CheckedGzipStream>(FromHolder(levels_.back()->handle.get(), level->sourceError));
+    level->content = std::make_unique<CheckedStream>(FromHolder(levels_.back()->handle.get(), level->sourceError));
     Level& opened = *level;
     levels_.push_back(std::move(level));
     const std::string error = Open(opened);

@@ -8,7 +8,7 @@
 
 #include "common/path_text.h"
 #include "input/archive_handle.h"
-#include "input/checked_gzip_stream.h"
+#include "input/checked_stream.h"
 
 namespace tremblo {
 
@@ -19,19 +19,19 @@ bool EndsWithIgnoringCase(std::string_view text, std::string_view end) {
 }
 
 // All the decompressed content of gzip bytes coming from `raw`.
-Result<std::string> ReadAllGzip(CheckedGzipStream::RawRead raw) {
-    CheckedGzipStream stream(std::move(raw));
+Result<std::string> ReadAllGzip(CheckedStream::RawRead raw) {
+    CheckedStream stream(std::move(raw));
     std::string content;
     const void* data = nullptr;
     long read;
     while ((read = stream.Read(&data)) > 0) {
-        if (!stream.compressed()) return ReadError(0, "not gzip-compressed");
+        if (!stream.gzip()) return ReadError(0, "not gzip-compressed");
         if (content.size() + static_cast<std::size_t>(read) > kMemberByteLimit)
             return ReadError(0, "larger than " + std::to_string(kMemberByteLimit >> 20) + " MiB");
         content.append(static_cast<const char*>(data), static_cast<std::size_t>(read));
     }
     if (read < 0) return ReadError(0, stream.error());
-    if (!stream.compressed()) return ReadError(0, "not gzip-compressed");
+    if (!stream.gzip()) return ReadError(0, "not gzip-compressed");
     return content;
 }
 

@@ -53,6 +53,17 @@ std::string ZeroBlockInside() {
     return packed;
 }
 
+// The stored .tar.gz of two stations with a byte of B.NS's header changed:
+// its tar checksum fails, and tar stops there, before the gzip check at the
+// end of the stream has been read.
+std::string BrokenHeaderInside() {
+    std::string packed = testing::StoredTarGzBytes(TwoStations());
+    const std::size_t at = packed.find("B.NS");
+    EXPECT_NE(at, std::string::npos);
+    packed[at] = 'C';
+    return packed;
+}
+
 std::string Delivery(const std::string& knt, const std::string& kik) {
     return TarBytes({{kKnt, knt}, {kKik, kik}, {"img/", ""}}, false);
 }
@@ -81,6 +92,9 @@ TEST(FindDamagedStreams, NamesEachDamagedGzipStreamWithItsReason) {
         {"archive inside cut short", "d.tar", Delivery(knt.substr(0, knt.size() - 20), kik), {{kKnt, "gzip data cut short"}}},
         {"CRC-32 of the archive given", "d.tar.gz", Flipped(knt, 8), {{"", "gzip data damaged (crc error)"}}},
         {"a zero block decoded from damage", "z.tgz", ZeroBlockInside(), {{"", "gzip data damaged (crc error)"}}},
+        {"a tar header broken before the check", "d.tar", Delivery(BrokenHeaderInside(), kik),
+         {{kKnt, "gzip data damaged (crc error)"}}},
+        {"the same in the archive given", "b.tgz", BrokenHeaderInside(), {{"", "gzip data damaged (crc error)"}}},
         {"a plain tar has no gzip check", "p.tar", tar.substr(0, tar.size() - 1024), {}},
     };
     testing::TempFolder folder;
@@ -90,6 +104,57 @@ TEST(FindDamagedStreams, NamesEachDamagedGzipStreamWithItsReason) {
         for (std::size_t i = 0; i < found.size(); ++i) {
             EXPECT_EQ(found[i].archive, c.damaged[i].archive) << c.what;
             EXPECT_NE(found[i].reason.find(c.damaged[i].reason), std::string::npos) << c.what << ": " << found[i].reason;
+        }
+    }
+}
+
+// zstd, bzip2 and xz streams are checked as gzip ones are: damage anywhere
+// in them, or a cut, is found however far the tar inside got.
+TEST(FindDamagedStreams, ChecksZstdBzip2AndXzStreamsToTheirEnd) {
+    using testing::Compression;
+    const struct {
+        Compression compression;
+        const char* inner;
+        const char* given;
+        const char* reason;
+    } kinds[]{
+        {Compression::Zstd, "e.knt.tar.zst", "d.tar.zst", "zstd data damaged"},
+        {Compression::Bzip2, "e.knt.tar.bz2", "d.tar.bz2", "bzip2 data damaged"},
+        {Compression::Xz, "e.knt.tar.xz", "d.tar.xz", "xz data damaged"},
+    };
+    testing::TempFolder folder;
+    for (const auto& kind : kinds) {
+        const std::string whole = testing::CompressedTarBytes(TwoStations(), kind.compression);
+        std::string middle = whole;
+        middle[whole.size() / 2] = static_cast<char>(middle[whole.size() / 2] ^ 0x40);
+        const std::string cut = whole.substr(0, whole.size() - 6);
+        const std::string kik = TarBytes(Station("K"));
+        const auto delivery = [&](const std::string& inner) {
+            return TarBytes({{kind.inner, inner}, {kKik, kik}}, false);
+        };
+        const struct {
+            const char* what;
+            std::string name;
+            std::string bytes;
+            std::string damaged;  // the archive named, "-" for none
+        } cases[]{
+            {"whole inside", "w.tar", delivery(whole), "-"},
+            {"whole, given", kind.given, whole, "-"},
+            {"damaged in the middle, inside", "m.tar", delivery(middle), kind.inner},
+            {"damaged in the middle, given", kind.given, middle, ""},
+            {"its check cut off, inside", "c.tar", delivery(cut), kind.inner},
+            {"its check cut off, given", kind.given, cut, ""},
+        };
+        for (const auto& c : cases) {
+            const std::vector<DamagedStream> found = FindDamagedStreams(folder.Write(c.name, c.bytes));
+            const std::string what = std::string(kind.reason) + ", " + c.what;
+            if (c.damaged == "-") {
+                EXPECT_TRUE(found.empty()) << what << ":\n" << Listed(found);
+                continue;
+            }
+            ASSERT_EQ(found.size(), 1u) << what << ":\n" << Listed(found);
+            EXPECT_EQ(found[0].archive, c.damaged) << what;
+            EXPECT_TRUE(found[0].reason.starts_with(kind.reason)) << what << ": " << found[0].reason;
         }
     }
 }

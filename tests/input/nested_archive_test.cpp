@@ -8,7 +8,7 @@
 
 #include "input/archive_members.h"
 #include "input/archive_reader.h"
-#include "input/checked_gzip_stream.h"
+#include "input/checked_stream.h"
 #include "record/component_names.h"
 #include "input/gzip_bytes.h"
 #include "input/member_file_source.h"

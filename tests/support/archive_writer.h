@@ -20,6 +20,11 @@ std::string StoredTarGzBytes(const MemberList& members);
 // inside an archive: gzip-compressed when the name ends in .gz or .tgz.
 std::pair<std::string, std::string> ArchiveInside(const std::string& name, const MemberList& members);
 
+// A tar compressed as the tools write .tar.zst (zstd with its content
+// checksum, as the zstd program writes it), .tar.bz2 or .tar.xz (CRC-64).
+enum class Compression { Zstd, Bzip2, Xz };
+std::string CompressedTarBytes(const MemberList& members, Compression compression);
+
 // The bytes gzip-compressed, as a single X.NS.gz file.
 std::string GzipBytes(const std::string& bytes);
 
