@@ -6,11 +6,21 @@
 # spiral around the epicentre, and their counts-to-gal factor falls with
 # distance, so that intensities range from strong near the epicentre to
 # weak far away.
-#   bench/make_delivery.sh OUT.tar RECORDS
-# RECORDS is the number of records (a KiK-net station gives two).
+#   bench/make_delivery.sh OUT.tar RECORDS [gz|zst|bz2|xz]
+# RECORDS is the number of records (a KiK-net station gives two); the last
+# argument compresses the two archives inside (gz, as NIED does, by default;
+# zst as the zstd program writes it, with its checksum).
 set -euo pipefail
 out=$1
 records=${2:-1000}
+compression=${3:-gz}
+case $compression in
+  gz) compress=(gzip -n) ;;
+  zst) compress=(zstd -q -c) ;;
+  bz2) compress=(bzip2 -c) ;;
+  xz) compress=(xz -c) ;;
+  *) echo "unknown compression: $compression" >&2; exit 64 ;;
+esac
 root="$(cd "$(dirname "$0")/.." && pwd)"
 sample="$root/samples/knet/AIC0012411051012"
 event=20241105101200
@@ -56,8 +66,8 @@ for s in $(seq 1 "$kik"); do
   station "$n" "$work/kik" "$code" NS1 EW1 UD1 NS2 EW2 UD2
 done
 printf 'picture' > "$work/img/$event.png"
-(cd "$work/knt" && tar czf "$work/$event.knt.tar.gz" --sort=name *)
-(cd "$work/kik" && tar czf "$work/$event.kik.tar.gz" --sort=name *)
-(cd "$work" && tar cf out.tar "$event.knt.tar.gz" "$event.kik.tar.gz" img)
+(cd "$work/knt" && tar cf - --sort=name *) | "${compress[@]}" > "$work/$event.knt.tar.$compression"
+(cd "$work/kik" && tar cf - --sort=name *) | "${compress[@]}" > "$work/$event.kik.tar.$compression"
+(cd "$work" && tar cf out.tar "$event.knt.tar.$compression" "$event.kik.tar.$compression" img)
 mv "$work/out.tar" "$out"
 echo "$out: $knet K-NET and $kik KiK-net stations ($((knet + 2 * kik)) records)"

@@ -175,6 +175,54 @@ The record file %s is missing.</translation>
         <source>観測地点名で表したデータファイルを作成しました&#x3000;&#x3000;&#x3000;&#x3000;</source>
         <translation>Record files named after the station were written.</translation>
     </message>
+    <message>
+        <source>%d 番目の値「%s」が9文字ごとの欄の整数になっていません（K-NET/KiK-net の固定欄形式ではありません）</source>
+        <translation>Value %d, &quot;%s&quot;, is not an integer in its 9-character field (this is not the fixed-column K-NET/KiK-net layout).</translation>
+    </message>
+    <message>
+        <source>行が値の途中で終わっています（ファイルが途中で切れています）</source>
+        <translation>The line ends inside a value (the file is cut short).</translation>
+    </message>
+    <message>
+        <source>行に NUL 文字があります（ファイルが壊れています）</source>
+        <translation>The line holds a NUL character (the file is damaged).</translation>
+    </message>
+    <message>
+        <source>1成分に %d 個を超えるデータは読み込めません</source>
+        <translation>Records of more than %d samples per component cannot be read.</translation>
+    </message>
+    <message>
+        <source>%s と %s のサンプリング周波数が異なります（%d Hz と %d Hz）</source>
+        <translation>%s and %s have different sampling frequencies (%d Hz and %d Hz).</translation>
+    </message>
+    <message>
+        <source>%s と %s のサンプリング間隔が異なります（%d ms と %d ms）</source>
+        <translation>%s and %s have different sampling intervals (%d ms and %d ms).</translation>
+    </message>
+    <message>
+        <source>%s と %s の観測点コードが異なります（%s と %s）</source>
+        <translation>%s and %s are of different stations (%s and %s).</translation>
+    </message>
+    <message>
+        <source>%s と %s のデータ数が異なります（%d 個と %d 個）</source>
+        <translation>%s and %s hold different numbers of samples (%d and %d).</translation>
+    </message>
+    <message>
+        <source>データが %d 個しかなく、ヘッダーの記録時間とサンプリング周波数による %d 個（%g 秒、%d Hz）に足りません（ファイルが途中で切れています）</source>
+        <translation>It holds only %d samples, fewer than the %d its header&apos;s duration and sampling frequency give (%g s, %d Hz): the file is cut short.</translation>
+    </message>
+    <message>
+        <source>データが %d 個しかなく、ヘッダーのデータ数 %d 個に足りません（ファイルが途中で切れています）</source>
+        <translation>It holds only %d samples, fewer than the %d its header states: the file is cut short.</translation>
+    </message>
+    <message>
+        <source>データが %d 個しかなく、1行目の NDATA=%d に足りません（ファイルが途中で切れています）</source>
+        <translation>It holds only %d samples, fewer than the NDATA=%d of its first line: the file is cut short.</translation>
+    </message>
+    <message>
+        <source>記録を読み込むメモリーが足りません</source>
+        <translation>There is not enough memory to read the record.</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::RecordInfoPanel</name>

@@ -37,7 +37,7 @@ bool ComputeFourierSpectra(const SeismicRecord& record, const FourierSettings& s
     if (out.series != 0) out.seriesKey = SeriesKey(record);
     out.dt = record.dt;
     out.windowStart = record.windowStart;
-    out.windowLength = std::clamp(record.windowLength, 0, SAMPLE_CAPACITY);
+    out.windowLength = std::clamp(record.windowLength, 0, record.capacity());
     out.tapered = settings.taper;
     std::vector<float> window(static_cast<std::size_t>(out.windowLength));
     for (int c = 0; c < out.componentCount(); ++c) {

@@ -4,7 +4,7 @@
 // (columns after 80 ignored), always 100 samples per second. Lines are read
 // through a 200-byte buffer; a line over RECORD_LINE_LIMIT fails.
 #include <istream>
-#include <span>
+#include <vector>
 
 #include "common/result.h"
 
@@ -12,9 +12,11 @@ namespace tremblo {
 
 inline constexpr int CDPC_SAMPLING_FREQUENCY = 100;
 
-// Reads the samples, at most samples.size(). A data line shorter than eight
-// fields gives only the values whose field starts within the line. Fails
-// when the first line lacks either marker.
-Result<int> ReadCdpcData(std::istream& in, std::span<float> samples);
+// Reads the samples into `samples`, resized to hold them. A data line
+// shorter than eight fields gives only the values whose field starts within
+// the line. Fails when the first line lacks either marker, or on more than
+// MAX_RECORD_SAMPLES values. `statedCount`, when given, gets the number
+// after "NDATA=" (0 when there is none).
+Result<int> ReadCdpcData(std::istream& in, std::vector<float>& samples, int* statedCount = nullptr);
 
 }  // namespace tremblo

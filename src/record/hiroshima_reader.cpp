@@ -8,6 +8,7 @@
 #include "record/record_lines.h"
 #include "common/split_fields.h"
 #include "common/translation.h"
+#include "record/seismic_record.h"
 
 namespace tremblo {
 
@@ -41,7 +42,8 @@ Result<HiroshimaHeader> ReadHiroshimaHeader(std::istream& in, const StationDirec
     return h;
 }
 
-Result<int> ReadHiroshimaData(std::istream& in, std::span<float> samples) {
+Result<int> ReadHiroshimaData(std::istream& in, std::vector<float>& samples) {
+    samples.clear();
     LineReader reader(in, DATA_LINE_BUFFER, RECORD_LINE_LIMIT);
     std::string line;
     for (int i = 0; i < HIROSHIMA_HEADER_LINES; ++i) {
@@ -49,21 +51,21 @@ Result<int> ReadHiroshimaData(std::istream& in, std::span<float> samples) {
         if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
         return 0;
     }
-    const std::size_t capacity = samples.size();
-    std::size_t n = 0;
-    while (n < capacity && reader.Next(line)) {
+    while (reader.Next(line)) {
         const auto fields = SplitFields(line);
         // The last field of a line is never a value (it is what follows the
         // line's last comma or stands before its line end).
-        for (std::size_t k = 0; k + 1 < fields.size() && n < capacity; ++k) {
+        for (std::size_t k = 0; k + 1 < fields.size(); ++k) {
             const float value = static_cast<float>(ParseDecimal(fields[k]));
             if (!std::isfinite(value))
                 return ReadError{reader.lineNumber(), ValueOutOfRangeMessage(fields[k])};
-            samples[n++] = value;
+            if (samples.size() == static_cast<std::size_t>(MAX_RECORD_SAMPLES))
+                return ReadError{reader.lineNumber(), TooManySamplesMessage()};
+            samples.push_back(value);
         }
     }
     if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
-    return static_cast<int>(n);
+    return static_cast<int>(samples.size());
 }
 
 }  // namespace tremblo

@@ -4,7 +4,7 @@
 // number to a line. Header lines are read through a 100-byte buffer, data
 // lines through a 200-byte buffer. A line over RECORD_LINE_LIMIT fails.
 #include <istream>
-#include <span>
+#include <vector>
 
 #include "common/fixed_text.h"
 #include "common/result.h"
@@ -30,7 +30,8 @@ struct HiroshimaHeader {
 Result<HiroshimaHeader> ReadHiroshimaHeader(std::istream& in, const StationDirectory& directory);
 
 // Skips the 5 header lines and stores the values of the data lines (every
-// field of a line but the last), at most samples.size(). Returns how many.
-Result<int> ReadHiroshimaData(std::istream& in, std::span<float> samples);
+// field of a line but the last) into `samples`, resized to hold them.
+// Returns how many; more than MAX_RECORD_SAMPLES fail.
+Result<int> ReadHiroshimaData(std::istream& in, std::vector<float>& samples);
 
 }  // namespace tremblo

@@ -1,6 +1,7 @@
 #include "record/knet_reader.h"
 
 #include "common/decimal.h"
+#include "common/format.h"
 #include "common/line_reader.h"
 #include "record/record_lines.h"
 #include "common/translation.h"
@@ -18,6 +19,26 @@ std::string_view From(const std::string& line, std::size_t from) {
 
 std::string_view Columns(const std::string& line, std::size_t from, std::size_t count) {
     return From(line, from).substr(0, count);
+}
+
+// Why data lines are refused (see ReadKnetData).
+constexpr const char* kKnetFieldNotCount = QT_TRANSLATE_NOOP(
+    "record", "%d 番目の値「%s」が9文字ごとの欄の整数になっていません（K-NET/KiK-net の固定欄形式ではありません）");
+constexpr const char* kKnetLineCut =
+    QT_TRANSLATE_NOOP("record", "行が値の途中で終わっています（ファイルが途中で切れています）");
+constexpr const char* kKnetNulByte = QT_TRANSLATE_NOOP("record", "行に NUL 文字があります（ファイルが壊れています）");
+
+// An 8-column field of a data line: blanks, an optional sign and digits,
+// then nothing but blanks.
+bool IsFieldInteger(std::string_view field) {
+    std::size_t i = 0;
+    while (i < field.size() && field[i] == ' ') ++i;
+    if (i < field.size() && (field[i] == '-' || field[i] == '+')) ++i;
+    const std::size_t digits = i;
+    while (i < field.size() && field[i] >= '0' && field[i] <= '9') ++i;
+    if (i == digits) return false;
+    while (i < field.size() && field[i] == ' ') ++i;
+    return i == field.size();
 }
 
 // Date in columns 19-28, time from column 30.
@@ -86,7 +107,8 @@ void ApplyKnetHeader(const KnetHeader& h, RecordFields& r) {
     r.samplingFrequency = h.samplingFrequency;
 }
 
-Result<int> ReadKnetData(std::istream& in, float scaleFactor, std::span<float> samples) {
+Result<int> ReadKnetData(std::istream& in, float scaleFactor, std::vector<float>& samples) {
+    samples.clear();
     LineReader reader(in, KNET_LINE_BUFFER, RECORD_LINE_LIMIT);
     std::string line;
     for (int i = 0; i < KNET_HEADER_LINES; ++i) {
@@ -94,18 +116,43 @@ Result<int> ReadKnetData(std::istream& in, float scaleFactor, std::span<float> s
         if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
         return 0;
     }
-    const std::size_t capacity = samples.size();
-    std::size_t n = 0;
     const long double scale = scaleFactor;
-    while (n < capacity && reader.Next(line)) {
+    // A piece without its line end that is not a full buffer is the file's
+    // last line, or a line cut at a NUL byte: then more follows.
+    int shortPiece = 0;
+    while (reader.Next(line)) {
+        if (shortPiece > 0) return ReadError{shortPiece, TrText("record", kKnetNulByte)};
+        const bool lineEnd = !line.empty() && line.back() == '\n';
+        if (!lineEnd && line.size() < KNET_LINE_BUFFER - 1) {
+            shortPiece = reader.fileLineNumber();
+            line.push_back('\n');  // the end of the file ends the line
+        }
+        if (std::optional<std::string> problem = KnetDataLineProblem(line))
+            return ReadError{reader.fileLineNumber(), *problem};
         const std::size_t values = line.size() / 9;
-        for (std::size_t k = 0; k < values && n < capacity; ++k) {
+        if (samples.size() + values > static_cast<std::size_t>(MAX_RECORD_SAMPLES))
+            return ReadError{reader.fileLineNumber(), TooManySamplesMessage()};
+        for (std::size_t k = 0; k < values; ++k) {
             const int count = ParseInteger(std::string_view(line).substr(9 * k, 8));
-            samples[n++] = static_cast<float>(static_cast<long double>(count) * scale);
+            samples.push_back(static_cast<float>(static_cast<long double>(count) * scale));
         }
     }
     if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
-    return static_cast<int>(n);
+    return static_cast<int>(samples.size());
+}
+
+std::optional<std::string> KnetDataLineProblem(std::string_view line) {
+    const std::size_t values = line.size() / 9;
+    for (std::size_t k = 0; k < values; ++k) {
+        const std::string_view field = line.substr(9 * k, 8);
+        const char separator = line[9 * k + 8];
+        if (!IsFieldInteger(field) || (separator != ' ' && separator != '\n'))
+            return StringPrintf(TrText("record", kKnetFieldNotCount).c_str(), static_cast<int>(k + 1),
+                                std::string(line.substr(9 * k, 9)).c_str());
+    }
+    for (const char c : line.substr(9 * values))
+        if (c != ' ' && c != '\n') return TrText("record", kKnetLineCut);
+    return std::nullopt;
 }
 
 }  // namespace tremblo

@@ -3,9 +3,13 @@
 // column 19, then counts in 9-column fields. Lines are read through a
 // 100-byte line buffer, so a line holds at most 99 characters with its end
 // (a longer one is read in pieces); a line over RECORD_LINE_LIMIT fails.
+// Every file carries its own header: each component has its own scale
+// factor.
 #include <istream>
+#include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "common/fixed_text.h"
 #include "common/result.h"
@@ -34,9 +38,18 @@ Result<KnetHeader> ReadKnetHeader(std::istream& in);
 void ApplyKnetHeader(const KnetHeader& header, RecordFields& record);
 
 // Skips the header and converts the counts of the data lines into gal
-// (count x scaleFactor in extended precision), at most samples.size() of
-// them. Returns the number of samples stored; fails on a line over
-// RECORD_LINE_LIMIT or a failed read.
-Result<int> ReadKnetData(std::istream& in, float scaleFactor, std::span<float> samples);
+// (count x scaleFactor in extended precision) into `samples`, which is
+// resized to hold them all. Returns their number. Each data line must hold
+// counts in 9-column fields (an integer in columns 9k-8 to 9k-1, a blank or
+// the line end in column 9k): a line that does not, one ending inside a
+// field (a file cut short) or holding a NUL byte fails with its line number,
+// as do a line over RECORD_LINE_LIMIT, a failed read and more than
+// MAX_RECORD_SAMPLES values. The end of the file ends the last line as a
+// line end would.
+Result<int> ReadKnetData(std::istream& in, float scaleFactor, std::vector<float>& samples);
+
+// Why a data line (its line end included) is not counts in 9-column fields;
+// nothing when it is.
+std::optional<std::string> KnetDataLineProblem(std::string_view line);
 
 }  // namespace tremblo

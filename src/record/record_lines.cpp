@@ -2,6 +2,7 @@
 
 #include "common/format.h"
 #include "common/translation.h"
+#include "record/seismic_record.h"
 
 namespace tremblo {
 
@@ -17,6 +18,10 @@ std::optional<ReadError> LineFailure(const LineReader& reader) {
             break;
     }
     return std::nullopt;
+}
+
+std::string TooManySamplesMessage() {
+    return StringPrintf(TrText("record", "1成分に %d 個を超えるデータは読み込めません").c_str(), MAX_RECORD_SAMPLES);
 }
 
 }  // namespace tremblo

@@ -1,6 +1,9 @@
 #include "record/record_session.h"
 
 #include <algorithm>
+#include <cmath>
+#include <new>
+#include <vector>
 
 #include "common/format.h"
 #include "common/path_text.h"
@@ -17,6 +20,23 @@
 namespace tremblo {
 
 namespace {
+
+// Components that do not belong together, or a file cut short: the load
+// fails naming the files.
+constexpr const char* kDifferentRatesFormat =
+    QT_TRANSLATE_NOOP("record", "%s と %s のサンプリング周波数が異なります（%d Hz と %d Hz）");
+constexpr const char* kDifferentIntervalsFormat =
+    QT_TRANSLATE_NOOP("record", "%s と %s のサンプリング間隔が異なります（%d ms と %d ms）");
+constexpr const char* kDifferentStationsFormat =
+    QT_TRANSLATE_NOOP("record", "%s と %s の観測点コードが異なります（%s と %s）");
+constexpr const char* kDifferentCountsFormat = QT_TRANSLATE_NOOP("record", "%s と %s のデータ数が異なります（%d 個と %d 個）");
+constexpr const char* kCutShortFormat = QT_TRANSLATE_NOOP(
+    "record", "データが %d 個しかなく、ヘッダーの記録時間とサンプリング周波数による %d 個（%g 秒、%d Hz）に足りません（ファイルが途中で切れています）");
+constexpr const char* kHiroshimaCutShortFormat = QT_TRANSLATE_NOOP(
+    "record", "データが %d 個しかなく、ヘッダーのデータ数 %d 個に足りません（ファイルが途中で切れています）");
+constexpr const char* kCdpcCutShortFormat = QT_TRANSLATE_NOOP(
+    "record", "データが %d 個しかなく、1行目の NDATA=%d に足りません（ファイルが途中で切れています）");
+constexpr const char* kOutOfMemory = QT_TRANSLATE_NOOP("record", "記録を読み込むメモリーが足りません");
 
 // Closes the wait window however the load ends.
 class WaitWindow {
@@ -147,59 +167,123 @@ bool RecordSession::LoadKnet(const std::string& chosen, const LoadSettings& sett
     r.dt = 1.0f / static_cast<float>(r.samplingFrequency);
     DesignFilter();
 
-    int counts[MAX_COMPONENTS] = {0, 0, 0};
-    for (int c = 0; c < r.componentCount; ++c)
-        if (!ReadComponentSamples(c, RecordFormat::Knet, settings.removeDc, counts[c])) return false;
-    r.sampleCount = counts[r.componentCount - 1];
-    FinishComponents(counts);
+    ComponentValues values;
+    for (int c = 0; c < r.componentCount; ++c) {
+        KnetHeader own = header.value();
+        if (c > 0 && !ReadKnetComponentHeader(c, header.value(), own)) return false;
+        if (!ReadComponentSamples(c, RecordFormat::Knet, own.scaleFactor, values[c])) return false;
+        if (!CheckKnetDuration(c, own, values[c].size())) return false;
+        if (settings.removeDc) RemoveMean(values[c].data(), 0, static_cast<int>(values[c].size()));
+    }
+    if (!CheckEqualCounts(values)) return false;
+    r.sampleCount = static_cast<int>(values[r.componentCount - 1].size());
+    if (!StoreComponents(values)) return false;
     SetAfterLoadLabels(r, stagedLabels_);
     return true;
 }
 
-bool RecordSession::ReadComponentSamples(int c, RecordFormat format, bool removeDc, int& count) {
+// Each component file has its own header into `own`: it must be of the same
+// station and sampling frequency as the first, and its own scale factor
+// converts its counts.
+bool RecordSession::ReadKnetComponentHeader(int c, const KnetHeader& first, KnetHeader& own) {
+    const std::string& path = staged_->componentPath[c];
+    const std::unique_ptr<std::istream> in = source_->Open(path);
+    if (!in) return ReportCannotOpen(path);
+    const Result<KnetHeader> header = ReadKnetHeader(*in);
+    if (!header) return ReportBadContent(path, header.error());
+    const KnetHeader& h = header.value();
+    if (h.samplingFrequency != first.samplingFrequency)
+        return ReportComponentsDiffer(c, StringPrintf(TrText("record", kDifferentRatesFormat).c_str(), Shown(0).c_str(),
+                                                      Shown(c).c_str(), first.samplingFrequency, h.samplingFrequency));
+    if (h.stationCode.view() != first.stationCode.view())
+        return ReportComponentsDiffer(
+            c, StringPrintf(TrText("record", kDifferentStationsFormat).c_str(), Shown(0).c_str(), Shown(c).c_str(),
+                            SjisToUtf8(first.stationCode.view()).c_str(), SjisToUtf8(h.stationCode.view()).c_str()));
+    own = h;
+    return true;
+}
+
+// A K-NET/KiK-net file holds its duration times its sampling frequency in
+// samples; one holding over a second less was cut short.
+bool RecordSession::CheckKnetDuration(int c, const KnetHeader& header, std::size_t count) {
+    const double frequency = header.samplingFrequency;
+    const double stated = std::round(static_cast<double>(header.durationSeconds) * frequency);
+    if (!(stated > 0.0) || static_cast<double>(count) >= stated - frequency) return true;
+    return ReportBadContent(staged_->componentPath[c],
+                            ReadError{0, StringPrintf(TrText("record", kCutShortFormat).c_str(), static_cast<int>(count),
+                                                      static_cast<int>(stated),
+                                                      static_cast<double>(header.durationSeconds),
+                                                      header.samplingFrequency)});
+}
+
+std::string RecordSession::Shown(int c) const { return source_->Shown(staged_->componentPath[c]); }
+
+bool RecordSession::ReportComponentsDiffer(int c, const std::string& reason) {
+    return ReportBadContent(staged_->componentPath[c], ReadError{0, reason});
+}
+
+// Every component holds as many samples as the first.
+bool RecordSession::CheckEqualCounts(const ComponentValues& values) {
+    for (int c = 1; c < staged_->componentCount; ++c) {
+        if (values[c].size() == values[0].size()) continue;
+        return ReportComponentsDiffer(c, StringPrintf(TrText("record", kDifferentCountsFormat).c_str(), Shown(0).c_str(),
+                                                      Shown(c).c_str(), static_cast<int>(values[0].size()),
+                                                      static_cast<int>(values[c].size())));
+    }
+    return true;
+}
+
+// The values into the trace buffers, fitted to the record: samples past
+// each component's end, and components not read, are zero, so that no value
+// of an earlier record survives in the buffers.
+bool RecordSession::StoreComponents(const ComponentValues& values) {
+    SeismicRecord& r = *staged_;
+    std::size_t longest = 0;
+    for (int c = 0; c < r.componentCount; ++c) longest = std::max(longest, values[c].size());
+    try {
+        r.FitBuffers(static_cast<int>(longest));
+    } catch (const std::bad_alloc&) {
+        platform_.ShowMessage(TrText("record", kOutOfMemory), TrText("record", messages::kDataFileErrorCaption),
+                              MessageStyle::Warning);
+        return false;
+    }
+    for (int c = 0; c < MAX_COMPONENTS; ++c) {
+        float* trace = r.samples[c].data();
+        const std::size_t count = c < r.componentCount ? values[c].size() : 0;
+        std::copy(values[c].begin(), values[c].begin() + static_cast<std::ptrdiff_t>(count), trace);
+        std::fill(trace + count, trace + r.capacity(), 0.0f);
+    }
+    return true;
+}
+
+bool RecordSession::ReadComponentSamples(int c, RecordFormat format, float scaleFactor, std::vector<float>& values) {
     SeismicRecord& r = *staged_;
     const std::string& path = r.componentPath[c];
     const std::unique_ptr<std::istream> opened = source_->Open(path);
     if (!opened) return ReportCannotOpen(path);
     std::istream& in = *opened;
-    const std::span<float> buffer(r.samples[c].data(), SAMPLE_CAPACITY);
+    Result<int> read = 0;
+    int stated = 0;
     switch (format) {
-        case RecordFormat::Knet: {
-            const Result<int> read = ReadKnetData(in, r.scaleFactor, buffer);
-            if (!read) return ReportBadContent(path, read.error());
-            count = read.value();
-            if (count > 0 && removeDc) RemoveMean(buffer.data(), 0, count);
-            break;
-        }
-        case RecordFormat::Hiroshima: {
-            const Result<int> read = ReadHiroshimaData(in, buffer);
-            if (!read) return ReportBadContent(path, read.error());
-            count = read.value();
-            break;
-        }
-        case RecordFormat::Cdpc: {
-            const Result<int> read = ReadCdpcData(in, buffer);
-            if (!read) return ReportBadContent(path, read.error());
-            count = read.value();
-            break;
-        }
+        case RecordFormat::Knet: read = ReadKnetData(in, scaleFactor, values); break;
+        case RecordFormat::Hiroshima: read = ReadHiroshimaData(in, values); break;
+        case RecordFormat::Cdpc: read = ReadCdpcData(in, values, &stated); break;
     }
+    if (!read) return ReportBadContent(path, read.error());
+    const int count = read.value();
     if (count == 0) {
         platform_.ShowMessage(StringPrintf(TrText("record", messages::kNoSamplesFormat).c_str(), source_->Shown(path).c_str()),
                               TrText("record", messages::kDataFileErrorCaption), MessageStyle::Warning);
         return false;
     }
+    // A file holding fewer values than its header says was cut short.
+    const char* cut = format == RecordFormat::Hiroshima ? kHiroshimaCutShortFormat
+                      : format == RecordFormat::Cdpc    ? kCdpcCutShortFormat
+                                                        : nullptr;
+    const int expected = format == RecordFormat::Hiroshima ? r.sampleCount : stated;
+    if (cut != nullptr && count < expected)
+        return ReportBadContent(path, ReadError{0, StringPrintf(TrText("record", cut).c_str(), count, expected)});
     return true;
-}
-
-// Samples past each component's end, and components not read, are zero: no
-// value of an earlier record survives in the buffers.
-void RecordSession::FinishComponents(const int* counts) {
-    SeismicRecord& r = *staged_;
-    for (int c = 0; c < MAX_COMPONENTS; ++c) {
-        const int from = c < r.componentCount ? counts[c] : 0;
-        std::fill(r.samples[c].data() + from, r.samples[c].data() + SAMPLE_CAPACITY, 0.0f);
-    }
 }
 
 bool RecordSession::ReadHiroshimaHeaderInto(const std::string& path) {
@@ -225,7 +309,7 @@ bool RecordSession::ReadHiroshimaHeaderInto(const std::string& path) {
     r.recordTime = h.recordTime.view();
     r.originTime = h.recordTime.view();
     stagedLabels_.label28 = SjisToUtf8(h.recordDate.str() + " " + h.recordTime.str());
-    r.sampleCount = std::min(h.sampleCount, SAMPLE_CAPACITY);
+    r.sampleCount = h.sampleCount;
     r.samplingFrequency = h.samplingFrequency;
     stagedLabels_.label30 = std::to_string(h.samplingFrequency);
     r.dt = h.dt;
@@ -239,6 +323,20 @@ bool RecordSession::ReadHiroshimaHeaderInto(const std::string& path) {
         stagedLabels_.label24 = SjisToUtf8(row.location.view());
     }
     return true;
+}
+
+// The other components of a Hiroshima record have headers of their own: of
+// the same sampling interval as the first.
+bool RecordSession::CheckHiroshimaComponentHeader(int c) {
+    const std::string& path = staged_->componentPath[c];
+    const std::unique_ptr<std::istream> in = source_->Open(path);
+    if (!in) return ReportCannotOpen(path);
+    const Result<HiroshimaHeader> read = ReadHiroshimaHeader(*in, directory_);
+    if (!read) return ReportBadContent(path, read.error());
+    const int firstMs = static_cast<int>(std::lround(static_cast<double>(staged_->dt) * 1000.0));
+    if (read.value().intervalMs == firstMs) return true;
+    return ReportComponentsDiffer(c, StringPrintf(TrText("record", kDifferentIntervalsFormat).c_str(), Shown(0).c_str(),
+                                                  Shown(c).c_str(), firstMs, read.value().intervalMs));
 }
 
 bool RecordSession::LoadHiroshimaOrCdpc(const std::string& chosen, const LoadSettings& settings) {
@@ -270,18 +368,20 @@ bool RecordSession::LoadHiroshimaOrCdpc(const std::string& chosen, const LoadSet
     }
     DesignFilter();
 
-    int counts[MAX_COMPONENTS] = {0, 0, 0};
-    for (int c = 0; c < r.componentCount; ++c)
-        if (!ReadComponentSamples(c, settings.format, false, counts[c])) return false;
-    if (hiroshima) {
-        // The count stated by the header, but never more than was read.
-        for (int c = 0; c < r.componentCount; ++c) r.sampleCount = std::min(r.sampleCount, counts[c]);
-    } else {
-        r.sampleCount = counts[r.componentCount - 1];
+    ComponentValues values;
+    for (int c = 0; c < r.componentCount; ++c) {
+        if (hiroshima && c > 0 && !CheckHiroshimaComponentHeader(c)) return false;
+        if (!ReadComponentSamples(c, settings.format, 1.0f, values[c])) return false;
+    }
+    if (!hiroshima) {
+        // Hiroshima records take the count their header states (each
+        // component holds at least as many); CDPC ones the count read.
+        if (!CheckEqualCounts(values)) return false;
+        r.sampleCount = static_cast<int>(values[r.componentCount - 1].size());
         stagedLabels_.label30 = StringPrintf("%d 1/s", r.samplingFrequency);
         stagedLabels_.label28 = StringPrintf("%.2f s", r.sampleCount * 0.01);
     }
-    FinishComponents(counts);
+    if (!StoreComponents(values)) return false;
     SetAfterLoadLabels(r, stagedLabels_);
     const std::string noData = NoDataLabel();
     stagedLabels_.label6 = stagedLabels_.label7 = stagedLabels_.label8 = noData;

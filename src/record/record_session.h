@@ -7,6 +7,7 @@
 #include <memory>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "common/path_text.h"
 #include "common/platform.h"
@@ -70,8 +71,15 @@ private:
     bool LoadKnet(const std::string& path, const LoadSettings& settings);
     bool LoadHiroshimaOrCdpc(const std::string& path, const LoadSettings& settings);
     bool ReadHiroshimaHeaderInto(const std::string& path);
-    bool ReadComponentSamples(int c, RecordFormat format, bool removeDc, int& count);
-    void FinishComponents(const int* counts);
+    using ComponentValues = std::array<std::vector<float>, MAX_COMPONENTS>;
+    bool ReadComponentSamples(int c, RecordFormat format, float scaleFactor, std::vector<float>& values);
+    bool ReadKnetComponentHeader(int c, const struct KnetHeader& first, struct KnetHeader& own);
+    bool CheckKnetDuration(int c, const struct KnetHeader& header, std::size_t count);
+    bool CheckHiroshimaComponentHeader(int c);
+    bool CheckEqualCounts(const ComponentValues& values);
+    bool StoreComponents(const ComponentValues& values);
+    bool ReportComponentsDiffer(int c, const std::string& reason);
+    std::string Shown(int c) const;  // component c's path as messages name it
     void DesignFilter();
     bool ReportCannotOpen(const std::string& path);
     bool ReportBadContent(const std::string& path, const struct ReadError& error);

@@ -12,7 +12,13 @@
 
 namespace tremblo {
 
+// Samples per component the trace buffers hold from start-up; a longer
+// record grows them to its own length, and a shorter one after it gives the
+// memory back down to this size.
 inline constexpr int SAMPLE_CAPACITY = 70000;
+// The longest record read, per component (over 27 hours at 200 Hz): its ten
+// trace buffers take 800 MB. Longer ones are refused with a message.
+inline constexpr int MAX_RECORD_SAMPLES = 20'000'000;
 inline constexpr int BANDPASS_TAPS = 500;
 inline constexpr int MAX_COMPONENTS = 3;
 
@@ -62,23 +68,28 @@ struct RecordFields : EventHeader {
     RecordFields();
 };
 
-// A trace buffer of SAMPLE_CAPACITY floats, allocated once and zero-filled.
+// A trace buffer, zero-filled: SAMPLE_CAPACITY floats at first, resized to
+// fit each record.
 class TraceBuffer {
 public:
-    TraceBuffer() : data_(new float[SAMPLE_CAPACITY]()) {}
+    TraceBuffer() : data_(new float[SAMPLE_CAPACITY]()), capacity_(SAMPLE_CAPACITY) {}
     float* data() { return data_.get(); }
     const float* data() const { return data_.get(); }
     float& operator[](int i) { return data_[i]; }
     const float& operator[](int i) const { return data_[i]; }
-    std::span<float, SAMPLE_CAPACITY> span() {
-        return std::span<float, SAMPLE_CAPACITY>(data_.get(), SAMPLE_CAPACITY);
+    int capacity() const { return capacity_; }
+    std::span<float> span() { return std::span<float>(data_.get(), static_cast<std::size_t>(capacity_)); }
+    std::span<const float> span() const {
+        return std::span<const float>(data_.get(), static_cast<std::size_t>(capacity_));
     }
-    std::span<const float, SAMPLE_CAPACITY> span() const {
-        return std::span<const float, SAMPLE_CAPACITY>(data_.get(), SAMPLE_CAPACITY);
-    }
+    // Room for max(count, SAMPLE_CAPACITY) samples, all zero when the size
+    // changes (the values are kept when it does not). Throws
+    // std::bad_alloc, leaving the buffer as it was.
+    void Fit(int count);
 
 private:
     std::unique_ptr<float[]> data_;
+    int capacity_;
 };
 
 struct SeismicRecord : RecordFields {
@@ -86,6 +97,12 @@ struct SeismicRecord : RecordFields {
     std::array<TraceBuffer, MAX_COMPONENTS> velocity;      // kine
     std::array<TraceBuffer, MAX_COMPONENTS> displacement;  // cm
     TraceBuffer workTrace;
+
+    // Samples every trace buffer holds.
+    int capacity() const { return samples[0].capacity(); }
+    // Every trace buffer fitted to a record of `count` samples (see
+    // TraceBuffer::Fit); throws std::bad_alloc.
+    void FitBuffers(int count);
 
     RecordFields& fields() { return *this; }
     const RecordFields& fields() const { return *this; }

@@ -22,7 +22,7 @@ bool ComputeRecordRotD(const SeismicRecord& record, const PeriodTable& periods,
                        const DampingRatios& dampingRatios, RotDTable& table, EnginePath path, int workers,
                        const RotDSelection& selection) {
     if (RotDUnavailable(record)) return false;
-    const int n = std::clamp(record.windowLength, 0, SAMPLE_CAPACITY);
+    const int n = std::clamp(record.windowLength, 0, record.capacity());
     try {
         std::vector<float> ns(static_cast<size_t>(n)), ew(static_cast<size_t>(n));
         CopySpectrumWindow(record, 0, n, ns.data());

@@ -10,7 +10,7 @@ namespace tremblo {
 
 void CopySpectrumWindow(const SeismicRecord& record, int c, int n, float* out) {
     const int start = std::max(record.windowStart, 0);
-    const int end = std::min(record.sampleCount, SAMPLE_CAPACITY);
+    const int end = std::min(record.sampleCount, record.capacity());
     const int available = std::clamp(end - start, 0, n);
     if (available > 0) {
         const float* samples = record.samples[c].data() + start;
@@ -19,16 +19,25 @@ void CopySpectrumWindow(const SeismicRecord& record, int c, int n, float* out) {
     std::fill(out + available, out + n, 0.0f);
 }
 
-SpectrumCalculation::SpectrumCalculation() { Reserve(); }
+SpectrumCalculation::SpectrumCalculation() { Reserve(SAMPLE_CAPACITY); }
 
-bool SpectrumCalculation::Reserve() {
+// The arrays fit `n` samples: at least SAMPLE_CAPACITY, and no more than a
+// window of that many needs, so that a long record's memory is given back
+// after it.
+bool SpectrumCalculation::Reserve(int n) {
+    const int wanted = std::max(n, SAMPLE_CAPACITY);
+    if (wanted != capacity_) {
+        for (auto& array : reference_) array.reset();
+        fast_.reset();
+        capacity_ = wanted;
+    }
     bool ok = true;
     for (auto& array : reference_) {
-        if (!array) array.reset(new (std::nothrow) float[SAMPLE_CAPACITY]());
+        if (!array) array.reset(new (std::nothrow) float[static_cast<std::size_t>(capacity_)]());
         ok = ok && array != nullptr;
     }
     if (!fast_ || !fast_->ok()) {
-        fast_.reset(new (std::nothrow) FastSpectrumWorkspace(SAMPLE_CAPACITY));
+        fast_.reset(new (std::nothrow) FastSpectrumWorkspace(capacity_));
     }
     return ok && fast_ && fast_->ok();
 }
@@ -38,9 +47,9 @@ CalculationStatus SpectrumCalculation::Run(const SeismicRecord& record, const Pe
                                            SpectrumTable& spectrum,
                                            const SpectrumProgressCallback& report,
                                            EnginePath path, int workers) {
-    if (!Reserve()) return CalculationStatus::OutOfMemory;
     const int components = std::clamp(record.componentCount, 0, MAX_COMPONENTS);
-    const int n = std::clamp(record.windowLength, 0, SAMPLE_CAPACITY);
+    const int n = std::clamp(record.windowLength, 0, record.capacity());
+    if (!Reserve(n)) return CalculationStatus::OutOfMemory;
 
     SpectrumProgress progress;
     progress.overallMaximum = DAMPING_COUNT * components;

@@ -2,7 +2,7 @@
 // The calculation run of the spectrum window: the displayed window of every
 // component of the record through all damping ratios and periods, into the
 // spectrum table, with progress for the window's two bars. The work arrays
-// are allocated once, for the longest possible window.
+// are allocated for SAMPLE_CAPACITY samples and fitted to longer windows.
 #include <memory>
 
 #include "record/seismic_record.h"
@@ -29,8 +29,9 @@ public:
     // Tries to allocate the work arrays; a failure is reported by Run.
     SpectrumCalculation();
 
-    // Allocates what is still missing; false when memory is short.
-    bool Reserve();
+    // Allocates what is still missing for windows of `n` samples; false
+    // when memory is short.
+    bool Reserve(int n);
 
     // For c < componentCount: the samples windowStart .. windowStart +
     // windowLength - 1 of component c (samples at or past sampleCount count
@@ -49,6 +50,7 @@ private:
     // relativeVel, relativeDisp.
     std::unique_ptr<float[]> reference_[5];
     std::unique_ptr<FastSpectrumWorkspace> fast_;
+    int capacity_ = 0;
 };
 
 }  // namespace tremblo

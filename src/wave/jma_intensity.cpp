@@ -104,7 +104,7 @@ Result<JmaIntensity> ComputeJmaIntensity(std::span<const float> ns, std::span<co
 
 Result<JmaIntensity> RecordJmaIntensity(const SeismicRecord& r) {
     if (r.componentCount != 3) return ReadError{0, TrText("wave", "三成分の記録でないため計測震度を求められません")};
-    const std::size_t n = static_cast<std::size_t>(std::clamp(r.sampleCount, 0, SAMPLE_CAPACITY));
+    const std::size_t n = static_cast<std::size_t>(std::clamp(r.sampleCount, 0, r.capacity()));
     return ComputeJmaIntensity(std::span<const float>(r.samples[0].data(), n), std::span<const float>(r.samples[1].data(), n),
                                std::span<const float>(r.samples[2].data(), n), r.dt);
 }

@@ -30,11 +30,11 @@ struct Span {
 
 Span SpanOf(const SeismicRecord& record) {
     Span span;
-    span.length = std::min(record.windowLength, SAMPLE_CAPACITY) + FILTER_RUN_OUT;
+    span.length = std::min(record.windowLength, record.capacity()) + FILTER_RUN_OUT;
     span.start = std::max(record.windowStart, 0);
-    span.available = std::clamp(std::min(record.sampleCount, SAMPLE_CAPACITY) - span.start, 0,
+    span.available = std::clamp(std::min(record.sampleCount, record.capacity()) - span.start, 0,
                                 span.length);
-    span.kept = std::min(span.length, SAMPLE_CAPACITY);
+    span.kept = std::min(span.length, record.capacity());
     return span;
 }
 
@@ -142,17 +142,28 @@ DerivationStatus DeriveFast(SeismicRecord& record, bool removeDc, const Span& sp
 
 }  // namespace
 
-DerivationLane::DerivationLane()
-    : work(Allocate(MAX_PROCESSING_SPAN)),
-      velocity(Allocate(MAX_PROCESSING_SPAN)),
-      displacement(Allocate(MAX_PROCESSING_SPAN)),
-      filter(MAX_PROCESSING_SPAN, BANDPASS_TAPS) {}
+DerivationLane::DerivationLane(int capacity)
+    : capacity(capacity),
+      work(Allocate(capacity)),
+      velocity(Allocate(capacity)),
+      displacement(Allocate(capacity)),
+      filter(capacity, BANDPASS_TAPS) {}
+
+bool DerivationWorkspace::Fit(int span) {
+    const int wanted = std::max(span, MAX_PROCESSING_SPAN);
+    for (DerivationLane& lane : lanes_) {
+        if (lane.capacity == wanted && lane.ok()) continue;
+        lane.~DerivationLane();  // the old arrays go before the new ones come
+        new (&lane) DerivationLane(wanted);
+    }
+    return ok();
+}
 
 DerivationStatus DeriveMotion(SeismicRecord& record, bool removeDc, EnginePath path,
                               DerivationWorkspace& workspace, int workers) {
     if (record.windowLength <= 0) return DerivationStatus::Skipped;
-    if (!workspace.ok()) return DerivationStatus::OutOfMemory;
     const Span span = SpanOf(record);
+    if (!workspace.Fit(span.length)) return DerivationStatus::OutOfMemory;
     if (path == EnginePath::Fast) return DeriveFast(record, removeDc, span, workspace, workers);
     return DeriveReference(record, removeDc, span, workspace);
 }

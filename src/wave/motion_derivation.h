@@ -11,19 +11,22 @@
 
 namespace tremblo {
 
-// Longest processing span: a window over the whole capacity plus the run-out.
+// Processing span of a window over SAMPLE_CAPACITY samples plus the
+// run-out: the work arrays hold at least this much.
 inline constexpr int MAX_PROCESSING_SPAN = SAMPLE_CAPACITY + 300;
 
-// Work arrays of one component's derivation.
+// Work arrays of one component's derivation, for spans of `capacity`.
 struct DerivationLane {
-    DerivationLane();
+    explicit DerivationLane(int capacity = MAX_PROCESSING_SPAN);
     bool ok() const { return work && velocity && displacement && filter.ok(); }
+    int capacity;
     std::unique_ptr<float[]> work, velocity, displacement;
     BandpassWorkspace filter;
 };
 
-// Work arrays of the derivation, allocated once for the longest span: one
-// lane per component, so that the components can be derived side by side.
+// Work arrays of the derivation: one lane per component, so that the
+// components can be derived side by side. Allocated for MAX_PROCESSING_SPAN
+// and fitted to longer spans as they come (and back after them).
 class DerivationWorkspace {
 public:
     bool ok() const {
@@ -32,6 +35,8 @@ public:
         }
         return true;
     }
+    // Lanes for spans of `span` samples; false when memory is short.
+    bool Fit(int span);
     DerivationLane& lane(int c) { return lanes_[c]; }
 
 private:
@@ -48,7 +53,7 @@ enum class DerivationStatus {
 // the acceleration from windowStart (samples at or past sampleCount count
 // as zero), mean removed when removeDc, integrated to velocity, filtered,
 // mean removed when removeDc, integrated to displacement, filtered. The first
-// min(P, SAMPLE_CAPACITY) values go to record.velocity[c] and
+// min(P, record.capacity()) values go to record.velocity[c] and
 // record.displacement[c] (index 0 = record sample windowStart); nothing is
 // read or written past the trace buffers. workers <= 0 means all cores.
 DerivationStatus DeriveMotion(SeismicRecord& record, bool removeDc, EnginePath path,

@@ -19,7 +19,7 @@ void WriteWaveformCsv(std::ostream& out, const SeismicRecord& record, WaveQuanti
     out << "\r\n";
 
     const int start = std::max(record.windowStart, 0);
-    const int length = std::min(record.windowLength, SAMPLE_CAPACITY - start);
+    const int length = std::min(record.windowLength, record.capacity() - start);
     std::string line;
     for (int j = 0; j < length; ++j) {
         line.clear();

@@ -52,7 +52,7 @@ WaveformView PrepareWaveform(SeismicRecord& record, const WaveformSettings& sett
     if (!record.recordLoaded) return view;
     view.prepared = true;
     view.startWasAutomatic = settings.autoStart;
-    const int sampleCount = std::clamp(record.sampleCount, 0, SAMPLE_CAPACITY);
+    const int sampleCount = std::clamp(record.sampleCount, 0, record.capacity());
     const int start = settings.autoStart ? FindAutoStart(sampleCount, record.samples[0].data())
                                          : settings.startValue;
     view.timeSpan = TimeSpanForIndex(settings.timeSpanIndex, settings.previousTimeSpan);

@@ -50,9 +50,13 @@ TEST(CdpcData, RefusesAFirstLineWithoutBothMarkers) {
     }
 }
 
-TEST(CdpcData, StopsAtTheCapacity) {
-    std::vector<float> samples(12);
-    EXPECT_EQ(Read(std::string("NDATA=dT=\n") + kLine + kLine, samples).value(), 12);
+TEST(CdpcData, ReadsEveryValueAndTheStatedCount) {
+    std::vector<float> samples(3);
+    std::istringstream in(std::string("CASE=X NDATA=  16  dT=0.010\n") + kLine + kLine);
+    int stated = -1;
+    EXPECT_EQ(ReadCdpcData(in, samples, &stated).value(), 16);
+    EXPECT_EQ(samples.size(), 16u);
+    EXPECT_EQ(stated, 16);
 }
 
 }  // namespace

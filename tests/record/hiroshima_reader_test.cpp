@@ -80,8 +80,8 @@ TEST(HiroshimaData, LinesLongerThanTheBufferLoseTheValueAtEachBreak) {
     EXPECT_EQ(samples[39], 0.0f);
 }
 
-TEST(HiroshimaData, StopsAtTheCapacity) {
-    EXPECT_EQ(ReadData("1,2,3,4,5,6,\n7,8,\n", 4).size(), 4u);
+TEST(HiroshimaData, ReadsEveryValue) {
+    EXPECT_EQ(ReadData("1,2,3,4,5,6,\n7,8,\n", 4).size(), 8u);
 }
 
 }  // namespace

@@ -157,11 +157,11 @@ TEST(KnetHeader, AnOverlongMemoSpillsIntoTheData) {
 
 std::string DataFile(const std::string& data) { return Header() + data; }
 
-std::vector<float> ReadData(const std::string& text, std::size_t capacity = 100000) {
+std::vector<float> ReadData(const std::string& text) {
     std::istringstream in(text);
-    std::vector<float> samples(capacity, -1.0f);
+    std::vector<float> samples(3, -1.0f);  // replaced by what is read
     const int n = ReadKnetData(in, 0.5f, samples).value();
-    samples.resize(static_cast<std::size_t>(n));
+    EXPECT_EQ(samples.size(), static_cast<std::size_t>(n));
     return samples;
 }
 
@@ -173,10 +173,38 @@ TEST(KnetData, ValuesPerLineFollowTheLineLength) {
     // 3 values with line end: 27 characters.
     EXPECT_EQ(ReadData(DataFile("      10      -20       30\n")),
               (std::vector<float>{5.0f, -10.0f, 15.0f}));
-    // Shorter than 9 characters: nothing.
-    EXPECT_TRUE(ReadData(DataFile("    123\n")).empty());
-    // Column 9k belongs to no value.
-    EXPECT_EQ(ReadData(DataFile("       17       2\n")), (std::vector<float>{0.5f, 1.0f}));
+    // The end of the file ends the last line: its last value is read.
+    EXPECT_EQ(ReadData(DataFile("      10      -20")), (std::vector<float>{5.0f, -10.0f}));
+    // Blank lines and blanks after the last value hold nothing.
+    EXPECT_EQ(ReadData(DataFile("\n      10   \n  \n")), (std::vector<float>{5.0f}));
+}
+
+// Lines that are not counts in 9-column fields (an edited or generated
+// file, a file cut inside a value) fail with their line number rather than
+// being read as other values.
+TEST(KnetData, LinesOutOfTheirColumnsFailWithTheirLineNumber) {
+    const struct {
+        const char* what;
+        std::string data;
+        int line;  // of the file
+    } cases[]{
+        {"values in 10 columns", "      10      -20\n        10       -20\n", 19},
+        {"values separated by one blank", "1178 -1574 -1420 -1862\n", 18},
+        {"tab separated", "     123\t     456\n", 18},
+        {"a value spilling into column 9", "       17       2\n", 18},
+        {"shorter than a field", "    123\n", 18},
+        {"cut inside a value", "       1        2     -12", 18},
+        {"a blank field", "       1                 3\n", 18},
+        {"a decimal number", "     1.5\n", 18},
+        {"a NUL byte", std::string("       1   \0    2\n       3\n", 24), 18},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(DataFile(c.data));
+        std::vector<float> samples;
+        const Result<int> read = ReadKnetData(in, 1.0f, samples);
+        ASSERT_FALSE(read.ok()) << c.what;
+        EXPECT_EQ(read.error().line, c.line) << c.what << ": " << read.error().message;
+    }
 }
 
 TEST(KnetData, ConvertsCountsWithTheScaleFactorInExtendedPrecision) {
@@ -187,12 +215,14 @@ TEST(KnetData, ConvertsCountsWithTheScaleFactorInExtendedPrecision) {
     EXPECT_EQ(samples[0], static_cast<float>(8223789.0L * static_cast<long double>(scale)));
 }
 
-TEST(KnetData, StopsAtTheCapacity) {
+TEST(KnetData, ReadsEveryValueOfALongRecord) {
     std::ostringstream data;
     std::vector<int> counts(70013, 4);
+    counts.back() = 6;
     WriteKnetData(data, counts);
-    const auto samples = ReadData(DataFile(data.str()), 70000);
-    EXPECT_EQ(samples.size(), 70000u);
+    const auto samples = ReadData(DataFile(data.str()));
+    ASSERT_EQ(samples.size(), 70013u);
+    EXPECT_EQ(samples.back(), 3.0f);
 }
 
 TEST(KnetWriter, WritesFullLinesOf73CharactersAndReadsBack) {

@@ -79,14 +79,18 @@ TEST(RecordLines, EachReaderRefusesALineOverTheLimit) {
         const std::string& text;
         Reader read;
         int line;
+        std::string why;  // in the message
     };
+    const std::string limit = std::to_string(RECORD_LINE_LIMIT);
+    // K-NET data lines fail at their first blank field without a count,
+    // before the limit (the header is skipped piece by piece).
     const std::vector<Case> cases{
-        {"K-NET header line", knet, knetData, 6},
-        {"K-NET data line", knet, knetData, 30},
-        {"Hiroshima header line", hiroshima, hiroshimaData, 2},
-        {"Hiroshima data line", hiroshima, hiroshimaData, 8},
-        {"CDPC first line", cdpcText, cdpc, 1},
-        {"CDPC data line", cdpcText, cdpc, 4},
+        {"K-NET header line", knet, knetData, 6, "9文字ごとの欄"},
+        {"K-NET data line", knet, knetData, 30, "9文字ごとの欄"},
+        {"Hiroshima header line", hiroshima, hiroshimaData, 2, limit},
+        {"Hiroshima data line", hiroshima, hiroshimaData, 8, limit},
+        {"CDPC first line", cdpcText, cdpc, 1, limit},
+        {"CDPC data line", cdpcText, cdpc, 4, limit},
     };
     for (const Case& c : cases) {
         std::istringstream whole(c.text);
@@ -95,8 +99,7 @@ TEST(RecordLines, EachReaderRefusesALineOverTheLimit) {
         const std::optional<ReadError> error = c.read(in);
         ASSERT_TRUE(error) << c.name;
         EXPECT_EQ(error->line, c.line) << c.name;
-        EXPECT_NE(error->message.find(std::to_string(RECORD_LINE_LIMIT)), std::string::npos)
-            << error->message;
+        EXPECT_NE(error->message.find(c.why), std::string::npos) << error->message;
     }
     // Input without end: every reader stops after a few kilobytes with an error.
     for (const Reader& read : {knetHeader, knetData, hiroshimaHeader, hiroshimaData, cdpc}) {

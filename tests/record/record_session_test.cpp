@@ -10,6 +10,7 @@
 
 #include "common/path_text.h"
 #include "common/shift_jis.h"
+#include "record/knet_reader.h"
 #include "record/knet_writer.h"
 #include "record/save_folder.h"
 #include "record/station_file_copy.h"
@@ -490,21 +491,99 @@ TEST_F(RecordSessionTest, UnknownStationsStillLoad) {
     EXPECT_EQ(session->labels().label23, "");
 }
 
-TEST_F(RecordSessionTest, ComponentsOfDifferentLengthsTakeTheLastOnesCount) {
-    // NS cut to 500 data lines (4000 samples), EW whole (6000), UD cut to
-    // 250 lines (2000 samples): the count of the last component read stands.
-    auto firstLines = [](const std::string& text, int lines) {
+// A component cut short, or components that do not belong together, fail
+// the load with a message naming the files; nothing is padded or mixed.
+TEST_F(RecordSessionTest, ComponentsCutShortOrDisagreeingFailNamingTheFiles) {
+    const std::string base = SamplePath("samples/knet/AIC0012411051012.");
+    const std::string ns = ReadWholeFile(base + "NS"), ew = ReadWholeFile(base + "EW"), ud = ReadWholeFile(base + "UD");
+    const auto firstLines = [](const std::string& text, int lines) {
         std::size_t pos = 0;
         for (int i = 0; i < lines; ++i) pos = text.find('\n', pos) + 1;
         return text.substr(0, pos);
     };
+    const auto withLine = [](std::string text, int line, const std::string& content) {
+        std::size_t from = 0;
+        for (int i = 1; i < line; ++i) from = text.find('\n', from) + 1;
+        text.replace(from, text.find("\r\n", from) - from, content);
+        return text;
+    };
+    const struct {
+        const char* what;
+        std::string ew;
+        std::vector<std::string> said;  // in the message
+    } cases[]{
+        {"EW cut after 2000 bytes", ew.substr(0, 2000), {"C.EW", "途中で切れています"}},
+        {"EW cut between lines", firstLines(ew, 17 + 250), {"C.EW", "2000", "6000", "途中で切れています"}},
+        {"EW of another length, its header agreeing",
+         withLine(firstLines(ew, 17 + 375), 12, "Duration Time(s)  30"), {"C.NS", "C.EW", "6000", "3000"}},
+        {"EW at 200 Hz", withLine(ew, 11, "Sampling Freq(Hz) 200Hz"), {"C.NS", "C.EW", "100 Hz", "200 Hz"}},
+        {"EW of another station", withLine(ew, 6, "Station Code      GIF011"), {"C.NS", "C.EW", "AIC001", "GIF011"}},
+        {"EW data out of their columns", withLine(ew, 30, "1178 -1574 -1420"), {"C.EW", "30行目"}},
+    };
+    for (const auto& c : cases) {
+        temp.Write("C.NS", ns);
+        temp.Write("C.EW", c.ew);
+        temp.Write("C.UD", ud);
+        platform.messages.clear();
+        EXPECT_EQ(Load(temp / "C.NS"), LoadStatus::Failed) << c.what;
+        ASSERT_EQ(platform.messages.size(), 1u) << c.what;
+        for (const std::string& said : c.said)
+            EXPECT_NE(platform.messages[0].text.find(said), std::string::npos) << c.what << ": " << platform.messages[0].text;
+    }
+    // The other formats: a Hiroshima or CDPC file holding fewer values than
+    // its header states.
+    std::string h = ReadWholeFile(SamplePath(kHiroshimaNs));
+    h.replace(h.find("6000,"), 5, "9000,");
+    platform.messages.clear();
+    EXPECT_EQ(Load(temp.Write("L.ns", h), RecordFormat::Hiroshima, false), LoadStatus::Failed);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].text.find("9000"), std::string::npos) << platform.messages[0].text;
+    std::string cdpc = ReadWholeFile(SamplePath(kCdpcNs));
+    cdpc.replace(cdpc.find("6000"), 4, "6008");
+    platform.messages.clear();
+    EXPECT_EQ(Load(temp.Write("K.ns", cdpc), RecordFormat::Cdpc, false), LoadStatus::Failed);
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].text.find("NDATA=6008"), std::string::npos) << platform.messages[0].text;
+}
+
+// Every K-NET file converts its counts with its own scale factor.
+TEST_F(RecordSessionTest, EachComponentTakesItsOwnScaleFactor) {
     const std::string base = SamplePath("samples/knet/AIC0012411051012.");
-    temp.Write("CUT.NS", firstLines(ReadWholeFile(base + "NS"), 17 + 500));
-    temp.Write("CUT.EW", ReadWholeFile(base + "EW"));
-    temp.Write("CUT.UD", firstLines(ReadWholeFile(base + "UD"), 17 + 250));
-    ASSERT_EQ(Load(temp / "CUT.NS"), LoadStatus::Loaded);
-    EXPECT_EQ(session->record().sampleCount, 2000);
-    EXPECT_EQ(session->labels().label12, "2000");
+    std::string ew = ReadWholeFile(base + "EW");
+    ew.replace(ew.find("3920(gal)/6182761"), 17, "3920(gal)/1");
+    temp.Write("F.NS", ReadWholeFile(base + "NS"));
+    temp.Write("F.EW", ew);
+    temp.Write("F.UD", ReadWholeFile(base + "UD"));
+    ASSERT_EQ(Load(temp / "F.NS", RecordFormat::Knet, true, /*dc=*/false), LoadStatus::Loaded);
+    std::istringstream in(ew);
+    std::vector<float> expected;
+    ASSERT_TRUE(ReadKnetData(in, 3920.0f, expected).ok());
+    ASSERT_EQ(session->record().sampleCount, static_cast<int>(expected.size()));
+    for (std::size_t i = 0; i < expected.size(); i += 97) ASSERT_EQ(session->record().samples[1][static_cast<int>(i)], expected[i]);
+}
+
+// Records longer than the buffers' first size are read whole: the buffers
+// grow to the record, and go back after it.
+TEST_F(RecordSessionTest, ARecordOfAnyLengthIsReadWhole) {
+    std::string header = ReadWholeFile(SamplePath(kKnetNs));
+    header.resize(header.find("Dir."));
+    header.replace(header.find("Duration Time(s)  60"), 20, "Duration Time(s)  800");
+    std::vector<int> counts(80000, 0);
+    counts[75000] = 6182761;  // one pulse of 3920 gal at 750 s
+    for (const char* c : {"NS", "EW", "UD"}) {
+        std::ostringstream out;
+        out << header << "Dir.              " << c << "\r\nScale Factor      3920(gal)/6182761\r\n"
+            << "Max. Acc. (gal)   3920\r\nLast Correction   2024/11/05 10:12:10\r\nMemo.             \r\n";
+        WriteKnetData(out, counts);
+        temp.Write(std::string("LONG.") + c, out.str());
+    }
+    ASSERT_EQ(Load(temp / "LONG.NS", RecordFormat::Knet, true, /*dc=*/false), LoadStatus::Loaded)
+        << (platform.messages.empty() ? "" : platform.messages[0].text);
+    EXPECT_EQ(session->record().sampleCount, 80000);
+    EXPECT_GE(session->record().capacity(), 80000);
+    EXPECT_FLOAT_EQ(session->record().samples[2][75000], 3920.0f);
+    ASSERT_EQ(Load(SamplePath(kKnetNs)), LoadStatus::Loaded);
+    EXPECT_EQ(session->record().capacity(), SAMPLE_CAPACITY);
 }
 
 TEST_F(RecordSessionTest, MissingOriginTimeIsTakenFromTheRecordTime) {
@@ -515,14 +594,6 @@ TEST_F(RecordSessionTest, MissingOriginTimeIsTakenFromTheRecordTime) {
     EXPECT_EQ(platform.messages[0].caption, "発震日時記載なし");
     EXPECT_EQ(session->labels().label6, "2024/11/05  10:12:25");
     EXPECT_EQ(session->record().eventName, "AIC001-202411051012");
-}
-
-TEST_F(RecordSessionTest, HiroshimaSampleCountNeverExceedsTheValuesRead) {
-    std::string h = ReadWholeFile(SamplePath(kHiroshimaNs));
-    h.replace(h.find("6000,"), 5, "9000,");
-    ASSERT_EQ(Load(temp.Write("L.ns", h), RecordFormat::Hiroshima, false), LoadStatus::Loaded);
-    EXPECT_EQ(session->record().sampleCount, 6000);
-    EXPECT_EQ(session->labels().label12, "6000");
 }
 
 TEST_F(RecordSessionTest, StationNameFilesCopyTheRecordUnderTheStationsName) {

@@ -54,6 +54,7 @@ protected:
             header.resize(KNET_HEADER_LINES);
             const std::string& scaleLine = c == 0 ? nsScaleLine : c == 1 ? ewScaleLine : std::string();
             if (!scaleLine.empty()) header[13] = scaleLine;
+            header[11] = "Duration Time(s)  " + std::to_string(n / 100) + "\r\n";  // as long as the data
             std::ostringstream out;
             for (const std::string& line : header) out << line;
             std::vector<int> counts(static_cast<std::size_t>(n));
