@@ -85,6 +85,10 @@ std::vector<GroupedRecord> RecordGrouper::Add(ArchiveMember member) {
     // of that record's first member decides.
     std::list<OpenRecord>::iterator it = OpenRecordOf(member.loadName);
     if (it != open_.end()) {
+        const std::string lowered = Lower(member.loadName);
+        for (const ArchiveMember& held : it->record.members)
+            if (it->record.conflict.empty() && Lower(held.loadName) == lowered)
+                it->record.conflict = held.name + " and " + member.name + " name the same component file";
         it->record.members.push_back(std::move(member));
     } else {
         it = open_.insert(open_.end(), Opened(std::move(member)));

@@ -32,6 +32,9 @@ struct GroupedRecord {
     std::vector<ArchiveMember> members;  // in archive order
     RecordFormat format = RecordFormat::Knet;
     bool complete = false;
+    // Two members naming the same component (X.NS and X.ns): the record
+    // is not loaded; this names both.
+    std::string conflict;
     // The load name of the member to load the record by (its first).
     const std::string& chosen() const { return members.front().loadName; }
 };

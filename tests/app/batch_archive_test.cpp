@@ -96,6 +96,51 @@ TEST(BatchArchive, WritesTheGoodRecordAsItsPlainFilesAndReportsEachBadOne) {
     EXPECT_NE(out.find("1 of 4 files processed, 3 failed"), std::string::npos) << out;
 }
 
+// Every set of files comes from one record: the same station in two
+// archives inside, or a component named twice in letter cases, is reported
+// naming both, never written as a mixture.
+TEST(BatchArchive, RecordsOfOneNameNeverMixTheirFiles) {
+    TempFolder folder;
+    std::string out, err;
+    ASSERT_EQ(RunCollected(Options({SamplePath("samples/knet/" + kStem + ".NS")}, folder / "plain"), out, err), 0) << err;
+    // The second copy's counts are halved: its files, had they been written,
+    // would differ from the plain record's.
+    std::string halved = Sample("EW");
+    halved.replace(halved.find("3920(gal)/6182761"), 17, "1960(gal)/6182761");
+    const testing::MemberList first{{kStem + ".NS", Sample("NS")}, {kStem + ".EW", Sample("EW")}, {kStem + ".UD", Sample("UD")}};
+    const testing::MemberList second{{kStem + ".NS", Sample("NS")}, {kStem + ".EW", halved}, {kStem + ".UD", Sample("UD")}};
+    const std::string twice = folder.Write("twice.tar", testing::TarBytes({testing::ArchiveInside("a.knt.tar.gz", first),
+                                                                           testing::ArchiveInside("b.knt.tar.gz", second)},
+                                                                          false));
+    BatchOptions one = Options({twice}, folder / "twice");
+    one.jobs = 1;
+    EXPECT_EQ(RunCollected(one, out, err), 1);
+    ExpectSameFiles(folder / "plain", folder / "twice");
+    EXPECT_NE(err.find("like those of " + twice + ":a.knt.tar.gz:" + kStem + ".NS"), std::string::npos) << err;
+    // Two at once: either record's files, whole, whichever came first.
+    folder.Write("h/" + kStem + ".NS", Sample("NS"));
+    folder.Write("h/" + kStem + ".EW", halved);
+    folder.Write("h/" + kStem + ".UD", Sample("UD"));
+    ASSERT_EQ(RunCollected(Options({folder / ("h/" + kStem + ".NS")}, folder / "halved"), out, err), 0) << err;
+    for (int run = 0; run < 4; ++run) {
+        const std::string into = folder / ("both" + std::to_string(run));
+        EXPECT_EQ(RunCollected(Options({twice}, into), out, err), 1);
+        const std::string csv = ReadWholeFile(into + "/AIC001-202411051012rsp.csv");
+        ExpectSameFiles(csv == ReadWholeFile(folder / "plain/AIC001-202411051012rsp.csv") ? folder / "plain"
+                                                                                          : folder / "halved",
+                        into);
+    }
+
+    const std::string cases = folder.Write("cases.tar", testing::TarBytes({{kStem + ".NS", Sample("NS")},
+                                                                           {kStem + ".ns", Sample("UD")},
+                                                                           {kStem + ".EW", Sample("EW")},
+                                                                           {kStem + ".UD", Sample("UD")}},
+                                                                          false));
+    EXPECT_EQ(RunCollected(Options({cases}, folder / "cases"), out, err), 1);
+    EXPECT_FALSE(fs::exists(fs::path(folder / "cases") / "AIC001-202411051012.csv"));
+    EXPECT_NE(err.find(kStem + ".NS and " + kStem + ".ns name the same component file"), std::string::npos) << err;
+}
+
 TEST(BatchArchive, OneComponentMakesEveryMemberARecordInMemberOrder) {
     TempFolder folder;
     const std::vector<std::string> components{"UD", "NS", "EW"};

@@ -74,7 +74,7 @@ RecordTask TaskOfArchiveRecord(const std::string& archive, GroupedRecord record)
     task.loadPath = record.chosen();
     task.format = record.format;
     task.inArchive = true;
-    task.failure = DamageOf(record);
+    task.failure = record.conflict.empty() ? DamageOf(record) : record.conflict;
     task.source = std::make_shared<MemberFileSource>(archive, std::move(record.members));
     return task;
 }

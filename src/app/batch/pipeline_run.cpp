@@ -31,7 +31,7 @@ RecordOutcome ProcessGuarded(RecordWorker& worker, const RecordTask& task) {
 void RunRecordWorkers(RecordPipeline& pipeline, int workers, const StationDirectory& directory,
                       const BatchOptions& options, FolderListings* listings, const std::function<void()>& feed,
                       const WorkerHooks& hooks) {
-    OutputNameClaims claims;  // of the records named after their folder, over all workers
+    OutputNameClaims claims;  // of the records writing files, over all workers
     const auto work = [&] {
         if (hooks.started) hooks.started();
         try {

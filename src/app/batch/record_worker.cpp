@@ -7,6 +7,7 @@
 #include "app/batch/record_info.h"
 #include "common/atomic_file.h"
 #include "common/format.h"
+#include "fourier/fourier_spectra.h"
 #include "plot/png_writer.h"
 #include "input/archive_reader.h"
 #include "record/component_names.h"
@@ -164,12 +165,19 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
         FailOutOfMemory(outcome, "velocity and displacement");
         return outcome;
     }
-    const std::string base = OutputBaseName(record, loadPath, file);
-    if (writeFiles && claims_ != nullptr && NamedAfterFolder(record, loadPath)) {
+    const std::string name = OutputBaseName(record, loadPath, file);
+    // Both series of a KiK-net station have one event name: their files are
+    // told apart by the series, as NIED's file names do (X.NS1, X.NS2).
+    const int series = KikNetSeriesOf(record);
+    const std::string base = series != 0 ? name + "_" + std::to_string(series) : name;
+    // Every file a record writes comes from that record: a second record of
+    // the same name (the same station in two archives) writes none.
+    if (writeFiles && claims_ != nullptr) {
         const std::string owner = claims_->Claim(base, file);
         if (!owner.empty()) {
-            Fail(outcome, "its files would be named " + base + ".csv ... after its folder, like those of " + owner +
-                              ", written in this run: not written");
+            Fail(outcome, "its files would be named " + base + ".csv ..." +
+                              (NamedAfterFolder(record, loadPath) ? " after its folder" : "") + ", like those of " +
+                              owner + ", written in this run: not written");
             return outcome;
         }
     }
@@ -180,6 +188,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
         return outcome;
     if (options_.rotd && !WriteRotDFile(base, writeFiles, outcome)) return outcome;
     if ((options_.fas || options_.boreholeRatio) && !WriteFourierFiles(base, writeFiles, outcome)) return outcome;
+    if (outcome.fourier) outcome.outputBase = name;  // the pair's ratio is named after the station and event
     if (!options_.superposeFile.empty()) {
         if (!CalculateSpectra(outcome)) return outcome;
         const SpectrumDisplaySettings spectrum = SpectrumSettingsFor(record, nullptr);

@@ -53,8 +53,8 @@ std::string OutputBaseName(const SeismicRecord& record, const std::string& loadP
 // The base name is that of the folder: another record of the run may get it too.
 bool NamedAfterFolder(const SeismicRecord& record, const std::string& loadPath);
 
-// The base names taken in one run by records named after their folder,
-// shared by the workers, so that two of them never write over each other.
+// The base names taken in one run by the records writing files, shared by
+// the workers, so that two of them never write over each other.
 class OutputNameClaims {
 public:
     // The file that took `name` before, or empty when `file` takes it now.
