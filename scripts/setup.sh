@@ -4,7 +4,7 @@
 TREMBLO_PACKAGES=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libpng-dev zlib1g-dev
-  libgtest-dev libzstd-dev zstd bzip2 xz-utils libhwy-dev libcli11-dev nlohmann-json3-dev libkissfft-dev libarchive-dev
+  libgtest-dev libzstd-dev zstd bzip2 xz-utils python3 libhwy-dev libcli11-dev nlohmann-json3-dev libkissfft-dev libarchive-dev
   libgeographiclib-dev libnetcdf-dev gmt-gshhg-low
   fonts-ipafont-gothic
   dpkg-dev librsvg2-bin man-db
