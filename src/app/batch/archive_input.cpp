@@ -75,6 +75,7 @@ RecordTask TaskOfArchiveRecord(const std::string& archive, GroupedRecord record)
     task.format = record.format;
     task.inArchive = true;
     task.failure = record.conflict.empty() ? DamageOf(record) : record.conflict;
+    for (const ArchiveMember& member : record.members) task.fileBytes += member.bytes.size();
     task.source = std::make_shared<MemberFileSource>(archive, std::move(record.members));
     return task;
 }

@@ -1,14 +1,17 @@
 #include "app/batch/pipeline_run.h"
 
+#include <cstdint>
+#include <optional>
 #include <system_error>
 #include <thread>
 #include <vector>
 
 #include "app/batch/record_worker.h"
+#include "compute/memory_budget.h"
 
 namespace tremblo {
 
-RecordOutcome ProcessGuarded(RecordWorker& worker, const RecordTask& task) {
+RecordOutcome ProcessGuarded(RecordWorker& worker, const RecordTask& task, MemoryBudget* budget) {
     RecordOutcome outcome;
     outcome.file = task.file;
     if (!task.sameAs.empty()) {
@@ -21,6 +24,8 @@ RecordOutcome ProcessGuarded(RecordWorker& worker, const RecordTask& task) {
         return outcome;
     }
     try {
+        std::optional<MemoryBudget::Hold> hold;
+        if (budget != nullptr) hold.emplace(budget->Reserve(RecordMemoryEstimate(task.fileBytes)));
         return worker.Process(task.file, task.loadPath, task.format, task.source.get());
     } catch (const std::exception& e) {
         outcome.failure = e.what();
@@ -32,6 +37,9 @@ void RunRecordWorkers(RecordPipeline& pipeline, int workers, const StationDirect
                       const BatchOptions& options, FolderListings* listings, const std::function<void()>& feed,
                       const WorkerHooks& hooks) {
     OutputNameClaims claims;  // of the records writing files, over all workers
+    // Three quarters of the memory available: large records take turns.
+    const std::uint64_t available = AvailableMemoryBytes();
+    MemoryBudget budget(available > 0 ? available / 4 * 3 : UINT64_MAX);
     const auto work = [&] {
         if (hooks.started) hooks.started();
         try {
@@ -44,7 +52,7 @@ void RunRecordWorkers(RecordPipeline& pipeline, int workers, const StationDirect
                     pipeline.Finish(next->number, std::move(skipped));
                     continue;
                 }
-                pipeline.Finish(next->number, ProcessGuarded(worker, next->task));
+                pipeline.Finish(next->number, ProcessGuarded(worker, next->task, &budget));
             }
         } catch (const std::exception&) {
             // No memory for this worker's buffers: the others take its share.

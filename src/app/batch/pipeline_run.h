@@ -6,6 +6,7 @@
 
 #include "app/batch/batch_options.h"
 #include "app/batch/record_pipeline.h"
+#include "compute/memory_budget.h"
 #include "stations/station_directory.h"
 
 namespace tremblo {
@@ -24,8 +25,9 @@ inline std::size_t PipelineWindow(int workers) { return static_cast<std::size_t>
 
 // The outcome of one task: a record known to fail, or standing for an
 // earlier file's record, is not loaded; one that throws (memory exhausted,
-// say) fails alone.
-RecordOutcome ProcessGuarded(RecordWorker& worker, const RecordTask& task);
+// say) fails alone. With a budget, the record's memory estimate is reserved
+// from it while it is processed.
+RecordOutcome ProcessGuarded(RecordWorker& worker, const RecordTask& task, MemoryBudget* budget = nullptr);
 
 // Starts `workers` worker threads on `pipeline`, calls `feed` (which submits
 // the records) on the calling thread, closes the pipeline and returns when

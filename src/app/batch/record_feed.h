@@ -25,6 +25,7 @@ std::vector<ArchiveFeedReport> FeedRecords(const BatchOptions& options, const st
                                            const FeedProgress& progress = {});
 
 // The task of a planned plain or .gz file.
-RecordTask TaskOfPlannedFile(const std::vector<PlannedRecord>& plan, std::size_t index, FolderListings* listings);
+RecordTask TaskOfPlannedFile(const std::vector<PlannedRecord>& plan, std::size_t index, FolderListings* listings,
+                             bool threeComponents = true);
 
 }  // namespace tremblo
