@@ -90,6 +90,12 @@ LoadStatus RecordSession::LoadPath(const std::string& path, const LoadSettings& 
     if (!ok) return LoadStatus::Failed;
     staged_->recordLoaded = true;
     std::swap(current_, staged_);
+    // The record before gives back what a long record made its buffers take.
+    try {
+        staged_->FitBuffers(0);
+    } catch (const std::bad_alloc&) {
+        // kept as they were: the next load fits them
+    }
     std::swap(labels_, stagedLabels_);
     loadedFormat_ = settings.format;
     return LoadStatus::Loaded;
