@@ -24,6 +24,7 @@
 #include "app/batch/record_summary.h"
 #include "app/batch/summary_writer.h"
 #include "common/shift_jis.h"
+#include "program_run.h"
 #include "support/scripted_platform.h"
 #include "support/endless_buffer.h"
 #include "support/temp_folder.h"
@@ -39,51 +40,8 @@ using testing::TempFolder;
 const std::string kKnetFolder = "samples/knet/";
 const std::string kStem = "AIC0012411051012";
 
-struct ProgramRun {
-    int status = -1;  // the exit status; -1 when killed on a signal or after the deadline
-    std::string out, err;
-    double seconds = 0;
-};
-
-// Runs the program, never longer than `deadline` seconds: a program that
-// blocks or keeps reading is killed, and the test fails on its status
-// instead of hanging. `during` runs with the program's pid while it runs.
-ProgramRun RunProgram(const TempFolder& folder, const std::vector<std::string>& arguments,
-                      double deadline = 20, const std::function<void(pid_t)>& during = nullptr) {
-    const std::string outFile = folder / "stdout.txt", errFile = folder / "stderr.txt";
-    const auto started = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(out, STDOUT_FILENO);
-        dup2(err, STDERR_FILENO);
-        std::vector<char*> argv{const_cast<char*>(TREMBLO_BATCH_PROGRAM)};
-        for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    ProgramRun run;
-    if (during) during(pid);
-    int status = 0;
-    const auto elapsed = [&] {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    };
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-        if (elapsed() > deadline) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    run.seconds = elapsed();
-    if (WIFEXITED(status)) run.status = WEXITSTATUS(status);
-    run.out = ReadWholeFile(outFile);
-    run.err = ReadWholeFile(errFile);
-    return run;
-}
+using testing::ProgramRun;
+using testing::RunProgram;
 
 std::vector<std::string> TemporaryFilesIn(const std::string& folder) {
     std::vector<std::string> names;

@@ -1,10 +1,11 @@
 #include "app/batch/station_import_run.h"
 
 #include <filesystem>
-#include <fstream>
 #include <system_error>
 
 #include "common/atomic_file.h"
+#include "common/descriptor_stream.h"
+#include "common/readable_file.h"
 #include "stations/data_folder.h"
 #include "stations/station_directory.h"
 #include "stations/station_file.h"
@@ -23,16 +24,17 @@ constexpr std::size_t kRefusedShown = 5;
 
 bool RunStationImport(const BatchOptions& options, std::ostream& err) {
     const std::string& listPath = options.importStations;
-    std::error_code ec;
-    if (fs::is_directory(listPath, ec)) {
+    OpenedFile opened = OpenFileToRead(listPath);
+    if (opened.refusedFolder()) {
         err << "error: the station list " << listPath << " is a folder\n";
         return false;
     }
-    std::ifstream list(listPath, std::ios::binary);
-    if (!list || !fs::is_regular_file(listPath, ec)) {
-        err << "error: cannot read the station list " << listPath << '\n';
+    if (!opened) {
+        err << "error: cannot read the station list " << listPath << ": " << opened.why() << '\n';
         return false;
     }
+    DescriptorStream list(opened.Release());
+    std::error_code ec;
 
     // The user's own SITENAME.CSV is merged into; before there is one, the
     // directory the program finds is its start.
