@@ -1,10 +1,12 @@
 #include "app/batch/station_import_run.h"
 
 #include <filesystem>
+#include <optional>
 #include <system_error>
 
 #include "common/atomic_file.h"
 #include "common/descriptor_stream.h"
+#include "common/file_lock.h"
 #include "common/readable_file.h"
 #include "stations/data_folder.h"
 #include "stations/station_directory.h"
@@ -20,30 +22,50 @@ namespace {
 // Refused lines shown one by one; the rest are counted.
 constexpr std::size_t kRefusedShown = 5;
 
-}  // namespace
-
-bool RunStationImport(const BatchOptions& options, std::ostream& err) {
-    const std::string& listPath = options.importStations;
-    OpenedFile opened = OpenFileToRead(listPath);
-    if (opened.refusedFolder()) {
-        err << "error: the station list " << listPath << " is a folder\n";
-        return false;
-    }
-    if (!opened) {
-        err << "error: cannot read the station list " << listPath << ": " << opened.why() << '\n';
-        return false;
-    }
-    DescriptorStream list(opened.Release());
+// Imports into the user's file take turns: each reads the file, merges its
+// list and writes the file back, so one that read the file while another
+// was merging would write over the other's new rows. The lock file lies
+// beside the user's DATA folder, which it must not make (a DATA folder,
+// even an empty one, is where the program then looks for its stations).
+std::optional<FileLock> LockUsersStationFile(const std::string& target, std::ostream& err) {
+    const fs::path base = fs::path(UserDataFolder()).parent_path();
     std::error_code ec;
+    fs::create_directories(base, ec);
+    const std::string lockPath = (base / "SITENAME.CSV.lock").string();
+    std::string why;
+    std::optional<FileLock> lock = FileLock::Acquire(lockPath, why, [&] {
+        err << "note: waiting for another import into " << target << '\n' << std::flush;
+    });
+    if (!lock) err << "error: cannot lock " << lockPath << " to write " << target << ": " << why << '\n';
+    return lock;
+}
 
-    // The user's own SITENAME.CSV is merged into; before there is one, the
-    // directory the program finds is its start.
-    const std::string target = (fs::path(UserDataFolder()) / "SITENAME.CSV").string();
-    std::string source = target;
-    if (!fs::exists(fs::symlink_status(target, ec))) {
-        source = options.dataFolder.empty() ? StationFilePath(FindDataFolder(), "SITENAME.CSV")
-                                            : (fs::path(options.dataFolder) / "SITENAME.CSV").string();
-    }
+// The file the import starts from: the user's own SITENAME.CSV; before
+// there is one, the directory the program finds.
+std::string ImportSource(const BatchOptions& options, const std::string& target) {
+    std::error_code ec;
+    if (fs::exists(fs::symlink_status(target, ec))) return target;
+    return options.dataFolder.empty() ? StationFilePath(FindDataFolder(), "SITENAME.CSV")
+                                      : (fs::path(options.dataFolder) / "SITENAME.CSV").string();
+}
+
+void ReportLines(const BatchOptions& options, const StationImportReport& report, const std::string& source,
+                 std::ostream& err) {
+    const std::string& listPath = options.importStations;
+    for (std::size_t i = 0; i < report.refused.size() && i < kRefusedShown; ++i)
+        err << listPath << ':' << report.refused[i].first << ": refused: " << report.refused[i].second << '\n';
+    if (report.refused.size() > kRefusedShown)
+        err << listPath << ": " << report.refused.size() - kRefusedShown << " more lines refused\n";
+    if (report.notTaken > 0)
+        err << "note: " << report.notTaken << " new stations not taken: " << source << " holds " << report.rowsBefore
+            << " rows and the program reads at most " << STATION_CAPACITY << '\n';
+}
+
+// Merges the list into the user's SITENAME.CSV (the lock held).
+bool MergeIntoUsersFile(const BatchOptions& options, std::istream& list, const std::string& target,
+                        std::ostream& err) {
+    const std::string& listPath = options.importStations;
+    const std::string source = ImportSource(options, target);
     std::string siteText, problem;
     if (!ReadStationFileBytes(source, siteText, problem)) {
         if (!problem.empty() || source == target) {
@@ -61,13 +83,7 @@ bool RunStationImport(const BatchOptions& options, std::ostream& err) {
         err << "error: cannot read the station list " << listPath << '\n';
         return false;
     }
-    for (std::size_t i = 0; i < report.refused.size() && i < kRefusedShown; ++i)
-        err << listPath << ':' << report.refused[i].first << ": refused: " << report.refused[i].second << '\n';
-    if (report.refused.size() > kRefusedShown)
-        err << listPath << ": " << report.refused.size() - kRefusedShown << " more lines refused\n";
-    if (report.notTaken > 0)
-        err << "note: " << report.notTaken << " new stations not taken: " << source << " holds " << report.rowsBefore
-            << " rows and the program reads at most " << STATION_CAPACITY << '\n';
+    ReportLines(options, report, source, err);
     if (report.added + report.kept + report.notTaken == 0) {
         err << "error: no station could be taken from " << listPath << "; " << source << " left as it was\n";
         return false;
@@ -82,6 +98,25 @@ bool RunStationImport(const BatchOptions& options, std::ostream& err) {
         << " refused, " << report.notTaken << " not taken; read " << listPath << " and " << source << "; wrote "
         << target << '\n';
     return true;
+}
+
+}  // namespace
+
+bool RunStationImport(const BatchOptions& options, std::ostream& err) {
+    const std::string& listPath = options.importStations;
+    OpenedFile opened = OpenFileToRead(listPath);
+    if (opened.refusedFolder()) {
+        err << "error: the station list " << listPath << " is a folder\n";
+        return false;
+    }
+    if (!opened) {
+        err << "error: cannot read the station list " << listPath << ": " << opened.why() << '\n';
+        return false;
+    }
+    DescriptorStream list(opened.Release());
+    const std::string target = (fs::path(UserDataFolder()) / "SITENAME.CSV").string();
+    const std::optional<FileLock> lock = LockUsersStationFile(target, err);
+    return lock && MergeIntoUsersFile(options, list, target, err);
 }
 
 }  // namespace tremblo
