@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -245,6 +246,52 @@ TEST(BatchProgram, StopsOnSignalsWithoutLeavingTemporaryFiles) {
         EXPECT_EQ(TemporaryFilesIn(folder.path().string()), std::vector<std::string>{});
         EXPECT_FALSE(fs::exists(folder / "tables/summary.csv"));  // no half table
     }
+}
+
+// SIGKILL leaves the temporary files of the files being written (at least
+// the summary's, open all along); the next run writing into those folders
+// takes them away, and leaves every other file.
+TEST(BatchProgram, TheNextRunRemovesTemporaryFilesAKilledRunLeft) {
+    TempFolder folder;
+    std::string list;
+    for (int i = 0; i < 60; ++i) {
+        const std::string copy = folder / ("in/" + std::to_string(i));
+        fs::create_directories(copy);
+        for (const char* c : {".NS", ".EW", ".UD"})
+            fs::create_symlink(SamplePath(kKnetFolder + kStem + c), copy + "/" + kStem + c);
+        list += copy + "/" + kStem + ".NS\n";
+    }
+    folder.Write("list.txt", list);
+    const std::vector<std::string> users{folder.Write("tables/notes.tmp", "mine"),
+                                         folder.Write("tables/summary.csv.1.0000abcd.tmp", "mine")};
+    const std::string out = folder / "out";
+    const std::vector<std::string> arguments{"--data", SamplePath("data/DATA"), "--jobs", "2", "--out", out,
+                                             "--summary", folder / "tables/summary.csv"};
+    bool killed = false;
+    std::vector<std::string> args = arguments;
+    args.insert(args.end(), {"--files-from", folder / "list.txt"});
+    RunProgram(folder, args, 30, [&](pid_t pid) {
+        for (int i = 0; i < 2000 && !killed; ++i) {
+            std::error_code ec;
+            if (fs::exists(out, ec) && std::distance(fs::directory_iterator(out, ec), fs::directory_iterator()) >= 3) {
+                kill(pid, SIGKILL);
+                killed = true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+    ASSERT_TRUE(killed);
+    const std::vector<std::string> left = TemporaryFilesIn(folder.path().string());
+    ASSERT_GE(left.size(), users.size() + 1);
+
+    args = arguments;
+    args.push_back(folder / "in/0" + "/" + kStem + ".NS");
+    const ProgramRun again = RunProgram(folder, args);
+    EXPECT_EQ(again.status, 0) << again.err;
+    std::vector<std::string> after = TemporaryFilesIn(folder.path().string());
+    std::sort(after.begin(), after.end());
+    EXPECT_EQ(after, users);
+    for (const std::string& path : users) EXPECT_EQ(ReadWholeFile(path), "mine");
 }
 
 }  // namespace
