@@ -6,6 +6,7 @@
 
 #include "common/atomic_file.h"
 #include "common/descriptor_stream.h"
+#include "common/escaped_text.h"
 #include "common/file_lock.h"
 #include "common/readable_file.h"
 #include "stations/data_folder.h"
@@ -34,9 +35,10 @@ std::optional<FileLock> LockUsersStationFile(const std::string& target, std::ost
     const std::string lockPath = (base / "SITENAME.CSV.lock").string();
     std::string why;
     std::optional<FileLock> lock = FileLock::Acquire(lockPath, why, [&] {
-        err << "note: waiting for another import into " << target << '\n' << std::flush;
+        err << "note: waiting for another import into " << EscapedText(target) << '\n' << std::flush;
     });
-    if (!lock) err << "error: cannot lock " << lockPath << " to write " << target << ": " << why << '\n';
+    if (!lock)
+        err << "error: cannot lock " << EscapedText(lockPath) << " to write " << EscapedText(target) << ": " << why << '\n';
     return lock;
 }
 
@@ -49,30 +51,32 @@ std::string ImportSource(const BatchOptions& options, const std::string& target)
                                       : (fs::path(options.dataFolder) / "SITENAME.CSV").string();
 }
 
-void ReportLines(const BatchOptions& options, const StationImportReport& report, const std::string& source,
+void ReportLines(const BatchOptions& options, const StationImportReport& report, const std::string& shownSource,
                  std::ostream& err) {
-    const std::string& listPath = options.importStations;
+    const std::string listPath = EscapedText(options.importStations);
     for (std::size_t i = 0; i < report.refused.size() && i < kRefusedShown; ++i)
         err << listPath << ':' << report.refused[i].first << ": refused: " << report.refused[i].second << '\n';
     if (report.refused.size() > kRefusedShown)
         err << listPath << ": " << report.refused.size() - kRefusedShown << " more lines refused\n";
     if (report.notTaken > 0)
-        err << "note: " << report.notTaken << " new stations not taken: " << source << " holds " << report.rowsBefore
+        err << "note: " << report.notTaken << " new stations not taken: " << shownSource << " holds " << report.rowsBefore
             << " rows and the program reads at most " << STATION_CAPACITY << '\n';
 }
 
 // Merges the list into the user's SITENAME.CSV (the lock held).
 bool MergeIntoUsersFile(const BatchOptions& options, std::istream& list, const std::string& target,
                         std::ostream& err) {
-    const std::string& listPath = options.importStations;
     const std::string source = ImportSource(options, target);
+    // The files as messages name them.
+    const std::string listPath = EscapedText(options.importStations), shownSource = EscapedText(source),
+                      shownTarget = EscapedText(target);
     std::string siteText, problem;
     if (!ReadStationFileBytes(source, siteText, problem)) {
         if (!problem.empty() || source == target) {
-            err << "error: cannot read the station directory " << source << '\n';
+            err << "error: cannot read the station directory " << shownSource << '\n';
             return false;
         }
-        err << "note: no station directory at " << source << "; starting an empty one\n";
+        err << "note: no station directory at " << shownSource << "; starting an empty one\n";
     }
 
     StationImportReport report;
@@ -83,20 +87,20 @@ bool MergeIntoUsersFile(const BatchOptions& options, std::istream& list, const s
         err << "error: cannot read the station list " << listPath << '\n';
         return false;
     }
-    ReportLines(options, report, source, err);
+    ReportLines(options, report, shownSource, err);
     if (report.added + report.kept + report.notTaken == 0) {
-        err << "error: no station could be taken from " << listPath << "; " << source << " left as it was\n";
+        err << "error: no station could be taken from " << listPath << "; " << shownSource << " left as it was\n";
         return false;
     }
 
     const std::string folder = PrepareUserDataFolder(fs::path(source).parent_path().string());
     if (folder.empty() || !WriteFileAtomically(target, merged)) {
-        err << "error: cannot write the station directory " << target << '\n';
+        err << "error: cannot write the station directory " << shownTarget << '\n';
         return false;
     }
     err << "stations: " << report.added << " added, " << report.kept << " kept, " << report.refused.size()
-        << " refused, " << report.notTaken << " not taken; read " << listPath << " and " << source << "; wrote "
-        << target << '\n';
+        << " refused, " << report.notTaken << " not taken; read " << listPath << " and " << shownSource << "; wrote "
+        << shownTarget << '\n';
     return true;
 }
 
@@ -106,11 +110,11 @@ bool RunStationImport(const BatchOptions& options, std::ostream& err) {
     const std::string& listPath = options.importStations;
     OpenedFile opened = OpenFileToRead(listPath);
     if (opened.refusedFolder()) {
-        err << "error: the station list " << listPath << " is a folder\n";
+        err << "error: the station list " << EscapedText(listPath) << " is a folder\n";
         return false;
     }
     if (!opened) {
-        err << "error: cannot read the station list " << listPath << ": " << opened.why() << '\n';
+        err << "error: cannot read the station list " << EscapedText(listPath) << ": " << opened.why() << '\n';
         return false;
     }
     DescriptorStream list(opened.Release());
