@@ -6,8 +6,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "common/path_text.h"
 #include "common/readable_file.h"
+#include "common/path_text.h"
 #include "input/checked_gzip_stream.h"
 #include "input/gzip_bytes.h"
 
