@@ -145,10 +145,6 @@ V4.2 2016/07/28 waveform CSV with three decimal places
         <translation>The folder %s holds no earthquake record files</translation>
     </message>
     <message>
-        <source>ファイル %s を開けません</source>
-        <translation>Cannot open the file %s</translation>
-    </message>
-    <message>
         <source>ファイル %s を最後まで読めません</source>
         <translation>Cannot read the file %s to the end</translation>
     </message>
@@ -175,6 +171,10 @@ V4.2 2016/07/28 waveform CSV with three decimal places
     <message>
         <source>合成波形</source>
         <translation>Rotated component</translation>
+    </message>
+    <message>
+        <source>ファイル %s を開けません (%s)</source>
+        <translation>Cannot open the file %s (%s)</translation>
     </message>
 </context>
 <context>

@@ -27,5 +27,21 @@
         <source>TREMBLO 開発者</source>
         <translation>The TREMBLO developers</translation>
     </message>
+    <message>
+        <source>ファイルではなくフォルダーです</source>
+        <translation>It is a folder, not a file</translation>
+    </message>
+    <message>
+        <source>ファイルでもパイプでもありません（装置のファイルは読みません）</source>
+        <translation>It is neither a file nor a pipe (device files are not read)</translation>
+    </message>
+    <message>
+        <source>通常のファイルではありません（パイプや装置のファイルは読みません）</source>
+        <translation>It is not a regular file (pipes and device files are not read)</translation>
+    </message>
+    <message>
+        <source>パイプに書き込んでいるプログラムがありません</source>
+        <translation>No program is writing to the pipe</translation>
+    </message>
 </context>
 </TS>

@@ -16,10 +16,6 @@ No rotated record file was written</translation>
         <translation>the %s component&apos;s record file %s</translation>
     </message>
     <message>
-        <source>%s を開けません</source>
-        <translation>Cannot open %s</translation>
-    </message>
-    <message>
         <source>%s を読み込めません
 
 %d行目: ヘッダーが17行そろっていません</source>
@@ -96,6 +92,10 @@ Read the record again</translation>
 別のファイル名を指定してください</source>
         <translation>%s is a file of the loaded record
 Choose another file name</translation>
+    </message>
+    <message>
+        <source>%s を開けません (%s)</source>
+        <translation>Cannot open %s (%s)</translation>
     </message>
 </context>
 <context>

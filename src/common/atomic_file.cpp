@@ -12,7 +12,8 @@
 #include <random>
 #include <set>
 
-#include "common/format.h"
+#include "common/path_text.h"
+#include "common/temporary_names.h"
 
 namespace tremblo {
 
@@ -47,11 +48,13 @@ int WriteAll(int fd, std::string_view bytes, WriteFunction write) {
 
 std::optional<TemporaryFile> CreateTemporaryBeside(const std::string& path) {
     static std::atomic<unsigned> counter{std::random_device{}()};
+    // What writers killed before could not remove goes first.
+    RemoveStaleTemporariesOnce(FolderPart(path));
     LiveTemporaries& live = Live();
     for (int attempt = 0; attempt < 100; ++attempt) {
         const unsigned n = counter.fetch_add(0x9E3779B9u);
         TemporaryFile file;
-        file.name = path + StringPrintf(".%d.%08x.tmp", static_cast<int>(getpid()), n);
+        file.name = TemporaryName(path, ThisMachineTag(), static_cast<long>(getpid()), n);
         const std::lock_guard<std::mutex> lock(live.mutex);
         if (live.closed) {
             errno = EINTR;

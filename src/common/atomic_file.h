@@ -25,8 +25,9 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
 // no link); the last target need not exist.
 std::string ResolveSymlinks(const std::string& path);
 
-// A new, empty file beside `path` under a unique temporary name, open for
-// writing. It is created with mode 0666 less the umask, as any new file:
+// A new, empty file beside `path` under a unique temporary name
+// (temporary_names.h), open for writing; the stale temporary files of its
+// folder are removed first, once in the life of the program. It is created with mode 0666 less the umask, as any new file:
 // the process-wide umask is never changed, so files other threads create
 // meanwhile keep their permissions. Nothing when no such file can be made
 // (errno says why).

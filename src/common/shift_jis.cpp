@@ -91,8 +91,8 @@ constexpr std::string_view kReplacement = "\xEF\xBF\xBD";
 
 bool IsContinuation(unsigned char byte) { return byte >= 0x80 && byte <= 0xBF; }
 
-// Length of the well-formed UTF-8 character at text[i] (no overlong forms,
-// no surrogates, nothing past U+10FFFF); 0 when there is none.
+}  // namespace
+
 std::size_t Utf8Length(std::string_view text, std::size_t i) {
     const auto at = [&](std::size_t k) { return static_cast<unsigned char>(text[i + k]); };
     const unsigned char lead = at(0);
@@ -114,8 +114,6 @@ std::size_t Utf8Length(std::string_view text, std::size_t i) {
 }
 
 bool IsSjisTrailByte(unsigned char byte) { return byte >= 0x40 && byte <= 0xFC && byte != 0x7F; }
-
-}  // namespace
 
 std::string TextToUtf8(std::string_view bytes) {
     std::string out;

@@ -8,8 +8,14 @@
 
 namespace tremblo {
 
-// True for a byte that starts a double-byte Shift-JIS character.
+// True for a byte that starts a double-byte Shift-JIS character, and for
+// one that can end it.
 bool IsSjisLeadByte(unsigned char byte);
+bool IsSjisTrailByte(unsigned char byte);
+
+// Length of the well-formed UTF-8 character at text[i] (no overlong forms,
+// no surrogates, nothing past U+10FFFF); 0 when there is none.
+std::size_t Utf8Length(std::string_view text, std::size_t i);
 
 // The longest prefix of text, at most maxBytes long, that does not end in
 // the first half of a double-byte character (and stops at a NUL byte).

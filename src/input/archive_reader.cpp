@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/readable_file.h"
 #include "common/path_text.h"
 #include "input/checked_stream.h"
 #include "input/gzip_bytes.h"
@@ -85,11 +86,12 @@ bool IsArchiveName(std::string_view path) {
 }
 
 ArchiveReader::ArchiveReader(const std::string& path, MemberFilter wanted) : wanted_(std::move(wanted)) {
-    std::shared_ptr<std::FILE> file(std::fopen(path.c_str(), "rb"), [](std::FILE* f) {
+    std::string why;
+    std::shared_ptr<std::FILE> file(OpenFileHandle(path, why), [](std::FILE* f) {
         if (f) std::fclose(f);
     });
     if (!file) {
-        error_ = "cannot open " + path + ": " + std::strerror(errno);
+        error_ = "cannot open " + path + ": " + why;
         return;
     }
     auto level = std::make_unique<Level>();

@@ -1,12 +1,12 @@
 #include "input/gzip_bytes.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <memory>
 
 #include "common/path_text.h"
+#include "common/readable_file.h"
 #include "input/archive_handle.h"
 #include "input/checked_stream.h"
 
@@ -56,10 +56,11 @@ Result<std::string> DecompressGzip(std::string_view bytes) {
 }
 
 Result<std::string> ReadGzipFile(const std::string& path) {
-    std::shared_ptr<std::FILE> file(std::fopen(path.c_str(), "rb"), [](std::FILE* f) {
+    std::string why;
+    std::shared_ptr<std::FILE> file(OpenFileHandle(path, why), [](std::FILE* f) {
         if (f) std::fclose(f);
     });
-    if (!file) return ReadError(0, "cannot open " + path + ": " + std::strerror(errno));
+    if (!file) return ReadError(0, "cannot open " + path + ": " + why);
     return ReadAllGzip(RawReadOfFile(std::move(file)));
 }
 

@@ -1,31 +1,18 @@
 #include "input/record_file_source.h"
 
-#include <sys/stat.h>
-
-#include <fstream>
-
-#include "common/translation.h"
+#include "common/descriptor_stream.h"
 
 namespace tremblo {
 
-std::string NotARegularFile(const std::string& path) {
-    struct stat status {};
-    if (::stat(path.c_str(), &status) != 0 || S_ISREG(status.st_mode)) return {};
-    if (S_ISDIR(status.st_mode)) return TrText("input", "ファイルではなくフォルダーです");
-    return TrText("input", "通常のファイルではありません（パイプや装置のファイルは読みません）");
-}
-
 // Only regular files are opened: a FIFO would block the open, a device such
-// as /dev/zero would never end.
+// as /dev/zero would never end. A file that is not there or may not be read
+// is left to the loader's own message.
 std::unique_ptr<std::istream> DiskFileSource::Open(const std::string& path) {
     failures_.erase(path);
-    if (std::string refused = NotARegularFile(path); !refused.empty()) {
-        failures_[path] = std::move(refused);
-        return nullptr;
-    }
-    auto in = std::make_unique<std::ifstream>(path, std::ios::binary);
-    if (!*in) return nullptr;
-    return in;
+    OpenedFile file = OpenFileToRead(path);
+    if (file.refused()) failures_[path] = file.why();
+    if (!file) return nullptr;
+    return std::make_unique<DescriptorStream>(file.Release());
 }
 
 std::string DiskFileSource::OpenFailure(const std::string& path) const {

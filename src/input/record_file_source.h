@@ -10,6 +10,7 @@
 #include <string>
 
 #include "common/path_text.h"
+#include "common/readable_file.h"
 
 namespace tremblo {
 
@@ -31,11 +32,6 @@ public:
         return {};
     }
 };
-
-// Why `path` is no file to read a record from (a folder, a FIFO, a device),
-// in the words of the loading messages; "" for a regular file or a path
-// that is not there.
-std::string NotARegularFile(const std::string& path);
 
 // Regular files only; folders listed through `listings` when given.
 class DiskFileSource : public RecordFileSource {

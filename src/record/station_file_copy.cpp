@@ -1,12 +1,12 @@
 #include "record/station_file_copy.h"
 
-#include <fstream>
-#include <iterator>
+#include <memory>
 #include <string>
 
 #include "common/atomic_file.h"
 #include "common/format.h"
 #include "common/path_text.h"
+#include "common/readable_file.h"
 #include "common/shift_jis.h"
 #include "common/translation.h"
 
@@ -40,13 +40,13 @@ void CreateStationNameFiles(const RecordSession& session, Platform& platform) {
     std::string failures;
     for (int c = 0; c < r.componentCount; ++c) {
         const std::string target = newBase + "." + SjisToUtf8(r.componentLabel[c].view());
-        std::ifstream in(r.componentPath[c], std::ios::binary);
-        if (!in) {
+        std::string why, bytes;
+        const std::unique_ptr<std::istream> in = OpenFileStream(r.componentPath[c], why);
+        if (!in || !ReadRest(*in, bytes)) {
             failures += StringPrintf(TrText("record", "データファイル %s を読み込めません\n").c_str(), r.componentPath[c].c_str());
             continue;
         }
-        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        if (in.bad() || !WriteFileAtomically(target, bytes)) {
+        if (!WriteFileAtomically(target, bytes)) {
             failures += StringPrintf(TrText("record", "ファイル %s を作成できません\n").c_str(), target.c_str());
             continue;
         }

@@ -1,12 +1,13 @@
 #include "stations/station_directory.h"
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
+#include <cerrno>
 #include <sstream>
 #include <vector>
 
 #include "common/decimal.h"
+#include "common/descriptor_stream.h"
+#include "common/readable_file.h"
 #include "common/line_reader.h"
 #include "stations/data_folder.h"
 #include "common/split_fields.h"
@@ -14,8 +15,6 @@
 #include "common/translation.h"
 
 namespace tremblo {
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -127,32 +126,25 @@ void ReadShoboNameFile(std::istream& in, StationDirectory& d) {
 bool ReadStationFileBytes(const std::string& path, std::string& bytes, std::string& problem) {
     bytes.clear();
     problem.clear();
-    std::error_code ec;
-    const fs::file_status status = fs::status(path, ec);
-    if (!fs::exists(status)) return false;
-    if (fs::is_directory(status)) {
+    OpenedFile file = OpenFileToRead(path);
+    if (file.error() == ENOENT || file.error() == ENOTDIR) return false;  // not there
+    if (file.refusedFolder()) {
         problem = StringPrintf(TrText("stations", "%s はフォルダです").c_str(), path.c_str());
         return false;
     }
-    if (!fs::is_regular_file(status)) {
+    if (file.refused()) {
         problem = StringPrintf(TrText("stations", "%s はファイルではありません").c_str(), path.c_str());
         return false;
     }
-    try {
-        std::ifstream in(path, std::ios::binary);
-        std::stringstream text;
-        if (in) text << in.rdbuf();
-        if (!in) {
-            problem = StringPrintf(TrText("stations", "%s を読めません").c_str(), path.c_str());
-            return false;
-        }
-        bytes = text.str();
-        return true;
-    } catch (const std::exception&) {
-        // libstdc++'s file buffer throws on a read error (EISDIR, EIO).
-        problem = StringPrintf(TrText("stations", "%s を読めません").c_str(), path.c_str());
+    const std::string cannotRead = StringPrintf(TrText("stations", "%s を読めません").c_str(), path.c_str());
+    if (!file) {
+        problem = cannotRead;
         return false;
     }
+    DescriptorStream in(file.Release());
+    if (ReadRest(in, bytes)) return true;
+    problem = cannotRead;
+    return false;
 }
 
 void LoadStationDirectory(const std::string& dataFolder, StationDirectory& d, Platform& platform) {

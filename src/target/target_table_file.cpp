@@ -1,16 +1,17 @@
 #include "target/target_table_file.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
-#include <filesystem>
-#include <fstream>
 #include <optional>
 #include <string_view>
 #include <vector>
 
+#include "common/descriptor_stream.h"
 #include "common/format.h"
 #include "common/line_reader.h"
 #include "common/path_text.h"
+#include "common/readable_file.h"
 #include "common/shift_jis.h"
 #include "common/split_fields.h"
 
@@ -104,14 +105,11 @@ Result<TargetSpectrum> ParseTargetTable(std::istream& in, const std::string& nam
 
 Result<TargetSpectrum> ReadTargetFile(const std::string& path) {
     const std::string name = TextToUtf8(path);
-    std::error_code ec;
-    const auto status = std::filesystem::status(path, ec);
-    if (ec || !std::filesystem::exists(status))
-        return FileError(TrText("target", "%s が見つかりません"), name);
-    if (!std::filesystem::is_regular_file(status))
-        return FileError(TrText("target", "%s は表のファイルではありません"), name);
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return FileError(TrText("target", "%s を開けません"), name);
+    OpenedFile file = OpenFileToRead(path);
+    if (file.error() == ENOENT) return FileError(TrText("target", "%s が見つかりません"), name);
+    if (file.refused()) return FileError(TrText("target", "%s は表のファイルではありません"), name);
+    if (!file) return FileError(TrText("target", "%s を開けません"), name);
+    DescriptorStream in(file.Release());
     return ParseTargetTable(in, name);
 }
 

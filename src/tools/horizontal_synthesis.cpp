@@ -5,7 +5,7 @@
 #include <array>
 #include <climits>
 #include <cmath>
-#include <fstream>
+#include <memory>
 #include <numbers>
 #include <sstream>
 
@@ -13,6 +13,7 @@
 #include "common/format.h"
 #include "common/line_reader.h"
 #include "common/path_text.h"
+#include "common/readable_file.h"
 #include "common/shift_jis.h"
 #include "common/translation.h"
 #include "record/knet_reader.h"
@@ -49,9 +50,11 @@ ReadError Failure(std::string message) {
 
 // The 17 header lines as read through the reader's line buffer, line ends kept.
 Result<HeaderLines> ReadHeaderLines(const RecordFields& record, int component) {
-    std::ifstream in(record.componentPath[component], std::ios::binary);
-    if (!in) return Failure(StringPrintf(TrText("tools", "%s を開けません").c_str(), Describe(record, component).c_str()));
-    LineReader reader(in, KNET_LINE_BUFFER);
+    std::string why;
+    const std::unique_ptr<std::istream> in = OpenFileStream(record.componentPath[component], why);
+    if (!in)
+        return Failure(StringPrintf(TrText("tools", "%s を開けません (%s)").c_str(), Describe(record, component).c_str(), why.c_str()));
+    LineReader reader(*in, KNET_LINE_BUFFER);
     HeaderLines lines;
     for (int i = 0; i < KNET_HEADER_LINES; ++i)
         if (!reader.Next(lines[static_cast<std::size_t>(i)]))

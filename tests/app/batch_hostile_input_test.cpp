@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <cstring>
@@ -24,6 +25,7 @@
 #include "app/batch/record_summary.h"
 #include "app/batch/summary_writer.h"
 #include "common/shift_jis.h"
+#include "program_run.h"
 #include "support/scripted_platform.h"
 #include "support/endless_buffer.h"
 #include "support/temp_folder.h"
@@ -39,51 +41,8 @@ using testing::TempFolder;
 const std::string kKnetFolder = "samples/knet/";
 const std::string kStem = "AIC0012411051012";
 
-struct ProgramRun {
-    int status = -1;  // the exit status; -1 when killed on a signal or after the deadline
-    std::string out, err;
-    double seconds = 0;
-};
-
-// Runs the program, never longer than `deadline` seconds: a program that
-// blocks or keeps reading is killed, and the test fails on its status
-// instead of hanging. `during` runs with the program's pid while it runs.
-ProgramRun RunProgram(const TempFolder& folder, const std::vector<std::string>& arguments,
-                      double deadline = 20, const std::function<void(pid_t)>& during = nullptr) {
-    const std::string outFile = folder / "stdout.txt", errFile = folder / "stderr.txt";
-    const auto started = std::chrono::steady_clock::now();
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int out = ::open(outFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const int err = ::open(errFile.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        dup2(out, STDOUT_FILENO);
-        dup2(err, STDERR_FILENO);
-        std::vector<char*> argv{const_cast<char*>(TREMBLO_BATCH_PROGRAM)};
-        for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
-        argv.push_back(nullptr);
-        execv(argv[0], argv.data());
-        _exit(127);
-    }
-    ProgramRun run;
-    if (during) during(pid);
-    int status = 0;
-    const auto elapsed = [&] {
-        return std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
-    };
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-        if (elapsed() > deadline) {
-            kill(pid, SIGKILL);
-            waitpid(pid, &status, 0);
-            break;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    run.seconds = elapsed();
-    if (WIFEXITED(status)) run.status = WEXITSTATUS(status);
-    run.out = ReadWholeFile(outFile);
-    run.err = ReadWholeFile(errFile);
-    return run;
-}
+using testing::ProgramRun;
+using testing::RunProgram;
 
 std::vector<std::string> TemporaryFilesIn(const std::string& folder) {
     std::vector<std::string> names;
@@ -212,7 +171,8 @@ TEST(BatchProgram, AnUnwritableSummaryIsNotReportedAsDone) {
 }
 
 // File names as the file system holds them: Shift-JIS from a Japanese
-// Windows share, broken bytes, and a NUL byte inside a message.
+// Windows share, broken bytes, and a NUL byte inside a message (shown as
+// \xHH, as messages show them).
 TEST(SummaryRow, IsUtf8WhateverTheFileNames) {
     const std::string sjis = "\x92n\x90k/" + kStem + ".NS";  // 地震/ in Shift-JIS
     struct Case {
@@ -221,9 +181,7 @@ TEST(SummaryRow, IsUtf8WhateverTheFileNames) {
     const std::vector<Case> cases{
         {sjis, "データファイル " + sjis + " を読み込めません", "地震/" + kStem + ".NS",
          "データファイル 地震/" + kStem + ".NS を読み込めません"},
-        {"\xFF.ns", std::string("a\0b", 3), "\xEF\xBF\xBD.ns",
-         "a\xEF\xBF\xBD"
-         "b"},
+        {"\xFF.ns", std::string("a\0b", 3), "\\xff.ns", "a\\x00b"},  // bytes of no character, escaped
         {"地震.ns", "", "地震.ns", ""},
     };
     for (const Case& c : cases) {
@@ -287,6 +245,52 @@ TEST(BatchProgram, StopsOnSignalsWithoutLeavingTemporaryFiles) {
         EXPECT_EQ(TemporaryFilesIn(folder.path().string()), std::vector<std::string>{});
         EXPECT_FALSE(fs::exists(folder / "tables/summary.csv"));  // no half table
     }
+}
+
+// SIGKILL leaves the temporary files of the files being written (at least
+// the summary's, open all along); the next run writing into those folders
+// takes them away, and leaves every other file.
+TEST(BatchProgram, TheNextRunRemovesTemporaryFilesAKilledRunLeft) {
+    TempFolder folder;
+    std::string list;
+    for (int i = 0; i < 60; ++i) {
+        const std::string copy = folder / ("in/" + std::to_string(i));
+        fs::create_directories(copy);
+        for (const char* c : {".NS", ".EW", ".UD"})
+            fs::create_symlink(SamplePath(kKnetFolder + kStem + c), copy + "/" + kStem + c);
+        list += copy + "/" + kStem + ".NS\n";
+    }
+    folder.Write("list.txt", list);
+    const std::vector<std::string> users{folder.Write("tables/notes.tmp", "mine"),
+                                         folder.Write("tables/summary.csv.1.0000abcd.tmp", "mine")};
+    const std::string out = folder / "out";
+    const std::vector<std::string> arguments{"--data", SamplePath("data/DATA"), "--jobs", "2", "--out", out,
+                                             "--summary", folder / "tables/summary.csv"};
+    bool killed = false;
+    std::vector<std::string> args = arguments;
+    args.insert(args.end(), {"--files-from", folder / "list.txt"});
+    RunProgram(folder, args, 30, [&](pid_t pid) {
+        for (int i = 0; i < 2000 && !killed; ++i) {
+            std::error_code ec;
+            if (fs::exists(out, ec) && std::distance(fs::directory_iterator(out, ec), fs::directory_iterator()) >= 3) {
+                kill(pid, SIGKILL);
+                killed = true;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        }
+    });
+    ASSERT_TRUE(killed);
+    const std::vector<std::string> left = TemporaryFilesIn(folder.path().string());
+    ASSERT_GE(left.size(), users.size() + 1);
+
+    args = arguments;
+    args.push_back(folder / "in/0" + "/" + kStem + ".NS");
+    const ProgramRun again = RunProgram(folder, args);
+    EXPECT_EQ(again.status, 0) << again.err;
+    std::vector<std::string> after = TemporaryFilesIn(folder.path().string());
+    std::sort(after.begin(), after.end());
+    EXPECT_EQ(after, users);
+    for (const std::string& path : users) EXPECT_EQ(ReadWholeFile(path), "mine");
 }
 
 }  // namespace

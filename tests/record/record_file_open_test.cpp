@@ -23,6 +23,7 @@
 #include "record/record_session.h"
 #include "support/scripted_platform.h"
 #include "support/endless_buffer.h"
+#include "support/fifo_watchdog.h"
 #include "support/temp_folder.h"
 
 namespace tremblo {
@@ -110,29 +111,7 @@ TEST(RecordLines, EachReaderRefusesALineOverTheLimit) {
     }
 }
 
-// Opens the writing end of `fifo` again and again after two seconds, until
-// cancelled: a reader blocked opening it then goes on, and the test fails on
-// the time taken instead of hanging.
-class FifoWatchdog {
-public:
-    explicit FifoWatchdog(std::string fifo)
-        : thread_([this, fifo] {
-              for (int i = 0; !done_; ++i) {
-                  std::this_thread::sleep_for(std::chrono::milliseconds(50));
-                  if (i < 40) continue;
-                  const int fd = ::open(fifo.c_str(), O_WRONLY | O_NONBLOCK);
-                  if (fd >= 0) ::close(fd);
-              }
-          }) {}
-    ~FifoWatchdog() {
-        done_ = true;
-        thread_.join();
-    }
-
-private:
-    std::atomic<bool> done_{false};
-    std::thread thread_;
-};
+using testing::FifoWatchdog;
 
 TEST(RecordFileOpening, RefusesWhatIsNotARegularFile) {
     testing::TempFolder temp;

@@ -1,7 +1,9 @@
 #include "record/record_session.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <memory>
@@ -14,6 +16,7 @@
 #include "record/knet_writer.h"
 #include "record/save_folder.h"
 #include "record/station_file_copy.h"
+#include "support/fifo_watchdog.h"
 #include "support/marked_texts.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
@@ -443,7 +446,7 @@ TEST_F(RecordSessionTest, FailureMessagesAreTranslatedAndNameTheFile) {
          "{record}データファイルエラー"},
         {zeroScale, "{record}データファイル " + zeroScale + " を読み込めません\n\n{record}14行目: {record}スケールファクターの分母が0です",
          "{record}データファイルエラー"},
-        {folder, "{record}データファイル " + folder + " を読み込めません\n\n{input}ファイルではなくフォルダーです",
+        {folder, "{record}データファイル " + folder + " を読み込めません\n\n{common}ファイルではなくフォルダーです",
          "{record}データファイルエラー"},
         {temp / "X.ABCD", "{record}ファイル名が正しくありません !\n多分，フォルダー名に余分なピリオドが付いていると思われます　　　　　",
          "{record}ファイル名エラー"},
@@ -635,6 +638,34 @@ TEST_F(RecordSessionTest, StationNameFilesCopyTheRecordUnderTheStationsName) {
     ASSERT_EQ(platform.messages.size(), 1u);
     EXPECT_EQ(platform.messages[0].text,
               "この観測点の情報がありませんので,ファイル名を変更することはできません");
+}
+
+// A source that became a FIFO or a folder since the load is reported at
+// once; the other components are copied.
+TEST_F(RecordSessionTest, StationNameFilesRefuseASourceThatIsNoLongerAFile) {
+    for (const bool fifo : {true, false}) {
+        const std::string folder = temp / (fifo ? "fifo" : "folder");
+        CopyTriple(kKnetNs, folder, "AIC0012411051012", {"NS", "EW", "UD"});
+        ASSERT_EQ(Load(folder + "/AIC0012411051012.NS"), LoadStatus::Loaded);
+        const std::string ew = folder + "/AIC0012411051012.EW";
+        fs::remove(ew);
+        if (fifo)
+            ASSERT_EQ(::mkfifo(ew.c_str(), 0600), 0);
+        else
+            fs::create_directory(ew);
+        platform.messages.clear();
+        const auto started = std::chrono::steady_clock::now();
+        {
+            const testing::FifoWatchdog watchdog(ew);
+            CreateStationNameFiles(*session, platform);
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << fifo;
+        ASSERT_EQ(platform.messages.size(), 1u);
+        const std::string& report = platform.messages[0].text;
+        EXPECT_NE(report.find("データファイル " + ew + " を読み込めません"), std::string::npos) << report;
+        EXPECT_TRUE(fs::exists(folder + "/名古屋港2411051012.UD")) << report;
+        EXPECT_FALSE(fs::exists(folder + "/名古屋港2411051012.EW")) << report;
+    }
 }
 
 }  // namespace

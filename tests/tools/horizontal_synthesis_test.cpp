@@ -2,16 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
+#include <chrono>
 #include <cmath>
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <optional>
 #include <sstream>
 
 #include "common/format.h"
+#include "common/readable_file.h"
 #include "record/knet_reader.h"
 #include "record/knet_writer.h"
 #include "record/record_session.h"
+#include "support/fifo_watchdog.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -178,6 +184,33 @@ TEST_F(SynthesisTest, AFileThatCannotBeUsedIsNamedAndNothingIsWritten) {
         EXPECT_EQ(ReadWholeFile(temp / "SYN.045"), "kept");
         for (const auto& entry : fs::directory_iterator(temp.path()))
             EXPECT_NE(entry.path().extension(), ".tmp");  // no temporary file left
+    }
+}
+
+// A component file that became a FIFO or a folder since the load is
+// refused at once, named with the reason, and nothing is written.
+TEST_F(SynthesisTest, AComponentFileThatIsNoLongerAFileIsRefusedAtOnce) {
+    for (const bool fifo : {true, false}) {
+        ASSERT_EQ(Load(WriteRecord(20)), LoadStatus::Loaded);
+        const std::string ew = temp / "SYN.EW";
+        fs::remove(ew);
+        if (fifo)
+            ASSERT_EQ(::mkfifo(ew.c_str(), 0600), 0);
+        else
+            fs::create_directory(ew);
+        const auto started = std::chrono::steady_clock::now();
+        std::optional<Result<SynthesisSummary>> written;
+        {
+            const testing::FifoWatchdog watchdog(ew);
+            written.emplace(WriteSynthesizedRecord(session.record(), 45, temp / "SYN.045"));
+        }
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(1)) << fifo;
+        ASSERT_FALSE(written->ok());
+        const std::string& message = written->error().message;
+        EXPECT_NE(message.find("EW成分のデータファイル " + ew), std::string::npos) << message;
+        EXPECT_NE(message.find(NotARegularFile(ew)), std::string::npos) << message;
+        EXPECT_FALSE(fs::exists(temp / "SYN.045"));
+        fs::remove(ew);
     }
 }
 

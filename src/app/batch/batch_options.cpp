@@ -8,6 +8,7 @@
 #include "app/batch/batch_version.h"
 #include "app/batch/file_list.h"
 #include "app/batch/target_options.h"
+#include "common/escaped_text.h"
 #include "wave/start_point.h"
 
 namespace tremblo {
@@ -144,7 +145,7 @@ bool AppendFileList(const std::string& list, std::istream& standardInput, std::v
                     std::ostream& err) {
     FileList listed = ReadFileListFrom(list, standardInput);
     if (!listed.error.empty()) {
-        err << "--files-from: cannot read " << (list == "-" ? "standard input" : list) << ": " << listed.error
+        err << "--files-from: cannot read " << (list == "-" ? "standard input" : EscapedText(list)) << ": " << listed.error
             << "\nRun with --help for more information.\n";
         return false;
     }

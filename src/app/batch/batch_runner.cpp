@@ -19,6 +19,7 @@
 #include "app/batch/station_import_run.h"
 #include "app/batch/summary_writer.h"
 #include "app/batch/superposed_pictures.h"
+#include "common/escaped_text.h"
 #include "stations/data_folder.h"
 #include "stations/station_directory.h"
 #include "compute/parallel_workers.h"
@@ -93,7 +94,7 @@ int CountedAhead(const std::vector<PlannedRecord>& plan) {
 // The superposed pictures of all records, and a line that says which.
 bool WriteSuperposed(const BatchOptions& options, const std::vector<const ItemCurves*>& items, std::ostream& err) {
     if (items.empty()) {
-        err << "superposed: no record to draw, " << SuperposedPicturePath(options.superposeFile, 1)
+        err << "superposed: no record to draw, " << EscapedText(SuperposedPicturePath(options.superposeFile, 1))
             << " not written\n";
         return false;
     }
@@ -103,11 +104,11 @@ bool WriteSuperposed(const BatchOptions& options, const std::vector<const ItemCu
     for (std::size_t i = 0; i < outcome.written.size(); ++i) {
         const std::size_t first = i * SUPERPOSED_ITEMS_PER_PICTURE + 1;
         const std::size_t last = std::min(items.size(), first + SUPERPOSED_ITEMS_PER_PICTURE - 1);
-        err << "superposed: wrote " << outcome.written[i] << " (records " << first << "-" << last << " of "
+        err << "superposed: wrote " << EscapedText(outcome.written[i]) << " (records " << first << "-" << last << " of "
             << items.size() << ")\n";
     }
     if (outcome.failure.empty()) return true;
-    err << "error: superposed: " << outcome.failure << '\n';
+    err << "error: superposed: " << EscapedText(outcome.failure) << '\n';
     return false;
 }
 
@@ -124,7 +125,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         std::error_code ec;
         std::filesystem::create_directories(options.outFolder, ec);
         if (ec || !std::filesystem::is_directory(options.outFolder)) {
-            err << "error: cannot create the output folder " << options.outFolder
+            err << "error: cannot create the output folder " << EscapedText(options.outFolder)
                 << (ec ? ": " + ec.message() : std::string()) << '\n';
             return 2;
         }
@@ -133,7 +134,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     SummaryWriter summary;
     if (!options.summaryFile.empty() &&
         !summary.Open(options.summaryFile, SummaryHeader(BuildPeriodTable(), options.rotd, options.spectrum.targets))) {
-        err << "error: cannot create the summary file " << options.summaryFile << ": " << summary.failure() << '\n';
+        err << "error: cannot create the summary file " << EscapedText(options.summaryFile) << ": " << summary.failure() << '\n';
         return 2;
     }
 
@@ -142,7 +143,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     const std::string dataFolder = options.dataFolder.empty() ? FindDataFolder() : options.dataFolder;
     LoadStationDirectory(dataFolder, *directory, directoryPlatform);
     for (const std::string& message : directoryPlatform.TakeMessages())
-        err << "warning: station directory " << dataFolder << ": " << message << '\n';
+        err << "warning: station directory " << EscapedText(dataFolder) << ": " << EscapedText(message) << '\n';
 
     FolderListings listings;  // each folder listed at most once in the run
     const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
@@ -169,18 +170,18 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
             options.mapFile, EventMapPictureOfRows(SummaryHeader(BuildPeriodTable(), options.rotd, options.spectrum.targets), collector.rows()));
         mapWritten = written.ok;
         if (written.ok)
-            err << "map: wrote " << options.mapFile << '\n';
+            err << "map: wrote " << EscapedText(options.mapFile) << '\n';
         else
-            err << "error: " << MessageLine("", written.message) << '\n';  // it names the file and why
+            err << "error: " << EscapedText(MessageLine("", written.message)) << '\n';  // it names the file and why
     }
 
     bool summaryWritten = true;
     if (summary.isOpen()) {
         summaryWritten = summary.Finish();
         if (summaryWritten)
-            err << "summary: wrote " << options.summaryFile << '\n';
+            err << "summary: wrote " << EscapedText(options.summaryFile) << '\n';
         else
-            err << "error: " << CannotCreateText(options.summaryFile) << " (" << summary.failure() << ")\n";
+            err << "error: " << EscapedText(CannotCreateText(options.summaryFile)) << " (" << summary.failure() << ")\n";
     }
 
     std::ostream& summaryLine = options.info ? err : out;
@@ -189,7 +190,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     // Without the summary asked for, the run did not do its work, however
     // many records it read: the line says so first.
     if (!summaryWritten)
-        summaryLine << "summary " << options.summaryFile << " not written (" << summary.failure() << "); "
+        summaryLine << "summary " << EscapedText(options.summaryFile) << " not written (" << summary.failure() << "); "
                     << count - static_cast<std::size_t>(failed) << " of " << count << " files read";
     else
         summaryLine << count - static_cast<std::size_t>(failed) << " of " << count << " files processed";
@@ -199,7 +200,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     if (writeFiles) {
         std::error_code ec;
         const auto folder = std::filesystem::absolute(options.outFolder, ec);
-        summaryLine << "; files in " << (ec ? options.outFolder : folder.lexically_normal().string());
+        summaryLine << "; files in " << EscapedText(ec ? options.outFolder : folder.lexically_normal().string());
     }
     summaryLine << '\n' << std::flush;
     return failed > 0 || !superposed || !summaryWritten || !mapWritten || !ratiosWritten ? 1 : 0;

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "common/atomic_file.h"
+#include "common/escaped_text.h"
 #include "common/platform.h"
 #include "fourier/fourier_csv.h"
 #include "fourier/spectral_ratio.h"
@@ -26,7 +27,7 @@ void BoreholeRatioFiles::Add(std::shared_ptr<const FourierSpectra> spectra, cons
 
 void BoreholeRatioFiles::Write(const Held& surface, const Held& borehole) {
     if (const auto mismatch = SurfaceBoreholeMismatch(*surface.spectra, *borehole.spectra)) {
-        err_ << "error: ratio: " << surface.file << " over " << borehole.file << ": " << *mismatch << '\n';
+        err_ << EscapedText("error: ratio: " + surface.file + " over " + borehole.file + ": " + *mismatch) << '\n';
         ok_ = false;
         return;
     }
@@ -34,16 +35,16 @@ void BoreholeRatioFiles::Write(const Held& surface, const Held& borehole) {
     const std::string path = (std::filesystem::path(options_.outFolder) / (surface.base + "ratio.csv")).string();
     std::string why;
     if (!WriteFileAtomically(path, SurfaceBoreholeCsvText(*surface.spectra, *borehole.spectra), &why)) {
-        err_ << "error: " << CannotCreateText(path) << " (" << why << ")\n";
+        err_ << EscapedText("error: " + CannotCreateText(path) + " (" + why + ")") << '\n';
         ok_ = false;
         return;
     }
-    err_ << "ratio: wrote " << path << " (" << surface.file << " over " << borehole.file << ")\n";
+    err_ << EscapedText("ratio: wrote " + path + " (" + surface.file + " over " + borehole.file + ")") << '\n';
 }
 
 bool BoreholeRatioFiles::Finish() {
     for (const auto& [key, held] : waiting_)
-        err_ << held.file << ": note: its " << (key.second == 2 ? "borehole (X.NS1)" : "surface (X.NS2)")
+        err_ << EscapedText(held.file) << ": note: its " << (key.second == 2 ? "borehole (X.NS1)" : "surface (X.NS2)")
              << " series was not given: --borehole-ratio: no ratio\n";
     waiting_.clear();
     return ok_;

@@ -2,13 +2,14 @@
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
+#include <memory>
 #include <system_error>
 
 #include "common/translation.h"
 #include "common/format.h"
 #include "app/batch/file_list.h"
 #include "common/path_text.h"
+#include "common/readable_file.h"
 #include "input/archive_reader.h"
 #include "record/component_names.h"
 
@@ -48,12 +49,13 @@ EventInput FolderInput(const std::string& folder) {
 
 EventInput ListInput(const std::string& list) {
     EventInput input;
-    std::ifstream in(list, std::ios::binary);
+    std::string why;
+    const std::unique_ptr<std::istream> in = OpenFileStream(list, why);
     if (!in) {
-        input.error = StringPrintf(TrText("batch", "ファイル %s を開けません").c_str(), list.c_str());
+        input.error = StringPrintf(TrText("batch", "ファイル %s を開けません (%s)").c_str(), list.c_str(), why.c_str());
         return input;
     }
-    FileList listed = ReadFileList(in);
+    FileList listed = ReadFileList(*in);
     input.files = std::move(listed.files);
     if (!listed.error.empty()) {
         input.error = StringPrintf(TrText("batch", "ファイル %s を最後まで読めません").c_str(), list.c_str());
@@ -80,9 +82,10 @@ EventInput EventInputOf(const std::string& path) {
     if (ec || !fs::exists(status))
         return EventInput{{}, 0, StringPrintf(TrText("batch", "ファイル %s がありません").c_str(), path.c_str())};
     if (fs::is_directory(status)) return FolderInput(path);
-    if (IsArchiveName(path) || IsComponentFileName(path)) return EventInput{{path}, 0, {}};
+    // A FIFO or a device, whatever its name: reading it would wait or never end.
     if (!fs::is_regular_file(status))
         return EventInput{{}, 0, StringPrintf(TrText("batch", "ファイル %s は読めるファイルではありません").c_str(), path.c_str())};
+    if (IsArchiveName(path) || IsComponentFileName(path)) return EventInput{{path}, 0, {}};
     return ListInput(path);
 }
 

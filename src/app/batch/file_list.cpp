@@ -1,10 +1,7 @@
 #include "app/batch/file_list.h"
 
-#include <sys/stat.h>
-
-#include <cerrno>
-#include <cstring>
-#include <fstream>
+#include "common/descriptor_stream.h"
+#include "common/readable_file.h"
 
 namespace tremblo {
 
@@ -53,13 +50,14 @@ FileList ReadFileList(std::istream& in) {
     return list;
 }
 
+// A pipe is read (`<(find ...)`), as long as a program writes to it.
 FileList ReadFileListFrom(const std::string& source, std::istream& standardInput) {
     if (source == "-") return ReadFileList(standardInput);
-    struct stat status {};
-    if (::stat(source.c_str(), &status) != 0) return Refused(std::strerror(errno));
-    if (S_ISDIR(status.st_mode)) return Refused("is a folder, not a list of files");
-    std::ifstream in(source, std::ios::binary);
-    if (!in) return Refused(std::strerror(errno));
+    OpenedFile file = OpenFileToRead(source, FileKinds::RegularOrPipe);
+    if (file.refusedFolder()) return Refused("is a folder, not a list of files");
+    if (!file) return Refused(file.why());
+    std::string leading = file.TakeLeading();
+    DescriptorStream in(file.Release(), std::move(leading));
     return ReadFileList(in);
 }
 

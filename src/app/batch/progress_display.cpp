@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "common/escaped_text.h"
+
 namespace tremblo {
 
 namespace {
@@ -16,7 +18,7 @@ std::string FailureLine(const RecordOutcome& outcome) {
 
 std::string SkippedMembersLine(const ArchiveFeedReport& report) {
     const std::size_t n = report.stats.skipped;
-    return report.archive + ": " + std::to_string(n) + (n == 1 ? " member" : " members") +
+    return EscapedText(report.archive) + ": " + std::to_string(n) + (n == 1 ? " member" : " members") +
            " skipped: not record files";
 }
 
@@ -38,23 +40,27 @@ void ProgressDisplay::DrawBar() {
     out_ << std::flush;
 }
 
+// Lines name files and members, and tell what loading them said: what
+// they hold is shown escaped, so that no name acts on the terminal.
+void ProgressDisplay::Line(const std::string& counter, const std::string& text) {
+    out_ << (terminal_ ? "" : counter) << EscapedText(text) << '\n';
+}
+
 void ProgressDisplay::RecordDone(const RecordOutcome& outcome) {
     ++done_;
     if (!outcome.ok) ++failed_;
     if (terminal_) ClearBar();
     const std::string counter = "[" + std::to_string(done_) + "/" + std::to_string(total_) + "] ";
-    for (const std::string& note : outcome.notes)
-        out_ << (terminal_ ? "" : counter) << outcome.file << ": note: " << note << '\n';
+    for (const std::string& note : outcome.notes) Line(counter, outcome.file + ": note: " + note);
     if (!outcome.sameAs.empty()) {
-        if (!terminal_) out_ << counter << outcome.file << ": the record of " << outcome.sameAs << ", not loaded again\n";
+        if (!terminal_) Line(counter, outcome.file + ": the record of " + outcome.sameAs + ", not loaded again");
     } else if (!outcome.ok) {
-        out_ << (terminal_ ? "" : counter) << "error: " << FailureLine(outcome) << '\n';
+        Line(counter, "error: " + FailureLine(outcome));
     } else if (!terminal_) {
-        out_ << counter << outcome.file << ": ";
-        if (outcome.written.empty()) out_ << "read";
-        for (std::size_t i = 0; i < outcome.written.size(); ++i)
-            out_ << (i == 0 ? "wrote " : ", ") << outcome.written[i];
-        out_ << '\n';
+        std::string line = outcome.file + ": ";
+        if (outcome.written.empty()) line += "read";
+        for (std::size_t i = 0; i < outcome.written.size(); ++i) line += (i == 0 ? "wrote " : ", ") + outcome.written[i];
+        Line(counter, line);
     }
     if (terminal_) DrawBar();
     else out_ << std::flush;

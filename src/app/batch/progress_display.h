@@ -28,6 +28,8 @@ public:
 private:
     void DrawBar();
     void ClearBar();
+    // One line: the counter (without the bar) and `text` escaped.
+    void Line(const std::string& counter, const std::string& text);
 
     std::ostream& out_;
     bool terminal_;
@@ -41,7 +43,8 @@ private:
 std::string FailureLine(const RecordOutcome& outcome);
 
 // "ARCHIVE: 12 members skipped: not record files", of an archive whose
-// members not record files the batch passed over.
+// members not record files the batch passed over (the archive's name
+// escaped).
 std::string SkippedMembersLine(const ArchiveFeedReport& report);
 
 }  // namespace tremblo

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "app/batch/record_info.h"
+#include "common/escaped_text.h"
 #include "common/format.h"
 #include "common/shift_jis.h"
 #include "event/event_row.h"
@@ -41,10 +42,11 @@ std::string Shortest(float value) {
 }
 
 // Cells are UTF-8 whatever they were given: file names come as the file
-// system holds them (often Shift-JIS), and messages name those files.
+// system holds them (often Shift-JIS), and messages name those files. What
+// could act on a terminal showing the table is escaped.
 class Row {
 public:
-    void Add(const std::string& text) { cells_.push_back(Quoted(TextToUtf8(text))); }
+    void Add(const std::string& text) { cells_.push_back(Quoted(EscapedUtf8(text))); }
     void AddEmpty(int count) { cells_.insert(cells_.end(), static_cast<std::size_t>(count), std::string()); }
     std::string Line() const {
         std::string line;

@@ -1,7 +1,7 @@
 #pragma once
 // SIGINT and SIGTERM in tremblo-batch: the run stops at once, and the
 // temporary files its writers have open are removed first, so that neither
-// the output folder nor the summary's folder keeps NAME.PID.XXXXXXXX.tmp
+// the output folder nor the summary's folder keeps NAME.tremblo-...tmp
 // files.
 namespace tremblo {
 

@@ -1,6 +1,7 @@
 #include "app/batch/target_options.h"
 
 #include "app/batch/batch_options.h"
+#include "common/escaped_text.h"
 #include "spectrum/period_table.h"
 #include "target/target_choice.h"
 #include "target/target_table_text.h"
@@ -13,7 +14,7 @@ const char* const kTargetHelp = "bsl-safety, bsl-damage or a CSV table of period
 
 void ReportUnreadable(const std::string& option, const std::string& name, const ReadError& error,
                       std::ostream& err) {
-    err << option << " " << name << ": " << error.message << "\nRun with --help for more information.\n";
+    err << option << " " << EscapedText(name) << ": " << EscapedText(error.message) << "\nRun with --help for more information.\n";
 }
 
 }  // namespace
