@@ -5,6 +5,7 @@
 // every path exactly as they were.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 
@@ -73,6 +74,7 @@ private:
     bool ReadComponentSamples(int c, RecordFormat format, bool removeDc, int& count);
     void FinishComponents(const int* counts);
     void DesignFilter();
+    std::optional<std::string> NoRecordFileMessage(const std::string& path, const LoadSettings& settings);
     bool ReportCannotOpen(const std::string& path);
     bool ReportBadContent(const std::string& path, const struct ReadError& error);
 
