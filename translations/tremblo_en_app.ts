@@ -176,6 +176,10 @@ V4.2 2016/07/28 waveform CSV with three decimal places
         <source>合成波形</source>
         <translation>Rotated component</translation>
     </message>
+    <message>
+        <source>要約表で空欄にした値 (有限の数になりません): %s</source>
+        <translation>summary cells left empty (no finite number): %s</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::Application</name>

@@ -39,6 +39,8 @@ void BoreholeRatioFiles::Write(const Held& surface, const Held& borehole) {
         return;
     }
     err_ << "ratio: wrote " << path << " (" << surface.file << " over " << borehole.file << ")\n";
+    for (const RatioGap& gap : SurfaceBoreholeCsvGaps(*surface.spectra, *borehole.spectra))
+        err_ << surface.file << ": note: " << RatioGapNote(gap) << '\n';
 }
 
 bool BoreholeRatioFiles::Finish() {
