@@ -173,6 +173,10 @@ V4.2 2016/07/28 waveform CSV with three decimal places
         <translation>Rotated component</translation>
     </message>
     <message>
+        <source>要約表で空欄にした値 (有限の数になりません): %s</source>
+        <translation>summary cells left empty (no finite number): %s</translation>
+    </message>
+    <message>
         <source>ファイル %s を開けません (%s)</source>
         <translation>Cannot open the file %s (%s)</translation>
     </message>

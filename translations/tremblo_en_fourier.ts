@@ -35,6 +35,42 @@
         <source>3成分の記録が必要です</source>
         <translation>Needs three components</translation>
     </message>
+    <message>
+        <source>%s: %d の振動数で値がありません (平滑化した %s のスペクトルが 0 です)。CSV のその欄は空です</source>
+        <translation>%s: no value at %d frequencies (the smoothed %s spectrum is 0 there); those cells of the CSV are empty</translation>
+    </message>
+    <message>
+        <source>地中のスペクトルが 0 です</source>
+        <translation>The borehole spectrum is 0</translation>
+    </message>
+    <message>
+        <source>UD のスペクトルが 0 です</source>
+        <translation>The UD spectrum is 0</translation>
+    </message>
+    <message>
+        <source>スペクトルがありません</source>
+        <translation>no spectra</translation>
+    </message>
+    <message>
+        <source>地表 (X.NS2) と地中 (X.NS1) の記録の組ではありません</source>
+        <translation>not a surface (X.NS2) and a borehole (X.NS1) record</translation>
+    </message>
+    <message>
+        <source>地表と地中の記録のファイルが異なります</source>
+        <translation>the surface and borehole records are of other files</translation>
+    </message>
+    <message>
+        <source>2 つの記録の成分が異なります</source>
+        <translation>the two records have other components</translation>
+    </message>
+    <message>
+        <source>2 つの記録のスペクトルの振動数が異なります (サンプリングまたはウィンドウの長さ)</source>
+        <translation>the two records&apos; spectra are on other frequencies (sampling or window length)</translation>
+    </message>
+    <message>
+        <source>2 つの記録のスペクトルの設定が異なります (テーパーまたは平滑化 b)</source>
+        <translation>the two records&apos; spectra were made with other settings (taper or smoothing b)</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::TFourier</name>

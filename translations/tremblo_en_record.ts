@@ -220,6 +220,18 @@ The record file %s is missing.</translation>
         <translation>It holds only %d samples, fewer than the NDATA=%d of its first line: the file is cut short.</translation>
     </message>
     <message>
+        <source>%s は ZIP 書庫です。ZIP 書庫は読めません。
+展開して、中の地震記録ファイルを開いてください</source>
+        <translation>%s is a ZIP archive. ZIP archives are not read.
+Unpack it and open the record files inside.</translation>
+    </message>
+    <message>
+        <source>%s は地震記録の成分ファイルの名前ではありません。
+3成分の記録は拡張子が NS, EW, UD (KiK-net は NS1 … UD2) のファイルから読みます</source>
+        <translation>%s is not named as a component file of a record.
+Three components are read from files with the extensions NS, EW and UD (KiK-net: NS1 ... UD2).</translation>
+    </message>
+    <message>
         <source>記録を読み込むメモリーが足りません</source>
         <translation>There is not enough memory to read the record.</translation>
     </message>

@@ -65,5 +65,13 @@ Clear them and choose again.</translation>
         <source>目標スペクトル</source>
         <translation>Target spectra</translation>
     </message>
+    <message>
+        <source>地震地域係数 Z は %.1f から %.1f の値にしてください</source>
+        <translation>the zone coefficient Z must be from %.1f to %.1f</translation>
+    </message>
+    <message>
+        <source>NUL 文字 (0x00) があります (文字の表ではありません)</source>
+        <translation>holds a NUL byte (not a text table)</translation>
+    </message>
 </context>
 </TS>

@@ -58,6 +58,7 @@ bool LineReader::Exhausted(int c) {
 
 bool LineReader::Next(std::string& line) {
     line.clear();
+    cutAtNul_ = false;
     if (stop_ == Stop::LineTooLong || stop_ == Stop::ReadFailed) return false;
     const std::size_t limit = bufferSize_ - 1;
     bool any = false;
@@ -92,7 +93,8 @@ bool LineReader::Next(std::string& line) {
     }
     ++lineNumber_;
     const auto nul = line.find('\0');
-    if (nul != std::string::npos) line.resize(nul);
+    cutAtNul_ = nul != std::string::npos;
+    if (cutAtNul_) line.resize(nul);
     return true;
 }
 

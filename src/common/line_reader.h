@@ -39,6 +39,8 @@ public:
     // The physical line of the file the last piece belongs to, or the line
     // that was too long.
     int fileLineNumber() const { return fileLine_; }
+    // Whether the last piece held a NUL byte (its text was cut there).
+    bool cutAtNul() const { return cutAtNul_; }
 
 private:
     int Get();
@@ -52,6 +54,7 @@ private:
     int lineNumber_ = 0;
     int fileLine_ = 0;
     bool atLineStart_ = true;
+    bool cutAtNul_ = false;
     Stop stop_ = Stop::None;
 };
 

@@ -66,16 +66,35 @@ void SetLogScale(TMyGraph& graph, const std::vector<std::vector<float>>& curves,
     graph.LinearY = false;
     graph.NGridY = decades;
     std::vector<float> all;
-    for (const auto& c : curves) all.insert(all.end(), c.begin(), c.end());
+    for (const auto& c : curves)
+        for (float v : c)
+            if (std::isfinite(v)) all.push_back(v);
+    if (all.empty()) all.push_back(1.0f);
     graph.YScaleUnit(static_cast<int>(all.size()), all.data());
     graph.HeightY = kFrameHeight / decades * decades;
 }
 
+// A ratio without a value at some frequencies (NaN) is drawn in pieces.
 void DrawCurve(TMyGraph& graph, const Band& band, const std::vector<float>& curve, Color color, int width) {
     graph.canvas().SetPenColor(color);
     graph.canvas().SetPenWidth(width);
-    graph.DrawGraph(static_cast<int>(curve.size()), band.frequency.data(), curve.data());
+    for (std::size_t begin = 0; begin < curve.size();) {
+        while (begin < curve.size() && !std::isfinite(curve[begin])) ++begin;
+        std::size_t end = begin;
+        while (end < curve.size() && std::isfinite(curve[end])) ++end;
+        if (end > begin)
+            graph.DrawGraph(static_cast<int>(end - begin), band.frequency.data() + begin, curve.data() + begin);
+        begin = end;
+    }
     graph.canvas().SetPenWidth(1);
+}
+
+// Whether the ratios have any value to draw in the band.
+bool AnyValue(const std::vector<std::vector<double>>& ratios, const Band& band) {
+    for (const auto& r : ratios)
+        for (int k = band.first; k <= band.last; ++k)
+            if (std::isfinite(r[static_cast<std::size_t>(k)])) return true;
+    return false;
 }
 
 // The labels of the curves, in their colours, inside the frame's upper right corner.
@@ -185,13 +204,16 @@ void DrawFourierSpectra(TMyGraph& graph, const FourierSpectra& spectra, const Fo
             labels = SurfaceBoreholeLabels(*surface, *borehole);
             for (std::string& l : labels) l = SjisToUtf8(l);
             for (std::size_t i = 0; i < ratios.size(); ++i) colors.push_back(kSmoothedColors[i]);
+            if (!AnyValue(ratios, band)) reason = TrPicture("fourier", "地中のスペクトルが 0 です");
         }
         DrawRatioPanel(graph, spectra, band, TrPicture("fourier", "地表/地中 スペクトル比"), ratios, labels, colors,
                        reason, settings.lineWidth);
         return;
     }
     const std::vector<double> hv = HorizontalToVertical(spectra);
-    const std::string reason = hv.empty() ? TrPicture("fourier", "3成分の記録が必要です") : std::string();
+    const std::string reason = hv.empty()                 ? TrPicture("fourier", "3成分の記録が必要です")
+                               : !AnyValue({hv}, band) ? TrPicture("fourier", "UD のスペクトルが 0 です")
+                                                       : std::string();
     DrawRatioPanel(graph, spectra, band, TrPicture("fourier", "H/V スペクトル比"),
                    hv.empty() ? std::vector<std::vector<double>>{} : std::vector<std::vector<double>>{hv}, {"H/V"},
                    {kBlack}, reason, settings.lineWidth);

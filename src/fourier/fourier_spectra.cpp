@@ -28,22 +28,41 @@ std::string SeriesKey(const RecordFields& record) {
 
 }  // namespace
 
+FourierInput FourierInputOf(const SeismicRecord& record) {
+    FourierInput input;
+    input.source = SpectrumSourceOf(record);
+    input.source.componentCount = std::clamp(record.componentCount, 1, MAX_COMPONENTS);
+    input.series = KikNetSeriesOf(record);
+    if (input.series != 0) input.seriesKey = SeriesKey(record);
+    input.dt = record.dt;
+    input.windowStart = record.windowStart;
+    input.windowLength = std::clamp(record.windowLength, 0, record.capacity());
+    for (int c = 0; c < input.source.componentCount; ++c) {
+        std::vector<float>& window = input.window[static_cast<std::size_t>(c)];
+        window.resize(static_cast<std::size_t>(input.windowLength));
+        CopySpectrumWindow(record, c, input.windowLength, window.data());
+    }
+    return input;
+}
+
 bool ComputeFourierSpectra(const SeismicRecord& record, const FourierSettings& settings, FourierSpectra& out,
                            int workers) {
+    return ComputeFourierSpectra(FourierInputOf(record), settings, out, workers);
+}
+
+bool ComputeFourierSpectra(const FourierInput& input, const FourierSettings& settings, FourierSpectra& out,
+                           int workers) {
     out = FourierSpectra{};
-    out.source = SpectrumSourceOf(record);
-    out.source.componentCount = std::clamp(record.componentCount, 1, MAX_COMPONENTS);
-    out.series = KikNetSeriesOf(record);
-    if (out.series != 0) out.seriesKey = SeriesKey(record);
-    out.dt = record.dt;
-    out.windowStart = record.windowStart;
-    out.windowLength = std::clamp(record.windowLength, 0, record.capacity());
+    out.source = input.source;
+    out.series = input.series;
+    out.seriesKey = input.seriesKey;
+    out.dt = input.dt;
+    out.windowStart = input.windowStart;
+    out.windowLength = input.windowLength;
     out.tapered = settings.taper;
-    std::vector<float> window(static_cast<std::size_t>(out.windowLength));
     for (int c = 0; c < out.componentCount(); ++c) {
-        CopySpectrumWindow(record, c, out.windowLength, window.data());
         FourierAmplitude fas;
-        if (!ComputeFourierAmplitude(window, record.dt, settings.taper, fas)) {
+        if (!ComputeFourierAmplitude(input.window[static_cast<std::size_t>(c)], input.dt, settings.taper, fas)) {
             out = FourierSpectra{};
             return false;
         }
@@ -66,6 +85,15 @@ void SmoothFourierSpectra(FourierSpectra& spectra, double b, int workers) {
         out.emplace_back(spectra.smoothed[i]);
     }
     SmoothKonnoOhmachi(in, b, out, workers);
+}
+
+FourierSettings SettingsOf(const FourierSpectra& spectra) { return FourierSettings{spectra.tapered, spectra.bandwidth}; }
+
+bool ApplyFourierSettings(const FourierInput& input, const FourierSettings& settings, FourierSpectra& spectra,
+                          int workers) {
+    if (spectra.empty() || spectra.tapered != settings.taper) return ComputeFourierSpectra(input, settings, spectra, workers);
+    if (spectra.bandwidth != settings.bandwidth) SmoothFourierSpectra(spectra, settings.bandwidth, workers);
+    return true;
 }
 
 }  // namespace tremblo

@@ -38,16 +38,42 @@ struct FourierSpectra {
     bool empty() const { return length == 0; }
 };
 
+// What the spectra are made of: the record's texts and the samples of each
+// component's spectrum window. The Fourier window keeps it for each KiK-net
+// series, so that the other series' spectra can be made again with the
+// settings shown after that record is no longer loaded.
+struct FourierInput {
+    SpectrumSource source;
+    int series = 0;
+    std::string seriesKey;
+    float dt = 0;
+    int windowStart = 0, windowLength = 0;
+    std::array<std::vector<float>, MAX_COMPONENTS> window;  // componentCount of them
+};
+
 // The series of a KiK-net record from its component labels (NS1 ... or
 // NS2 ...), 0 for any other record.
 int KikNetSeriesOf(const RecordFields& record);
+
+FourierInput FourierInputOf(const SeismicRecord& record);
 
 // Fills `out` from the record's spectrum window; false when memory is short
 // (out is then empty). `workers` <= 0: all cores.
 bool ComputeFourierSpectra(const SeismicRecord& record, const FourierSettings& settings, FourierSpectra& out,
                            int workers = 0);
+bool ComputeFourierSpectra(const FourierInput& input, const FourierSettings& settings, FourierSpectra& out,
+                           int workers = 0);
 
 // Smooths the raw spectra again with the bandwidth b.
 void SmoothFourierSpectra(FourierSpectra& spectra, double b, int workers = 0);
+
+// The settings the spectra were made with.
+FourierSettings SettingsOf(const FourierSpectra& spectra);
+
+// Brings the spectra made from `input` to `settings`: transformed again when
+// the taper differs, smoothed again when only b does, left alone otherwise.
+// False when memory is short (spectra is then empty).
+bool ApplyFourierSettings(const FourierInput& input, const FourierSettings& settings, FourierSpectra& spectra,
+                          int workers = 0);
 
 }  // namespace tremblo

@@ -16,24 +16,30 @@ inline constexpr double KO_MAX_FAST_BANDWIDTH = 100.0;
 double KonnoOhmachiWeight(double f, double fc, double b);
 
 // The definition evaluated as it reads: every centre against every
-// frequency, O(M^2). out has the size of amplitude.
+// frequency, O(M^2), the spectrum divided by its power of two first
+// (KoScaleExponent: exact). out has the size of amplitude.
 void SmoothKonnoOhmachiPlain(std::span<const double> amplitude, double b, std::span<double> out);
 
 struct KonnoOhmachiReport {
-    int centres = 0;       // centre frequencies smoothed
-    int summedInFull = 0;  // of them, summed term by term over all frequencies
+    int centres = 0;          // centre frequencies smoothed
+    int summedInFull = 0;     // of them, summed term by term over all frequencies
+    double largestBound = 0;  // the largest error bound (relative) of a centre taken from the sums
 };
 
 // The same smoothing for several spectra of one frequency grid at once,
-// within 2e-7 of the definition (relative) at every centre: the window is
-// summed directly within a factor 10^0.001 of the centre; beyond that its
-// sin^4 is split into five products of a function of f and one of f_c and
-// its 1/log10(f/f_c)^4 into a sum of 64 exponentials (relative error below
-// 1e-9 for ratios up to 10^6), whose sums run along the grid in one pass
-// each way. A bound on the error of that far part is kept for every
-// centre; where it could reach 1e-7 of the result (a spectrum that
-// vanishes near the centre) the centre is summed in full. `workers` <= 0
-// means all cores. Every spectrum and out[i] has the same size.
+// within 1e-6 of the definition summed term by term (relative) at every
+// centre: the window is summed directly within a factor 10^0.002 of the
+// centre; beyond that its sin^4 is split into five products of a function
+// of f and one of f_c and its 1/log10(f/f_c)^4 into a sum of 80
+// exponentials (relative error below 2e-13 for ratios from 10^0.002 to
+// 10^5), whose sums run along the grid in one pass each way. A bound on the
+// error of that far part is kept for every centre; where it could reach
+// 1e-7 of the result (a spectrum that vanishes near the centre) the centre
+// is summed in full, as the definition reads. Grids of more than 10^5
+// frequencies and bandwidths beyond KO_MAX_FAST_BANDWIDTH are summed in full
+// throughout. Both smoothings first divide each spectrum by a power of two
+// (KoScaleExponent), so that spectra of any size keep that bound. `workers`
+// <= 0 means all cores. Every spectrum and out[i] has the same size.
 KonnoOhmachiReport SmoothKonnoOhmachi(std::span<const std::span<const double>> spectra, double b,
                                       std::span<const std::span<double>> out, int workers = 0);
 

@@ -210,6 +210,35 @@ constexpr double kNearError = 1e-12;
 // A centre is taken when its bound stays below this; 1e-6 is promised.
 constexpr double kAccepted = 1e-7;
 
+// The spectra divided by their powers of two (see KoScaleExponent): `spans`
+// views them, copies only where the power is not 1.
+struct ScaledSpectra {
+    std::vector<std::vector<double>> copies;
+    std::vector<std::span<const double>> spans;
+    std::vector<int> exponents;
+
+    explicit ScaledSpectra(std::span<const std::span<const double>> spectra) {
+        copies.reserve(spectra.size());
+        for (const std::span<const double>& s : spectra) {
+            const int exponent = KoScaleExponent(s);
+            exponents.push_back(exponent);
+            if (exponent == 0) {
+                spans.push_back(s);
+                continue;
+            }
+            std::vector<double>& copy = copies.emplace_back(s.begin(), s.end());
+            for (double& v : copy) v = std::ldexp(v, -exponent);
+            spans.emplace_back(copy);
+        }
+    }
+    // The results brought back to the spectra's own size.
+    void Restore(std::span<const std::span<double>> out) const {
+        for (std::size_t s = 0; s < exponents.size(); ++s)
+            if (exponents[s] != 0)
+                for (std::size_t k = 1; k < out[s].size(); ++k) out[s][k] = std::ldexp(out[s][k], exponents[s]);
+    }
+};
+
 // Every frequency against the centre k: the definition, for all spectra.
 void SumInFull(std::span<const std::span<const double>> spectra, double b, int k,
                std::span<const std::span<double>> out) {
@@ -261,16 +290,12 @@ Grid MakeGrid(int m, double b) {
     return g;
 }
 
-}  // namespace
-
-KonnoOhmachiReport SmoothKonnoOhmachi(std::span<const std::span<const double>> spectra, double b,
-                                      std::span<const std::span<double>> out, int workers) {
+// The smoothing of spectra scaled below 1 (results not yet restored).
+KonnoOhmachiReport SmoothScaled(std::span<const std::span<const double>> spectra, double b,
+                                std::span<const std::span<double>> out, int workers) {
     KonnoOhmachiReport report;
-    if (spectra.empty() || spectra[0].empty()) return report;
     const int m = static_cast<int>(spectra[0].size()) - 1;
-    for (std::size_t s = 0; s < spectra.size(); ++s) out[s][0] = spectra[s][0];
     report.centres = m;
-    if (workers <= 0) workers = DefaultWorkerCount();
     if (!(b > 0.0 && b <= KO_MAX_FAST_BANDWIDTH) || std::log10(static_cast<double>(std::max(m, 1))) > KO_FAR_SPAN) {
         RunOnWorkers(workers, [&](int w) {
             for (int k = 1 + w; k <= m; k += workers) SumInFull(spectra, b, k, out);
@@ -308,6 +333,7 @@ KonnoOhmachiReport SmoothKonnoOhmachi(std::span<const std::span<const double>> s
     const double b4 = b * b * b * b;
     const double valueScale = 1.0 / (8.0 * b4), envelopeScale = 1.0 / b4;
     std::vector<int> fullCounts(static_cast<std::size_t>(workers), 0);
+    std::vector<double> largestBounds(static_cast<std::size_t>(workers), 0.0);
     std::vector<const double*> pointers;
     for (const std::span<const double>& spectrum : spectra) pointers.push_back(spectrum.data());
     RunOnWorkers(workers, [&](int w) {
@@ -323,7 +349,7 @@ KonnoOhmachiReport SmoothKonnoOhmachi(std::span<const std::span<const double>> s
                 for (int s = 0; s < count; ++s) near[static_cast<std::size_t>(first + s + 1)] = sums[static_cast<std::size_t>(s + 1)];
                 if (groups == 1) break;
             }
-            double bound = 0.0;
+            double bound = 0.0, largest = 0.0;
             bool taken = true;
             double den = 0.0;
             for (int g = 0; g < groups && taken; ++g) {
@@ -345,16 +371,32 @@ KonnoOhmachiReport SmoothKonnoOhmachi(std::span<const std::span<const double>> s
                     bound = relative;
                 } else {
                     taken = bound + relative <= kAccepted;
+                    largest = std::max(largest, bound + relative);
                     out[static_cast<std::size_t>(g - 1)][kk] = value / den;
                 }
             }
             if (!taken) {
                 SumInFull(spectra, b, k, out);
                 ++fullCounts[static_cast<std::size_t>(w)];
+            } else {
+                largestBounds[static_cast<std::size_t>(w)] = std::max(largestBounds[static_cast<std::size_t>(w)], largest);
             }
         }
     });
     for (int c : fullCounts) report.summedInFull += c;
+    for (double bound : largestBounds) report.largestBound = std::max(report.largestBound, bound);
+    return report;
+}
+
+}  // namespace
+
+KonnoOhmachiReport SmoothKonnoOhmachi(std::span<const std::span<const double>> spectra, double b,
+                                      std::span<const std::span<double>> out, int workers) {
+    if (spectra.empty() || spectra[0].empty()) return {};
+    for (std::size_t s = 0; s < spectra.size(); ++s) out[s][0] = spectra[s][0];
+    const ScaledSpectra scaled(spectra);
+    const KonnoOhmachiReport report = SmoothScaled(scaled.spans, b, out, workers <= 0 ? DefaultWorkerCount() : workers);
+    scaled.Restore(out);
     return report;
 }
 

@@ -1,5 +1,6 @@
 #include "fourier/konno_ohmachi_kernel.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace tremblo {
@@ -19,6 +20,15 @@ const KoExponentialSum& InverseFourthPowerSum() {
         return s;
     }();
     return sum;
+}
+
+int KoScaleExponent(std::span<const double> spectrum) {
+    double largest = 0.0;
+    for (std::size_t j = 1; j < spectrum.size(); ++j) largest = std::max(largest, std::fabs(spectrum[j]));
+    if (largest == 0.0 || !std::isfinite(largest)) return 0;
+    int exponent = 0;
+    std::frexp(largest, &exponent);
+    return exponent;
 }
 
 }  // namespace tremblo

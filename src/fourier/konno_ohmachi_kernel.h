@@ -3,6 +3,7 @@
 // by one: the split between the directly summed window and the far part,
 // the exponential sum for 1/x^4 and the window near its centre.
 #include <array>
+#include <span>
 
 namespace tremblo {
 
@@ -18,6 +19,13 @@ inline constexpr double KO_FAR_SPAN = 5.0;
 inline constexpr double KO_SUM_ERROR = 2e-13;
 
 inline constexpr int KO_TERMS = 80;
+
+// The power of two both smoothings divide a spectrum by first, so that its
+// largest value over f > 0 lies in [0.5, 1): exact, and it keeps the sums of
+// a spectrum of any size (1e-300 or 1e300) from under- or overflowing where
+// the spectrum's own values do not. 0 for a spectrum of zeros or one that is
+// not finite.
+int KoScaleExponent(std::span<const double> spectrum);
 
 // 1/x^4 ~ sum_q weight[q] exp(-rate[q] x): the trapezoidal rule in
 // t = ln s of 1/x^4 = (1/6) integral s^3 exp(-s x) ds.

@@ -13,6 +13,7 @@
 #include "record/component_names.h"
 #include "record/hiroshima_reader.h"
 #include "record/knet_reader.h"
+#include "record/record_file_check.h"
 #include "record/record_messages.h"
 #include "record/remove_mean.h"
 #include "common/translation.h"
@@ -80,6 +81,10 @@ LoadStatus RecordSession::OpenWithDialog(const LoadSettings& settings) {
 }
 
 LoadStatus RecordSession::LoadPath(const std::string& path, const LoadSettings& settings) {
+    if (const std::optional<std::string> refused = NoRecordFileMessage(path, settings)) {
+        platform_.ShowMessage(*refused, TrText("record", messages::kDataFileErrorCaption), MessageStyle::Warning);
+        return LoadStatus::Failed;
+    }
     // Every load starts from an empty record and empty labels: a field the
     // chosen format does not carry (a CDPC file has no station and no event)
     // stays empty rather than showing the previous record's value.
@@ -99,6 +104,18 @@ LoadStatus RecordSession::LoadPath(const std::string& path, const LoadSettings& 
     std::swap(labels_, stagedLabels_);
     loadedFormat_ = settings.format;
     return LoadStatus::Loaded;
+}
+
+// A file not named as a component file may be plainly something else: a
+// ZIP archive, or (three K-NET/KiK-net components) a name from which no
+// component file names can be made. Component files are not opened here.
+std::optional<std::string> RecordSession::NoRecordFileMessage(const std::string& path, const LoadSettings& settings) {
+    if (IsComponentFileName(path)) return std::nullopt;
+    if (const std::unique_ptr<std::istream> in = source_->Open(path))
+        if (std::optional<std::string> zip = ZipArchiveMessage(*in, source_->Shown(path))) return zip;
+    if (settings.format == RecordFormat::Knet && settings.threeComponents && HasShortExtension(path))
+        return ComponentNameMessage(path, source_->Shown(path));
+    return std::nullopt;
 }
 
 bool RecordSession::ReportCannotOpen(const std::string& path) {

@@ -5,6 +5,7 @@
 // every path exactly as they were.
 #include <functional>
 #include <memory>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -81,6 +82,7 @@ private:
     bool ReportComponentsDiffer(int c, const std::string& reason);
     std::string Shown(int c) const;  // component c's path as messages name it
     void DesignFilter();
+    std::optional<std::string> NoRecordFileMessage(const std::string& path, const LoadSettings& settings);
     bool ReportCannotOpen(const std::string& path);
     bool ReportBadContent(const std::string& path, const struct ReadError& error);
 

@@ -22,6 +22,9 @@ inline constexpr double BSL_LONG_CORNER = 0.64;
 inline constexpr double MIN_ZONE = 0.7;
 inline constexpr double MAX_ZONE = 1.0;
 
+// Whether `zone` is one of them (NaN is not).
+inline bool IsZoneCoefficient(double zone) { return zone >= MIN_ZONE && zone <= MAX_ZONE; }
+
 // Sa0(T) x Z in gal, for a period of 0 s or more.
 double BslBedrockSa(BslLimit limit, double period, double zone);
 

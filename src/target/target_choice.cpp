@@ -9,6 +9,9 @@
 namespace tremblo {
 
 Result<TargetSpectrum> TargetOfName(const std::string& name, double zone) {
+    if ((name == kBslSafetyName || name == kBslDamageName) && !IsZoneCoefficient(zone))
+        return ReadError(0, StringPrintf(TrText("target", "地震地域係数 Z は %.1f から %.1f の値にしてください").c_str(), MIN_ZONE, MAX_ZONE),
+                         TrText("target", kTargetCaption));
     if (name == kBslSafetyName) return BuiltInTarget(BslLimit::Safety, zone);
     if (name == kBslDamageName) return BuiltInTarget(BslLimit::Damage, zone);
     return ReadTargetFile(name);

@@ -15,7 +15,8 @@ inline constexpr int MAX_TARGETS = 3;
 inline constexpr const char* kBslSafetyName = "bsl-safety";
 inline constexpr const char* kBslDamageName = "bsl-damage";
 
-// The built-in curve (times `zone`) or the table of the file.
+// The built-in curve (times `zone`, refused unless IsZoneCoefficient) or
+// the table of the file.
 Result<TargetSpectrum> TargetOfName(const std::string& name, double zone);
 
 // Keys made distinct in order: a key an earlier target has gets "_2",

@@ -70,6 +70,8 @@ Result<TargetSpectrum> ParseTargetTable(std::istream& in, const std::string& nam
     bool seenContent = false;
     while (reader.Next(line)) {
         const int number = reader.fileLineNumber();
+        if (reader.cutAtNul())  // the line's text would end at it, a number with it
+            return LineError(name, number, TrText("target", "NUL 文字 (0x00) があります (文字の表ではありません)"));
         std::string_view text(line);
         if (!seenContent && text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
         if (Trim(text).empty()) continue;

@@ -40,8 +40,10 @@ TEST(LineReader, CountsPiecesAndEndsTextAtNul) {
     std::string line;
     ASSERT_TRUE(reader.Next(line));
     EXPECT_EQ(line, "ab");
+    EXPECT_TRUE(reader.cutAtNul());
     ASSERT_TRUE(reader.Next(line));
     EXPECT_EQ(line, "ef\n");
+    EXPECT_FALSE(reader.cutAtNul());
     EXPECT_EQ(reader.lineNumber(), 2);
     EXPECT_FALSE(reader.Next(line));
 }

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <array>
+
 #include "event/event_table.h"
 #include "summary_fixture.h"
 
@@ -60,6 +62,54 @@ TEST_F(EventTableTest, SortsNumbersAsNumbersAndEmptiesLast) {
         for (const EventRow& row : table.rows()) fresh.Add(row);
         fresh.SortBy(c.column, c.ascending);
         EXPECT_EQ(VisibleCodes(fresh), c.codes) << static_cast<int>(c.column) << " " << c.ascending;
+    }
+}
+
+// Every number column sorts by its own values: each orders the four rows
+// in a way no other column does (a fifth row without values comes last).
+TEST(EventTableColumns, EachNumberColumnSortsByItsOwnValues) {
+    const std::vector<std::string> codes{"A", "B", "C", "D"};
+    const struct {
+        EventColumn column;
+        std::array<int, 4> values;  // of A, B, C, D
+        const char* ascending;      // the codes in ascending order
+    } columns[] = {
+        {EventColumn::Distance, {1, 2, 3, 4}, "ABCD"}, {EventColumn::Pga1, {2, 1, 4, 3}, "BADC"},
+        {EventColumn::Pga2, {3, 4, 1, 2}, "CDAB"},     {EventColumn::Pga3, {4, 3, 2, 1}, "DCBA"},
+        {EventColumn::PgaMax, {1, 3, 2, 4}, "ACBD"},   {EventColumn::Pgv, {2, 4, 1, 3}, "CADB"},
+        {EventColumn::Jma, {3, 1, 4, 2}, "BDAC"},      {EventColumn::Sa02, {4, 2, 3, 1}, "DBCA"},
+        {EventColumn::Sa10, {1, 4, 3, 2}, "ADCB"},
+    };
+    EventTable table;
+    for (std::size_t r = 0; r < codes.size(); ++r) {
+        EventRow row;
+        row.stationCode = codes[r];
+        const auto value = [&](EventColumn column) {
+            for (const auto& c : columns)
+                if (c.column == column) return static_cast<float>(c.values[r]);
+            return 0.0f;
+        };
+        row.distanceKm = value(EventColumn::Distance);
+        row.pga = {value(EventColumn::Pga1), value(EventColumn::Pga2), value(EventColumn::Pga3)};
+        row.pgaMax = value(EventColumn::PgaMax);
+        row.pgvHorizontal = value(EventColumn::Pgv);
+        row.jmaIntensity = value(EventColumn::Jma);
+        row.sa02 = value(EventColumn::Sa02);
+        row.sa10 = value(EventColumn::Sa10);
+        table.Add(row);
+    }
+    EventRow empty;
+    empty.stationCode = "E";
+    table.Add(empty);
+    for (const auto& c : columns) {
+        for (const bool ascending : {true, false}) {
+            table.SortBy(c.column, ascending);
+            std::string expected = c.ascending;
+            if (!ascending) expected = std::string(expected.rbegin(), expected.rend());
+            std::string got;
+            for (const std::string& code : VisibleCodes(table)) got += code;
+            EXPECT_EQ(got, expected + "E") << static_cast<int>(c.column) << " " << ascending;
+        }
     }
 }
 

@@ -105,6 +105,8 @@ TEST(SpectralRatioTest, PairsOnlyTheTwoSeriesOfTheSameFilesOnOneGrid) {
         {"other components", [](FourierSpectra&, FourierSpectra& b) { b.source.componentCount = 1; }},
         {"other window", [](FourierSpectra&, FourierSpectra& b) { b.length *= 2; }},
         {"other sampling", [](FourierSpectra&, FourierSpectra& b) { b.dt = 0.005f; }},
+        {"other taper", [](FourierSpectra&, FourierSpectra& b) { b.tapered = true; }},
+        {"other bandwidth", [](FourierSpectra& s, FourierSpectra&) { s.bandwidth = 20.0; }},
     };
     for (const auto& m : mismatches) {
         FourierSpectra s = surface, b = borehole;
@@ -134,9 +136,9 @@ TEST(FourierCsvTest, OneRowPerFrequencyFromTheFirstWithTheLabelsOfTheRecord) {
         std::vector<std::string> head;  // the lines before the rows
         std::size_t columns;
     } cases[] = {
-        {&three, false, {"Frequency,NS2,EW2,UD2,NS2 smoothed,EW2 smoothed,UD2 smoothed"}, 7},
-        {&three, true, {"Frequency,NS2,EW2,UD2,NS2 smoothed,EW2 smoothed,UD2 smoothed,HV"}, 8},
-        {&one, true, {"# 5 % cosine taper at each end", "Frequency,NS,NS smoothed"}, 3},
+        {&three, false, {"# Konno-Ohmachi smoothing b = 40", "Frequency,NS2,EW2,UD2,NS2 smoothed,EW2 smoothed,UD2 smoothed"}, 7},
+        {&three, true, {"# Konno-Ohmachi smoothing b = 40", "Frequency,NS2,EW2,UD2,NS2 smoothed,EW2 smoothed,UD2 smoothed,HV"}, 8},
+        {&one, true, {"# 5 % cosine taper at each end", "# Konno-Ohmachi smoothing b = 60", "Frequency,NS,NS smoothed"}, 3},
     };
     for (const auto& c : cases) {
         const std::vector<std::string> lines = Lines(FourierCsvText(*c.spectra, c.hv));
@@ -151,6 +153,79 @@ TEST(FourierCsvTest, OneRowPerFrequencyFromTheFirstWithTheLabelsOfTheRecord) {
     }
     const std::vector<std::string> ratio = Lines(SurfaceBoreholeCsvText(three, three));
     EXPECT_TRUE(ratio.empty()) << "a record is no pair of itself";
+}
+
+// Spectra made again for other settings from the samples kept: the same
+// as spectra made from the record with those settings.
+TEST(FourierSpectraTest, SettingsAppliedLaterGiveWhatTheRecordGivesWithThem) {
+    const auto record = MakeRecord(3, 200, 1500, "1");
+    const FourierInput input = FourierInputOf(*record);
+    const FourierSettings settings[] = {{false, 40.0}, {false, 20.0}, {true, 20.0}, {true, 60.0}, {false, 60.0}};
+    FourierSpectra kept;
+    ASSERT_TRUE(ComputeFourierSpectra(input, settings[0], kept, 1));
+    for (const FourierSettings& next : settings) {
+        ASSERT_TRUE(ApplyFourierSettings(input, next, kept, 1));
+        FourierSpectra fresh;
+        ASSERT_TRUE(ComputeFourierSpectra(*record, next, fresh, 1));
+        EXPECT_EQ(kept.tapered, next.taper);
+        EXPECT_EQ(kept.bandwidth, next.bandwidth);
+        EXPECT_EQ(kept.raw, fresh.raw) << next.taper << " " << next.bandwidth;
+        EXPECT_EQ(kept.smoothed, fresh.smoothed) << next.taper << " " << next.bandwidth;
+        EXPECT_EQ(kept.seriesKey, fresh.seriesKey);
+    }
+}
+
+// A vertical component or a borehole series that is all zeros: the ratios
+// over it have no value, and the CSV leaves those cells empty and says so
+// in its first lines, never writing nan or inf.
+TEST(FourierCsvTest, RatiosOverAVanishingSpectrumAreLeftEmptyAndNoted) {
+    auto quiet = MakeRecord(3, 0, 1000);
+    std::fill_n(quiet->samples[2].data(), SAMPLE_CAPACITY, 0.0f);  // UD
+    auto surface = MakeRecord(3, 0, 1000, "2");
+    auto borehole = MakeRecord(3, 0, 1000, "1");
+    std::fill_n(borehole->samples[1].data(), SAMPLE_CAPACITY, 0.0f);  // EW1
+    FourierSpectra q, s, b;
+    ASSERT_TRUE(ComputeFourierSpectra(*quiet, {}, q, 1));
+    ASSERT_TRUE(ComputeFourierSpectra(*surface, FourierSettings{true, 20.0}, s, 1));
+    ASSERT_TRUE(ComputeFourierSpectra(*borehole, FourierSettings{true, 20.0}, b, 1));
+    const struct {
+        const char* name;
+        std::string text;
+        std::vector<RatioGap> gaps;
+        std::string comment;
+        std::size_t column;  // the ratio's column in the rows
+    } cases[] = {
+        {"H/V over a silent UD", FourierCsvText(q, true), FourierCsvGaps(q, true),
+         "# HV empty at 512 frequencies: the smoothed UD spectrum vanishes there", 7},
+        {"over a silent EW1", SurfaceBoreholeCsvText(s, b), SurfaceBoreholeCsvGaps(s, b),
+         "# EW2/EW1 empty at 512 frequencies: the smoothed EW1 spectrum vanishes there", 2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.text.find("nan"), std::string::npos) << c.name;
+        EXPECT_EQ(c.text.find("inf"), std::string::npos) << c.name;
+        ASSERT_EQ(c.gaps.size(), 1u) << c.name;
+        EXPECT_EQ(c.gaps[0].count, 512) << c.name;
+        EXPECT_NE(RatioGapNote(c.gaps[0]).find("512"), std::string::npos);
+        const std::vector<std::string> lines = Lines(c.text);
+        ASSERT_NE(std::find(lines.begin(), lines.end(), c.comment), lines.end()) << c.name << "\n" << c.text.substr(0, 300);
+        const std::string& row = lines.back();
+        std::vector<std::string> cells(1);
+        for (char ch : row) {
+            if (ch == ',') cells.emplace_back();
+            else cells.back() += ch;
+        }
+        ASSERT_GT(cells.size(), c.column) << row;
+        EXPECT_EQ(cells[c.column], "") << c.name;
+        for (std::size_t i = 0; i < cells.size(); ++i)
+            if (i != c.column) { EXPECT_FALSE(cells[i].empty()) << c.name << " " << i; }
+    }
+    // The ratio records the settings it was made with, as the spectra do.
+    const std::vector<std::string> lines = Lines(SurfaceBoreholeCsvText(s, b));
+    EXPECT_EQ(lines[0], "# 5 % cosine taper at each end");
+    EXPECT_EQ(lines[1], "# Konno-Ohmachi smoothing b = 20");
+    // Ordinary spectra leave nothing empty.
+    EXPECT_TRUE(FourierCsvGaps(s, true).empty());
+    EXPECT_TRUE(SurfaceBoreholeCsvGaps(s, s).empty());
 }
 
 }  // namespace

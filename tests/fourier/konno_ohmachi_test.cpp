@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 #include <vector>
 
@@ -111,6 +112,73 @@ TEST(KonnoOhmachiSmoothingTest, SpectrumVanishingNearSomeCentresIsSummedInFullTh
             EXPECT_GT(report.summedInFull, 0);
         }
         EXPECT_LT(WorstRelative(fast, plain), 1e-6);
+    }
+}
+
+// Spectra at the edges of what a double holds: lines and a white spectrum
+// scaled so that their sums would under- or overflow, and a line far below
+// a white floor. The fast smoothing stays within 1e-6 of the definition,
+// and the definition itself does not depend on the spectrum's scale.
+TEST(KonnoOhmachiSmoothingTest, SpectraOfAnySizeKeepTheBound) {
+    const int m = 2048;
+    std::vector<double> line(static_cast<std::size_t>(m) + 1, 0.0);
+    line[1024] = 1.0;
+    const std::vector<double> white = MakeSpectrum(m, 0, 11);
+    std::vector<double> deepLine = white;
+    deepLine[700] = 1e-200;
+    const struct {
+        const char* name;
+        const std::vector<double>* spectrum;
+        double scale;
+    } cases[] = {
+        {"line 1e-305", &line, 1e-305}, {"line 1e-307", &line, 1e-307}, {"line 1e-300", &line, 1e-300},
+        {"white 1e-315", &white, 1e-315}, {"white 1e300", &white, 1e300}, {"white 1e-310", &white, 1e-310},
+        {"line under white", &deepLine, 1.0},
+    };
+    std::vector<double> reference(line.size());
+    for (const auto& c : cases) {
+        std::vector<double> a = *c.spectrum;
+        for (double& v : a) v *= c.scale;
+        std::vector<double> plain(a.size()), fast(a.size());
+        SmoothKonnoOhmachiPlain(a, 40, plain);
+        const std::span<const double> in[1] = {a};
+        const std::span<double> out[1] = {fast};
+        const KonnoOhmachiReport report = SmoothKonnoOhmachi(in, 40, out, 2);
+        EXPECT_LE(report.largestBound, 1e-7) << c.name;
+        SmoothKonnoOhmachiPlain(*c.spectrum, 40, reference);
+        for (std::size_t k = 1; k < a.size(); ++k) {
+            // A result below the normal range is rounded to the subnormals' spacing.
+            ASSERT_LE(std::fabs(fast[k] - plain[k]), 1e-6 * plain[k] + std::numeric_limits<double>::denorm_min())
+                << c.name << " " << k;
+            if (c.scale >= 1e-300 && std::fpclassify(plain[k]) == FP_NORMAL) {  // the scaled values are exact to rounding
+                ASSERT_NEAR(plain[k] / c.scale, reference[k], 1e-12 * reference[k]) << c.name << " " << k;
+            }
+        }
+    }
+}
+
+// Every centre taken from the sums is within the bound it was accepted
+// with, and that bound is the documented 1e-7: a line leaves many centres
+// whose bound lies between 1e-7 and 1e-5, which are summed in full.
+TEST(KonnoOhmachiSmoothingTest, CentresTakenFromTheSumsAreWithinTheirBound) {
+    const int m = 4096;
+    const struct {
+        int line;
+        double b;
+    } cases[] = {{3000, 20}, {40, 40}, {4000, 60}};
+    for (const auto& c : cases) {
+        std::vector<double> a(static_cast<std::size_t>(m) + 1, 0.0);
+        a[static_cast<std::size_t>(c.line)] = 1.0;
+        std::vector<double> plain(a.size()), fast(a.size());
+        SmoothKonnoOhmachiPlain(a, c.b, plain);
+        const std::span<const double> in[1] = {a};
+        const std::span<double> out[1] = {fast};
+        const KonnoOhmachiReport report = SmoothKonnoOhmachi(in, c.b, out, 2);
+        EXPECT_GT(report.summedInFull, 0) << c.line;
+        EXPECT_LT(report.summedInFull, m / 10) << c.line;
+        EXPECT_GT(report.largestBound, 0.0) << c.line;
+        EXPECT_LE(report.largestBound, 1e-7) << c.line;
+        EXPECT_LE(WorstRelative(fast, plain), report.largestBound) << c.line;
     }
 }
 

@@ -8,7 +8,10 @@
 #include <QRadioButton>
 #include <QSpinBox>
 
+#include <map>
+
 #include "app/application.h"
+#include "common/format.h"
 #include "fourier/fourier_amplitude.h"
 #include "fourier/fourier_csv.h"
 #include "plot/png_writer.h"
@@ -152,13 +155,84 @@ TEST_F(FourierWindowTest, SurfaceOverBoreholeOnceBothSeriesWereShown) {
     EXPECT_EQ(platform.saveRequests.back().initialName, "AIC001-202411051012ratio.csv");
     const std::string text = ReadWholeFile(folder / "ratio.csv");
     EXPECT_EQ(text, SurfaceBoreholeCsvText(window.spectra(), *window.partner()));
-    EXPECT_EQ(text.substr(0, 34), "Frequency,NS2/NS1,EW2/EW1,UD2/UD1\r");
+    EXPECT_EQ(text.substr(0, 68), "# Konno-Ohmachi smoothing b = 40\r\nFrequency,NS2/NS1,EW2/EW1,UD2/UD1\r");
     EXPECT_NE(text.find(",4.000000e+00"), std::string::npos) << text.substr(0, 300);
 
     // Another record of another station: the pair is gone, H/V again.
     Open(SamplePath("samples/knet/AIC0012411051012.NS"));
     EXPECT_FALSE(window.RGRatio->button(1)->isEnabled());
     EXPECT_EQ(window.RGRatio->itemIndex(), 0);
+}
+
+// 平滑化 b and 5%テーパー changed while 地表/地中 is shown, and a series
+// calculated again with other settings: both series' spectra follow the
+// settings shown, and the ratio saved is that of the two records' spectra
+// computed with those settings.
+TEST_F(FourierWindowTest, SurfaceOverBoreholeFollowsTheSettingsShown) {
+    const testing::KikNetPair pair = testing::WriteKikNetPair(folder, testing::Borehole::OtherShape);
+    const FourierSettings settings[] = {{false, 40.0}, {false, 20.0}, {true, 20.0}, {true, 60.0}, {false, 60.0}};
+    std::map<std::pair<bool, double>, FourierSpectra> surface, borehole;
+    for (const auto& [file, spectra] : {std::pair{pair.surface, &surface}, std::pair{pair.borehole, &borehole}}) {
+        ASSERT_EQ(app.Form1.OpenRecordFile(file), LoadStatus::Loaded);
+        for (const FourierSettings& s : settings)
+            ASSERT_TRUE(ComputeFourierSpectra(app.Form1.session().record(), s, (*spectra)[{s.taper, s.bandwidth}]));
+    }
+    const auto expectRatioOf = [&](const FourierSettings& s, const char* step) {
+        const FourierSpectra& top = surface.at({s.taper, s.bandwidth});
+        const FourierSpectra& bottom = borehole.at({s.taper, s.bandwidth});
+        ASSERT_NE(window.partner(), nullptr) << step;
+        EXPECT_EQ(window.RGRatio->itemIndex(), 1) << step;
+        platform.saveAnswers.push_back(folder / "ratio.csv");
+        window.BtnCSV->click();
+        const std::string text = ReadWholeFile(folder / "ratio.csv");
+        ASSERT_GT(text.size(), 1000u) << step;
+        EXPECT_TRUE(text == SurfaceBoreholeCsvText(top, bottom)) << step << "\n" << text.substr(0, 400);
+        EXPECT_EQ(text.find("# Konno-Ohmachi smoothing b = " + StringPrintf("%g", s.bandwidth)) != std::string::npos, true) << step;
+        EXPECT_EQ(text.rfind("# 5 % cosine taper", 0) == 0, s.taper) << step;
+    };
+
+    Open(pair.borehole);
+    Open(pair.surface);
+    window.RGRatio->setItemIndex(1);
+    expectRatioOf(settings[0], "at first");
+    window.RGBandwidth->setItemIndex(0);
+    expectRatioOf(settings[1], "b = 20");
+    window.CBTaper->click();
+    expectRatioOf(settings[2], "tapered");
+    window.RGBandwidth->setItemIndex(2);
+    expectRatioOf(settings[3], "b = 60, tapered");
+    // The borehole shown again, calculated with the settings shown; then
+    // the taper taken off while it is shown.
+    Open(pair.borehole);
+    EXPECT_EQ(window.spectra().series, 1);
+    expectRatioOf(settings[3], "borehole again");
+    window.CBTaper->click();
+    expectRatioOf(settings[4], "borehole, no taper");
+    EXPECT_TRUE(platform.messages.empty()) << platform.messages.front().text;
+}
+
+// A vertical component of zeros: H/V has no value anywhere; the CSV leaves
+// its cells empty, says so in its first lines, and the window says so.
+TEST_F(FourierWindowTest, HorizontalOverASilentVerticalIsLeftEmptyAndSaidSo) {
+    std::string ud = ReadWholeFile(SamplePath("samples/knet/AIC0012411051012.UD"));
+    std::size_t at = 0;
+    for (int line = 0; line < 17; ++line) at = ud.find('\n', at) + 1;
+    for (std::size_t i = at; i < ud.size(); ++i)
+        if (ud[i] >= '1' && ud[i] <= '9') ud[i] = '0';
+    for (const char* c : {"NS", "EW"})
+        folder.Write(std::string("q/AIC0012411051012.") + c, ReadWholeFile(SamplePath(std::string("samples/knet/AIC0012411051012.") + c)));
+    folder.Write("q/AIC0012411051012.UD", ud);
+    Open(folder / "q/AIC0012411051012.NS");
+    platform.messages.clear();
+    platform.saveAnswers.push_back(folder / "fas.csv");
+    window.BtnCSV->click();
+    const std::string text = ReadWholeFile(folder / "fas.csv");
+    EXPECT_EQ(text.find("nan"), std::string::npos);
+    EXPECT_EQ(text.find("inf"), std::string::npos);
+    EXPECT_NE(text.find("# HV empty at"), std::string::npos) << text.substr(0, 300);
+    EXPECT_NE(text.find(",\r\n"), std::string::npos) << "an empty HV cell ends the rows";
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_NE(platform.messages[0].text.find("HV"), std::string::npos) << platform.messages[0].text;
 }
 
 }  // namespace

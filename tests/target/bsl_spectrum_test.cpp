@@ -65,5 +65,41 @@ TEST(TargetRatio, LargestRatioOverThePeriodsTheTargetCovers) {
     EXPECT_FALSE(LargestTargetRatio(flat, table.periods, sa));
 }
 
+// Ties: the first of the periods where the largest ratio is reached, so
+// that the reported period does not depend on anything but the record.
+TEST(TargetRatio, TiedLargestRatiosReportTheFirstPeriod) {
+    const PeriodTable table = BuildPeriodTable();
+    TargetSpectrum flat;
+    flat.kind = TargetKind::Table;
+    flat.periods = {0.5, 2.0};
+    flat.sa = {100.0, 100.0};
+    const TargetSpectrum safety = BuiltInTarget(BslLimit::Safety, 1.0);
+    const struct {
+        const char* name;
+        const TargetSpectrum* target;
+        std::vector<std::size_t> peaks;  // where SA is 3 times the target; the first is reported
+    } cases[] = {
+        {"two peaks in a table", &flat, {95, 110}},
+        {"three peaks, last at the table's end", &flat, {100, 101, 121}},
+        {"on the notification's plateau", &safety, {70, 80}},
+        {"the whole table", &flat, {}},
+    };
+    for (const auto& c : cases) {
+        std::vector<float> sa;
+        for (float p : table.periods) {
+            const std::optional<double> target = c.target->SaAt(p);
+            sa.push_back(target ? static_cast<float>((c.peaks.empty() ? 3.0 : 1.0) * *target) : 0.0f);
+        }
+        for (std::size_t j : c.peaks) sa[j] = static_cast<float>(3.0 * *c.target->SaAt(table.periods[j]));
+        const auto largest = LargestTargetRatio(*c.target, table.periods, sa);
+        ASSERT_TRUE(largest) << c.name;
+        // The first table period the target is defined at, for the whole table.
+        std::size_t first = 0;
+        while (!c.target->SaAt(table.periods[first])) ++first;
+        EXPECT_EQ(largest->period, table.periods[c.peaks.empty() ? first : c.peaks.front()]) << c.name;
+        EXPECT_FLOAT_EQ(largest->ratio, 3.0f) << c.name;
+    }
+}
+
 }  // namespace
 }  // namespace tremblo

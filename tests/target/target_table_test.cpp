@@ -10,6 +10,8 @@
 namespace tremblo {
 namespace {
 
+using namespace std::string_literals;
+
 Result<TargetSpectrum> Parse(const std::string& text) {
     std::istringstream in(text);
     return ParseTargetTable(in, "dir/site.csv");
@@ -31,6 +33,8 @@ TEST(TargetTable, InterpolatesInLogLogBetweenItsPointsOnly) {
     } cases[] = {
         {0.1, 100.0}, {std::sqrt(0.1), std::sqrt(1e5)}, {1.0, 1000.0}, {std::pow(10.0, 0.25), std::pow(10.0, 2.75)},
         {10.0 * (1 + 1e-7), 100.0},  // within a millionth of an end
+        {0.1 * (1 - 1e-7), 100.0},   // at either end: a period written with fewer digits
+        {0.1 * (1 - 5e-7), 100.0},
         {0.099, std::nullopt}, {10.5, std::nullopt},
     };
     for (const auto& c : cases) {
@@ -50,6 +54,10 @@ TEST(TargetTable, RefusesWhatIsNoTableNamingTheLine) {
         {"0.1,100gal\n", 1, "2 つの数値"},           {"0.1,100\n0.2,1e999\n", 2, "2 つの数値"},
         {"0.1,100\n0.2,-5\n", 2, "0 より大きい"},    {"0.1,100\n0.1,200\n", 2, "短い順"},
         {"period,SA\n0.1,100\n", 0, "2 行以上"},     {"0.1,100\n" + std::string(5000, '7'), 2, "長すぎ"},
+        // A NUL byte inside a number, in the header, or after the last column.
+        {"0.1,1\0" "00\n0.5,300\n"s, 1, "NUL"},
+        {"period,\0SA\n0.1,100\n0.5,300\n"s, 1, "NUL"},
+        {"0.1,100\n0.5,300,\0\n"s, 2, "NUL"},
     };
     for (const auto& c : cases) {
         const auto target = Parse(c.text);

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <clocale>
 #include <cstdlib>
+#include <memory>
 #include <iostream>
 #include <unistd.h>
 
@@ -13,9 +14,6 @@
 
 int main(int argc, char** argv) {
     tremblo::HandleStopSignals();
-    const tremblo::ParsedCommandLine parsed = tremblo::ParseBatchCommandLine(argc, argv, std::cout, std::cerr);
-    if (!parsed.options) return parsed.exitStatus;
-
     // The picture's texts need a GUI application, never a display.
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
     // Qt's own notes (no XDG_RUNTIME_DIR, say) are no business of a batch user.
@@ -26,11 +24,19 @@ int main(int argc, char** argv) {
     QGuiApplication app(qtArgc, argv);
     // Numbers in files always use a decimal point.
     std::setlocale(LC_NUMERIC, "C");
-    std::string problem;
-    const tremblo::Language language = tremblo::ChooseLanguage(tremblo::LanguageFromCode(parsed.options->language),
-                                                              std::getenv("TREMBLO_LANG"), std::nullopt, &problem);
-    if (!problem.empty()) std::cerr << "tremblo-batch: " << problem << '\n';
-    const auto installed = tremblo::InstallLanguage(language, parsed.options->englishPictures);
 
+    // The language is installed as soon as the options are read: a target
+    // table or a file list read with the command line is reported in it.
+    std::unique_ptr<tremblo::InstalledLanguage> installed;
+    const auto installLanguage = [&installed](const tremblo::BatchOptions& options) {
+        std::string problem;
+        const tremblo::Language language = tremblo::ChooseLanguage(
+            tremblo::LanguageFromCode(options.language), std::getenv("TREMBLO_LANG"), std::nullopt, &problem);
+        if (!problem.empty()) std::cerr << "tremblo-batch: " << problem << '\n';
+        installed = tremblo::InstallLanguage(language, options.englishPictures);
+    };
+    const tremblo::ParsedCommandLine parsed =
+        tremblo::ParseBatchCommandLine(argc, argv, std::cout, std::cerr, std::cin, installLanguage);
+    if (!parsed.options) return parsed.exitStatus;
     return tremblo::RunBatch(*parsed.options, std::cout, std::cerr, isatty(STDERR_FILENO) != 0);
 }

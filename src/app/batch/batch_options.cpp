@@ -168,7 +168,8 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
 }
 
 ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::ostream& out,
-                                        std::ostream& err, std::istream& standardInput) {
+                                        std::ostream& err, std::istream& standardInput,
+                                        const BeforeReadingFiles& beforeReading) {
     CLI::App app{
         "TREMBLO 4.2 batch front end: loads strong-motion records as the file command does and "
         "writes the waveform CSV and picture (PNG), the response spectrum CSV and picture and "
@@ -245,7 +246,7 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_flag("--hv", o.hv, "with --fas (which it implies): the column HV, sqrt((NS^2 + EW^2) / 2) / UD of "
                                "the smoothed spectra, in NAMEfas.csv");
     app.add_option("--ko-bandwidth", o.koBandwidth, "bandwidth b of the Konno-Ohmachi window")
-        ->check(CLI::Range(1.0, 100.0))
+        ->check(FiniteRange(1.0, 100.0, "--ko-bandwidth", "a bandwidth"))
         ->capture_default_str();
     app.add_flag("--fas-taper", o.fasTaper, "a 5 % cosine taper at each end of the window before the transform");
     app.add_flag("--borehole-ratio", o.boreholeRatio,
@@ -271,6 +272,7 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
         return ParsedCommandLine{std::nullopt, status == 0 ? 0 : kUsageErrorStatus};
     }
 
+    if (beforeReading) beforeReading(o);
     if (PrintsTarget(targets)) return ParsedCommandLine{std::nullopt, PrintTarget(targets, out, err)};
     if (!filesFrom.empty() && !AppendFileList(filesFrom, standardInput, o.files, err))
         return ParsedCommandLine{std::nullopt, kUsageErrorStatus};

@@ -1,6 +1,7 @@
 #pragma once
 // The batch front end's command line: the windows' settings as options, with
 // the windows' defaults.
+#include <functional>
 #include <optional>
 #include <istream>
 #include <ostream>
@@ -71,9 +72,15 @@ struct ParsedCommandLine {
 
 inline constexpr int kUsageErrorStatus = 64;
 
+// Called once the options are read, before any file they name is (target
+// tables, --files-from): the program installs the language of its messages
+// there, so that what those files make it say is said in that language.
+using BeforeReadingFiles = std::function<void(const BatchOptions& options)>;
+
 // A --files-from of "-" reads `standardInput`.
 ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::ostream& out,
-                                        std::ostream& err, std::istream& standardInput);
+                                        std::ostream& err, std::istream& standardInput,
+                                        const BeforeReadingFiles& beforeReading = nullptr);
 ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::ostream& out,
                                         std::ostream& err);
 

@@ -40,6 +40,8 @@ void BoreholeRatioFiles::Write(const Held& surface, const Held& borehole) {
         return;
     }
     err_ << EscapedText("ratio: wrote " + path + " (" + surface.file + " over " + borehole.file + ")") << '\n';
+    for (const RatioGap& gap : SurfaceBoreholeCsvGaps(*surface.spectra, *borehole.spectra))
+        err_ << EscapedText(surface.file) << ": note: " << RatioGapNote(gap) << '\n';
 }
 
 bool BoreholeRatioFiles::Finish() {

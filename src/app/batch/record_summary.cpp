@@ -47,6 +47,14 @@ std::string Shortest(float value) {
 class Row {
 public:
     void Add(const std::string& text) { cells_.push_back(Quoted(EscapedUtf8(text))); }
+    // A number that is not finite (an overflow, say) leaves its cell empty,
+    // and its place is kept to be named.
+    void AddNumber(float value) {
+        if (!std::isfinite(value)) notFinite_.push_back(cells_.size());
+        cells_.push_back(std::isfinite(value) ? Shortest(value) : std::string());
+    }
+    const std::vector<std::size_t>& notFinite() const { return notFinite_; }
+    const std::vector<std::string>& cells() const { return cells_; }
     void AddEmpty(int count) { cells_.insert(cells_.end(), static_cast<std::size_t>(count), std::string()); }
     std::string Line() const {
         std::string line;
@@ -56,6 +64,7 @@ public:
 
 private:
     std::vector<std::string> cells_;
+    std::vector<std::size_t> notFinite_;
 };
 
 constexpr int kRecordCells = sizeof kRecordColumns / sizeof *kRecordColumns;
@@ -97,7 +106,9 @@ std::optional<int> FivePercentIndex(const DampingRatios& ratios) {
     return std::nullopt;
 }
 
-std::string SummaryHeader(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets) {
+namespace {
+
+Row HeaderRow(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets) {
     Row row;
     for (const char* column : kRecordColumns) row.Add(column);
     for (int c = 1; c <= MAX_COMPONENTS; ++c)
@@ -118,12 +129,19 @@ std::string SummaryHeader(const PeriodTable& periods, bool withRotD, std::span<c
         row.Add(target.key + "_max_ratio_period");
     }
     row.Add("error");
-    return row.Line();
+    return row;
+}
+
+}  // namespace
+
+std::string SummaryHeader(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets) {
+    return HeaderRow(periods, withRotD, targets).Line();
 }
 
 std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::string& file,
                        const PeriodTable& periods, const SummarySpectra& spectra, bool withRotD,
-                       const Result<JmaIntensity>& intensity, std::span<const TargetSpectrum> targets) {
+                       const Result<JmaIntensity>& intensity, std::span<const TargetSpectrum> targets,
+                       std::vector<std::string>* notFinite) {
     Row row;
     row.Add(file);
     row.Add(FormatOptionName(format));
@@ -131,18 +149,18 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
     row.Add(SjisToUtf8(r.currentStation.name.view()));
     // Coordinates, heights and the event come from K-NET/KiK-net headers only.
     if (format == RecordFormat::Knet) {
-        row.Add(Shortest(r.stationLat));
-        row.Add(Shortest(r.stationLon));
+        row.AddNumber(r.stationLat);
+        row.AddNumber(r.stationLon);
         row.Add(std::to_string(r.stationHeight));
     } else {
         row.AddEmpty(3);
     }
     row.Add(SjisToUtf8(r.originDate.str() + " " + r.originTime.str()));
     if (format == RecordFormat::Knet) {
-        row.Add(Shortest(r.epicenterLat));
-        row.Add(Shortest(r.epicenterLon));
+        row.AddNumber(r.epicenterLat);
+        row.AddNumber(r.epicenterLon);
         row.Add(std::to_string(r.depthKm));
-        row.Add(Shortest(r.magnitude));
+        row.AddNumber(r.magnitude);
     } else {
         row.AddEmpty(4);
     }
@@ -155,9 +173,9 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
             continue;
         }
         row.Add(SjisToUtf8(r.componentLabel[c].view()));
-        row.Add(Shortest(FindPeak(r.sampleCount, r.samples[c].data()).value));
-        row.Add(Shortest(FindPeak(window, r.velocity[c].data()).value));
-        row.Add(Shortest(FindPeak(window, r.displacement[c].data()).value));
+        row.AddNumber(FindPeak(r.sampleCount, r.samples[c].data()).value);
+        row.AddNumber(FindPeak(window, r.velocity[c].data()).value);
+        row.AddNumber(FindPeak(window, r.displacement[c].data()).value);
     }
     if (intensity) {
         row.Add(StringPrintf("%.1f", intensity.value().reported));
@@ -168,7 +186,7 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
     for (int c = 0; c < MAX_COMPONENTS; ++c) {
         for (double seconds : kSummaryPeriods) {
             if (c < r.componentCount && spectra.spectrum != nullptr)
-                row.Add(Shortest(spectra.spectrum->at(c, spectra.dampingIndex, SA, NearestPeriodIndex(periods, seconds))));
+                row.AddNumber(spectra.spectrum->at(c, spectra.dampingIndex, SA, NearestPeriodIndex(periods, seconds)));
             else
                 row.AddEmpty(1);
         }
@@ -181,7 +199,7 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
                     continue;
                 }
                 const RotDValues& v = spectra.rotd->at(spectra.dampingIndex, SA, NearestPeriodIndex(periods, seconds));
-                row.Add(Shortest(median ? v.rotd50 : v.rotd100));
+                row.AddNumber(median ? v.rotd50 : v.rotd100);
             }
         }
     }
@@ -193,11 +211,18 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
                 row.AddEmpty(2);
                 continue;
             }
-            row.Add(Shortest(largest->ratio));
-            row.Add(Shortest(largest->period));
+            row.AddNumber(largest->ratio);
+            if (std::isfinite(largest->ratio))
+                row.AddNumber(largest->period);
+            else
+                row.AddEmpty(1);  // the period of no ratio
         }
     }
     row.AddEmpty(1);  // no error
+    if (notFinite != nullptr) {
+        const Row header = HeaderRow(periods, withRotD, targets);
+        for (std::size_t cell : row.notFinite()) notFinite->push_back(header.cells()[cell]);
+    }
     return row.Line();
 }
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include "common/result.h"
 #include "record/seismic_record.h"
@@ -44,9 +45,13 @@ std::string SummaryHeader(const PeriodTable& periods, bool withRotD, std::span<c
 // table periods the target is defined at, SA being that of the largest
 // horizontal component at each period, and the period of that ratio; empty
 // without a horizontal component or a period the target is defined at.
+// A value that is not a finite number (a ratio beyond single precision,
+// say) leaves its cell empty too; the names of such cells are added to
+// `notFinite` when given.
 std::string SummaryRow(const SeismicRecord& record, RecordFormat format, const std::string& file,
                        const PeriodTable& periods, const SummarySpectra& spectra, bool withRotD,
-                       const Result<JmaIntensity>& intensity, std::span<const TargetSpectrum> targets = {});
+                       const Result<JmaIntensity>& intensity, std::span<const TargetSpectrum> targets = {},
+                       std::vector<std::string>* notFinite = nullptr);
 
 // The row of a record that failed: its file and error, every value empty.
 std::string FailedSummaryRow(const std::string& file, const std::string& error, bool withRotD,

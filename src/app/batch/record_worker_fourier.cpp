@@ -24,6 +24,7 @@ bool RecordWorker::WriteFourierFiles(const std::string& base, bool writeFiles, R
         if (std::string why; !WriteFileAtomically(csv, FourierCsvText(*spectra, options_.hv), &why))
             return Fail(outcome, MessageLine(TrText("common", kCannotCreateCaption), CannotCreateText(csv) + " (" + why + ")"));
         outcome.written.push_back(csv);
+        for (const RatioGap& gap : FourierCsvGaps(*spectra, options_.hv)) outcome.notes.push_back(RatioGapNote(gap));
 
         if (!fourierCanvas_) fourierCanvas_ = std::make_unique<RasterCanvas>(FOURIER_GRAPH_WIDTH, FOURIER_GRAPH_HEIGHT);
         TMyGraph graph(*fourierCanvas_, platform_);

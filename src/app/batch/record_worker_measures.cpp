@@ -86,8 +86,15 @@ bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format,
             spectra.rotd = standardRotd_.get();
         }
     }
+    std::vector<std::string> notFinite;
     outcome.summaryRow = SummaryRow(record, format, file, spectrum_->periods(), spectra, options_.rotd, intensity,
-                                    options_.spectrum.targets);
+                                    options_.spectrum.targets, &notFinite);
+    if (!notFinite.empty()) {
+        std::string columns;
+        for (const std::string& column : notFinite) columns += (columns.empty() ? "" : ", ") + column;
+        outcome.notes.push_back(
+            StringPrintf(TrText("batch", "要約表で空欄にした値 (有限の数になりません): %s").c_str(), columns.c_str()));
+    }
     return true;
 }
 

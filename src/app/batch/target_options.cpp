@@ -1,7 +1,11 @@
 #include "app/batch/target_options.h"
 
+#include <charconv>
+#include <cmath>
+
 #include "app/batch/batch_options.h"
 #include "common/escaped_text.h"
+#include "common/format.h"
 #include "spectrum/period_table.h"
 #include "target/target_choice.h"
 #include "target/target_table_text.h"
@@ -19,6 +23,22 @@ void ReportUnreadable(const std::string& option, const std::string& name, const 
 
 }  // namespace
 
+CLI::Validator FiniteRange(double min, double max, const std::string& option, const std::string& what) {
+    const std::string range = StringPrintf("%g to %g", min, max);
+    return CLI::Validator(
+        [=](const std::string& text) -> std::string {
+            const char* begin = text.data() + (text.starts_with('+') ? 1 : 0);
+            const char* end = text.data() + text.size();
+            double value = 0.0;
+            const auto [stop, error] = std::from_chars(begin, end, value);
+            if (begin == end || error != std::errc() || stop != end || !std::isfinite(value) || value < min ||
+                value > max)
+                return option + " takes " + what + " from " + range + ", not '" + text + "'";
+            return {};
+        },
+        range);
+}
+
 void AddTargetOptions(CLI::App& app, TargetOptionTexts& texts) {
     app.add_option("--target", texts.targets,
                    std::string("draw a target spectrum (SA at 5 %, pseudo SV and SD) over the spectrum, Sa-Sd and "
@@ -27,7 +47,7 @@ void AddTargetOptions(CLI::App& app, TargetOptionTexts& texts) {
         ->type_name("TARGET")
         ->allow_extra_args(false);
     app.add_option("--zone", texts.zone, "zone coefficient Z of the built-in targets, 0.7 to 1.0")
-        ->check(CLI::Range(MIN_ZONE, MAX_ZONE))
+        ->check(FiniteRange(MIN_ZONE, MAX_ZONE, "--zone", "a zone coefficient"))
         ->capture_default_str();
     app.add_option("--print-target", texts.printTarget,
                    std::string("print a target (") + kTargetHelp +

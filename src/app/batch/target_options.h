@@ -21,6 +21,10 @@ struct TargetOptionTexts {
 
 void AddTargetOptions(CLI::App& app, TargetOptionTexts& texts);
 
+// A check of a decimal option: a finite number from `min` to `max` ("nan"
+// and "inf" are numbers to the parser, but no value of the option).
+CLI::Validator FiniteRange(double min, double max, const std::string& option, const std::string& what);
+
 // Whether --print-target was given: the run then only prints.
 inline bool PrintsTarget(const TargetOptionTexts& texts) { return !texts.printTarget.empty(); }
 

@@ -86,38 +86,59 @@ FourierDisplaySettings TFourier::ReadDisplaySettings() const {
     return s;
 }
 
-void TFourier::BtnCalcClick() {
-    platform_.ShowWait(Std(tr("フーリエスペクトルを計算しています・・・・")));
-    const bool done = ComputeFourierSpectra(session_.record(), ReadSettings(), spectra_);
-    platform_.CloseWait();
+bool TFourier::ReportMemory(bool done) {
     if (!done)
         platform_.ShowMessage(Std(tr("フーリエスペクトルの計算に必要なメモリが足りません")), Std(tr("メモリ不足")),
                               MessageStyle::Warning);
-    if (done && spectra_.series != 0)
-        series_[static_cast<std::size_t>(spectra_.series)] = std::make_shared<const FourierSpectra>(spectra_);
+    return done;
+}
+
+// The shown spectra as their series' last.
+void TFourier::KeepSeries() {
+    if (spectra_.series != 0 && !spectra_.empty())
+        series_[static_cast<std::size_t>(spectra_.series)] = Series{input_, std::make_shared<FourierSpectra>(spectra_)};
+}
+
+void TFourier::BtnCalcClick() {
+    platform_.ShowWait(Std(tr("フーリエスペクトルを計算しています・・・・")));
+    input_ = std::make_shared<const FourierInput>(FourierInputOf(session_.record()));
+    const bool done = ComputeFourierSpectra(*input_, ReadSettings(), spectra_);
+    platform_.CloseWait();
+    if (ReportMemory(done)) {
+        KeepSeries();
+        MatchPartner(ReadSettings());
+    }
     EnableRatioChoice();
     Redraw();
 }
 
-void TFourier::RGBandwidthClick() {
-    if (spectra_.empty()) return;
-    SmoothFourierSpectra(spectra_, ReadSettings().bandwidth);
-    if (spectra_.series != 0)
-        series_[static_cast<std::size_t>(spectra_.series)] = std::make_shared<const FourierSpectra>(spectra_);
-    Redraw();
+// The other series made again with `settings` where it was made with
+// others: the ratio divides spectra of one setting, the one shown.
+void TFourier::MatchPartner(const FourierSettings& settings) {
+    if (spectra_.series == 0) return;
+    Series& other = series_[static_cast<std::size_t>(3 - spectra_.series)];
+    if (other.spectra && !ReportMemory(ApplyFourierSettings(*other.input, settings, *other.spectra))) other = Series{};
 }
 
-void TFourier::CBTaperClick() {
-    if (!spectra_.empty()) BtnCalcClick();
+void TFourier::ApplySettings() {
+    if (!spectra_.empty() && input_) {
+        const FourierSettings settings = ReadSettings();
+        if (ReportMemory(ApplyFourierSettings(*input_, settings, spectra_))) {
+            KeepSeries();
+            MatchPartner(settings);
+        }
+    }
+    EnableRatioChoice();
+    Redraw();
 }
 
 const FourierSpectra* TFourier::partner() const {
     if (spectra_.series == 0) return nullptr;
-    const auto& other = series_[static_cast<std::size_t>(3 - spectra_.series)];
+    const FourierSpectra* other = series_[static_cast<std::size_t>(3 - spectra_.series)].spectra.get();
     if (!other) return nullptr;
     const FourierSpectra& surface = spectra_.series == 2 ? spectra_ : *other;
     const FourierSpectra& borehole = spectra_.series == 1 ? spectra_ : *other;
-    return SurfaceBoreholeMismatch(surface, borehole) ? nullptr : other.get();
+    return SurfaceBoreholeMismatch(surface, borehole) ? nullptr : other;
 }
 
 bool TFourier::ShowsSurfaceBorehole() const { return RGRatio->itemIndex() == 1 && partner() != nullptr; }

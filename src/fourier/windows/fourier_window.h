@@ -38,8 +38,8 @@ public:
     void ShowStation(const StationRow& station);
 
     // Control handlers.
-    void RGBandwidthClick();  // smooths again
-    void CBTaperClick();      // transforms again
+    void RGBandwidthClick() { ApplySettings(); }  // smooths again, both series of a KiK-net pair
+    void CBTaperClick() { ApplySettings(); }      // transforms again, both series of a KiK-net pair
     void RGRatioClick() { Redraw(); }
     void CBRawClick() { Redraw(); }
     void UpDown1Click() { Redraw(); }
@@ -50,7 +50,8 @@ public:
 
     const FourierSpectra& spectra() const { return spectra_; }
     // The other series of the shown KiK-net record, when it has been shown
-    // (and still matches its files); nullptr otherwise.
+    // (and still matches its files), with the settings shown; nullptr
+    // otherwise.
     const FourierSpectra* partner() const;
     std::string saveDir;  // folder of the last PNG saved from this window
 
@@ -62,15 +63,27 @@ public:
     QPushButton *BtnCalc = nullptr, *Button1 = nullptr, *Button2 = nullptr, *BtnGIF = nullptr, *BtnCSV = nullptr;
 
 private:
+    // A series' samples and its spectra with the settings shown.
+    struct Series {
+        std::shared_ptr<const FourierInput> input;
+        std::shared_ptr<FourierSpectra> spectra;
+    };
+
     void BuildControls();
     void EnableRatioChoice();
     bool ShowsSurfaceBorehole() const;
+    // The shown spectra and the other series' brought to the settings shown.
+    void ApplySettings();
+    void MatchPartner(const FourierSettings& settings);
+    bool ReportMemory(bool done);
+    void KeepSeries();
 
     Platform& platform_;
     RecordSession& session_;
+    std::shared_ptr<const FourierInput> input_;  // of the shown spectra
     FourierSpectra spectra_;
-    // The last spectra of each KiK-net series (index 1 borehole, 2 surface).
-    std::array<std::shared_ptr<const FourierSpectra>, 3> series_;
+    // The last of each KiK-net series (index 1 borehole, 2 surface).
+    std::array<Series, 3> series_;
 };
 
 }  // namespace tremblo

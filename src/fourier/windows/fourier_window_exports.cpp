@@ -27,13 +27,18 @@ void TFourier::BtnCSVClick() {
     const bool ratio = ShowsSurfaceBorehole();
     const FourierSpectra* surface = spectra_.series == 2 ? &spectra_ : other;
     const FourierSpectra* borehole = spectra_.series == 1 ? &spectra_ : other;
-    SaveTextWithDialog(platform_,
-                       SaveDialogRequest{Std(tr("CSVﾌｧｲﾙ(*.*)|*.csv|ﾃｷｽﾄﾌｧｲﾙ|*.txt|すべて|*.*")),
-                                         SaveDialogFolder("", session_.record()),
-                                         spectra_.source.eventName + (ratio ? "ratio.csv" : "fas.csv"), "csv"},
-                       [&] {
-                           return ratio ? SurfaceBoreholeCsvText(*surface, *borehole) : FourierCsvText(spectra_, true);
-                       });
+    const bool saved = SaveTextWithDialog(
+        platform_,
+        SaveDialogRequest{Std(tr("CSVﾌｧｲﾙ(*.*)|*.csv|ﾃｷｽﾄﾌｧｲﾙ|*.txt|すべて|*.*")), SaveDialogFolder("", session_.record()),
+                          spectra_.source.eventName + (ratio ? "ratio.csv" : "fas.csv"), "csv"},
+        [&] { return ratio ? SurfaceBoreholeCsvText(*surface, *borehole) : FourierCsvText(spectra_, true); });
+    // Cells left empty are said so, as the file's first lines say it.
+    const std::vector<RatioGap> gaps =
+        ratio ? SurfaceBoreholeCsvGaps(*surface, *borehole) : FourierCsvGaps(spectra_, true);
+    if (!saved || gaps.empty()) return;
+    std::string text;
+    for (const RatioGap& gap : gaps) text += (text.empty() ? "" : "\n") + RatioGapNote(gap);
+    platform_.ShowMessage(text, Std(tr("CSVﾌｧｲﾙ")), MessageStyle::Warning);
 }
 
 }  // namespace tremblo
