@@ -207,20 +207,26 @@ TEST(BatchProgram, TheSummaryNamesShiftJisFoldersInUtf8) {
     EXPECT_EQ(table.find("\x92n\x90k"), std::string::npos);
 }
 
+// 60 copies of the sample record (links to its files), listed in list.txt:
+// a run long enough to be stopped in the middle.
+void WriteRecordList(TempFolder& folder) {
+    std::string list;
+    for (int i = 0; i < 60; ++i) {
+        const std::string copy = folder / ("in/" + std::to_string(i));
+        fs::create_directories(copy);
+        for (const char* c : {".NS", ".EW", ".UD"})
+            fs::create_symlink(SamplePath(kKnetFolder + kStem + c), copy + "/" + kStem + c);
+        list += copy + "/" + kStem + ".NS\n";
+    }
+    folder.Write("list.txt", list);
+}
+
 // Many records written to --out and a summary beside them; SIGTERM in the
 // middle leaves no temporary file of either behind.
 TEST(BatchProgram, StopsOnSignalsWithoutLeavingTemporaryFiles) {
     for (const int signal : {SIGTERM, SIGINT}) {
         TempFolder folder;
-        std::string list;
-        for (int i = 0; i < 60; ++i) {
-            const std::string copy = folder / ("in/" + std::to_string(i));
-            fs::create_directories(copy);
-            for (const char* c : {".NS", ".EW", ".UD"})
-                fs::create_symlink(SamplePath(kKnetFolder + kStem + c), copy + "/" + kStem + c);
-            list += copy + "/" + kStem + ".NS\n";
-        }
-        folder.Write("list.txt", list);
+        WriteRecordList(folder);
         fs::create_directories(folder / "tables");
         const std::string out = folder / "out";
         bool signalled = false;
@@ -252,15 +258,7 @@ TEST(BatchProgram, StopsOnSignalsWithoutLeavingTemporaryFiles) {
 // takes them away, and leaves every other file.
 TEST(BatchProgram, TheNextRunRemovesTemporaryFilesAKilledRunLeft) {
     TempFolder folder;
-    std::string list;
-    for (int i = 0; i < 60; ++i) {
-        const std::string copy = folder / ("in/" + std::to_string(i));
-        fs::create_directories(copy);
-        for (const char* c : {".NS", ".EW", ".UD"})
-            fs::create_symlink(SamplePath(kKnetFolder + kStem + c), copy + "/" + kStem + c);
-        list += copy + "/" + kStem + ".NS\n";
-    }
-    folder.Write("list.txt", list);
+    WriteRecordList(folder);
     const std::vector<std::string> users{folder.Write("tables/notes.tmp", "mine"),
                                          folder.Write("tables/summary.csv.1.0000abcd.tmp", "mine")};
     const std::string out = folder / "out";

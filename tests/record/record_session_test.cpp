@@ -535,18 +535,20 @@ TEST_F(RecordSessionTest, ComponentsCutShortOrDisagreeingFailNamingTheFiles) {
     }
     // The other formats: a Hiroshima or CDPC file holding fewer values than
     // its header states.
-    std::string h = ReadWholeFile(SamplePath(kHiroshimaNs));
-    h.replace(h.find("6000,"), 5, "9000,");
-    platform.messages.clear();
-    EXPECT_EQ(Load(temp.Write("L.ns", h), RecordFormat::Hiroshima, false), LoadStatus::Failed);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].text.find("9000"), std::string::npos) << platform.messages[0].text;
-    std::string cdpc = ReadWholeFile(SamplePath(kCdpcNs));
-    cdpc.replace(cdpc.find("6000"), 4, "6008");
-    platform.messages.clear();
-    EXPECT_EQ(Load(temp.Write("K.ns", cdpc), RecordFormat::Cdpc, false), LoadStatus::Failed);
-    ASSERT_EQ(platform.messages.size(), 1u);
-    EXPECT_NE(platform.messages[0].text.find("NDATA=6008"), std::string::npos) << platform.messages[0].text;
+    const struct {
+        const char* sample;
+        RecordFormat format;
+        const char* stated;  // replaces the header's 6000
+        const char* said;
+    } others[]{{kHiroshimaNs, RecordFormat::Hiroshima, "9000", "9000"}, {kCdpcNs, RecordFormat::Cdpc, "6008", "NDATA=6008"}};
+    for (const auto& other : others) {
+        std::string text = ReadWholeFile(SamplePath(other.sample));
+        text.replace(text.find("6000"), 4, other.stated);
+        platform.messages.clear();
+        EXPECT_EQ(Load(temp.Write("L.ns", text), other.format, false), LoadStatus::Failed) << other.said;
+        ASSERT_EQ(platform.messages.size(), 1u) << other.said;
+        EXPECT_NE(platform.messages[0].text.find(other.said), std::string::npos) << platform.messages[0].text;
+    }
 }
 
 // Every K-NET file converts its counts with its own scale factor.
