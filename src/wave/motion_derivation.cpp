@@ -151,10 +151,10 @@ DerivationLane::DerivationLane(int capacity)
 
 bool DerivationWorkspace::Fit(int span) {
     const int wanted = std::max(span, MAX_PROCESSING_SPAN);
-    for (DerivationLane& lane : lanes_) {
-        if (lane.capacity == wanted && lane.ok()) continue;
-        lane.~DerivationLane();  // the old arrays go before the new ones come
-        new (&lane) DerivationLane(wanted);
+    for (std::unique_ptr<DerivationLane>& lane : lanes_) {
+        if (lane && lane->capacity == wanted && lane->ok()) continue;
+        lane.reset();  // the old arrays go before the new ones come
+        lane.reset(new (std::nothrow) DerivationLane(wanted));
     }
     return ok();
 }

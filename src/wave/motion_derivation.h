@@ -17,7 +17,7 @@ inline constexpr int MAX_PROCESSING_SPAN = SAMPLE_CAPACITY + 300;
 
 // Work arrays of one component's derivation, for spans of `capacity`.
 struct DerivationLane {
-    explicit DerivationLane(int capacity = MAX_PROCESSING_SPAN);
+    explicit DerivationLane(int capacity);
     bool ok() const { return work && velocity && displacement && filter.ok(); }
     int capacity;
     std::unique_ptr<float[]> work, velocity, displacement;
@@ -29,18 +29,19 @@ struct DerivationLane {
 // and fitted to longer spans as they come (and back after them).
 class DerivationWorkspace {
 public:
+    DerivationWorkspace() { Fit(MAX_PROCESSING_SPAN); }
     bool ok() const {
-        for (const DerivationLane& lane : lanes_) {
-            if (!lane.ok()) return false;
+        for (const auto& lane : lanes_) {
+            if (!lane || !lane->ok()) return false;
         }
         return true;
     }
     // Lanes for spans of `span` samples; false when memory is short.
     bool Fit(int span);
-    DerivationLane& lane(int c) { return lanes_[c]; }
+    DerivationLane& lane(int c) { return *lanes_[c]; }
 
 private:
-    std::array<DerivationLane, MAX_COMPONENTS> lanes_;
+    std::array<std::unique_ptr<DerivationLane>, MAX_COMPONENTS> lanes_;
 };
 
 enum class DerivationStatus {
