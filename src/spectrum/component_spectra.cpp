@@ -1,5 +1,6 @@
 #include "spectrum/component_spectra.h"
 
+#include "spectrum/oscillator_peaks.h"
 #include "wave/trace_peak.h"
 
 namespace tremblo {
@@ -7,7 +8,8 @@ namespace tremblo {
 void ComputeComponentSpectra(int c, int n, float dt, const float* groundAcc,
                              const PeriodTable& periods, const DampingRatios& dampingRatios,
                              const SdofResponse& work, SpectrumTable& spectrum,
-                             SpectrumProgress& progress, const SpectrumProgressCallback& report) {
+                             SpectrumProgress& progress, const SpectrumProgressCallback& report,
+                             OscillatorMethod method) {
     auto show = [&] {
         if (report) report(progress);
     };
@@ -17,6 +19,14 @@ void ComputeComponentSpectra(int c, int n, float dt, const float* groundAcc,
         for (int j = 0; j < PERIOD_COUNT; ++j) {
             progress.periodPosition = j;
             show();
+            if (method == OscillatorMethod::Exact || SubStepCount(method, dt, periods.periods[j]) > 1) {
+                const OscillatorPeaks peaks =
+                    ComputeOscillatorPeaks(method, n, dt, periods.periods[j], dampingRatios[k], groundAcc);
+                spectrum.at(c, k, SA, j) = peaks.absoluteAcc;
+                spectrum.at(c, k, SV, j) = peaks.relativeVel;
+                spectrum.at(c, k, SD, j) = peaks.relativeDisp;
+                continue;
+            }
             ComputeSdofResponse(n, dt, periods.periods[j], dampingRatios[k], groundAcc, work);
             spectrum.at(c, k, SA, j) = FindPeak(n, work.absoluteAcc).value;
             spectrum.at(c, k, SV, j) = FindPeak(n, work.relativeVel).value;

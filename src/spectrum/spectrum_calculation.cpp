@@ -1,10 +1,13 @@
 #include "spectrum/spectrum_calculation.h"
 
 #include <algorithm>
+#include <cmath>
 #include <new>
 
 #include "spectrum/component_spectra.h"
 #include "spectrum/sdof_response.h"
+#include "common/format.h"
+#include "common/translation.h"
 
 namespace tremblo {
 
@@ -46,9 +49,14 @@ CalculationStatus SpectrumCalculation::Run(const SeismicRecord& record, const Pe
                                            const DampingRatios& dampingRatios,
                                            SpectrumTable& spectrum,
                                            const SpectrumProgressCallback& report,
-                                           EnginePath path, int workers) {
+                                           EnginePath path, int workers, OscillatorMethod method) {
     const int components = std::clamp(record.componentCount, 0, MAX_COMPONENTS);
     const int n = std::clamp(record.windowLength, 0, record.capacity());
+    problem_.clear();
+    if (auto why = OscillatorInputProblem(record.dt, periods)) {
+        problem_ = *why;
+        return CalculationStatus::Refused;
+    }
     if (!Reserve(n)) return CalculationStatus::OutOfMemory;
 
     SpectrumProgress progress;
@@ -59,8 +67,8 @@ CalculationStatus SpectrumCalculation::Run(const SeismicRecord& record, const Pe
     if (path == EnginePath::Fast) {
         for (int c = 0; c < components; ++c) CopySpectrumWindow(record, c, n, fast_->groundAcc(c));
         ComputeSpectraFast(*fast_, components, n, record.dt, periods, dampingRatios, spectrum,
-                           progress, report, workers);
-        return CalculationStatus::Done;
+                           progress, report, workers, method);
+        return FiniteOrRefused(spectrum, components, periods, dampingRatios);
     }
     float* groundAcc = reference_[0].get();
     const SdofResponse work{reference_[1].get(), reference_[2].get(), reference_[3].get(),
@@ -68,9 +76,40 @@ CalculationStatus SpectrumCalculation::Run(const SeismicRecord& record, const Pe
     for (int c = 0; c < components; ++c) {
         CopySpectrumWindow(record, c, n, groundAcc);
         ComputeComponentSpectra(c, n, record.dt, groundAcc, periods, dampingRatios, work, spectrum,
-                                progress, report);
+                                progress, report, method);
+    }
+    return FiniteOrRefused(spectrum, components, periods, dampingRatios);
+}
+
+CalculationStatus SpectrumCalculation::FiniteOrRefused(const SpectrumTable& spectrum, int components,
+                                                       const PeriodTable& periods,
+                                                       const DampingRatios& dampingRatios) {
+    if (auto why = NotFiniteProblem(spectrum, components, periods, dampingRatios)) {
+        problem_ = *why;
+        return CalculationStatus::Refused;
     }
     return CalculationStatus::Done;
+}
+
+std::optional<std::string> OscillatorInputProblem(double dt, const PeriodTable& periods) {
+    if (auto why = IntervalProblem(dt)) return why;
+    for (float period : periods.periods)
+        if (auto why = PeriodProblem(period, dt)) return why;
+    return std::nullopt;
+}
+
+std::optional<std::string> NotFiniteProblem(const SpectrumTable& spectrum, int components,
+                                            const PeriodTable& periods, const DampingRatios& dampingRatios) {
+    for (int c = 0; c < components; ++c)
+        for (int k = 0; k < DAMPING_COUNT; ++k)
+            for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
+                for (int j = 0; j < PERIOD_COUNT; ++j)
+                    if (!std::isfinite(spectrum.at(c, k, q, j)))
+                        return StringPrintf(
+                            TrText("spectrum", "第%d成分の周期 %g 秒 (減衰 %g%%) の応答が有限の値になりません").c_str(),
+                            c + 1, static_cast<double>(periods.periods[static_cast<size_t>(j)]),
+                            100.0 * dampingRatios[k]);
+    return std::nullopt;
 }
 
 }  // namespace tremblo

@@ -4,9 +4,12 @@
 // spectrum table, with progress for the window's two bars. The work arrays
 // are allocated for SAMPLE_CAPACITY samples and fitted to longer windows.
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "record/seismic_record.h"
 #include "spectrum/damping_ratios.h"
+#include "spectrum/oscillator_method.h"
 #include "spectrum/period_table.h"
 #include "spectrum/spectrum_fast.h"
 #include "spectrum/spectrum_progress.h"
@@ -18,11 +21,21 @@ namespace tremblo {
 enum class CalculationStatus {
     Done,
     OutOfMemory,  // the work arrays could not be allocated; the table is unchanged
+    Refused,      // the interval, a period or a result is unusable: see problem()
 };
 
 // Copies samples windowStart .. windowStart + n - 1 of component c to out;
 // samples at or past sampleCount count as zero.
 void CopySpectrumWindow(const SeismicRecord& record, int c, int n, float* out);
+
+// Why the oscillators cannot run at interval dt over the periods (nothing
+// when they can).
+std::optional<std::string> OscillatorInputProblem(double dt, const PeriodTable& periods);
+
+// The first entry of components 0 .. components-1 that is not a finite
+// number, named by component, period and damping ratio.
+std::optional<std::string> NotFiniteProblem(const SpectrumTable& spectrum, int components,
+                                            const PeriodTable& periods, const DampingRatios& dampingRatios);
 
 class SpectrumCalculation {
 public:
@@ -43,9 +56,19 @@ public:
     CalculationStatus Run(const SeismicRecord& record, const PeriodTable& periods,
                           const DampingRatios& dampingRatios, SpectrumTable& spectrum,
                           const SpectrumProgressCallback& report = {},
-                          EnginePath path = EnginePath::Fast, int workers = 0);
+                          EnginePath path = EnginePath::Fast, int workers = 0,
+                          OscillatorMethod method = OscillatorMethod::Newmark);
+
+    // Why the last run was refused, in the program's words: the interval or
+    // a period the oscillator cannot take (the table unchanged), or the
+    // first period whose response is not a finite number (the table then
+    // holds the run's values, which no view may show).
+    const std::string& problem() const { return problem_; }
 
 private:
+    CalculationStatus FiniteOrRefused(const SpectrumTable& spectrum, int components, const PeriodTable& periods,
+                                      const DampingRatios& dampingRatios);
+    std::string problem_;
     // The reference path's arrays: groundAcc, relativeAcc, absoluteAcc,
     // relativeVel, relativeDisp.
     std::unique_ptr<float[]> reference_[5];

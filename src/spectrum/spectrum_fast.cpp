@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <new>
+#include <vector>
 
 #undef HWY_TARGET_INCLUDE
 #define HWY_TARGET_INCLUDE "spectrum/spectrum_fast.cpp"
@@ -10,8 +11,11 @@
 #include "hwy/highway.h"
 #include "compute/simd_round-inl.h"
 #include "spectrum/sdof_lanes-inl.h"
+#include "spectrum/exact_lanes-inl.h"
 
+#include "spectrum/exact_oscillator.h"
 #include "spectrum/oscillator_group.h"
+#include "spectrum/oscillator_peaks.h"
 #include "spectrum/sdof_response.h"
 #include "compute/parallel_workers.h"
 
@@ -35,18 +39,66 @@ struct PeakSink {
     HWY_INLINE void Disp(int k, VF value) { disp[k] = hn::Max(hn::Abs(value), disp[k]); }
 };
 
+// Double-precision peaks of the exact lanes, rounded to single precision
+// when stored.
 template <int V, class D>
-HWY_INLINE void IntegrateBlock(D d, const double* g, const float* gf, int n, double dt, double dt2,
-                               OscillatorGroup& lanes, int first) {
+struct WidePeakSink {
+    using VD = hn::Vec<D>;
+    VD acc[V], vel[V], disp[V];
+    explicit WidePeakSink(D d) {
+        for (int k = 0; k < V; ++k) acc[k] = vel[k] = disp[k] = hn::Zero(d);
+    }
+    HWY_INLINE void Acc(int k, VD magnitude) { acc[k] = hn::Max(magnitude, acc[k]); }
+    HWY_INLINE void Vel(int k, VD magnitude) { vel[k] = hn::Max(magnitude, vel[k]); }
+    HWY_INLINE void Disp(int k, VD magnitude) { disp[k] = hn::Max(magnitude, disp[k]); }
+};
+
+template <int V, class D>
+HWY_INLINE void IntegrateNewmarkBlock(D d, const GroupInput& in, OscillatorGroup& lanes, int first) {
     const hn::Rebind<float, D> df;
     const size_t L = hn::Lanes(d);
-    SdofLanes<V, D> state(d, dt, dt2, lanes, first);
+    SdofLanes<V, D> state(d, in.dt, in.dt2, lanes, first);
     PeakSink<V, decltype(df)> peaks(df);
-    for (int i = 0; i < n; ++i) state.Step(d, hn::Set(d, g[i]), hn::Set(df, gf[i]), peaks);
+    if (in.substeps == 1) {
+        for (int i = 0; i < in.n; ++i) state.Step(d, hn::Set(d, in.g[i]), hn::Set(df, in.gf[i]), peaks);
+    } else {
+        float previous = 0.0f;
+        for (int i = 0; i < in.n; ++i) {
+            for (int s = 1; s <= in.substeps; ++s) {
+                const float ground = SubStepGroundSingle(previous, in.gf[i], s, in.substeps);
+                state.Step(d, hn::Set(d, ground), hn::Set(df, ground), peaks);
+            }
+            previous = in.gf[i];
+        }
+    }
     for (int k = 0; k < V; ++k) {
         hn::StoreU(peaks.acc[k], df, lanes.peakAbsAcc + first + k * L);
         hn::StoreU(peaks.vel[k], df, lanes.peakVel + first + k * L);
         hn::StoreU(peaks.disp[k], df, lanes.peakDisp + first + k * L);
+    }
+}
+
+template <int V, class D>
+HWY_INLINE void IntegrateExactBlock(D d, const GroupInput& in, OscillatorGroup& lanes, int first) {
+    const hn::Rebind<float, D> df;
+    const size_t L = hn::Lanes(d);
+    ExactLanes<V, D> state(d, lanes, first);
+    WidePeakSink<V, D> peaks(d);
+    double previous = 0.0;
+    const int m = in.substeps;
+    for (int i = 0; i < in.n; ++i) {
+        double from = previous;
+        for (int s = 1; s <= m; ++s) {
+            const double to = SubStepGround(previous, in.g[i], s, m);
+            state.Step(hn::Set(d, from), hn::Set(d, to), peaks);
+            from = to;
+        }
+        previous = in.g[i];
+    }
+    for (int k = 0; k < V; ++k) {
+        hn::StoreU(RoundToFloat(df, peaks.acc[k]), df, lanes.peakAbsAcc + first + k * L);
+        hn::StoreU(RoundToFloat(df, peaks.vel[k]), df, lanes.peakVel + first + k * L);
+        hn::StoreU(RoundToFloat(df, peaks.disp[k]), df, lanes.peakDisp + first + k * L);
     }
 }
 
@@ -57,27 +109,41 @@ HWY_INLINE void IntegrateBlock(D d, const double* g, const float* gf, int n, dou
 #define TREMBLO_SDOF_VECTORS 10
 #endif
 constexpr int kSdofVectors = TREMBLO_SDOF_VECTORS;
+// The exact step's chain (x, v -> x, v) is short; its lanes carry more
+// coefficients, so fewer vectors fill the registers.
+#ifndef TREMBLO_EXACT_VECTORS
+#define TREMBLO_EXACT_VECTORS 2
+#endif
+constexpr int kExactVectors = TREMBLO_EXACT_VECTORS;
 
 // Integrates `count` blocks of V vectors from lane `first` on; returns the
 // first lane left.
 template <int V, class D>
-HWY_INLINE int IntegrateBlocks(D d, const double* g, const float* gf, int n, double dt, double dt2,
-                               OscillatorGroup& lanes, int first, int count) {
+HWY_INLINE int IntegrateBlocks(D d, const GroupInput& in, OscillatorGroup& lanes, int first, int count) {
     const int block = static_cast<int>(hn::Lanes(d)) * V;
     for (int b = 0; b < count; ++b, first += block) {
-        IntegrateBlock<V>(d, g, gf, n, dt, dt2, lanes, first);
+        if (in.exact) {
+            IntegrateExactBlock<V>(d, in, lanes, first);
+        } else {
+            IntegrateNewmarkBlock<V>(d, in, lanes, first);
+        }
     }
     return first;
 }
 
-void IntegrateGroup(const double* g, const float* gf, int n, double dt, double dt2,
-                    OscillatorGroup& lanes) {
+// Integrates the group's first `count` lanes (rounded up to whole vectors).
+void IntegrateGroup(const GroupInput& in, OscillatorGroup& lanes, int count) {
     const hn::ScalableTag<double> d;
     const int L = static_cast<int>(hn::Lanes(d));
-    int first = IntegrateBlocks<kSdofVectors>(d, g, gf, n, dt, dt2, lanes, 0,
-                                              OSCILLATOR_GROUP / (kSdofVectors * L));
-    first = IntegrateBlocks<5>(d, g, gf, n, dt, dt2, lanes, first, (OSCILLATOR_GROUP - first) / (5 * L));
-    IntegrateBlocks<1>(d, g, gf, n, dt, dt2, lanes, first, (OSCILLATOR_GROUP - first) / L);
+    const int used = std::min((count + L - 1) / L * L, OSCILLATOR_GROUP);
+    int first = 0;
+    if (in.exact) {
+        first = IntegrateBlocks<kExactVectors>(d, in, lanes, 0, used / (kExactVectors * L));
+    } else {
+        first = IntegrateBlocks<kSdofVectors>(d, in, lanes, 0, used / (kSdofVectors * L));
+        first = IntegrateBlocks<5>(d, in, lanes, first, (used - first) / (5 * L));
+    }
+    IntegrateBlocks<1>(d, in, lanes, first, (used - first) / L);
 }
 
 }  // namespace HWY_NAMESPACE
@@ -119,10 +185,60 @@ bool FastSpectrumWorkspace::ok() const {
     return true;
 }
 
+namespace {
+
+// Oscillators integrated with the same sub-steps, at most a group of them.
+struct GroupItem {
+    int component = 0;
+    int substeps = 1;
+    std::vector<int> oscillators;  // damping index * PERIOD_COUNT + period index
+};
+
+// Every component's oscillators, grouped by their sub-step count, the most
+// sub-steps (the longest work) first.
+std::vector<GroupItem> PlanGroups(int componentCount, OscillatorMethod method, float dt,
+                                  const PeriodTable& periods) {
+    std::vector<int> order(kOscillatorsPerComponent);
+    std::vector<int> substeps(PERIOD_COUNT);
+    for (int j = 0; j < PERIOD_COUNT; ++j) substeps[j] = SubStepCount(method, dt, periods.periods[j]);
+    for (int o = 0; o < kOscillatorsPerComponent; ++o) order[o] = o;
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return substeps[a % PERIOD_COUNT] > substeps[b % PERIOD_COUNT];
+    });
+    std::vector<GroupItem> items;
+    for (int c = 0; c < componentCount; ++c) {
+        for (int o : order) {
+            const int m = substeps[o % PERIOD_COUNT];
+            if (items.empty() || items.back().component != c || items.back().substeps != m ||
+                static_cast<int>(items.back().oscillators.size()) == OSCILLATOR_GROUP)
+                items.push_back({c, m, {}});
+            items.back().oscillators.push_back(o);
+        }
+    }
+    return items;
+}
+
+void FillLane(OscillatorGroup& group, int lane, OscillatorMethod method, float dt, int substeps,
+              float period, float damping) {
+    if (method == OscillatorMethod::Exact) {
+        const ExactCoefficients k = MakeExactCoefficients(static_cast<double>(dt) / substeps, period, damping);
+        const double values[10] = {k.a11, k.a12, k.a21, k.a22, k.b0x, k.b1x, k.b0v, k.b1v, k.twoHOmega, k.omega2};
+        for (int i = 0; i < 10; ++i) group.exact[i][lane] = values[i];
+        return;
+    }
+    const float dtSub = static_cast<float>(static_cast<double>(dt) / substeps);
+    const SdofConstants k = MakeSdofConstants(dtSub, period, damping);
+    group.twoHOmega[lane] = k.twoHOmega;
+    group.omega2[lane] = k.omega2;
+    group.negDen[lane] = -k.den;
+}
+
+}  // namespace
+
 void ComputeSpectraFast(FastSpectrumWorkspace& workspace, int componentCount, int n, float dt,
                         const PeriodTable& periods, const DampingRatios& dampingRatios,
                         SpectrumTable& spectrum, SpectrumProgress& progress,
-                        const SpectrumProgressCallback& report, int workers) {
+                        const SpectrumProgressCallback& report, int workers, OscillatorMethod method) {
     componentCount = std::clamp(componentCount, 0, MAX_COMPONENTS);
     n = std::clamp(n, 0, workspace.capacity());
     for (int c = 0; c < componentCount; ++c) {
@@ -130,10 +246,8 @@ void ComputeSpectraFast(FastSpectrumWorkspace& workspace, int componentCount, in
         double* wide = workspace.groundAccDouble(c);
         for (int i = 0; i < n; ++i) wide[i] = single[i];
     }
-    const double dtWide = dt;
-    const double dt2 = static_cast<float>(dtWide * dt);
-
-    const int items = componentCount * kGroupsPerComponent;
+    const std::vector<GroupItem> items = PlanGroups(componentCount, method, dt, periods);
+    const int itemCount = static_cast<int>(items.size());
     std::atomic<int> nextItem{0};
     std::atomic<int> finished{0};
     const int total = componentCount * kOscillatorsPerComponent;
@@ -145,34 +259,39 @@ void ComputeSpectraFast(FastSpectrumWorkspace& workspace, int componentCount, in
     };
     // Let the dispatcher settle on a target before the workers read it.
     OscillatorGroup empty{};
-    HWY_DYNAMIC_DISPATCH(IntegrateGroup)(nullptr, nullptr, 0, dtWide, dt2, empty);
+    HWY_DYNAMIC_DISPATCH(IntegrateGroup)(GroupInput{}, empty, 0);
     const auto kernel = HWY_DYNAMIC_DISPATCH(IntegrateGroup);
 
     if (workers <= 0) workers = DefaultWorkerCount();
-    workers = std::max(1, std::min(workers, items));
+    workers = std::max(1, std::min(workers, itemCount));
     show(0);
     RunOnWorkers(workers, [&](int worker) {
         OscillatorGroup group;
-        for (int item = nextItem++; item < items; item = nextItem++) {
-            const int c = item / kGroupsPerComponent;
-            const int first = (item % kGroupsPerComponent) * OSCILLATOR_GROUP;
-            const int count = std::min(OSCILLATOR_GROUP, kOscillatorsPerComponent - first);
+        for (int at = nextItem++; at < itemCount; at = nextItem++) {
+            const GroupItem& item = items[static_cast<size_t>(at)];
+            const int count = static_cast<int>(item.oscillators.size());
             for (int lane = 0; lane < OSCILLATOR_GROUP; ++lane) {
                 // Lanes past the last oscillator repeat it; their peaks are dropped.
-                const int o = first + std::min(lane, count - 1);
-                const SdofConstants k = MakeSdofConstants(dt, periods.periods[o % PERIOD_COUNT],
-                                                          dampingRatios[o / PERIOD_COUNT]);
-                group.twoHOmega[lane] = k.twoHOmega;
-                group.omega2[lane] = k.omega2;
-                group.negDen[lane] = -k.den;
+                const int o = item.oscillators[static_cast<size_t>(std::min(lane, count - 1))];
+                FillLane(group, lane, method, dt, item.substeps, periods.periods[o % PERIOD_COUNT],
+                         dampingRatios[o / PERIOD_COUNT]);
             }
-            kernel(workspace.groundAccDouble(c), workspace.groundAcc(c), n, dtWide, dt2, group);
+            GroupInput in;
+            in.g = workspace.groundAccDouble(item.component);
+            in.gf = workspace.groundAcc(item.component);
+            in.n = n;
+            in.substeps = item.substeps;
+            in.exact = method == OscillatorMethod::Exact;
+            const float dtSub = static_cast<float>(static_cast<double>(dt) / item.substeps);
+            in.dt = dtSub;
+            in.dt2 = static_cast<float>(static_cast<double>(dtSub) * dtSub);
+            kernel(in, group, count);
             for (int lane = 0; lane < count; ++lane) {
-                const int o = first + lane;
+                const int o = item.oscillators[static_cast<size_t>(lane)];
                 const int k = o / PERIOD_COUNT, j = o % PERIOD_COUNT;
-                spectrum.at(c, k, SA, j) = group.peakAbsAcc[lane];
-                spectrum.at(c, k, SV, j) = group.peakVel[lane];
-                spectrum.at(c, k, SD, j) = group.peakDisp[lane];
+                spectrum.at(item.component, k, SA, j) = group.peakAbsAcc[lane];
+                spectrum.at(item.component, k, SV, j) = group.peakVel[lane];
+                spectrum.at(item.component, k, SD, j) = group.peakDisp[lane];
             }
             const int done = finished += count;
             if (worker == 0) show(done);

@@ -10,6 +10,7 @@
 
 #include "record/seismic_record.h"
 #include "spectrum/damping_ratios.h"
+#include "spectrum/oscillator_method.h"
 #include "spectrum/period_table.h"
 #include "spectrum/spectrum_progress.h"
 #include "spectrum/spectrum_table.h"
@@ -33,12 +34,14 @@ private:
 };
 
 // Computes spectrum[c] for c < componentCount from groundAcc(c)[0 .. n-1]
-// (already copied into the workspace). Progress moves the bars as the
+// (already copied into the workspace) with the oscillator of `method`;
+// dt must be a valid interval (IntervalProblem). Progress moves the bars as the
 // oscillators are finished, from the calling thread. workers <= 0 means all
 // cores. n must not exceed the workspace's capacity.
 void ComputeSpectraFast(FastSpectrumWorkspace& workspace, int componentCount, int n, float dt,
                         const PeriodTable& periods, const DampingRatios& dampingRatios,
                         SpectrumTable& spectrum, SpectrumProgress& progress,
-                        const SpectrumProgressCallback& report, int workers = 0);
+                        const SpectrumProgressCallback& report, int workers = 0,
+                        OscillatorMethod method = OscillatorMethod::Newmark);
 
 }  // namespace tremblo

@@ -25,11 +25,14 @@ CalculationStatus SpectrumModel::Calculate(const SeismicRecord& record,
                                            const SpectrumProgressCallback& report,
                                            EnginePath path, int workers) {
     const CalculationStatus status =
-        calculation_.Run(record, periods_, dampingRatios_, *spectrum_, report, path, workers);
+        calculation_.Run(record, periods_, dampingRatios_, *spectrum_, report, path, workers, method_);
     if (status == CalculationStatus::Done) {
         source_ = SpectrumSourceOf(record);
         source_.dampingRatios = dampingRatios_;
+        source_.method = method_;
         hasSpectra_ = true;
+    } else if (status == CalculationStatus::Refused) {
+        hasSpectra_ = false;
     }
     return status;
 }

@@ -4,6 +4,7 @@
 // that change them, the derived point counts, the spectrum table and the
 // calculation's work arrays.
 #include <memory>
+#include <string>
 
 #include "record/seismic_record.h"
 #include "spectrum/damping_ratios.h"
@@ -37,11 +38,18 @@ public:
     void ForgetSpectra() { hasSpectra_ = false; }
     // Replaces the damping ratios (the caller then recalculates).
     void SetDampingMultiplier(DampingMultiplier multiplier);
+    // The oscillator of the next calculations (the table keeps the method
+    // that made it: source().method).
+    OscillatorMethod oscillatorMethod() const { return method_; }
+    void SetOscillatorMethod(OscillatorMethod method) { method_ = method; }
+    // Why the last calculation was refused (CalculationStatus::Refused).
+    const std::string& problem() const { return calculation_.problem(); }
     // Sets the longest period of a linear axis and its point count.
     void SetLinearPeriodRange(LinearPeriodRange range);
 
     // The calculation run on the record's displayed window; the table and
-    // the source are unchanged when the work arrays cannot be allocated.
+    // the source are unchanged when the work arrays cannot be allocated, and
+    // a refused calculation leaves no spectra to show (hasSpectra false).
     // workers <= 0: all cores.
     CalculationStatus Calculate(const SeismicRecord& record,
                                 const SpectrumProgressCallback& report = {},
@@ -57,6 +65,7 @@ private:
     std::unique_ptr<SpectrumTable> spectrum_;
     SpectrumSource source_;
     bool hasSpectra_ = false;
+    OscillatorMethod method_ = OscillatorMethod::Newmark;
     SpectrumCalculation calculation_;
 };
 

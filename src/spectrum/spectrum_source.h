@@ -9,6 +9,7 @@
 #include "common/fixed_text.h"
 #include "record/seismic_record.h"
 #include "spectrum/damping_ratios.h"
+#include "spectrum/oscillator_method.h"
 
 namespace tremblo {
 
@@ -20,6 +21,8 @@ struct SpectrumSource {
     // The damping ratios the table holds (the menu may change them before
     // the next calculation).
     DampingRatios dampingRatios = DampingRatiosFor(DampingMultiplier::Times1);
+    // The oscillator that made the table.
+    OscillatorMethod method = OscillatorMethod::Newmark;
 };
 
 inline SpectrumSource SpectrumSourceOf(const RecordFields& record) {
