@@ -178,6 +178,7 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.set_version_flag("--version", BatchVersionText());
 
     BatchOptions o;
+    std::string oscillatorName = "newmark";
     std::string format, start = "auto", quantity = "acc", amplitude = "auto";
     bool noTitle = false, noDataCount = false, noMax = false, noMaxPoint = false;
     int components = 3, span = 50;
@@ -240,6 +241,18 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
                    "epicentre, as the event window shows it (PNG); files are written only when --out is given too");
     app.add_flag("--rotd", o.rotd,
                  "RotD50/RotD100 of the two horizontal components: NAMErotd.csv, and columns of --summary");
+    app.add_option("--oscillator", oscillatorName,
+                   "the oscillator of every response spectrum: newmark (the linear-acceleration "
+                   "recurrence, sub-stepped on records coarser than 100 Hz) or exact (the exact "
+                   "response to the record taken as linear between samples)")
+        ->check(CLI::IsMember({"newmark", "exact"}))
+        ->capture_default_str();
+    app.add_flag("--pseudo", o.pseudo,
+                 "pseudo-spectral values: the spectral columns of --summary (and their RotD) become "
+                 "PSA = (2 pi / T)^2 SD, and NAMEpsa.csv holds PSA and PSV");
+    app.add_flag("--spectra-table", o.spectraTable,
+                 "NAMEspectra.csv: one row per component, damping ratio and period with SA, SV, SD, "
+                 "PSA and PSV at full precision");
     app.add_flag("--fas", o.fas,
                  "Fourier amplitude spectra of the spectrum window, raw and Konno-Ohmachi smoothed: "
                  "NAMEfas.csv and NAMEfas.png (the Fourier window's picture)");
@@ -302,6 +315,7 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     o.display.maxPoint = !noMaxPoint;
     ApplySpectrumOptions(spectrum, o);
     o.fas = o.fas || o.hv;
+    o.oscillator = *ParseOscillatorMethod(oscillatorName);
     auto loaded = LoadTargets(targets, err);
     if (!loaded) return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
     o.spectrum.targets = std::move(*loaded);

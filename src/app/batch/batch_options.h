@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "record/seismic_record.h"
+#include "spectrum/oscillator_method.h"
 #include "spectrum/damping_ratios.h"
 #include "spectrum/spectrum_display.h"
 #include "wave/waveform_drawing.h"
@@ -45,6 +46,9 @@ struct BatchOptions {
     std::string summaryFile;              // --summary: one CSV row per record
     std::string mapFile;                  // --map: the stations of the records on a map (PNG)
     bool rotd = false;                    // --rotd: RotD50/RotD100 (NAMErotd.csv, summary columns)
+    OscillatorMethod oscillator = OscillatorMethod::Newmark;  // --oscillator newmark|exact
+    bool pseudo = false;                  // --pseudo: PSA in the summary, NAMEpsa.csv
+    bool spectraTable = false;            // --spectra-table: NAMEspectra.csv
     bool fas = false;                     // --fas: NAMEfas.csv and NAMEfas.png (also with --hv)
     bool hv = false;                      // --hv: the HV column of NAMEfas.csv
     bool fasTaper = false;                // --fas-taper: 5 % cosine taper before the transform

@@ -133,7 +133,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
 
     SummaryWriter summary;
     if (!options.summaryFile.empty() &&
-        !summary.Open(options.summaryFile, SummaryHeader(BuildPeriodTable(), options.rotd, options.spectrum.targets))) {
+        !summary.Open(options.summaryFile, SummaryHeader(BuildPeriodTable(), options.rotd, options.spectrum.targets, options.pseudo))) {
         err << "error: cannot create the summary file " << EscapedText(options.summaryFile) << ": " << summary.failure() << '\n';
         return 2;
     }
@@ -167,7 +167,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     bool mapWritten = true;
     if (!options.mapFile.empty()) {
         const PngWriteResult written = WritePngFile(
-            options.mapFile, EventMapPictureOfRows(SummaryHeader(BuildPeriodTable(), options.rotd, options.spectrum.targets), collector.rows()));
+            options.mapFile, EventMapPictureOfRows(SummaryHeader(BuildPeriodTable(), options.rotd, options.spectrum.targets, options.pseudo), collector.rows()));
         mapWritten = written.ok;
         if (written.ok)
             err << "map: wrote " << EscapedText(options.mapFile) << '\n';

@@ -35,7 +35,8 @@ const char* FormatOptionName(RecordFormat format) {
 }
 
 nlohmann::json RecordInfo(const SeismicRecord& r, RecordFormat format, const std::string& file,
-                          const std::string& outputName, const Result<JmaIntensity>& intensity) {
+                          const std::string& outputName, const Result<JmaIntensity>& intensity,
+                          OscillatorMethod oscillator) {
     nlohmann::json components = nlohmann::json::array();
     for (int c = 0; c < r.componentCount; ++c) {
         components.push_back({{"label", SjisToUtf8(r.componentLabel[c].view())},
@@ -59,6 +60,7 @@ nlohmann::json RecordInfo(const SeismicRecord& r, RecordFormat format, const std
         {"jma_intensity", nullptr},
         {"jma_intensity_raw", nullptr},
         {"jma_class", nullptr},
+        {"oscillator", OscillatorMethodName(oscillator)},
     };
     if (intensity) {
         info["jma_intensity"] = intensity.value().reported;

@@ -7,19 +7,23 @@
 
 #include "common/result.h"
 #include "record/seismic_record.h"
+#include "spectrum/oscillator_method.h"
 #include "wave/jma_intensity.h"
 
 namespace tremblo {
 
 // Keys: file, format, station_code, station_name, origin_date, origin_time,
 // event_name, output_name, sampling_frequency, dt, sample_count,
-// window_start, window_length, components [{label, peak_gal}]. peak_gal is
+// window_start, window_length, components [{label, peak_gal}], jma_intensity,
+// jma_intensity_raw, jma_class, oscillator ("newmark"/"exact": the
+// oscillator of the record's response spectra). peak_gal is
 // the largest absolute acceleration of the component over the whole loaded
 // record. Header texts (Shift-JIS) are given in UTF-8; names made from paths
 // are kept as they are, so dump with error_handler_t::replace.
 // `intensity` is RecordJmaIntensity(record).
 nlohmann::json RecordInfo(const SeismicRecord& record, RecordFormat format, const std::string& file,
-                          const std::string& outputName, const Result<JmaIntensity>& intensity);
+                          const std::string& outputName, const Result<JmaIntensity>& intensity,
+                          OscillatorMethod oscillator = OscillatorMethod::Newmark);
 
 // The format's name as --format spells it.
 const char* FormatOptionName(RecordFormat format);

@@ -10,6 +10,7 @@
 #include "common/format.h"
 #include "common/shift_jis.h"
 #include "event/event_row.h"
+#include "spectrum/pseudo_spectra.h"
 #include "target/target_ratio.h"
 #include "wave/jma_intensity.h"
 #include "wave/trace_peak.h"
@@ -76,17 +77,24 @@ int ValueCells(bool withRotD, std::size_t targetCount) {
            2 * static_cast<int>(targetCount);
 }
 
+// SA (or PSA) of component c at period index j.
+float SpectralAcceleration(const SummarySpectra& spectra, const PeriodTable& periods, int c, int j) {
+    if (!spectra.pseudo) return spectra.spectrum->at(c, spectra.dampingIndex, SA, j);
+    return PseudoAcceleration(periods.periods[static_cast<size_t>(j)], spectra.spectrum->at(c, spectra.dampingIndex, SD, j));
+}
+
 // SA at each table period of the largest horizontal component; nothing
 // when the record has no horizontal component.
 std::optional<std::array<float, PERIOD_COUNT>> LargestHorizontalSa(const SeismicRecord& r,
-                                                                   const SummarySpectra& spectra) {
+                                                                   const SummarySpectra& spectra,
+                                                                   const PeriodTable& periods) {
     if (spectra.spectrum == nullptr) return std::nullopt;
     std::optional<std::array<float, PERIOD_COUNT>> largest;
     for (int c = 0; c < r.componentCount && c < MAX_COMPONENTS; ++c) {
         if (IsVerticalLabel(SjisToUtf8(r.componentLabel[c].view()))) continue;
-        const float* row = spectra.spectrum->row(c, spectra.dampingIndex, SA);
         if (!largest) largest.emplace().fill(0.0f);
-        for (int j = 0; j < PERIOD_COUNT; ++j) (*largest)[j] = std::max((*largest)[j], row[j]);
+        for (int j = 0; j < PERIOD_COUNT; ++j)
+            (*largest)[j] = std::max((*largest)[j], SpectralAcceleration(spectra, periods, c, j));
     }
     return largest;
 }
@@ -108,7 +116,7 @@ std::optional<int> FivePercentIndex(const DampingRatios& ratios) {
 
 namespace {
 
-Row HeaderRow(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets) {
+Row HeaderRow(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets, bool pseudo) {
     Row row;
     for (const char* column : kRecordColumns) row.Add(column);
     for (int c = 1; c <= MAX_COMPONENTS; ++c)
@@ -117,7 +125,8 @@ Row HeaderRow(const PeriodTable& periods, bool withRotD, std::span<const TargetS
     row.Add("jma_class");
     auto periodColumns = [&](const std::string& prefix) {
         for (double seconds : kSummaryPeriods)
-            row.Add(StringPrintf("%s_sa5_%.3fs", prefix.c_str(), periods.periods[NearestPeriodIndex(periods, seconds)]));
+            row.Add(StringPrintf("%s_%s5_%.3fs", prefix.c_str(), pseudo ? "psa" : "sa",
+                                 periods.periods[NearestPeriodIndex(periods, seconds)]));
     };
     for (int c = 1; c <= MAX_COMPONENTS; ++c) periodColumns(StringPrintf("c%d", c));
     if (withRotD) {
@@ -134,8 +143,9 @@ Row HeaderRow(const PeriodTable& periods, bool withRotD, std::span<const TargetS
 
 }  // namespace
 
-std::string SummaryHeader(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets) {
-    return HeaderRow(periods, withRotD, targets).Line();
+std::string SummaryHeader(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets,
+                          bool pseudo) {
+    return HeaderRow(periods, withRotD, targets, pseudo).Line();
 }
 
 std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::string& file,
@@ -186,7 +196,7 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
     for (int c = 0; c < MAX_COMPONENTS; ++c) {
         for (double seconds : kSummaryPeriods) {
             if (c < r.componentCount && spectra.spectrum != nullptr)
-                row.AddNumber(spectra.spectrum->at(c, spectra.dampingIndex, SA, NearestPeriodIndex(periods, seconds)));
+                row.AddNumber(SpectralAcceleration(spectra, periods, c, NearestPeriodIndex(periods, seconds)));
             else
                 row.AddEmpty(1);
         }
@@ -198,13 +208,15 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
                     row.AddEmpty(1);
                     continue;
                 }
-                const RotDValues& v = spectra.rotd->at(spectra.dampingIndex, SA, NearestPeriodIndex(periods, seconds));
-                row.AddNumber(median ? v.rotd50 : v.rotd100);
+                const int j = NearestPeriodIndex(periods, seconds);
+                const RotDValues& v = spectra.rotd->at(spectra.dampingIndex, spectra.pseudo ? SD : SA, j);
+                const float value = median ? v.rotd50 : v.rotd100;
+                row.AddNumber(spectra.pseudo ? PseudoAcceleration(periods.periods[j], value) : value);
             }
         }
     }
     if (!targets.empty()) {
-        const auto sa = LargestHorizontalSa(r, spectra);
+        const auto sa = LargestHorizontalSa(r, spectra, periods);
         for (const TargetSpectrum& target : targets) {
             const auto largest = sa ? LargestTargetRatio(target, periods.periods, *sa) : std::nullopt;
             if (!largest) {
@@ -220,7 +232,7 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
     }
     row.AddEmpty(1);  // no error
     if (notFinite != nullptr) {
-        const Row header = HeaderRow(periods, withRotD, targets);
+        const Row header = HeaderRow(periods, withRotD, targets, spectra.pseudo);
         for (std::size_t cell : row.notFinite()) notFinite->push_back(header.cells()[cell]);
     }
     return row.Line();

@@ -32,11 +32,14 @@ struct SummarySpectra {
     const SpectrumTable* spectrum = nullptr;  // SA of each component
     const RotDTable* rotd = nullptr;          // null: RotD cells empty
     int dampingIndex = 3;                     // the 5 % ratio in both tables
+    bool pseudo = false;  // PSA = (2 pi / T)^2 SD in place of SA, RotD of SD so scaled
 };
 
 // The header line; RotD columns only when withRotD; for each target (by its
 // key) KEY_max_ratio and KEY_max_ratio_period, before `error`.
-std::string SummaryHeader(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets = {});
+// With `pseudo` the spectral columns are named cN_psa5_T.TTTs (rotd50_psa5_...).
+std::string SummaryHeader(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets = {},
+                          bool pseudo = false);
 
 // The row of a loaded record whose waveform view is prepared (the window's
 // velocity and displacement derived). `file` is the name given on the

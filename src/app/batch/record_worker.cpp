@@ -11,6 +11,7 @@
 #include "plot/png_writer.h"
 #include "input/archive_reader.h"
 #include "record/component_names.h"
+#include "spectrum/pseudo_csv.h"
 #include "spectrum/enlarged_drawing.h"
 #include "spectrum/sa_sd_drawing.h"
 #include "spectrum/spectrum_csv.h"
@@ -90,6 +91,7 @@ RecordWorker::RecordWorker(const StationDirectory& directory, const BatchOptions
         std::copy(it->second.begin(), it->second.end(), h.begin());
     });
     spectrum_->SetDampingMultiplier(options.dampingMultiplier);
+    spectrum_->SetOscillatorMethod(options.oscillator);
     spectrum_->SetLinearPeriodRange(options.periodLimit);
 }
 
@@ -202,7 +204,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
         const Result<JmaIntensity> intensity = RecordJmaIntensity(record);
         if (summaryRow && !AddSummaryRow(file, format, intensity, outcome)) return outcome;
         if (options_.info)
-            outcome.info = RecordInfo(record, format, file, base, intensity)
+            outcome.info = RecordInfo(record, format, file, base, intensity, options_.oscillator)
                                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     }
     outcome.ok = true;
@@ -250,8 +252,18 @@ bool RecordWorker::WriteSynthesizedFiles(RecordFormat format, RecordOutcome& out
 
 bool RecordWorker::CalculateSpectra(RecordOutcome& outcome) {
     if (spectraCalculated_) return true;
-    if (spectrum_->Calculate(session_->record(), {}, EnginePath::Fast, 1) == CalculationStatus::Done)
-        return spectraCalculated_ = true;
+    return spectraCalculated_ = SpectraCalculated(*spectrum_, outcome);
+}
+
+bool RecordWorker::SpectraCalculated(SpectrumModel& model, RecordOutcome& outcome) {
+    switch (model.Calculate(session_->record(), {}, EnginePath::Fast, 1)) {
+        case CalculationStatus::Done:
+            return true;
+        case CalculationStatus::Refused:
+            return Fail(outcome, MessageLine(TrText("batch", "応答スペクトル"), model.problem()));
+        case CalculationStatus::OutOfMemory:
+            break;
+    }
     return FailOutOfMemory(outcome, "response spectra");
 }
 
@@ -277,6 +289,7 @@ bool RecordWorker::WriteSpectrumFiles(const std::string& base, RecordOutcome& ou
     if (std::string why; !WriteFileAtomically(csv, SpectrumCsvText(m.source(), m.periods(), m.dampingRatios(), m.spectrum()), &why))
         return Fail(outcome, CannotWrite(csv, why));
     outcome.written.push_back(csv);
+    if (!WritePseudoFiles(base, outcome)) return false;
 
     const SpectrumDisplaySettings settings = SpectrumSettingsFor(session_->record(), &outcome);
     TMyGraph spectrumGraph(spectrumCanvas_, platform_);
@@ -292,6 +305,21 @@ bool RecordWorker::WriteSpectrumFiles(const std::string& base, RecordOutcome& ou
     const std::string saSdName =
         StringPrintf("%s_%s_SdSa.png", base.c_str(), SaSdComponentName(m.source(), settings.component).c_str());
     return WritePicture((folder / saSdName).string(), saSdCanvas_.Picture(), outcome);
+}
+
+// NAMEpsa.csv (--pseudo) and NAMEspectra.csv (--spectra-table) beside NAMErsp.csv.
+bool RecordWorker::WritePseudoFiles(const std::string& base, RecordOutcome& outcome) {
+    const std::filesystem::path folder(options_.outFolder);
+    const SpectrumModel& m = *spectrum_;
+    auto write = [&](bool wanted, const char* suffix, auto text) {
+        if (!wanted) return true;
+        const std::string csv = (folder / (base + suffix)).string();
+        if (std::string why; !WriteFileAtomically(csv, text(m.source(), m.periods(), m.dampingRatios(), m.spectrum()), &why))
+            return Fail(outcome, CannotWrite(csv, why));
+        outcome.written.push_back(csv);
+        return true;
+    };
+    return write(options_.pseudo, "psa.csv", PseudoCsvText) && write(options_.spectraTable, "spectra.csv", SpectraTableCsvText);
 }
 
 }  // namespace tremblo

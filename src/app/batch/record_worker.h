@@ -83,6 +83,10 @@ public:
 private:
     bool WriteFiles(const std::string& base, RecordOutcome& outcome);
     bool CalculateSpectra(RecordOutcome& outcome);
+    // Runs the model's calculation on the record; a refusal or short memory
+    // fails the outcome.
+    bool SpectraCalculated(SpectrumModel& model, RecordOutcome& outcome);
+    bool WritePseudoFiles(const std::string& base, RecordOutcome& outcome);
     // RotD50/RotD100 of the record with the spectra's ratios: the whole
     // table, or only the summary's entries (SA at 5 %, six periods); computed
     // once a record. False with the failure set; *available says whether the

@@ -15,9 +15,10 @@ namespace tremblo {
 namespace {
 
 // The entries the summary reports: SA at the 5 % ratio, at its six periods.
-RotDSelection SummaryEntries(const PeriodTable& periods, int dampingIndex) {
+// With pseudo values, SD (PSA is its multiple).
+RotDSelection SummaryEntries(const PeriodTable& periods, int dampingIndex, bool pseudo) {
     RotDSelection selection;
-    selection.quantities = {true, false, false};
+    selection.quantities = {!pseudo, false, pseudo};
     for (double seconds : kSummaryPeriods)
         selection.oscillators.push_back(dampingIndex * PERIOD_COUNT + NearestPeriodIndex(periods, seconds));
     return selection;
@@ -33,7 +34,7 @@ bool RecordWorker::CalculateRotD(RecordOutcome& outcome, bool* available, bool w
     if (!rotd_) rotd_ = std::make_unique<RotDTable>();
     const auto five = FivePercentIndex(spectrum_->dampingRatios());
     const RotDSelection selection =
-        wholeTable || !five ? RotDSelection::All() : SummaryEntries(spectrum_->periods(), *five);
+        wholeTable || !five ? RotDSelection::All() : SummaryEntries(spectrum_->periods(), *five, options_.pseudo);
     if (!ComputeRecordRotD(record, spectrum_->periods(), spectrum_->dampingRatios(), *rotd_, EnginePath::Fast, 1,
                            selection))
         return FailOutOfMemory(outcome, "RotD50/RotD100");
@@ -63,6 +64,7 @@ bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format,
                                  const Result<JmaIntensity>& intensity, RecordOutcome& outcome) {
     const SeismicRecord& record = session_->record();
     SummarySpectra spectra;
+    spectra.pseudo = options_.pseudo;
     bool rotdAvailable = false;
     if (const auto five = FivePercentIndex(spectrum_->dampingRatios())) {
         if (!CalculateSpectra(outcome)) return false;
@@ -72,16 +74,18 @@ bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format,
         if (rotdAvailable) spectra.rotd = rotd_.get();
     } else {
         // Multiplied ratios have no 5 %: the standard ratios' tables.
-        if (!standardSpectrum_) standardSpectrum_ = std::make_unique<SpectrumModel>();
-        if (standardSpectrum_->Calculate(record, {}, EnginePath::Fast, 1) != CalculationStatus::Done)
-            return FailOutOfMemory(outcome, "response spectra");
+        if (!standardSpectrum_) {
+            standardSpectrum_ = std::make_unique<SpectrumModel>();
+            standardSpectrum_->SetOscillatorMethod(options_.oscillator);
+        }
+        if (!SpectraCalculated(*standardSpectrum_, outcome)) return false;
         spectra.spectrum = &standardSpectrum_->spectrum();
         spectra.dampingIndex = *FivePercentIndex(standardSpectrum_->dampingRatios());
         if (options_.rotd && !RotDUnavailable(record)) {
             if (!standardRotd_) standardRotd_ = std::make_unique<RotDTable>();
             const int five = *FivePercentIndex(standardSpectrum_->dampingRatios());
             if (!ComputeRecordRotD(record, standardSpectrum_->periods(), standardSpectrum_->dampingRatios(),
-                                   *standardRotd_, EnginePath::Fast, 1, SummaryEntries(standardSpectrum_->periods(), five)))
+                                   *standardRotd_, EnginePath::Fast, 1, SummaryEntries(standardSpectrum_->periods(), five, options_.pseudo)))
                 return FailOutOfMemory(outcome, "RotD50/RotD100");
             spectra.rotd = standardRotd_.get();
         }
