@@ -1,5 +1,4 @@
-<?xml version="1.0" encoding="utf-8"?>
-<!DOCTYPE TS>
+<?xml version='1.0' encoding='utf-8'?>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
     <name>spectrum</name>
@@ -8,7 +7,7 @@
         <translation>RotD50/RotD100 need both horizontal components (NS, EW)</translation>
     </message>
     <message>
-        <source>Sa-Sdスペクトラム&#x3000;h=</source>
+        <source>Sa-Sdスペクトラム　h=</source>
         <translation>Sa-Sd spectrum  h=</translation>
     </message>
     <message>
@@ -20,7 +19,7 @@
         <translation>Acceleration Sa [gal]</translation>
     </message>
     <message>
-        <source>周&#x3000;期 [s]</source>
+        <source>周　期 [s]</source>
         <translation>Period [s]</translation>
     </message>
     <message>
@@ -30,6 +29,22 @@
     <message>
         <source> (擬似)</source>
         <translation> (pseudo)</translation>
+    </message>
+    <message>
+        <source>サンプリング間隔 %g 秒では応答を計算できません (0 秒を超え 1 秒以下が必要です)</source>
+        <translation>The response cannot be computed at a sampling interval of %g s (it must be above 0 s and at most 1 s)</translation>
+    </message>
+    <message>
+        <source>周期 %g 秒の応答は計算できません (正の有限の周期が必要です)</source>
+        <translation>The response at a period of %g s cannot be computed (a positive finite period is needed)</translation>
+    </message>
+    <message>
+        <source>周期 %g 秒の応答は計算できません (サンプリング間隔 %g 秒に対して短すぎます)</source>
+        <translation>The response at a period of %g s cannot be computed (too short for the sampling interval of %g s)</translation>
+    </message>
+    <message>
+        <source>第%d成分の周期 %g 秒 (減衰 %g%%) の応答が有限の値になりません</source>
+        <translation>The response of component %d at a period of %g s (damping %g%%) is not a finite number</translation>
     </message>
 </context>
 <context>
@@ -66,7 +81,7 @@
         <translation>Superposed response spectra</translation>
     </message>
     <message>
-        <source>次&#x3000;へ</source>
+        <source>次　へ</source>
         <translation>Next</translation>
     </message>
     <message>
@@ -74,7 +89,7 @@
         <translation>Next enlarged spectrum</translation>
     </message>
     <message>
-        <source>戻&#x3000;る</source>
+        <source>戻　る</source>
         <translation>Back</translation>
     </message>
     <message>
@@ -141,7 +156,7 @@
         <translation>Sa-Sd spectrum</translation>
     </message>
     <message>
-        <source>Sa-Sdスペクトラム&#x3000;h=0.05</source>
+        <source>Sa-Sdスペクトラム　h=0.05</source>
         <translation>Sa-Sd spectrum  h=0.05</translation>
     </message>
     <message>
@@ -208,15 +223,15 @@
         <translation>Accel.</translation>
     </message>
     <message>
-        <source>速&#x3000;度</source>
+        <source>速　度</source>
         <translation>Velocity</translation>
     </message>
     <message>
-        <source>変&#x3000;位</source>
+        <source>変　位</source>
         <translation>Displ.</translation>
     </message>
     <message>
-        <source>横&#x3000;軸</source>
+        <source>横　軸</source>
         <translation>X axis</translation>
     </message>
     <message>
@@ -236,7 +251,7 @@
         <translation>Unit</translation>
     </message>
     <message>
-        <source>縦&#x3000;軸</source>
+        <source>縦　軸</source>
         <translation>Y axis</translation>
     </message>
     <message>
@@ -264,7 +279,7 @@
         <translation>Width</translation>
     </message>
     <message>
-        <source>計&#x3000;算</source>
+        <source>計　算</source>
         <translation>Calculate</translation>
     </message>
     <message>

@@ -160,6 +160,61 @@ TEST(BatchSummary, AgreesWithInfoAndTheCsvFilesAndReportsFailures) {
     for (std::size_t i = 1; i + 1 < summary[3].size(); ++i) EXPECT_TRUE(summary[3][i].empty()) << summary[0][i];
 }
 
+// --oscillator exact --pseudo --spectra-table: --info names the oscillator,
+// the PSA columns and NAMEpsa.csv are the full-precision table's PSA, and
+// the pseudo RotD columns are ordered as RotD50 <= RotD100.
+TEST(BatchSummary, PseudoColumnsAreTheSpectraTablesExactPsa) {
+    TempFolder folder;
+    BatchOptions options;
+    options.files = {SamplePath("samples/knet/AIC0012411051012.NS")};
+    options.outFolder = folder / "out";
+    options.outGiven = true;
+    options.dataFolder = SamplePath("data/DATA");
+    options.info = options.rotd = options.pseudo = options.spectraTable = true;
+    options.oscillator = OscillatorMethod::Exact;
+    options.summaryFile = folder / "summary.csv";
+    std::ostringstream out, err;
+    ASSERT_EQ(RunBatch(options, out, err, false), 0) << err.str();
+    const nlohmann::json info = nlohmann::json::parse(out.str().substr(0, out.str().find('\n')));
+    EXPECT_EQ(info["oscillator"], "exact");
+
+    const Table summary = ParseCsv(ReadWholeFile(options.summaryFile));
+    ASSERT_EQ(summary.size(), 2u);
+    const std::string base = folder / ("out/" + info["output_name"].get<std::string>());
+    const Table table = ParseCsv(ReadWholeFile(base + "spectra.csv"));
+    const Table psa = ParseCsv(ReadWholeFile(base + "psa.csv"));
+    ASSERT_EQ(table.size(), 1u + 3 * 5 * 200);
+    const char* labels[] = {"NS", "EW", "UD"};
+    std::map<std::string, float> rotd;
+    int psaColumns = 0;
+    for (std::size_t i = 0; i < summary[0].size(); ++i) {
+        const std::string& name = summary[0][i];
+        EXPECT_EQ(name.find("_sa5_"), std::string::npos) << name;
+        double period = 0;
+        char kind[16] = {};
+        if (std::sscanf(name.c_str(), "%15[^_]_psa5_%lfs", kind, &period) != 2) continue;
+        ++psaColumns;
+        const float value = std::stof(summary[1][i]);
+        if (kind[0] == 'r') {
+            rotd[name] = value;
+            continue;
+        }
+        const std::string label = labels[kind[1] - '1'];
+        const auto row = std::find_if(table.begin() + 1, table.end(), [&](const auto& r) {
+            return r[0] == label && r[1] == "0.0500000007" && std::fabs(std::stod(r[2]) - period) < 5e-4;
+        });
+        ASSERT_NE(row, table.end()) << name;
+        EXPECT_EQ(value, std::stof((*row)[6])) << name;  // PSA, column 7
+        EXPECT_NEAR(std::stod(PeriodRow(CsvBlock(psa, label, "pSA"), period)[5]), std::stod((*row)[6]), 5e-5 + 1e-9);
+    }
+    EXPECT_EQ(psaColumns, 30);
+    for (const auto& [name, value] : rotd) {
+        if (name.rfind("rotd50", 0) != 0) continue;
+        const std::string partner = "rotd100" + name.substr(6);
+        EXPECT_LE(value, rotd.at(partner)) << name;
+    }
+}
+
 // RotD100 is at least the peak along 0 (NS) and 90 degrees (EW); a lone
 // component has no RotD file.
 // A table that cannot take its name (a folder stands there) leaves no
