@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
     <name>app</name>
@@ -22,7 +23,7 @@ Web site: https://tremblo.example.org/
 観測データは K-NET・KiK-net のダウンロードページから入手してください。
 </source>
         <translation>■ About this program
-TREMBLO reads strong-motion records of NIED's K-NET and KiK-net networks, plots the acceleration, velocity and displacement time histories, and computes and plots elastic response spectra (acceleration, velocity and displacement). Since Ver 2.1 it can also rotate the NS and EW components to a horizontal component of any azimuth and compute the response spectra of that component.
+TREMBLO reads strong-motion records of NIED&apos;s K-NET and KiK-net networks, plots the acceleration, velocity and displacement time histories, and computes and plots elastic response spectra (acceleration, velocity and displacement). Since Ver 2.1 it can also rotate the NS and EW components to a horizontal component of any azimuth and compute the response spectra of that component.
 Download the records from the K-NET and KiK-net download pages.
 </translation>
     </message>
@@ -45,7 +46,7 @@ Ver 3.0: reads the files of the Hiroshima City seismic intensity network.
 画面右上の「K-NET」「KiK-net」「HRSM」をクリックすると、それぞれのダウンロードページ（ホームページ）が開きます。
 </source>
         <translation>■ Links
-Click "K-NET", "KiK-net" or "HRSM" at the top right of the main window to open that network's download page (home page).
+Click &quot;K-NET&quot;, &quot;KiK-net&quot; or &quot;HRSM&quot; at the top right of the main window to open that network&apos;s download page (home page).
 </translation>
     </message>
     <message>
@@ -77,9 +78,9 @@ K-NET・KiK-net のデータのダウンロードには、提供元での利用�
 </source>
         <translation>■ How to use
 (1) Opening a record
-Click "Open" and choose any one of the three component files; the other two are found by name and read with it. Clear "3 comps" to read only the file you chose. For files of the Hiroshima City Fire Department or the Central Disaster Prevention Council, choose the format under "Format" in the menu first.
+Click &quot;Open&quot; and choose any one of the three component files; the other two are found by name and read with it. Clear &quot;3 comps&quot; to read only the file you chose. For files of the Hiroshima City Fire Department or the Central Disaster Prevention Council, choose the format under &quot;Format&quot; in the menu first.
 (2) Waveforms
-The acceleration, velocity and displacement time histories are plotted. "Qty/comp" switches between the three components of one quantity and the three quantities of one component. The window start is chosen automatically; clear "Auto" to set it with the slider or as a sample number. The time and amplitude scales can be chosen too.
+The acceleration, velocity and displacement time histories are plotted. &quot;Qty/comp&quot; switches between the three components of one quantity and the three quantities of one component. The window start is chosen automatically; clear &quot;Auto&quot; to set it with the slider or as a sample number. The time and amplitude scales can be chosen too.
 (3) Response spectra
 Response spectra are computed at 200 periods from 0.05 s to 10 s for five damping ratios. The range of damping ratios (standard, ×5, ×10) and the spacing of the periods are set in the menu.
 (4) Superposed spectra
@@ -301,7 +302,7 @@ V4.2 2016/07/28 waveform CSV with three decimal places
         <translation>Start of station code or name</translation>
     </message>
     <message>
-        <source>中　止</source>
+        <source>中&#x3000;止</source>
         <translation>Stop</translation>
     </message>
     <message>
@@ -398,7 +399,7 @@ V4.2 2016/07/28 waveform CSV with three decimal places
         <translation>Rotate</translation>
     </message>
     <message>
-        <source>終　了</source>
+        <source>終&#x3000;了</source>
         <translation>Exit</translation>
     </message>
     <message>
@@ -530,11 +531,11 @@ V4.2 2016/07/28 waveform CSV with three decimal places
         <translation>Accel.</translation>
     </message>
     <message>
-        <source>速　 度</source>
+        <source>速&#x3000; 度</source>
         <translation>Velocity</translation>
     </message>
     <message>
-        <source>変　 位</source>
+        <source>変&#x3000; 位</source>
         <translation>Displ.</translation>
     </message>
     <message>
@@ -714,7 +715,7 @@ Drop a record file (the records of a folder open with File → Open event folder
 <context>
     <name>tremblo::TWait</name>
     <message>
-        <source>　　お待ちください</source>
+        <source>&#x3000;&#x3000;お待ちください</source>
         <translation>Please wait</translation>
     </message>
     <message>

@@ -1,4 +1,5 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ja">
 <context>
     <name>spectrum</name>
@@ -7,7 +8,7 @@
         <translation>RotD50/RotD100 need both horizontal components (NS, EW)</translation>
     </message>
     <message>
-        <source>Sa-Sdスペクトラム　h=</source>
+        <source>Sa-Sdスペクトラム&#x3000;h=</source>
         <translation>Sa-Sd spectrum  h=</translation>
     </message>
     <message>
@@ -19,7 +20,7 @@
         <translation>Acceleration Sa [gal]</translation>
     </message>
     <message>
-        <source>周　期 [s]</source>
+        <source>周&#x3000;期 [s]</source>
         <translation>Period [s]</translation>
     </message>
     <message>
@@ -81,7 +82,7 @@
         <translation>Superposed response spectra</translation>
     </message>
     <message>
-        <source>次　へ</source>
+        <source>次&#x3000;へ</source>
         <translation>Next</translation>
     </message>
     <message>
@@ -89,7 +90,7 @@
         <translation>Next enlarged spectrum</translation>
     </message>
     <message>
-        <source>戻　る</source>
+        <source>戻&#x3000;る</source>
         <translation>Back</translation>
     </message>
     <message>
@@ -156,7 +157,7 @@
         <translation>Sa-Sd spectrum</translation>
     </message>
     <message>
-        <source>Sa-Sdスペクトラム　h=0.05</source>
+        <source>Sa-Sdスペクトラム&#x3000;h=0.05</source>
         <translation>Sa-Sd spectrum  h=0.05</translation>
     </message>
     <message>
@@ -223,15 +224,15 @@
         <translation>Accel.</translation>
     </message>
     <message>
-        <source>速　度</source>
+        <source>速&#x3000;度</source>
         <translation>Velocity</translation>
     </message>
     <message>
-        <source>変　位</source>
+        <source>変&#x3000;位</source>
         <translation>Displ.</translation>
     </message>
     <message>
-        <source>横　軸</source>
+        <source>横&#x3000;軸</source>
         <translation>X axis</translation>
     </message>
     <message>
@@ -251,7 +252,7 @@
         <translation>Unit</translation>
     </message>
     <message>
-        <source>縦　軸</source>
+        <source>縦&#x3000;軸</source>
         <translation>Y axis</translation>
     </message>
     <message>
@@ -279,7 +280,7 @@
         <translation>Width</translation>
     </message>
     <message>
-        <source>計　算</source>
+        <source>計&#x3000;算</source>
         <translation>Calculate</translation>
     </message>
     <message>
