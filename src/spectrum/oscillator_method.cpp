@@ -35,9 +35,13 @@ int SubStepCount(OscillatorMethod method, double dt, double period) {
     if (method == OscillatorMethod::Exact) return FractionsOfPeriod(dt, period, 10.0);
     constexpr double kSlack = 1.0 + 1e-6;
     if (dt <= NEWMARK_LONGEST_STEP * kSlack && 5.0 * dt <= period * kSlack) return 1;
-    const double hundredths = std::ceil(dt / NEWMARK_LONGEST_STEP / kSlack);
-    return std::max(FractionsOfPeriod(dt, period, 20.0),
-                    static_cast<int>(std::min(hundredths, static_cast<double>(MAX_SUB_STEPS))));
+    // The fewest sub-steps no longer than 0.01 s, doubled until they are no
+    // longer than T/20: few distinct counts, so that the vector kernel
+    // finds full groups of oscillators with the same count.
+    const int needed = FractionsOfPeriod(dt, period, 20.0);
+    int substeps = static_cast<int>(std::min(std::ceil(dt / NEWMARK_LONGEST_STEP / kSlack), 1.0 * MAX_SUB_STEPS));
+    while (substeps < needed) substeps *= 2;
+    return std::min(substeps, MAX_SUB_STEPS);
 }
 
 std::optional<std::string> IntervalProblem(double dt) {

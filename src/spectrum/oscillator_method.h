@@ -8,8 +8,8 @@
 // recurrence on its own samples wherever dt <= T/5 (with the 0.05 s shortest
 // period: everywhere, so spectra of 100 Hz and 200 Hz records are the plain
 // recurrence's). Otherwise the record is taken as linear between samples and
-// each interval is cut into the fewest equal sub-steps no longer than
-// 0.01 s and T/20.
+// each interval is cut into equal sub-steps: the fewest no longer than
+// 0.01 s, doubled until they are no longer than T/20.
 //
 // Exact: the exact response of the damped oscillator to the ground
 // acceleration taken as linear between samples (Nigam and Jennings 1969),
@@ -43,7 +43,8 @@ inline constexpr int MAX_SUB_STEPS = 10000;
 
 // Sub-steps per sampling interval for the oscillator of `period` (s): 1
 // for the Newmark recurrence while dt <= 0.01 s and dt <= T/5, otherwise the
-// fewest sub-steps no longer than T/20 and 0.01 s; for the exact oscillator,
+// fewest sub-steps no longer than 0.01 s doubled until no longer than T/20;
+// for the exact oscillator,
 // the fewest no longer than T/10. dt and period must be finite and positive.
 int SubStepCount(OscillatorMethod method, double dt, double period);
 

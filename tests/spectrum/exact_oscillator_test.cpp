@@ -114,11 +114,14 @@ TEST(OscillatorMethod, SubStepsFollowTheRule) {
         {OscillatorMethod::Newmark, 0.01f, 0.05f, 1},   // 100 Hz: the plain recurrence
         {OscillatorMethod::Newmark, 0.005f, 0.05f, 1},  // 200 Hz
         {OscillatorMethod::Newmark, 0.02f, 1.0f, 2},    // coarser than 100 Hz: 0.01 s
-        {OscillatorMethod::Newmark, 0.02f, 0.05f, 8},   // and T/20
+        {OscillatorMethod::Newmark, 0.02f, 0.05f, 8},   // doubled to T/20
+        {OscillatorMethod::Newmark, 0.02f, 0.2f, 2},
         {OscillatorMethod::Newmark, 0.04f, 0.05f, 16},
+        {OscillatorMethod::Newmark, 0.04f, 0.099564f, 16},
+        {OscillatorMethod::Newmark, 0.04f, 0.1f, 8},
         {OscillatorMethod::Newmark, 0.1f, 0.1f, 20},
         {OscillatorMethod::Newmark, 1.0f, 9.738561f, 100},
-        {OscillatorMethod::Newmark, 0.0125f, 0.05f, 5},  // 80 Hz, dt/T = 0.25
+        {OscillatorMethod::Newmark, 0.0125f, 0.05f, 8},  // 80 Hz, dt/T = 0.25: 2 sub-steps doubled twice
         {OscillatorMethod::Exact, 0.01f, 0.05f, 2},
         {OscillatorMethod::Exact, 0.01f, 0.1f, 1},  // a whole tenth, up to float rounding
         {OscillatorMethod::Exact, 0.01f, 0.099564f, 2},
