@@ -10,6 +10,7 @@ namespace {
 
 constexpr int kLegendX1 = 30, kLegendX2 = 95, kLegendY = 315, kTitleX = 100, kTitleY = 310, kLegendStep = 15;
 constexpr int kEnlargedPenWidth = 2;
+constexpr int kSmallTitlePixels = 10;
 
 void Prepare(TMyGraph& graph, int frame, int originX, int originY) {
     graph.WidthX = frame;
@@ -36,6 +37,27 @@ void DrawLegendLine(TMyGraph& graph, int overlayCount) {
     const int y = kLegendY + kLegendStep * overlayCount;
     graph.canvas().MoveTo(kLegendX1, y);
     graph.canvas().LineTo(kLegendX2, y);
+}
+
+// The item's title beside its legend line; a title with the oscillator's
+// mark takes the smaller face when the graph's would run past the picture.
+void WriteLegendTitle(TMyGraph& graph, const ItemCurves& curves, int overlayCount) {
+    Canvas& canvas = graph.canvas();
+    const int y = kTitleY + kLegendStep * overlayCount;
+    if (curves.mark.empty()) {
+        canvas.TextOut(kTitleX, y, curves.title);
+        return;
+    }
+    const std::string text = curves.title + curves.mark;
+    const FontSpec font = canvas.Font();
+    if (kTitleX + canvas.TextWidth(text) > graph.Width() - 2) {
+        FontSpec smaller = font;
+        smaller.pointSize = 0;
+        smaller.pixelHeight = kSmallTitlePixels;
+        canvas.SetFont(smaller);
+    }
+    canvas.TextOut(kTitleX, y, text);
+    canvas.SetFont(font);
 }
 
 }  // namespace
@@ -68,27 +90,21 @@ ItemCurves EnlargedItemCurves(const SpectrumData& data, const SpectrumDisplaySet
     const int scaleDamping = ScaleDamping(s.dampingEnabled);
     ItemCurves curves;
     curves.layout = s.layout;
-    curves.title = SpectrumPanelTitle(data.source, q, c);
+    curves.title = SpectrumPanelTitle(data.source, q, c, s.pseudo);
+    curves.mark = OscillatorPictureMark(data.source.method);
     curves.quantity = q;
-    const float* scaleRow = data.table.row(c, scaleDamping, q);
-    std::copy(scaleRow, scaleRow + PERIOD_COUNT, curves.scaleRow.begin());
+    curves.pseudo = s.pseudo;
+    curves.scaleRow = SpectrumCurveRow(data, c, scaleDamping, q, s.pseudo);
+    for (int k = 0; k < DAMPING_COUNT; ++k) curves.y[static_cast<std::size_t>(k)] = SpectrumCurveRow(data, c, k, q, s.pseudo);
     if (!s.frequencyX) {
         curves.points = s.linearX ? std::clamp(data.linearPeriodCount, 0, PERIOD_COUNT) : PERIOD_COUNT;
         curves.x = data.periods.periods;
-        for (int k = 0; k < DAMPING_COUNT; ++k) {
-            const float* row = data.table.row(c, k, q);
-            std::copy(row, row + PERIOD_COUNT, curves.y[static_cast<std::size_t>(k)].begin());
-        }
         curves.scaleCount = perComponent ? curves.points : PERIOD_COUNT;
         return curves;
     }
     curves.points = PERIOD_COUNT;
     curves.x = data.periods.ascendingFrequencies;
-    for (int k = 0; k < DAMPING_COUNT; ++k) {
-        const float* row = data.table.row(c, k, q);
-        std::copy(row, row + PERIOD_COUNT, curves.y[static_cast<std::size_t>(k)].begin());
-        ReverseTable(curves.y[static_cast<std::size_t>(k)]);
-    }
+    for (auto& row : curves.y) ReverseTable(row);
     if (perComponent) ReverseTable(curves.scaleRow);
     curves.scaleCount = PERIOD_COUNT;
     return curves;
@@ -98,7 +114,7 @@ void DrawEnlargedItem(TMyGraph& graph, const ItemCurves& curves, const SpectrumD
                       const LinearPeriodAxis& linearAxis) {
     const bool perComponent = curves.layout == SpectrumLayout::PerComponent;
     SetupSpectrumAxes(graph, s, linearAxis);
-    graph.TitleY = curves.title;
+    graph.TitleY = curves.title + curves.mark;
     if (perComponent) graph.SubX = s.frequencyX ? 5 : linearAxis.subX;
     graph.YScaleUnit(curves.scaleCount, curves.scaleRow.data());
     graph.DrawWaku();
@@ -111,11 +127,11 @@ void DrawEnlargedItem(TMyGraph& graph, const ItemCurves& curves, const SpectrumD
 void StartSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& s,
                      const LinearPeriodAxis& linearAxis) {
     SetupSpectrumAxes(graph, s, linearAxis);
-    graph.TitleY = SpectrumSymbol(curves.quantity);
+    graph.TitleY = SpectrumSymbol(curves.quantity, curves.pseudo);
     graph.YScaleUnit(curves.scaleCount, curves.scaleRow.data());
     graph.DrawWaku();
     if (!s.frequencyX) {
-        graph.canvas().TextOut(kTitleX, kTitleY, curves.title);
+        WriteLegendTitle(graph, curves, 0);
         WriteUnitLabel(graph, curves.quantity);
     }
     SetOverlayPen(graph, 0);
@@ -128,7 +144,7 @@ void AddSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisp
     SetOverlayPen(graph, overlayCount);
     DrawItemCurves(graph, curves, s, false);
     DrawLegendLine(graph, overlayCount);
-    graph.canvas().TextOut(kTitleX, kTitleY + kLegendStep * overlayCount, curves.title);
+    WriteLegendTitle(graph, curves, overlayCount);
 }
 
 }  // namespace tremblo

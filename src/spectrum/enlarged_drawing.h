@@ -33,7 +33,9 @@ int EnlargedItemOf(const SpectrumDisplaySettings& settings, int component, int q
 struct ItemCurves {
     SpectrumLayout layout = SpectrumLayout::PerComponent;
     std::string title;  // the panel title (UTF-8)
+    std::string mark;   // the oscillator's mark (OscillatorPictureMark), after the title
     int quantity = SA;
+    bool pseudo = false;  // pSA or pSV in place of SA or SV
     int points = 0;     // per curve
     std::array<float, PERIOD_COUNT> x{};  // periods, or frequencies ascending
     std::array<std::array<float, PERIOD_COUNT>, DAMPING_COUNT> y{};  // per damping index
@@ -45,7 +47,7 @@ struct ItemCurves {
 // the periods. Frequency unit: 200 points against the ascending
 // frequencies, rows reversed. The scale row is the first enabled damping's:
 // n values (reversed in the frequency unit) per component, all 200 in
-// period order per response.
+// period order per response. settings.pseudo gives the pseudo values.
 ItemCurves EnlargedItemCurves(const SpectrumData& data, const SpectrumDisplaySettings& settings, int item);
 
 // The enabled damping curves of an item with the pen in force, each in its
@@ -53,7 +55,7 @@ ItemCurves EnlargedItemCurves(const SpectrumData& data, const SpectrumDisplaySet
 void DrawItemCurves(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& settings,
                     bool colorByDamping);
 
-// The enlarged drawing: axes, title, scale, frame, unit label (per
+// The enlarged drawing: axes, title with the mark, scale, frame, unit label (per
 // component in the period unit only), pen width 2 and the enabled curves.
 // Per component SubX becomes the linear period axis's (4 for 10 s, else
 // 5) in the period unit and 5 in the frequency unit; per response it stays.
@@ -63,7 +65,9 @@ void DrawEnlargedItem(TMyGraph& graph, const ItemCurves& curves, const SpectrumD
 // A new superposed drawing (overlayCount 0): axes and scale from the item,
 // the quantity symbol as title, the item's title at (100, 310), its unit
 // label and legend line from (30, 315) to (95, 315) (no texts and no legend
-// in the frequency unit), the curves in dampingColors[0].
+// in the frequency unit), the curves in dampingColors[0]. An item with a
+// mark has it after its title, in a 10-pixel face when the graph's is too
+// wide for both.
 void StartSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& settings,
                      const LinearPeriodAxis& linearAxis);
 // An addition (overlayCount already counted): curves in dampingColors[overlayCount

@@ -18,6 +18,10 @@ std::optional<OscillatorMethod> ParseOscillatorMethod(std::string_view text) {
     return std::nullopt;
 }
 
+std::string OscillatorPictureMark(OscillatorMethod method) {
+    return method == OscillatorMethod::Exact ? TrPicture("spectrum", "（厳密解）") : std::string();
+}
+
 namespace {
 
 // The fewest sub-steps of at most period / parts. The relative allowance

@@ -30,6 +30,11 @@ enum class OscillatorMethod { Newmark, Exact };
 const char* OscillatorMethodName(OscillatorMethod method);
 std::optional<OscillatorMethod> ParseOscillatorMethod(std::string_view text);
 
+// What a picture drawn from spectra of the exact oscillator adds to its
+// title, "（厳密解）" in the pictures' language; nothing for the Newmark
+// recurrence, whose pictures read as they always have.
+std::string OscillatorPictureMark(OscillatorMethod method);
+
 // Longest sampling interval the spectra accept (s).
 inline constexpr double MAX_SPECTRUM_INTERVAL = 1.0;
 

@@ -29,6 +29,7 @@ std::string PseudoCsvText(const SpectrumSource& source, const PeriodTable& perio
     const SpectrumTable pseudo = PseudoSpectrumTable(spectrum, periods);
     const int components = std::clamp(source.componentCount, 0, SPECTRUM_COMPONENTS);
     std::ostringstream out;
+    out << OscillatorCommentLine(source.method);
     std::string line;
     for (int c = 0; c < components; ++c) {
         for (int q = 0; q < 2; ++q) {
@@ -57,7 +58,7 @@ std::string PseudoCsvText(const SpectrumSource& source, const PeriodTable& perio
 std::string SpectraTableCsvText(const SpectrumSource& source, const PeriodTable& periods,
                                 const DampingRatios& dampingRatios, const SpectrumTable& spectrum) {
     const int components = std::clamp(source.componentCount, 0, SPECTRUM_COMPONENTS);
-    std::string text = "Component,Damping,Period,SA,SV,SD,PSA,PSV\r\n";
+    std::string text = OscillatorCommentLine(source.method) + "Component,Damping,Period,SA,SV,SD,PSA,PSV\r\n";
     for (int c = 0; c < components; ++c)
         for (int k = 0; k < DAMPING_COUNT; ++k)
             for (int j = 0; j < PERIOD_COUNT; ++j) {

@@ -8,6 +8,9 @@
 // NAMEspectra.csv: one row per component, damping ratio and period,
 // "Component,Damping,Period,SA,SV,SD,PSA,PSV", numbers "%.9g" (every float
 // read back exactly).
+//
+// Spectra of the exact oscillator open both files with the comment line of
+// OscillatorCommentLine.
 #include <string>
 
 #include "spectrum/damping_ratios.h"

@@ -43,8 +43,9 @@ void WriteRotDCsv(std::ostream& out, const SpectrumSource& source, const PeriodT
 }
 
 std::string RotDCsvText(const SpectrumSource& source, const PeriodTable& periods,
-                        const DampingRatios& dampingRatios, const RotDTable& table) {
+                        const DampingRatios& dampingRatios, const RotDTable& table, OscillatorMethod method) {
     std::ostringstream out;
+    out << OscillatorCommentLine(method);
     WriteRotDCsv(out, source, periods, dampingRatios, table);
     return out.str();
 }

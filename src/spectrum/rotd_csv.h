@@ -18,7 +18,10 @@ namespace tremblo {
 void WriteRotDCsv(std::ostream& out, const SpectrumSource& source, const PeriodTable& periods,
                   const DampingRatios& dampingRatios, const RotDTable& table);
 
+// The file's text; RotD values of the exact oscillator open it with the
+// comment line of OscillatorCommentLine.
 std::string RotDCsvText(const SpectrumSource& source, const PeriodTable& periods,
-                        const DampingRatios& dampingRatios, const RotDTable& table);
+                        const DampingRatios& dampingRatios, const RotDTable& table,
+                        OscillatorMethod method = OscillatorMethod::Newmark);
 
 }  // namespace tremblo

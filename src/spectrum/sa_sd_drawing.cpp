@@ -1,9 +1,11 @@
 #include "spectrum/sa_sd_drawing.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "common/format.h"
 #include "common/translation.h"
+#include "spectrum/pseudo_csv.h"
 #include "spectrum/sa_sd_curve.h"
 #include "spectrum/target_drawing.h"
 
@@ -27,12 +29,12 @@ std::string SaSdComponentName(const SpectrumSource& source, int component) {
     return kNames[component];
 }
 
-std::string SaSdCaption(const SpectrumSource& source) {
+std::string SaSdCaption(const SpectrumSource& source, bool pseudo) {
     const double h = source.dampingRatios[SA_SD_DAMPING_INDEX];
     // Two decimals, a trailing zero dropped: 0.05, 0.25, 0.5.
     std::string text = StringPrintf("%.2f", h);
     if (text.back() == '0') text.pop_back();
-    return TrText("spectrum", "Sa-Sdスペクトラム　h=") + text;
+    return (pseudo ? TrText("spectrum", "pSa-Sdスペクトラム　h=") : TrText("spectrum", "Sa-Sdスペクトラム　h=")) + text;
 }
 
 void PrepareSaSdGraph(TMyGraph& graph) {
@@ -55,20 +57,31 @@ void PrepareSaSdGraph(TMyGraph& graph) {
 void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const SpectrumSource& source,
               const SaSdSettings& settings) {
     const int c = std::clamp(settings.component, 0, SPECTRUM_COMPONENTS - 1);
-    const SaSdCurve adjusted = AdjustedSaSdCurve(spectrum, c);
+    std::unique_ptr<SpectrumTable> pseudo;
+    if (settings.pseudo) {
+        static const PeriodTable periods = BuildPeriodTable();
+        pseudo = std::make_unique<SpectrumTable>(PseudoSpectrumTable(spectrum, periods));
+    }
+    const SpectrumTable& table = pseudo ? *pseudo : spectrum;
+    const SaSdCurve adjusted = AdjustedSaSdCurve(table, c);
     graph.XScaleUnit(adjusted.count, adjusted.sd.data());
     graph.YScaleUnit(adjusted.count, adjusted.sa.data());
     graph.TitleX = TrPicture("spectrum", "変位 Sd [cm]");
-    graph.TitleY = TrPicture("spectrum", "加速度 Sa [gal]");
+    graph.TitleY = settings.pseudo ? TrPicture("spectrum", "擬似加速度 pSa [gal]")
+                                   : TrPicture("spectrum", "加速度 Sa [gal]");
     graph.DrawWaku();
     Canvas& canvas = graph.canvas();
     canvas.TextOut(150, 5, StringPrintf("%s %s", source.eventName.c_str(), SaSdComponentName(source, c).c_str()));
+    // The title line is full: the mark goes to the bottom right corner,
+    // below the scale's last number and right of the axis title.
+    if (const std::string mark = OscillatorPictureMark(source.method); !mark.empty())
+        canvas.TextOut(graph.Width() - 3 - canvas.TextWidth(mark), graph.Height() - 1 - canvas.TextHeight(mark), mark);
 
     canvas.SetPenColor(kCurveRed);
     canvas.SetPenWidth(settings.lineWidth);
     graph.DrawGraph(adjusted.count, adjusted.sd.data(), adjusted.sa.data());
     if (!settings.adjustedOnly) {
-        const SaSdCurve full = FullSaSdCurve(spectrum, c);
+        const SaSdCurve full = FullSaSdCurve(table, c);
         canvas.SetPenColor(kCurveBlue);
         graph.DrawGraph(full.count, full.sd.data(), full.sa.data());
     }

@@ -22,6 +22,7 @@ struct SaSdSettings {
     int lineWidth = 2;            // UpDown1
     bool adjustedOnly = true;     // 変位調整
     std::vector<TargetSpectrum> targets;  // demand curves, SA against pseudo SD
+    bool pseudo = false;          // pSA = w^2 SD in place of SA
 };
 
 // Component names of this window: "NS", "EW", "UD" by index. The one
@@ -31,15 +32,19 @@ std::string SaSdComponentName(const SpectrumSource& source, int component);
 
 // The caption under the graph with the damping ratio the curve is drawn
 // for: "Sa-Sdスペクトラム　h=0.05" (h=0.25 and 0.5 under the ×5 and ×10
-// multipliers).
-std::string SaSdCaption(const SpectrumSource& source);
+// multipliers); "pSa-Sdスペクトラム　h=0.05" for the pseudo acceleration.
+std::string SaSdCaption(const SpectrumSource& source, bool pseudo = false);
 
 // The graph as the Sa-Sd window creates it: frame 250 x 250 at (35, 270),
 // VValueX 5, VValueY 10, OverWrite off, a 10-pixel font, cleared white.
 void PrepareSaSdGraph(TMyGraph& graph);
 
 // Both scales come from the adjusted curve only; "eventName component" of
-// the source is written at (150, 5). The targets' demand curves come last.
+// the source is written at (150, 5), the oscillator's mark
+// (OscillatorPictureMark) in the bottom right corner. The targets' demand
+// curves come last.
+// With settings.pseudo the accelerations are w^2 SD at the periods of every
+// spectrum table (BuildPeriodTable) and the axis says so.
 void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const SpectrumSource& source,
               const SaSdSettings& settings);
 

@@ -7,6 +7,11 @@
 
 namespace tremblo {
 
+std::string OscillatorCommentLine(OscillatorMethod method) {
+    if (method != OscillatorMethod::Exact) return {};
+    return "# oscillator: exact (Nigam-Jennings, ground acceleration linear between samples)\r\n";
+}
+
 void WriteSpectrumBlockTitle(std::ostream& out, const SpectrumSource& source, std::string_view component,
                              std::string_view quantity) {
     out << source.stationCode.view() << "\r\n"
@@ -26,6 +31,7 @@ void WriteSpectrumCsv(std::ostream& out, const SpectrumSource& source, const Per
                       const DampingRatios& dampingRatios, const SpectrumTable& spectrum) {
     static constexpr const char* kSymbols[SPECTRUM_QUANTITIES] = {"SA", "SV", "SD"};
     const int components = std::clamp(source.componentCount, 0, SPECTRUM_COMPONENTS);
+    out << OscillatorCommentLine(source.method);
     std::string line;
     for (int c = 0; c < components; ++c) {
         for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {

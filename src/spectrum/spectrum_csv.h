@@ -12,6 +12,12 @@
 
 namespace tremblo {
 
+// The first line of a file written from spectra of the exact oscillator,
+// ended by CR LF: "# oscillator: exact (...)"; nothing for the Newmark
+// recurrence, whose files read as they always have.
+std::string OscillatorCommentLine(OscillatorMethod method);
+
+// The oscillator's comment line when it is not the default, then the blocks.
 // Block lines, ended by CR LF: station code; origin date; origin time;
 // component label; "SA"/"SV"/"SD"; "Period,Frequency" and ",%.2f" of each
 // damping ratio; then per period "%7.3f,%7.3f" of the period and its

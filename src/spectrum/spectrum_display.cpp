@@ -6,6 +6,7 @@
 #include "common/shift_jis.h"
 #include "common/translation.h"
 #include "spectrum/enlarged_drawing.h"
+#include "spectrum/pseudo_spectra.h"
 #include "spectrum/target_drawing.h"
 
 namespace tremblo {
@@ -37,6 +38,12 @@ int ScaleDamping(const std::array<bool, DAMPING_COUNT>& dampingEnabled) {
 const char* SpectrumSymbol(int quantity) {
     static const char* const kSymbols[] = {"SA", "SV", "SD"};
     return (quantity >= 0 && quantity < SPECTRUM_QUANTITIES) ? kSymbols[quantity] : "";
+}
+
+const char* SpectrumSymbol(int quantity, bool pseudo) {
+    if (!pseudo) return SpectrumSymbol(quantity);
+    static const char* const kPseudoSymbols[] = {"pSA", "pSV", "SD"};
+    return (quantity >= 0 && quantity < SPECTRUM_QUANTITIES) ? kPseudoSymbols[quantity] : "";
 }
 
 const char* SpectrumUnitLabel(int quantity) {
@@ -111,12 +118,27 @@ SpectrumData SpectrumDataOf(const SpectrumModel& model) {
                         model.linearPeriodAxis(), model.linearPeriodCount(), model.linearFrequencyCount()};
 }
 
-std::string SpectrumPanelTitle(const SpectrumSource& source, int quantity, int component) {
+std::array<float, PERIOD_COUNT> SpectrumCurveRow(const SpectrumData& data, int c, int k, int q, bool pseudo) {
+    std::array<float, PERIOD_COUNT> values{};
+    if (!pseudo || q == SD) {
+        const float* row = data.table.row(c, k, q);
+        std::copy(row, row + PERIOD_COUNT, values.begin());
+        return values;
+    }
+    const float* sd = data.table.row(c, k, SD);
+    for (int j = 0; j < PERIOD_COUNT; ++j) {
+        const float period = data.periods.periods[static_cast<std::size_t>(j)];
+        values[static_cast<std::size_t>(j)] = q == SA ? PseudoAcceleration(period, sd[j]) : PseudoVelocity(period, sd[j]);
+    }
+    return values;
+}
+
+std::string SpectrumPanelTitle(const SpectrumSource& source, int quantity, int component, bool pseudo) {
     const std::string label =
         (component >= 0 && component < MAX_COMPONENTS)
             ? source.componentLabel[static_cast<std::size_t>(component)].str()
             : std::string();
-    return SjisToUtf8(StringPrintf("%s %s %s   %s %s", SpectrumSymbol(quantity), source.stationCode.c_str(),
+    return SjisToUtf8(StringPrintf("%s %s %s   %s %s", SpectrumSymbol(quantity, pseudo), source.stationCode.c_str(),
                                    label.c_str(), source.originDate.c_str(), source.originTime.c_str()));
 }
 
@@ -127,7 +149,7 @@ namespace {
 void BeginPanel(TMyGraph& graph, const SpectrumData& data, const SpectrumDisplaySettings& s, int panel,
                 int quantity, int component) {
     const SpectrumPanels panels = SpectrumPanelsFor(graph.Width(), graph.Height());
-    const std::string title = SpectrumPanelTitle(data.source, quantity, component);
+    const std::string title = SpectrumPanelTitle(data.source, quantity, component, s.pseudo);
     SetupSpectrumAxes(graph, s, data.linearAxis);
     graph.TitleY = title;
     graph.OriginX = panels.originX[static_cast<std::size_t>(panel)];
@@ -139,6 +161,15 @@ void BeginPanel(TMyGraph& graph, const SpectrumData& data, const SpectrumDisplay
 void SetCurvePen(TMyGraph& graph, const SpectrumDisplaySettings& s, int k) {
     if (s.colorByDamping) graph.canvas().SetPenColor(DampingColor(k));
     graph.canvas().SetPenWidth(s.lineWidth);
+}
+
+// The oscillator's mark on the line above the first panel's title: the
+// titles themselves fill their panels.
+void WriteOscillatorMark(TMyGraph& graph, const SpectrumData& data) {
+    const std::string mark = OscillatorPictureMark(data.source.method);
+    if (mark.empty()) return;
+    const SpectrumPanels panels = SpectrumPanelsFor(graph.Width(), graph.Height());
+    graph.canvas().TextOut(panels.originX[0] + 10, 2, mark);
 }
 
 bool Enabled(const SpectrumDisplaySettings& s, int k) { return s.dampingEnabled[static_cast<std::size_t>(k)]; }
@@ -168,35 +199,37 @@ void DrawSpectraPerComponent(TMyGraph& graph, const SpectrumData& data, const Sp
         DrawItemCurves(graph, curves, s, s.colorByDamping);
         DrawSpectrumTargets(graph, s.targets, r, s.frequencyX);
     }
+    WriteOscillatorMark(graph, data);
 }
 
 void DrawSpectraPerResponse(TMyGraph& graph, const SpectrumData& data, const SpectrumDisplaySettings& s) {
     graph.Clear(kWhite);
     const int q = std::clamp(s.quantity, 0, SPECTRUM_QUANTITIES - 1);
-    const SpectrumTable& table = data.table;
     const PeriodTable& periods = data.periods;
     const int scaleDamping = ScaleDamping(s.dampingEnabled);
     const int components = std::clamp(data.source.componentCount, 0, SPECTRUM_COMPONENTS);
     for (int c = 0; c < components; ++c) {
         BeginPanel(graph, data, s, c, q, c);
         // The scale always comes from all 200 values in period order.
-        graph.YScaleUnit(PERIOD_COUNT, table.row(c, scaleDamping, q));
+        graph.YScaleUnit(PERIOD_COUNT, SpectrumCurveRow(data, c, scaleDamping, q, s.pseudo).data());
         graph.DrawWaku();
         for (int k = 0; k < DAMPING_COUNT; ++k) {
             if (!Enabled(s, k)) continue;
             SetCurvePen(graph, s, k);
+            const std::array<float, PERIOD_COUNT> row = SpectrumCurveRow(data, c, k, q, s.pseudo);
             if (!s.frequencyX) {
                 const int n = s.linearX ? LinearPeriodPoints(data) : PERIOD_COUNT;
-                graph.DrawGraph(n, periods.periods.data(), table.row(c, k, q));
+                graph.DrawGraph(n, periods.periods.data(), row.data());
             } else {
                 // Frequencies descending, the row in period order: a linear
                 // axis shows the first points, from 20 Hz down.
                 const int n = s.linearX ? LinearFrequencyPoints(data) : PERIOD_COUNT;
-                graph.DrawGraph(n, periods.frequencies.data(), table.row(c, k, q));
+                graph.DrawGraph(n, periods.frequencies.data(), row.data());
             }
         }
         DrawSpectrumTargets(graph, s.targets, q, s.frequencyX);
     }
+    WriteOscillatorMark(graph, data);
 }
 
 void DrawSpectra(TMyGraph& graph, const SpectrumData& data, const SpectrumDisplaySettings& settings) {

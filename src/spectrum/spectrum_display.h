@@ -37,6 +37,7 @@ struct SpectrumDisplaySettings {
     bool colorByDamping = true;                            // CBColor
     int lineWidth = 2;                                     // UpDown1
     std::vector<TargetSpectrum> targets;                   // drawn dashed over the panels, at most three
+    bool pseudo = false;  // pSA = w^2 SD and pSV = w SD drawn in place of SA and SV
 };
 
 // The seven curve colours: red, blue, purple, black, green, teal, navy.
@@ -48,6 +49,8 @@ int ScaleDamping(const std::array<bool, DAMPING_COUNT>& dampingEnabled);
 
 // Quantity symbols "SA", "SV", "SD" and unit labels "[Gal]", "[kine]", "[cm]".
 const char* SpectrumSymbol(int quantity);
+// "pSA", "pSV", "SD" for the pseudo values, else as above.
+const char* SpectrumSymbol(int quantity, bool pseudo);
 const char* SpectrumUnitLabel(int quantity);
 
 // Panel places on a graph: x origin of panel i is i * (width / 3) + 50, the
@@ -70,8 +73,9 @@ void PrepareSpectrumGraph(TMyGraph& graph);
 void SetupSpectrumAxes(TMyGraph& graph, const SpectrumDisplaySettings& settings,
                        const LinearPeriodAxis& linearAxis);
 
-// The panel title "SA AIC001 NS   2024/11/05 10:12:00" (UTF-8).
-std::string SpectrumPanelTitle(const SpectrumSource& source, int quantity, int component);
+// The panel title "SA AIC001 NS   2024/11/05 10:12:00" (UTF-8), "pSA ..."
+// and "pSV ..." for the pseudo values.
+std::string SpectrumPanelTitle(const SpectrumSource& source, int quantity, int component, bool pseudo = false);
 
 // What the drawings read: the table, the period tables, the record texts
 // of the calculation and the linear axes' point counts.
@@ -85,6 +89,13 @@ struct SpectrumData {
 };
 SpectrumData SpectrumDataOf(const SpectrumModel& model);
 
+// The 200 values of a curve in period order: the table's row, or with
+// `pseudo` w^2 SD for SA and w SD for SV (the values of PseudoSpectrumTable).
+std::array<float, PERIOD_COUNT> SpectrumCurveRow(const SpectrumData& data, int component, int damping, int quantity,
+                                                 bool pseudo);
+
+// The panels' drawings write the oscillator's mark (OscillatorPictureMark)
+// above the first panel's title.
 // BtnSpectrum1Click's drawing: the three quantities of settings.component.
 void DrawSpectraPerComponent(TMyGraph& graph, const SpectrumData& data, const SpectrumDisplaySettings& settings);
 // BtnSpectrum2Click's drawing: settings.quantity of each calculated component.

@@ -2,6 +2,7 @@
 #include "spectrum/windows/spect.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QPalette>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -38,6 +39,7 @@ TSpect::TSpect(Platform& platform, RecordSession& session, QWidget* parent)
     BuildAxisControls();
     BuildDampingControls();
     BuildButtons();
+    BuildMethodControls();
 }
 
 TSpect::~TSpect() = default;
@@ -162,6 +164,19 @@ void TSpect::BuildButtons() {
         bar->setValue(0);
         bar->setTextVisible(false);
     }
+}
+
+// The oscillator below the calculation buttons, kept for the session; the
+// pseudo values beside the exports, since they change what these write.
+void TSpect::BuildMethodControls() {
+    Label7 = Place(new QLabel(tr("計算方法"), this), 16, 472, 60, 20);
+    CBMethod = Place(new QComboBox(this), 80, 470, 200, 25);
+    CBMethod->addItems({tr("Newmark β=1/6"), tr("厳密解(区分線形)")});
+    CBMethod->setToolTip(tr("応答の計算方法: 線形加速度法、または地動加速度を区分線形とした厳密解"));
+    connect(CBMethod, &QComboBox::currentIndexChanged, this, [this] { CBMethodChange(); });
+    CBPseudo = Place(new QCheckBox(tr("擬似応答 (pSA, pSV)"), this), 678, 473, 155, 20);
+    CBPseudo->setToolTip(tr("SA と SV の代わりに擬似加速度 ω²SD と擬似速度 ωSD を表示"));
+    connect(CBPseudo, &QCheckBox::clicked, this, [this] { CBPseudoClick(); });
 }
 
 }  // namespace tremblo

@@ -14,6 +14,7 @@
 #include "spectrum/spectrum_model.h"
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QProgressBar;
 class QPushButton;
@@ -58,6 +59,8 @@ public:
     void CBColorClick() { RedrawSpectra(); }
     void UpDown1Click() { RedrawSpectra(); }
     void Button3Click() { RedrawSpectra(); }
+    void CBMethodChange();  // the oscillator of the next calculation (計算方法)
+    void CBPseudoClick() { RedrawSpectra(); }
     void Button1Click() { hide(); }
     void Button2Click();  // copy the graph to the clipboard
     void BtnGIFClick();   // PNG
@@ -92,7 +95,7 @@ public:
 
     // Controls, named as the program calls them.
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr, *Label5 = nullptr,
-           *Label6 = nullptr;
+           *Label6 = nullptr, *Label7 = nullptr;
     GraphView* MyGraph1 = nullptr;
     QPushButton *BtnCalc = nullptr, *BtnSdSa = nullptr, *Button1 = nullptr, *Button2 = nullptr,
                 *Button3 = nullptr, *BtnGIF = nullptr, *BtnCSV = nullptr;
@@ -100,7 +103,8 @@ public:
     RadioGroup *RGXScale = nullptr, *RGXUnit = nullptr, *RGYScale = nullptr, *RGSpect = nullptr,
                *RGCompo = nullptr, *RGResp = nullptr;
     QCheckBox *D00 = nullptr, *D01 = nullptr, *D02 = nullptr, *D05 = nullptr, *D10 = nullptr,
-              *CBColor = nullptr, *CBLarge = nullptr;
+              *CBColor = nullptr, *CBLarge = nullptr, *CBPseudo = nullptr;
+    QComboBox* CBMethod = nullptr;  // 計算方法: Newmark β=1/6 or the exact oscillator
     QSpinBox* UpDown1 = nullptr;  // Edit1 + UpDown1, the line width
     TargetChooser* TargetBox = nullptr;  // target spectra drawn over the graphs, kept for the session
 
@@ -110,6 +114,8 @@ private:
     void BuildAxisControls();
     void BuildDampingControls();
     void BuildButtons();
+    void BuildMethodControls();
+    std::string ExportName(const char* extension) const;
     void DampingClick(int k);
     void DrawLayout(SpectrumLayout layout);
     bool EnlargedViewReady() const;

@@ -1,6 +1,7 @@
 // The spectrum window's handlers: the calculation, the drawing in both
 // layouts, the display controls and what the main window asks of it.
 #include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -41,6 +42,11 @@ void TSpect::BtnCalcClick() {
     if (status == CalculationStatus::OutOfMemory) {
         platform_.ShowMessage(Std(tr("応答スペクトルの計算に必要なメモリが足りません")), Std(tr("メモリ不足")),
                               MessageStyle::Warning);
+    } else if (status == CalculationStatus::Refused) {
+        // No spectra to show: the graphs drawn from the last ones close with them.
+        platform_.ShowMessage(model_->problem(), Std(tr("応答スペクトルを計算できません")), MessageStyle::Warning);
+        if (SdSa != nullptr) SdSa->hide();
+        if (Large != nullptr) Large->hide();
     }
     EnableSpectrumCommands();
     RedrawSpectra();
@@ -60,6 +66,7 @@ SpectrumDisplaySettings TSpect::ReadDisplaySettings() const {
     s.colorByDamping = CBColor->isChecked();
     s.lineWidth = UpDown1->value();
     s.targets = TargetBox->Targets();
+    s.pseudo = CBPseudo->isChecked();
     return s;
 }
 
@@ -106,6 +113,16 @@ void TSpect::EnableSpectrumCommands() {
 }
 
 // ---- Display controls ------------------------------------------------------
+
+// Spectra on show are calculated again at once, so that no graph or file
+// passes the other oscillator's values off as the chosen one's; otherwise
+// the choice waits for the next 計　算.
+void TSpect::CBMethodChange() {
+    const OscillatorMethod method = CBMethod->currentIndex() == 1 ? OscillatorMethod::Exact : OscillatorMethod::Newmark;
+    if (method == model_->oscillatorMethod()) return;
+    model_->SetOscillatorMethod(method);
+    if (model_->hasSpectra()) BtnCalcClick();
+}
 
 void TSpect::EnableComponentChoice() {
     const bool perComponent = RGSpect->itemIndex() == 0;
@@ -192,9 +209,10 @@ void TSpect::DrawSaSd() {
     settings.lineWidth = SdSa->UpDown1->value();
     settings.adjustedOnly = SdSa->CheckBox1->isChecked();
     settings.targets = TargetBox->Targets();
+    settings.pseudo = CBPseudo->isChecked();
     tremblo::DrawSaSd(SdSa->MyGraph1->graph(), model_->spectrum(), model_->source(), settings);
     SdSa->drawnComponent = settings.component;
-    SdSa->Label2->setText(QString::fromStdString(SaSdCaption(model_->source())));
+    SdSa->Label2->setText(QString::fromStdString(SaSdCaption(model_->source(), settings.pseudo)));
     SdSa->MyGraph1->update();
 }
 
