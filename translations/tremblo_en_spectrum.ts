@@ -47,6 +47,18 @@
         <source>第%d成分の周期 %g 秒 (減衰 %g%%) の応答が有限の値になりません</source>
         <translation>The response of component %d at a period of %g s (damping %g%%) is not a finite number</translation>
     </message>
+    <message>
+        <source>（厳密解）</source>
+        <translation> (exact)</translation>
+    </message>
+    <message>
+        <source>pSa-Sdスペクトラム&#x3000;h=</source>
+        <translation>pSa-Sd spectrum  h=</translation>
+    </message>
+    <message>
+        <source>擬似加速度 pSa [gal]</source>
+        <translation>Pseudo acc. pSa [gal]</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::TLarge</name>
@@ -338,6 +350,34 @@
     <message>
         <source>メモリ不足</source>
         <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>計算方法</source>
+        <translation>Method</translation>
+    </message>
+    <message>
+        <source>Newmark β=1/6</source>
+        <translation>Newmark β=1/6</translation>
+    </message>
+    <message>
+        <source>厳密解(区分線形)</source>
+        <translation>Exact (piecewise linear)</translation>
+    </message>
+    <message>
+        <source>応答の計算方法: 線形加速度法、または地動加速度を区分線形とした厳密解</source>
+        <translation>How the response is calculated: the linear acceleration method, or the exact solution for a ground acceleration linear between samples</translation>
+    </message>
+    <message>
+        <source>擬似応答 (pSA, pSV)</source>
+        <translation>Pseudo (pSA, pSV)</translation>
+    </message>
+    <message>
+        <source>SA と SV の代わりに擬似加速度 ω²SD と擬似速度 ωSD を表示</source>
+        <translation>Shows the pseudo acceleration ω²SD and the pseudo velocity ωSD in place of SA and SV</translation>
+    </message>
+    <message>
+        <source>応答スペクトルを計算できません</source>
+        <translation>Cannot calculate the response spectra</translation>
     </message>
 </context>
 <context>
