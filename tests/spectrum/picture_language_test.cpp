@@ -49,6 +49,7 @@ protected:
     std::vector<std::string> Texts(const Drawing& d, bool frequencyX, bool messages, bool pictures) {
         SpectrumDisplaySettings s;
         s.frequencyX = frequencyX;
+        s.pseudo = pseudo;
         s.targets = {BuiltInTarget(BslLimit::Safety, 1.0), BuiltInTarget(BslLimit::Damage, 0.8)};
         const MarkedTranslation translation{messages, pictures};
         RecordingCanvas canvas{d.width, d.height};
@@ -61,6 +62,7 @@ protected:
     std::unique_ptr<SpectrumTable> table = std::make_unique<SpectrumTable>();
     PeriodTable periods = BuildPeriodTable();
     SpectrumSource source;
+    bool pseudo = false;
     testing::ScriptedPlatform platform;
 };
 
@@ -89,12 +91,19 @@ TEST_F(SpectrumPictureLanguage, EveryDrawnTextFollowsThePicturesLanguageOnly) {
          [](TMyGraph& graph, const SpectrumData& data, SpectrumDisplaySettings s) {
              SaSdSettings settings;
              settings.targets = s.targets;
+             settings.pseudo = s.pseudo;
              DrawSaSd(graph, data.table, data.source, settings);
          }},
     };
+    // The default pictures, and those of pseudo values from the exact
+    // oscillator with its mark.
     for (const Drawing& d : drawings) {
-        for (bool frequencyX : {false, true}) {
-            SCOPED_TRACE(std::string(d.name) + (frequencyX ? ", frequency axis" : ", period axis"));
+        for (int variant = 0; variant < 4; ++variant) {
+            const bool frequencyX = variant % 2 == 1;
+            pseudo = variant >= 2;
+            source.method = pseudo ? OscillatorMethod::Exact : OscillatorMethod::Newmark;
+            SCOPED_TRACE(std::string(d.name) + (frequencyX ? ", frequency axis" : ", period axis") +
+                         (pseudo ? ", pseudo, exact" : ""));
             const std::vector<std::string> japanese = Texts(d, frequencyX, false, false);
             // Texts kept Japanese: the pictures are what they were, whatever the messages' language.
             EXPECT_EQ(Texts(d, frequencyX, true, false), japanese);
@@ -117,12 +126,14 @@ TEST_F(SpectrumPictureLanguage, SaSdCaptionIsAMessage) {
     const struct {
         bool messages, pictures, translated;
     } cases[] = {{false, false, false}, {true, false, true}, {false, true, false}};
-    const std::string japanese = SaSdCaption(source);
-    for (const auto& c : cases) {
-        const MarkedTranslation translation{c.messages, c.pictures};
-        EXPECT_EQ(SaSdCaption(source) != japanese, c.translated) << c.messages << c.pictures;
-        if (c.translated) {
-            EXPECT_FALSE(HasJapanese(Unmarked(SaSdCaption(source))));
+    for (bool pseudo : {false, true}) {
+        const std::string japanese = SaSdCaption(source, pseudo);
+        for (const auto& c : cases) {
+            const MarkedTranslation translation{c.messages, c.pictures};
+            EXPECT_EQ(SaSdCaption(source, pseudo) != japanese, c.translated) << c.messages << c.pictures << pseudo;
+            if (c.translated) {
+                EXPECT_FALSE(HasJapanese(Unmarked(SaSdCaption(source, pseudo))));
+            }
         }
     }
 }
