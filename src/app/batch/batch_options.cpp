@@ -316,6 +316,7 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     ApplySpectrumOptions(spectrum, o);
     o.fas = o.fas || o.hv;
     o.oscillator = *ParseOscillatorMethod(oscillatorName);
+    o.spectrum.pseudo = o.pseudo;  // the spectrum, Sa-Sd and superposed pictures show PSA and PSV
     auto loaded = LoadTargets(targets, err);
     if (!loaded) return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
     o.spectrum.targets = std::move(*loaded);

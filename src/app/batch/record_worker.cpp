@@ -301,7 +301,7 @@ bool RecordWorker::WriteSpectrumFiles(const std::string& base, RecordOutcome& ou
     TMyGraph saSdGraph(saSdCanvas_, platform_);
     PrepareSaSdGraph(saSdGraph);
     DrawSaSd(saSdGraph, m.spectrum(), m.source(),
-             SaSdSettings{settings.component, settings.lineWidth, !options_.sdsaFull, settings.targets});
+             SaSdSettings{settings.component, settings.lineWidth, !options_.sdsaFull, settings.targets, settings.pseudo});
     const std::string saSdName =
         StringPrintf("%s_%s_SdSa.png", base.c_str(), SaSdComponentName(m.source(), settings.component).c_str());
     return WritePicture((folder / saSdName).string(), saSdCanvas_.Picture(), outcome);

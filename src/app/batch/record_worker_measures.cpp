@@ -53,7 +53,7 @@ bool RecordWorker::WriteRotDFile(const std::string& base, bool writeFiles, Recor
     if (!CalculateRotD(outcome, &available, true)) return false;
     const std::string csv = (std::filesystem::path(options_.outFolder) / (base + "rotd.csv")).string();
     const std::string text =
-        RotDCsvText(SpectrumSourceOf(record), spectrum_->periods(), spectrum_->dampingRatios(), *rotd_);
+        RotDCsvText(SpectrumSourceOf(record), spectrum_->periods(), spectrum_->dampingRatios(), *rotd_, options_.oscillator);
     if (std::string why; !WriteFileAtomically(csv, text, &why))
         return Fail(outcome, MessageLine(TrText("common", kCannotCreateCaption), CannotCreateText(csv) + " (" + why + ")"));
     outcome.written.push_back(csv);
