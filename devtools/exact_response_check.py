@@ -70,7 +70,9 @@ def main():
         # The waveform CSV holds the analysis window's acceleration as the
         # spectra integrate it, to 3 decimals; the spectra are compared on
         # these samples, so allow for that rounding through the tolerance.
-        table = list(csv.DictReader(open(base + "spectra.csv", newline="")))
+        # The table's first line names the oscillator ("# oscillator: exact ...").
+        table = list(csv.DictReader(line for line in open(base + "spectra.csv", newline="")
+                                    if not line.startswith("#")))
         rows = list(csv.reader(open(base + ".csv", encoding="shift_jis", errors="replace")))
     dt = record["dt"]
     data = [r for r in rows if r and all(_is_number(v) for v in r)]

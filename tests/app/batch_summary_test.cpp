@@ -181,8 +181,14 @@ TEST(BatchSummary, PseudoColumnsAreTheSpectraTablesExactPsa) {
     const Table summary = ParseCsv(ReadWholeFile(options.summaryFile));
     ASSERT_EQ(summary.size(), 2u);
     const std::string base = folder / ("out/" + info["output_name"].get<std::string>());
-    const Table table = ParseCsv(ReadWholeFile(base + "spectra.csv"));
-    const Table psa = ParseCsv(ReadWholeFile(base + "psa.csv"));
+    // The exact oscillator's files open with a comment line naming it.
+    const std::string tableText = ReadWholeFile(base + "spectra.csv");
+    const std::string psaText = ReadWholeFile(base + "psa.csv");
+    for (const std::string* text : {&tableText, &psaText})
+        ASSERT_EQ(text->substr(0, text->find("\r\n")),
+                  "# oscillator: exact (Nigam-Jennings, ground acceleration linear between samples)");
+    const Table table = ParseCsv(tableText.substr(tableText.find("\r\n") + 2));
+    const Table psa = ParseCsv(psaText.substr(psaText.find("\r\n") + 2));
     ASSERT_EQ(table.size(), 1u + 3 * 5 * 200);
     const char* labels[] = {"NS", "EW", "UD"};
     std::map<std::string, float> rotd;

@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 #include <memory>
 #include <string>
@@ -16,7 +15,6 @@
 #include "plot/recording_canvas.h"
 #include "spectrum/enlarged_drawing.h"
 #include "spectrum/pseudo_csv.h"
-#include "spectrum/pseudo_spectra.h"
 #include "spectrum/rotd_csv.h"
 #include "spectrum/sa_sd_drawing.h"
 #include "spectrum/spectrum_csv.h"
@@ -168,24 +166,6 @@ protected:
 
 // ---- Pseudo values -----------------------------------------------------------
 
-TEST_F(SpectrumVariants, CurveRowsArePseudoValuesOnlyForSaAndSvWhenAsked) {
-    const auto pseudo = std::make_unique<SpectrumTable>(PseudoSpectrumTable(*table, periods));
-    for (int c = 0; c < 3; ++c)
-        for (int k : {0, 4})
-            for (int q : {SA, SV, SD}) {
-                const auto plainRow = SpectrumCurveRow(Data(*table), c, k, q, false);
-                const auto pseudoRow = SpectrumCurveRow(Data(*table), c, k, q, true);
-                for (int j : {0, 77, 199}) {
-                    EXPECT_EQ(plainRow[j], table->at(c, k, q, j)) << c << k << q << j;
-                    EXPECT_EQ(pseudoRow[j], pseudo->at(c, k, q, j)) << c << k << q << j;
-                }
-            }
-    // The table was chosen so that the two differ where they may.
-    const float period = periods.periods[100];
-    EXPECT_EQ(SpectrumCurveRow(Data(*table), 1, 2, SA, true)[100], PseudoAcceleration(period, table->at(1, 2, SD, 100)));
-    EXPECT_GT(std::abs(SpectrumCurveRow(Data(*table), 1, 2, SA, true)[100] - table->at(1, 2, SA, 100)), 1.0f);
-}
-
 // With pseudo on, every picture draws what the pseudo table would draw,
 // point for point, and its labels say pSA and pSV where they said SA and SV.
 TEST_F(SpectrumVariants, PseudoPicturesDrawThePseudoTableUnderItsLabels) {
@@ -215,34 +195,6 @@ TEST_F(SpectrumVariants, PseudoPicturesDrawThePseudoTableUnderItsLabels) {
         }
         EXPECT_GT(pseudoLabels, 0);
     }
-}
-
-TEST_F(SpectrumVariants, PseudoTitlesAndAxes) {
-    const struct {
-        int drawing;
-        std::vector<std::string> texts;
-    } cases[] = {
-        {0,
-         {"pSA AIC001 NS   2024/11/05 10:12:00", "pSV AIC001 NS   2024/11/05 10:12:00",
-          "SD AIC001 NS   2024/11/05 10:12:00"}},
-        {1,
-         {"pSA AIC001 NS   2024/11/05 10:12:00", "pSA AIC001 EW   2024/11/05 10:12:00",
-          "pSA AIC001 UD   2024/11/05 10:12:00"}},
-        {4, {"pSV", "pSV AIC001 NS   2024/11/05 10:12:00", "pSA AIC001 NS   2024/11/05 10:12:00"}},
-        {5, {"擬似加速度 pSa [gal]", "変位 Sd [cm]"}},
-    };
-    for (const auto& c : cases) {
-        const Drawing& d = Drawings()[static_cast<std::size_t>(c.drawing)];
-        SCOPED_TRACE(d.name);
-        std::vector<std::string> drawn;
-        for (const CanvasCall& call : Texts(Draw(d, *table, true))) drawn.push_back(call.text);
-        for (const std::string& text : c.texts)
-            EXPECT_NE(std::find(drawn.begin(), drawn.end(), text), drawn.end()) << text;
-    }
-    EXPECT_EQ(SaSdCaption(source, true), "pSa-Sdスペクトラム　h=0.05");
-    EXPECT_EQ(SaSdCaption(source), "Sa-Sdスペクトラム　h=0.05");
-    EXPECT_STREQ(SpectrumSymbol(SD, true), "SD");
-    EXPECT_STREQ(SpectrumSymbol(SV, false), "SV");
 }
 
 // ---- The oscillator's mark ---------------------------------------------------
