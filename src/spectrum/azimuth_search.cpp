@@ -44,49 +44,59 @@ constexpr double kSupportMargin = 1e-9;
 
 }  // namespace
 
-AzimuthSearch::AzimuthSearch(int n, float dt, const float* ns, const float* ew)
-    : n_(n),
-      blocks_(RotDBlockCount(n)),
-      supers_((blocks_ + ROTD_SUPER_BLOCK - 1) / ROTD_SUPER_BLOCK),
-      dt_(dt),
-      ground_{ns, ew},
-      groupScales_(static_cast<size_t>(supers_)),
-      groupBounds_(static_cast<size_t>(supers_)),
-      replayedSlot_(static_cast<size_t>(blocks_), -1) {
+AzimuthSearch::AzimuthSearch(int n, const float* ns, const float* ew) : n_(n), ground_{ns, ew} {}
+
+// Arrays for `steps` sub-steps; they keep their memory for later oscillators.
+void AzimuthSearch::Resize(int steps) {
+    for (std::size_t i = 0; i < replayedCount_; ++i) replayedSlot_[static_cast<size_t>(replayed_[i].block)] = -1;
+    replayedCount_ = 0;
+    if (steps == steps_) return;
+    steps_ = steps;
+    blocks_ = RotDBlockCount(steps);
+    supers_ = (blocks_ + ROTD_SUPER_BLOCK - 1) / ROTD_SUPER_BLOCK;
+    const size_t padded = static_cast<size_t>(supers_) * ROTD_SUPER_BLOCK;
     for (auto& h : groupSupports_) h.resize(static_cast<size_t>(supers_));
+    groupScales_.resize(static_cast<size_t>(supers_));
+    groupBounds_.resize(static_cast<size_t>(supers_));
+    replayedSlot_.assign(static_cast<size_t>(blocks_), -1);
     for (int c = 0; c < 2; ++c) {
         states_[c].resize(static_cast<size_t>(blocks_));
         for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
-            low_[c][q].assign(static_cast<size_t>(supers_) * ROTD_SUPER_BLOCK, 0.0f);
-            high_[c][q].assign(static_cast<size_t>(supers_) * ROTD_SUPER_BLOCK, 0.0f);
+            low_[c][q].assign(padded, 0.0f);
+            high_[c][q].assign(padded, 0.0f);
         }
     }
 }
 
-void AzimuthSearch::Load(const SdofConstants& constants, const float* summaryNs, const float* summaryEw,
-                         int lane, const float* historyNs, const float* historyEw) {
-    constants_ = constants;
-    history_[0] = historyNs;
-    history_[1] = historyEw;
+void AzimuthSearch::Load(const RotDOscillator& o, const RotDSummaries& ns, const RotDSummaries& ew, int lane) {
+    Resize(RotDStepCount(n_, o.substeps));
+    oscillator_ = o;
+    history_[0] = ns.history;
+    history_[1] = ew.history;
+    historyStride_ = ns.stride;
     lane_ = lane;
     boundsUsable_ = true;
-    const float* summary[2] = {summaryNs, summaryEw};
+    const RotDSummaries* summary[2] = {&ns, &ew};
     for (int c = 0; c < 2; ++c) {
+        const int stride = summary[c]->stride;
         for (int b = 0; b < blocks_; ++b) {
-            const float* s = summary[c] + static_cast<size_t>(b) * ROTD_SUMMARY_STRIDE + lane;
-            states_[c][b] = {s[kStateA * OSCILLATOR_GROUP], s[kStateV * OSCILLATOR_GROUP],
-                             s[kStateX * OSCILLATOR_GROUP]};
+            const double* state = summary[c]->states + static_cast<size_t>(b) * kStateFields * stride + lane;
+            RotDState& start = states_[c][static_cast<size_t>(b)];
+            start.newmark = {static_cast<float>(state[kStateA * stride]), static_cast<float>(state[kStateV * stride]),
+                             static_cast<float>(state[kStateX * stride])};
+            start.exact = {state[kStateX * stride], state[kStateV * stride]};
+            const float* range = summary[c]->ranges + static_cast<size_t>(b) * kRangeFields * stride + lane;
             for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
-                const float lo = s[(kLowSA + 2 * q) * OSCILLATOR_GROUP], hi = s[(kHighSA + 2 * q) * OSCILLATOR_GROUP];
+                const float lo = range[(kLowSA + 2 * q) * stride], hi = range[(kHighSA + 2 * q) * stride];
                 boundsUsable_ = boundsUsable_ && std::isfinite(lo) && std::isfinite(hi);
                 low_[c][q][static_cast<size_t>(b)] = lo;
                 high_[c][q][static_cast<size_t>(b)] = hi;
             }
         }
     }
-    for (std::size_t i = 0; i < replayedCount_; ++i) replayedSlot_[static_cast<size_t>(replayed_[i].block)] = -1;
-    replayedCount_ = 0;
 }
+
+int AzimuthSearch::BlockLength(int block) const { return std::min(ROTD_BLOCK, steps_ - block * ROTD_BLOCK); }
 
 AzimuthSearch::ReplayedBlock& AzimuthSearch::Replay(int block) {
     int& slotIndex = replayedSlot_[static_cast<size_t>(block)];
@@ -96,21 +106,22 @@ AzimuthSearch::ReplayedBlock& AzimuthSearch::Replay(int block) {
     ReplayedBlock& slot = replayed_[static_cast<size_t>(slotIndex)];
     slot.block = block;
     const int start = block * ROTD_BLOCK;
-    const int count = std::min(ROTD_BLOCK, n_ - start);
+    const int count = BlockLength(block);
     if (history_[0] != nullptr) {
         for (int c = 0; c < 2; ++c)
             for (int i = 0; i < count; ++i) {
-                const float* step = history_[c] + static_cast<size_t>(start + i) * ROTD_HISTORY_STRIDE + lane_;
-                for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) slot.values[c][q][i] = step[q * OSCILLATOR_GROUP];
+                const float* step = history_[c] + static_cast<size_t>(start + i) * SPECTRUM_QUANTITIES * historyStride_ + lane_;
+                for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) slot.values[c][q][i] = step[q * historyStride_];
             }
     } else {
         // The two components side by side: two independent chains of steps.
-        SdofState s[2] = {states_[0][block], states_[1][block]};
+        const SubStepGrounds grounds[2] = {{ground_[0], oscillator_.substeps}, {ground_[1], oscillator_.substeps}};
+        RotDState s[2] = {states_[0][static_cast<size_t>(block)], states_[1][static_cast<size_t>(block)]};
+        float values[SPECTRUM_QUANTITIES];
         for (int i = 0; i < count; ++i) {
             for (int c = 0; c < 2; ++c) {
-                slot.values[c][SA][i] = SdofStep(constants_, dt_, ground_[c][start + i], s[c]);
-                slot.values[c][SV][i] = s[c].v;
-                slot.values[c][SD][i] = s[c].x;
+                StepRotD(oscillator_, grounds[c], start + i, s[c], values);
+                for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) slot.values[c][q][i] = values[q];
             }
         }
     }
@@ -123,7 +134,7 @@ const AzimuthSearch::Support& AzimuthSearch::BlockSupport(ReplayedBlock& slot, i
     Support& support = slot.support[q];
     if (slot.supportMade[q]) return support;
     slot.supportMade[q] = true;
-    const int count = std::min(ROTD_BLOCK, n_ - slot.block * ROTD_BLOCK);
+    const int count = BlockLength(slot.block);
     const float* xs = slot.values[0][q];
     const float* ys = slot.values[1][q];
     // Directions k and k + 8 are opposite: one projection gives both supports.
@@ -156,7 +167,7 @@ float AzimuthSearch::ScanBlock(const AzimuthDirection& d, int azimuth, int q, in
     if (boundsUsable_ && SupportBound(azimuth, BlockSupport(r, q)) <= best) return best;
     const float* ns = r.values[0][q];
     const float* ew = r.values[1][q];
-    const int count = std::min(ROTD_BLOCK, n_ - block * ROTD_BLOCK);
+    const int count = BlockLength(block);
     double largest[4] = {0.0, 0.0, 0.0, 0.0};
     int i = 0;
     for (; i + 4 <= count; i += 4)

@@ -34,9 +34,11 @@ bool RecordWorker::CalculateRotD(RecordOutcome& outcome, bool* available, bool w
     const auto five = FivePercentIndex(spectrum_->dampingRatios());
     const RotDSelection selection =
         wholeTable || !five ? RotDSelection::All() : SummaryEntries(spectrum_->periods(), *five);
-    if (!ComputeRecordRotD(record, spectrum_->periods(), spectrum_->dampingRatios(), *rotd_, EnginePath::Fast, 1,
-                           selection))
-        return FailOutOfMemory(outcome, "RotD50/RotD100");
+    const RotDStatus status = ComputeRecordRotD(record, spectrum_->periods(), spectrum_->dampingRatios(), *rotd_,
+                                                EnginePath::Fast, 1, selection, spectrum_->oscillatorMethod());
+    if (!status.done())
+        return status.status == CalculationStatus::OutOfMemory ? FailOutOfMemory(outcome, "RotD50/RotD100")
+                                                               : Fail(outcome, status.problem);
     rotdState_ = wanted;
     return true;
 }
@@ -80,9 +82,12 @@ bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format,
         if (options_.rotd && !RotDUnavailable(record)) {
             if (!standardRotd_) standardRotd_ = std::make_unique<RotDTable>();
             const int five = *FivePercentIndex(standardSpectrum_->dampingRatios());
-            if (!ComputeRecordRotD(record, standardSpectrum_->periods(), standardSpectrum_->dampingRatios(),
-                                   *standardRotd_, EnginePath::Fast, 1, SummaryEntries(standardSpectrum_->periods(), five)))
-                return FailOutOfMemory(outcome, "RotD50/RotD100");
+            const RotDStatus status = ComputeRecordRotD(
+                record, standardSpectrum_->periods(), standardSpectrum_->dampingRatios(), *standardRotd_,
+                EnginePath::Fast, 1, SummaryEntries(standardSpectrum_->periods(), five), standardSpectrum_->oscillatorMethod());
+            if (!status.done())
+                return status.status == CalculationStatus::OutOfMemory ? FailOutOfMemory(outcome, "RotD50/RotD100")
+                                                                       : Fail(outcome, status.problem);
             spectra.rotd = standardRotd_.get();
         }
     }

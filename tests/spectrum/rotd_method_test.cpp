@@ -1,0 +1,280 @@
+// The orientation-independent spectra with either oscillator: the plain
+// responses against the spectrum's own oscillator, the fast computation
+// against the plain one at every interval and on every vector path, the
+// bounds that the single-component spectra set, and the refusals.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "compute/simd_targets.h"
+#include "spectrum/oscillator_peaks.h"
+#include "spectrum/rotd_calculation.h"
+#include "spectrum/rotd_fast.h"
+#include "spectrum/rotd_oscillator.h"
+#include "spectrum/rotd_reference.h"
+#include "spectrum/spectrum_calculation.h"
+
+namespace tremblo {
+namespace {
+
+constexpr OscillatorMethod kMethods[] = {OscillatorMethod::Newmark, OscillatorMethod::Exact};
+constexpr float kIntervals[] = {0.005f, 0.01f, 0.02f, 0.04f, 0.1f};
+
+// A slow wave under noisy bursts of all magnitudes, different for every seed.
+std::vector<float> Motion(int n, unsigned seed, double frequency) {
+    std::vector<float> g(static_cast<size_t>(n));
+    unsigned s = seed;
+    for (int i = 0; i < n; ++i) {
+        s = s * 1664525u + 1013904223u;
+        const double noise = static_cast<double>(s >> 8) / 16777216.0 - 0.5;
+        const double scale = std::pow(10.0, static_cast<double>((s >> 3) % 5) - 2.0);
+        g[static_cast<size_t>(i)] =
+            static_cast<float>(35.0 * std::sin(frequency * i) * std::exp(-i / (0.6 * n)) + noise * scale * 70.0);
+    }
+    return g;
+}
+
+std::string Named(OscillatorMethod method, float dt) {
+    return std::string(OscillatorMethodName(method)) + " dt " + std::to_string(dt);
+}
+
+bool SameBits(float a, float b) { return std::memcmp(&a, &b, sizeof a) == 0; }
+
+void ExpectSameTables(const RotDTable& a, const RotDTable& b, const std::string& what) {
+    for (std::size_t i = 0; i < a.values.size(); ++i) {
+        const RotDValues &x = a.values[i], &y = b.values[i];
+        ASSERT_TRUE(SameBits(x.rotd50, y.rotd50) && SameBits(x.rotd100, y.rotd100) && x.azimuth100 == y.azimuth100)
+            << what << " entry " << i << ": " << x.rotd50 << "/" << x.rotd100 << "@" << x.azimuth100 << " vs "
+            << y.rotd50 << "/" << y.rotd100 << "@" << y.azimuth100;
+    }
+}
+
+// Each component's responses at every sub-step, as the plain computation keeps them.
+struct Responses {
+    std::vector<float> q[SPECTRUM_QUANTITIES];
+    Responses(const RotDOscillator& o, const std::vector<float>& ground) {
+        const int n = static_cast<int>(ground.size());
+        float* out[SPECTRUM_QUANTITIES];
+        for (int k = 0; k < SPECTRUM_QUANTITIES; ++k) {
+            q[k].resize(static_cast<size_t>(RotDStepCount(n, o.substeps)));
+            out[k] = q[k].data();
+        }
+        ComputeRotDResponses(o, n, ground.data(), out);
+    }
+};
+
+// Along azimuth 0 the combined response is NS itself, along 90 EW itself: their
+// peaks are the spectrum oscillator's peaks of each component, bit for bit,
+// at any interval and sub-step count.
+TEST(RotDOscillator, PeaksAlongTheAxesAreEachComponentsSpectrum) {
+    const PeriodTable periods = BuildPeriodTable();
+    const int periodIndexes[] = {0, 9, 40, 120, 199};
+    for (OscillatorMethod method : kMethods)
+        for (float dt : kIntervals) {
+            const int n = 400;
+            const std::vector<float> ns = Motion(n, 3u, 0.05), ew = Motion(n, 8u, 0.021);
+            for (int j : periodIndexes)
+                for (float damping : {0.0f, 0.05f}) {
+                    const float period = periods.periods[static_cast<size_t>(j)];
+                    const RotDOscillator o = MakeRotDOscillator(method, dt, period, damping);
+                    ASSERT_EQ(o.substeps, SubStepCount(method, dt, period));
+                    const Responses rns(o, ns), rew(o, ew);
+                    const OscillatorPeaks expected[2] = {ComputeOscillatorPeaks(method, n, dt, period, damping, ns.data()),
+                                                         ComputeOscillatorPeaks(method, n, dt, period, damping, ew.data())};
+                    const int steps = static_cast<int>(rns.q[SA].size());
+                    SCOPED_TRACE(Named(method, dt) + " period " + std::to_string(j) + " h " + std::to_string(damping));
+                    for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
+                        const auto peaks = AzimuthPeaks(steps, rns.q[q].data(), rew.q[q].data());
+                        for (int c = 0; c < 2; ++c) {
+                            const float want = q == SA ? expected[c].absoluteAcc
+                                               : q == SV ? expected[c].relativeVel
+                                                         : expected[c].relativeDisp;
+                            EXPECT_TRUE(SameBits(peaks[static_cast<size_t>(90 * c)], want))
+                                << "q" << q << " c" << c << ": " << peaks[static_cast<size_t>(90 * c)] << " vs " << want;
+                        }
+                    }
+                }
+        }
+}
+
+// At 100 and 200 Hz the Newmark responses are the plain recurrence's stored values.
+TEST(RotDOscillator, NewmarkAtOneSubStepIsThePlainRecurrence) {
+    const PeriodTable periods = BuildPeriodTable();
+    for (float dt : {0.005f, 0.01f}) {
+        const int n = 500;
+        const std::vector<float> g = Motion(n, 21u, 0.07);
+        for (int j : {0, 77, 199}) {
+            const RotDOscillator o = MakeRotDOscillator(OscillatorMethod::Newmark, dt, periods.periods[j], 0.02f);
+            ASSERT_EQ(o.substeps, 1);
+            const Responses r(o, g);
+            std::vector<float> rel(n), abs(n), vel(n), disp(n);
+            ComputeSdofResponse(n, dt, periods.periods[j], 0.02f, g.data(),
+                                SdofResponse{rel.data(), abs.data(), vel.data(), disp.data()});
+            EXPECT_EQ(std::memcmp(r.q[SA].data(), abs.data(), n * sizeof(float)), 0) << dt << " " << j;
+            EXPECT_EQ(std::memcmp(r.q[SV].data(), vel.data(), n * sizeof(float)), 0) << dt << " " << j;
+            EXPECT_EQ(std::memcmp(r.q[SD].data(), disp.data(), n * sizeof(float)), 0) << dt << " " << j;
+        }
+    }
+}
+
+// Oscillators compared: `periodStep`-th periods of the listed damping
+// indexes, so that groups of one to several sub-step counts, full and part
+// groups, and one-oscillator groups all occur.
+RotDSelection Every(int periodStep, std::initializer_list<int> dampingIndexes) {
+    RotDSelection selection;
+    for (int k : dampingIndexes)
+        for (int j = 0; j < PERIOD_COUNT; j += periodStep) selection.oscillators.push_back(k * PERIOD_COUNT + j);
+    return selection;
+}
+
+TEST(RotDFast, EqualsThePlainComputationForBothMethodsAtEveryInterval) {
+    const PeriodTable periods = BuildPeriodTable();
+    const DampingRatios ratios = DampingRatiosFor(DampingMultiplier::Times1);
+    struct Case {
+        int n;
+        int periodStep;
+        std::initializer_list<int> dampings;
+    };
+    // 1100 sub-steps pass a bound of the first level; 3 periods make tiny groups.
+    const Case cases[] = {{1100, 67, {0, 3}}, {230, 9, {1}}, {37, 199, {4}}};
+    for (OscillatorMethod method : kMethods)
+        for (float dt : kIntervals)
+            for (const Case& c : cases) {
+                const std::vector<float> ns = Motion(c.n, 5u, 0.04), ew = Motion(c.n, 77u, 0.013);
+                const RotDSelection compared = Every(c.periodStep, c.dampings);
+                auto reference = std::make_unique<RotDTable>();
+                ComputeRotDReference(c.n, dt, ns.data(), ew.data(), periods, ratios, *reference,
+                                     &compared.oscillators, method);
+                for (const SimdTarget& target : SupportedSimdTargets()) {
+                    ScopedSimdTarget only(target);
+                    // Every response kept, or blocks integrated again from their state.
+                    for (std::size_t budget : {ROTD_HISTORY_BUDGET, std::size_t{0}})
+                        for (int workers : {1, 2}) {
+                            auto fast = std::make_unique<RotDTable>();
+                            ComputeRotDFast(c.n, dt, ns.data(), ew.data(), periods, ratios, *fast, workers, compared,
+                                            method, budget);
+                            ExpectSameTables(*reference, *fast,
+                                             Named(method, dt) + " n " + std::to_string(c.n) + " " + target.name +
+                                                 (budget ? "" : " replayed"));
+                        }
+                }
+            }
+}
+
+std::unique_ptr<SeismicRecord> TwoComponentRecord(float dt, int n, float ewFactor) {
+    auto record = std::make_unique<SeismicRecord>();
+    record->recordLoaded = true;
+    record->componentCount = 3;
+    record->dt = dt;
+    record->sampleCount = n;
+    record->windowStart = 0;
+    record->windowLength = n;
+    const std::vector<float> ns = Motion(n, 41u, 0.035), ew = Motion(n, 42u, 0.06);
+    for (int i = 0; i < n; ++i) {
+        record->samples[0][i] = ns[static_cast<size_t>(i)];
+        record->samples[1][i] = ew[static_cast<size_t>(i)] * ewFactor;
+    }
+    return record;
+}
+
+// RotD100 is at least each component's spectrum (azimuths 0 and 90), at
+// most the spectrum of their vector sum's bound sqrt(NS^2 + EW^2), and RotD50
+// lies below it; with EW silent it is the NS spectrum exactly, at azimuth 0.
+TEST(RotDCalculation, SingleComponentSpectraBoundRotD100) {
+    const PeriodTable periods = BuildPeriodTable();
+    const DampingRatios ratios = DampingRatiosFor(DampingMultiplier::Times1);
+    for (OscillatorMethod method : kMethods)
+        for (float dt : {0.01f, 0.02f})
+            for (float ewFactor : {1.0f, 0.0f}) {
+                const auto record = TwoComponentRecord(dt, 900, ewFactor);
+                auto single = std::make_unique<SpectrumTable>();
+                SpectrumCalculation spectrum;
+                ASSERT_EQ(spectrum.Run(*record, periods, ratios, *single, {}, EnginePath::Fast, 0, method),
+                          CalculationStatus::Done);
+                auto rotd = std::make_unique<RotDTable>();
+                ASSERT_TRUE(ComputeRecordRotD(*record, periods, ratios, *rotd, EnginePath::Fast, 0,
+                                              RotDSelection::All(), method)
+                                .done());
+                for (int k = 0; k < DAMPING_COUNT; ++k)
+                    for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
+                        for (int j = 0; j < PERIOD_COUNT; ++j) {
+                            const float x = single->at(0, k, q, j), y = single->at(1, k, q, j);
+                            const RotDValues& r = rotd->at(k, q, j);
+                            SCOPED_TRACE(Named(method, dt) + " EW x" + std::to_string(ewFactor) + " k" +
+                                         std::to_string(k) + " q" + std::to_string(q) + " j" + std::to_string(j));
+                            ASSERT_GE(r.rotd100, std::max(x, y));
+                            ASSERT_LE(r.rotd100, std::hypot(x, y) * (1.0f + 1e-6f));
+                            ASSERT_LE(r.rotd50, r.rotd100);
+                            if (ewFactor == 0.0f) {
+                                ASSERT_TRUE(SameBits(r.rotd100, x)) << r.rotd100 << " vs " << x;
+                                ASSERT_EQ(r.azimuth100, 0);
+                            }
+                        }
+            }
+}
+
+TEST(RotDCalculation, RefusesWhatTheOscillatorCannotTake) {
+    const PeriodTable periods = BuildPeriodTable();
+    const DampingRatios ratios = DampingRatiosFor(DampingMultiplier::Times1);
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    PeriodTable zeroPeriod = periods, nanPeriod = periods;
+    zeroPeriod.periods[17] = 0.0f;
+    nanPeriod.periods[180] = nan;
+    struct Case {
+        const char* name;
+        float dt;
+        const PeriodTable* periods;
+        float sample;  // sample 10 of NS
+        int components;
+        bool refused;
+    };
+    const Case cases[] = {
+        {"dt 0", 0.0f, &periods, 1.0f, 3, true},
+        {"dt negative", -0.01f, &periods, 1.0f, 3, true},
+        {"dt NaN", nan, &periods, 1.0f, 3, true},
+        {"dt infinite", inf, &periods, 1.0f, 3, true},
+        {"dt over 1 s", 1.5f, &periods, 1.0f, 3, true},
+        {"dt 1 s", 1.0f, &periods, 1.0f, 3, false},
+        {"period 0", 0.01f, &zeroPeriod, 1.0f, 3, true},
+        {"period NaN", 0.01f, &nanPeriod, 1.0f, 3, true},
+        {"infinite sample", 0.01f, &periods, inf, 3, true},
+        {"one component", 0.01f, &periods, 1.0f, 1, true},
+    };
+    for (OscillatorMethod method : kMethods)
+        for (const Case& c : cases) {
+            for (EnginePath path : {EnginePath::Fast, EnginePath::Reference}) {
+                if (!c.refused && path == EnginePath::Reference) continue;  // every entry at 400 sub-steps: slow
+                SCOPED_TRACE(std::string(OscillatorMethodName(method)) + " " + c.name +
+                             (path == EnginePath::Fast ? " fast" : " reference"));
+                auto record = TwoComponentRecord(0.01f, 40, 1.0f);
+                record->dt = c.dt;
+                record->componentCount = c.components;
+                record->samples[0][10] = c.sample;
+                auto table = std::make_unique<RotDTable>();
+                table->at(2, SA, 5).rotd100 = 123.0f;
+                const RotDSelection some = Every(40, {2});
+                const RotDStatus status = ComputeRecordRotD(*record, *c.periods, ratios, *table, path, 1, some, method);
+                if (!c.refused) {
+                    EXPECT_TRUE(status.done()) << status.problem;
+                    continue;
+                }
+                EXPECT_EQ(status.status, CalculationStatus::Refused);
+                EXPECT_FALSE(status.problem.empty());
+                EXPECT_EQ(table->at(2, SA, 5).rotd100, 123.0f);  // unchanged
+                if (c.components < 2)
+                    EXPECT_EQ(status.problem, *RotDUnavailable(*record));
+                else if (auto why = OscillatorInputProblem(c.dt, *c.periods))
+                    EXPECT_EQ(status.problem, *why);
+                else
+                    EXPECT_NE(status.problem.find("RotD50/RotD100"), std::string::npos) << status.problem;
+            }
+        }
+}
+
+}  // namespace
+}  // namespace tremblo
