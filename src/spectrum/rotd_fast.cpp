@@ -267,10 +267,13 @@ std::vector<RotDItem> PlanItems(const std::vector<int>& chosen, OscillatorMethod
             items.push_back({m, RotDStepCount(n, m), 0, {}, false});
         items.back().oscillators.push_back(o);
     }
+    // A few oscillators rarely scan the same block twice: their blocks are
+    // integrated again rather than every response written to fresh memory.
+    const bool manyOscillators = chosen.size() >= static_cast<size_t>(ROTD_GROUP);
     for (RotDItem& item : items) {
         const int count = static_cast<int>(item.oscillators.size());
         item.stride = std::min(ROTD_GROUP, (count + kRowAlignment - 1) / kRowAlignment * kRowAlignment);
-        item.keepHistory = 2 * item.history() * sizeof(float) <= historyBudget;
+        item.keepHistory = manyOscillators && 2 * item.history() * sizeof(float) <= historyBudget;
     }
     return items;
 }

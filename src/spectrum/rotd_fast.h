@@ -36,11 +36,11 @@ struct RotDSelection {
 };
 
 // As ComputeRotDReference for the selected entries with the oscillator of
-// `method`; workers <= 0 means all cores (at most ROTD_MAX_WORKERS). A group's
-// responses are kept when both components' fit historyBudget bytes per
-// worker (16 MB: the whole table of windows up to about 17,000 sub-steps);
-// otherwise blocks are integrated again. Throws std::bad_alloc when memory
-// is short.
+// `method`; workers <= 0 means all cores (at most ROTD_MAX_WORKERS). When at
+// least a group of oscillators is selected, a group's responses are kept when
+// both components' fit historyBudget bytes per worker (16 MB: windows up to
+// about 17,000 sub-steps); otherwise blocks are integrated again. Throws
+// std::bad_alloc when memory is short.
 void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const PeriodTable& periods,
                      const DampingRatios& dampingRatios, RotDTable& table, int workers = 0,
                      const RotDSelection& selection = RotDSelection::All(),
