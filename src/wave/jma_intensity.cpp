@@ -28,17 +28,33 @@ int PowerOfTwoAtLeast(std::size_t n) {
     return size;
 }
 
+// The filter's gain at every frequency of an nfft-point transform, divided
+// by nfft (the inverse transform is not scaled); the same for every component.
+std::vector<double> FilterGains(double dt, int nfft) {
+    std::vector<double> gains(static_cast<std::size_t>(nfft / 2 + 1));
+    const double df = 1.0 / (nfft * dt);
+    for (std::size_t k = 0; k < gains.size(); ++k) gains[k] = JmaFilterGain(static_cast<double>(k) * df) / nfft;
+    return gains;
+}
+
+// The transform's buffers, shared by the components.
+struct FilterBuffers {
+    explicit FilterBuffers(int nfft)
+        : time(static_cast<std::size_t>(nfft)), spectrum(static_cast<std::size_t>(nfft / 2 + 1)) {}
+    std::vector<kiss_fft_scalar> time;
+    std::vector<kiss_fft_cpx> spectrum;
+};
+
 // Filters one component in the frequency domain; the result, one value per
 // sample, is added squared into `sumOfSquares`.
-void AddFilteredSquares(std::span<const float> samples, double dt, int nfft, FftrConfig& forward,
-                        FftrConfig& inverse, std::vector<double>& sumOfSquares) {
-    std::vector<kiss_fft_scalar> time(static_cast<std::size_t>(nfft), 0.0f);
-    std::copy(samples.begin(), samples.end(), time.begin());
-    std::vector<kiss_fft_cpx> spectrum(static_cast<std::size_t>(nfft / 2 + 1));
+void AddFilteredSquares(std::span<const float> samples, const std::vector<double>& gains, FftrConfig& forward,
+                        FftrConfig& inverse, FilterBuffers& buffers, std::vector<double>& sumOfSquares) {
+    std::vector<kiss_fft_scalar>& time = buffers.time;
+    std::vector<kiss_fft_cpx>& spectrum = buffers.spectrum;
+    std::fill(std::copy(samples.begin(), samples.end(), time.begin()), time.end(), 0.0f);
     kiss_fftr(forward.config, time.data(), spectrum.data());
-    const double df = 1.0 / (nfft * dt);
     for (std::size_t k = 0; k < spectrum.size(); ++k) {
-        const double gain = JmaFilterGain(static_cast<double>(k) * df) / nfft;  // the inverse is not scaled
+        const double gain = gains[k];
         spectrum[k].r = static_cast<kiss_fft_scalar>(spectrum[k].r * gain);
         spectrum[k].i = static_cast<kiss_fft_scalar>(spectrum[k].i * gain);
     }
@@ -89,8 +105,10 @@ Result<JmaIntensity> ComputeJmaIntensity(std::span<const float> ns, std::span<co
     if (forward.config == nullptr || inverse.config == nullptr)
         return ReadError{0, TrText("wave", "計測震度の計算に必要なメモリが足りません")};
     std::vector<double> squares(n, 0.0);
+    const std::vector<double> gains = FilterGains(dt, nfft);
+    FilterBuffers buffers(nfft);
     for (std::span<const float> component : {ns, ew, ud})
-        AddFilteredSquares(component.first(n), dt, nfft, forward, inverse, squares);
+        AddFilteredSquares(component.first(n), gains, forward, inverse, buffers, squares);
     // a0: the k-th largest vector sum, exceeded for 0.3 s in total.
     std::nth_element(squares.begin(), squares.begin() + (k - 1), squares.end(), std::greater<>());
     const double a0 = std::sqrt(squares[static_cast<std::size_t>(k - 1)]);
