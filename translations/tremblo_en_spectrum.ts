@@ -31,6 +31,26 @@
         <source> (擬似)</source>
         <translation> (pseudo)</translation>
     </message>
+    <message>
+        <source>サンプリング間隔 %g 秒では応答を計算できません (0 秒を超え 1 秒以下が必要です)</source>
+        <translation>No response can be computed at a sampling interval of %g s (it must be over 0 s and at most 1 s)</translation>
+    </message>
+    <message>
+        <source>周期 %g 秒の応答は計算できません (正の有限の周期が必要です)</source>
+        <translation>No response can be computed at the period %g s (a positive, finite period is needed)</translation>
+    </message>
+    <message>
+        <source>周期 %g 秒の応答は計算できません (サンプリング間隔 %g 秒に対して短すぎます)</source>
+        <translation>No response can be computed at the period %g s (too short for the sampling interval of %g s)</translation>
+    </message>
+    <message>
+        <source>周期 %g 秒 (減衰 %g%%) の RotD50/RotD100 が有限の値になりません</source>
+        <translation>RotD50/RotD100 at the period %g s (damping %g%%) is not a finite number</translation>
+    </message>
+    <message>
+        <source>第%d成分の周期 %g 秒 (減衰 %g%%) の応答が有限の値になりません</source>
+        <translation>The response of component %d at the period %g s (damping %g%%) is not a finite number</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::TLarge</name>
