@@ -45,6 +45,31 @@ struct FilterBuffers {
     std::vector<kiss_fft_cpx> spectrum;
 };
 
+// The transforms, gains and buffers of one transform size and interval. The
+// last ones made are kept by each thread: the records of an event share
+// them, and making them again for every record took more time than the
+// transforms themselves.
+struct FilterSetup {
+    int nfft = 0;
+    float dt = 0.0f;
+    std::unique_ptr<FftrConfig> forward, inverse;
+    std::vector<double> gains;
+    std::unique_ptr<FilterBuffers> buffers;
+    bool ok() const { return forward->config != nullptr && inverse->config != nullptr; }
+};
+
+FilterSetup& FilterSetupFor(int nfft, float dt) {
+    thread_local FilterSetup setup;
+    if (setup.nfft == nfft && setup.dt == dt && setup.ok()) return setup;
+    setup.forward = std::make_unique<FftrConfig>(nfft, false);
+    setup.inverse = std::make_unique<FftrConfig>(nfft, true);
+    setup.gains = FilterGains(dt, nfft);
+    setup.buffers = std::make_unique<FilterBuffers>(nfft);
+    setup.nfft = nfft;
+    setup.dt = dt;
+    return setup;
+}
+
 // Filters one component in the frequency domain; the result, one value per
 // sample, is added squared into `sumOfSquares`.
 void AddFilteredSquares(std::span<const float> samples, const std::vector<double>& gains, FftrConfig& forward,
@@ -100,15 +125,11 @@ Result<JmaIntensity> ComputeJmaIntensity(std::span<const float> ns, std::span<co
     const long long k = dt > 0.0f ? std::llround(0.3 / dt) : 0;
     if (k < 1 || static_cast<long long>(n) < k)
         return ReadError{0, TrText("wave", "記録が0.3秒に満たないため計測震度を求められません")};
-    const int nfft = PowerOfTwoAtLeast(n);
-    FftrConfig forward(nfft, false), inverse(nfft, true);
-    if (forward.config == nullptr || inverse.config == nullptr)
-        return ReadError{0, TrText("wave", "計測震度の計算に必要なメモリが足りません")};
+    FilterSetup& setup = FilterSetupFor(PowerOfTwoAtLeast(n), dt);
+    if (!setup.ok()) return ReadError{0, TrText("wave", "計測震度の計算に必要なメモリが足りません")};
     std::vector<double> squares(n, 0.0);
-    const std::vector<double> gains = FilterGains(dt, nfft);
-    FilterBuffers buffers(nfft);
     for (std::span<const float> component : {ns, ew, ud})
-        AddFilteredSquares(component.first(n), gains, forward, inverse, buffers, squares);
+        AddFilteredSquares(component.first(n), setup.gains, *setup.forward, *setup.inverse, *setup.buffers, squares);
     // a0: the k-th largest vector sum, exceeded for 0.3 s in total.
     std::nth_element(squares.begin(), squares.begin() + (k - 1), squares.end(), std::greater<>());
     const double a0 = std::sqrt(squares[static_cast<std::size_t>(k - 1)]);
