@@ -1,18 +1,16 @@
 #pragma once
 // The peaks of one oscillator's horizontal response along every azimuth,
 // found from block summaries instead of the whole response: the NS and EW
-// responses of each block of ROTD_BLOCK sub-steps lie in a box (their ranges),
-// and along an azimuth no value of the block can exceed the combined value
-// at the box's far corner. Blocks whose bound does not beat the peak found so
-// far are skipped; the others are integrated again from their saved state
-// and scanned. Block bounds are evaluated with the combined response's own
-// rounding, so every skipped value is provably no larger than the peak and
-// the peaks equal AzimuthPeaks over the full responses bit for bit.
-// Groups of ROTD_SUPER_BLOCK blocks are first bounded by a polygon: their
-// support in 16 directions, interpolated between the two directions beside
-// the azimuth and widened by a margin far above the rounding errors. A block
-// integrated again gets such a polygon of its own points, which spares most
-// of its later scans.
+// responses of each block of ROTD_BLOCK sub-steps lie in a box (their
+// ranges), and along an azimuth no value of the block can exceed the
+// combined value at the box's far corner, evaluated with the values' own
+// rounding. The blocks are taken from the widest box down, all azimuths at
+// once (azimuth_scan.h): a block is read (from the kept responses, or
+// integrated again from its saved state) only for the azimuths where its
+// bound beats the peak found so far, and the search ends at the first block
+// whose box is too small to beat the smallest peak along any azimuth. So
+// every value left out is provably no larger than the peak, and the peaks
+// equal AzimuthPeaks over the full responses bit for bit.
 #include <array>
 #include <cstddef>
 #include <vector>
@@ -22,8 +20,7 @@
 
 namespace tremblo {
 
-inline constexpr int ROTD_BLOCK = 32;         // sub-steps per block
-inline constexpr int ROTD_SUPER_BLOCK = 32;   // blocks per bound of the first level
+inline constexpr int ROTD_BLOCK = 32;  // sub-steps per block
 
 // Rows of a block summary, each `stride` lanes wide: the state at the
 // block's start (in double: Newmark's single-precision a, v, x exactly; the
@@ -61,50 +58,32 @@ public:
     std::array<float, ROTD_AZIMUTHS> Peaks(int q);
 
 private:
-    static constexpr int kSupportDirections = 16;  // every 22.5 degrees
-    // A polygon around a set of points: the largest projection on each
-    // direction, and a size of the set (the largest |ns| + |ew|) that scales
-    // the rounding margin.
-    struct Support {
-        double h[kSupportDirections];
-        double scale;
-    };
     struct ReplayedBlock {
         int block = -1;
         float values[2][SPECTRUM_QUANTITIES][ROTD_BLOCK];
-        Support support[SPECTRUM_QUANTITIES];  // of its own points, once made
-        bool supportMade[SPECTRUM_QUANTITIES];
     };
 
     void Resize(int steps);
-    void BuildSupports(int q);
-    void GroupBounds(int azimuth);
-    void BlockBounds(const AzimuthDirection& d, int q, int s, double* bound) const;
-    double SupportBound(int azimuth, const Support& h) const;
-    ReplayedBlock& Replay(int block);
-    const Support& BlockSupport(ReplayedBlock& slot, int q);
-    float ScanBlock(const AzimuthDirection& d, int azimuth, int q, int block, float best, float& bestNs,
-                    float& bestEw);
+    const ReplayedBlock& Replay(int block);
+    void ReadBlock(int block, int q, double* xs, double* ys);
     int BlockLength(int block) const;
+    void Reaches(int q, std::vector<double>& reach) const;
 
-    int n_, steps_ = 0, blocks_ = 0, supers_ = 0;
+    int n_, steps_ = 0, blocks_ = 0;
     const float* ground_[2];
     const float* history_[2] = {nullptr, nullptr};
     int historyStride_ = 0;
     int lane_ = 0;
     RotDOscillator oscillator_;
-    bool boundsUsable_ = true;  // false when a range is not finite: every block is scanned
+    bool boundsUsable_ = true;  // false when a range is not finite: every block is read
     std::vector<RotDState> states_[2];
-    // The range of each block's values, per component and quantity; padded
-    // with zeros to whole groups of blocks.
+    // The range of each block's values, per component and quantity.
     std::vector<float> low_[2][SPECTRUM_QUANTITIES], high_[2][SPECTRUM_QUANTITIES];
-    // Per group of blocks, for the current quantity: the polygon, one vector
-    // per direction, its scale, and its bound along the current azimuth.
-    std::vector<double> groupSupports_[kSupportDirections];
-    std::vector<double> groupScales_, groupBounds_;
-    std::vector<int> replayedSlot_;      // per block: its slot in replayed_, or -1
+    std::vector<int> replayedSlot_;  // per block: its slot in replayed_, or -1
     std::vector<ReplayedBlock> replayed_;
     std::size_t replayedCount_ = 0;
+    std::vector<double> reach_;  // per block, of the current quantity
+    std::vector<int> order_;     // blocks in the order they are taken
 };
 
 }  // namespace tremblo

@@ -3,10 +3,11 @@
 // of equal sub-step counts are integrated side by side in vector lanes (the
 // spectrum kernel's exact arithmetic), keeping per block of sub-steps only
 // the state at the block's start and the range of each response, and every
-// stored response when it fits the history budget. The peak along an azimuth
-// is then found by bounding each block's responses by its ranges, so that
-// only blocks that can hold the peak are read from the history, or
-// integrated again from their saved state, and scanned. Only the lanes of
+// stored response when it fits the history budget. The peaks along the
+// azimuths are then found by bounding each block's responses by its ranges,
+// so that only blocks that can hold a peak are read from the history, or
+// integrated again from their saved state, and scanned (azimuth_search.h).
+// Only the lanes of
 // the selected oscillators are integrated, so a few entries cost a few
 // oscillators. The table equals the plain computation's bit for bit.
 // Memory: about 8.4 MB per worker for a 70,000-sample window at one sub-step

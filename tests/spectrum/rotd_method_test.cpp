@@ -4,14 +4,17 @@
 // bounds that the single-component spectra set, and the refusals.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
 #include <limits>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "compute/simd_targets.h"
+#include "spectrum/azimuth_search.h"
 #include "spectrum/oscillator_peaks.h"
 #include "spectrum/rotd_calculation.h"
 #include "spectrum/rotd_fast.h"
@@ -275,6 +278,127 @@ TEST(RotDCalculation, RefusesWhatTheOscillatorCannotTake) {
                     EXPECT_NE(status.problem.find("RotD50/RotD100"), std::string::npos) << status.problem;
             }
         }
+}
+
+// Points of the plane as the search reads them: kept responses (stride 1)
+// and their block ranges, the same points for the three quantities.
+struct KnownPoints {
+    std::vector<float> ns, ew;
+    std::vector<double> states;
+    std::vector<float> ranges, historyNs, historyEw;
+    void Summarize() {
+        const int steps = static_cast<int>(ns.size()), blocks = RotDBlockCount(steps);
+        states.assign(static_cast<size_t>(blocks) * kStateFields, 0.0);
+        ranges.assign(static_cast<size_t>(blocks) * kRangeFields * 2, 0.0f);
+        historyNs.clear();
+        historyEw.clear();
+        for (int i = 0; i < steps; ++i)
+            for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
+                historyNs.push_back(ns[static_cast<size_t>(i)]);
+                historyEw.push_back(ew[static_cast<size_t>(i)]);
+            }
+        for (int c = 0; c < 2; ++c)
+            for (int b = 0; b < blocks; ++b) {
+                const std::vector<float>& v = c == 0 ? ns : ew;
+                const auto first = v.begin() + b * ROTD_BLOCK, last = v.begin() + std::min(steps, (b + 1) * ROTD_BLOCK);
+                float lo = *first, hi = *first;
+                for (auto it = first; it != last; ++it) {
+                    lo = std::min(lo, *it);  // a NaN among them stays out, an infinity comes in
+                    hi = std::max(hi, *it);
+                    if (std::isnan(*it)) lo = hi = *it;
+                }
+                for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
+                    float* r = ranges.data() + (static_cast<size_t>(c) * blocks + b) * kRangeFields;
+                    r[kLowSA + 2 * q] = lo;
+                    r[kHighSA + 2 * q] = hi;
+                }
+            }
+    }
+    RotDSummaries Of(int c) const {
+        const size_t blocks = static_cast<size_t>(RotDBlockCount(static_cast<int>(ns.size())));
+        return {states.data(), ranges.data() + c * blocks * kRangeFields, c == 0 ? historyNs.data() : historyEw.data(), 1};
+    }
+};
+
+// The search over points laid out to test its bounds and its order: the
+// widest blocks taken first, a small late maximum along one azimuth, blocks
+// whose far corners are never reached, non-finite values.
+TEST(AzimuthSearch, PeaksOfKnownPointsEqualTheFullScan) {
+    const float nan = std::numeric_limits<float>::quiet_NaN(), inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        const char* name;
+        int steps;
+        std::function<float(int)> ns, ew;
+    };
+    const Case cases[] = {
+        {"scattered", 1000, [](int i) { return static_cast<float>(std::sin(i * 1.7) * 40.0 * (1 + i % 7)); },
+         [](int i) { return static_cast<float>(std::cos(i * 0.37) * 25.0 * (1 + i % 5)); }},
+        // NS strong early; EW reaches 0.95 early and its largest, 1, late where NS is still.
+        {"late small maximum", 2000, [](int i) { return i < 1000 ? static_cast<float>(100.0 * std::sin(i * 0.3)) : 0.0f; },
+         [](int i) { return static_cast<float>((i < 1000 ? 0.95 : 1.0) * std::sin(i * 0.11 + 0.5)); }},
+        // Every block on a circle of its own radius, around the azimuths in turn.
+        {"circles", 1500, [](int i) { return static_cast<float>((1.0 + (i / 32) % 9) * std::cos(i * 0.2)); },
+         [](int i) { return static_cast<float>((1.0 + (i / 32) % 9) * std::sin(i * 0.2)); }},
+        {"equal maxima", 320, [](int i) { return i % 64 == 5 ? 7.0f : 0.5f; }, [](int i) { return i % 64 == 5 ? -7.0f : 0.25f; }},
+        {"tiny values", 200, [](int i) { return static_cast<float>(1e-40 * (i % 13)); },
+         [](int i) { return static_cast<float>(-1e-39 * (i % 7)); }},
+        {"a NaN", 300, [nan](int i) { return i == 77 ? nan : static_cast<float>(i % 10); }, [](int i) { return static_cast<float>(i % 3); }},
+        {"an infinity", 300, [inf](int i) { return i == 210 ? -inf : static_cast<float>(i % 10); }, [](int) { return 1.0f; }},
+        {"one step", 1, [](int) { return 3.0f; }, [](int) { return -4.0f; }},
+    };
+    for (const Case& c : cases) {
+        KnownPoints points;
+        for (int i = 0; i < c.steps; ++i) {
+            points.ns.push_back(c.ns(i));
+            points.ew.push_back(c.ew(i));
+        }
+        points.Summarize();
+        const auto expected = AzimuthPeaks(c.steps, points.ns.data(), points.ew.data());
+        const std::vector<float> ground(static_cast<size_t>(c.steps), 0.0f);
+        for (const SimdTarget& target : SupportedSimdTargets()) {
+            ScopedSimdTarget only(target);
+            AzimuthSearch search(c.steps, ground.data(), ground.data());
+            search.Load(MakeRotDOscillator(OscillatorMethod::Newmark, 0.01f, 1.0f, 0.05f), points.Of(0), points.Of(1), 0);
+            for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
+                const auto peaks = search.Peaks(q);
+                for (int a = 0; a < ROTD_AZIMUTHS; ++a)
+                    ASSERT_TRUE(SameBits(peaks[static_cast<size_t>(a)], expected[static_cast<size_t>(a)]))
+                        << c.name << " " << target.name << " q" << q << " azimuth " << a << ": "
+                        << peaks[static_cast<size_t>(a)] << " vs " << expected[static_cast<size_t>(a)];
+            }
+        }
+    }
+}
+
+// RotD50 is the mean of the 90th and 91st smallest peaks, RotD100 the
+// largest at its first azimuth, whatever the order and the ties.
+TEST(RotDTable, SummaryOfThePeaksIsTheirMedianAndLargest) {
+    const float inf = std::numeric_limits<float>::infinity();
+    struct Case {
+        const char* name;
+        std::function<float(int)> peak;
+    };
+    const Case cases[] = {
+        {"ascending", [](int a) { return 1.0f + a; }},
+        {"descending", [](int a) { return 500.0f - a; }},
+        {"scattered", [](int a) { return static_cast<float>((a * 73) % 181) * 0.37f; }},
+        {"ties at the middle", [](int a) { return a < 60 ? 1.0f : a < 120 ? 2.0f : 3.0f; }},
+        {"all equal", [](int) { return 4.25f; }},
+        {"zeros and one infinity", [inf](int a) { return a == 133 ? inf : 0.0f; }},
+        {"two largest", [](int a) { return a == 17 || a == 150 ? 9.0f : std::sin(a * 0.1f) + 2.0f; }},
+    };
+    for (const Case& c : cases) {
+        std::array<float, ROTD_AZIMUTHS> peaks{};
+        for (int a = 0; a < ROTD_AZIMUTHS; ++a) peaks[static_cast<size_t>(a)] = c.peak(a);
+        std::array<float, ROTD_AZIMUTHS> sorted = peaks;
+        std::sort(sorted.begin(), sorted.end());
+        const float median = static_cast<float>((static_cast<double>(sorted[89]) + sorted[90]) / 2);
+        const auto first = std::find(peaks.begin(), peaks.end(), sorted.back());
+        const RotDValues v = SummarizeAzimuthPeaks(peaks);
+        EXPECT_TRUE(SameBits(v.rotd50, median)) << c.name << ": " << v.rotd50 << " vs " << median;
+        EXPECT_TRUE(SameBits(v.rotd100, sorted.back())) << c.name;
+        EXPECT_EQ(v.azimuth100, first - peaks.begin()) << c.name;
+    }
 }
 
 }  // namespace
