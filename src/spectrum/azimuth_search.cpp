@@ -122,40 +122,50 @@ void AzimuthSearch::Reaches(int q, std::vector<double>& reach) const {
                    std::max(std::fabs(low_[1][q][i]), std::fabs(high_[1][q][i]));
 }
 
+// Every block on every azimuth: values that are not finite numbers take
+// their part as in the plain scan.
+void AzimuthSearch::ScanEveryBlock(int q, double* best) {
+    alignas(64) double xs[ROTD_BLOCK], ys[ROTD_BLOCK];
+    int groups[ROTD_SLOT_GROUPS];
+    for (int g = 0; g < ROTD_SLOT_GROUPS; ++g) groups[g] = g;
+    for (int b = 0; b < blocks_; ++b) {
+        ReadBlock(b, q, xs, ys);
+        TakePoints(xs, ys, BlockLength(b), groups, ROTD_SLOT_GROUPS, best);
+    }
+}
+
+// The widest blocks first, so that the peaks soon come near their end
+// values; then every block in turn, read only on the azimuths its bound
+// leaves open.
+void AzimuthSearch::SearchBlocks(int q, double* best) {
+    alignas(64) double xs[ROTD_BLOCK], ys[ROTD_BLOCK];
+    int groups[ROTD_SLOT_GROUPS];
+    Reaches(q, reach_);
+    order_.resize(static_cast<size_t>(blocks_));
+    for (int b = 0; b < blocks_; ++b) order_[static_cast<size_t>(b)] = b;
+    const size_t widest = std::min<size_t>(order_.size(), kWidestFirst);
+    std::partial_sort(order_.begin(), order_.begin() + static_cast<std::ptrdiff_t>(widest), order_.end(),
+                      [&](int a, int b) { return reach_[static_cast<size_t>(a)] > reach_[static_cast<size_t>(b)]; });
+    double smallest = 0.0;  // the smallest peak so far over the azimuths
+    for (const int b : order_) {
+        const size_t i = static_cast<size_t>(b);
+        if (reach_[i] * kReachMargin <= smallest) continue;
+        const ResponseBox box{low_[0][q][i], high_[0][q][i], low_[1][q][i], high_[1][q][i]};
+        const int count = SlotGroupsBeyond(box, best, groups);
+        if (count == 0) continue;
+        ReadBlock(b, q, xs, ys);
+        TakePoints(xs, ys, BlockLength(b), groups, count, best);
+        smallest = SmallestOfSlots(best);
+    }
+}
+
 std::array<float, ROTD_AZIMUTHS> AzimuthSearch::Peaks(int q) {
     alignas(64) double best[ROTD_SLOTS] = {};
     std::fill(best + ROTD_AZIMUTHS, best + ROTD_SLOTS, std::numeric_limits<double>::infinity());
-    alignas(64) double xs[ROTD_BLOCK], ys[ROTD_BLOCK];
-    int groups[ROTD_SLOT_GROUPS];
-    if (!boundsUsable_) {
-        for (int g = 0; g < ROTD_SLOT_GROUPS; ++g) groups[g] = g;
-        for (int b = 0; b < blocks_; ++b) {
-            ReadBlock(b, q, xs, ys);
-            TakePoints(xs, ys, BlockLength(b), groups, ROTD_SLOT_GROUPS, best);
-        }
-    } else {
-        // The widest blocks first, so that the peaks soon come near their
-        // end values and the bounds leave out most of the others.
-        std::vector<double>& reach = reach_;
-        Reaches(q, reach);
-        std::vector<int>& order = order_;
-        order.resize(static_cast<size_t>(blocks_));
-        for (int b = 0; b < blocks_; ++b) order[static_cast<size_t>(b)] = b;
-        const size_t widest = std::min<size_t>(order.size(), kWidestFirst);
-        std::partial_sort(order.begin(), order.begin() + static_cast<std::ptrdiff_t>(widest), order.end(),
-                          [&](int a, int b) { return reach[static_cast<size_t>(a)] > reach[static_cast<size_t>(b)]; });
-        double smallest = 0.0;  // the smallest peak so far over the azimuths
-        for (const int b : order) {
-            const size_t i = static_cast<size_t>(b);
-            if (reach[i] * kReachMargin <= smallest) continue;
-            const ResponseBox box{low_[0][q][i], high_[0][q][i], low_[1][q][i], high_[1][q][i]};
-            const int count = SlotGroupsBeyond(box, best, groups);
-            if (count == 0) continue;
-            ReadBlock(b, q, xs, ys);
-            TakePoints(xs, ys, BlockLength(b), groups, count, best);
-            smallest = SmallestOfSlots(best);
-        }
-    }
+    if (boundsUsable_)
+        SearchBlocks(q, best);
+    else
+        ScanEveryBlock(q, best);
     std::array<float, ROTD_AZIMUTHS> peaks{};
     for (int a = 0; a < ROTD_AZIMUTHS; ++a) peaks[static_cast<size_t>(a)] = static_cast<float>(best[a]);
     return peaks;

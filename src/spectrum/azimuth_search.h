@@ -4,13 +4,12 @@
 // responses of each block of ROTD_BLOCK sub-steps lie in a box (their
 // ranges), and along an azimuth no value of the block can exceed the
 // combined value at the box's far corner, evaluated with the values' own
-// rounding. The blocks are taken from the widest box down, all azimuths at
-// once (azimuth_scan.h): a block is read (from the kept responses, or
-// integrated again from its saved state) only for the azimuths where its
-// bound beats the peak found so far, and the search ends at the first block
-// whose box is too small to beat the smallest peak along any azimuth. So
-// every value left out is provably no larger than the peak, and the peaks
-// equal AzimuthPeaks over the full responses bit for bit.
+// rounding. All azimuths are searched at once (azimuth_scan.h), the widest
+// boxes first: a block is read (from the kept responses, or integrated again
+// from its saved state) only on the azimuths where its bound beats the peak
+// found so far, and not at all when its reach |NS| + |EW| cannot beat the
+// smallest peak. So every value left out is provably no larger than the
+// peak, and the peaks equal AzimuthPeaks over the full responses bit for bit.
 #include <array>
 #include <cstddef>
 #include <vector>
@@ -68,6 +67,8 @@ private:
     void ReadBlock(int block, int q, double* xs, double* ys);
     int BlockLength(int block) const;
     void Reaches(int q, std::vector<double>& reach) const;
+    void ScanEveryBlock(int q, double* best);
+    void SearchBlocks(int q, double* best);
 
     int n_, steps_ = 0, blocks_ = 0;
     const float* ground_[2];
