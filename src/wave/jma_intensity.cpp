@@ -45,30 +45,31 @@ struct FilterBuffers {
     std::vector<kiss_fft_cpx> spectrum;
 };
 
-// The transforms, gains and buffers of one transform size and interval. The
-// last ones made are kept by each thread: the records of an event share
-// them, and making them again for every record took more time than the
-// transforms themselves.
+// The transforms, gains and buffers of one transform size and interval.
 struct FilterSetup {
     int nfft = 0;
     float dt = 0.0f;
     std::unique_ptr<FftrConfig> forward, inverse;
     std::vector<double> gains;
     std::unique_ptr<FilterBuffers> buffers;
-    bool ok() const { return forward->config != nullptr && inverse->config != nullptr; }
+
+    bool ok() const { return forward && inverse && forward->config != nullptr && inverse->config != nullptr; }
+    bool Fits(int size, float interval) const { return nfft == size && dt == interval && ok(); }
+    void Prepare(int size, float interval) {
+        nfft = 0;  // until every part is made
+        forward = std::make_unique<FftrConfig>(size, false);
+        inverse = std::make_unique<FftrConfig>(size, true);
+        gains = FilterGains(interval, size);
+        buffers = std::make_unique<FilterBuffers>(size);
+        nfft = size;
+        dt = interval;
+    }
 };
 
-FilterSetup& FilterSetupFor(int nfft, float dt) {
-    thread_local FilterSetup setup;
-    if (setup.nfft == nfft && setup.dt == dt && setup.ok()) return setup;
-    setup.forward = std::make_unique<FftrConfig>(nfft, false);
-    setup.inverse = std::make_unique<FftrConfig>(nfft, true);
-    setup.gains = FilterGains(dt, nfft);
-    setup.buffers = std::make_unique<FilterBuffers>(nfft);
-    setup.nfft = nfft;
-    setup.dt = dt;
-    return setup;
-}
+// Each thread keeps the setup of its last record up to this transform size
+// (a few MB): the records of an event share it, and making it again for
+// every record took longer than the transforms themselves.
+constexpr int kKeptTransformSize = 1 << 18;
 
 // Filters one component in the frequency domain; the result, one value per
 // sample, is added squared into `sumOfSquares`.
@@ -125,7 +126,11 @@ Result<JmaIntensity> ComputeJmaIntensity(std::span<const float> ns, std::span<co
     const long long k = dt > 0.0f ? std::llround(0.3 / dt) : 0;
     if (k < 1 || static_cast<long long>(n) < k)
         return ReadError{0, TrText("wave", "記録が0.3秒に満たないため計測震度を求められません")};
-    FilterSetup& setup = FilterSetupFor(PowerOfTwoAtLeast(n), dt);
+    const int nfft = PowerOfTwoAtLeast(n);
+    thread_local FilterSetup kept;
+    FilterSetup once;
+    FilterSetup& setup = nfft <= kKeptTransformSize ? kept : once;
+    if (!setup.Fits(nfft, dt)) setup.Prepare(nfft, dt);
     if (!setup.ok()) return ReadError{0, TrText("wave", "計測震度の計算に必要なメモリが足りません")};
     std::vector<double> squares(n, 0.0);
     for (std::span<const float> component : {ns, ew, ud})
