@@ -128,20 +128,22 @@ TEST(RotDFast, EqualsThePlainComputationForBothMethodsAtEveryInterval) {
     const PeriodTable periods = BuildPeriodTable();
     const DampingRatios ratios = DampingRatiosFor(DampingMultiplier::Times1);
     struct Case {
-        int n;
+        int samples;  // at 0.01 s and finer; as many fewer as the interval is longer
         int periodStep;
         std::initializer_list<int> dampings;
     };
-    // 1100 sub-steps pass a bound of the first level; 3 periods make tiny
-    // groups; 40 oscillators keep their responses when the budget allows.
+    // 1100 samples make tens of blocks and more at the sub-steps; 3 periods
+    // make tiny groups; 40 oscillators keep their responses when the budget
+    // allows.
     const Case cases[] = {{1100, 67, {0, 3}}, {230, 9, {1}}, {37, 199, {4}}, {150, 5, {2}}};
     for (OscillatorMethod method : kMethods)
         for (float dt : kIntervals)
             for (const Case& c : cases) {
-                const std::vector<float> ns = Motion(c.n, 5u, 0.04), ew = Motion(c.n, 77u, 0.013);
+                const int n = std::min(c.samples, std::max(1, static_cast<int>(std::lround(c.samples * 0.01 / dt))));
+                const std::vector<float> ns = Motion(n, 5u, 0.04), ew = Motion(n, 77u, 0.013);
                 const RotDSelection compared = Every(c.periodStep, c.dampings);
                 auto reference = std::make_unique<RotDTable>();
-                ComputeRotDReference(c.n, dt, ns.data(), ew.data(), periods, ratios, *reference,
+                ComputeRotDReference(n, dt, ns.data(), ew.data(), periods, ratios, *reference,
                                      &compared.oscillators, method);
                 for (const SimdTarget& target : SupportedSimdTargets()) {
                     ScopedSimdTarget only(target);
@@ -149,10 +151,10 @@ TEST(RotDFast, EqualsThePlainComputationForBothMethodsAtEveryInterval) {
                     for (std::size_t budget : {ROTD_HISTORY_BUDGET, std::size_t{0}})
                         for (int workers : {1, 2}) {
                             auto fast = std::make_unique<RotDTable>();
-                            ComputeRotDFast(c.n, dt, ns.data(), ew.data(), periods, ratios, *fast, workers, compared,
+                            ComputeRotDFast(n, dt, ns.data(), ew.data(), periods, ratios, *fast, workers, compared,
                                             method, budget);
                             ExpectSameTables(*reference, *fast,
-                                             Named(method, dt) + " n " + std::to_string(c.n) + " " + target.name +
+                                             Named(method, dt) + " n " + std::to_string(n) + " " + target.name +
                                                  (budget ? "" : " replayed"));
                         }
                 }
