@@ -6,14 +6,17 @@
 # spiral around the epicentre, and their counts-to-gal factor falls with
 # distance, so that intensities range from strong near the epicentre to
 # weak far away.
-#   bench/make_delivery.sh OUT.tar RECORDS [gz|zst|bz2|xz]
-# RECORDS is the number of records (a KiK-net station gives two); the last
+#   bench/make_delivery.sh OUT.tar RECORDS [gz|zst|bz2|xz] [SECONDS]
+# RECORDS is the number of records (a KiK-net station gives two); the third
 # argument compresses the two archives inside (gz, as NIED does, by default;
-# zst as the zstd program writes it, with its checksum).
+# zst as the zstd program writes it, with its checksum). SECONDS, a multiple
+# of the sample's 60 s, lengthens every record: the sample's data lines
+# repeated, its Duration Time stated accordingly.
 set -euo pipefail
 out=$1
 records=${2:-1000}
 compression=${3:-gz}
+seconds=${4:-60}
 case $compression in
   gz) compress=(gzip -n) ;;
   zst) compress=(zstd -q -c) ;;
@@ -21,6 +24,9 @@ case $compression in
   xz) compress=(xz -c) ;;
   *) echo "unknown compression: $compression" >&2; exit 64 ;;
 esac
+if ! [[ $seconds =~ ^[0-9]+$ ]] || [ "$seconds" -eq 0 ] || [ $((seconds % 60)) -ne 0 ]; then
+  echo "SECONDS must be a positive multiple of 60: $seconds" >&2; exit 64
+fi
 root="$(cd "$(dirname "$0")/.." && pwd)"
 sample="$root/samples/knet/AIC0012411051012"
 event=20241105101200
@@ -37,7 +43,7 @@ station() {
   local i=0
   for ext in "$@"; do
     local component=${ext:0:2}
-    awk -v n="$n" -v code="$code" -v total="$records" '
+    awk -v n="$n" -v code="$code" -v total="$records" -v repeats=$((seconds / 60)) '
       NR == 6 { printf "Station Code      %s\n", code; next }
       NR == 7 || NR == 8 || NR == 14 {
         angle = n * 2.39996; radius = 0.05 + 4.0 * sqrt(n / total)
@@ -46,7 +52,10 @@ station() {
         else if (NR == 8) printf "Station Long.     %.4f\n", lon
         else printf "Scale Factor      3920(gal)/%d\n", 6182761 * (0.6 + radius * radius * 2.0)
         next }
-      { print }' "$sample.${component^^}" > "$folder/$code$stamp.$ext"
+      NR == 12 { printf "Duration Time(s)  %d\n", 60 * repeats; next }
+      NR <= 17 { print; next }
+      { data[++lines] = $0 }
+      END { for (r = 0; r < repeats; ++r) for (i = 1; i <= lines; ++i) print data[i] }' "$sample.${component^^}" > "$folder/$code$stamp.$ext"
     i=$((i + 1))
   done
 }
@@ -70,4 +79,4 @@ printf 'picture' > "$work/img/$event.png"
 (cd "$work/kik" && tar cf - --sort=name *) | "${compress[@]}" > "$work/$event.kik.tar.$compression"
 (cd "$work" && tar cf out.tar "$event.knt.tar.$compression" "$event.kik.tar.$compression" img)
 mv "$work/out.tar" "$out"
-echo "$out: $knet K-NET and $kik KiK-net stations ($((knet + 2 * kik)) records)"
+echo "$out: $knet K-NET and $kik KiK-net stations ($((knet + 2 * kik)) records of $seconds s)"

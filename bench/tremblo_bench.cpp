@@ -5,8 +5,12 @@
 //   spectrum reference_s=... fast_s=... ratio=...
 //   derivation reference_s=... fast_s=... ratio=...
 //   rotd fast_s=... ratio_to_plain_spectrum=... peak_rss_growth_mb=...
-// The last line times the RotD50/RotD100 table of the NS and EW components
-// (200 periods x 5 ratios x 180 azimuths) against the plain spectrum table.
+//   rotd_exact fast_s=...
+//   rotd_summary newmark_ms=... exact_ms=...
+// The rotd lines time the RotD50/RotD100 table of the NS and EW components
+// (200 periods x 5 ratios x 180 azimuths) against the plain spectrum table,
+// then with the exact oscillator; the last one the entries a batch summary
+// row takes (SA at 5 % for six periods) over a 50 s window, per record.
 // fast_s is the best of several runs (the machine is shared; the median is
 // printed on the line before); reference_s is one run.
 #include <algorithm>
@@ -112,6 +116,34 @@ int main() {
     for (int run = 0; run < 3; ++run)
         rotdRuns.push_back(Seconds([&] { ComputeRecordRotD(*record, periods, ratios, *rotd); }));
     const long rssGrowth = PeakResidentKb() - rssBefore;
+    std::vector<double> exactRuns;
+    for (int run = 0; run < 3; ++run)
+        exactRuns.push_back(Seconds([&] {
+            ComputeRecordRotD(*record, periods, ratios, *rotd, EnginePath::Fast, 0, RotDSelection::All(),
+                              OscillatorMethod::Exact);
+        }));
+
+    // The summary's entries over the 50 s window around the strong motion, one worker.
+    RotDSelection summary;
+    summary.quantities = {true, false, false};
+    for (double seconds : {0.1, 0.2, 0.5, 1.0, 2.0, 5.0}) {
+        const auto nearest = std::min_element(periods.periods.begin(), periods.periods.end(), [&](float a, float b) {
+            return std::fabs(a - seconds) < std::fabs(b - seconds);
+        });
+        summary.oscillators.push_back(3 * PERIOD_COUNT + static_cast<int>(nearest - periods.periods.begin()));
+    }
+    record->windowStart = 9500;
+    record->windowLength = 5000;
+    double summaryMs[2];
+    for (OscillatorMethod method : {OscillatorMethod::Newmark, OscillatorMethod::Exact}) {
+        std::vector<double> runs;
+        for (int run = 0; run < 7; ++run)
+            runs.push_back(Seconds([&] {
+                for (int record100 = 0; record100 < 100; ++record100)
+                    ComputeRecordRotD(*record, periods, ratios, *rotd, EnginePath::Fast, 1, summary, method);
+            }));
+        summaryMs[method == OscillatorMethod::Exact] = Best(runs) * 10.0;
+    }
 
     std::printf("spectrum results identical: %s\n", spectrumSame ? "yes" : "NO");
     std::printf("derivation results identical: %s\n", derivationSame ? "yes" : "NO");
@@ -126,5 +158,7 @@ int main() {
     const double rotdFast = Best(rotdRuns);
     std::printf("rotd fast_s=%.3g ratio_to_plain_spectrum=%.1f peak_rss_growth_mb=%.1f\n", rotdFast,
                 spectrumReference / rotdFast, rssGrowth / 1024.0);
+    std::printf("rotd_exact fast_s=%.3g\n", Best(exactRuns));
+    std::printf("rotd_summary newmark_ms=%.3g exact_ms=%.3g\n", summaryMs[0], summaryMs[1]);
     return spectrumSame && derivationSame ? 0 : 1;
 }

@@ -59,6 +59,10 @@
         <source>擬似加速度 pSa [gal]</source>
         <translation>Pseudo acc. pSa [gal]</translation>
     </message>
+    <message>
+        <source>周期 %g 秒 (減衰 %g%%) の RotD50/RotD100 が有限の値になりません</source>
+        <translation>RotD50/RotD100 at a period of %g s (damping %g%%) is not a finite number</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::TLarge</name>

@@ -43,10 +43,8 @@ struct ExactLanes {
         }
     }
 
-    // One step from ground acceleration g0 to g1; sink.Acc/Vel/Disp(k, |value|)
-    // receive vector k's absolute acceleration, velocity and displacement.
-    template <class Sink>
-    HWY_INLINE void Step(VD g0, VD g1, Sink& sink) {
+    // One step from ground acceleration g0 to g1: the state alone.
+    HWY_INLINE void Advance(VD g0, VD g1) {
         namespace hn = hwy::HWY_NAMESPACE;
 #pragma GCC unroll 16
         for (int k = 0; k < V; ++k) {
@@ -57,9 +55,23 @@ struct ExactLanes {
             x[k] = xn;
             v[k] = vn;
         }
+    }
+
+    // 2 h w v + w^2 x of vector k: minus its absolute acceleration.
+    HWY_INLINE VD Restoring(int k) const {
+        namespace hn = hwy::HWY_NAMESPACE;
+        return hn::Add(hn::Mul(c1[k], v[k]), hn::Mul(w2[k], x[k]));
+    }
+
+    // One step from ground acceleration g0 to g1; sink.Acc/Vel/Disp(k, |value|)
+    // receive vector k's absolute acceleration, velocity and displacement.
+    template <class Sink>
+    HWY_INLINE void Step(VD g0, VD g1, Sink& sink) {
+        namespace hn = hwy::HWY_NAMESPACE;
+        Advance(g0, g1);
 #pragma GCC unroll 16
         for (int k = 0; k < V; ++k) {
-            sink.Acc(k, hn::Abs(hn::Add(hn::Mul(c1[k], v[k]), hn::Mul(w2[k], x[k]))));
+            sink.Acc(k, hn::Abs(Restoring(k)));
             sink.Vel(k, hn::Abs(v[k]));
             sink.Disp(k, hn::Abs(x[k]));
         }

@@ -5,7 +5,7 @@
 
 namespace tremblo {
 
-inline constexpr int OSCILLATOR_GROUP = 40;
+inline constexpr int OSCILLATOR_GROUP = 80;
 
 struct OscillatorGroup {
     double twoHOmega[OSCILLATOR_GROUP];

@@ -1,14 +1,15 @@
 #include "spectrum/rotd_calculation.h"
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 #include <new>
 #include <vector>
 
+#include "common/format.h"
 #include "common/translation.h"
 #include "spectrum/rotd_fast.h"
 #include "spectrum/rotd_reference.h"
-#include "spectrum/spectrum_calculation.h"
 
 namespace tremblo {
 
@@ -18,24 +19,50 @@ std::optional<std::string> RotDUnavailable(const SeismicRecord& record) {
     return std::nullopt;
 }
 
-bool ComputeRecordRotD(const SeismicRecord& record, const PeriodTable& periods,
-                       const DampingRatios& dampingRatios, RotDTable& table, EnginePath path, int workers,
-                       const RotDSelection& selection) {
-    if (RotDUnavailable(record)) return false;
+namespace {
+
+RotDStatus Refused(std::string why) { return {CalculationStatus::Refused, std::move(why)}; }
+
+// The first computed entry that is not a finite number, named by period and damping ratio.
+std::optional<std::string> NotFiniteRotD(const RotDTable& table, const RotDSelection& selection,
+                                         const PeriodTable& periods, const DampingRatios& dampingRatios) {
+    for (int o : selection.oscillators)
+        for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
+            const int k = o / PERIOD_COUNT, j = o % PERIOD_COUNT;
+            const RotDValues& v = table.at(k, q, j);
+            if (selection.quantities[static_cast<size_t>(q)] && !(std::isfinite(v.rotd50) && std::isfinite(v.rotd100)))
+                return StringPrintf(
+                    TrText("spectrum", "周期 %g 秒 (減衰 %g%%) の RotD50/RotD100 が有限の値になりません").c_str(),
+                    static_cast<double>(periods.periods[static_cast<size_t>(j)]), 100.0 * dampingRatios[k]);
+        }
+    return std::nullopt;
+}
+
+}  // namespace
+
+RotDStatus ComputeRecordRotD(const SeismicRecord& record, const PeriodTable& periods,
+                             const DampingRatios& dampingRatios, RotDTable& table, EnginePath path, int workers,
+                             const RotDSelection& selection, OscillatorMethod method) {
+    if (auto why = RotDUnavailable(record)) return Refused(*why);
+    if (auto why = OscillatorInputProblem(record.dt, periods)) return Refused(*why);
     const int n = std::clamp(record.windowLength, 0, record.capacity());
     try {
         std::vector<float> ns(static_cast<size_t>(n)), ew(static_cast<size_t>(n));
         CopySpectrumWindow(record, 0, n, ns.data());
         CopySpectrumWindow(record, 1, n, ew.data());
         auto result = std::make_unique<RotDTable>(table);
-        if (path == EnginePath::Fast)
-            ComputeRotDFast(n, record.dt, ns.data(), ew.data(), periods, dampingRatios, *result, workers, selection);
+        const bool fast = path == EnginePath::Fast;
+        if (fast)
+            ComputeRotDFast(n, record.dt, ns.data(), ew.data(), periods, dampingRatios, *result, workers, selection,
+                            method);
         else
-            ComputeRotDReference(n, record.dt, ns.data(), ew.data(), periods, dampingRatios, *result);
+            ComputeRotDReference(n, record.dt, ns.data(), ew.data(), periods, dampingRatios, *result, nullptr, method);
+        if (auto why = NotFiniteRotD(*result, fast ? selection : RotDSelection::All(), periods, dampingRatios))
+            return Refused(*why);
         table = *result;
-        return true;
+        return {};
     } catch (const std::bad_alloc&) {
-        return false;
+        return {CalculationStatus::OutOfMemory, {}};
     }
 }
 

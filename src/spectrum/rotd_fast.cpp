@@ -11,12 +11,59 @@
 #include "hwy/foreach_target.h"  // IWYU pragma: keep
 #include "hwy/highway.h"
 #include "compute/simd_round-inl.h"
+#include "spectrum/exact_lanes-inl.h"
 #include "spectrum/sdof_lanes-inl.h"
 
 #include "compute/parallel_workers.h"
 #include "spectrum/azimuth_search.h"
 #include "spectrum/oscillator_group.h"
-#include "spectrum/sdof_response.h"
+#include "spectrum/rotd_oscillator.h"
+
+#ifndef TREMBLO_SPECTRUM_ROTD_KERNEL_TYPES
+#define TREMBLO_SPECTRUM_ROTD_KERNEL_TYPES
+namespace tremblo {
+
+// What one run of the kernel integrates: one component under ground[0 ..
+// n-1], `count` lanes of a group with `substeps` sub-steps per interval; the
+// Newmark lanes step dt with dt2 its square stored in single precision.
+struct RotDKernelInput {
+    const float* ground = nullptr;
+    int n = 0;
+    int substeps = 1;
+    bool exact = false;
+    double dt = 0.0;
+    double dt2 = 0.0;
+    int count = 0;
+    int stride = 0;  // lanes per row of the outputs, at least count rounded up to whole vectors
+};
+
+// Where it leaves the summaries (RotDSummaries' layout); history may be null.
+struct RotDKernelOutput {
+    double* states = nullptr;
+    float* ranges = nullptr;
+    float* history = nullptr;
+};
+
+// The sample and the sub-step within it of consecutive sub-steps.
+struct SubStepCursor {
+    int m;
+    int i = 0;
+    int s = 1;
+    explicit SubStepCursor(int substeps) : m(substeps) {}
+    float Previous(const float* g) const { return i > 0 ? g[i - 1] : 0.0f; }
+    // The ground acceleration at the end of the sub-step, as SubStepGrounds gives it.
+    double End(const float* g) const { return SubStepGround(Previous(g), g[i], s, m); }
+    float EndSingle(const float* g) const { return m == 1 ? g[i] : SubStepGroundSingle(Previous(g), g[i], s, m); }
+    void Next() {
+        if (++s > m) {
+            s = 1;
+            ++i;
+        }
+    }
+};
+
+}  // namespace tremblo
+#endif  // TREMBLO_SPECTRUM_ROTD_KERNEL_TYPES
 
 HWY_BEFORE_NAMESPACE();
 namespace tremblo {
@@ -24,16 +71,17 @@ namespace HWY_NAMESPACE {
 namespace hn = hwy::HWY_NAMESPACE;
 
 // The smallest and largest value of each stored quantity since the last
-// Reset; with a history, also every value (at row: quantity by quantity,
-// OSCILLATOR_GROUP lanes each).
+// Reset; with a history row, also every value (quantity by quantity,
+// `stride` lanes each).
 template <int V, class DF>
 struct RangeSink {
     using VF = hn::Vec<DF>;
     VF lo[SPECTRUM_QUANTITIES][V], hi[SPECTRUM_QUANTITIES][V];
     DF df;
     size_t lanes = 0;
+    int stride = 0;
     float* row = nullptr;
-    HWY_INLINE void Reset(DF df) {
+    HWY_INLINE void Reset() {
         const VF inf = hn::Set(df, std::numeric_limits<float>::infinity());
         for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
             for (int k = 0; k < V; ++k) {
@@ -44,60 +92,137 @@ struct RangeSink {
     HWY_INLINE void Take(int q, int k, VF value) {
         lo[q][k] = hn::Min(lo[q][k], value);
         hi[q][k] = hn::Max(hi[q][k], value);
-        if (row != nullptr) hn::StoreU(value, df, row + q * OSCILLATOR_GROUP + k * lanes);
+        if (row != nullptr) hn::StoreU(value, df, row + q * stride + k * lanes);
     }
     HWY_INLINE void Acc(int k, VF value) { Take(SA, k, value); }
     HWY_INLINE void Vel(int k, VF value) { Take(SV, k, value); }
     HWY_INLINE void Disp(int k, VF value) { Take(SD, k, value); }
-};
-
-template <int V, class D>
-HWY_INLINE void SummarizeLanes(D d, const double* g, const float* gf, int n, double dt, double dt2,
-                               const OscillatorGroup& lanes, int first, float* summary, float* history) {
-    const hn::Rebind<float, D> df;
-    const size_t L = hn::Lanes(d);
-    SdofLanes<V, D> state(d, dt, dt2, lanes, first);
-    RangeSink<V, decltype(df)> ranges;
-    ranges.lanes = L;
-    for (int start = 0; start < n; start += ROTD_BLOCK) {
-        float* out = summary + static_cast<size_t>(start / ROTD_BLOCK) * ROTD_SUMMARY_STRIDE + first;
-        for (int k = 0; k < V; ++k) {
-            hn::StoreU(RoundToFloat(df, state.a[k]), df, out + kStateA * OSCILLATOR_GROUP + k * L);
-            hn::StoreU(RoundToFloat(df, state.v[k]), df, out + kStateV * OSCILLATOR_GROUP + k * L);
-            hn::StoreU(RoundToFloat(df, state.x[k]), df, out + kStateX * OSCILLATOR_GROUP + k * L);
-        }
-        ranges.Reset(df);
-        const int end = std::min(n, start + ROTD_BLOCK);
-        for (int i = start; i < end; ++i) {
-            if (history != nullptr) ranges.row = history + static_cast<size_t>(i) * ROTD_HISTORY_STRIDE + first;
-            state.Step(d, hn::Set(d, g[i]), hn::Set(df, gf[i]), ranges);
-        }
+    HWY_INLINE void Store(float* ranges, int first) const {
         for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
             for (int k = 0; k < V; ++k) {
-                hn::StoreU(ranges.lo[q][k], df, out + (kLowSA + 2 * q) * OSCILLATOR_GROUP + k * L);
-                hn::StoreU(ranges.hi[q][k], df, out + (kHighSA + 2 * q) * OSCILLATOR_GROUP + k * L);
+                hn::StoreU(lo[q][k], df, ranges + (kLowSA + 2 * q) * stride + first + k * lanes);
+                hn::StoreU(hi[q][k], df, ranges + (kHighSA + 2 * q) * stride + first + k * lanes);
             }
+    }
+};
+
+// Block by block over all sub-steps: the lanes' state at each block's
+// start, then its sub-steps into the ranges (and the history).
+template <int V, class DF, class Lanes>
+HWY_INLINE void SummarizeBlocks(DF df, const RotDKernelInput& in, const RotDKernelOutput& out, int first,
+                                Lanes& lanes) {
+    RangeSink<V, DF> ranges;
+    ranges.df = df;
+    ranges.lanes = hn::Lanes(df);
+    ranges.stride = in.stride;
+    const int steps = in.n * in.substeps;
+    for (int start = 0; start < steps; start += ROTD_BLOCK) {
+        const size_t block = static_cast<size_t>(start / ROTD_BLOCK);
+        lanes.SaveState(out.states + block * kStateFields * in.stride + first, in.stride);
+        ranges.Reset();
+        const int end = std::min(steps, start + ROTD_BLOCK);
+        for (int k = start; k < end; ++k) {
+            if (out.history != nullptr)
+                ranges.row = out.history + static_cast<size_t>(k) * SPECTRUM_QUANTITIES * in.stride + first;
+            lanes.Step(ranges);
+        }
+        ranges.Store(out.ranges + block * kRangeFields * in.stride, first);
     }
 }
 
+// Newmark lanes at consecutive sub-steps.
 template <int V, class D>
-HWY_INLINE int SummarizeVectors(D d, const double* g, const float* gf, int n, double dt, double dt2,
-                                const OscillatorGroup& lanes, float* summary, float* history, int first, int count) {
+struct NewmarkRotDLanes {
+    D d;
+    hn::Rebind<float, D> df;
+    SdofLanes<V, D> state;
+    SubStepCursor cursor;
+    const float* ground;
+    NewmarkRotDLanes(D d, const RotDKernelInput& in, const OscillatorGroup& lanes, int first)
+        : d(d), state(d, in.dt, in.dt2, lanes, first), cursor(in.substeps), ground(in.ground) {}
+    HWY_INLINE void SaveState(double* states, int stride) const {
+        const size_t L = hn::Lanes(d);
+        for (int k = 0; k < V; ++k) {
+            hn::StoreU(state.a[k], d, states + kStateA * stride + k * L);
+            hn::StoreU(state.v[k], d, states + kStateV * stride + k * L);
+            hn::StoreU(state.x[k], d, states + kStateX * stride + k * L);
+        }
+    }
+    template <class Sink>
+    HWY_INLINE void Step(Sink& sink) {
+        const float g = cursor.EndSingle(ground);
+        cursor.Next();
+        state.Step(d, hn::Set(d, g), hn::Set(df, g), sink);
+    }
+};
+
+// Exact lanes at consecutive sub-steps; their stored values are the double
+// state rounded once, the absolute acceleration -(2 h w v + w^2 x).
+template <int V, class D>
+struct ExactRotDLanes {
+    D d;
+    hn::Rebind<float, D> df;
+    ExactLanes<V, D> state;
+    SubStepCursor cursor;
+    const float* ground;
+    double from = 0.0;
+    ExactRotDLanes(D d, const RotDKernelInput& in, const OscillatorGroup& lanes, int first)
+        : d(d), state(d, lanes, first), cursor(in.substeps), ground(in.ground) {}
+    HWY_INLINE void SaveState(double* states, int stride) const {
+        const size_t L = hn::Lanes(d);
+        for (int k = 0; k < V; ++k) {
+            hn::StoreU(hn::Zero(d), d, states + kStateA * stride + k * L);
+            hn::StoreU(state.v[k], d, states + kStateV * stride + k * L);
+            hn::StoreU(state.x[k], d, states + kStateX * stride + k * L);
+        }
+    }
+    template <class Sink>
+    HWY_INLINE void Step(Sink& sink) {
+        const double to = cursor.End(ground);
+        cursor.Next();
+        state.Advance(hn::Set(d, from), hn::Set(d, to));
+        from = to;
+        for (int k = 0; k < V; ++k) {
+            sink.Acc(k, RoundToFloat(df, hn::Neg(state.Restoring(k))));
+            sink.Vel(k, RoundToFloat(df, state.v[k]));
+            sink.Disp(k, RoundToFloat(df, state.x[k]));
+        }
+    }
+};
+
+// Summarizes `count` blocks of V vectors from lane `first` on; returns the
+// first lane left.
+template <int V, class D>
+HWY_INLINE int SummarizeVectors(D d, const RotDKernelInput& in, const OscillatorGroup& lanes,
+                                const RotDKernelOutput& out, int first, int count) {
     const int block = static_cast<int>(hn::Lanes(d)) * V;
-    for (int b = 0; b < count; ++b, first += block)
-        SummarizeLanes<V>(d, g, gf, n, dt, dt2, lanes, first, summary, history);
+    for (int b = 0; b < count; ++b, first += block) {
+        const hn::Rebind<float, D> df;
+        if (in.exact) {
+            ExactRotDLanes<V, D> exact(d, in, lanes, first);
+            SummarizeBlocks<V>(df, in, out, first, exact);
+        } else {
+            NewmarkRotDLanes<V, D> newmark(d, in, lanes, first);
+            SummarizeBlocks<V>(df, in, out, first, newmark);
+        }
+    }
     return first;
 }
 
 // Vectors side by side: fewer than the spectrum kernel's, as every vector
-// here also carries six running ranges.
-void SummarizeGroup(const double* g, const float* gf, int n, double dt, double dt2,
-                    const OscillatorGroup& lanes, float* summary, float* history) {
+// here also carries six running ranges; the exact lanes carry more
+// coefficients still. Only the vectors holding the first `count` lanes run.
+void SummarizeGroup(const RotDKernelInput& in, const OscillatorGroup& lanes, const RotDKernelOutput& out) {
     const hn::ScalableTag<double> d;
     const int L = static_cast<int>(hn::Lanes(d));
-    const int first =
-        SummarizeVectors<5>(d, g, gf, n, dt, dt2, lanes, summary, history, 0, OSCILLATOR_GROUP / (5 * L));
-    SummarizeVectors<1>(d, g, gf, n, dt, dt2, lanes, summary, history, first, (OSCILLATOR_GROUP - first) / L);
+    const int used = std::min((in.count + L - 1) / L * L, in.stride);
+    const int wide = in.exact ? 2 : 5;
+    int first = 0;
+    if (in.exact)
+        first = SummarizeVectors<2>(d, in, lanes, out, 0, used / (wide * L));
+    else
+        first = SummarizeVectors<5>(d, in, lanes, out, 0, used / (wide * L));
+    SummarizeVectors<1>(d, in, lanes, out, first, (used - first) / L);
 }
 
 }  // namespace HWY_NAMESPACE
@@ -112,6 +237,84 @@ HWY_EXPORT(SummarizeGroup);
 namespace {
 
 constexpr int kOscillators = DAMPING_COUNT * PERIOD_COUNT;
+// Rows are padded to whole vectors of the widest target's doubles.
+constexpr int kRowAlignment = 8;
+
+// Oscillators integrated with the same sub-steps, at most a group of them.
+struct RotDItem {
+    int substeps = 1;
+    int steps = 0;   // sub-steps of the window
+    int stride = 0;  // lanes per row of its summaries
+    std::vector<int> oscillators;
+    bool keepHistory = false;
+    size_t states() const { return static_cast<size_t>(RotDBlockCount(steps)) * kStateFields * stride; }
+    size_t ranges() const { return static_cast<size_t>(RotDBlockCount(steps)) * kRangeFields * stride; }
+    size_t history() const { return static_cast<size_t>(steps) * SPECTRUM_QUANTITIES * stride; }
+};
+
+// The selected oscillators grouped by sub-step count, the most sub-steps
+// (the longest work) first.
+std::vector<RotDItem> PlanItems(const std::vector<int>& chosen, OscillatorMethod method, float dt,
+                                const PeriodTable& periods, int n, size_t historyBudget) {
+    std::vector<int> order(chosen);
+    auto substeps = [&](int o) { return SubStepCount(method, dt, periods.periods[o % PERIOD_COUNT]); };
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return substeps(a) > substeps(b); });
+    std::vector<RotDItem> items;
+    for (int o : order) {
+        const int m = substeps(o);
+        if (items.empty() || items.back().substeps != m ||
+            static_cast<int>(items.back().oscillators.size()) == ROTD_GROUP)
+            items.push_back({m, RotDStepCount(n, m), 0, {}, false});
+        items.back().oscillators.push_back(o);
+    }
+    // A few oscillators rarely scan the same block twice: their blocks are
+    // integrated again rather than every response written to fresh memory.
+    const bool manyOscillators = chosen.size() >= static_cast<size_t>(ROTD_GROUP);
+    for (RotDItem& item : items) {
+        const int count = static_cast<int>(item.oscillators.size());
+        item.stride = std::min(ROTD_GROUP, (count + kRowAlignment - 1) / kRowAlignment * kRowAlignment);
+        item.keepHistory = manyOscillators && 2 * item.history() * sizeof(float) <= historyBudget;
+    }
+    return items;
+}
+
+// The lanes' constants in the kernel's layout; lanes past the last
+// oscillator repeat it (their results are dropped).
+void FillGroup(const std::vector<RotDOscillator>& oscillators, OscillatorGroup& group) {
+    const int count = static_cast<int>(oscillators.size());
+    for (int lane = 0; lane < ROTD_GROUP; ++lane) {
+        const RotDOscillator& o = oscillators[static_cast<size_t>(std::min(lane, count - 1))];
+        group.twoHOmega[lane] = o.newmark.twoHOmega;
+        group.omega2[lane] = o.newmark.omega2;
+        group.negDen[lane] = -o.newmark.den;
+        const ExactCoefficients& k = o.exact;
+        const double values[10] = {k.a11, k.a12, k.a21, k.a22, k.b0x, k.b1x, k.b0v, k.b1v, k.twoHOmega, k.omega2};
+        for (int i = 0; i < 10; ++i) group.exact[i][lane] = values[i];
+    }
+}
+
+// One worker's buffers, allocated before the work starts, so that a shortage
+// throws std::bad_alloc to the caller. The kernel writes every entry it
+// reads back: no need to clear them.
+struct WorkerBuffers {
+    std::unique_ptr<double[]> states[2];
+    std::unique_ptr<float[]> ranges[2], histories[2];
+    AzimuthSearch search;
+    WorkerBuffers(size_t stateSize, size_t rangeSize, size_t historySize, int n, const float* ns, const float* ew)
+        : search(n, ns, ew) {
+        for (int c = 0; c < 2; ++c) {
+            states[c] = std::make_unique_for_overwrite<double[]>(stateSize);
+            ranges[c] = std::make_unique_for_overwrite<float[]>(rangeSize);
+            if (historySize > 0) histories[c] = std::make_unique_for_overwrite<float[]>(historySize);
+        }
+    }
+    RotDKernelOutput Output(int c, bool history) const {
+        return {states[c].get(), ranges[c].get(), history ? histories[c].get() : nullptr};
+    }
+    RotDSummaries Summaries(int c, const RotDItem& item) const {
+        return {states[c].get(), ranges[c].get(), item.keepHistory ? histories[c].get() : nullptr, item.stride};
+    }
+};
 
 }  // namespace
 
@@ -123,75 +326,60 @@ RotDSelection RotDSelection::All() {
 
 void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const PeriodTable& periods,
                      const DampingRatios& dampingRatios, RotDTable& table, int workers,
-                     const RotDSelection& selection, std::size_t historyBudget) {
+                     const RotDSelection& selection, OscillatorMethod method, std::size_t historyBudget) {
     n = std::max(n, 0);
-    const std::vector<int>& chosen = selection.oscillators;
-    const int chosenCount = static_cast<int>(chosen.size());
-    const int groups = (chosenCount + OSCILLATOR_GROUP - 1) / OSCILLATOR_GROUP;
-    if (groups == 0) return;
-    const std::vector<double> wide[2] = {std::vector<double>(ns, ns + n), std::vector<double>(ew, ew + n)};
+    const std::vector<RotDItem> items = PlanItems(selection.oscillators, method, dt, periods, n, historyBudget);
+    const int itemCount = static_cast<int>(items.size());
+    if (itemCount == 0) return;
+    size_t stateSize = 1, rangeSize = 1, historySize = 0;
+    for (const RotDItem& item : items) {
+        stateSize = std::max(stateSize, item.states());
+        rangeSize = std::max(rangeSize, item.ranges());
+        if (item.keepHistory) historySize = std::max(historySize, item.history());
+    }
     const float* ground[2] = {ns, ew};
-    const double dtWide = dt;
-    const double dt2 = static_cast<float>(dtWide * dt);
-    const size_t summarySize = static_cast<size_t>(RotDBlockCount(n)) * ROTD_SUMMARY_STRIDE;
-    // Short windows keep every response (no block is integrated twice);
-    // long ones keep only the summaries.
-    const size_t historySize = static_cast<size_t>(n) * ROTD_HISTORY_STRIDE;
-    const bool keepHistory = 2 * historySize * sizeof(float) <= historyBudget;
 
     // Let the dispatcher settle on a target before the workers read it.
     OscillatorGroup empty{};
-    HWY_DYNAMIC_DISPATCH(SummarizeGroup)(nullptr, nullptr, 0, dtWide, dt2, empty, nullptr, nullptr);
+    HWY_DYNAMIC_DISPATCH(SummarizeGroup)(RotDKernelInput{}, empty, RotDKernelOutput{});
     const auto kernel = HWY_DYNAMIC_DISPATCH(SummarizeGroup);
 
     if (workers <= 0) workers = DefaultWorkerCount();
-    workers = std::clamp(workers, 1, std::min(groups, ROTD_MAX_WORKERS));
-    // Every worker's buffers are allocated here, so that a shortage throws
-    // std::bad_alloc to the caller.
-    // The kernel writes every entry it reads back: no need to clear them.
-    struct WorkerBuffers {
-        std::unique_ptr<float[]> summaries[2], histories[2];
-        AzimuthSearch search;
-        WorkerBuffers(size_t size, size_t history, int n, float dt, const float* ns, const float* ew)
-            : summaries{std::make_unique_for_overwrite<float[]>(size), std::make_unique_for_overwrite<float[]>(size)},
-              search(n, dt, ns, ew) {
-            if (history == 0) return;
-            for (auto& h : histories) h = std::make_unique_for_overwrite<float[]>(history);
-        }
-        float* history(int c) { return histories[c].get(); }
-    };
+    workers = std::clamp(workers, 1, std::min(itemCount, ROTD_MAX_WORKERS));
     std::vector<std::unique_ptr<WorkerBuffers>> buffers;
     for (int w = 0; w < workers; ++w)
-        buffers.push_back(std::make_unique<WorkerBuffers>(summarySize, keepHistory ? historySize : 0, n, dt, ns, ew));
+        buffers.push_back(std::make_unique<WorkerBuffers>(stateSize, rangeSize, historySize, n, ns, ew));
     std::atomic<int> nextItem{0};
     RunOnWorkers(workers, [&](int worker) {
         WorkerBuffers& own = *buffers[static_cast<size_t>(worker)];
-        const std::unique_ptr<float[]>* summaries = own.summaries;
-        AzimuthSearch& search = own.search;
         OscillatorGroup group;
-        SdofConstants constants[OSCILLATOR_GROUP];
-        for (int item = nextItem++; item < groups; item = nextItem++) {
-            const int first = item * OSCILLATOR_GROUP;
-            const int count = std::min(OSCILLATOR_GROUP, chosenCount - first);
-            for (int lane = 0; lane < OSCILLATOR_GROUP; ++lane) {
-                // Lanes past the last oscillator repeat it; their results are dropped.
-                const int o = chosen[static_cast<size_t>(first + std::min(lane, count - 1))];
-                const SdofConstants k = MakeSdofConstants(dt, periods.periods[o % PERIOD_COUNT],
-                                                          dampingRatios[o / PERIOD_COUNT]);
-                constants[lane] = k;
-                group.twoHOmega[lane] = k.twoHOmega;
-                group.omega2[lane] = k.omega2;
-                group.negDen[lane] = -k.den;
+        std::vector<RotDOscillator> oscillators;
+        for (int at = nextItem++; at < itemCount; at = nextItem++) {
+            const RotDItem& item = items[static_cast<size_t>(at)];
+            oscillators.clear();
+            for (int o : item.oscillators)
+                oscillators.push_back(
+                    MakeRotDOscillator(method, dt, periods.periods[o % PERIOD_COUNT], dampingRatios[o / PERIOD_COUNT]));
+            FillGroup(oscillators, group);
+            RotDKernelInput in;
+            in.n = n;
+            in.substeps = item.substeps;
+            in.exact = method == OscillatorMethod::Exact;
+            in.dt = oscillators[0].dtSub;
+            in.dt2 = static_cast<float>(in.dt * in.dt);
+            in.count = static_cast<int>(oscillators.size());
+            in.stride = item.stride;
+            for (int c = 0; c < 2; ++c) {
+                in.ground = ground[c];
+                kernel(in, group, own.Output(c, item.keepHistory));
             }
-            for (int c = 0; c < 2; ++c)
-                kernel(wide[c].data(), ground[c], n, dtWide, dt2, group, summaries[c].get(), own.history(c));
-            for (int lane = 0; lane < count; ++lane) {
-                const int o = chosen[static_cast<size_t>(first + lane)];
-                search.Load(constants[lane], summaries[0].get(), summaries[1].get(), lane, own.history(0),
-                            own.history(1));
+            for (int lane = 0; lane < in.count; ++lane) {
+                const int o = item.oscillators[static_cast<size_t>(lane)];
+                own.search.Load(oscillators[static_cast<size_t>(lane)], own.Summaries(0, item), own.Summaries(1, item),
+                                lane);
                 for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
                     if (selection.quantities[static_cast<size_t>(q)])
-                        table.at(o / PERIOD_COUNT, q, o % PERIOD_COUNT) = SummarizeAzimuthPeaks(search.Peaks(q));
+                        table.at(o / PERIOD_COUNT, q, o % PERIOD_COUNT) = SummarizeAzimuthPeaks(own.search.Peaks(q));
             }
         }
     });

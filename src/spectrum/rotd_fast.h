@@ -1,22 +1,32 @@
 #pragma once
 // The fast computation of the orientation-independent spectra. Oscillators
-// are integrated side by side in vector lanes (the spectrum kernel's exact
-// arithmetic), keeping per block of steps only the state at the block's start
-// and the range of each response. The peak along an azimuth is then found by
-// bounding each block's responses by its ranges, so that only blocks that can
-// hold the peak are integrated again, from their saved state, and scanned.
-// The table equals the plain computation's bit for bit. Memory: about 6.3 MB
-// per worker for a 70,000-sample window; at most 8 workers.
+// of equal sub-step counts are integrated side by side in vector lanes (the
+// spectrum kernel's exact arithmetic), keeping per block of sub-steps only
+// the state at the block's start and the range of each response, and every
+// stored response when it fits the history budget. The peaks along the
+// azimuths are then found by bounding each block's responses by its ranges,
+// so that only blocks that can hold a peak are read from the history, or
+// integrated again from their saved state, and scanned (azimuth_search.h).
+// Only the lanes of
+// the selected oscillators are integrated, so a few entries cost a few
+// oscillators. The table equals the plain computation's bit for bit.
+// Memory: about 8.4 MB per worker for a 70,000-sample window at one sub-step
+// (the block summaries; the histories come within their budget); at most 8
+// workers.
 #include <array>
 #include <cstddef>
 #include <vector>
 
 #include "spectrum/azimuth_search.h"
+#include "spectrum/oscillator_method.h"
 #include "spectrum/rotd_table.h"
 
 namespace tremblo {
 
 inline constexpr int ROTD_MAX_WORKERS = 8;
+
+// Oscillators integrated together at most (lanes of one group).
+inline constexpr int ROTD_GROUP = 40;
 
 // The entries to compute: oscillators (damping index * PERIOD_COUNT + period
 // index) and quantities; the table's other entries are left as they are.
@@ -26,13 +36,16 @@ struct RotDSelection {
     static RotDSelection All();
 };
 
-// As ComputeRotDReference for the selected entries; workers <= 0 means all
-// cores (at most ROTD_MAX_WORKERS). Every response is kept when both
-// components' responses fit historyBudget bytes per worker (16 MB: windows
-// up to about 17,000 samples); otherwise blocks are integrated again.
+// As ComputeRotDReference for the selected entries with the oscillator of
+// `method`; workers <= 0 means all cores (at most ROTD_MAX_WORKERS). When at
+// least a group of oscillators is selected, a group's responses are kept when
+// both components' fit historyBudget bytes per worker (16 MB: windows up to
+// about 17,000 sub-steps); otherwise blocks are integrated again. Throws
+// std::bad_alloc when memory is short.
 void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const PeriodTable& periods,
                      const DampingRatios& dampingRatios, RotDTable& table, int workers = 0,
                      const RotDSelection& selection = RotDSelection::All(),
+                     OscillatorMethod method = OscillatorMethod::Newmark,
                      std::size_t historyBudget = ROTD_HISTORY_BUDGET);
 
 }  // namespace tremblo

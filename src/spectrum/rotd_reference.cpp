@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "spectrum/sdof_response.h"
+#include "spectrum/rotd_oscillator.h"
 
 namespace tremblo {
 
@@ -22,28 +22,37 @@ std::array<float, ROTD_AZIMUTHS> AzimuthPeaks(int n, const float* ns, const floa
     return peaks;
 }
 
+namespace {
+
+bool Listed(const std::vector<int>* oscillators, int o) {
+    return oscillators == nullptr || std::find(oscillators->begin(), oscillators->end(), o) != oscillators->end();
+}
+
+}  // namespace
+
 void ComputeRotDReference(int n, float dt, const float* ns, const float* ew, const PeriodTable& periods,
                           const DampingRatios& dampingRatios, RotDTable& table,
-                          const std::vector<int>* oscillators) {
+                          const std::vector<int>* oscillators, OscillatorMethod method) {
+    n = std::max(n, 0);
     // responses[component][quantity]: absolute acceleration, velocity, displacement.
     std::vector<float> responses[2][SPECTRUM_QUANTITIES];
-    std::vector<float> relativeAcc(static_cast<size_t>(n));
-    for (auto& component : responses)
-        for (auto& quantity : component) quantity.resize(static_cast<size_t>(n));
     const float* ground[2] = {ns, ew};
     for (int k = 0; k < DAMPING_COUNT; ++k) {
         for (int j = 0; j < PERIOD_COUNT; ++j) {
-            if (oscillators != nullptr &&
-                std::find(oscillators->begin(), oscillators->end(), k * PERIOD_COUNT + j) == oscillators->end())
-                continue;
+            if (!Listed(oscillators, k * PERIOD_COUNT + j)) continue;
+            const RotDOscillator o = MakeRotDOscillator(method, dt, periods.periods[j], dampingRatios[k]);
+            const int steps = RotDStepCount(n, o.substeps);
             for (int c = 0; c < 2; ++c) {
-                auto& r = responses[c];
-                ComputeSdofResponse(n, dt, periods.periods[j], dampingRatios[k], ground[c],
-                                    SdofResponse{relativeAcc.data(), r[SA].data(), r[SV].data(), r[SD].data()});
+                float* out[SPECTRUM_QUANTITIES];
+                for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
+                    responses[c][q].resize(static_cast<size_t>(steps));
+                    out[q] = responses[c][q].data();
+                }
+                ComputeRotDResponses(o, n, ground[c], out);
             }
             for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
                 table.at(k, q, j) =
-                    SummarizeAzimuthPeaks(AzimuthPeaks(n, responses[0][q].data(), responses[1][q].data()));
+                    SummarizeAzimuthPeaks(AzimuthPeaks(steps, responses[0][q].data(), responses[1][q].data()));
         }
     }
 }

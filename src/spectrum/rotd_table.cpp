@@ -20,10 +20,12 @@ RotDValues SummarizeAzimuthPeaks(const std::array<float, ROTD_AZIMUTHS>& peaks) 
             r.azimuth100 = i;
         }
     }
-    std::array<float, ROTD_AZIMUTHS> sorted = peaks;
-    std::sort(sorted.begin(), sorted.end());
+    // The 90th and 91st smallest: the one in place, the other the smallest above it.
+    std::array<float, ROTD_AZIMUTHS> order = peaks;
     const int middle = ROTD_AZIMUTHS / 2;
-    r.rotd50 = static_cast<float>((static_cast<double>(sorted[middle - 1]) + sorted[middle]) * 0.5);
+    std::nth_element(order.begin(), order.begin() + (middle - 1), order.end());
+    const float above = *std::min_element(order.begin() + middle, order.end());
+    r.rotd50 = static_cast<float>((static_cast<double>(order[middle - 1]) + above) * 0.5);
     return r;
 }
 

@@ -28,17 +28,59 @@ int PowerOfTwoAtLeast(std::size_t n) {
     return size;
 }
 
+// The filter's gain at every frequency of an nfft-point transform, divided
+// by nfft (the inverse transform is not scaled); the same for every component.
+std::vector<double> FilterGains(double dt, int nfft) {
+    std::vector<double> gains(static_cast<std::size_t>(nfft / 2 + 1));
+    const double df = 1.0 / (nfft * dt);
+    for (std::size_t k = 0; k < gains.size(); ++k) gains[k] = JmaFilterGain(static_cast<double>(k) * df) / nfft;
+    return gains;
+}
+
+// The transform's buffers, shared by the components.
+struct FilterBuffers {
+    explicit FilterBuffers(int nfft)
+        : time(static_cast<std::size_t>(nfft)), spectrum(static_cast<std::size_t>(nfft / 2 + 1)) {}
+    std::vector<kiss_fft_scalar> time;
+    std::vector<kiss_fft_cpx> spectrum;
+};
+
+// The transforms, gains and buffers of one transform size and interval.
+struct FilterSetup {
+    int nfft = 0;
+    float dt = 0.0f;
+    std::unique_ptr<FftrConfig> forward, inverse;
+    std::vector<double> gains;
+    std::unique_ptr<FilterBuffers> buffers;
+
+    bool ok() const { return forward && inverse && forward->config != nullptr && inverse->config != nullptr; }
+    bool Fits(int size, float interval) const { return nfft == size && dt == interval && ok(); }
+    void Prepare(int size, float interval) {
+        nfft = 0;  // until every part is made
+        forward = std::make_unique<FftrConfig>(size, false);
+        inverse = std::make_unique<FftrConfig>(size, true);
+        gains = FilterGains(interval, size);
+        buffers = std::make_unique<FilterBuffers>(size);
+        nfft = size;
+        dt = interval;
+    }
+};
+
+// Each thread keeps the setup of its last record up to this transform size
+// (a few MB): the records of an event share it, and making it again for
+// every record took longer than the transforms themselves.
+constexpr int kKeptTransformSize = 1 << 18;
+
 // Filters one component in the frequency domain; the result, one value per
 // sample, is added squared into `sumOfSquares`.
-void AddFilteredSquares(std::span<const float> samples, double dt, int nfft, FftrConfig& forward,
-                        FftrConfig& inverse, std::vector<double>& sumOfSquares) {
-    std::vector<kiss_fft_scalar> time(static_cast<std::size_t>(nfft), 0.0f);
-    std::copy(samples.begin(), samples.end(), time.begin());
-    std::vector<kiss_fft_cpx> spectrum(static_cast<std::size_t>(nfft / 2 + 1));
+void AddFilteredSquares(std::span<const float> samples, const std::vector<double>& gains, FftrConfig& forward,
+                        FftrConfig& inverse, FilterBuffers& buffers, std::vector<double>& sumOfSquares) {
+    std::vector<kiss_fft_scalar>& time = buffers.time;
+    std::vector<kiss_fft_cpx>& spectrum = buffers.spectrum;
+    std::fill(std::copy(samples.begin(), samples.end(), time.begin()), time.end(), 0.0f);
     kiss_fftr(forward.config, time.data(), spectrum.data());
-    const double df = 1.0 / (nfft * dt);
     for (std::size_t k = 0; k < spectrum.size(); ++k) {
-        const double gain = JmaFilterGain(static_cast<double>(k) * df) / nfft;  // the inverse is not scaled
+        const double gain = gains[k];
         spectrum[k].r = static_cast<kiss_fft_scalar>(spectrum[k].r * gain);
         spectrum[k].i = static_cast<kiss_fft_scalar>(spectrum[k].i * gain);
     }
@@ -85,12 +127,14 @@ Result<JmaIntensity> ComputeJmaIntensity(std::span<const float> ns, std::span<co
     if (k < 1 || static_cast<long long>(n) < k)
         return ReadError{0, TrText("wave", "記録が0.3秒に満たないため計測震度を求められません")};
     const int nfft = PowerOfTwoAtLeast(n);
-    FftrConfig forward(nfft, false), inverse(nfft, true);
-    if (forward.config == nullptr || inverse.config == nullptr)
-        return ReadError{0, TrText("wave", "計測震度の計算に必要なメモリが足りません")};
+    thread_local FilterSetup kept;
+    FilterSetup once;
+    FilterSetup& setup = nfft <= kKeptTransformSize ? kept : once;
+    if (!setup.Fits(nfft, dt)) setup.Prepare(nfft, dt);
+    if (!setup.ok()) return ReadError{0, TrText("wave", "計測震度の計算に必要なメモリが足りません")};
     std::vector<double> squares(n, 0.0);
     for (std::span<const float> component : {ns, ew, ud})
-        AddFilteredSquares(component.first(n), dt, nfft, forward, inverse, squares);
+        AddFilteredSquares(component.first(n), setup.gains, *setup.forward, *setup.inverse, *setup.buffers, squares);
     // a0: the k-th largest vector sum, exceeded for 0.3 s in total.
     std::nth_element(squares.begin(), squares.begin() + (k - 1), squares.end(), std::greater<>());
     const double a0 = std::sqrt(squares[static_cast<std::size_t>(k - 1)]);

@@ -31,7 +31,9 @@ std::string JmaIntensityClass(double reported);
 
 // Over every sample of the three components (gal), sampled dt seconds
 // apart. A record shorter than 0.3 s, or without motion, has none: the
-// reason is given in the program's words.
+// reason is given in the program's words. Each thread keeps the transforms
+// of its last record's length and interval for the next one (at most a few
+// MB; those of longer records are made for the record alone).
 Result<JmaIntensity> ComputeJmaIntensity(std::span<const float> ns, std::span<const float> ew,
                                           std::span<const float> ud, float dt);
 

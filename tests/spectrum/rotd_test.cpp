@@ -74,7 +74,7 @@ TEST(RotD, FastEqualsPlainOnEveryPath) {
                 for (int workers : {1, 2}) {
                     auto fast = std::make_unique<RotDTable>();
                     ComputeRotDFast(c.n, c.dt, c.ns.data(), c.ew.data(), periods, ratios, *fast, workers,
-                                    compared, budget);
+                                    compared, OscillatorMethod::Newmark, budget);
                     ExpectSameTables(*reference, *fast,
                                      std::string(c.name) + " " + target.name + (budget ? "" : " replayed"));
                 }
@@ -145,7 +145,7 @@ TEST(RotD, LinearMotionsAgainstTheSpectrumTable) {
         SpectrumCalculation spectrum;
         ASSERT_EQ(spectrum.Run(*record, periods, ratios, *single), CalculationStatus::Done);
         auto rotd = std::make_unique<RotDTable>();
-        ASSERT_TRUE(ComputeRecordRotD(*record, periods, ratios, *rotd));
+        ASSERT_TRUE(ComputeRecordRotD(*record, periods, ratios, *rotd).done());
         for (int k = 0; k < DAMPING_COUNT; ++k)
             for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
                 for (int j = 0; j < PERIOD_COUNT; ++j) {
@@ -166,7 +166,7 @@ TEST(RotD, NeedsTwoHorizontalComponents) {
     auto table = std::make_unique<RotDTable>();
     table->at(0, 0, 0).rotd100 = 5.0f;
     EXPECT_TRUE(RotDUnavailable(*record).has_value());
-    EXPECT_FALSE(ComputeRecordRotD(*record, BuildPeriodTable(), DampingRatiosFor(DampingMultiplier::Times1), *table));
+    EXPECT_FALSE(ComputeRecordRotD(*record, BuildPeriodTable(), DampingRatiosFor(DampingMultiplier::Times1), *table).done());
     EXPECT_EQ(table->at(0, 0, 0).rotd100, 5.0f);
 }
 

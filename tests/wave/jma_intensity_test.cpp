@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
+#include <thread>
 #include <vector>
 
 #include "support/marked_texts.h"
@@ -110,6 +112,38 @@ TEST(JmaIntensity, ThreeTenthsOfASecondInWholeSamples) {
         std::vector<float> motion(c.samples);
         for (std::size_t i = 0; i < motion.size(); ++i) motion[i] = i % 2 ? -50.0f : 50.0f;
         EXPECT_EQ(ComputeJmaIntensity(motion, motion, motion, c.dt).ok(), c.enough) << c.dt << " " << c.samples;
+    }
+}
+
+// The transforms and gains a thread keeps for the next record are those of
+// the record's own length and interval: records of other lengths and
+// intervals in turn give what each gives on a thread that has computed nothing.
+TEST(JmaIntensity, RecordsInTurnGiveWhatEachGivesAlone) {
+    struct Case {
+        int samples;
+        float dt;
+    };
+    // 300,000 samples take transforms too large to keep.
+    const Case cases[] = {{kSamples, kDt}, {3000, kDt},    {kSamples, 0.005f}, {5000, 0.02f},
+                          {300000, kDt},   {kSamples, kDt}, {3000, kDt}};
+    auto motion = [](const Case& c, int component) {
+        std::vector<float> g(static_cast<size_t>(c.samples));
+        for (int i = 0; i < c.samples; ++i)
+            g[static_cast<size_t>(i)] =
+                static_cast<float>(80.0 * std::sin(0.05 * i * (component + 1)) * std::exp(-i / 2500.0) + 3.0 * std::cos(1.3 * i));
+        return g;
+    };
+    auto intensity = [&](const Case& c) {
+        const std::vector<float> ns = motion(c, 0), ew = motion(c, 1), ud = motion(c, 2);
+        const Result<JmaIntensity> r = ComputeJmaIntensity(ns, ew, ud, c.dt);
+        return r ? r.value().raw : -1.0;
+    };
+    for (const Case& c : cases) {
+        double alone = 0.0;
+        std::thread([&] { alone = intensity(c); }).join();
+        const double inTurn = intensity(c);
+        ASSERT_GT(alone, 0.0);
+        EXPECT_EQ(std::memcmp(&alone, &inTurn, sizeof alone), 0) << c.samples << " " << c.dt << ": " << alone << " vs " << inTurn;
     }
 }
 

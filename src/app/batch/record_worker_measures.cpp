@@ -35,9 +35,11 @@ bool RecordWorker::CalculateRotD(RecordOutcome& outcome, bool* available, bool w
     const auto five = FivePercentIndex(spectrum_->dampingRatios());
     const RotDSelection selection =
         wholeTable || !five ? RotDSelection::All() : SummaryEntries(spectrum_->periods(), *five, options_.pseudo);
-    if (!ComputeRecordRotD(record, spectrum_->periods(), spectrum_->dampingRatios(), *rotd_, EnginePath::Fast, 1,
-                           selection))
-        return FailOutOfMemory(outcome, "RotD50/RotD100");
+    const RotDStatus status = ComputeRecordRotD(record, spectrum_->periods(), spectrum_->dampingRatios(), *rotd_,
+                                                EnginePath::Fast, 1, selection, spectrum_->oscillatorMethod());
+    if (!status.done())
+        return status.status == CalculationStatus::OutOfMemory ? FailOutOfMemory(outcome, "RotD50/RotD100")
+                                                               : Fail(outcome, status.problem);
     rotdState_ = wanted;
     return true;
 }
@@ -84,9 +86,12 @@ bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format,
         if (options_.rotd && !RotDUnavailable(record)) {
             if (!standardRotd_) standardRotd_ = std::make_unique<RotDTable>();
             const int five = *FivePercentIndex(standardSpectrum_->dampingRatios());
-            if (!ComputeRecordRotD(record, standardSpectrum_->periods(), standardSpectrum_->dampingRatios(),
-                                   *standardRotd_, EnginePath::Fast, 1, SummaryEntries(standardSpectrum_->periods(), five, options_.pseudo)))
-                return FailOutOfMemory(outcome, "RotD50/RotD100");
+            const RotDStatus status = ComputeRecordRotD(
+                record, standardSpectrum_->periods(), standardSpectrum_->dampingRatios(), *standardRotd_,
+                EnginePath::Fast, 1, SummaryEntries(standardSpectrum_->periods(), five, options_.pseudo), standardSpectrum_->oscillatorMethod());
+            if (!status.done())
+                return status.status == CalculationStatus::OutOfMemory ? FailOutOfMemory(outcome, "RotD50/RotD100")
+                                                                       : Fail(outcome, status.problem);
             spectra.rotd = standardRotd_.get();
         }
     }
