@@ -27,31 +27,9 @@ std::string PseudoCsvText(const SpectrumSource& source, const PeriodTable& perio
                           const DampingRatios& dampingRatios, const SpectrumTable& spectrum) {
     static constexpr const char* kSymbols[2] = {"pSA", "pSV"};
     const SpectrumTable pseudo = PseudoSpectrumTable(spectrum, periods);
-    const int components = std::clamp(source.componentCount, 0, SPECTRUM_COMPONENTS);
     std::ostringstream out;
     out << OscillatorCommentLine(source.method);
-    std::string line;
-    for (int c = 0; c < components; ++c) {
-        for (int q = 0; q < 2; ++q) {
-            WriteSpectrumBlockTitle(out, source, source.componentLabel[c].view(), kSymbols[q]);
-            line = "Period,Frequency";
-            for (float ratio : dampingRatios) {
-                line += ',';
-                AppendFixed(line, ratio, 0, 2);
-            }
-            out << line << "\r\n";
-            for (int j = 0; j < PERIOD_COUNT; ++j) {
-                line.clear();
-                AppendPeriodCells(line, periods.periods[static_cast<size_t>(j)]);
-                for (int k = 0; k < DAMPING_COUNT; ++k) {
-                    line += ',';
-                    AppendFixed(line, pseudo.at(c, k, q, j), 12, 4);
-                }
-                out << line << "\r\n";
-            }
-            out << "\r\n\r\n\r\n";
-        }
-    }
+    WriteSpectrumBlocks(out, source, periods, dampingRatios, pseudo, kSymbols, 12, 4);
     return out.str();
 }
 

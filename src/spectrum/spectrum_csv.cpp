@@ -27,15 +27,14 @@ void AppendPeriodCells(std::string& line, float period) {
     AppendFixed(line, 1.0 / static_cast<double>(period), 7, 3);
 }
 
-void WriteSpectrumCsv(std::ostream& out, const SpectrumSource& source, const PeriodTable& periods,
-                      const DampingRatios& dampingRatios, const SpectrumTable& spectrum) {
-    static constexpr const char* kSymbols[SPECTRUM_QUANTITIES] = {"SA", "SV", "SD"};
+void WriteSpectrumBlocks(std::ostream& out, const SpectrumSource& source, const PeriodTable& periods,
+                         const DampingRatios& dampingRatios, const SpectrumTable& spectrum,
+                         std::span<const char* const> symbols, int width, int precision) {
     const int components = std::clamp(source.componentCount, 0, SPECTRUM_COMPONENTS);
-    out << OscillatorCommentLine(source.method);
     std::string line;
     for (int c = 0; c < components; ++c) {
-        for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
-            WriteSpectrumBlockTitle(out, source, source.componentLabel[c].view(), kSymbols[q]);
+        for (int q = 0; q < static_cast<int>(symbols.size()); ++q) {
+            WriteSpectrumBlockTitle(out, source, source.componentLabel[c].view(), symbols[static_cast<size_t>(q)]);
             line = "Period,Frequency";
             for (float ratio : dampingRatios) {
                 line += ',';
@@ -44,16 +43,23 @@ void WriteSpectrumCsv(std::ostream& out, const SpectrumSource& source, const Per
             out << line << "\r\n";
             for (int j = 0; j < PERIOD_COUNT; ++j) {
                 line.clear();
-                AppendPeriodCells(line, periods.periods[j]);
+                AppendPeriodCells(line, periods.periods[static_cast<size_t>(j)]);
                 for (int k = 0; k < DAMPING_COUNT; ++k) {
                     line += ',';
-                    AppendFixed(line, spectrum.at(c, k, q, j), 10, 2);
+                    AppendFixed(line, spectrum.at(c, k, q, j), width, precision);
                 }
                 out << line << "\r\n";
             }
             out << "\r\n\r\n\r\n";
         }
     }
+}
+
+void WriteSpectrumCsv(std::ostream& out, const SpectrumSource& source, const PeriodTable& periods,
+                      const DampingRatios& dampingRatios, const SpectrumTable& spectrum) {
+    static constexpr const char* kSymbols[SPECTRUM_QUANTITIES] = {"SA", "SV", "SD"};
+    out << OscillatorCommentLine(source.method);
+    WriteSpectrumBlocks(out, source, periods, dampingRatios, spectrum, kSymbols, 10, 2);
 }
 
 std::string SpectrumCsvText(const SpectrumSource& source, const PeriodTable& periods,

@@ -2,6 +2,7 @@
 // The spectrum CSV file: for every component of the record and every
 // quantity (SA, SV, SD) a block of 206 lines and three empty lines.
 #include <ostream>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,12 @@ std::string OscillatorCommentLine(OscillatorMethod method);
 // written whatever is shown.
 void WriteSpectrumCsv(std::ostream& out, const SpectrumSource& source, const PeriodTable& periods,
                       const DampingRatios& dampingRatios, const SpectrumTable& spectrum);
+
+// The blocks of every component of the source, one a symbol: quantity q of
+// the table under symbols[q], values ",%<width>.<precision>f".
+void WriteSpectrumBlocks(std::ostream& out, const SpectrumSource& source, const PeriodTable& periods,
+                         const DampingRatios& dampingRatios, const SpectrumTable& spectrum,
+                         std::span<const char* const> symbols, int width, int precision);
 
 // The lines that open a block: station code, origin date, origin time, then
 // the component and quantity lines as given.
