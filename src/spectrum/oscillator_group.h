@@ -3,6 +3,9 @@
 // per-oscillator constants in the form the kernel reads them and the peaks
 // it writes. Internal to the fast spectrum computation.
 
+#include "spectrum/exact_oscillator.h"
+#include "spectrum/sdof_response.h"
+
 namespace tremblo {
 
 inline constexpr int OSCILLATOR_GROUP = 80;
@@ -18,6 +21,19 @@ struct OscillatorGroup {
     float peakVel[OSCILLATOR_GROUP];
     float peakDisp[OSCILLATOR_GROUP];
 };
+
+// Puts one oscillator's constants into lane `lane` in the kernel's layout:
+// the Newmark lanes read twoHOmega, omega2 and negDen, the exact lanes the
+// coefficients.
+inline void SetGroupLane(OscillatorGroup& group, int lane, const SdofConstants& newmark,
+                         const ExactCoefficients& exact) {
+    group.twoHOmega[lane] = newmark.twoHOmega;
+    group.omega2[lane] = newmark.omega2;
+    group.negDen[lane] = -newmark.den;
+    const double values[10] = {exact.a11, exact.a12, exact.a21, exact.a22, exact.b0x,
+                               exact.b1x, exact.b0v, exact.b1v, exact.twoHOmega, exact.omega2};
+    for (int i = 0; i < 10; ++i) group.exact[i][lane] = values[i];
+}
 
 // What a group's lanes integrate: the ground acceleration in double and in
 // single precision, n samples, each interval cut into `substeps` sub-steps;

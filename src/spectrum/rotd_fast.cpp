@@ -284,12 +284,7 @@ void FillGroup(const std::vector<RotDOscillator>& oscillators, OscillatorGroup& 
     const int count = static_cast<int>(oscillators.size());
     for (int lane = 0; lane < ROTD_GROUP; ++lane) {
         const RotDOscillator& o = oscillators[static_cast<size_t>(std::min(lane, count - 1))];
-        group.twoHOmega[lane] = o.newmark.twoHOmega;
-        group.omega2[lane] = o.newmark.omega2;
-        group.negDen[lane] = -o.newmark.den;
-        const ExactCoefficients& k = o.exact;
-        const double values[10] = {k.a11, k.a12, k.a21, k.a22, k.b0x, k.b1x, k.b0v, k.b1v, k.twoHOmega, k.omega2};
-        for (int i = 0; i < 10; ++i) group.exact[i][lane] = values[i];
+        SetGroupLane(group, lane, o.newmark, o.exact);
     }
 }
 

@@ -16,6 +16,7 @@
 #include "spectrum/exact_oscillator.h"
 #include "spectrum/oscillator_group.h"
 #include "spectrum/oscillator_peaks.h"
+#include "spectrum/rotd_oscillator.h"
 #include "spectrum/sdof_response.h"
 #include "compute/parallel_workers.h"
 
@@ -218,19 +219,11 @@ std::vector<GroupItem> PlanGroups(int componentCount, OscillatorMethod method, f
     return items;
 }
 
-void FillLane(OscillatorGroup& group, int lane, OscillatorMethod method, float dt, int substeps,
-              float period, float damping) {
-    if (method == OscillatorMethod::Exact) {
-        const ExactCoefficients k = MakeExactCoefficients(static_cast<double>(dt) / substeps, period, damping);
-        const double values[10] = {k.a11, k.a12, k.a21, k.a22, k.b0x, k.b1x, k.b0v, k.b1v, k.twoHOmega, k.omega2};
-        for (int i = 0; i < 10; ++i) group.exact[i][lane] = values[i];
-        return;
-    }
-    const float dtSub = static_cast<float>(static_cast<double>(dt) / substeps);
-    const SdofConstants k = MakeSdofConstants(dtSub, period, damping);
-    group.twoHOmega[lane] = k.twoHOmega;
-    group.omega2[lane] = k.omega2;
-    group.negDen[lane] = -k.den;
+// The oscillator's constants, stepped as the spectra step it (the same
+// constants the orientation-independent spectra use).
+void FillLane(OscillatorGroup& group, int lane, OscillatorMethod method, float dt, float period, float damping) {
+    const RotDOscillator o = MakeRotDOscillator(method, dt, period, damping);
+    SetGroupLane(group, lane, o.newmark, o.exact);
 }
 
 }  // namespace
@@ -273,7 +266,7 @@ void ComputeSpectraFast(FastSpectrumWorkspace& workspace, int componentCount, in
             for (int lane = 0; lane < OSCILLATOR_GROUP; ++lane) {
                 // Lanes past the last oscillator repeat it; their peaks are dropped.
                 const int o = item.oscillators[static_cast<size_t>(std::min(lane, count - 1))];
-                FillLane(group, lane, method, dt, item.substeps, periods.periods[o % PERIOD_COUNT],
+                FillLane(group, lane, method, dt, periods.periods[o % PERIOD_COUNT],
                          dampingRatios[o / PERIOD_COUNT]);
             }
             GroupInput in;
