@@ -22,7 +22,14 @@ inline constexpr int MAX_RECORD_SAMPLES = 20'000'000;
 inline constexpr int BANDPASS_TAPS = 500;
 inline constexpr int MAX_COMPONENTS = 3;
 
-enum class RecordFormat { Knet, Hiroshima, Cdpc };
+// The described three, then the agency formats of the rest of the world
+// (each file already in physical units; see agency_channel.h).
+enum class RecordFormat { Knet, Hiroshima, Cdpc, Peer, Cosmos, Csmip, Smc, Esm, GeoNet, KnetCsv };
+
+// Whether records of `format` are read through the agency readers.
+constexpr bool IsAgencyFormat(RecordFormat format) {
+    return format != RecordFormat::Knet && format != RecordFormat::Hiroshima && format != RecordFormat::Cdpc;
+}
 
 // The event and station description of a record, as a K-NET header gives
 // it (the other formats fill what they have).
