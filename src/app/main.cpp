@@ -17,8 +17,10 @@
 
 namespace {
 
-bool ParseFormat(const QString& text, tremblo::RecordFormat& format) {
-    if (text == "knet") format = tremblo::RecordFormat::Knet;
+// "auto" (or nothing) leaves `format` empty: 自動判別.
+bool ParseFormat(const QString& text, std::optional<tremblo::RecordFormat>& format) {
+    if (text.isEmpty() || text == "auto") format.reset();
+    else if (text == "knet") format = tremblo::RecordFormat::Knet;
     else if (text == "hiroshima") format = tremblo::RecordFormat::Hiroshima;
     else if (text == "cdpc") format = tremblo::RecordFormat::Cdpc;
     else return false;
@@ -41,8 +43,9 @@ int main(int argc, char** argv) {
     parser.setApplicationDescription("Strong-motion earthquake records: waveforms and response spectra.");
     parser.addHelpOption();
     parser.addVersionOption();
-    QCommandLineOption formatOption("format", "Record format of FILE: knet, hiroshima or cdpc (default: as FILE shows).",
-                                    "format", "knet");
+    QCommandLineOption formatOption(
+        "format", "The file menu's format: auto (every format, recognised from the content), knet, hiroshima or cdpc "
+                  "(default: auto).", "format", "auto");
     QCommandLineOption componentsOption("components", "Read 1 or 3 components (default 3).", "n", "3");
     QCommandLineOption noDcOption("no-dc", "Keep the DC component of K-NET/KiK-net records.");
     parser.addOption(formatOption);
@@ -74,9 +77,9 @@ int main(int argc, char** argv) {
         tremblo::ChooseLanguage(chosen, std::getenv("TREMBLO_LANG"), tremblo::RememberedLanguage(), &problem));
     if (!problem.empty()) std::fprintf(stderr, "tremblo: %s\n", problem.c_str());
 
-    tremblo::RecordFormat format = tremblo::RecordFormat::Knet;
+    std::optional<tremblo::RecordFormat> format;
     if (!ParseFormat(parser.value(formatOption), format)) {
-        std::fprintf(stderr, "tremblo: unknown format '%s' (knet, hiroshima or cdpc)\n",
+        std::fprintf(stderr, "tremblo: unknown format '%s' (auto, knet, hiroshima or cdpc)\n",
                      qPrintable(parser.value(formatOption)));
         return 2;
     }
@@ -94,7 +97,8 @@ int main(int argc, char** argv) {
     platform.setParent(&form);
     platform.setWaitHooks([&](const std::string& text) { application->Wait.ShowWithText(QString::fromStdString(text)); },
                           [&] { application->Wait.hide(); });
-    form.ChooseFormat(format);
+    if (format) form.ChooseFormat(*format);
+    else form.ChooseAutomatic();
     form.CB3Compo->setChecked(components == "3");
     form.CBDC->setChecked(!parser.isSet(noDcOption));
     form.show();

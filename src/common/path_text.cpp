@@ -36,16 +36,6 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
 
 namespace {
 
-std::vector<std::string> ListRegularFiles(const std::string& folder) {
-    std::vector<std::string> names;
-    std::error_code ec;
-    const fs::path dir = folder.empty() ? fs::path(".") : fs::path(folder);
-    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
-        std::error_code fileError;
-        if (it->is_regular_file(fileError)) names.push_back(it->path().filename().string());
-    }
-    return names;
-}
 
 std::string Upper(std::string text) {
     for (char& c : text)
@@ -65,6 +55,17 @@ std::string Join(const std::string& folder, const std::string& name) {
 }
 
 }  // namespace
+
+std::vector<std::string> ListRegularFiles(const std::string& folder) {
+    std::vector<std::string> names;
+    std::error_code ec;
+    const fs::path dir = folder.empty() ? fs::path(".") : fs::path(folder);
+    for (fs::directory_iterator it(dir, ec), end; !ec && it != end; it.increment(ec)) {
+        std::error_code fileError;
+        if (it->is_regular_file(fileError)) names.push_back(it->path().filename().string());
+    }
+    return names;
+}
 
 const std::vector<std::string>& FolderListings::Names(const std::string& folder) {
     {

@@ -20,6 +20,10 @@ std::string FolderPart(std::string_view path);
 // Periods in folder names (/home/first.last/) do not count.
 std::optional<std::size_t> FirstPeriodOfFileName(std::string_view path);
 
+// The names of the regular files of a folder ("" for the current one), in
+// the order the folder lists them; none when it cannot be listed.
+std::vector<std::string> ListRegularFiles(const std::string& folder);
+
 // The names of the regular files of folders, each folder listed once and
 // kept: a batch shares one, so that thousands of records in one folder cost
 // one listing. Safe to use from several threads.

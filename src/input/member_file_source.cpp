@@ -2,6 +2,10 @@
 
 #include "input/memory_stream.h"
 
+#include <algorithm>
+
+#include "common/path_text.h"
+
 namespace tremblo {
 
 std::string MemberPathText(const std::string& archive, const std::string& member) {
@@ -45,6 +49,15 @@ std::string MemberFileSource::Shown(const std::string& path) const {
             return MemberPathText(archive_, member.name.substr(0, prefix) + path.substr(prefix));
     }
     return MemberPathText(archive_, path);
+}
+
+std::vector<std::string> MemberFileSource::FilesBeside(const std::string& path) {
+    const std::string folder = FolderPart(path);
+    std::vector<std::string> paths;
+    for (const ArchiveMember& member : members_)
+        if (member.loadName != path && FolderPart(member.loadName) == folder) paths.push_back(member.loadName);
+    std::sort(paths.begin(), paths.end());
+    return paths;
 }
 
 }  // namespace tremblo

@@ -21,6 +21,8 @@ public:
     // letter case, the first in byte order.
     std::optional<std::string> FindIgnoringCase(const std::string& path) override;
     std::string Shown(const std::string& path) const override;
+    // The members in the same folder of the archive, in byte order.
+    std::vector<std::string> FilesBeside(const std::string& path) override;
 
     const std::vector<ArchiveMember>& members() const { return members_; }
     const std::string& archive() const { return archive_; }

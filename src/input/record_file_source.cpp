@@ -1,5 +1,7 @@
 #include "input/record_file_source.h"
 
+#include <algorithm>
+
 #include "common/descriptor_stream.h"
 
 namespace tremblo {
@@ -28,6 +30,24 @@ std::optional<std::string> DiskFileSource::FindIgnoringCase(const std::string& p
     for (const std::string& variant : CaseVariantsOf(path))
         if (!NotARegularFile(variant).empty()) return variant;
     return std::nullopt;
+}
+
+std::vector<std::string> DiskFileSource::FilesBeside(const std::string& path) {
+    const std::string folder = FolderPart(path);
+    const std::string own(FileNamePart(path));
+    const std::vector<std::string> names = listings_ ? listings_->Names(folder) : ListRegularFiles(folder);
+    std::vector<std::string> paths;
+    for (const std::string& name : names)
+        if (name != own) paths.push_back(folder.empty() ? name : folder == "/" ? "/" + name : folder + "/" + name);
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
+std::vector<std::string> ListedFileSource::FilesBeside(const std::string& path) {
+    std::vector<std::string> paths;
+    for (const std::string& file : files_)
+        if (file != path) paths.push_back(file);
+    return paths;
 }
 
 }  // namespace tremblo

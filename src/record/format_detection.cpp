@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "common/line_reader.h"
+#include "record/agency_reading.h"
 #include "common/path_text.h"
 
 namespace tremblo {
@@ -19,19 +20,17 @@ bool StartsWith(std::string_view line, std::string_view prefix) {
 // Lines are read no further than RECORD_LINE_LIMIT: a file without line
 // ends is left to its reader, which refuses it.
 RecordFormat DetectRecordFormat(std::istream& in) {
-    LineReader reader(in, RECORD_LINE_LIMIT + 2, RECORD_LINE_LIMIT);
-    std::string first, line;
-    reader.Next(first);
-    if (first.find("NDATA=") != std::string::npos && first.find("dT=") != std::string::npos)
+    const std::vector<std::string> head = ReadHeadLines(in);
+    const std::string_view first = head.empty() ? std::string_view() : std::string_view(head.front());
+    if (first.find("NDATA=") != std::string_view::npos && first.find("dT=") != std::string_view::npos)
         return RecordFormat::Cdpc;
     // The origin line may be missing its value, so the field names decide:
     // line 1 "Origin Time", line 6 "Station Code", line 11 "Sampling Freq".
     if (StartsWith(first, "Origin Time")) return RecordFormat::Knet;
-    for (int number = 2; number <= 11 && reader.Next(line); ++number) {
-        if ((number == 6 && StartsWith(line, "Station Code")) ||
-            (number == 11 && StartsWith(line, "Sampling Freq")))
-            return RecordFormat::Knet;
-    }
+    if ((head.size() >= 6 && StartsWith(head[5], "Station Code")) ||
+        (head.size() >= 11 && StartsWith(head[10], "Sampling Freq")))
+        return RecordFormat::Knet;
+    if (const std::optional<RecordFormat> agency = DetectAgencyFormat(head)) return *agency;
     return RecordFormat::Hiroshima;
 }
 

@@ -2,7 +2,8 @@
 // Recognising a record file's format from its content, for callers that are
 // not told the format: a K-NET/KiK-net header (field names in the first 18
 // columns of its 17 lines), a CDPC first line holding "NDATA=" and "dT=",
-// otherwise a Hiroshima City Fire Department file.
+// the marks of an agency format (see agency_reading.h), otherwise a
+// Hiroshima City Fire Department file.
 #include <istream>
 #include <string>
 

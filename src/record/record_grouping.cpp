@@ -5,6 +5,10 @@
 #include "record/component_names.h"
 #include "record/format_detection.h"
 #include "input/memory_stream.h"
+#include "common/path_text.h"
+#include "record/agency_reading.h"
+#include "record/agency_record.h"
+#include "record/channel_placement.h"
 
 namespace tremblo {
 
@@ -62,7 +66,29 @@ RecordGrouper::OpenRecord RecordGrouper::Opened(ArchiveMember member) const {
     return open;
 }
 
+// An agency member's channels and key, read from its header; a member whose
+// header does not read, or that holds a full set, is a record alone (key "").
+RecordGrouper::OpenRecord RecordGrouper::OpenedAgency(ArchiveMember member, RecordFormat format) const {
+    OpenRecord open;
+    open.agency = true;
+    open.record.format = format;
+    MemoryStream in(member.bytes);
+    const Result<AgencyFile> header = ReadAgencyFile(format, in, AgencyReadOptions{true});
+    if (header && !header.value().channels.empty()) {
+        for (const AgencyChannel& channel : header.value().channels) open.channels.push_back(channel.header);
+        if (!FirstSetIsFull(open.channels)) {
+            const std::string key = ComponentGroupKey(format, open.channels.front());
+            open.key = "agency\n" + FolderPart(member.loadName) + "\n" +
+                       (key.empty() ? "name:" + ComponentNameStem(FileNamePart(member.loadName)) : key);
+        }
+    }
+    if (open.key.empty()) open.channels.clear();  // complete as it is
+    open.record.members.push_back(std::move(member));
+    return open;
+}
+
 bool RecordGrouper::Complete(const OpenRecord& open) const {
+    if (open.agency) return open.key.empty() || FirstSetIsFull(open.channels);
     return std::all_of(open.componentNames.begin(), open.componentNames.end(), [&](const std::string& name) {
         return std::any_of(open.record.members.begin(), open.record.members.end(),
                            [&](const ArchiveMember& m) { return Lower(m.loadName) == name; });
@@ -79,8 +105,29 @@ GroupedRecord RecordGrouper::Close(std::list<OpenRecord>::iterator it) {
     return record;
 }
 
+std::vector<GroupedRecord> RecordGrouper::Released(std::list<OpenRecord>::iterator it) {
+    std::vector<GroupedRecord> released;
+    if (Complete(*it)) released.push_back(Close(it));
+    while (heldBytes_ > settings_.heldByteLimit && !open_.empty()) released.push_back(Close(open_.begin()));
+    return released;
+}
+
 std::vector<GroupedRecord> RecordGrouper::Add(ArchiveMember member) {
     heldBytes_ += member.bytes.size();
+    const RecordFormat format = settings_.format.value_or(DetectMemberFormat(member));
+    if (IsAgencyFormat(format) && settings_.threeComponents && member.damage.empty()) {
+        OpenRecord opened = OpenedAgency(std::move(member), format);
+        const auto keyed = opened.key.empty() ? byKey_.end() : byKey_.find(opened.key);
+        if (keyed == byKey_.end()) {
+            const auto it = open_.insert(open_.end(), std::move(opened));
+            if (!it->key.empty()) byKey_.emplace(it->key, it);
+            return Released(it);
+        }
+        const auto it = keyed->second;
+        it->record.members.push_back(std::move(opened.record.members.front()));
+        it->channels.insert(it->channels.end(), opened.channels.begin(), opened.channels.end());
+        return Released(it);
+    }
     // A member joins the open record its names make it part of; the format
     // of that record's first member decides.
     std::list<OpenRecord>::iterator it = OpenRecordOf(member.loadName);
@@ -94,10 +141,7 @@ std::vector<GroupedRecord> RecordGrouper::Add(ArchiveMember member) {
         it = open_.insert(open_.end(), Opened(std::move(member)));
         if (!it->key.empty()) byKey_.emplace(it->key, it);
     }
-    std::vector<GroupedRecord> released;
-    if (Complete(*it)) released.push_back(Close(it));
-    while (heldBytes_ > settings_.heldByteLimit && !open_.empty()) released.push_back(Close(open_.begin()));
-    return released;
+    return Released(it);
 }
 
 std::vector<GroupedRecord> RecordGrouper::Finish() {

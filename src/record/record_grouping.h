@@ -3,7 +3,10 @@
 // with three components the files a chosen file names (X.NS, X.EW, X.UD;
 // X.NS1 X.EW1 X.UD1; x.ns x.ew x.ud) in the same folder, matched ignoring
 // letter case as the loader matches them; with one component every member
-// alone. A record is handed back as soon as its last component arrives, so
+// alone; agency files (three components) by the folder and the station and
+// event their headers state, complete with two horizontals and a vertical
+// (a file holding them all is a record alone). A record is handed back as
+// soon as its last component arrives, so
 // an archive that lists each record's files next to each other is held one
 // record at a time whatever its size. Records still incomplete at the end
 // come out by Finish(), in the order of their first member; so do the
@@ -19,6 +22,7 @@
 
 #include "input/archive_member.h"
 #include "record/seismic_record.h"
+#include "record/stated_header.h"
 
 namespace tremblo {
 
@@ -60,10 +64,14 @@ private:
     struct OpenRecord {
         std::string key;
         std::vector<std::string> componentNames;  // lower case; empty: complete with its first member
+        bool agency = false;                      // complete with a full set of these channels
+        std::vector<ChannelHeader> channels;
         GroupedRecord record;
     };
     bool Complete(const OpenRecord& open) const;
     OpenRecord Opened(ArchiveMember member) const;
+    OpenRecord OpenedAgency(ArchiveMember member, RecordFormat format) const;
+    std::vector<GroupedRecord> Released(std::list<OpenRecord>::iterator it);
     std::list<OpenRecord>::iterator OpenRecordOf(const std::string& loadName);
     GroupedRecord Close(std::list<OpenRecord>::iterator it);
 

@@ -3,6 +3,9 @@
 #include <filesystem>
 
 #include "common/path_text.h"
+#include "input/record_file_source.h"
+#include "record/agency_reading.h"
+#include "record/agency_record.h"
 #include "record/component_names.h"
 
 namespace tremblo {
@@ -15,10 +18,25 @@ std::string Normal(const std::string& path) {
     return (ec ? std::filesystem::path(path) : absolute).lexically_normal().string();
 }
 
+
+// A file of an agency format that holds a whole set of components is a
+// record of its own.
+std::string AgencyIdentity(const std::string& path, RecordFormat format) {
+    DiskFileSource disk;
+    const std::unique_ptr<std::istream> in = disk.Open(path);
+    if (!in) return Normal(path);
+    const Result<AgencyFile> header = ReadAgencyFile(format, *in, AgencyReadOptions{true});
+    if (!header || header.value().channels.empty() || header.value().channels.size() >= 3) return Normal(path);
+    const std::string key = ComponentGroupKey(format, header.value().channels.front().header);
+    const std::string folder = Normal(FolderPart(path).empty() ? std::string(".") : FolderPart(path));
+    return folder + "/\n" + (key.empty() ? "name:" + ComponentNameStem(FileNamePart(path)) : key);
+}
+
 }  // namespace
 
 std::string RecordIdentity(const std::string& path, RecordFormat format, bool threeComponents,
                            FolderListings* listings) {
+    if (IsAgencyFormat(format)) return threeComponents ? AgencyIdentity(path, format) : Normal(path);
     std::string first = path;
     if (threeComponents) {
         if (format == RecordFormat::Knet) {

@@ -2,6 +2,8 @@
 // Which record a chosen file stands for. With three components, X.NS, X.EW
 // and X.UD of a K-NET/KiK-net record (or x.ns, x.ew, x.ud of the other
 // formats) all load the same record; a batch handed all of them loads it once.
+// The component files of an agency record are those of one folder that state
+// the same station and event.
 #include <string>
 
 #include "common/path_text.h"
@@ -12,7 +14,9 @@ namespace tremblo {
 // The first component file the loader would open for `path`, as an absolute
 // path without "." and ".." steps (symbolic links are not followed): equal
 // for two chosen files exactly when they load the same files. With one
-// component, the chosen file itself.
+// component, the chosen file itself. An agency file (three components): its
+// folder and the key its header gives (ComponentGroupKey, else its name stem);
+// a file whose header cannot be read stands alone.
 std::string RecordIdentity(const std::string& path, RecordFormat format, bool threeComponents,
                            FolderListings* listings = nullptr);
 

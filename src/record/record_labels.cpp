@@ -3,6 +3,7 @@
 #include "common/format.h"
 #include "common/shift_jis.h"
 #include "common/translation.h"
+#include "record/agency_reading.h"
 #include "record/component_names.h"
 
 namespace tremblo {
@@ -20,9 +21,12 @@ std::string FileFormatLabel(RecordFormat format) {
         case RecordFormat::Hiroshima: return TrText("record", "広島市消防局データファイル");
         case RecordFormat::Cdpc: return TrText("record", "中央防災会議データファイル");
         case RecordFormat::Knet: break;
+        default: return StringPrintf(TrText("record", "%s データファイル").c_str(), FormatDisplayName(format).c_str());
     }
     return TrText("record", "K-NET/KiK-net データファイル");
 }
+
+std::string AutomaticFormatLabel() { return TrText("record", "自動判別（形式は内容から判断します）"); }
 
 void SetKnetHeaderLabels(const RecordFields& r, RecordLabels& labels) {
     labels.label6 = SjisToUtf8(r.originDate.str() + "  " + r.originTime.str());

@@ -26,6 +26,8 @@ struct RecordLabels {
 
 // The file label's text for each choice of the file-format menu.
 std::string FileFormatLabel(RecordFormat format);
+// The file label's text for the choice 自動判別.
+std::string AutomaticFormatLabel();
 
 // What the event fields say when the format does not carry them, in the
 // language in use.

@@ -33,6 +33,9 @@ inline constexpr const char* kCannotOpenFormat =
     QT_TRANSLATE_NOOP("record", "\n３成分のデータを読み込めません\n\nデータファイル %s がありません   ");
 // A file whose content cannot be used (%s: path, then the reason).
 inline constexpr const char* kBadContentFormat = QT_TRANSLATE_NOOP("record", "データファイル %s を読み込めません\n\n%s");
+// Components of one record at different sampling intervals (%s: paths, %g: seconds).
+inline constexpr const char* kDifferentIntervalsSecondsFormat =
+    QT_TRANSLATE_NOOP("record", "%s と %s のサンプリング間隔が異なります（%g 秒と %g 秒）");
 inline constexpr const char* kNoSamplesFormat = QT_TRANSLATE_NOOP("record", "データファイル %s にはデータがありません");
 
 }  // namespace tremblo::messages

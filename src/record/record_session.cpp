@@ -11,11 +11,13 @@
 #include "common/shift_jis.h"
 #include "record/cdpc_reader.h"
 #include "record/component_names.h"
+#include "record/format_detection.h"
 #include "record/hiroshima_reader.h"
 #include "record/knet_reader.h"
 #include "record/record_file_check.h"
 #include "record/record_messages.h"
 #include "record/remove_mean.h"
+#include "record/wait_window.h"
 #include "common/translation.h"
 
 namespace tremblo {
@@ -39,17 +41,6 @@ constexpr const char* kCdpcCutShortFormat = QT_TRANSLATE_NOOP(
     "record", "データが %d 個しかなく、1行目の NDATA=%d に足りません（ファイルが途中で切れています）");
 constexpr const char* kOutOfMemory = QT_TRANSLATE_NOOP("record", "記録を読み込むメモリーが足りません");
 
-// Closes the wait window however the load ends.
-class WaitWindow {
-public:
-    WaitWindow(Platform& platform, const std::string& text) : platform_(platform) {
-        platform_.ShowWait(text);
-    }
-    ~WaitWindow() { platform_.CloseWait(); }
-
-private:
-    Platform& platform_;
-};
 
 
 }  // namespace
@@ -80,7 +71,9 @@ LoadStatus RecordSession::OpenWithDialog(const LoadSettings& settings) {
     return LoadPath(*path, settings);
 }
 
-LoadStatus RecordSession::LoadPath(const std::string& path, const LoadSettings& settings) {
+LoadStatus RecordSession::LoadPath(const std::string& path, const LoadSettings& chosenSettings) {
+    LoadSettings settings = chosenSettings;
+    if (settings.automatic) settings.format = DetectRecordFormatOfFile(path, *source_);
     if (const std::optional<std::string> refused = NoRecordFileMessage(path, settings)) {
         platform_.ShowMessage(*refused, TrText("record", messages::kDataFileErrorCaption), MessageStyle::Warning);
         return LoadStatus::Failed;
@@ -91,6 +84,7 @@ LoadStatus RecordSession::LoadPath(const std::string& path, const LoadSettings& 
     staged_->fields() = RecordFields{};
     stagedLabels_ = RecordLabels::AtStartUp();
     const bool ok = settings.format == RecordFormat::Knet ? LoadKnet(path, settings)
+                    : IsAgencyFormat(settings.format)     ? LoadAgency(path, settings.format, settings)
                                                           : LoadHiroshimaOrCdpc(path, settings);
     if (!ok) return LoadStatus::Failed;
     staged_->recordLoaded = true;
@@ -291,6 +285,7 @@ bool RecordSession::ReadComponentSamples(int c, RecordFormat format, float scale
         case RecordFormat::Knet: read = ReadKnetData(in, scaleFactor, values); break;
         case RecordFormat::Hiroshima: read = ReadHiroshimaData(in, values); break;
         case RecordFormat::Cdpc: read = ReadCdpcData(in, values, &stated); break;
+        default: return false;  // agency formats load through LoadAgency
     }
     if (!read) return ReportBadContent(path, read.error());
     const int count = read.value();
@@ -362,6 +357,26 @@ bool RecordSession::CheckHiroshimaComponentHeader(int c) {
                                                   Shown(c).c_str(), firstMs, read.value().intervalMs));
 }
 
+// Every CDPC component states its interval on its first line: they must
+// agree, and the record takes it.
+bool RecordSession::ReadCdpcIntervals() {
+    SeismicRecord& r = *staged_;
+    double first = 0.0;
+    for (int c = 0; c < r.componentCount; ++c) {
+        const std::unique_ptr<std::istream> in = source_->Open(r.componentPath[c]);
+        if (!in) return ReportCannotOpen(r.componentPath[c]);
+        const Result<double> dt = ReadCdpcInterval(*in);
+        if (!dt) return ReportBadContent(r.componentPath[c], dt.error());
+        if (c == 0) first = dt.value();
+        else if (dt.value() != first)
+            return ReportComponentsDiffer(c, StringPrintf(TrText("record", messages::kDifferentIntervalsSecondsFormat).c_str(),
+                                                          Shown(0).c_str(), Shown(c).c_str(), first, dt.value()));
+    }
+    r.dt = static_cast<float>(first);
+    r.samplingFrequency = static_cast<int>(std::lround(1.0 / first));
+    return true;
+}
+
 bool RecordSession::LoadHiroshimaOrCdpc(const std::string& chosen, const LoadSettings& settings) {
     SeismicRecord& r = *staged_;
     const bool hiroshima = settings.format == RecordFormat::Hiroshima;
@@ -385,9 +400,8 @@ bool RecordSession::LoadHiroshimaOrCdpc(const std::string& chosen, const LoadSet
     r.recordFolder = FolderPart(r.componentPath[0]);
     if (hiroshima) {
         if (!ReadHiroshimaHeaderInto(r.componentPath[0])) return false;
-    } else {
-        r.samplingFrequency = CDPC_SAMPLING_FREQUENCY;
-        r.dt = 1.0f / 100.0f;
+    } else if (!ReadCdpcIntervals()) {
+        return false;
     }
     DesignFilter();
 
@@ -402,7 +416,7 @@ bool RecordSession::LoadHiroshimaOrCdpc(const std::string& chosen, const LoadSet
         if (!CheckEqualCounts(values)) return false;
         r.sampleCount = static_cast<int>(values[r.componentCount - 1].size());
         stagedLabels_.label30 = StringPrintf("%d 1/s", r.samplingFrequency);
-        stagedLabels_.label28 = StringPrintf("%.2f s", r.sampleCount * 0.01);
+        stagedLabels_.label28 = StringPrintf("%.2f s", r.sampleCount * static_cast<double>(r.dt));
     }
     if (!StoreComponents(values)) return false;
     SetAfterLoadLabels(r, stagedLabels_);

@@ -22,8 +22,11 @@ namespace tremblo {
 
 struct LoadSettings {
     RecordFormat format = RecordFormat::Knet;
+    // 自動判別: the format is recognised from each chosen file's content
+    // (`format` is then not used).
     bool threeComponents = true;  // 3成分読込
     bool removeDc = true;         // DC除去 (K-NET/KiK-net only)
+    bool automatic = false;
 };
 
 enum class LoadStatus { Loaded, Cancelled, Failed };
@@ -63,7 +66,7 @@ public:
     // The file-format menu writes the file label.
     void setFileLabel(std::string text) { labels_.label14 = std::move(text); }
 
-    // Format of the last completed load.
+    // Format of the last completed load (the one recognised, with 自動判別).
     RecordFormat loadedFormat() const { return loadedFormat_; }
     // The station-name copy suits a K-NET/KiK-net record whose station is known.
     bool stationFileCopyAvailable() const;
@@ -71,6 +74,10 @@ public:
 private:
     bool LoadKnet(const std::string& path, const LoadSettings& settings);
     bool LoadHiroshimaOrCdpc(const std::string& path, const LoadSettings& settings);
+    bool ReadCdpcIntervals();
+    bool LoadAgency(const std::string& path, RecordFormat format, const LoadSettings& settings);
+    bool BelongsWith(const std::string& chosen, const std::string& key, RecordFormat format,
+                     const std::string& candidate);
     bool ReadHiroshimaHeaderInto(const std::string& path);
     using ComponentValues = std::array<std::vector<float>, MAX_COMPONENTS>;
     bool ReadComponentSamples(int c, RecordFormat format, float scaleFactor, std::vector<float>& values);

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/fixed_text.h"
+#include "record/stated_header.h"
 #include "stations/station_row.h"
 
 namespace tremblo {
@@ -25,6 +26,10 @@ inline constexpr int MAX_COMPONENTS = 3;
 // The described three, then the agency formats of the rest of the world
 // (each file already in physical units; see agency_channel.h).
 enum class RecordFormat { Knet, Hiroshima, Cdpc, Peer, Cosmos, Csmip, Smc, Esm, GeoNet, KnetCsv };
+
+inline constexpr RecordFormat kAllRecordFormats[] = {
+    RecordFormat::Knet, RecordFormat::Hiroshima, RecordFormat::Cdpc,  RecordFormat::Peer,   RecordFormat::Cosmos,
+    RecordFormat::Csmip, RecordFormat::Smc,     RecordFormat::Esm,   RecordFormat::GeoNet, RecordFormat::KnetCsv};
 
 // Whether records of `format` are read through the agency readers.
 constexpr bool IsAgencyFormat(RecordFormat format) {
@@ -62,6 +67,15 @@ struct RecordFields : EventHeader {
     std::array<std::string, MAX_COMPONENTS> componentPath;
     std::array<FixedText<10>, MAX_COMPONENTS> componentLabel{"NS", "EW", "UD"};
     std::array<FixedText<10>, MAX_COMPONENTS> quantityLabel;
+    // The rows hold NS, EW and UD for the described formats; an agency
+    // record places its components by their orientation (see
+    // channel_placement.h) and keeps it here.
+    std::array<ComponentOrientation, MAX_COMPONENTS> orientation{
+        ComponentOrientation{false, 0.0}, ComponentOrientation{false, 90.0}, ComponentOrientation{true, {}}};
+    // What an agency record's files state of station and event (station
+    // code, origin date and time are copied into the fields above as text);
+    // empty for the described formats.
+    ChannelHeader stated;
     std::string eventName;     // base name of export files
     std::string recordFolder;  // folder of componentPath[0], no trailing separator
 

@@ -1,5 +1,7 @@
 #include "app/batch/batch_options.h"
 
+#include "record/agency_reading.h"
+
 #include <CLI/CLI.hpp>
 #include <array>
 #include <iostream>
@@ -193,8 +195,10 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_option("--out", o.outFolder, "folder for the files written (created when missing)")
         ->capture_default_str();
     app.add_option("--format", format,
-                   "record format; recognised from each file's content when absent")
-        ->check(CLI::IsMember({"knet", "hiroshima", "cdpc"}));
+                   "record format: auto (recognised from each file's content, the default), knet, hiroshima, cdpc, "
+                   "peer, cosmos, csmip, smc, esm, geonet or knet-csv")
+        ->check(CLI::IsMember({"auto", "knet", "hiroshima", "cdpc", "peer", "cosmos", "csmip", "smc", "esm", "geonet",
+                               "knet-csv"}));
     app.add_option("--components", components, "1: only the given file; 3: all three components")
         ->check(CLI::IsMember({1, 3}))
         ->capture_default_str();
@@ -298,9 +302,8 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
         return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
     }
     o.outGiven = app.count("--out") > 0;
-    static const std::map<std::string, RecordFormat> formats{
-        {"knet", RecordFormat::Knet}, {"hiroshima", RecordFormat::Hiroshima}, {"cdpc", RecordFormat::Cdpc}};
-    if (!format.empty()) o.format = formats.at(format);
+    for (const RecordFormat known : kAllRecordFormats)
+        if (format == FormatOptionName(known)) o.format = known;
     o.threeComponents = components == 3;
     o.removeDc = !noDc;
     if (start != "auto") o.start = std::stoi(start);

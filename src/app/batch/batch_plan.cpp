@@ -58,6 +58,12 @@ std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListin
         if (!added) record.sameAs = at->second;
         plan.push_back(std::move(record));
     }
+    for (PlannedRecord& record : plan)
+        if (record.sameAs && IsAgencyFormat(record.format) && record.kind == InputKind::File) {
+            PlannedRecord& first = plan[*record.sameAs];
+            if (first.componentFiles.empty()) first.componentFiles.push_back(first.file);
+            first.componentFiles.push_back(record.file);
+        }
     return plan;
 }
 

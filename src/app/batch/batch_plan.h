@@ -20,6 +20,10 @@ struct PlannedRecord {
     RecordFormat format = RecordFormat::Knet;
     std::optional<std::size_t> sameAs;  // index of the earlier file of the same record
     InputKind kind = InputKind::File;
+    // An agency record's files among those given (this one first), when the
+    // batch was given more than one of them: the loader looks among these
+    // alone rather than through the whole folder.
+    std::vector<std::string> componentFiles;
 };
 
 // The path the loader is handed for a planned file (X.NS for X.NS.gz).

@@ -16,6 +16,8 @@ RecordTask TaskOfPlannedFile(const std::vector<PlannedRecord>& plan, std::size_t
     task.format = planned.format;
     if (planned.sameAs) task.sameAs = plan[*planned.sameAs].file;
     if (planned.kind == InputKind::GzipFile) task.source = std::make_shared<GzipFileSource>(listings);
+    if (planned.componentFiles.size() > 1)
+        task.source = std::make_shared<ListedFileSource>(planned.componentFiles, listings);
     // The other components are as large as the one given, about.
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(planned.file, ec);

@@ -22,18 +22,6 @@ double ShortestDecimal(float value) {
 
 }  // namespace
 
-const char* FormatOptionName(RecordFormat format) {
-    switch (format) {
-        case RecordFormat::Hiroshima:
-            return "hiroshima";
-        case RecordFormat::Cdpc:
-            return "cdpc";
-        case RecordFormat::Knet:
-            break;
-    }
-    return "knet";
-}
-
 nlohmann::json RecordInfo(const SeismicRecord& r, RecordFormat format, const std::string& file,
                           const std::string& outputName, const Result<JmaIntensity>& intensity,
                           OscillatorMethod oscillator) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/result.h"
+#include "record/agency_reading.h"
 #include "record/seismic_record.h"
 #include "spectrum/oscillator_method.h"
 #include "wave/jma_intensity.h"
@@ -24,8 +25,5 @@ namespace tremblo {
 nlohmann::json RecordInfo(const SeismicRecord& record, RecordFormat format, const std::string& file,
                           const std::string& outputName, const Result<JmaIntensity>& intensity,
                           OscillatorMethod oscillator = OscillatorMethod::Newmark);
-
-// The format's name as --format spells it.
-const char* FormatOptionName(RecordFormat format);
 
 }  // namespace tremblo

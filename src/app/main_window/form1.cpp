@@ -101,10 +101,17 @@ void TForm1::BuildMenu() {
         connect(item, &QAction::triggered, this, [this, f] { ChooseFormat(f); });
         return item;
     };
+    // 自動判別 reads every format the program knows, recognised from the
+    // content; the three below read their format only.
+    Automatic = format->addAction(tr("自動判別"));
+    Automatic->setCheckable(true);
+    group->addAction(Automatic);
+    connect(Automatic, &QAction::triggered, this, [this] { ChooseAutomatic(); });
+    format->addSeparator();
     KNET = add(QT_TR_NOOP("K-NET/KiK-netファイル"), RecordFormat::Knet);
     Hiroshima = add(QT_TR_NOOP("広島市消防局ファイル"), RecordFormat::Hiroshima);
     BOSAI = add(QT_TR_NOOP("中央防災会議ファイル"), RecordFormat::Cdpc);
-    KNET->setChecked(true);
+    Automatic->setChecked(true);
 
     BuildSpectrumMenu();
 

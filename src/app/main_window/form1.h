@@ -3,6 +3,7 @@
 // right, the record information below the plot.
 #include <QMainWindow>
 #include <functional>
+#include <optional>
 #include <memory>
 
 #include "app/language/language.h"
@@ -46,7 +47,8 @@ public:
     LoadStatus OpenRecordFile(const std::string& path);  // as the file command after its dialog
     // A record whose files are read through `source` (the members of an
     // archive in memory, say) by the path `loadPath`, in `format` (the format
-    // menu follows it), otherwise as the file command opens a record.
+    // menu stays as the user chose it), otherwise as the file command opens
+    // a record.
     // Tools that read the record's files again from disk (合成波形, the
     // station-name copy) stay off for it.
     LoadStatus OpenRecordFromSource(const std::string& loadPath, RecordFormat format, RecordFileSource* source);
@@ -55,8 +57,12 @@ public:
     void KNETClick() { ChooseFormat(RecordFormat::Knet); }
     void HiroshimaClick() { ChooseFormat(RecordFormat::Hiroshima); }
     void BOSAIClick() { ChooseFormat(RecordFormat::Cdpc); }
+    // One of the described formats; an agency format chooses 自動判別, the
+    // menu's only way to read one.
     void ChooseFormat(RecordFormat format);
-    RecordFormat chosenFormat() const;
+    void ChooseAutomatic();
+    // The menu's choice; nothing for 自動判別.
+    std::optional<RecordFormat> chosenFormat() const;
     void N8Click();  // （記号→地点名）ファイル作成
 
     // Waveform view.
@@ -138,7 +144,7 @@ public:
     QGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr;
     QLineEdit *EdStart = nullptr, *EdAmp0 = nullptr, *EdAmp1 = nullptr, *EdAmp2 = nullptr;
     QSlider* TrackBar1 = nullptr;
-    QAction *KNET = nullptr, *Hiroshima = nullptr, *BOSAI = nullptr, *N8 = nullptr;
+    QAction *Automatic = nullptr, *KNET = nullptr, *Hiroshima = nullptr, *BOSAI = nullptr, *N8 = nullptr;
     QAction *N11 = nullptr, *N2 = nullptr, *N3 = nullptr, *N5 = nullptr, *N6 = nullptr, *N7 = nullptr;
     ClickableLabel *Label21 = nullptr, *Label26 = nullptr, *Label32 = nullptr;
     WavePlotView* MyWave1 = nullptr;

@@ -53,8 +53,12 @@ LoadStatus TForm1::OpenDroppedPath(const std::string& path) {
                               Std(tr("ファイルエラー")), MessageStyle::Warning);
         return LoadStatus::Failed;
     }
-    const RecordFormat format = DetectRecordFormatOfFile(path);
-    if (format != chosenFormat()) ChooseFormat(format);
+    // With a format chosen, the menu follows the file's (自動判別 for the
+    // agency formats); 自動判別 reads any.
+    if (chosenFormat()) {
+        const RecordFormat format = DetectRecordFormatOfFile(path);
+        if (format != chosenFormat()) ChooseFormat(format);
+    }
     return OpenRecordFile(path);
 }
 

@@ -25,13 +25,15 @@ namespace tremblo {
 
 // ---- Record loading --------------------------------------------------------
 
-RecordFormat TForm1::chosenFormat() const {
+std::optional<RecordFormat> TForm1::chosenFormat() const {
+    if (Automatic->isChecked()) return std::nullopt;
     if (Hiroshima->isChecked()) return RecordFormat::Hiroshima;
     if (BOSAI->isChecked()) return RecordFormat::Cdpc;
     return RecordFormat::Knet;
 }
 
 void TForm1::ChooseFormat(RecordFormat format) {
+    if (IsAgencyFormat(format)) return ChooseAutomatic();
     KNET->setChecked(format == RecordFormat::Knet);
     Hiroshima->setChecked(format == RecordFormat::Hiroshima);
     BOSAI->setChecked(format == RecordFormat::Cdpc);
@@ -39,8 +41,15 @@ void TForm1::ChooseFormat(RecordFormat format) {
     info_->Show(session_->labels());
 }
 
+void TForm1::ChooseAutomatic() {
+    Automatic->setChecked(true);
+    session_->setFileLabel(AutomaticFormatLabel());
+    info_->Show(session_->labels());
+}
+
 LoadSettings TForm1::CurrentLoadSettings() const {
-    return LoadSettings{chosenFormat(), CB3Compo->isChecked(), CBDC->isChecked()};
+    const std::optional<RecordFormat> chosen = chosenFormat();
+    return LoadSettings{chosen.value_or(RecordFormat::Knet), CB3Compo->isChecked(), CBDC->isChecked(), !chosen};
 }
 
 void TForm1::BtnFileClick() {
@@ -57,9 +66,9 @@ LoadStatus TForm1::OpenRecordFile(const std::string& path) {
 }
 
 LoadStatus TForm1::OpenRecordFromSource(const std::string& loadPath, RecordFormat format, RecordFileSource* source) {
-    ChooseFormat(format);
     session_->setFileSource(source);
-    const LoadStatus status = session_->LoadPath(loadPath, CurrentLoadSettings());
+    const LoadStatus status =
+        session_->LoadPath(loadPath, LoadSettings{format, CB3Compo->isChecked(), CBDC->isChecked()});
     session_->setFileSource(nullptr);
     if (status == LoadStatus::Loaded) recordFromSource_ = source != nullptr;
     FinishLoad(status);
@@ -227,7 +236,9 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Button2Click() {
-    if (Hiroshima->isChecked()) {
+    const bool hiroshima = Hiroshima->isChecked() || (Automatic->isChecked() && session_->record().recordLoaded &&
+                                                      session_->loadedFormat() == RecordFormat::Hiroshima);
+    if (hiroshima) {
         if (HRSMList == nullptr) return;
         HRSMList->Fill();
         ShowBeside(*HRSMList, *this, Button2);

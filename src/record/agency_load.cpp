@@ -1,0 +1,148 @@
+// The loading session's branch for the agency formats: the chosen file is
+// read whole; when it does not hold a full set of components, the files
+// beside it that state the same station and event (or, stating neither,
+// carry the same name stem) are read too. Components are placed in rows by
+// their orientation and must share one sampling interval and length.
+#include <algorithm>
+#include <cmath>
+
+#include "common/format.h"
+#include "common/path_text.h"
+#include "common/shift_jis.h"
+#include "common/translation.h"
+#include "record/agency_reading.h"
+#include "record/agency_record.h"
+#include "record/channel_placement.h"
+#include "record/component_names.h"
+#include "record/record_messages.h"
+#include "record/record_session.h"
+#include "record/wait_window.h"
+
+namespace tremblo {
+
+namespace {
+
+constexpr const char* kDifferentLengthsFormat = QT_TRANSLATE_NOOP("record", "%s と %s のデータ数が異なります（%d 個と %d 個）");
+constexpr const char* kNoComponentsFormat = QT_TRANSLATE_NOOP("record", "データファイル %s には加速度の成分がありません");
+
+// A file's channels and where they came from.
+struct ReadFile {
+    std::string path;
+    AgencyFile content;
+};
+
+std::vector<ChannelHeader> HeadersOf(const std::vector<ReadFile>& files) {
+    std::vector<ChannelHeader> headers;
+    for (const ReadFile& file : files)
+        for (const AgencyChannel& channel : file.content.channels) headers.push_back(channel.header);
+    return headers;
+}
+
+bool SameInterval(double a, double b) { return std::fabs(a - b) <= 1e-6 * std::max(std::fabs(a), std::fabs(b)); }
+
+}  // namespace
+
+// The key the chosen file's record is known by, and whether a file beside it
+// belongs to that record (same format and key; by name stem when the files
+// state neither station nor event).
+bool RecordSession::BelongsWith(const std::string& chosen, const std::string& key, RecordFormat format,
+                                const std::string& candidate) {
+    const std::unique_ptr<std::istream> head = source_->Open(candidate);
+    if (!head) return false;
+    const std::optional<RecordFormat> detected = DetectAgencyFormat(ReadHeadLines(*head));
+    if (detected != format) return false;
+    const std::unique_ptr<std::istream> in = source_->Open(candidate);
+    if (!in) return false;
+    const Result<AgencyFile> header = ReadAgencyFile(format, *in, AgencyReadOptions{true});
+    if (!header || header.value().channels.empty()) return false;
+    const std::string own = ComponentGroupKey(format, header.value().channels.front().header);
+    if (!key.empty() || !own.empty()) return own == key;
+    return ComponentNameStem(FileNamePart(candidate)) == ComponentNameStem(FileNamePart(chosen));
+}
+
+bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, const LoadSettings& settings) {
+    SeismicRecord& r = *staged_;
+    WaitWindow wait(platform_, TrText("record", messages::kWaitLoading));
+    std::vector<ReadFile> files;
+    {
+        const std::unique_ptr<std::istream> in = source_->Open(chosen);
+        if (!in) return ReportCannotOpen(chosen);
+        Result<AgencyFile> read = ReadAgencyFile(format, *in);
+        if (!read) return ReportBadContent(chosen, read.error());
+        if (read.value().channels.empty())
+            return ReportBadContent(chosen, ReadError{0, StringPrintf(TrText("record", kNoComponentsFormat).c_str(),
+                                                                      source_->Shown(chosen).c_str())});
+        files.push_back(ReadFile{chosen, std::move(read.value())});
+    }
+    if (settings.threeComponents && !FirstSetIsFull(HeadersOf(files))) {
+        const std::string key = ComponentGroupKey(format, files.front().content.channels.front().header);
+        for (const std::string& candidate : source_->FilesBeside(chosen)) {
+            if (!BelongsWith(chosen, key, format, candidate)) continue;
+            const std::unique_ptr<std::istream> in = source_->Open(candidate);
+            if (!in) return ReportCannotOpen(candidate);
+            Result<AgencyFile> read = ReadAgencyFile(format, *in);
+            if (!read) return ReportBadContent(candidate, read.error());
+            files.push_back(ReadFile{candidate, std::move(read.value())});
+            if (FirstSetIsFull(HeadersOf(files))) break;
+        }
+    }
+
+    // Every channel with its file, then the first set of components.
+    std::vector<const AgencyChannel*> channels;
+    std::vector<const std::string*> pathOf;
+    for (const ReadFile& file : files)
+        for (const AgencyChannel& channel : file.content.channels) {
+            channels.push_back(&channel);
+            pathOf.push_back(&file.path);
+        }
+    const std::vector<ChannelHeader> headers = HeadersOf(files);
+    std::vector<std::size_t> set = settings.threeComponents ? SplitIntoComponentSets(headers).front()
+                                                            : std::vector<std::size_t>{0};
+    const std::vector<std::size_t> rows = PlaceByOrientation(headers, set);
+
+    r.componentCount = static_cast<int>(rows.size());
+    std::vector<ChannelHeader> placed;
+    for (std::size_t c = 0; c < rows.size(); ++c) {
+        const AgencyChannel& channel = *channels[rows[c]];
+        r.componentPath[c] = *pathOf[rows[c]];
+        r.componentLabel[c] = Utf8ToSjis(OrientationLabel(channel.header));
+        r.orientation[c] = OrientationOf(channel.header);
+        placed.push_back(channel.header);
+        const AgencyChannel& first = *channels[rows[0]];
+        if (c > 0 && !SameInterval(channel.dt, first.dt))
+            return ReportComponentsDiffer(static_cast<int>(c),
+                StringPrintf(TrText("record", messages::kDifferentIntervalsSecondsFormat).c_str(), Shown(0).c_str(),
+                             Shown(static_cast<int>(c)).c_str(), first.dt, channel.dt));
+        if (c > 0 && channel.gal.size() != first.gal.size())
+            return ReportComponentsDiffer(static_cast<int>(c),
+                StringPrintf(TrText("record", kDifferentLengthsFormat).c_str(), Shown(0).c_str(),
+                             Shown(static_cast<int>(c)).c_str(), static_cast<int>(first.gal.size()),
+                             static_cast<int>(channel.gal.size())));
+    }
+    for (int c = r.componentCount; c < MAX_COMPONENTS; ++c) r.orientation[c] = ComponentOrientation{};
+    const AgencyChannel& first = *channels[rows[0]];
+    if (first.gal.empty()) {
+        platform_.ShowMessage(StringPrintf(TrText("record", messages::kNoSamplesFormat).c_str(), Shown(0).c_str()),
+                              TrText("record", messages::kDataFileErrorCaption), MessageStyle::Warning);
+        return false;
+    }
+    r.recordFolder = FolderPart(r.componentPath[0]);
+    ApplyStatedHeader(MergedHeader(placed), r);
+    r.dt = static_cast<float>(first.dt);
+    r.samplingFrequency = static_cast<int>(std::lround(1.0 / first.dt));
+    r.sampleCount = static_cast<int>(first.gal.size());
+    r.durationSeconds = static_cast<float>(static_cast<double>(r.sampleCount) * first.dt);
+    r.eventName = StatedEventName(r.stated, FileNameWithoutExtension(FileNamePart(r.componentPath[0])));
+    DesignFilter();
+
+    ComponentValues values;
+    // The values as the file gives them: agency files are mostly corrected
+    // records, and DC removal stays with the K-NET/KiK-net counts.
+    for (std::size_t c = 0; c < rows.size(); ++c) values[c] = channels[rows[c]]->gal;
+    if (!StoreComponents(values)) return false;
+    SetStatedLabels(r, stagedLabels_);
+    SetAfterLoadLabels(r, stagedLabels_);
+    return true;
+}
+
+}  // namespace tremblo

@@ -1,0 +1,69 @@
+#include "record/channel_placement.h"
+
+#include <cmath>
+
+#include "common/format.h"
+
+namespace tremblo {
+
+std::vector<std::vector<std::size_t>> SplitIntoComponentSets(std::span<const ChannelHeader> headers) {
+    std::vector<std::vector<std::size_t>> sets;
+    int horizontals = 0, verticals = 0;
+    for (std::size_t i = 0; i < headers.size(); ++i) {
+        const bool vertical = headers[i].vertical;
+        const bool full = vertical ? verticals == 1 : horizontals == 2;
+        if (sets.empty() || full) {
+            sets.emplace_back();
+            horizontals = verticals = 0;
+        }
+        sets.back().push_back(i);
+        (vertical ? verticals : horizontals) += 1;
+    }
+    return sets;
+}
+
+bool FirstSetIsFull(std::span<const ChannelHeader> headers) {
+    const std::vector<std::vector<std::size_t>> sets = SplitIntoComponentSets(headers);
+    if (sets.empty()) return false;
+    int horizontals = 0, verticals = 0;
+    for (std::size_t i : sets.front()) (headers[i].vertical ? verticals : horizontals) += 1;
+    return horizontals == 2 && verticals == 1;
+}
+
+double DistanceFromNorthSouth(double azimuthDeg) {
+    const double folded = std::fmod(std::fabs(azimuthDeg), 180.0);  // 0..180
+    return std::min(folded, 180.0 - folded);
+}
+
+std::vector<std::size_t> PlaceByOrientation(std::span<const ChannelHeader> headers, std::vector<std::size_t> set) {
+    std::vector<std::size_t> horizontals, verticals;
+    for (std::size_t i : set) (headers[i].vertical ? verticals : horizontals).push_back(i);
+    if (horizontals.size() == 2) {
+        const auto& a = headers[horizontals[0]].azimuthDeg;
+        const auto& b = headers[horizontals[1]].azimuthDeg;
+        if (a && b && DistanceFromNorthSouth(*b) < DistanceFromNorthSouth(*a)) std::swap(horizontals[0], horizontals[1]);
+    }
+    std::vector<std::size_t> rows = horizontals;
+    rows.insert(rows.end(), verticals.begin(), verticals.end());
+    return rows;
+}
+
+std::string OrientationLabel(const ChannelHeader& header) {
+    if (header.vertical) return "UD";
+    if (header.azimuthDeg) {
+        const long degrees = std::lround(*header.azimuthDeg) % 360;
+        if (degrees == 0) return "NS";
+        if (degrees == 90) return "EW";
+        return StringPrintf("%03ld\xC2\xB0", degrees);
+    }
+    return header.componentName.empty() ? std::string("H") : header.componentName;
+}
+
+ComponentOrientation OrientationOf(const ChannelHeader& header) {
+    ComponentOrientation orientation;
+    orientation.vertical = header.vertical;
+    if (!header.vertical) orientation.azimuthDeg = header.azimuthDeg;
+    return orientation;
+}
+
+}  // namespace tremblo
