@@ -66,4 +66,9 @@ ComponentOrientation OrientationOf(const ChannelHeader& header) {
     return orientation;
 }
 
+bool ArePerpendicular(const ComponentOrientation& a, const ComponentOrientation& b) {
+    if (!a.azimuthDeg || !b.azimuthDeg) return true;
+    return std::fabs(std::fmod(std::fabs(*a.azimuthDeg - *b.azimuthDeg), 180.0) - 90.0) <= 1.0;
+}
+
 }  // namespace tremblo

@@ -38,4 +38,9 @@ std::string OrientationLabel(const ChannelHeader& header);
 
 ComponentOrientation OrientationOf(const ChannelHeader& header);
 
+// Whether two horizontal components are perpendicular within a degree, as
+// combining them (vector sums, rotations) assumes; true when either azimuth
+// is unknown (the described formats' NS and EW).
+bool ArePerpendicular(const ComponentOrientation& a, const ComponentOrientation& b);
+
 }  // namespace tremblo

@@ -59,5 +59,32 @@ TEST(CdpcData, ReadsEveryValueAndTheStatedCount) {
     EXPECT_EQ(stated, 16);
 }
 
+// The interval is the one the first line states; a line stating none keeps
+// the format's 100 samples per second; one that could make no time axis is
+// refused.
+TEST(CdpcInterval, IsTheOneTheFirstLineStates) {
+    const struct {
+        const char* first;
+        double dt;  // 0: refused
+    } cases[] = {
+        {"CASE=X NDATA= 16 dT=0.050\n", 0.05},  {"NDATA=16 dT= 0.005\r\n", 0.005},
+        {"dT=.02 NDATA=3\n", 0.02},            {"NDATA=dT=\n", 0.01},
+        {"NDATA=8 dT=abc\n", 0.01},            {"NDATA=8 dT=0\n", 0.0},
+        {"NDATA=8 dT=-0.01\n", 0.0},           {"NDATA=8 dT=2.5\n", 0.0},
+        {"NDATA=8 dT=1e999\n", 0.0},           {"NDATA=8\n", 0.0},
+    };
+    for (const auto& c : cases) {
+        std::istringstream in(std::string(c.first) + kLine);
+        const Result<double> dt = ReadCdpcInterval(in);
+        if (c.dt == 0.0) {
+            EXPECT_FALSE(dt.ok()) << c.first;
+            if (!dt.ok()) EXPECT_EQ(dt.error().line, 1) << c.first;
+        } else {
+            ASSERT_TRUE(dt.ok()) << c.first;
+            EXPECT_DOUBLE_EQ(dt.value(), c.dt) << c.first;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tremblo

@@ -1,5 +1,7 @@
 #include "app/batch/record_info.h"
 
+#include "record/agency_record.h"
+
 #include <charconv>
 
 #include "common/shift_jis.h"
@@ -18,6 +20,38 @@ double ShortestDecimal(float value) {
     double result = 0;
     std::from_chars(text, end, result);
     return result;
+}
+
+nlohmann::json OptionalJson(const std::optional<double>& value) {
+    return value && std::isfinite(*value) ? nlohmann::json(*value) : nlohmann::json(nullptr);
+}
+
+// What an agency record's files state (null where they do not), and each
+// component's orientation.
+nlohmann::json StatedHeaderJson(const SeismicRecord& r) {
+    const ChannelHeader& h = r.stated;
+    nlohmann::json orientations = nlohmann::json::array();
+    for (int c = 0; c < r.componentCount; ++c) {
+        const ComponentOrientation& o = r.orientation[c];
+        orientations.push_back({{"vertical", o.vertical}, {"azimuth_deg", OptionalJson(o.azimuthDeg)}});
+    }
+    return {{"network", h.network},
+            {"station_code", h.stationCode},
+            {"station_name", h.stationName},
+            {"station_lat", OptionalJson(h.stationLat)},
+            {"station_lon", OptionalJson(h.stationLon)},
+            {"station_elevation_m", OptionalJson(h.stationElevationM)},
+            {"event_name", h.eventName},
+            {"event_id", h.eventId},
+            {"origin_time", h.originTime ? nlohmann::json(StatedTimeText(*h.originTime)) : nlohmann::json(nullptr)},
+            {"event_lat", OptionalJson(h.epicenterLat)},
+            {"event_lon", OptionalJson(h.epicenterLon)},
+            {"event_depth_km", OptionalJson(h.depthKm)},
+            {"magnitude", OptionalJson(h.magnitude)},
+            {"magnitude_type", h.magnitudeType},
+            {"first_sample_time",
+             h.firstSampleTime ? nlohmann::json(StatedTimeText(*h.firstSampleTime)) : nlohmann::json(nullptr)},
+            {"orientations", std::move(orientations)}};
 }
 
 }  // namespace
@@ -50,6 +84,7 @@ nlohmann::json RecordInfo(const SeismicRecord& r, RecordFormat format, const std
         {"jma_class", nullptr},
         {"oscillator", OscillatorMethodName(oscillator)},
     };
+    if (IsAgencyFormat(format)) info["stated"] = StatedHeaderJson(r);
     if (intensity) {
         info["jma_intensity"] = intensity.value().reported;
         info["jma_intensity_raw"] = intensity.value().raw;

@@ -1,5 +1,7 @@
 #include "app/batch/record_summary.h"
 
+#include "record/agency_record.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -56,6 +58,13 @@ public:
     }
     const std::vector<std::size_t>& notFinite() const { return notFinite_; }
     const std::vector<std::string>& cells() const { return cells_; }
+    // A value a file states, in its shortest form; empty when not stated.
+    void AddOptional(const std::optional<double>& value) {
+        char text[32];
+        cells_.push_back(value && std::isfinite(*value)
+                             ? std::string(text, std::to_chars(text, text + sizeof text, *value).ptr)
+                             : std::string());
+    }
     void AddEmpty(int count) { cells_.insert(cells_.end(), static_cast<std::size_t>(count), std::string()); }
     std::string Line() const {
         std::string line;
@@ -157,21 +166,30 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
     row.Add(FormatOptionName(format));
     row.Add(SjisToUtf8(r.stationCode.view()));
     row.Add(SjisToUtf8(r.currentStation.name.view()));
-    // Coordinates, heights and the event come from K-NET/KiK-net headers only.
+    // Coordinates, heights and the event come from K-NET/KiK-net headers,
+    // and from the agency files that state them.
     if (format == RecordFormat::Knet) {
         row.AddNumber(r.stationLat);
         row.AddNumber(r.stationLon);
         row.Add(std::to_string(r.stationHeight));
-    } else {
-        row.AddEmpty(3);
-    }
-    row.Add(SjisToUtf8(r.originDate.str() + " " + r.originTime.str()));
-    if (format == RecordFormat::Knet) {
+        row.Add(SjisToUtf8(r.originDate.str() + " " + r.originTime.str()));
         row.AddNumber(r.epicenterLat);
         row.AddNumber(r.epicenterLon);
         row.Add(std::to_string(r.depthKm));
         row.AddNumber(r.magnitude);
+    } else if (IsAgencyFormat(format)) {
+        const ChannelHeader& h = r.stated;
+        row.AddOptional(h.stationLat);
+        row.AddOptional(h.stationLon);
+        row.AddOptional(h.stationElevationM);
+        row.Add(h.originTime ? StatedTimeText(*h.originTime) : std::string());
+        row.AddOptional(h.epicenterLat);
+        row.AddOptional(h.epicenterLon);
+        row.AddOptional(h.depthKm);
+        row.AddOptional(h.magnitude);
     } else {
+        row.AddEmpty(3);
+        row.Add(SjisToUtf8(r.originDate.str() + " " + r.originTime.str()));
         row.AddEmpty(4);
     }
     row.Add(std::to_string(r.samplingFrequency));
