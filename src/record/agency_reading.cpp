@@ -1,6 +1,10 @@
 #include "record/agency_reading.h"
 
+#include <algorithm>
+
 #include "common/line_reader.h"
+#include "input/memory_stream.h"
+#include "input/record_file_source.h"
 #include "common/translation.h"
 #include "record/cosmos_reader.h"
 #include "record/csmip_reader.h"
@@ -34,6 +38,21 @@ std::optional<RecordFormat> DetectAgencyFormat(const std::vector<std::string>& h
     if (LooksLikeSmc(head)) return RecordFormat::Smc;
     if (LooksLikeGeoNet(head)) return RecordFormat::GeoNet;
     return std::nullopt;
+}
+
+std::optional<RecordFormat> DetectAgencyFormatOfBytes(std::string_view bytes) {
+    MemoryStream in(bytes.substr(0, AGENCY_HEAD_BYTES));
+    return DetectAgencyFormat(ReadHeadLines(in));
+}
+
+std::optional<RecordFormat> DetectAgencyFormatOfFile(const std::string& path) {
+    DiskFileSource disk;
+    const std::unique_ptr<std::istream> in = disk.Open(path);
+    if (!in) return std::nullopt;
+    std::string head(AGENCY_HEAD_BYTES, '\0');
+    in->read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in->gcount(), 0)));
+    return DetectAgencyFormatOfBytes(head);
 }
 
 Result<AgencyFile> ReadAgencyFile(RecordFormat format, std::istream& in, AgencyReadOptions options) {

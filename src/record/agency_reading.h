@@ -4,6 +4,7 @@
 #include <istream>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "common/result.h"
@@ -20,6 +21,14 @@ std::vector<std::string> ReadHeadLines(std::istream& in, int count = AGENCY_HEAD
 
 // The agency format of a file beginning with these lines, if any.
 std::optional<RecordFormat> DetectAgencyFormat(const std::vector<std::string>& head);
+
+// The agency format of a file's first bytes (up to AGENCY_HEAD_BYTES are
+// looked at), if any: for files found in folders and archives whose names
+// say nothing.
+inline constexpr std::size_t AGENCY_HEAD_BYTES = 16384;
+std::optional<RecordFormat> DetectAgencyFormatOfBytes(std::string_view bytes);
+// The same for a regular file on disk; nothing when it cannot be read.
+std::optional<RecordFormat> DetectAgencyFormatOfFile(const std::string& path);
 
 // Requires IsAgencyFormat(format).
 Result<AgencyFile> ReadAgencyFile(RecordFormat format, std::istream& in, AgencyReadOptions options = {});

@@ -1,5 +1,7 @@
 #include "app/batch/archive_input.h"
 
+#include "record/agency_reading.h"
+
 #include <algorithm>
 #include <map>
 
@@ -64,8 +66,9 @@ std::string HolderOf(const ArchiveMember& member) {
 
 }  // namespace
 
-bool IsBatchArchiveMember(const ArchiveMember& candidate) {
-    return IsArchiveName(candidate.name) || IsComponentFileName(candidate.loadName);
+bool IsRecordMember(const ArchiveMember& member) {
+    return IsComponentFileName(member.loadName) ||
+           (member.damage.empty() && DetectAgencyFormatOfBytes(member.bytes).has_value());
 }
 
 RecordTask TaskOfArchiveRecord(const std::string& archive, GroupedRecord record) {
@@ -86,7 +89,7 @@ bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options,
     // streams are found first, so that no record read from one is processed.
     const std::vector<DamagedStream> damaged = FindDamagedStreams(archive);
     RecordGrouper grouper(GroupingSettings{options.format, options.threeComponents});
-    ArchiveReader reader(archive, IsBatchArchiveMember);
+    ArchiveReader reader(archive);  // every regular file: agency files are known by their content
     std::size_t handed = 0;  // tasks, records and failures
     const auto handAll = [&](std::vector<GroupedRecord> records) {
         for (GroupedRecord& record : records) {
@@ -99,12 +102,17 @@ bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options,
     };
     std::map<std::string, std::size_t> membersRead;  // by the archive holding them ("" the one given)
     std::size_t total = 0;
+    std::size_t notRecords = 0;  // members read and found to hold no record
     bool whole = damaged.empty();
     ArchiveMember member;
     ArchiveStep step;
     while ((step = reader.Next(member)) != ArchiveStep::End && step != ArchiveStep::Failed) {
         if (onRead) onRead(reader.fileBytesRead());
         if (step == ArchiveStep::Member) {
+            if (!IsRecordMember(member)) {
+                ++notRecords;
+                continue;
+            }
             ++total;
             ++membersRead[HolderOf(member)];
             handAll(grouper.Add(std::move(member)));
@@ -123,7 +131,7 @@ bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options,
             whole = false;
         }
     }
-    if (stats) *stats = ArchiveFeedStats{reader.entries(), reader.skipped()};
+    if (stats) *stats = ArchiveFeedStats{reader.entries(), reader.skipped() + notRecords};
     std::vector<GroupedRecord> rest = grouper.Finish();
     if (step == ArchiveStep::Failed) {
         hand(ArchiveFailure(archive, archive, reader.error(), total, rest));

@@ -45,7 +45,8 @@ bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options,
 // member of it is damaged.
 RecordTask TaskOfArchiveRecord(const std::string& archive, GroupedRecord record);
 
-// The members the batch reads: component files by name, and archives.
-bool IsBatchArchiveMember(const ArchiveMember& candidate);
+// The members read from an archive that hold records: component files by
+// name, agency files by content (the others are counted as skipped).
+bool IsRecordMember(const ArchiveMember& member);
 
 }  // namespace tremblo

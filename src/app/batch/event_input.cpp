@@ -1,5 +1,7 @@
 #include "app/batch/event_input.h"
 
+#include "record/agency_reading.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -36,7 +38,8 @@ EventInput FolderInput(const std::string& folder) {
         std::error_code typeError;
         if (!it->is_regular_file(typeError)) continue;
         const std::string path = it->path().string();
-        if (IsComponentFileName(path) || IsArchiveName(path))
+        // Agency files are known by their content, whatever their names.
+        if (IsComponentFileName(path) || IsArchiveName(path) || DetectAgencyFormatOfFile(path))
             input.files.push_back(path);
         else
             ++input.skipped;
@@ -85,7 +88,8 @@ EventInput EventInputOf(const std::string& path) {
     // A FIFO or a device, whatever its name: reading it would wait or never end.
     if (!fs::is_regular_file(status))
         return EventInput{{}, 0, StringPrintf(TrText("batch", "ファイル %s は読めるファイルではありません").c_str(), path.c_str())};
-    if (IsArchiveName(path) || IsComponentFileName(path)) return EventInput{{path}, 0, {}};
+    if (IsArchiveName(path) || IsComponentFileName(path) || DetectAgencyFormatOfFile(path))
+        return EventInput{{path}, 0, {}};
     return ListInput(path);
 }
 

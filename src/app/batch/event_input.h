@@ -15,7 +15,8 @@ struct EventInput {
 };
 
 // The files `path` stands for. A folder is searched to any depth; its record
-// files and archives are taken in path order, everything else is skipped.
+// files (named as components are, or of an agency format by their content)
+// and archives are taken in path order, everything else is skipped.
 EventInput EventInputOf(const std::string& path);
 
 }  // namespace tremblo
