@@ -66,6 +66,16 @@ ComponentOrientation OrientationOf(const ChannelHeader& header) {
     return orientation;
 }
 
+ComponentOrientation OrientationOfLabel(std::string_view label) {
+    const auto starts = [&](const char* two) {
+        return label.size() >= 2 && (label[0] | 0x20) == two[0] && (label[1] | 0x20) == two[1];
+    };
+    if (starts("ns")) return ComponentOrientation{false, 0.0};
+    if (starts("ew")) return ComponentOrientation{false, 90.0};
+    if (starts("ud")) return ComponentOrientation{true, std::nullopt};
+    return ComponentOrientation{};
+}
+
 bool ArePerpendicular(const ComponentOrientation& a, const ComponentOrientation& b) {
     if (!a.azimuthDeg || !b.azimuthDeg) return true;
     return std::fabs(std::fmod(std::fabs(*a.azimuthDeg - *b.azimuthDeg), 180.0) - 90.0) <= 1.0;

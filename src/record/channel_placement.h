@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "record/stated_header.h"
@@ -37,6 +38,10 @@ double DistanceFromNorthSouth(double azimuthDeg);
 std::string OrientationLabel(const ChannelHeader& header);
 
 ComponentOrientation OrientationOf(const ChannelHeader& header);
+
+// The orientation a described format's component label tells ("NS", "EW2",
+// "ud"); unknown for any other label.
+ComponentOrientation OrientationOfLabel(std::string_view label);
 
 // Whether two horizontal components are perpendicular within a degree, as
 // combining them (vector sums, rotations) assumes; true when either azimuth

@@ -10,6 +10,7 @@
 #include "common/result.h"
 #include "common/shift_jis.h"
 #include "record/cdpc_reader.h"
+#include "record/channel_placement.h"
 #include "record/component_names.h"
 #include "record/format_detection.h"
 #include "record/hiroshima_reader.h"
@@ -87,6 +88,11 @@ LoadStatus RecordSession::LoadPath(const std::string& path, const LoadSettings& 
                     : IsAgencyFormat(settings.format)     ? LoadAgency(path, settings.format, settings)
                                                           : LoadHiroshimaOrCdpc(path, settings);
     if (!ok) return LoadStatus::Failed;
+    // The described formats' components are oriented as their labels say.
+    if (!IsAgencyFormat(settings.format))
+        for (int c = 0; c < MAX_COMPONENTS; ++c)
+            staged_->orientation[c] = c < staged_->componentCount ? OrientationOfLabel(staged_->componentLabel[c].view())
+                                                                  : ComponentOrientation{};
     staged_->recordLoaded = true;
     std::swap(current_, staged_);
     // The record before gives back what a long record made its buffers take.

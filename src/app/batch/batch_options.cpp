@@ -3,6 +3,7 @@
 #include "record/agency_reading.h"
 
 #include <CLI/CLI.hpp>
+#include <algorithm>
 #include <array>
 #include <iostream>
 #include <map>
@@ -199,6 +200,11 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
                    "peer, cosmos, csmip, smc, esm, geonet or knet-csv")
         ->check(CLI::IsMember({"auto", "knet", "hiroshima", "cdpc", "peer", "cosmos", "csmip", "smc", "esm", "geonet",
                                "knet-csv"}));
+    std::vector<std::string> exports;
+    app.add_option("--export", exports,
+                   "write every record in another program's format as well: at2 (PEER NGA, one NAME_LABEL.AT2 "
+                   "per component, in g)")
+        ->check(CLI::IsMember({"at2"}));
     app.add_option("--components", components, "1: only the given file; 3: all three components")
         ->check(CLI::IsMember({1, 3}))
         ->capture_default_str();
@@ -302,6 +308,7 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
         return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
     }
     o.outGiven = app.count("--out") > 0;
+    o.exportAt2 = std::find(exports.begin(), exports.end(), "at2") != exports.end();
     for (const RecordFormat known : kAllRecordFormats)
         if (format == FormatOptionName(known)) o.format = known;
     o.threeComponents = components == 3;

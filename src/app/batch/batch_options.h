@@ -43,6 +43,7 @@ struct BatchOptions {
     std::string importStations;           // --import-stations: NIED's station list to merge
     std::vector<int> azimuths;            // --azimuth: horizontal components synthesised, degrees
     bool info = false;                    // --info: JSON on standard output
+    bool exportAt2 = false;               // --export at2: NAME_LABEL.AT2 of every component
     std::string summaryFile;              // --summary: one CSV row per record
     std::string mapFile;                  // --map: the stations of the records on a map (PNG)
     bool rotd = false;                    // --rotd: RotD50/RotD100 (NAMErotd.csv, summary columns)
@@ -66,7 +67,7 @@ struct BatchOptions {
 // Whether the usual files (CSV, pictures) are written: always, except that
 // --info, --summary or --map alone writes only what it asks for, unless --out is given.
 inline bool WritesRecordFiles(const BatchOptions& o) {
-    return (!o.info && o.summaryFile.empty() && o.mapFile.empty()) || o.outGiven;
+    return (!o.info && o.summaryFile.empty() && o.mapFile.empty() && !o.exportAt2) || o.outGiven;
 }
 
 struct ParsedCommandLine {

@@ -1,5 +1,7 @@
 #include "app/batch/record_worker.h"
 
+#include "record/at2_export.h"
+
 #include <algorithm>
 #include <filesystem>
 
@@ -174,7 +176,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
     const std::string base = series != 0 ? name + "_" + std::to_string(series) : name;
     // Every file a record writes comes from that record: a second record of
     // the same name (the same station in two archives) writes none.
-    if (writeFiles && claims_ != nullptr) {
+    if ((writeFiles || options_.exportAt2) && claims_ != nullptr) {
         const std::string owner = claims_->Claim(base, file);
         if (!owner.empty()) {
             Fail(outcome, "its files would be named " + base + ".csv ..." +
@@ -184,6 +186,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
         }
     }
     if (writeFiles && !WriteFiles(base, outcome)) return outcome;
+    if (options_.exportAt2 && !WriteAt2Files(base, outcome)) return outcome;
     if (source != nullptr && !options_.azimuths.empty())
         outcome.notes.push_back("--azimuth: no file for a record read from an archive or a .gz file");
     else if (writeFiles && !WriteSynthesizedFiles(format, outcome))
@@ -222,6 +225,18 @@ bool RecordWorker::WriteFiles(const std::string& base, RecordOutcome& outcome) {
 
     if (!WritePicture((folder / (base + ".png")).string(), canvas_.Picture(), outcome)) return false;
     return WriteSpectrumFiles(base, outcome);
+}
+
+// --export at2: every component as a PEER .AT2 file.
+bool RecordWorker::WriteAt2Files(const std::string& base, RecordOutcome& outcome) {
+    const std::vector<At2File> files = RecordAt2Files(session_->record(), base);
+    if (files.empty()) return Fail(outcome, "--export at2: " + TrText("batch", "値が有限でないため AT2 ファイルを書けません"));
+    for (const At2File& at2 : files) {
+        const std::string path = (std::filesystem::path(options_.outFolder) / at2.name).string();
+        if (std::string why; !WriteFileAtomically(path, at2.text, &why)) return Fail(outcome, CannotWrite(path, why));
+        outcome.written.push_back(path);
+    }
+    return true;
 }
 
 bool RecordWorker::WritePicture(const std::string& path, const RgbImage& picture, RecordOutcome& outcome) {

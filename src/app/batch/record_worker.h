@@ -82,6 +82,7 @@ public:
 
 private:
     bool WriteFiles(const std::string& base, RecordOutcome& outcome);
+    bool WriteAt2Files(const std::string& base, RecordOutcome& outcome);
     bool CalculateSpectra(RecordOutcome& outcome);
     // Runs the model's calculation on the record; a refusal or short memory
     // fails the outcome.

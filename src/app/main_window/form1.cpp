@@ -86,6 +86,11 @@ void TForm1::BuildMenu() {
     connect(file->addAction(tr("イベントのフォルダを開く...")), &QAction::triggered, this, [this] {
         if (openEventFolder) openEventFolder();
     });
+    // 書き出し: the record in another program's format.
+    QMenu* exportMenu = file->addMenu(tr("書き出し"));
+    ExportAt2 = exportMenu->addAction(tr("PEER AT2 形式 (成分ごと、単位 g)..."));
+    ExportAt2->setEnabled(false);
+    connect(ExportAt2, &QAction::triggered, this, [this] { ExportAt2Click(); });
     N8 = file->addAction(tr("（記号→地点名）ファイル作成"));
     N8->setEnabled(false);
     connect(N8, &QAction::triggered, this, [this] { N8Click(); });

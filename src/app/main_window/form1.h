@@ -64,6 +64,9 @@ public:
     // The menu's choice; nothing for 自動判別.
     std::optional<RecordFormat> chosenFormat() const;
     void N8Click();  // （記号→地点名）ファイル作成
+    // 書き出し → PEER AT2: asks for a name (NAME.AT2) and writes
+    // NAME_LABEL.AT2 for every component beside it.
+    void ExportAt2Click();
 
     // Waveform view.
     void BtnWaveClick();
@@ -144,6 +147,7 @@ public:
     QGroupBox *GroupBox1 = nullptr, *GroupBox2 = nullptr;
     QLineEdit *EdStart = nullptr, *EdAmp0 = nullptr, *EdAmp1 = nullptr, *EdAmp2 = nullptr;
     QSlider* TrackBar1 = nullptr;
+    QAction* ExportAt2 = nullptr;
     QAction *Automatic = nullptr, *KNET = nullptr, *Hiroshima = nullptr, *BOSAI = nullptr, *N8 = nullptr;
     QAction *N11 = nullptr, *N2 = nullptr, *N3 = nullptr, *N5 = nullptr, *N6 = nullptr, *N7 = nullptr;
     ClickableLabel *Label21 = nullptr, *Label26 = nullptr, *Label32 = nullptr;

@@ -1,7 +1,10 @@
 // The main window's waveform exports: CSV table, PNG picture, clipboard.
 #include <QCheckBox>
 
+#include "common/atomic_file.h"
+#include "common/path_text.h"
 #include "common/text_export.h"
+#include "record/at2_export.h"
 #include "plot/picture_export.h"
 #include "plot/windows/radio_group.h"
 #include "record/save_folder.h"
@@ -27,6 +30,30 @@ void TForm1::BtnGifClick() {
     SavePictureWithDialog(platform_, picture,
                           SaveDialogRequest{Std(tr("PNGﾌｧｲﾙ (*.png)|*.png|すべて (*.*)|*.*")), folder,
                                             session_->record().eventName + ".png", "png"});
+}
+
+void TForm1::ExportAt2Click() {
+    const SeismicRecord& r = session_->record();
+    if (!r.recordLoaded) return;
+    const auto chosen = platform_.AskSaveFile(
+        SaveDialogRequest{Std(tr("PEER AT2 ﾌｧｲﾙ (*.AT2)|*.AT2")), SaveDialogFolder("", r), r.eventName + ".AT2", "AT2"});
+    if (!chosen) return;
+    // The name chosen, without its extension, starts every component's name.
+    std::string base = *chosen;
+    const std::string name(FileNamePart(base));
+    if (const std::size_t period = name.rfind('.'); period != std::string::npos && period > 0)
+        base.resize(base.size() - (name.size() - period));
+    const std::vector<At2File> files = RecordAt2Files(r, std::string(FileNamePart(base)));
+    if (files.empty()) {
+        platform_.ShowMessage(Std(tr("値が有限でないため AT2 ファイルを書けません")), Std(tr("書き出し")),
+                              MessageStyle::Warning);
+        return;
+    }
+    const std::string folder = FolderPart(base);
+    for (const At2File& file : files) {
+        const std::string path = folder.empty() ? file.name : folder + "/" + file.name;
+        if (!WriteFileAtomically(path, file.text)) return ReportCannotCreate(platform_, path);
+    }
 }
 
 void TForm1::BtnCopyClick() { platform_.CopyImageToClipboard(MyWave1->Picture()); }
