@@ -132,7 +132,12 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
     r.samplingFrequency = static_cast<int>(std::lround(1.0 / first.dt));
     r.sampleCount = static_cast<int>(first.gal.size());
     r.durationSeconds = static_cast<float>(static_cast<double>(r.sampleCount) * first.dt);
-    r.eventName = StatedEventName(r.stated, FileNameWithoutExtension(FileNamePart(r.componentPath[0])));
+    // Without a stated time the files' name: the stem they share when the
+    // components come from several files.
+    const bool oneFile = std::all_of(r.componentPath.begin(), r.componentPath.begin() + r.componentCount,
+                                     [&](const std::string& path) { return path == r.componentPath[0]; });
+    r.eventName = StatedEventName(r.stated, oneFile ? FileNameWithoutExtension(FileNamePart(r.componentPath[0]))
+                                                    : ComponentNameStem(FileNamePart(r.componentPath[0])));
     DesignFilter();
 
     ComponentValues values;

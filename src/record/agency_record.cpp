@@ -126,7 +126,7 @@ void ApplyStatedHeader(const ChannelHeader& h, RecordFields& r) {
 std::string StatedEventName(const ChannelHeader& h, const std::string& fallback) {
     const std::string station = FileNameSafe(h.stationCode.empty() ? h.stationName : h.stationCode);
     const std::optional<StatedTime>& time = h.originTime ? h.originTime : h.firstSampleTime;
-    if (station.empty() && !time) return fallback;
+    if (!time) return fallback;
     std::string name = station.empty() ? std::string("record") : station;
     if (time) name += "-" + TimeKey(*time).substr(0, 12);
     return name;

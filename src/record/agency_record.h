@@ -34,8 +34,8 @@ void ApplyStatedHeader(const ChannelHeader& header, RecordFields& record);
 // The base name of the record's export files: the station code (else its
 // name) with characters unfit for a file name replaced by "_", "-" and the
 // origin time to the minute ("yyyymmddhhmm"; the first sample's time when no
-// origin time is stated; the date alone when only a date is); `fallback`
-// (the file name) when neither station nor time is stated.
+// origin time is stated); `fallback` (the files' name stem) when no time is
+// stated: a station alone would give one name to its records of every event.
 std::string StatedEventName(const ChannelHeader& header, const std::string& fallback);
 
 // The record-information labels from the stated header: missing values read

@@ -91,8 +91,9 @@ TEST(AgencyRecord, EventNameNeedsAStationOrATime) {
         {Stated("GIL", kOrigin), "GIL-198910180004"},
         {firstSample, "AQK-200904060132"},
         {Stated("", kOrigin), "record-198910180004"},
-        {nameOnly, "Gilroy_Array_1"},
-        {Stated("a/b:c", std::nullopt), "a_b_c"},
+        {nameOnly, "FILE"},
+        {Stated("a/b:c", kOrigin), "a_b_c-198910180004"},
+        {Stated("a/b:c", std::nullopt), "FILE"},
         {ChannelHeader{}, "FILE"},
     };
     for (const auto& c : cases) EXPECT_EQ(StatedEventName(c.header, "FILE"), c.name);
