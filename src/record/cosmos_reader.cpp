@@ -174,12 +174,15 @@ Result<double> Interval(const HeaderNumbers& reals, const DataStart& data, std::
     const std::string shown = StringPrintf("%g", *stated);
     if (!(*stated > 0.0) || !std::isfinite(*stated))
         return ReadError{intervalLine, StringPrintf(TrText("record", msg::kBadInterval).c_str(), shown.c_str())};
-    const std::optional<double> length = data.approxSeconds ? data.approxSeconds : reals.At(R_LENGTH_SECONDS, realNull);
-    if (length && *length > 0.0 && data.count > 0) {
+    const std::optional<double> lengths[2] = {data.approxSeconds, reals.At(R_LENGTH_SECONDS, realNull)};
+    std::optional<double> length;
+    for (const std::optional<double>& candidate : lengths) {
+        if (!candidate || !(*candidate > 0.0) || data.count <= 0) continue;
+        length = candidate;
         for (const double dt : {*stated, *stated / 1000.0}) {
-            const double ratio = dt * data.count / *length;
-            if (std::fabs(ratio - 1.0) <= LENGTH_TOLERANCE || std::fabs(dt * (data.count - 1) / *length - 1.0) <= LENGTH_TOLERANCE)
-                return dt;
+            const double spans[2] = {dt * data.count, dt * (data.count - 1)};
+            for (const double span : spans)
+                if (std::fabs(span / *candidate - 1.0) <= LENGTH_TOLERANCE) return dt;
         }
     }
     return ReadError{line, StringPrintf(TrText("record", kIntervalDisagrees).c_str(), shown.c_str(),
