@@ -68,7 +68,7 @@ std::string ComponentNameStem(std::string_view fileName) {
     if (const std::size_t period = stem.find('.'); period != std::string::npos) stem.resize(period);
     // A trailing azimuth (GIL067), a vertical (-UP, _DWN, V) or a direction
     // letter after a separator (_N, -E, .Z) names the component.
-    static const std::regex component(R"(([-_]?([0-9]{1,3}|UP|DWN|DN|UD|VER|VRT|V|Z|HN[NEZ123])|[-_][NEZLTR]))$)",
+    static const std::regex component(R"(([-_]?([0-9]{1,3}|UP|DWN|DN|UD|VER|VRT|V|Z|HN[NEZ123])|[-_][NEZLTR])$)",
                                       std::regex::icase);
     std::smatch match;
     if (std::regex_search(stem, match, component) && match.position(0) > 0) stem.resize(static_cast<std::size_t>(match.position(0)));

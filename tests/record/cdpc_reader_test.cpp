@@ -78,7 +78,9 @@ TEST(CdpcInterval, IsTheOneTheFirstLineStates) {
         const Result<double> dt = ReadCdpcInterval(in);
         if (c.dt == 0.0) {
             EXPECT_FALSE(dt.ok()) << c.first;
-            if (!dt.ok()) EXPECT_EQ(dt.error().line, 1) << c.first;
+            if (!dt.ok()) {
+                EXPECT_EQ(dt.error().line, 1) << c.first;
+            }
         } else {
             ASSERT_TRUE(dt.ok()) << c.first;
             EXPECT_DOUBLE_EQ(dt.value(), c.dt) << c.first;
