@@ -86,6 +86,8 @@ TEST(EsmReader, LeavesUnstatedValuesEmptyAndReadsEachStream) {
         {"numbered", {{"STREAM", "HN2"}}, {},
          [](const ChannelHeader& h) { EXPECT_FALSE(h.vertical || h.azimuthDeg); EXPECT_EQ(h.componentName, "HN2"); }},
         {"no stream", {}, {"STREAM"}, [](const ChannelHeader& h) { EXPECT_FALSE(h.vertical || h.azimuthDeg); }},
+        {"a key of small letters", {{"Vs30_m/s", "717"}, {"USER_NOTE", "picked: manually"}}, {},
+         [](const ChannelHeader& h) { EXPECT_EQ(h.componentName, "HNE"); }},
         {"fractional seconds", {{"DATE_TIME_FIRST_SAMPLE_YYYYMMDD_HHMMSS", "20090406_013240.250"}}, {},
          [](const ChannelHeader& h) { EXPECT_EQ(h.firstSampleTime, (StatedTime{2009, 4, 6, 1, 32, 40.25})); }},
     };
