@@ -25,6 +25,11 @@ constexpr const char* kMissingKeyFormat =
 constexpr const char* kNotAccelerationFormat = QT_TRANSLATE_NOOP(
     "record", "このファイルは加速度ではなく「%s」のデータです（読み込めるのは加速度のファイル ACC です）");
 
+constexpr const char* kHeaderTooLongFormat =
+    QT_TRANSLATE_NOOP("record", "ヘッダーの行が多すぎます（%d 行を超えています）");
+// ESM headers hold some 64 keys; a file of endless key lines is no record.
+constexpr int kMaxHeaderKeys = 1000;
+
 constexpr std::array<std::string_view, 12> kDetectionKeys = {
     "EVENT_NAME", "EVENT_ID", "EVENT_DATE_YYYYMMDD", "EVENT_TIME_HHMMSS", "NETWORK", "STATION_CODE",
     "STREAM", "DATA_TYPE", "SAMPLING_INTERVAL_S", "NDATA", "UNITS", "DATE_TIME_FIRST_SAMPLE_YYYYMMDD_HHMMSS"};
@@ -157,6 +162,7 @@ Result<AgencyFile> ReadEsmFile(std::istream& in, AgencyReadOptions options) {
     EsmHeader header;
     std::string line;
     bool dataLine = false;
+    int keyLines = 0;
     while (reader.Next(line)) {
         if (reader.cutAtNul()) return ReadError{reader.fileLineNumber(), NulByteMessage()};
         if (TrimBlanks(line).empty()) continue;
@@ -165,6 +171,9 @@ Result<AgencyFile> ReadEsmFile(std::istream& in, AgencyReadOptions options) {
             dataLine = true;
             break;
         }
+        if (++keyLines > kMaxHeaderKeys)
+            return ReadError{reader.fileLineNumber(),
+                             StringPrintf(TrText("record", kHeaderTooLongFormat).c_str(), kMaxHeaderKeys)};
         header.try_emplace(std::string(keyLine->first), KeyValue{std::string(keyLine->second), reader.fileLineNumber()});
     }
     if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;
