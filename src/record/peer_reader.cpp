@@ -27,10 +27,10 @@ constexpr const char* kNoCountLine =
     QT_TRANSLATE_NOOP("record", "4行目にデータ数と時間間隔（NPTS=..., DT=...）がありません");
 
 bool IsPeerTitle(std::string_view line) {
-    const std::string upper = UpperAscii(line);
-    const bool peer = upper.find("PEER") != std::string::npos &&
+    const std::string upper = UpperAscii(TrimBlanks(line));
+    const bool peer = upper.starts_with("PEER") &&
                       (upper.find("STRONG MOTION") != std::string::npos || upper.find("DATABASE") != std::string::npos);
-    const bool pacific = TrimBlanks(upper).starts_with("PACIFIC ENGINEERING AND ANALYSIS STRONG-MOTION DATA");
+    const bool pacific = upper.starts_with("PACIFIC ENGINEERING AND ANALYSIS STRONG-MOTION DATA");
     return peer || pacific;
 }
 

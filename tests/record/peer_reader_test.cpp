@@ -236,6 +236,7 @@ TEST(PeerReader, RecognisesItsTitlesAndNothingElse) {
     EXPECT_FALSE(LooksLikePeer(testing::HeadOf(testing::EsmText(testing::TypicalEsmFixture({1.0})))));
     EXPECT_FALSE(LooksLikePeer(testing::HeadOf(testing::KnetCsvText(testing::TypicalKnetCsvFixture({{1.0}, {2.0}, {3.0}})))));
     EXPECT_FALSE(LooksLikePeer({}));
+    EXPECT_FALSE(LooksLikePeer({"Corrected acceleration, converted from the PEER strong motion database"}));
 }
 
 TEST(PeerReader, AFolderOpenedAsAFileIsAnError) {
