@@ -18,9 +18,11 @@
 //   and the required SAMPLING_INTERVAL_S, NDATA and UNITS (cm/s^2, m/s^2,
 //   mm/s^2, g; see agency_text_units.h).
 // DATA_TYPE, when given, must begin with ACCELERATION: velocity,
-// displacement and response spectrum files are refused. Times are UTC. An empty or non-numeric value,
-// or a null marker (agency_text_values.h), leaves its field empty; so does
-// a date or time that is not a real one.
+// displacement and response spectrum files are refused. Times are UTC.
+// An empty or non-numeric value, or a null marker (agency_text_values.h),
+// leaves its field empty; so does a date or time that is not a real one.
+// PROCESSING is not turned into a processing stage, and a channel code
+// ending in 1, 2 or 3 gets no azimuth: no key of the header states it.
 #include <istream>
 #include <string>
 #include <vector>
