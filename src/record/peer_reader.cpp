@@ -69,7 +69,7 @@ Result<CountAndInterval> ParseCountLine(std::string_view line) {
     std::size_t end = 0;
     if (const std::optional<std::string_view> count = ValueAfterKey(upper, "NPTS", 0, end)) {
         countText = *count;
-        const std::optional<std::string_view> dt = ValueAfterKey(upper, "DT", end, end);
+        const std::optional<std::string_view> dt = ValueAfterKey(upper, "DT", 0, end);
         if (!dt) return ReadError{kLine, TrText("record", kNoCountLine)};
         dtText = *dt;
     } else {

@@ -99,6 +99,7 @@ TEST(PeerReader, ReadsBothFormsOfTheCountLine) {
         {"npts=  12, dt= 2.0E-02 sec", 12, 0.02},
         {"     12    0.0100    NPTS, DT", 12, 0.01},
         {"12 .005 NPTS, DT, SEC", 12, 0.005},
+        {"DT= .0200 SEC, NPTS= 12", 12, 0.02},
     };
     for (const CountLineCase& c : cases) {
         PeerFixture f = TwelveValues();
