@@ -25,6 +25,11 @@ constexpr const char* kMissingKeyFormat =
 constexpr const char* kNotAccelerationFormat = QT_TRANSLATE_NOOP(
     "record", "このファイルは加速度ではなく「%s」のデータです（読み込めるのは加速度のファイル ACC です）");
 
+constexpr const char* kHeaderTooLongFormat =
+    QT_TRANSLATE_NOOP("record", "ヘッダーの行が多すぎます（%d 行を超えています）");
+// ESM headers hold some 64 keys; a file of endless key lines is no record.
+constexpr int kMaxHeaderKeys = 1000;
+
 constexpr std::array<std::string_view, 12> kDetectionKeys = {
     "EVENT_NAME", "EVENT_ID", "EVENT_DATE_YYYYMMDD", "EVENT_TIME_HHMMSS", "NETWORK", "STATION_CODE",
     "STREAM", "DATA_TYPE", "SAMPLING_INTERVAL_S", "NDATA", "UNITS", "DATE_TIME_FIRST_SAMPLE_YYYYMMDD_HHMMSS"};
@@ -35,9 +40,11 @@ struct KeyValue {
 };
 using EsmHeader = std::map<std::string, KeyValue, std::less<>>;
 
+bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
 bool IsKeyCharacter(char c) {
-    return (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' || c == '/' || c == '^' || c == '(' ||
-           c == ')' || c == '.' || c == '-';
+    return IsLetter(c) || (c >= '0' && c <= '9') || c == '_' || c == '/' || c == '^' || c == '(' || c == ')' ||
+           c == '.' || c == '-';
 }
 
 // "KEY: value" as its key and value; nothing for any other line.
@@ -45,7 +52,7 @@ std::optional<std::pair<std::string_view, std::string_view>> SplitKeyLine(std::s
     const std::size_t colon = line.find(':');
     if (colon == std::string_view::npos) return std::nullopt;
     const std::string_view key = TrimBlanks(line.substr(0, colon));
-    if (key.empty() || !(key[0] >= 'A' && key[0] <= 'Z')) return std::nullopt;
+    if (key.empty() || !IsLetter(key[0])) return std::nullopt;
     for (const char c : key)
         if (!IsKeyCharacter(c)) return std::nullopt;
     return std::make_pair(key, TrimBlanks(line.substr(colon + 1)));
@@ -98,6 +105,13 @@ Result<KeyValue> Required(const EsmHeader& header, std::string_view key, int hea
     return it->second;
 }
 
+// "ACCELERATION", possibly with more words, but no response spectrum.
+bool IsAccelerationType(std::string_view type) {
+    const std::string upper = UpperAscii(type);
+    return upper.starts_with("ACCELERATION") && upper.find("SPECTR") == std::string::npos &&
+           upper.find("RESPONSE") == std::string::npos;
+}
+
 struct Sampling {
     double dt = 0.0;
     int count = 0;
@@ -106,7 +120,7 @@ struct Sampling {
 
 Result<Sampling> SamplingOf(const EsmHeader& header, int headerEnd) {
     if (const auto type = header.find("DATA_TYPE"); type != header.end() && !type->second.value.empty() &&
-                                                    UpperAscii(type->second.value) != "ACCELERATION")
+                                                    !IsAccelerationType(type->second.value))
         return ReadError{type->second.line,
                          StringPrintf(TrText("record", kNotAccelerationFormat).c_str(), type->second.value.c_str())};
     Sampling s;
@@ -148,6 +162,7 @@ Result<AgencyFile> ReadEsmFile(std::istream& in, AgencyReadOptions options) {
     EsmHeader header;
     std::string line;
     bool dataLine = false;
+    int keyLines = 0;
     while (reader.Next(line)) {
         if (reader.cutAtNul()) return ReadError{reader.fileLineNumber(), NulByteMessage()};
         if (TrimBlanks(line).empty()) continue;
@@ -156,6 +171,9 @@ Result<AgencyFile> ReadEsmFile(std::istream& in, AgencyReadOptions options) {
             dataLine = true;
             break;
         }
+        if (++keyLines > kMaxHeaderKeys)
+            return ReadError{reader.fileLineNumber(),
+                             StringPrintf(TrText("record", kHeaderTooLongFormat).c_str(), kMaxHeaderKeys)};
         header.try_emplace(std::string(keyLine->first), KeyValue{std::string(keyLine->second), reader.fileLineNumber()});
     }
     if (std::optional<ReadError> failure = LineFailure(reader)) return *failure;

@@ -3,7 +3,8 @@
 // one component a file, a header of "KEY: value" lines (a value may be
 // empty), then one value a line (several blank-separated values on a line
 // are read as well). The header ends at the first line that is not blank
-// and not "KEY: value", the key being capitals, digits and _ / ^ ( ) . -.
+// and not "KEY: value", the key being a letter, then letters, digits and
+// _ / ^ ( ) . - (no blank): a value line never holds a colon.
 //
 // Keys read (any others are passed over):
 //   EVENT_NAME, EVENT_ID, EVENT_DATE_YYYYMMDD + EVENT_TIME_HHMMSS (origin),
@@ -16,10 +17,12 @@
 //   DATE_TIME_FIRST_SAMPLE_YYYYMMDD_HHMMSS ("20090406_013240.000"),
 //   and the required SAMPLING_INTERVAL_S, NDATA and UNITS (cm/s^2, m/s^2,
 //   mm/s^2, g; see agency_text_units.h).
-// DATA_TYPE, when given, must be ACCELERATION: velocity, displacement and
-// spectra files are refused. Times are UTC. An empty or non-numeric value,
-// or a null marker (agency_text_values.h), leaves its field empty; so does
-// a date or time that is not a real one.
+// DATA_TYPE, when given, must begin with ACCELERATION: velocity,
+// displacement and response spectrum files are refused. Times are UTC.
+// An empty or non-numeric value, or a null marker (agency_text_values.h),
+// leaves its field empty; so does a date or time that is not a real one.
+// PROCESSING is not turned into a processing stage, and a channel code
+// ending in 1, 2 or 3 gets no azimuth: no key of the header states it.
 #include <istream>
 #include <string>
 #include <vector>

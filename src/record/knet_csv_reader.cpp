@@ -234,7 +234,9 @@ Result<AgencyFile> ReadKnetCsvFile(std::istream& in, AgencyReadOptions options) 
     std::vector<AgencyChannel> channels;
     Result<std::vector<CsvColumn>> columns = ReadColumns(line, columnLine, header, channels);
     if (!columns) return columns.error();
-    for (AgencyChannel& channel : channels) channel.gal.reserve(static_cast<std::size_t>(std::min(stated, 1 << 16)));
+    // A stated count is trusted for no more than 2^16 samples in all.
+    const int reserve = std::min(stated, (1 << 16) / static_cast<int>(channels.size()));
+    for (AgencyChannel& channel : channels) channel.gal.reserve(static_cast<std::size_t>(reserve));
 
     int rows = 0, firstRow = 0;
     while (reader.Next(line)) {

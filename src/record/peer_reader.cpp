@@ -27,10 +27,10 @@ constexpr const char* kNoCountLine =
     QT_TRANSLATE_NOOP("record", "4行目にデータ数と時間間隔（NPTS=..., DT=...）がありません");
 
 bool IsPeerTitle(std::string_view line) {
-    const std::string upper = UpperAscii(line);
-    const bool peer = upper.find("PEER") != std::string::npos &&
+    const std::string upper = UpperAscii(TrimBlanks(line));
+    const bool peer = upper.starts_with("PEER") &&
                       (upper.find("STRONG MOTION") != std::string::npos || upper.find("DATABASE") != std::string::npos);
-    const bool pacific = TrimBlanks(upper).starts_with("PACIFIC ENGINEERING AND ANALYSIS STRONG-MOTION DATA");
+    const bool pacific = upper.starts_with("PACIFIC ENGINEERING AND ANALYSIS STRONG-MOTION DATA");
     return peer || pacific;
 }
 
@@ -69,7 +69,7 @@ Result<CountAndInterval> ParseCountLine(std::string_view line) {
     std::size_t end = 0;
     if (const std::optional<std::string_view> count = ValueAfterKey(upper, "NPTS", 0, end)) {
         countText = *count;
-        const std::optional<std::string_view> dt = ValueAfterKey(upper, "DT", end, end);
+        const std::optional<std::string_view> dt = ValueAfterKey(upper, "DT", 0, end);
         if (!dt) return ReadError{kLine, TrText("record", kNoCountLine)};
         dtText = *dt;
     } else {

@@ -30,7 +30,9 @@ namespace tremblo {
 
 inline constexpr int PEER_HEADER_LINES = 4;
 
-// True when the first line is a PEER time series title.
+// True when the first line is a PEER title: beginning with "PEER" and
+// holding "STRONG MOTION" or "DATABASE", or beginning with "PACIFIC
+// ENGINEERING AND ANALYSIS STRONG-MOTION DATA".
 bool LooksLikePeer(const std::vector<std::string>& head);
 
 // Fails (naming the line) on a first line that is no PEER title, a header

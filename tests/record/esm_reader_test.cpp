@@ -86,6 +86,8 @@ TEST(EsmReader, LeavesUnstatedValuesEmptyAndReadsEachStream) {
         {"numbered", {{"STREAM", "HN2"}}, {},
          [](const ChannelHeader& h) { EXPECT_FALSE(h.vertical || h.azimuthDeg); EXPECT_EQ(h.componentName, "HN2"); }},
         {"no stream", {}, {"STREAM"}, [](const ChannelHeader& h) { EXPECT_FALSE(h.vertical || h.azimuthDeg); }},
+        {"a key of small letters", {{"Vs30_m/s", "717"}, {"USER_NOTE", "picked: manually"}}, {},
+         [](const ChannelHeader& h) { EXPECT_EQ(h.componentName, "HNE"); }},
         {"fractional seconds", {{"DATE_TIME_FIRST_SAMPLE_YYYYMMDD_HHMMSS", "20090406_013240.250"}}, {},
          [](const ChannelHeader& h) { EXPECT_EQ(h.firstSampleTime, (StatedTime{2009, 4, 6, 1, 32, 40.25})); }},
     };
@@ -127,6 +129,12 @@ struct DamageCase {
     const char* messagePart;
 };
 
+std::string EndlessHeader() {
+    std::string text;
+    for (int i = 0; i < 1200; ++i) text += "USER" + std::to_string(i) + ": x\n";
+    return text;
+}
+
 TEST(EsmReader, RefusesDamagedFilesNamingTheLine) {
     EsmFixture f = TypicalEsmFixture(kSix);
     const std::string good = EsmText(f);
@@ -167,6 +175,7 @@ TEST(EsmReader, RefusesDamagedFilesNamingTheLine) {
         {"null marker", testing::WithLine(good, keys + 6, "-1.7E+38"), keys + 6, "欠測値"},
         {"a key among the values", testing::WithLine(good, keys + 2, "NDATA: 6"), keys + 2, "NDATA:"},
         {"NUL byte", testing::WithLine(good, 3, "EVENT_DATE\0_YYYYMMDD: 20090406"s), 3, "NUL"},
+        {"endless header", EndlessHeader(), 1001, "1000"},
         {"endless line", testing::WithLine(good, keys + 1, std::string(9000, '5')), keys + 1, "長すぎます"},
     };
     for (const DamageCase& c : cases) {

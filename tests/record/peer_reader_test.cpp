@@ -99,6 +99,7 @@ TEST(PeerReader, ReadsBothFormsOfTheCountLine) {
         {"npts=  12, dt= 2.0E-02 sec", 12, 0.02},
         {"     12    0.0100    NPTS, DT", 12, 0.01},
         {"12 .005 NPTS, DT, SEC", 12, 0.005},
+        {"DT= .0200 SEC, NPTS= 12", 12, 0.02},
     };
     for (const CountLineCase& c : cases) {
         PeerFixture f = TwelveValues();
@@ -236,6 +237,7 @@ TEST(PeerReader, RecognisesItsTitlesAndNothingElse) {
     EXPECT_FALSE(LooksLikePeer(testing::HeadOf(testing::EsmText(testing::TypicalEsmFixture({1.0})))));
     EXPECT_FALSE(LooksLikePeer(testing::HeadOf(testing::KnetCsvText(testing::TypicalKnetCsvFixture({{1.0}, {2.0}, {3.0}})))));
     EXPECT_FALSE(LooksLikePeer({}));
+    EXPECT_FALSE(LooksLikePeer({"Corrected acceleration, converted from the PEER strong motion database"}));
 }
 
 TEST(PeerReader, AFolderOpenedAsAFileIsAnError) {
