@@ -184,6 +184,10 @@ V4.2 2016/07/28 waveform CSV with three decimal places
         <source>応答スペクトル</source>
         <translation>Response spectra</translation>
     </message>
+    <message>
+        <source>値が有限でないため AT2 ファイルを書けません</source>
+        <translation>Cannot write AT2 files: a value is not finite</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::Application</name>
@@ -699,6 +703,26 @@ Drop a record file (the records of a folder open with File → Open event folder
     <message>
         <source>１０秒</source>
         <translation>10 s</translation>
+    </message>
+    <message>
+        <source>書き出し</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>PEER AT2 形式 (成分ごと、単位 g)...</source>
+        <translation>PEER AT2 (one file per component, in g)...</translation>
+    </message>
+    <message>
+        <source>自動判別</source>
+        <translation>Automatic</translation>
+    </message>
+    <message>
+        <source>PEER AT2 ﾌｧｲﾙ (*.AT2)|*.AT2</source>
+        <translation>PEER AT2 files (*.AT2)|*.AT2</translation>
+    </message>
+    <message>
+        <source>値が有限でないため AT2 ファイルを書けません</source>
+        <translation>Cannot write AT2 files: a value is not finite</translation>
     </message>
 </context>
 <context>

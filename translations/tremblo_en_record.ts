@@ -185,7 +185,7 @@ The record file %s is missing.</translation>
     </message>
     <message>
         <source>行に NUL 文字があります（ファイルが壊れています）</source>
-        <translation>The line holds a NUL character (the file is damaged).</translation>
+        <translation>The line holds a NUL character (the file is damaged)</translation>
     </message>
     <message>
         <source>1成分に %d 個を超えるデータは読み込めません</source>
@@ -234,6 +234,234 @@ Three components are read from files with the extensions NS, EW and UD (KiK-net:
     <message>
         <source>記録を読み込むメモリーが足りません</source>
         <translation>There is not enough memory to read the record.</translation>
+    </message>
+    <message>
+        <source>データファイル %s には加速度の成分がありません</source>
+        <translation>Data file %s holds no acceleration component</translation>
+    </message>
+    <message>
+        <source>このファイル形式は読み込めません</source>
+        <translation>This file format cannot be read</translation>
+    </message>
+    <message>
+        <source>広島市消防局</source>
+        <translation>Hiroshima City Fire Department</translation>
+    </message>
+    <message>
+        <source>中央防災会議</source>
+        <translation>Central Disaster Prevention Council</translation>
+    </message>
+    <message>
+        <source>「%s」は数値ではありません</source>
+        <translation>&quot;%s&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>データに欠測値「%s」があります（波形として読み込めません）</source>
+        <translation>The data hold the undefined value &quot;%s&quot; (the waveform cannot be read)</translation>
+    </message>
+    <message>
+        <source>ヘッダーではデータ数が %d 個ですが、値は %d 個しかありません（ファイルが途中で切れています）</source>
+        <translation>The header states %d values, but there are only %d (the file is cut short)</translation>
+    </message>
+    <message>
+        <source>ヘッダーのデータ数 %d 個より多くの値があります</source>
+        <translation>There are more values than the %d the header states</translation>
+    </message>
+    <message>
+        <source>サンプリング間隔「%s」が正しくありません（正の秒数が必要です）</source>
+        <translation>The sampling interval &quot;%s&quot; is wrong (a positive number of seconds is needed)</translation>
+    </message>
+    <message>
+        <source>データ数「%s」が正しくありません（1 以上の整数が必要です）</source>
+        <translation>The number of values &quot;%s&quot; is wrong (an integer of 1 or more is needed)</translation>
+    </message>
+    <message>
+        <source>加速度の単位「%s」は読めません（g, m/s^2, cm/s^2, mm/s^2, gal のどれかが必要です）</source>
+        <translation>The acceleration unit &quot;%s&quot; cannot be read (g, m/s^2, cm/s^2, mm/s^2 or gal is needed)</translation>
+    </message>
+    <message>
+        <source>ヘッダーが %d 行そろっていません（ファイルが途中で切れています）</source>
+        <translation>The header does not have its %d lines (the file is cut short)</translation>
+    </message>
+    <message>
+        <source>1行目のサンプリング間隔 dT=%s を使えません（0 秒より長く 1 秒以下であること）</source>
+        <translation>The sampling interval dT=%s on line 1 cannot be used (it must be above 0 s and at most 1 s)</translation>
+    </message>
+    <message>
+        <source>サンプリング間隔「%s」とデータの長さ（%s 秒、%d 個）が合いません</source>
+        <translation>The sampling interval &quot;%s&quot; does not agree with the record length (%s s, %d values)</translation>
+    </message>
+    <message>
+        <source>ESM/ITACA の ASCII 形式のヘッダー（EVENT_NAME: ... などの行）がありません</source>
+        <translation>There is no ESM/ITACA ASCII header (lines like EVENT_NAME: ...)</translation>
+    </message>
+    <message>
+        <source>ヘッダーに %s の行がありません（ESM/ITACA の ASCII 形式ではないか、ヘッダーが壊れています）</source>
+        <translation>The header has no %s line (the file is not ESM/ITACA ASCII, or its header is damaged)</translation>
+    </message>
+    <message>
+        <source>このファイルは加速度ではなく「%s」のデータです（読み込めるのは加速度のファイル ACC です）</source>
+        <translation>This file holds &quot;%s&quot; data, not acceleration (the program reads the acceleration file, ACC)</translation>
+    </message>
+    <message>
+        <source>ヘッダーの行が多すぎます（%d 行を超えています）</source>
+        <translation>The header has too many lines (more than %d)</translation>
+    </message>
+    <message>
+        <source>%sのデータの値「%s」が数値になっていません</source>
+        <translation>The %s data value &quot;%s&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>%sのデータは %d 個と書かれていますが、%d 個しかありません</source>
+        <translation>The %s data should hold %d values but hold only %d</translation>
+    </message>
+    <message>
+        <source>%sのデータは %d 個と書かれていますが、それより多くあります</source>
+        <translation>The %s data should hold %d values but hold more</translation>
+    </message>
+    <message>
+        <source>%sのデータに欠測値「%s」があります</source>
+        <translation>The %s data hold the null value &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>%sの値「%s」が数値になっていません</source>
+        <translation>The %s value &quot;%s&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>%s 形式のファイルではありません</source>
+        <translation>This is not a %s file</translation>
+    </message>
+    <message>
+        <source>%s 形式の行ではありません（%sがあるはずの行です）</source>
+        <translation>This line is not in %s format (the %s should be here)</translation>
+    </message>
+    <message>
+        <source>加速度のデータがありません（速度・変位だけのファイルは読み込めません）</source>
+        <translation>There is no acceleration data (files of velocity or displacement only cannot be read)</translation>
+    </message>
+    <message>
+        <source>サンプリング間隔「%s」が正しくありません</source>
+        <translation>The sampling interval &quot;%s&quot; is not valid</translation>
+    </message>
+    <message>
+        <source>サンプリング間隔が書かれていません</source>
+        <translation>The sampling interval is not stated</translation>
+    </message>
+    <message>
+        <source>単位コード %d は加速度の単位ではありません</source>
+        <translation>Units code %d is not an acceleration unit</translation>
+    </message>
+    <message>
+        <source>加速度の単位「%s」が分かりません</source>
+        <translation>Unknown acceleration unit &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>データの個数「%s」が正しくありません</source>
+        <translation>The number of values &quot;%s&quot; is not valid</translation>
+    </message>
+    <message>
+        <source>テキストヘッダー</source>
+        <translation>text header</translation>
+    </message>
+    <message>
+        <source>整数ヘッダー</source>
+        <translation>integer header</translation>
+    </message>
+    <message>
+        <source>実数ヘッダー</source>
+        <translation>real header</translation>
+    </message>
+    <message>
+        <source>コメント行</source>
+        <translation>comment lines</translation>
+    </message>
+    <message>
+        <source>データの開始行</source>
+        <translation>data start line</translation>
+    </message>
+    <message>
+        <source>データの終わりを示す行</source>
+        <translation>end-of-data line</translation>
+    </message>
+    <message>
+        <source>加速度</source>
+        <translation>acceleration</translation>
+    </message>
+    <message>
+        <source>速度</source>
+        <translation>velocity</translation>
+    </message>
+    <message>
+        <source>変位</source>
+        <translation>displacement</translation>
+    </message>
+    <message>
+        <source>ファイルが途中で終わっています（%sがありません）</source>
+        <translation>The file ends too early (the %s is missing)</translation>
+    </message>
+    <message>
+        <source>1行目が K-NET/KiK-net の CSV 形式の見出し（#K-NET CSV など）ではありません</source>
+        <translation>Line 1 is not the title of a K-NET/KiK-net CSV file (#K-NET CSV or the like)</translation>
+    </message>
+    <message>
+        <source>ヘッダーにサンプリング周波数（#SamplingFrequency(Hz)）の行がありません</source>
+        <translation>The header has no sampling frequency line (#SamplingFrequency(Hz))</translation>
+    </message>
+    <message>
+        <source>サンプリング周波数「%s」が正しくありません（正の数が必要です）</source>
+        <translation>The sampling frequency &quot;%s&quot; is wrong (a positive number is needed)</translation>
+    </message>
+    <message>
+        <source>列の見出しの行（Time,RelativeTime(s),N-S(gal),...）がありません</source>
+        <translation>There is no line of column names (Time,RelativeTime(s),N-S(gal),...)</translation>
+    </message>
+    <message>
+        <source>列の見出しに波形の列（N-S(gal) など）がありません</source>
+        <translation>The column names include no waveform column (N-S(gal) or the like)</translation>
+    </message>
+    <message>
+        <source>列「%s」はカウント値ですが、ヘッダーにスケールファクター（#ScaleFactor）がありません</source>
+        <translation>Column &quot;%s&quot; holds counts, but the header has no scale factor (#ScaleFactor)</translation>
+    </message>
+    <message>
+        <source>スケールファクター「%s」が正しくありません</source>
+        <translation>The scale factor &quot;%s&quot; is wrong</translation>
+    </message>
+    <message>
+        <source>列の見出しの後にデータの行がありません</source>
+        <translation>There are no data rows after the column names</translation>
+    </message>
+    <message>
+        <source>この行の値は %d 個ですが、列の見出しは %d 個です</source>
+        <translation>This line holds %d values, but there are %d column names</translation>
+    </message>
+    <message>
+        <source>1行目が PEER の時刻歴ファイルの見出し（PEER NGA STRONG MOTION DATABASE RECORD など）ではありません</source>
+        <translation>Line 1 is not the title of a PEER time series file (PEER NGA STRONG MOTION DATABASE RECORD or the like)</translation>
+    </message>
+    <message>
+        <source>このファイルは PEER の速度または変位の時刻歴です（読み込めるのは加速度のファイル .AT2 です）</source>
+        <translation>This file is a PEER velocity or displacement time series (the program reads the acceleration file, .AT2)</translation>
+    </message>
+    <message>
+        <source>3行目に加速度の時刻歴（ACCELERATION ...）であることが書かれていません</source>
+        <translation>Line 3 does not say that the file is an acceleration time series (ACCELERATION ...)</translation>
+    </message>
+    <message>
+        <source>4行目にデータ数と時間間隔（NPTS=..., DT=...）がありません</source>
+        <translation>Line 4 does not give the number of values and the interval (NPTS=..., DT=...)</translation>
+    </message>
+    <message>
+        <source>%s データファイル</source>
+        <translation>%s data file</translation>
+    </message>
+    <message>
+        <source>自動判別（形式は内容から判断します）</source>
+        <translation>Automatic (the format is recognised from the content)</translation>
+    </message>
+    <message>
+        <source>%s と %s のサンプリング間隔が異なります（%g 秒と %g 秒）</source>
+        <translation>%s and %s have different sampling intervals (%g s and %g s)</translation>
     </message>
 </context>
 <context>

@@ -63,6 +63,10 @@
         <source>周期 %g 秒 (減衰 %g%%) の RotD50/RotD100 が有限の値になりません</source>
         <translation>RotD50/RotD100 at a period of %g s (damping %g%%) is not a finite number</translation>
     </message>
+    <message>
+        <source>水平2成分の方位（%g° と %g°）が直交していないため RotD50/RotD100 を求められません</source>
+        <translation>RotD50/RotD100 cannot be computed: the two horizontal components (%g° and %g°) are not perpendicular</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::TLarge</name>

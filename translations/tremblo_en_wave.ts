@@ -78,5 +78,9 @@
         <source>振幅軸目盛エラー</source>
         <translation>Amplitude scale error</translation>
     </message>
+    <message>
+        <source>水平2成分の方位が直交していないため計測震度を求められません</source>
+        <translation>The JMA intensity cannot be computed: the two horizontal components are not perpendicular</translation>
+    </message>
 </context>
 </TS>

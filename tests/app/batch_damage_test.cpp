@@ -190,9 +190,9 @@ TEST(BatchDamage, ADamagedTarHeaderSaysTheArchiveIsDamagedThere) {
 }
 
 TEST(BatchWorkerCount, NoMoreWorkersThanRecordsOrForArchivesCores) {
-    const PlannedRecord file{"a.NS", RecordFormat::Knet, std::nullopt, InputKind::File};
-    const PlannedRecord sameRecord{"a.EW", RecordFormat::Knet, std::size_t{0}, InputKind::File};
-    const PlannedRecord archive{"a.tar", RecordFormat::Knet, std::nullopt, InputKind::Archive};
+    const PlannedRecord file{"a.NS", RecordFormat::Knet, std::nullopt, InputKind::File, {}};
+    const PlannedRecord sameRecord{"a.EW", RecordFormat::Knet, std::size_t{0}, InputKind::File, {}};
+    const PlannedRecord archive{"a.tar", RecordFormat::Knet, std::nullopt, InputKind::Archive, {}};
     struct Case {
         int jobs;
         std::vector<PlannedRecord> plan;

@@ -34,13 +34,14 @@ protected:
     TForm1 form;
 };
 
-TEST_F(Form1Test, StartsEmptyWithTheKnetFormatChosen) {
+TEST_F(Form1Test, StartsEmptyWithAutomaticFormatChosen) {
     EXPECT_EQ(form.windowTitle(), QString::fromUtf8(" K-NET / KiK-net 観測波形解析  TREMBLO Ver 4.2"));
     EXPECT_EQ(form.size(), QSize(860, 607));
     EXPECT_TRUE(platform.messages.empty());  // the station files were found
-    EXPECT_EQ(Label("Label14"), QString::fromUtf8("K-NET/KiK-net データファイル"));
+    EXPECT_EQ(Label("Label14"), QString::fromUtf8("自動判別（形式は内容から判断します）"));
     EXPECT_EQ(Label("Label6"), "");
-    EXPECT_TRUE(form.KNET->isChecked());
+    EXPECT_TRUE(form.Automatic->isChecked());
+    EXPECT_FALSE(form.chosenFormat().has_value());
     EXPECT_TRUE(form.CB3Compo->isChecked());
     EXPECT_TRUE(form.CBDC->isChecked());
     EXPECT_FALSE(form.BtnWave->isEnabled());
@@ -134,7 +135,8 @@ TEST_F(Form1Test, ARecordFileDroppedOnTheWindowOpens) {
 }
 
 // A dropped file is read with the format its content shows, whatever the
-// menu says, and the menu follows; a dropped folder is refused with a message.
+// menu says; a menu set to one format follows it, 自動判別 stays; a dropped
+// folder is refused with a message.
 TEST_F(Form1Test, DropsReadTheFormatTheFileShowsAndRefuseFolders) {
     const struct {
         const char* file;
@@ -142,10 +144,15 @@ TEST_F(Form1Test, DropsReadTheFormatTheFileShowsAndRefuseFolders) {
     } drops[] = {{"samples/hiroshima/HFD01_241105.ns", RecordFormat::Hiroshima},
                  {"samples/cdpc/CDPC_SYNTH.ew", RecordFormat::Cdpc},
                  {"samples/knet/AIC0012411051012.EW", RecordFormat::Knet}};
-    for (const auto& d : drops) {
-        EXPECT_EQ(form.OpenDroppedPath(SamplePath(d.file)), LoadStatus::Loaded) << d.file;
-        EXPECT_EQ(form.session().loadedFormat(), d.format) << d.file;
-        EXPECT_EQ(form.chosenFormat(), d.format) << d.file;
+    for (const bool automatic : {true, false}) {
+        for (const auto& d : drops) {
+            if (!automatic) form.ChooseFormat(RecordFormat::Hiroshima);
+            EXPECT_EQ(form.OpenDroppedPath(SamplePath(d.file)), LoadStatus::Loaded) << d.file;
+            EXPECT_EQ(form.session().loadedFormat(), d.format) << d.file;
+            if (automatic) EXPECT_FALSE(form.chosenFormat().has_value()) << d.file;
+            else EXPECT_EQ(form.chosenFormat(), d.format) << d.file;
+        }
+        form.ChooseFormat(RecordFormat::Knet);
     }
     EXPECT_TRUE(platform.messages.empty());
     EXPECT_EQ(form.OpenDroppedPath(SamplePath("samples/knet")), LoadStatus::Failed);

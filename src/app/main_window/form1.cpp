@@ -70,6 +70,7 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
 
     session_ = std::make_unique<RecordSession>(platform_, *directory_);
     session_->setFilterDesigner(RecordFilterDesigner());
+    session_->setFileLabel(AutomaticFormatLabel());  // the menu starts at 自動判別
     info_->Show(session_->labels());
     MyWave1->ShowHints();
     LoadStationDirectory(dataFolder, *directory_, platform_);
