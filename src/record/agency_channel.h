@@ -5,12 +5,20 @@
 // state stays empty; a reader never invents one.
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "record/seismic_record.h"
 #include "record/stated_header.h"
 
 namespace tremblo {
+
+// No acceleration ever recorded comes near this (about 100 g): a sample
+// beyond it is a null marker or damage (PEER's -999 g, say), never a value.
+inline constexpr double MAX_PLAUSIBLE_GAL = 1.0e5;
+
+// Why a sample of `field` (in gal: `gal`) is refused as no acceleration.
+std::string ImplausibleSampleMessage(std::string_view field, double gal);
 
 struct AgencyChannel {
     ChannelHeader header;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/format.h"
 #include "common/line_reader.h"
 #include "input/memory_stream.h"
 #include "input/record_file_source.h"
@@ -15,6 +16,12 @@
 #include "record/smc_reader.h"
 
 namespace tremblo {
+
+std::string ImplausibleSampleMessage(std::string_view field, double gal) {
+    const std::string shown(field.substr(0, 40));
+    return StringPrintf(TrText("record", "値「%s」は %.6g gal になり、加速度としてありえません（欠測値か壊れた値です）").c_str(),
+                        shown.c_str(), gal);
+}
 
 std::vector<std::string> ReadHeadLines(std::istream& in, int count) {
     std::vector<std::string> lines;

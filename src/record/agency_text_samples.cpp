@@ -7,6 +7,7 @@
 #include "common/decimal.h"
 #include "common/format.h"
 #include "common/translation.h"
+#include "record/agency_channel.h"
 #include "record/agency_text_values.h"
 #include "record/record_lines.h"
 #include "record/seismic_record.h"
@@ -42,6 +43,10 @@ GalOrProblem FieldToGal(std::string_view field, double galPerUnit) {
     const double gal = *value * galPerUnit;
     if (std::fabs(gal) > FLT_MAX) {
         result.problem = ValueOutOfRangeMessage(field);
+        return result;
+    }
+    if (std::fabs(gal) > MAX_PLAUSIBLE_GAL) {
+        result.problem = ImplausibleSampleMessage(field, gal);
         return result;
     }
     result.gal = static_cast<float>(gal);

@@ -80,7 +80,12 @@ std::vector<At2File> RecordAt2Files(const SeismicRecord& r, const std::string& b
         content.gal.assign(r.samples[c].data(), r.samples[c].data() + n);
         std::ostringstream text;
         if (!WritePeerAt2(text, content)) return {};
-        files.push_back(At2File{baseName + "_" + At2ComponentName(r, c) + ".AT2", text.str()});
+        std::string label = At2ComponentName(r, c);
+        // Two components of one label (the same azimuth stated twice) keep
+        // their own files: the row number tells them apart.
+        for (int other = 0; other < r.componentCount; ++other)
+            if (other != c && At2ComponentName(r, other) == label) label += StringPrintf("_%d", c + 1);
+        files.push_back(At2File{baseName + "_" + label + ".AT2", text.str()});
     }
     return files;
 }

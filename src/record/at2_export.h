@@ -19,7 +19,8 @@ struct At2File {
 // event (its stated name, else its origin date and time), the origin date
 // as m/d/yyyy, the station (name, else code) and the component (its azimuth
 // in whole degrees, "UP" for a vertical, else its label); fields a record
-// does not have are left empty. DT is the interval in its shortest decimal
+// does not have are left empty; two components of one label get their row
+// number after it ("_051_1", "_051_2"). DT is the interval in its shortest decimal
 // form. Nothing when a component cannot be written (no samples, a value that
 // is not finite).
 std::vector<At2File> RecordAt2Files(const SeismicRecord& record, const std::string& baseName);

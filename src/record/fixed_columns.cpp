@@ -1,5 +1,7 @@
 #include "record/fixed_columns.h"
 
+#include "record/agency_channel.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
@@ -211,6 +213,9 @@ std::optional<ReadError> ReadValueBlock(FixedLineSource& source, const ValueBloc
                 return ReadError{source.lineNumber(),
                                  StringPrintf(TrText("record", kNullValue).c_str(), what.c_str(),
                                               Shown(FieldText(line, column, width)).c_str())};
+            if (std::fabs(value * block.scale) > MAX_PLAUSIBLE_GAL)
+                return ReadError{source.lineNumber(),
+                                 ImplausibleSampleMessage(Trim(FieldText(line, column, width)), value * block.scale)};
             block.out->push_back(static_cast<float>(value * block.scale));
             ++done;
         }

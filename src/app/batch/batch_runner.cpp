@@ -1,5 +1,7 @@
 #include "app/batch/batch_runner.h"
 
+#include "app/batch/event_input.h"
+
 #include <algorithm>
 #include <filesystem>
 #include <memory>
@@ -145,8 +147,11 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     for (const std::string& message : directoryPlatform.TakeMessages())
         err << "warning: station directory " << EscapedText(dataFolder) << ": " << EscapedText(message) << '\n';
 
+    // A folder stands for the record files and archives it holds.
+    BatchOptions expanded = options;
+    const bool foldersRead = ExpandFolderArguments(expanded.files, err);
     FolderListings listings;  // each folder listed at most once in the run
-    const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
+    const std::vector<PlannedRecord> plan = PlanRecords(expanded, &listings);
     const int workers = BatchWorkerCount(options.jobs, plan, DefaultWorkerCount());
     ProgressDisplay display(err, terminal, CountedAhead(plan));
     BoreholeRatioFiles ratios(options, err);
@@ -203,7 +208,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
         summaryLine << "; files in " << EscapedText(ec ? options.outFolder : folder.lexically_normal().string());
     }
     summaryLine << '\n' << std::flush;
-    return failed > 0 || !superposed || !summaryWritten || !mapWritten || !ratiosWritten ? 1 : 0;
+    return failed > 0 || !foldersRead || !superposed || !summaryWritten || !mapWritten || !ratiosWritten ? 1 : 0;
 }
 
 }  // namespace tremblo

@@ -1,5 +1,6 @@
 #include "app/batch/event_input.h"
 
+#include "common/escaped_text.h"
 #include "record/agency_reading.h"
 
 #include <algorithm>
@@ -91,6 +92,29 @@ EventInput EventInputOf(const std::string& path) {
     if (IsArchiveName(path) || IsComponentFileName(path) || DetectAgencyFormatOfFile(path))
         return EventInput{{path}, 0, {}};
     return ListInput(path);
+}
+
+bool ExpandFolderArguments(std::vector<std::string>& files, std::ostream& err) {
+    bool allRead = true;
+    std::vector<std::string> expanded;
+    for (const std::string& file : files) {
+        std::error_code ec;
+        if (!fs::is_directory(file, ec)) {
+            expanded.push_back(file);
+            continue;
+        }
+        EventInput input = EventInputOf(file);
+        if (!input.error.empty()) {
+            err << "error: " << EscapedText(input.error) << '\n';
+            allRead = false;
+        }
+        if (input.skipped > 0)
+            err << EscapedText(file) << ": " << input.skipped << (input.skipped == 1 ? " file" : " files")
+                << " skipped: not record files\n";
+        expanded.insert(expanded.end(), input.files.begin(), input.files.end());
+    }
+    files = std::move(expanded);
+    return allRead;
 }
 
 }  // namespace tremblo
