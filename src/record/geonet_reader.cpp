@@ -193,13 +193,7 @@ Result<AgencyFile> ReadGeoNetFile(std::istream& in, AgencyReadOptions options) {
     while (source.Next()) {
         if (Trim(source.line()).empty() && !file.channels.empty()) continue;  // blank lines after the last component
         Result<AgencyChannel> channel = ReadComponent(source, options);
-        if (!channel) {
-            if (file.channels.empty() && channel.error().line <= TEXT_LINES + INTEGER_COUNT / 10 + REAL_COUNT / 10)
-                return ReadError{channel.error().line,
-                                 StringPrintf(TrText("record", msg::kNotThisFormat).c_str(), kFormatName) + "\n" +
-                                     channel.error().message};
-            return channel.error();
-        }
+        if (!channel) return channel.error();
         file.channels.push_back(std::move(channel.value()));
     }
     if (std::optional<ReadError> stop = source.failure()) return *stop;

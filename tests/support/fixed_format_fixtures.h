@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "record/agency_channel.h"
+
 namespace tremblo::testing {
 
 // COSMOS 1.20: 13 text lines, 100 integers (10I8), 100 reals
@@ -68,6 +70,10 @@ std::vector<std::string> HeadLines(const std::string& text, int count = 40);
 // First lines of the formats the fixed-column readers must not take:
 // K-NET, CDPC and Hiroshima files.
 std::vector<std::vector<std::string>> ForeignHeads();
+
+// What differs between two channels but their samples ("" when nothing):
+// a header-only read against a full one.
+std::string DifferenceButSamples(const AgencyChannel& a, const AgencyChannel& b);
 
 // Line edits (1-based lines).
 std::string ReplaceLine(const std::string& text, int line, const std::string& with);
