@@ -86,15 +86,19 @@ std::optional<double> GalPerUnit(const std::string& units) {
 }
 
 // The layout of a data line written without a stated format: eight values
-// in 10 columns or ten in 8.
+// in 10 columns or ten in 8, told by the line's length or its count of values.
 std::optional<FieldLayout> LayoutOfDataLine(std::string_view line) {
     std::istringstream words{std::string(line)};
     std::string word;
     int n = 0;
     while (words >> word) ++n;
     const std::size_t length = TrimRight(line).size();
-    if (n == 8 && length <= 80) return FieldLayout{8, 10, false};
-    if (n == 10 && length <= 80) return FieldLayout{10, 8, false};
+    if (n == 0 || length > 80) return std::nullopt;
+    // Right-aligned fields: the line is n fields long.
+    if (length == static_cast<std::size_t>(n) * 10 && n <= 8) return FieldLayout{8, 10, false};
+    if (length == static_cast<std::size_t>(n) * 8 && n <= 10) return FieldLayout{10, 8, false};
+    if (n == 8) return FieldLayout{8, 10, false};
+    if (n == 10) return FieldLayout{10, 8, false};
     return std::nullopt;
 }
 

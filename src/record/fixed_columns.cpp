@@ -190,12 +190,18 @@ std::optional<ReadError> ReadValueBlock(FixedLineSource& source, const ValueBloc
                              StringPrintf(TrText("record", kTooFewValues).c_str(), what.c_str(), block.count, done)};
         }
         const int onLine = std::min(layout.perLine, block.count - done);
-        if (!block.out) {
-            done += onLine;
-            continue;
-        }
         const std::string_view line = source.line();
-        for (int k = 0; k < onLine; ++k) {
+        if (!block.out) {  // passed over: only the end of the block is checked
+            done += onLine;
+            if (done < block.count) continue;
+            int present = 0;
+            while (present < onLine && !Trim(FieldText(line, width * static_cast<std::size_t>(present), width)).empty())
+                ++present;
+            if (present < onLine)
+                return ReadError{source.lineNumber(), StringPrintf(TrText("record", kTooFewValues).c_str(), what.c_str(),
+                                                                   block.count, done - onLine + present)};
+        }
+        for (int k = 0; block.out && k < onLine; ++k) {
             double value = 0.0;
             const std::size_t column = width * static_cast<std::size_t>(k);
             const FieldKind kind = ReadRealField(line, column, width, value);
