@@ -61,6 +61,18 @@ bool NormaliseReal(std::string_view text, char* buffer, std::size_t& length) {
 
 std::string Shown(std::string_view field) { return std::string(Trim(field)); }
 
+// Whether fields 2 to `fields` of a line hold any number: a line of text
+// ends the values ("End-of-data"), a line of numbers with a bad first field
+// is garbage.
+bool HoldsValues(std::string_view line, const FieldLayout& layout, int fields) {
+    const auto width = static_cast<std::size_t>(layout.width);
+    for (int k = 1; k < fields; ++k) {
+        double value = 0.0;
+        if (ReadRealField(line, width * static_cast<std::size_t>(k), width, value) == FieldKind::Value) return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::string_view TrimRight(std::string_view text) {
@@ -206,7 +218,7 @@ std::optional<ReadError> ReadValueBlock(FixedLineSource& source, const ValueBloc
             const std::size_t column = width * static_cast<std::size_t>(k);
             const FieldKind kind = ReadRealField(line, column, width, value);
             if (kind != FieldKind::Value) {
-                if (k == 0 || kind == FieldKind::Blank)
+                if (kind == FieldKind::Blank || (k == 0 && !HoldsValues(line, layout, onLine)))
                     return ReadError{source.lineNumber(), StringPrintf(TrText("record", kTooFewValues).c_str(),
                                                                        what.c_str(), block.count, done)};
                 return ReadError{source.lineNumber(),
