@@ -1,5 +1,6 @@
 #include "record/geonet_reader.h"
 
+#include <cctype>
 #include <cmath>
 #include <sstream>
 
@@ -58,16 +59,20 @@ std::optional<StatedTime> Time(std::optional<int> y, std::optional<int> mo, std:
     return StatedTime{*y, *mo, *d, *h, *mi, *seconds};
 }
 
-// The first word of the text header naming a direction ("N28E", "S62E", "UP").
+// The direction the text header gives after the word "Component"
+// ("Component N28E", "Component UP"); other bearings in the text (the
+// epicentre's, say) are not the component's.
 std::string DirectionWord(const std::vector<std::string>& text) {
     for (const std::string& line : text) {
         std::istringstream words(line);
         std::string word;
         while (words >> word) {
-            const bool bearing = word.size() >= 3 && (word[0] == 'N' || word[0] == 'S') &&
-                                 (word.back() == 'E' || word.back() == 'W') && std::isdigit(static_cast<unsigned char>(word[1]));
-            const bool vertical = word == "UP" || word == "DOWN";
-            if ((bearing || vertical) && ParseCompassDirection(word)) return word;
+            std::string label = word;
+            for (char& c : label) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (label != "COMPONENT" && label != "COMPONENT:") continue;
+            std::string direction;
+            if (words >> direction && ParseCompassDirection(direction)) return direction;
+            break;
         }
     }
     return {};

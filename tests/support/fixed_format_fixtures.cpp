@@ -147,7 +147,8 @@ std::string WriteGeoNetFile(const std::vector<GeoNetFixtureComponent>& component
     std::string out;
     for (const GeoNetFixtureComponent& c : components) {
         out += Padded("TEST STRONG MOTION RECORD");
-        for (int line = 2; line <= 5; ++line) out += Padded(PrintfInt("text line %lld", line));
+        for (int line = 2; line <= 4; ++line) out += Padded(PrintfInt("text line %lld", line));
+        out += Padded("Epicentre bearing N61E from the site");  // a bearing that is not the component's
         out += Padded("Component " + c.direction + "  test instrument");
         for (int line = 7; line <= 16; ++line) out += Padded(PrintfInt("text line %lld", line));
         const long long vc = c.velocityCount, dc = c.displacementCount;

@@ -47,8 +47,8 @@ struct SmcFixture {
 };
 std::string WriteSmcFile(const SmcFixture& fixture);
 
-// GeoNet V1A/V2A: per component 16 text lines (the direction word on
-// line 6), 40 integers (10I8), 60 reals (10F8, the interval at 9), the
+// GeoNet V1A/V2A: per component 16 text lines ("Component N28E" on line 6,
+// an epicentre bearing on line 5), 40 integers (10I8), 60 reals (10F8, the interval at 9), the
 // acceleration in mm/s^2 (10F8.1), then the velocity and displacement.
 struct GeoNetFixtureComponent {
     std::string direction = "N28E";
