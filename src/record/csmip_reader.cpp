@@ -200,7 +200,9 @@ bool LooksLikeCsmip(const std::vector<std::string>& head) {
         if (line.find("chan") != std::string::npos && line.find(':') != std::string::npos) channel = true;
     }
     const std::string first = Lower(head[0]);
-    return spacing && channel && first.find("accelerogram") != std::string::npos;
+    const std::string_view trimmed = Trim(first);
+    const bool coded = !trimmed.empty() && std::isdigit(static_cast<unsigned char>(trimmed[0]));  // an SMC first line
+    return spacing && channel && !coded && first.find("accelerogram") != std::string::npos;
 }
 
 Result<AgencyFile> ReadCsmipFile(std::istream& in, AgencyReadOptions options) {

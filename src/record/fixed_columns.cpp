@@ -21,6 +21,8 @@ constexpr const char* kTooFewValues =
 constexpr const char* kTooManyValues =
     QT_TRANSLATE_NOOP("record", "%sのデータは %d 個と書かれていますが、それより多くあります");
 constexpr const char* kNullValue = QT_TRANSLATE_NOOP("record", "%sのデータに欠測値「%s」があります");
+constexpr const char* kLineCut =
+    QT_TRANSLATE_NOOP("record", "行が値の途中で終わっています（ファイルが途中で切れています）");
 constexpr const char* kBadHeaderValue = QT_TRANSLATE_NOOP("record", "%sの値「%s」が数値になっていません");
 
 // Any value this large is a null marker, never a sample.
@@ -212,6 +214,8 @@ std::optional<ReadError> ReadValueBlock(FixedLineSource& source, const ValueBloc
             if (present < onLine)
                 return ReadError{source.lineNumber(), StringPrintf(TrText("record", kTooFewValues).c_str(), what.c_str(),
                                                                    block.count, done - onLine + present)};
+            if (line.size() < width * static_cast<std::size_t>(onLine))
+                return ReadError{source.lineNumber(), TrText("record", kLineCut)};
         }
         for (int k = 0; block.out && k < onLine; ++k) {
             double value = 0.0;
@@ -225,6 +229,8 @@ std::optional<ReadError> ReadValueBlock(FixedLineSource& source, const ValueBloc
                                  StringPrintf(TrText("record", kBadValue).c_str(), what.c_str(),
                                               Shown(FieldText(line, column, width)).c_str())};
             }
+            if (line.size() < column + width)  // numbers fill their fields to the right: a shorter one was cut
+                return ReadError{source.lineNumber(), TrText("record", kLineCut)};
             if (std::fabs(value) >= NULL_MAGNITUDE || (block.nullMarker && value == *block.nullMarker))
                 return ReadError{source.lineNumber(),
                                  StringPrintf(TrText("record", kNullValue).c_str(), what.c_str(),
@@ -245,6 +251,12 @@ std::optional<double> HeaderNumbers::At(int index, std::optional<double> null) c
     if (null && value == *null) return std::nullopt;
     if (std::fabs(value) >= NULL_MAGNITUDE) return std::nullopt;
     return value;
+}
+
+std::optional<int> HeaderNumbers::IntAt(int index, std::optional<double> null) const {
+    const std::optional<double> value = At(index, null);
+    if (!value || !(*value >= -2147483647.0 && *value <= 2147483647.0)) return std::nullopt;
+    return static_cast<int>(*value);
 }
 
 Result<HeaderNumbers> ReadHeaderNumbers(FixedLineSource& source, const FieldLayout& layout, int count,

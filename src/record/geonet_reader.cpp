@@ -39,11 +39,7 @@ constexpr int R_INTERVAL = 9;
 
 const char* const kFormatName = "GeoNet";
 
-std::optional<int> Int(const HeaderNumbers& h, int index) {
-    const std::optional<double> v = h.At(index);
-    if (!v) return std::nullopt;
-    return static_cast<int>(*v);
-}
+std::optional<int> Int(const HeaderNumbers& h, int index) { return h.IntAt(index); }
 
 // Degrees, minutes, seconds at `index`, negative for the south.
 std::optional<double> Angle(const HeaderNumbers& h, int index, bool south) {
