@@ -96,7 +96,6 @@ bool IsRealLine(std::string_view line, const FieldLayout& layout) {
 
 ChannelHeader HeaderFrom(const std::vector<std::string>& text, const HeaderNumbers& ints) {
     ChannelHeader h;
-    h.network = "NZ";
     const std::optional<int> tenths = Int(ints, I_ORIGIN_YEAR + 5);
     h.originTime = Time(Int(ints, I_ORIGIN_YEAR), Int(ints, I_ORIGIN_YEAR + 1), Int(ints, I_ORIGIN_YEAR + 2),
                         Int(ints, I_ORIGIN_YEAR + 3), Int(ints, I_ORIGIN_YEAR + 4),

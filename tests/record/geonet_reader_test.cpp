@@ -56,6 +56,9 @@ TEST(GeoNetReader, ReadsTheHeaderOfEveryComponent) {
     EXPECT_NEAR(*h.stationLat, -43.546389, 1e-6);
     EXPECT_NEAR(*h.stationLon, 172.629167, 1e-6);
     EXPECT_EQ(h.processingStage, 2);
+    // What the file does not state stays empty.
+    EXPECT_TRUE(h.network.empty() && h.stationCode.empty());
+    EXPECT_FALSE(h.magnitude.has_value());
     const struct {
         const char* name;
         std::optional<double> azimuth;
