@@ -236,7 +236,7 @@ Result<AgencyChannel> ReadChannel(FixedLineSource& source, const AgencyReadOptio
         if (!data) return Expected(startLine, block == 0 ? msg::kDataStartLine : msg::kEndOfData);
         const bool acceleration = data->quantity.rfind("accel", 0) == 0;
         if (block == 0) {
-            if (!acceleration) return ReadError{startLine, TrText("record", msg::kNoAcceleration)};
+            if (!acceleration || data->count == 0) return ReadError{startLine, TrText("record", msg::kNoAcceleration)};
             std::optional<int> code = data->unitsCode;
             if (!code && data->unitsText.empty())
                 code = ints.value().IntAt(I_UNITS, integerNull);

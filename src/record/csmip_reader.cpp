@@ -153,7 +153,7 @@ Result<AgencyChannel> ReadChannel(FixedLineSource& source, const AgencyReadOptio
         const int startLine = source.lineNumber();
         const std::optional<StartLine> start = ParseStartLine(source.line());
         if (!start) return NotCsmip(startLine, block == 0 ? msg::kDataStartLine : msg::kEndOfData);
-        if (block == 0 && start->quantity != Quantity::Acceleration)
+        if (block == 0 && (start->quantity != Quantity::Acceleration || start->count == 0))
             return ReadError{startLine, TrText("record", msg::kNoAcceleration)};
         double scale = 1.0;
         if (block == 0) {

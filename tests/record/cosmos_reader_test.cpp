@@ -103,6 +103,9 @@ TEST(CosmosReader, RefusesDamagedFilesNamingTheLine) {
         {"velocity only", [](const std::string& t) {
              return WithDataStart(t, "    1000 velocity pts, approx   10 secs, units=cm/sec (05), Format=(8F10.5)"); },
          45, "加速度のデータがありません"},
+        {"no acceleration values", [](const std::string& t) {
+             return WithDataStart(t, "       0 acceleration pts, approx   10 secs, units=cm/sec2 (04), Format=(8F10.5)"); },
+         45, "加速度のデータがありません"},
         {"format not stated", [](const std::string& t) {
              return WithDataStart(t, "    1000 acceleration pts, approx   10 secs, units=cm/sec2 (04)"); },
          45, "COSMOS 形式の行ではありません"},

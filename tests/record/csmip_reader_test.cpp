@@ -125,6 +125,8 @@ TEST(CsmipReader, RefusesDamagedFilesNamingTheLine) {
          46, "加速度の単位「furlongs」"},
         {"velocity first", [](const std::string& t) { return ReplaceLine(t, 46, "    20 points of veloc data equally spaced at 0.005 sec, in cm/sec."); },
          46, "加速度のデータがありません"},
+        {"no acceleration values", [](const std::string& t) { return ReplaceLine(t, 46, "     0" + LineOf(t, 46).substr(6)); }, 46,
+         "加速度のデータがありません"},
         {"garbage sample", [](const std::string& t) { return ReplaceLine(t, 48, "     1.000    -2.0x0" + LineOf(t, 48).substr(20)); }, 48,
          "「-2.0x0」が数値になっていません"},
         {"cut in the integers", [](const std::string& t) { return CutAfterLine(t, 28); }, 29, "整数ヘッダーがありません"},
