@@ -112,7 +112,7 @@ std::optional<DataStart> ParseDataStart(std::string_view line) {
             const std::size_t close = field.find(')', open);
             long long code = 0;
             if (close != std::string::npos &&
-                ReadIntegerField(field, open + 1, close - open - 1, code) == FieldKind::Value)
+                ReadIntegerField(field, open + 1, close - open - 1, code) == FieldKind::Value && code >= 0 && code < 1000000)
                 start.unitsCode = static_cast<int>(code);
         }
     }
@@ -219,8 +219,7 @@ Result<AgencyChannel> ReadChannel(FixedLineSource& source, const AgencyReadOptio
         if (std::optional<ReadError> error = source.Require(msg::kCommentLines)) return *error;
 
     AgencyChannel channel;
-    if (const std::optional<double> stage = ints.value().At(I_STAGE, integerNull))
-        channel.header.processingStage = static_cast<int>(*stage);
+    channel.header.processingStage = ints.value().IntAt(I_STAGE, integerNull).value_or(0);
     for (int block = 0;; ++block) {
         if (std::optional<ReadError> error = source.Require(block == 0 ? msg::kDataStartLine : msg::kEndOfData)) return *error;
         const std::string line = Lower(source.line());
@@ -237,10 +236,10 @@ Result<AgencyChannel> ReadChannel(FixedLineSource& source, const AgencyReadOptio
         if (!data) return Expected(startLine, block == 0 ? msg::kDataStartLine : msg::kEndOfData);
         const bool acceleration = data->quantity.rfind("accel", 0) == 0;
         if (block == 0) {
-            if (!acceleration) return ReadError{startLine, TrText("record", msg::kNoAcceleration)};
+            if (!acceleration || data->count == 0) return ReadError{startLine, TrText("record", msg::kNoAcceleration)};
             std::optional<int> code = data->unitsCode;
             if (!code && data->unitsText.empty())
-                if (const std::optional<double> stated = ints.value().At(I_UNITS, integerNull)) code = static_cast<int>(*stated);
+                code = ints.value().IntAt(I_UNITS, integerNull);
             const std::optional<double> galPerUnit = GalPerUnit(code, data->unitsText);
             if (!galPerUnit)
                 return ReadError{startLine, code ? StringPrintf(TrText("record", msg::kUnknownUnitsCode).c_str(), *code)

@@ -86,15 +86,19 @@ std::optional<double> GalPerUnit(const std::string& units) {
 }
 
 // The layout of a data line written without a stated format: eight values
-// in 10 columns or ten in 8.
+// in 10 columns or ten in 8, told by the line's length or its count of values.
 std::optional<FieldLayout> LayoutOfDataLine(std::string_view line) {
     std::istringstream words{std::string(line)};
     std::string word;
     int n = 0;
     while (words >> word) ++n;
     const std::size_t length = TrimRight(line).size();
-    if (n == 8 && length <= 80) return FieldLayout{8, 10, false};
-    if (n == 10 && length <= 80) return FieldLayout{10, 8, false};
+    if (n == 0 || length > 80) return std::nullopt;
+    // Right-aligned fields: the line is n fields long.
+    if (length == static_cast<std::size_t>(n) * 10 && n <= 8) return FieldLayout{8, 10, false};
+    if (length == static_cast<std::size_t>(n) * 8 && n <= 10) return FieldLayout{10, 8, false};
+    if (n == 8) return FieldLayout{8, 10, false};
+    if (n == 10) return FieldLayout{10, 8, false};
     return std::nullopt;
 }
 
@@ -149,7 +153,7 @@ Result<AgencyChannel> ReadChannel(FixedLineSource& source, const AgencyReadOptio
         const int startLine = source.lineNumber();
         const std::optional<StartLine> start = ParseStartLine(source.line());
         if (!start) return NotCsmip(startLine, block == 0 ? msg::kDataStartLine : msg::kEndOfData);
-        if (block == 0 && start->quantity != Quantity::Acceleration)
+        if (block == 0 && (start->quantity != Quantity::Acceleration || start->count == 0))
             return ReadError{startLine, TrText("record", msg::kNoAcceleration)};
         double scale = 1.0;
         if (block == 0) {
@@ -196,7 +200,9 @@ bool LooksLikeCsmip(const std::vector<std::string>& head) {
         if (line.find("chan") != std::string::npos && line.find(':') != std::string::npos) channel = true;
     }
     const std::string first = Lower(head[0]);
-    return spacing && channel && first.find("accelerogram") != std::string::npos;
+    const std::string_view trimmed = Trim(first);
+    const bool coded = !trimmed.empty() && std::isdigit(static_cast<unsigned char>(trimmed[0]));  // an SMC first line
+    return spacing && channel && !coded && first.find("accelerogram") != std::string::npos;
 }
 
 Result<AgencyFile> ReadCsmipFile(std::istream& in, AgencyReadOptions options) {

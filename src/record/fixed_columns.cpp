@@ -23,6 +23,8 @@ constexpr const char* kTooFewValues =
 constexpr const char* kTooManyValues =
     QT_TRANSLATE_NOOP("record", "%sのデータは %d 個と書かれていますが、それより多くあります");
 constexpr const char* kNullValue = QT_TRANSLATE_NOOP("record", "%sのデータに欠測値「%s」があります");
+constexpr const char* kLineCut =
+    QT_TRANSLATE_NOOP("record", "行が値の途中で終わっています（ファイルが途中で切れています）");
 constexpr const char* kBadHeaderValue = QT_TRANSLATE_NOOP("record", "%sの値「%s」が数値になっていません");
 
 // Any value this large is a null marker, never a sample.
@@ -62,6 +64,18 @@ bool NormaliseReal(std::string_view text, char* buffer, std::size_t& length) {
 }
 
 std::string Shown(std::string_view field) { return std::string(Trim(field)); }
+
+// Whether fields 2 to `fields` of a line hold any number: a line of text
+// ends the values ("End-of-data"), a line of numbers with a bad first field
+// is garbage.
+bool HoldsValues(std::string_view line, const FieldLayout& layout, int fields) {
+    const auto width = static_cast<std::size_t>(layout.width);
+    for (int k = 1; k < fields; ++k) {
+        double value = 0.0;
+        if (ReadRealField(line, width * static_cast<std::size_t>(k), width, value) == FieldKind::Value) return true;
+    }
+    return false;
+}
 
 }  // namespace
 
@@ -192,23 +206,33 @@ std::optional<ReadError> ReadValueBlock(FixedLineSource& source, const ValueBloc
                              StringPrintf(TrText("record", kTooFewValues).c_str(), what.c_str(), block.count, done)};
         }
         const int onLine = std::min(layout.perLine, block.count - done);
-        if (!block.out) {
-            done += onLine;
-            continue;
-        }
         const std::string_view line = source.line();
-        for (int k = 0; k < onLine; ++k) {
+        if (!block.out) {  // passed over: only the end of the block is checked
+            done += onLine;
+            if (done < block.count) continue;
+            int present = 0;
+            while (present < onLine && !Trim(FieldText(line, width * static_cast<std::size_t>(present), width)).empty())
+                ++present;
+            if (present < onLine)
+                return ReadError{source.lineNumber(), StringPrintf(TrText("record", kTooFewValues).c_str(), what.c_str(),
+                                                                   block.count, done - onLine + present)};
+            if (line.size() < width * static_cast<std::size_t>(onLine))
+                return ReadError{source.lineNumber(), TrText("record", kLineCut)};
+        }
+        for (int k = 0; block.out && k < onLine; ++k) {
             double value = 0.0;
             const std::size_t column = width * static_cast<std::size_t>(k);
             const FieldKind kind = ReadRealField(line, column, width, value);
             if (kind != FieldKind::Value) {
-                if (k == 0 || kind == FieldKind::Blank)
+                if (kind == FieldKind::Blank || (k == 0 && !HoldsValues(line, layout, onLine)))
                     return ReadError{source.lineNumber(), StringPrintf(TrText("record", kTooFewValues).c_str(),
                                                                        what.c_str(), block.count, done)};
                 return ReadError{source.lineNumber(),
                                  StringPrintf(TrText("record", kBadValue).c_str(), what.c_str(),
                                               Shown(FieldText(line, column, width)).c_str())};
             }
+            if (line.size() < column + width)  // numbers fill their fields to the right: a shorter one was cut
+                return ReadError{source.lineNumber(), TrText("record", kLineCut)};
             if (std::fabs(value) >= NULL_MAGNITUDE || (block.nullMarker && value == *block.nullMarker))
                 return ReadError{source.lineNumber(),
                                  StringPrintf(TrText("record", kNullValue).c_str(), what.c_str(),
@@ -232,6 +256,12 @@ std::optional<double> HeaderNumbers::At(int index, std::optional<double> null) c
     if (null && value == *null) return std::nullopt;
     if (std::fabs(value) >= NULL_MAGNITUDE) return std::nullopt;
     return value;
+}
+
+std::optional<int> HeaderNumbers::IntAt(int index, std::optional<double> null) const {
+    const std::optional<double> value = At(index, null);
+    if (!value || !(*value >= -2147483647.0 && *value <= 2147483647.0)) return std::nullopt;
+    return static_cast<int>(*value);
 }
 
 Result<HeaderNumbers> ReadHeaderNumbers(FixedLineSource& source, const FieldLayout& layout, int count,

@@ -71,6 +71,8 @@ struct HeaderNumbers {
     int firstLine = 0;
     // 1-based index; nothing when not stated, out of range or equal to `null`.
     std::optional<double> At(int index, std::optional<double> null = std::nullopt) const;
+    // The same as an int; nothing as well for a value outside the int range.
+    std::optional<int> IntAt(int index, std::optional<double> null = std::nullopt) const;
 };
 
 // Reads a header block; a Bad field fails with its line (a header of

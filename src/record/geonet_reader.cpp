@@ -1,5 +1,6 @@
 #include "record/geonet_reader.h"
 
+#include <cctype>
 #include <cmath>
 #include <sstream>
 
@@ -38,11 +39,7 @@ constexpr int R_INTERVAL = 9;
 
 const char* const kFormatName = "GeoNet";
 
-std::optional<int> Int(const HeaderNumbers& h, int index) {
-    const std::optional<double> v = h.At(index);
-    if (!v) return std::nullopt;
-    return static_cast<int>(*v);
-}
+std::optional<int> Int(const HeaderNumbers& h, int index) { return h.IntAt(index); }
 
 // Degrees, minutes, seconds at `index`, negative for the south.
 std::optional<double> Angle(const HeaderNumbers& h, int index, bool south) {
@@ -58,16 +55,20 @@ std::optional<StatedTime> Time(std::optional<int> y, std::optional<int> mo, std:
     return StatedTime{*y, *mo, *d, *h, *mi, *seconds};
 }
 
-// The first word of the text header naming a direction ("N28E", "S62E", "UP").
+// The direction the text header gives after the word "Component"
+// ("Component N28E", "Component UP"); other bearings in the text (the
+// epicentre's, say) are not the component's.
 std::string DirectionWord(const std::vector<std::string>& text) {
     for (const std::string& line : text) {
         std::istringstream words(line);
         std::string word;
         while (words >> word) {
-            const bool bearing = word.size() >= 3 && (word[0] == 'N' || word[0] == 'S') &&
-                                 (word.back() == 'E' || word.back() == 'W') && std::isdigit(static_cast<unsigned char>(word[1]));
-            const bool vertical = word == "UP" || word == "DOWN";
-            if ((bearing || vertical) && ParseCompassDirection(word)) return word;
+            std::string label = word;
+            for (char& c : label) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (label != "COMPONENT" && label != "COMPONENT:") continue;
+            std::string direction;
+            if (words >> direction && ParseCompassDirection(direction)) return direction;
+            break;
         }
     }
     return {};
@@ -95,7 +96,6 @@ bool IsRealLine(std::string_view line, const FieldLayout& layout) {
 
 ChannelHeader HeaderFrom(const std::vector<std::string>& text, const HeaderNumbers& ints) {
     ChannelHeader h;
-    h.network = "NZ";
     const std::optional<int> tenths = Int(ints, I_ORIGIN_YEAR + 5);
     h.originTime = Time(Int(ints, I_ORIGIN_YEAR), Int(ints, I_ORIGIN_YEAR + 1), Int(ints, I_ORIGIN_YEAR + 2),
                         Int(ints, I_ORIGIN_YEAR + 3), Int(ints, I_ORIGIN_YEAR + 4),
@@ -193,13 +193,7 @@ Result<AgencyFile> ReadGeoNetFile(std::istream& in, AgencyReadOptions options) {
     while (source.Next()) {
         if (Trim(source.line()).empty() && !file.channels.empty()) continue;  // blank lines after the last component
         Result<AgencyChannel> channel = ReadComponent(source, options);
-        if (!channel) {
-            if (file.channels.empty() && channel.error().line <= TEXT_LINES + INTEGER_COUNT / 10 + REAL_COUNT / 10)
-                return ReadError{channel.error().line,
-                                 StringPrintf(TrText("record", msg::kNotThisFormat).c_str(), kFormatName) + "\n" +
-                                     channel.error().message};
-            return channel.error();
-        }
+        if (!channel) return channel.error();
         file.channels.push_back(std::move(channel.value()));
     }
     if (std::optional<ReadError> stop = source.failure()) return *stop;

@@ -137,7 +137,7 @@ TEST(FixedColumns, ReadsAValueBlockAndNamesTheLineOfAFault) {
 }
 
 TEST(FixedColumns, PassesOverABlockWithoutReadingIt) {
-    std::istringstream in("garbage garbage\nmore\nthird\nNEXT\n");
+    std::istringstream in("garbage garbage\nmore    more\n   third\nNEXT\n");
     FixedLineSource source(in);
     ValueBlock block;
     block.layout = FieldLayout{2, 8, false};
@@ -145,11 +145,26 @@ TEST(FixedColumns, PassesOverABlockWithoutReadingIt) {
     ASSERT_FALSE(ReadValueBlock(source, block));
     ASSERT_TRUE(source.Next());
     EXPECT_EQ(source.line(), "NEXT");
-    std::istringstream cut("a\nb\n");
+    std::istringstream cut("aaaaaaaaaaaaaaaa\nbbbbbbbbbbbbbbbb\n");
     FixedLineSource cutSource(cut);
     const std::optional<ReadError> error = ReadValueBlock(cutSource, block);
     ASSERT_TRUE(error);
     EXPECT_EQ(error->line, 3);
+    // The block's last line is checked: its last value is there, complete, and nothing follows it.
+    const struct {
+        const char* text;
+        const char* message;
+    } ends[] = {{"aaaaaaaaaaaaaaaa\nbbbbbbbbbbbbbbbb\n        \n", "4 個しかありません"},
+                {"aaaaaaaaaaaaaaaa\nbbbbbbbbbbbbbbbb\n   1.0     2.0\n", "それより多くあります"},
+                {"aaaaaaaaaaaaaaaa\nbbbbbbbbbbbbbbbb\n   1.\n", "途中で終わっています"}};
+    for (const auto& end : ends) {
+        std::istringstream text(end.text);
+        FixedLineSource lines(text);
+        const std::optional<ReadError> wrong = ReadValueBlock(lines, block);
+        ASSERT_TRUE(wrong) << end.text;
+        EXPECT_EQ(wrong->line, 3);
+        EXPECT_NE(wrong->message.find(end.message), std::string::npos) << wrong->message;
+    }
 }
 
 TEST(CompassDirection, ConvertsTheWrittenDirectionsToAzimuths) {

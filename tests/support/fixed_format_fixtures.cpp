@@ -147,13 +147,14 @@ std::string WriteGeoNetFile(const std::vector<GeoNetFixtureComponent>& component
     std::string out;
     for (const GeoNetFixtureComponent& c : components) {
         out += Padded("TEST STRONG MOTION RECORD");
-        for (int line = 2; line <= 5; ++line) out += Padded(PrintfInt("text line %lld", line));
+        for (int line = 2; line <= 4; ++line) out += Padded(PrintfInt("text line %lld", line));
+        out += Padded("Epicentre bearing N61E from the site");  // a bearing that is not the component's
         out += Padded("Component " + c.direction + "  test instrument");
         for (int line = 7; line <= 16; ++line) out += Padded(PrintfInt("text line %lld", line));
         const long long vc = c.velocityCount, dc = c.displacementCount;
         const std::vector<long long> ints{2010, 9,  3,  16, 35, 420, 0,  0,  2010, 9,
                                           43,   33, 36, 172, 10, 48, 11, -1, 3,    16,
-                                          43,   32, 47, 172, 37, 45, c.bearing, 51, 130, 38,
+                                          43,   32, 47, 172, 37, 45, 51, c.bearing, 130, 38,
                                           static_cast<long long>(c.acceleration.size()), 0, 0,
                                           static_cast<long long>(c.acceleration.size()), vc, dc, 0, 0, 35, 38392};
         WriteIntegers(out, ints, 10, "%8lld");
@@ -201,6 +202,28 @@ std::vector<std::vector<std::string>> ForeignHeads() {
     std::vector<std::string> hiroshima{"2001/03/24,15:28:00,100,6000,Hiroshima"};
     for (int i = 0; i < 39; ++i) hiroshima.push_back("0.12,-0.34,0.56");
     return {knet, cdpc, hiroshima};
+}
+
+std::string DifferenceButSamples(const AgencyChannel& a, const AgencyChannel& b) {
+    const ChannelHeader& x = a.header;
+    const ChannelHeader& y = b.header;
+    std::string out;
+    auto check = [&out](bool same, const char* name) {
+        if (!same) out += std::string(name) + " ";
+    };
+    check(a.dt == b.dt, "dt");
+    check(a.statedCount == b.statedCount, "statedCount");
+    check(a.firstDataLine == b.firstDataLine, "firstDataLine");
+    check(x.network == y.network && x.stationCode == y.stationCode && x.stationName == y.stationName, "station");
+    check(x.stationLat == y.stationLat && x.stationLon == y.stationLon && x.stationElevationM == y.stationElevationM,
+          "station place");
+    check(x.eventName == y.eventName && x.eventId == y.eventId && x.originTime == y.originTime, "event");
+    check(x.epicenterLat == y.epicenterLat && x.epicenterLon == y.epicenterLon && x.depthKm == y.depthKm, "epicentre");
+    check(x.magnitude == y.magnitude && x.magnitudeType == y.magnitudeType, "magnitude");
+    check(x.firstSampleTime == y.firstSampleTime, "firstSampleTime");
+    check(x.componentName == y.componentName && x.azimuthDeg == y.azimuthDeg && x.vertical == y.vertical, "component");
+    check(x.processingStage == y.processingStage, "processingStage");
+    return out;
 }
 
 std::string ReplaceLine(const std::string& text, int line, const std::string& with) {

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "record/agency_channel.h"
+
 namespace tremblo::testing {
 
 // COSMOS 1.20: 13 text lines, 100 integers (10I8), 100 reals
@@ -45,8 +47,8 @@ struct SmcFixture {
 };
 std::string WriteSmcFile(const SmcFixture& fixture);
 
-// GeoNet V1A/V2A: per component 16 text lines (the direction word on
-// line 6), 40 integers (10I8), 60 reals (10F8, the interval at 9), the
+// GeoNet V1A/V2A: per component 16 text lines ("Component N28E" on line 6,
+// an epicentre bearing on line 5), 40 integers (10I8), 60 reals (10F8, the interval at 9), the
 // acceleration in mm/s^2 (10F8.1), then the velocity and displacement.
 struct GeoNetFixtureComponent {
     std::string direction = "N28E";
@@ -68,6 +70,10 @@ std::vector<std::string> HeadLines(const std::string& text, int count = 40);
 // First lines of the formats the fixed-column readers must not take:
 // K-NET, CDPC and Hiroshima files.
 std::vector<std::vector<std::string>> ForeignHeads();
+
+// What differs between two channels but their samples ("" when nothing):
+// a header-only read against a full one.
+std::string DifferenceButSamples(const AgencyChannel& a, const AgencyChannel& b);
 
 // Line edits (1-based lines).
 std::string ReplaceLine(const std::string& text, int line, const std::string& with);
