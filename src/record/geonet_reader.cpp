@@ -35,7 +35,9 @@ constexpr int I_SITE_LAT = 21, I_SITE_LON = 24;
 constexpr int I_COMPONENT_BEARING = 28;    // degrees east of north
 constexpr int I_ACCELERATION_COUNT = 34, I_VELOCITY_COUNT = 35, I_DISPLACEMENT_COUNT = 36;
 // Real header (1-based): the sampling interval in seconds.
-constexpr int R_INTERVAL = 9;
+// Reals (1-based): 15 the magnitude, 24 the duration ((N - 1) intervals), 26
+// the interval of the samples.
+constexpr int R_MAGNITUDE = 15, R_DURATION = 24, R_INTERVAL = 26;
 
 const char* const kFormatName = "GeoNet";
 
@@ -70,6 +72,32 @@ std::string DirectionWord(const std::vector<std::string>& text) {
             if (words >> direction && ParseCompassDirection(direction)) return direction;
             break;
         }
+    }
+    return {};
+}
+
+// The interval a text line states ("Instrument corrected data at 0.020 sec
+// intervals"), if one does.
+std::optional<double> TextInterval(const std::vector<std::string>& text) {
+    for (const std::string& line : text) {
+        const std::size_t at = line.find(" sec intervals");
+        if (at == std::string::npos) continue;
+        std::size_t begin = at;
+        while (begin > 0 && line[begin - 1] != ' ') --begin;
+        double value = 0.0;
+        const std::string_view number(line.data() + begin, at - begin);
+        if (ReadRealText(number, value) == FieldKind::Value && value > 0.0) return value;
+    }
+    return std::nullopt;
+}
+
+// The site code: the word after "Site" at the start of a text line
+// ("Site MRZ 40 39 38S 175 34 43E").
+std::string SiteCode(const std::vector<std::string>& text) {
+    for (const std::string& line : text) {
+        std::istringstream words(line);
+        std::string first, code;
+        if (words >> first >> code && first == "Site") return code;
     }
     return {};
 }
@@ -109,6 +137,7 @@ ChannelHeader HeaderFrom(const std::vector<std::string>& text, const HeaderNumbe
     h.depthKm = ints.At(I_DEPTH_KM);
     h.stationLat = Angle(ints, I_SITE_LAT, true);
     h.stationLon = Angle(ints, I_SITE_LON, false);
+    h.stationCode = SiteCode(text);
     h.componentName = DirectionWord(text);
     const std::optional<CompassDirection> word = ParseCompassDirection(h.componentName);
     h.vertical = word && word->vertical;
@@ -155,6 +184,21 @@ Result<AgencyChannel> ReadComponent(FixedLineSource& source, const AgencyReadOpt
     if (!dt) return ReadError{intervalLine, TrText("record", msg::kNoInterval)};
     if (!(*dt > 0.0) || !std::isfinite(*dt))
         return ReadError{intervalLine, StringPrintf(TrText("record", msg::kBadInterval).c_str(), StringPrintf("%g", *dt).c_str())};
+    // The text ("data at 0.020 sec intervals") and the duration must agree
+    // with the interval where they are stated: no record with another time
+    // axis than its file's.
+    if (const std::optional<double> stated = TextInterval(text); stated && std::fabs(*stated - *dt) > 0.005 * *dt)
+        return ReadError{intervalLine, StringPrintf(TrText("record", "実数ヘッダーのサンプリング間隔 %g 秒がテキストヘッダーの %g 秒と合いません").c_str(),
+                                                    *dt, *stated)};
+    if (const std::optional<double> duration = reals.value().At(R_DURATION); duration && *duration > 0.0 && counts[0] > 1) {
+        const double spanned = (counts[0] - 1) * *dt;
+        if (std::fabs(spanned - *duration) > 0.01 * *duration + *dt)
+            return ReadError{intervalLine,
+                             StringPrintf(TrText("record", "サンプリング間隔 %g 秒とデータ数 %d 個がヘッダーの継続時間 %g 秒と合いません").c_str(),
+                                          *dt, counts[0], *duration)};
+    }
+    channel.header.magnitude = reals.value().At(R_MAGNITUDE);
+    if (channel.header.magnitude && !(*channel.header.magnitude > 0.0)) channel.header.magnitude.reset();
     channel.dt = *dt;
     channel.statedCount = counts[0];
     channel.firstDataLine = source.lineNumber() + 1;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/program_run.h"
+#include "event/summary_row_parse.h"
 #include "record/agency_reading.h"
 #include "record/peer_reader.h"
 #include "support/fixed_format_fixtures.h"
@@ -86,11 +87,7 @@ TEST(BatchAgency, AMixedFolderAccountsForEveryFile) {
     const std::vector<std::string> rows = SummaryRows(testing::ReadWholeFile(folder / "s.csv"));
     // K-NET, PEER, ESM, GeoNet, SMC and K-NET CSV: one row a record.
     std::map<std::string, int> formats;
-    for (const std::string& row : rows) {
-        const std::size_t first = row.find("\",\"");
-        ASSERT_NE(first, std::string::npos) << row;
-        formats[row.substr(first + 3, row.find('"', first + 3) - first - 3)] += 1;
-    }
+    for (const std::string& row : rows) formats[SplitCsvLine(row).at(1)] += 1;
     const std::map<std::string, int> expected{{"knet", 1}, {"peer", 1},    {"esm", 1},
                                               {"geonet", 1}, {"smc", 1}, {"knet-csv", 1}};
     EXPECT_EQ(formats, expected) << testing::ReadWholeFile(folder / "s.csv");
@@ -99,8 +96,10 @@ TEST(BatchAgency, AMixedFolderAccountsForEveryFile) {
         << run.out;
     // Stated station positions give the distance columns their coordinates.
     for (const std::string& row : rows) {
-        if (row.find("\"esm\"") != std::string::npos) {
-            EXPECT_NE(row.find("42.34511"), std::string::npos) << row;
+        const std::vector<std::string> cells = SplitCsvLine(row);
+        if (cells.at(1) == "esm") {
+            EXPECT_EQ(cells.at(4), "42.34511") << row;  // station_lat
+            EXPECT_EQ(cells.at(5), "13.40135") << row;
         }
     }
 }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include <cmath>
 #include <functional>
 #include <sstream>
@@ -57,8 +59,9 @@ TEST(GeoNetReader, ReadsTheHeaderOfEveryComponent) {
     EXPECT_NEAR(*h.stationLon, 172.629167, 1e-6);
     EXPECT_EQ(h.processingStage, 2);
     // What the file does not state stays empty.
-    EXPECT_TRUE(h.network.empty() && h.stationCode.empty());
-    EXPECT_FALSE(h.magnitude.has_value());
+    EXPECT_TRUE(h.network.empty());
+    EXPECT_EQ(h.stationCode, "LRSC");  // "Site LRSC ..." on text line 2
+    EXPECT_EQ(h.magnitude, 7.1);       // real 15
     const struct {
         const char* name;
         std::optional<double> azimuth;
@@ -118,9 +121,21 @@ struct Damage {
     const char* message;
 };
 
+// Reals 21-30 with the duration (24) and the interval (26).
+std::string RealLine(double duration, double interval) {
+    std::string line;
+    for (int k = 21; k <= 30; ++k) {
+        char field[16];
+        std::snprintf(field, sizeof field, "%8.3f", k == 24 ? duration : k == 26 ? interval : 0.0);
+        line += field;
+    }
+    return line;
+}
+
 TEST(GeoNetReader, RefusesDamagedFilesNamingTheLine) {
     // Component 1: text 1-16, integers 17-20 (count 34 on line 20), reals
-    // 21-26 (interval on 21), acceleration 27-29, velocity 30-32, displacement 33-35.
+    // 21-26 (duration and interval on 23), acceleration 27-29, velocity 30-32,
+    // displacement 33-35; the text states the interval on line 11.
     const Damage damages[] = {
         {"cut in the acceleration", [](const std::string& t) { return CutAfterLine(t, 28); }, 29, "加速度のデータは 25 個"},
         {"cut in the text", [](const std::string& t) { return CutAfterLine(t, 10); }, 11, "テキストヘッダーがありません"},
@@ -139,12 +154,12 @@ TEST(GeoNetReader, RefusesDamagedFilesNamingTheLine) {
         {"negative count",
          [](const std::string& t) { return ReplaceLine(t, 20, "      25       0       0      -5" + LineOf(t, 20).substr(32)); },
          20, "データの個数「-5」"},
-        {"zero interval", [](const std::string& t) { 
-             std::string line = "  50.000   0.700";
-             for (int k = 0; k < 8; ++k) line += "   0.000";
-             return ReplaceLine(t, 21, line);
-         },
-         21, "サンプリング間隔「0」"},
+        {"zero interval", [](const std::string& t) { return ReplaceLine(t, 23, RealLine(0.12, 0.0)); }, 23,
+         "サンプリング間隔「0」"},
+        {"interval other than the text's", [](const std::string& t) { return ReplaceLine(t, 23, RealLine(0.24, 0.01)); },
+         23, "テキストヘッダーの 0.005 秒と合いません"},
+        {"duration other than the samples'", [](const std::string& t) { return ReplaceLine(t, 23, RealLine(0.5, 0.005)); },
+         23, "継続時間 0.5 秒と合いません"},
         {"only velocity",
          [](const std::string& t) { return ReplaceLine(t, 20, "      25       0       0       0" + LineOf(t, 20).substr(32)); },
          20, "加速度のデータがありません"},

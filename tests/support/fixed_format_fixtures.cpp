@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <sstream>
 
+#include "common/format.h"
+
 namespace tremblo::testing {
 
 namespace {
@@ -147,10 +149,13 @@ std::string WriteGeoNetFile(const std::vector<GeoNetFixtureComponent>& component
     std::string out;
     for (const GeoNetFixtureComponent& c : components) {
         out += Padded("TEST STRONG MOTION RECORD");
-        for (int line = 2; line <= 4; ++line) out += Padded(PrintfInt("text line %lld", line));
+        out += Padded("Site LRSC  43 32 47S 172 37 45E   file: test");
+        for (int line = 3; line <= 4; ++line) out += Padded(PrintfInt("text line %lld", line));
         out += Padded("Epicentre bearing N61E from the site");  // a bearing that is not the component's
         out += Padded("Component " + c.direction + "  test instrument");
-        for (int line = 7; line <= 16; ++line) out += Padded(PrintfInt("text line %lld", line));
+        for (int line = 7; line <= 10; ++line) out += Padded(PrintfInt("text line %lld", line));
+        out += Padded(StringPrintf("Instrument corrected data at %.4f sec intervals", c.dt));
+        for (int line = 12; line <= 16; ++line) out += Padded(PrintfInt("text line %lld", line));
         const long long vc = c.velocityCount, dc = c.displacementCount;
         const std::vector<long long> ints{2010, 9,  3,  16, 35, 420, 0,  0,  2010, 9,
                                           43,   33, 36, 172, 10, 48, 11, -1, 3,    16,
@@ -161,7 +166,9 @@ std::string WriteGeoNetFile(const std::vector<GeoNetFixtureComponent>& component
         std::vector<double> reals(60, 0.0);
         reals[0] = 50.0;
         reals[1] = 0.7;
-        reals[8] = c.dt;
+        reals[14] = 7.1;  // magnitude
+        reals[23] = c.dt * static_cast<double>(c.acceleration.size() > 0 ? c.acceleration.size() - 1 : 0);
+        reals[25] = c.dt;
         WriteValues(out, reals, 10, "%8.3f");
         WriteValues(out, c.acceleration, 10, "%8.1f");
         WriteValues(out, std::vector<double>(static_cast<std::size_t>(vc), 2.0), 10, "%8.1f");
