@@ -105,7 +105,7 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
     for (std::size_t c = 0; c < rows.size(); ++c) {
         const AgencyChannel& channel = *channels[rows[c]];
         r.componentPath[c] = *pathOf[rows[c]];
-        r.componentLabel[c] = Utf8ToSjis(OrientationLabel(channel.header));
+        r.componentLabel[c] = Utf8ToSjis(OrientationLabel(channel.header, static_cast<int>(c)));
         r.orientation[c] = OrientationOf(channel.header);
         placed.push_back(channel.header);
         const AgencyChannel& first = *channels[rows[0]];

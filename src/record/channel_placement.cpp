@@ -6,18 +6,26 @@
 
 namespace tremblo {
 
+namespace {
+
+bool Unknown(const ChannelHeader& h) { return !h.vertical && !h.azimuthDeg; }
+
+}  // namespace
+
 std::vector<std::vector<std::size_t>> SplitIntoComponentSets(std::span<const ChannelHeader> headers) {
     std::vector<std::vector<std::size_t>> sets;
     int horizontals = 0, verticals = 0;
     for (std::size_t i = 0; i < headers.size(); ++i) {
-        const bool vertical = headers[i].vertical;
-        const bool full = vertical ? verticals == 1 : horizontals == 2;
-        if (sets.empty() || full) {
+        const ChannelHeader& h = headers[i];
+        const bool full = sets.empty() || sets.back().size() == 3 || (h.vertical && verticals == 1) ||
+                          (!h.vertical && h.azimuthDeg && horizontals == 2);
+        if (full) {
             sets.emplace_back();
             horizontals = verticals = 0;
         }
         sets.back().push_back(i);
-        (vertical ? verticals : horizontals) += 1;
+        if (h.vertical) ++verticals;
+        else if (h.azimuthDeg) ++horizontals;
     }
     return sets;
 }
@@ -36,19 +44,20 @@ double DistanceFromNorthSouth(double azimuthDeg) {
 }
 
 std::vector<std::size_t> PlaceByOrientation(std::span<const ChannelHeader> headers, std::vector<std::size_t> set) {
-    std::vector<std::size_t> horizontals, verticals;
-    for (std::size_t i : set) (headers[i].vertical ? verticals : horizontals).push_back(i);
+    std::vector<std::size_t> horizontals, unknown, verticals;
+    for (std::size_t i : set) (headers[i].vertical ? verticals : Unknown(headers[i]) ? unknown : horizontals).push_back(i);
     if (horizontals.size() == 2) {
         const auto& a = headers[horizontals[0]].azimuthDeg;
         const auto& b = headers[horizontals[1]].azimuthDeg;
         if (a && b && DistanceFromNorthSouth(*b) < DistanceFromNorthSouth(*a)) std::swap(horizontals[0], horizontals[1]);
     }
     std::vector<std::size_t> rows = horizontals;
+    rows.insert(rows.end(), unknown.begin(), unknown.end());
     rows.insert(rows.end(), verticals.begin(), verticals.end());
     return rows;
 }
 
-std::string OrientationLabel(const ChannelHeader& header) {
+std::string OrientationLabel(const ChannelHeader& header, int row) {
     if (header.vertical) return "UD";
     if (header.azimuthDeg) {
         const long degrees = std::lround(*header.azimuthDeg) % 360;
@@ -56,7 +65,7 @@ std::string OrientationLabel(const ChannelHeader& header) {
         if (degrees == 90) return "EW";
         return StringPrintf("%03ld\xC2\xB0", degrees);
     }
-    return header.componentName.empty() ? std::string("H") : header.componentName;
+    return header.componentName.empty() ? "C" + std::to_string(row + 1) : header.componentName;
 }
 
 ComponentOrientation OrientationOf(const ChannelHeader& header) {
@@ -77,7 +86,7 @@ ComponentOrientation OrientationOfLabel(std::string_view label) {
 }
 
 bool ArePerpendicular(const ComponentOrientation& a, const ComponentOrientation& b) {
-    if (!a.azimuthDeg || !b.azimuthDeg) return true;
+    if (a.vertical || b.vertical || !a.azimuthDeg || !b.azimuthDeg) return false;
     return std::fabs(std::fmod(std::fabs(*a.azimuthDeg - *b.azimuthDeg), 180.0) - 90.0) <= 1.0;
 }
 

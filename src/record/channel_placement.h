@@ -15,17 +15,20 @@ namespace tremblo {
 
 // The component sets that a station's channels make, each a list of
 // indices into `headers`: channels are taken in order, and a channel that
-// would give the set being filled a third horizontal or a second vertical
-// starts the next one (a KiK-net file's surface and borehole channels, a
-// building's many sensors). Sets come in the order of their first channel.
+// would give the set being filled a fourth channel, a third horizontal or
+// a second vertical starts the next one (a KiK-net file's surface and
+// borehole channels, a building's many sensors). A channel whose file says
+// neither its azimuth nor that it is vertical counts only toward the four.
+// Sets come in the order of their first channel.
 std::vector<std::vector<std::size_t>> SplitIntoComponentSets(std::span<const ChannelHeader> headers);
 
 // Whether the first set holds two horizontals and a vertical.
 bool FirstSetIsFull(std::span<const ChannelHeader> headers);
 
-// The set's channels in row order: horizontals first, the one nearest
-// north-south before the other (when either azimuth is unknown, or both are
-// as near, they keep their order), then the vertical.
+// The set's channels in row order: horizontals of known azimuth first, the
+// one nearest north-south before the other (both as near: they keep their
+// order), then channels of unknown orientation in their order, then the
+// vertical.
 std::vector<std::size_t> PlaceByOrientation(std::span<const ChannelHeader> headers, std::vector<std::size_t> set);
 
 // Angle in degrees between an azimuth and the north-south line, 0..90.
@@ -33,9 +36,9 @@ double DistanceFromNorthSouth(double azimuthDeg);
 
 // The component's label: "NS" for a sensor pointing north and "EW" for one
 // pointing east, otherwise its azimuth as three digits and a degree sign
-// ("067°"), "UD" for a vertical, and the component's own name (or "H")
-// when the file gives no azimuth. UTF-8.
-std::string OrientationLabel(const ChannelHeader& header);
+// ("067°"), "UD" for a vertical, and the component's own name (else "C"
+// and its row, 1-based) when the file gives no azimuth. UTF-8.
+std::string OrientationLabel(const ChannelHeader& header, int row);
 
 ComponentOrientation OrientationOf(const ChannelHeader& header);
 
@@ -43,9 +46,9 @@ ComponentOrientation OrientationOf(const ChannelHeader& header);
 // "ud"); unknown for any other label.
 ComponentOrientation OrientationOfLabel(std::string_view label);
 
-// Whether two horizontal components are perpendicular within a degree, as
-// combining them (vector sums, rotations) assumes; true when either azimuth
-// is unknown (the described formats' NS and EW).
+// Whether two components are horizontal sensors of known azimuths,
+// perpendicular within a degree, as combining them (vector sums, rotations)
+// assumes. The described formats' NS and EW are (0 and 90 degrees).
 bool ArePerpendicular(const ComponentOrientation& a, const ComponentOrientation& b);
 
 }  // namespace tremblo

@@ -1,5 +1,7 @@
 #include "record/compass_direction.h"
 
+#include <sstream>
+
 #include <cctype>
 #include <cmath>
 #include <string>
@@ -52,6 +54,25 @@ std::optional<CompassDirection> ParseCompassDirection(std::string_view text) {
     if (t == "W") return CompassDirection{270.0, false};
     if (const std::optional<double> angle = Degrees(t)) return CompassDirection{NormalisedAzimuth(*angle), false};
     return std::nullopt;
+}
+
+bool ReadChannelDirection(const std::vector<std::string>& text, ChannelHeader& h) {
+    for (const std::string& line : text) {
+        const std::size_t chan = line.find("Chan");
+        if (chan == std::string::npos) continue;
+        const std::size_t colon = line.find(':', chan);
+        if (colon == std::string::npos) continue;
+        std::istringstream words(line.substr(colon + 1));
+        std::string direction;
+        words >> direction;
+        const std::optional<CompassDirection> parsed = ParseCompassDirection(direction);
+        if (!parsed) continue;
+        h.componentName = direction;
+        h.vertical = parsed->vertical;
+        h.azimuthDeg = parsed->azimuthDeg;
+        return true;
+    }
+    return false;
 }
 
 }  // namespace tremblo

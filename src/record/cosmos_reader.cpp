@@ -1,5 +1,7 @@
 #include "record/cosmos_reader.h"
 
+#include "record/compass_direction.h"
+
 #include <cctype>
 #include <cmath>
 #include <sstream>
@@ -202,9 +204,11 @@ Result<AgencyChannel> ReadChannel(FixedLineSource& source, const AgencyReadOptio
     }
     std::optional<double> integerNull, realNull;
     ReadNullValues(source.line(), integerNull, realNull);
+    std::vector<std::string> text{std::string(source.line())};
     for (int i = 1; i < textLines; ++i) {
         if (std::optional<ReadError> error = source.Require(msg::kTextHeader)) return *error;
         ReadNullValues(source.line(), integerNull, realNull);
+        text.emplace_back(source.line());
     }
     Result<HeaderNumbers> ints = ReadHeader(source, "integer-header values follow", msg::kIntegerHeader);
     if (!ints) return ints.error();
@@ -220,6 +224,8 @@ Result<AgencyChannel> ReadChannel(FixedLineSource& source, const AgencyReadOptio
 
     AgencyChannel channel;
     channel.header.processingStage = ints.value().IntAt(I_STAGE, integerNull).value_or(0);
+    // The channel's direction as its text header writes it ("Chan  1:  90 deg").
+    ReadChannelDirection(text, channel.header);
     for (int block = 0;; ++block) {
         if (std::optional<ReadError> error = source.Require(block == 0 ? msg::kDataStartLine : msg::kEndOfData)) return *error;
         const std::string line = Lower(source.line());

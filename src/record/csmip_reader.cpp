@@ -102,24 +102,6 @@ std::optional<FieldLayout> LayoutOfDataLine(std::string_view line) {
     return std::nullopt;
 }
 
-void ReadChannelDirection(const std::vector<std::string>& text, ChannelHeader& h) {
-    for (const std::string& line : text) {
-        const std::size_t chan = line.find("Chan");
-        if (chan == std::string::npos) continue;
-        const std::size_t colon = line.find(':', chan);
-        if (colon == std::string::npos) continue;
-        std::istringstream words(line.substr(colon + 1));
-        std::string direction, unit;
-        words >> direction >> unit;
-        const std::optional<CompassDirection> parsed = ParseCompassDirection(direction);
-        if (!parsed) continue;
-        h.componentName = direction;
-        h.vertical = parsed->vertical;
-        h.azimuthDeg = parsed->azimuthDeg;
-        return;
-    }
-}
-
 ReadError NotCsmip(int line, const char* expected) {
     return ReadError{line, StringPrintf(TrText("record", msg::kLineNotAsExpected).c_str(), kFormatName,
                                         TrText("record", expected).c_str())};

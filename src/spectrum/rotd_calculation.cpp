@@ -18,10 +18,12 @@ std::optional<std::string> RotDUnavailable(const SeismicRecord& record) {
     if (!record.recordLoaded || record.componentCount < 2 || record.orientation[0].vertical ||
         record.orientation[1].vertical)
         return TrText("spectrum", "RotD50/RotD100 は水平2成分（NS, EW）の記録が必要です");
-    // Rotations combine two perpendicular sensors; records whose files state
-    // other directions are refused rather than combined wrongly.
+    // Rotations combine two perpendicular horizontal sensors: records whose
+    // files do not say so are refused rather than combined wrongly.
     const std::optional<double>& a = record.orientation[0].azimuthDeg;
     const std::optional<double>& b = record.orientation[1].azimuthDeg;
+    if (!a || !b)
+        return TrText("spectrum", "水平2成分の方位がファイルに書かれていないため RotD50/RotD100 を求められません");
     if (!ArePerpendicular(record.orientation[0], record.orientation[1]))
         return StringPrintf(TrText("spectrum", "水平2成分の方位（%g° と %g°）が直交していないため RotD50/RotD100 を求められません").c_str(),
                             *a, *b);

@@ -150,10 +150,11 @@ Result<JmaIntensity> ComputeJmaIntensity(std::span<const float> ns, std::span<co
 
 Result<JmaIntensity> RecordJmaIntensity(const SeismicRecord& r) {
     if (r.componentCount != 3) return ReadError{0, TrText("wave", "三成分の記録でないため計測震度を求められません")};
-    // The vector sum needs perpendicular sensors; a record whose files state
-    // other directions is refused rather than summed wrongly.
-    if (!ArePerpendicular(r.orientation[0], r.orientation[1]))
-        return ReadError{0, TrText("wave", "水平2成分の方位が直交していないため計測震度を求められません")};
+    // The vector sum needs two perpendicular horizontal sensors and a
+    // vertical one; a record whose files do not say so is refused rather
+    // than summed wrongly.
+    if (!r.orientation[2].vertical || !ArePerpendicular(r.orientation[0], r.orientation[1]))
+        return ReadError{0, TrText("wave", "直交する水平2成分と上下成分の記録でないため計測震度を求められません")};
     const std::size_t n = static_cast<std::size_t>(std::clamp(r.sampleCount, 0, r.capacity()));
     return ComputeJmaIntensity(std::span<const float>(r.samples[0].data(), n), std::span<const float>(r.samples[1].data(), n),
                                std::span<const float>(r.samples[2].data(), n), r.dt);

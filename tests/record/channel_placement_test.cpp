@@ -24,7 +24,7 @@ ChannelHeader Vertical() {
 }
 
 TEST(ChannelPlacement, SplitsChannelsIntoSetsOfTwoHorizontalsAndAVertical) {
-    const ChannelHeader h = Horizontal(0.0), v = Vertical();
+    const ChannelHeader h = Horizontal(0.0), v = Vertical(), u = Horizontal(std::nullopt);
     const struct {
         std::vector<ChannelHeader> channels;
         std::vector<std::vector<std::size_t>> sets;
@@ -36,6 +36,10 @@ TEST(ChannelPlacement, SplitsChannelsIntoSetsOfTwoHorizontalsAndAVertical) {
         {{v, v, h}, {{0}, {1, 2}}},
         {{h}, {{0}}},
         {{}, {}},
+        // Channels of unknown orientation fill a set of three whatever they are.
+        {{u, u, u, u}, {{0, 1, 2}, {3}}},
+        {{h, h, u, v}, {{0, 1, 2}, {3}}},
+        {{u, v, h}, {{0, 1, 2}}},
     };
     for (const auto& c : cases) EXPECT_EQ(SplitIntoComponentSets(c.channels), c.sets) << c.channels.size();
     EXPECT_TRUE(FirstSetIsFull(std::vector<ChannelHeader>{h, v, h, h}));
@@ -53,7 +57,8 @@ TEST(ChannelPlacement, PutsTheHorizontalNearestNorthSouthFirstAndTheVerticalLast
         {{Horizontal(180.0), Horizontal(270.0), Vertical()}, {0, 1, 2}},
         {{Horizontal(118.0), Horizontal(28.0), Vertical()}, {1, 0, 2}},  // S62E, N28E
         {{Horizontal(45.0), Horizontal(135.0), Vertical()}, {0, 1, 2}},  // as near: file order
-        {{Horizontal(std::nullopt), Horizontal(0.0), Vertical()}, {0, 1, 2}},  // unknown: file order
+        {{Horizontal(std::nullopt), Horizontal(0.0), Vertical()}, {1, 0, 2}},  // unknown after the known
+        {{Horizontal(std::nullopt), Horizontal(std::nullopt), Horizontal(std::nullopt)}, {0, 1, 2}},
         {{Vertical(), Horizontal(std::nullopt)}, {1, 0}},
     };
     for (const auto& c : cases) {
@@ -73,9 +78,9 @@ TEST(ChannelPlacement, LabelsShowTheAzimuth) {
     } cases[] = {
         {Horizontal(67.0), "067\xC2\xB0"}, {Horizontal(337.4), "337\xC2\xB0"}, {Horizontal(0.0), "NS"},
         {Horizontal(359.7), "NS"},         {Horizontal(90.0), "EW"},           {Horizontal(180.0), "180\xC2\xB0"},
-        {Vertical(), "UD"},                {Horizontal(std::nullopt, "H1"), "H1"}, {Horizontal(std::nullopt), "H"},
+        {Vertical(), "UD"},                {Horizontal(std::nullopt, "H1"), "H1"}, {Horizontal(std::nullopt), "C2"},
     };
-    for (const auto& c : cases) EXPECT_EQ(OrientationLabel(c.header), c.label);
+    for (const auto& c : cases) EXPECT_EQ(OrientationLabel(c.header, 1), c.label);
 }
 
 TEST(ChannelPlacement, PerpendicularWithinADegree) {
@@ -83,7 +88,8 @@ TEST(ChannelPlacement, PerpendicularWithinADegree) {
     EXPECT_TRUE(ArePerpendicular(o(0.0), o(90.0)));
     EXPECT_TRUE(ArePerpendicular(o(67.0), o(337.0)));
     EXPECT_TRUE(ArePerpendicular(o(28.0), o(118.5)));
-    EXPECT_TRUE(ArePerpendicular(o(std::nullopt), o(10.0)));
+    EXPECT_FALSE(ArePerpendicular(o(std::nullopt), o(10.0)));  // not known to be
+    EXPECT_FALSE(ArePerpendicular(ComponentOrientation{true, {}}, o(90.0)));
     EXPECT_FALSE(ArePerpendicular(o(0.0), o(80.0)));
     EXPECT_FALSE(ArePerpendicular(o(0.0), o(180.0)));
 }

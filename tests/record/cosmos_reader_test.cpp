@@ -64,6 +64,9 @@ TEST(CosmosReader, ReadsTheIntervalUnitsAndSamples) {
 TEST(CosmosReader, ReadsEveryChannelAndPassesOverVelocityAndDisplacement) {
     for (const bool endAfterEachBlock : {false, true}) {
         std::vector<CosmosFixtureChannel> channels{Channel(100.0), Channel(200.0), Channel(300.0)};
+        channels[0].direction = "360";
+        channels[1].direction = "Up";
+        channels[2].direction = "270";
         for (CosmosFixtureChannel& c : channels) {
             c.velocityCount = c.displacementCount = 1000;
             c.endAfterEachBlock = endAfterEachBlock;
@@ -77,6 +80,10 @@ TEST(CosmosReader, ReadsEveryChannelAndPassesOverVelocityAndDisplacement) {
             EXPECT_EQ(file.value().channels[i].gal.size(), 1000u);
             EXPECT_EQ(file.value().channels[i].gal[10], static_cast<float>(channels[i].acceleration[10]));
         }
+        // Each channel's direction from its text header's "Chan" line.
+        EXPECT_EQ(file.value().channels[0].header.azimuthDeg, 0.0);
+        EXPECT_TRUE(file.value().channels[1].header.vertical);
+        EXPECT_EQ(file.value().channels[2].header.azimuthDeg, 270.0);
         const auto header = Read(WriteCosmosFile(channels), true);
         ASSERT_TRUE(header.ok());
         for (std::size_t i = 0; i < 3; ++i) {

@@ -59,16 +59,17 @@ TEST(PeerWriter, IntervalsKeepEveryDecimalTheyNeed) {
 }
 
 TEST(PeerWriter, ReadingTheFileBackGivesEverySampleAndTheHeader) {
-    // Random floats over many decades, both signs, plus the extremes a
-    // record can hold.
+    // Random floats over many decades, both signs, plus the extremes an
+    // acceleration can take.
     std::mt19937 random(20261209);
     std::uniform_real_distribution<double> mantissa(-1.0, 1.0);
     std::uniform_int_distribution<int> decade(-8, 3);
     std::vector<float> gal;
     for (int i = 0; i < 5003; ++i)
         gal.push_back(static_cast<float>(mantissa(random) * std::pow(10.0, decade(random))));
+    // The largest a reader takes as an acceleration (1e5 gal) comes back too.
     gal.insert(gal.end(), {0.0f, -0.0f, std::numeric_limits<float>::min(), std::numeric_limits<float>::denorm_min(),
-                           9.0e29f, -9.0e29f, 1.0f, -980.665f});
+                           99999.99f, -99999.99f, 1.0f, -980.665f});
     std::istringstream in(Written(LomaPrieta(gal)));
     const Result<AgencyFile> file = ReadPeerFile(in);
     ASSERT_TRUE(file.ok()) << file.error().message;

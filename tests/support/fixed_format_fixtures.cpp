@@ -1,5 +1,6 @@
 #include "support/fixed_format_fixtures.h"
 
+#include <cctype>
 #include <cmath>
 #include <cstdio>
 #include <sstream>
@@ -60,7 +61,9 @@ std::string WriteCosmosFile(const std::vector<CosmosFixtureChannel>& channels) {
         out += Padded("Coords: 37.1000  -122.1000  Site geology: unknown");
         out += Padded("Recorder: test  s/n 1 ( 3 Chns of  3 at Sta) Sensor: test");
         out += Padded("Rcrd start time: 01/02/2020, 03:04:00.000 UTC (Q=5)");
-        out += Padded(PrintfInt("Sta Chan %2lld:  90 deg (Rcrdr Chan  1) Location: free field", number));
+        const bool degrees = !c.direction.empty() && std::isdigit(static_cast<unsigned char>(c.direction[0]));
+        out += Padded(PrintfInt("Sta Chan %2lld:  ", number) + c.direction + (degrees ? " deg" : "") +
+                      " (Rcrdr Chan  1) Location: free field");
         out += Padded("Raw record length = 10.000 sec, Uncor max = 100 counts");
         out += Padded("Processed: 01/03/20 test");
         out += Padded("Record filtered below 0.10 Hz and above 25.0 Hz");

@@ -13,6 +13,7 @@ namespace tremblo::testing {
 // COSMOS 1.20: 13 text lines, 100 integers (10I8), 100 reals
 // (6(1X,F12.6)), one comment line, the blocks in 8F10.5.
 struct CosmosFixtureChannel {
+    std::string direction = "90";  // on the text line "Sta Chan  N:  90 deg"
     int stage = 2;               // integer 1
     int unitsCode = 4;           // integer 3 and the data line's code
     std::string unitsText = "cm/sec2";
