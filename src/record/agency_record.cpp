@@ -65,10 +65,11 @@ std::string ComponentGroupKey(RecordFormat format, const ChannelHeader& h) {
 
 std::string ComponentNameStem(std::string_view fileName) {
     std::string stem(FileNamePart(fileName));
-    if (const std::size_t period = stem.find('.'); period != std::string::npos) stem.resize(period);
-    // A trailing azimuth (GIL067), a vertical (-UP, _DWN, V) or a direction
-    // letter after a separator (_N, -E, .Z) names the component.
-    static const std::regex component(R"(([-_]?([0-9]{1,3}|UP|DWN|DN|UD|VER|VRT|V|Z|HN[NEZ123])|[-_][NEZLTR])$)",
+    if (const std::size_t period = stem.rfind('.'); period != std::string::npos && period > 0) stem.resize(period);
+    // A trailing azimuth (GIL067), a vertical (-UP, _DWN, V), a channel code
+    // (.HNZ) or a direction letter after a separator (_N, -E, .Z) names the
+    // component.
+    static const std::regex component(R"(([-_.]?([0-9]{1,3}|UP|DWN|DN|UD|VER|VRT|V|Z|[BHE][NL][NEZ123])|[-_.][NEZLTR])$)",
                                       std::regex::icase);
     std::smatch match;
     if (std::regex_search(stem, match, component) && match.position(0) > 0) stem.resize(static_cast<std::size_t>(match.position(0)));

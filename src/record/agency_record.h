@@ -17,9 +17,10 @@ namespace tremblo {
 // when a file states neither station nor event: it is then matched by name.
 std::string ComponentGroupKey(RecordFormat format, const ChannelHeader& header);
 
-// The file name without its extension and without a trailing component
-// designation ("RSN763_LOMAP_GIL067.AT2" and "RSN763_LOMAP_GIL-UP.AT2" give
-// "RSN763_LOMAP_GIL"), for files that state no station or event.
+// The file name without its extension (after its last period) and without a
+// trailing component designation ("RSN763_LOMAP_GIL067.AT2" and
+// "RSN763_LOMAP_GIL-UP.AT2" give "RSN763_LOMAP_GIL", "NC.C031.HNZ.smc"
+// "NC.C031"), for files that state no station or event.
 std::string ComponentNameStem(std::string_view fileName);
 
 // The record's header: the first component's values, each missing one

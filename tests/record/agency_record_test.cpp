@@ -58,6 +58,8 @@ TEST(AgencyRecord, NameStemDropsTheComponent) {
         {"RSN763_LOMAP_GIL-UP.AT2", "RSN763_LOMAP_GIL"}, {"folder/GIL090.AT2", "GIL"},
         {"station_N.txt", "station"},                     {"station-z.v2", "station"},
         {"ABC.HNE.asc", "ABC"},                           {"123", "123"},
+        {"NC.C031.HNZ.smc", "NC.C031"},                   {"NC.C032.HN1.smc", "NC.C032"},
+        {"x.y.AT2", "x.y"},
     };
     for (const auto& c : cases) EXPECT_EQ(ComponentNameStem(c.name), c.stem) << c.name;
 }
