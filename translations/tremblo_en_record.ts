@@ -463,6 +463,18 @@ Three components are read from files with the extensions NS, EW and UD (KiK-net:
         <source>%s と %s のサンプリング間隔が異なります（%g 秒と %g 秒）</source>
         <translation>%s and %s have different sampling intervals (%g s and %g s)</translation>
     </message>
+    <message>
+        <source>値「%s」は %.6g gal になり、加速度としてありえません（欠測値か壊れた値です）</source>
+        <translation>The value &quot;%s&quot; would be %.6g gal, which no acceleration can be (a null value or damage)</translation>
+    </message>
+    <message>
+        <source>実数ヘッダーのサンプリング間隔 %g 秒がテキストヘッダーの %g 秒と合いません</source>
+        <translation>The sampling interval of the real header, %g s, does not agree with the text header&apos;s %g s</translation>
+    </message>
+    <message>
+        <source>サンプリング間隔 %g 秒とデータ数 %d 個がヘッダーの継続時間 %g 秒と合いません</source>
+        <translation>The sampling interval of %g s and the %d samples do not agree with the header&apos;s duration of %g s</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::RecordInfoPanel</name>

@@ -67,6 +67,10 @@
         <source>水平2成分の方位（%g° と %g°）が直交していないため RotD50/RotD100 を求められません</source>
         <translation>RotD50/RotD100 cannot be computed: the two horizontal components (%g° and %g°) are not perpendicular</translation>
     </message>
+    <message>
+        <source>水平2成分の方位がファイルに書かれていないため RotD50/RotD100 を求められません</source>
+        <translation>RotD50/RotD100 cannot be computed: the files do not state the azimuths of the two horizontal components</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::TLarge</name>

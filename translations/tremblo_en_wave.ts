@@ -79,8 +79,8 @@
         <translation>Amplitude scale error</translation>
     </message>
     <message>
-        <source>水平2成分の方位が直交していないため計測震度を求められません</source>
-        <translation>The JMA intensity cannot be computed: the two horizontal components are not perpendicular</translation>
+        <source>直交する水平2成分と上下成分の記録でないため計測震度を求められません</source>
+        <translation>The JMA intensity cannot be computed: the record is not of two perpendicular horizontal components and a vertical one</translation>
     </message>
 </context>
 </TS>

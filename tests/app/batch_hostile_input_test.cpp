@@ -92,7 +92,8 @@ TEST(BatchProgram, RefusesWhatIsNoRecordFileOrList) {
     };
     const std::vector<Case> cases{
         {{fifo}, 1, "error: " + fifo + ": "},
-        {{directory}, 1, "error: " + directory + ": "},
+        // A folder stands for its record files: one without any fails.
+        {{directory}, 1, "error: フォルダ " + directory + " に地震記録ファイルがありません"},
         {{"--files-from", directory},
          64,
          "--files-from: cannot read " + directory + ": is a folder"},
