@@ -475,6 +475,10 @@ Three components are read from files with the extensions NS, EW and UD (KiK-net:
         <source>サンプリング間隔 %g 秒とデータ数 %d 個がヘッダーの継続時間 %g 秒と合いません</source>
         <translation>The sampling interval of %g s and the %d samples do not agree with the header&apos;s duration of %g s</translation>
     </message>
+    <message>
+        <source>%s ほか %d ファイル</source>
+        <translation>%s and %d other files</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::RecordInfoPanel</name>

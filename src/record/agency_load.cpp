@@ -147,6 +147,12 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
     if (!StoreComponents(values)) return false;
     SetStatedLabels(r, stagedLabels_);
     SetAfterLoadLabels(r, stagedLabels_);
+    // The file label names what the record was read from: its first file,
+    // and how many others.
+    const int otherFiles = static_cast<int>(files.size()) - 1;
+    stagedLabels_.label14 = otherFiles == 0 ? r.componentPath[0]
+                                            : StringPrintf(TrText("record", "%s ほか %d ファイル").c_str(),
+                                                           r.componentPath[0].c_str(), otherFiles);
     return true;
 }
 

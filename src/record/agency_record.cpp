@@ -101,7 +101,7 @@ ChannelHeader MergedHeader(std::span<const ChannelHeader> components) {
 
 void ApplyStatedHeader(const ChannelHeader& h, RecordFields& r) {
     r.stated = h;
-    r.stationCode = Utf8ToSjis(h.stationCode.empty() ? h.stationName : h.stationCode);
+    r.stationCode = Utf8ToSjis(h.stationCode);  // a name cut to the code's width would read as a code
     r.currentStation.clear();
     r.currentStation.code = Utf8ToSjis(h.stationCode);
     r.currentStation.name = Utf8ToSjis(h.stationName);
@@ -149,8 +149,12 @@ void SetStatedLabels(const RecordFields& r, RecordLabels& labels) {
     labels.label9 = OptionalNumber(h.depthKm, "%.1f km");
     labels.label10 = h.magnitude ? StringPrintf("%.1f", *h.magnitude) + (h.magnitudeType.empty() ? "" : " " + h.magnitudeType)
                                  : NoDataLabel();
-    labels.label13 = h.network.empty() || h.stationCode.empty() ? (h.stationCode.empty() ? NoDataLabel() : h.stationCode)
-                                                                 : h.network + "." + h.stationCode;
+    // A network code as FDSN gives them (one or two characters) before the
+    // station's: "IT.AQK".
+    const bool fdsnNetwork = !h.network.empty() && h.network.size() <= 2;
+    labels.label13 = h.stationCode.empty() ? NoDataLabel()
+                     : fdsnNetwork         ? h.network + "." + h.stationCode
+                                           : h.stationCode;
     labels.label23 = h.stationName;
     labels.label24 = h.stationLat && h.stationLon ? StringPrintf("%.4f, %.4f", *h.stationLat, *h.stationLon) : std::string();
     labels.label25 = h.eventName;

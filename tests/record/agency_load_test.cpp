@@ -91,6 +91,7 @@ TEST_F(AgencyLoadTest, AnyComponentFileLoadsTheStationsRecordWithItsAzimuths) {
         EXPECT_EQ(r.eventName, "RSN763_LOMAP_GIL");  // PEER states no time of day
         EXPECT_EQ(session.labels().label6, NoDataLabel());
         EXPECT_EQ(session.labels().label23, "Gilroy Array #1");
+        EXPECT_EQ(session.labels().label14, r.componentPath[0] + " ほか 2 ファイル");
     }
     ASSERT_EQ(Load(temp / "RSN763_LOMAP_GIL067.AT2", false), LoadStatus::Loaded) << Message();
     EXPECT_EQ(session.record().componentCount, 1);
