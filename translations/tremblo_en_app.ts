@@ -387,6 +387,10 @@ V4.2 2016/07/28 waveform CSV with three decimal places
         <source>PNGﾌｧｲﾙ(*.png)|*.png</source>
         <translation>PNG pictures (*.png)|*.png</translation>
     </message>
+    <message>
+        <source>海外機関などの形式</source>
+        <translation>Agency formats (PEER, COSMOS, ESM...)</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::TForm1</name>

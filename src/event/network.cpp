@@ -1,5 +1,7 @@
 #include "event/network.h"
 
+#include <utility>
+
 #include "common/path_text.h"
 #include "common/translation.h"
 
@@ -36,6 +38,11 @@ bool IsComponentName(std::string_view twoLetters) {
 Network NetworkOf(std::string_view file, std::string_view formatCell) {
     if (formatCell == "hiroshima") return Network::Hiroshima;
     if (formatCell == "cdpc") return Network::Cdpc;
+    static constexpr std::pair<std::string_view, Network> kAgency[] = {
+        {"peer", Network::Peer}, {"cosmos", Network::Cosmos}, {"csmip", Network::Csmip}, {"smc", Network::Smc},
+        {"esm", Network::Esm},   {"geonet", Network::GeoNet}, {"knet-csv", Network::KnetCsv}};
+    for (const auto& [name, network] : kAgency)
+        if (formatCell == name) return network;
     const std::string_view extension = RecordExtension(LastNamePart(file));
     if (extension.size() == 3 && IsComponentName(extension.substr(0, 2))) {
         if (extension[2] == '1') return Network::KikBorehole;
@@ -51,8 +58,20 @@ const char* NetworkText(Network network) {
         case Network::KikBorehole: return QT_TRANSLATE_NOOP("event", "KiK-net 地中");
         case Network::Hiroshima: return QT_TRANSLATE_NOOP("event", "広島市");
         case Network::Cdpc: return QT_TRANSLATE_NOOP("event", "中央防災会議");
+        case Network::Peer: return "PEER";
+        case Network::Cosmos: return "COSMOS";
+        case Network::Csmip: return "CSMIP";
+        case Network::Smc: return "USGS SMC";
+        case Network::Esm: return "ESM";
+        case Network::GeoNet: return "GeoNet";
+        case Network::KnetCsv: return "K-NET CSV";
     }
     return "";
+}
+
+bool IsAgencyNetwork(Network network) {
+    return network != Network::Knet && network != Network::KikSurface && network != Network::KikBorehole &&
+           network != Network::Hiroshima && network != Network::Cdpc;
 }
 
 }  // namespace tremblo

@@ -60,6 +60,9 @@ TEST(NetworkOf, FromExtensionAndFormat) {
         {"HIR001.csv", "hiroshima", Network::Hiroshima},
         {"x.NS2", "cdpc", Network::Cdpc},
         {"noextension", "", Network::Knet},
+        {"RSN763_LOMAP_GIL067.AT2", "peer", Network::Peer},
+        {"event.tar:MYG004.csv", "knet-csv", Network::KnetCsv},
+        {"x.V2A", "geonet", Network::GeoNet},
     };
     for (const auto& c : cases) EXPECT_EQ(NetworkOf(c.file, c.format), c.network) << c.file;
     EXPECT_STREQ(NetworkText(Network::KikBorehole), "KiK-net 地中");

@@ -45,7 +45,10 @@ const std::vector<std::pair<const char*, std::set<Network>>>& NetworkChoices() {
         {QT_TRANSLATE_NOOP("tremblo::TEventList", "KiK-net 地中"), {Network::KikBorehole}},
         {QT_TRANSLATE_NOOP("tremblo::TEventList", "KiK-net 地表と地中"), {Network::KikSurface, Network::KikBorehole}},
         {QT_TRANSLATE_NOOP("tremblo::TEventList", "広島市"), {Network::Hiroshima}},
-        {QT_TRANSLATE_NOOP("tremblo::TEventList", "中央防災会議"), {Network::Cdpc}}};
+        {QT_TRANSLATE_NOOP("tremblo::TEventList", "中央防災会議"), {Network::Cdpc}},
+        {QT_TRANSLATE_NOOP("tremblo::TEventList", "海外機関などの形式"),
+         {Network::Peer, Network::Cosmos, Network::Csmip, Network::Smc, Network::Esm, Network::GeoNet}},
+        {"K-NET CSV", {Network::KnetCsv}}};
     return choices;
 }
 
