@@ -23,6 +23,9 @@ namespace tremblo {
 namespace {
 
 constexpr const char* kDifferentLengthsFormat = QT_TRANSLATE_NOOP("record", "%s と %s のデータ数が異なります（%d 個と %d 個）");
+constexpr const char* kOtherSetsFormat = QT_TRANSLATE_NOOP(
+    "record", "%s には成分の組が %d 組あります（地表と地中など）。1 組目を読み込みました。\n2〜%d 組目はイベント一覧（ファイル → イベントのフォルダを開く...）で、また tremblo-batch では %s#2 のように組の番号を付けた名前で読み込めます");
+constexpr const char* kOtherSetsCaption = QT_TRANSLATE_NOOP("record", "成分の組");
 constexpr const char* kNoComponentsFormat = QT_TRANSLATE_NOOP("record", "データファイル %s には加速度の成分がありません");
 
 // A file's channels and where they came from.
@@ -96,8 +99,15 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
             pathOf.push_back(&file.path);
         }
     const std::vector<ChannelHeader> headers = HeadersOf(files);
-    std::vector<std::size_t> set = settings.threeComponents ? SplitIntoComponentSets(headers).front()
-                                                            : std::vector<std::size_t>{0};
+    const std::vector<std::vector<std::size_t>> sets =
+        settings.threeComponents ? SplitIntoComponentSets(headers) : std::vector<std::vector<std::size_t>>{{0}};
+    const int setIndex = settings.threeComponents ? settings.componentSet : 0;
+    if (setIndex < 0 || setIndex >= static_cast<int>(sets.size()))
+        return ReportBadContent(chosen, ReadError{0, StringPrintf(TrText("record", "このファイルの成分は %d 組で、%d 組目はありません").c_str(),
+                                                                  static_cast<int>(sets.size()), setIndex + 1)});
+    const std::vector<std::size_t>& set = sets[static_cast<std::size_t>(setIndex)];
+    r.componentSet = setIndex;
+    r.componentSetCount = static_cast<int>(sets.size());
     const std::vector<std::size_t> rows = PlaceByOrientation(headers, set);
 
     r.componentCount = static_cast<int>(rows.size());
@@ -138,6 +148,7 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
                                      [&](const std::string& path) { return path == r.componentPath[0]; });
     r.eventName = StatedEventName(r.stated, oneFile ? FileNameWithoutExtension(FileNamePart(r.componentPath[0]))
                                                     : ComponentNameStem(FileNamePart(r.componentPath[0])));
+    if (setIndex > 0) r.eventName += "_" + std::to_string(setIndex + 1);  // its files apart from the first set's
     DesignFilter();
 
     ComponentValues values;
@@ -150,9 +161,15 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
     // The file label names what the record was read from: its first file,
     // and how many others.
     const int otherFiles = static_cast<int>(files.size()) - 1;
-    stagedLabels_.label14 = otherFiles == 0 ? r.componentPath[0]
+    stagedLabels_.label14 = otherFiles == 0 ? JoinComponentSetPath(r.componentPath[0], setIndex)
                                             : StringPrintf(TrText("record", "%s ほか %d ファイル").c_str(),
                                                            r.componentPath[0].c_str(), otherFiles);
+    // The other sets are said, so that none goes unseen.
+    if (sets.size() > 1 && setIndex == 0)
+        platform_.ShowMessage(StringPrintf(TrText("record", kOtherSetsFormat).c_str(), source_->Shown(chosen).c_str(),
+                                           static_cast<int>(sets.size()), static_cast<int>(sets.size()),
+                                           source_->Shown(chosen).c_str()),
+                              TrText("record", kOtherSetsCaption), MessageStyle::Plain);
     return true;
 }
 

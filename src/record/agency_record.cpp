@@ -133,6 +133,22 @@ std::string StatedEventName(const ChannelHeader& h, const std::string& fallback)
     return name;
 }
 
+std::optional<ComponentSetPath> SplitComponentSetPath(const std::string& path) {
+    const std::size_t hash = path.rfind('#');
+    if (hash == std::string::npos || hash == 0 || hash + 1 >= path.size() || path.size() - hash > 6) return std::nullopt;
+    int number = 0;
+    for (std::size_t i = hash + 1; i < path.size(); ++i) {
+        if (path[i] < '0' || path[i] > '9') return std::nullopt;
+        number = number * 10 + (path[i] - '0');
+    }
+    if (number < 2 || path[hash + 1] == '0') return std::nullopt;
+    return ComponentSetPath{path.substr(0, hash), number - 1};
+}
+
+std::string JoinComponentSetPath(const std::string& file, int set) {
+    return set == 0 ? file : file + "#" + std::to_string(set + 1);
+}
+
 std::string StatedTimeText(const StatedTime& t) {
     const double whole = std::floor(t.second);
     std::string text = StringPrintf("%04d/%02d/%02d %02d:%02d:%02d", t.year, t.month, t.day, t.hour, t.minute,

@@ -2,6 +2,7 @@
 // An agency record's header values in the record and its labels: the files
 // state station, event and times or leave them out, and what they leave out
 // stays empty (shown as missing), never looked up or made up.
+#include <optional>
 #include <span>
 #include <string>
 
@@ -42,6 +43,17 @@ std::string StatedEventName(const ChannelHeader& header, const std::string& fall
 // The record-information labels from the stated header: missing values read
 // as the no-data label.
 void SetStatedLabels(const RecordFields& record, RecordLabels& labels);
+
+// A file holding more than one set of components (a KiK-net CSV file's
+// surface and borehole sets) gives a record of each: the first is read by
+// the file's name, set N (from 2) by the name followed by "#N"
+// ("MYG004.csv#2"), as the batch and the event list name them.
+struct ComponentSetPath {
+    std::string file;
+    int set = 0;  // 0-based
+};
+std::optional<ComponentSetPath> SplitComponentSetPath(const std::string& path);
+std::string JoinComponentSetPath(const std::string& file, int set);
 
 // "yyyy/mm/dd hh:mm:ss" (seconds with decimals when stated so).
 std::string StatedTimeText(const StatedTime& time);

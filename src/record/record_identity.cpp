@@ -6,6 +6,8 @@
 #include "input/record_file_source.h"
 #include "record/agency_reading.h"
 #include "record/agency_record.h"
+#include "input/memory_stream.h"
+#include "record/channel_placement.h"
 #include "record/component_names.h"
 
 namespace tremblo {
@@ -46,6 +48,32 @@ std::string RecordIdentity(const std::string& path, RecordFormat format, bool th
         }
     }
     return Normal(FindFileIgnoringCase(first, listings).value_or(first));
+}
+
+namespace {
+
+int ComponentSetsOf(std::istream& in, RecordFormat format) {
+    const Result<AgencyFile> header = ReadAgencyFile(format, in, AgencyReadOptions{true});
+    if (!header) return 1;
+    std::vector<ChannelHeader> headers;
+    for (const AgencyChannel& channel : header.value().channels) headers.push_back(channel.header);
+    if (!FirstSetIsFull(headers)) return 1;
+    return static_cast<int>(SplitIntoComponentSets(headers).size());
+}
+
+}  // namespace
+
+int ComponentSetsOfFile(const std::string& path, RecordFormat format) {
+    if (!IsAgencyFormat(format)) return 1;
+    DiskFileSource disk;
+    const std::unique_ptr<std::istream> in = disk.Open(path);
+    return in ? ComponentSetsOf(*in, format) : 1;
+}
+
+int ComponentSetsOfBytes(std::string_view bytes, RecordFormat format) {
+    if (!IsAgencyFormat(format)) return 1;
+    MemoryStream in(bytes);
+    return ComponentSetsOf(in, format);
 }
 
 }  // namespace tremblo

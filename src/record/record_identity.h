@@ -5,6 +5,7 @@
 // The component files of an agency record are those of one folder that state
 // the same station and event.
 #include <string>
+#include <string_view>
 
 #include "common/path_text.h"
 #include "record/seismic_record.h"
@@ -19,5 +20,11 @@ namespace tremblo {
 // a file whose header cannot be read stands alone.
 std::string RecordIdentity(const std::string& path, RecordFormat format, bool threeComponents,
                            FolderListings* listings = nullptr);
+
+// The sets of components an agency file holds on its own: more than one
+// when its first set is full and channels follow (see agency_record.h); 1
+// otherwise, and for a file whose header does not read.
+int ComponentSetsOfFile(const std::string& path, RecordFormat format);
+int ComponentSetsOfBytes(std::string_view bytes, RecordFormat format);
 
 }  // namespace tremblo

@@ -10,6 +10,7 @@
 #include "common/result.h"
 #include "common/shift_jis.h"
 #include "record/cdpc_reader.h"
+#include "record/agency_record.h"
 #include "record/channel_placement.h"
 #include "record/component_names.h"
 #include "record/format_detection.h"
@@ -72,8 +73,14 @@ LoadStatus RecordSession::OpenWithDialog(const LoadSettings& settings) {
     return LoadPath(*path, settings);
 }
 
-LoadStatus RecordSession::LoadPath(const std::string& path, const LoadSettings& chosenSettings) {
+LoadStatus RecordSession::LoadPath(const std::string& chosenPath, const LoadSettings& chosenSettings) {
     LoadSettings settings = chosenSettings;
+    std::string path = chosenPath;
+    // "FILE#2": the second set of components of FILE, unless a file has that name.
+    if (const std::optional<ComponentSetPath> split = SplitComponentSetPath(chosenPath); split && !source_->Open(chosenPath)) {
+        path = split->file;
+        settings.componentSet = split->set;
+    }
     if (settings.automatic) settings.format = DetectRecordFormatOfFile(path, *source_);
     if (const std::optional<std::string> refused = NoRecordFileMessage(path, settings)) {
         platform_.ShowMessage(*refused, TrText("record", messages::kDataFileErrorCaption), MessageStyle::Warning);

@@ -27,6 +27,9 @@ struct LoadSettings {
     bool threeComponents = true;  // 3成分読込
     bool removeDc = true;         // DC除去 (K-NET/KiK-net only)
     bool automatic = false;
+    // Agency files holding several sets of components: the one to read
+    // (0-based). A path "FILE#N" that names no file reads set N of FILE.
+    int componentSet = 0;
 };
 
 enum class LoadStatus { Loaded, Cancelled, Failed };

@@ -76,6 +76,10 @@ struct RecordFields : EventHeader {
     // code, origin date and time are copied into the fields above as text);
     // empty for the described formats.
     ChannelHeader stated;
+    // The set of components read, and how many its files hold (agency
+    // files: a KiK-net CSV file's surface and borehole sets, say).
+    int componentSet = 0;
+    int componentSetCount = 1;
     std::string eventName;     // base name of export files
     std::string recordFolder;  // folder of componentPath[0], no trailing separator
 

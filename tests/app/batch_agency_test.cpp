@@ -14,6 +14,7 @@
 #include "event/summary_row_parse.h"
 #include "record/agency_reading.h"
 #include "record/peer_reader.h"
+#include "support/archive_writer.h"
 #include "support/fixed_format_fixtures.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
@@ -174,6 +175,34 @@ TEST(BatchAgency, ADamagedFileFailsItsRecordAloneNamingTheLine) {
         EXPECT_EQ(peer, 0) << c.what;
         EXPECT_GT(geonet, 0) << c.what << "\n" << run.err;
     }
+}
+
+// A KiK-net CSV file's two sets, on disk and in an archive, and a PEER
+// triple in the archive: a row each, the second set named FILE#2.
+TEST(BatchAgency, EverySetOfComponentsGivesARow) {
+    TempFolder folder;
+    testing::KnetCsvFixture csv = testing::TypicalKnetCsvFixture(
+        {testing::TestSignal(300, 50.0), testing::TestSignal(300, 40.0), testing::TestSignal(300, 20.0),
+         testing::TestSignal(300, 5.0), testing::TestSignal(300, 4.0), testing::TestSignal(300, 2.0)});
+    csv.firstLine = "#KiK-net CSV";
+    csv.columns = {"N-S1(gal)", "E-W1(gal)", "U-D1(gal)", "N-S2(gal)", "E-W2(gal)", "U-D2(gal)"};
+    const std::string text = testing::KnetCsvText(csv);
+    const std::string plain = folder.Write("IWTH25.csv", text);
+    const std::string archive = folder.Write(
+        "event.tar.gz", testing::TarBytes({{"e/IWTH25.csv", text},
+                                           {"e/RSN763_LOMAP_GIL067.AT2", Peer("67", 0.3)},
+                                           {"e/RSN763_LOMAP_GIL337.AT2", Peer("337", 0.3)},
+                                           {"e/RSN763_LOMAP_GIL-UP.AT2", Peer("UP", 0.3)},
+                                           {"e/readme.txt", "notes\n"}}));
+    const testing::ProgramRun run = testing::RunProgram(folder, {"--summary", folder / "s.csv", plain, archive}, 60);
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    std::vector<std::string> files;
+    for (const std::string& row : SummaryRows(testing::ReadWholeFile(folder / "s.csv")))
+        files.push_back(SplitCsvLine(row).at(0));
+    const std::vector<std::string> expected{plain, plain + "#2", archive + ":e/IWTH25.csv", archive + ":e/IWTH25.csv#2",
+                                            archive + ":e/RSN763_LOMAP_GIL067.AT2"};
+    EXPECT_EQ(files, expected) << run.err;
+    EXPECT_NE(run.err.find("1 member skipped"), std::string::npos) << run.err;
 }
 
 }  // namespace

@@ -148,6 +148,34 @@ TEST_F(AgencyLoadTest, AFileHoldingEveryComponentIsARecordAlone) {
     EXPECT_EQ(r.componentPath[0], r.componentPath[2]);
 }
 
+// A KiK-net CSV file's surface and borehole sets: each a record, the second
+// read as FILE#2, the first saying that the second is there.
+TEST_F(AgencyLoadTest, AFileOfTwoSetsGivesTwoRecords) {
+    testing::KnetCsvFixture csv = testing::TypicalKnetCsvFixture(
+        {Ramp(200, 10.0), Ramp(200, 20.0), Ramp(200, 5.0), Ramp(200, 1.0), Ramp(200, 2.0), Ramp(200, 0.5)});
+    csv.firstLine = "#KiK-net CSV";
+    csv.columns = {"N-S1(gal)", "E-W1(gal)", "U-D1(gal)", "N-S2(gal)", "E-W2(gal)", "U-D2(gal)"};
+    const std::string file = temp.Write("IWTH25.csv", testing::KnetCsvText(csv));
+    ASSERT_EQ(Load(file), LoadStatus::Loaded) << Message();
+    EXPECT_NE(Message().find("2 組あります"), std::string::npos) << Message();
+    EXPECT_EQ(session.record().componentSet, 0);
+    EXPECT_EQ(session.record().componentSetCount, 2);
+    EXPECT_FLOAT_EQ(session.record().samples[1][0], static_cast<float>(20.0 * std::sin(0.01)));
+    const std::string first = session.record().eventName;
+
+    ASSERT_EQ(Load(file + "#2"), LoadStatus::Loaded) << Message();
+    EXPECT_TRUE(platform.messages.empty()) << Message();
+    EXPECT_EQ(session.record().componentSet, 1);
+    EXPECT_EQ(session.record().componentPath[0], file);
+    EXPECT_FLOAT_EQ(session.record().samples[1][0], static_cast<float>(2.0 * std::sin(0.01)));
+    EXPECT_EQ(session.record().eventName, first + "_2");
+    EXPECT_EQ(session.labels().label14, file + "#2");
+
+    EXPECT_EQ(Load(file + "#3"), LoadStatus::Failed);
+    EXPECT_NE(Message().find("3 組目はありません"), std::string::npos) << Message();
+    EXPECT_EQ(session.record().componentSet, 1);  // the record before stays
+}
+
 TEST_F(AgencyLoadTest, AutomaticLoadsTheDescribedFormatsAsBefore) {
     ASSERT_EQ(Load(testing::SamplePath("samples/knet/AIC0012411051012.NS")), LoadStatus::Loaded);
     EXPECT_EQ(session.loadedFormat(), RecordFormat::Knet);

@@ -130,5 +130,26 @@ TEST(AgencyRecord, FieldsAndLabelsShowWhatIsStatedAndNothingElse) {
     EXPECT_EQ(labels.label30, "200 1/s");
 }
 
+TEST(AgencyRecord, ComponentSetsAreNamedByANumberAfterTheFile) {
+    const struct {
+        const char* path;
+        std::optional<int> set;  // 0-based; nothing: no set named
+        const char* file;
+    } cases[] = {
+        {"a.csv#2", 1, "a.csv"}, {"dir/a.csv#12", 11, "dir/a.csv"}, {"a.csv#1", std::nullopt, ""},
+        {"a.csv#02", std::nullopt, ""}, {"a.csv#", std::nullopt, ""}, {"a#b.csv", std::nullopt, ""},
+        {"#2", std::nullopt, ""}, {"a.csv#1234567", std::nullopt, ""},
+    };
+    for (const auto& c : cases) {
+        const std::optional<ComponentSetPath> split = SplitComponentSetPath(c.path);
+        ASSERT_EQ(split.has_value(), c.set.has_value()) << c.path;
+        if (!split) continue;
+        EXPECT_EQ(split->set, *c.set) << c.path;
+        EXPECT_EQ(split->file, c.file) << c.path;
+        EXPECT_EQ(JoinComponentSetPath(split->file, split->set), c.path);
+    }
+    EXPECT_EQ(JoinComponentSetPath("a.csv", 0), "a.csv");
+}
+
 }  // namespace
 }  // namespace tremblo

@@ -1,6 +1,8 @@
 #include "app/batch/archive_input.h"
 
 #include "record/agency_reading.h"
+#include "record/agency_record.h"
+#include "record/record_identity.h"
 
 #include <algorithm>
 #include <map>
@@ -94,10 +96,24 @@ bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options,
     const auto handAll = [&](std::vector<GroupedRecord> records) {
         for (GroupedRecord& record : records) {
             std::string streamDamage = StreamDamageOf(archive, record, damaged);
+            // A member holding several sets of components gives a record of each.
+            const int sets = record.members.size() == 1 && options.threeComponents && record.members[0].damage.empty()
+                                 ? ComponentSetsOfBytes(record.members[0].bytes, record.format)
+                                 : 1;
             RecordTask task = TaskOfArchiveRecord(archive, std::move(record));
             if (!streamDamage.empty()) task.failure = std::move(streamDamage);
+            std::vector<RecordTask> others;
+            for (int set = 1; set < sets; ++set) {
+                RecordTask& other = others.emplace_back(task);
+                other.file = JoinComponentSetPath(task.file, set);
+                other.loadPath = JoinComponentSetPath(task.loadPath, set);
+            }
             ++handed;
             hand(std::move(task));
+            for (RecordTask& other : others) {
+                ++handed;
+                hand(std::move(other));
+            }
         }
     };
     std::map<std::string, std::size_t> membersRead;  // by the archive holding them ("" the one given)

@@ -7,6 +7,7 @@
 #include "record/format_detection.h"
 #include "input/gzip_bytes.h"
 #include "input/gzip_file_source.h"
+#include "record/agency_record.h"
 #include "record/record_identity.h"
 
 namespace tremblo {
@@ -56,7 +57,15 @@ std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListin
         const auto [at, added] = firstOfRecord.emplace(
             RecordIdentity(LoadPathOf(record), record.format, options.threeComponents, listings), plan.size());
         if (!added) record.sameAs = at->second;
+        const bool first = added;
+        const std::string file = record.file;
+        const RecordFormat format = record.format;
+        const InputKind kind = record.kind;
         plan.push_back(std::move(record));
+        // A file holding several sets of components gives a record of each.
+        if (first && kind == InputKind::File && options.threeComponents)
+            for (int set = 1, sets = ComponentSetsOfFile(file, format); set < sets; ++set)
+                plan.push_back(PlannedRecord{JoinComponentSetPath(file, set), format, std::nullopt, kind, {}});
     }
     for (PlannedRecord& record : plan)
         if (record.sameAs && IsAgencyFormat(record.format) && record.kind == InputKind::File) {
