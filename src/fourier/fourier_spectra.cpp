@@ -35,6 +35,9 @@ FourierInput FourierInputOf(const SeismicRecord& record) {
     input.series = KikNetSeriesOf(record);
     if (input.series != 0) input.seriesKey = SeriesKey(record);
     input.dt = record.dt;
+    const auto& o = record.orientation;
+    input.horizontalsAndVertical = record.componentCount == 3 && !o[0].vertical && o[0].azimuthDeg &&
+                                   !o[1].vertical && o[1].azimuthDeg && o[2].vertical;
     input.windowStart = record.windowStart;
     input.windowLength = std::clamp(record.windowLength, 0, record.capacity());
     for (int c = 0; c < input.source.componentCount; ++c) {
@@ -54,6 +57,7 @@ bool ComputeFourierSpectra(const FourierInput& input, const FourierSettings& set
                            int workers) {
     out = FourierSpectra{};
     out.source = input.source;
+    out.horizontalsAndVertical = input.horizontalsAndVertical;
     out.series = input.series;
     out.seriesKey = input.seriesKey;
     out.dt = input.dt;

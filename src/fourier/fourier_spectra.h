@@ -31,6 +31,9 @@ struct FourierSpectra {
     bool tapered = false;
     double bandwidth = KO_DEFAULT_BANDWIDTH;
     std::array<std::vector<double>, MAX_COMPONENTS> raw, smoothed;  // k = 0 .. N/2, componentCount of them
+    // Rows 0 and 1 horizontal, row 2 vertical, as the record's files say:
+    // only then is there an H/V ratio.
+    bool horizontalsAndVertical = false;
 
     int componentCount() const { return source.componentCount; }
     int frequencyCount() const { return length / 2 + 1; }
@@ -48,6 +51,7 @@ struct FourierInput {
     std::string seriesKey;
     float dt = 0;
     int windowStart = 0, windowLength = 0;
+    bool horizontalsAndVertical = false;
     std::array<std::vector<float>, MAX_COMPONENTS> window;  // componentCount of them
 };
 

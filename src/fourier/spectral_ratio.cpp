@@ -18,7 +18,7 @@ double Ratio(double numerator, double denominator) {
 }  // namespace
 
 std::vector<double> HorizontalToVertical(const FourierSpectra& spectra) {
-    if (spectra.componentCount() < 3) return {};
+    if (spectra.componentCount() < 3 || !spectra.horizontalsAndVertical) return {};
     const std::vector<double>& ns = spectra.smoothed[0];
     const std::vector<double>& ew = spectra.smoothed[1];
     const std::vector<double>& ud = spectra.smoothed[2];

@@ -14,7 +14,9 @@ namespace tremblo {
 
 // sqrt((NS^2 + EW^2) / 2) / UD of the smoothed spectra, k = 0 .. N/2 (the
 // quadratic mean of the horizontals); NaN where it is not a finite number
-// (UD is 0 there). Empty for a record of fewer than three components.
+// (UD is 0 there). Empty for a record of fewer than three components, and
+// for one whose files do not say that its rows are two horizontals and a
+// vertical.
 std::vector<double> HorizontalToVertical(const FourierSpectra& spectra);
 
 // Why the two records make no surface/borehole pair (nothing when they do):

@@ -64,6 +64,7 @@ TEST(FourierSpectraTest, TakesTheSpectrumWindowOfEveryComponent) {
 TEST(SpectralRatioTest, HorizontalOverVerticalOfIdenticalComponentsIsOne) {
     FourierSpectra s;
     s.source.componentCount = 3;
+    s.horizontalsAndVertical = true;
     s.length = 8;
     for (auto& v : s.smoothed) v = {1.0, 2.0, 0.5, 7.0, 3.0};
     for (double hv : HorizontalToVertical(s)) EXPECT_DOUBLE_EQ(hv, 1.0);
@@ -74,6 +75,10 @@ TEST(SpectralRatioTest, HorizontalOverVerticalOfIdenticalComponentsIsOne) {
     for (std::size_t k = 0; k < hv.size(); ++k)
         EXPECT_DOUBLE_EQ(hv[k], std::sqrt((s.smoothed[0][k] * s.smoothed[0][k] + s.smoothed[1][k] * s.smoothed[1][k]) / 2) /
                                     s.smoothed[2][k]);
+    // Rows the files do not say are two horizontals and a vertical give none.
+    s.horizontalsAndVertical = false;
+    EXPECT_TRUE(HorizontalToVertical(s).empty());
+    s.horizontalsAndVertical = true;
     s.source.componentCount = 1;
     EXPECT_TRUE(HorizontalToVertical(s).empty());
 }

@@ -21,6 +21,8 @@ bool RecordWorker::WriteFourierFiles(const std::string& base, bool writeFiles, R
         const std::string csv = (folder / (base + "fas.csv")).string();
         if (options_.hv && record.componentCount != 3)
             outcome.notes.push_back("one component: no H/V (--hv: no HV column)");
+        else if (options_.hv && !spectra->horizontalsAndVertical)
+            outcome.notes.push_back("its files do not say which component is vertical: no H/V (--hv: no HV column)");
         if (std::string why; !WriteFileAtomically(csv, FourierCsvText(*spectra, options_.hv), &why))
             return Fail(outcome, MessageLine(TrText("common", kCannotCreateCaption), CannotCreateText(csv) + " (" + why + ")"));
         outcome.written.push_back(csv);
