@@ -127,7 +127,14 @@ BenchFile KnetCsvFile(int number, int samples) {
 BenchFile CosmosFile(int number, int samples) {
     std::vector<CosmosFixtureChannel> channels(3);
     for (int c = 0; c < 3; ++c) channels[static_cast<std::size_t>(c)].acceleration = Motion(number, c, samples, 0.01);
-    return {StringPrintf("CE%05d.V2c", number), WriteCosmosFile(channels)};
+    // The writer states every channel at 90 deg: the first north, the last up.
+    std::string text = WriteCosmosFile(channels);
+    const auto restate = [&text](const std::string& from, const std::string& to) {
+        if (const std::size_t at = text.find(from); at != std::string::npos) text.replace(at, from.size(), to);
+    };
+    restate("Sta Chan  1:  90 deg", "Sta Chan  1: 360 deg");
+    restate("Sta Chan  3:  90 deg", "Sta Chan  3:  Up    ");
+    return {StringPrintf("CE%05d.V2c", number), text};
 }
 
 BenchFile CsmipFile(int number, int samples) {

@@ -89,10 +89,10 @@ void PrintLine(const char* name, std::size_t bytes, const Timing& read, double d
     if (detectSeconds > 0) {
         const double perCall = detectSeconds / kDetectionsPerRound;
         const double headMb = static_cast<double>(std::min(bytes, AGENCY_HEAD_BYTES)) / 1e6;
-        std::printf(" %9.1f %9.1f  read %-5s detect %-5s", perCall * 1e6, headMb / perCall, Verdict(best),
+        std::printf(" %9.1f %9.1f  read %s, detect %s", perCall * 1e6, headMb / perCall, Verdict(best),
                     Verdict(headMb / perCall));
     } else {
-        std::printf(" %9s %9s  read %-5s", "-", "-", Verdict(best));
+        std::printf(" %9s %9s  read %s", "-", "-", Verdict(best));
     }
     std::printf("%s\n", ok ? "" : "  FAILED");
 }
