@@ -7,10 +7,12 @@
 # each run ROUNDS times (2) in turn. Prints the records per second of each
 # (best wall-clock time), their ratio, and checks the mixed summary: one row
 # per record, every file accounted for (rows + the other files of those
-# rows' records = files), the rows that failed with their messages.
-#   cmake --build build --target make_mixed_folder tremblo-batch &&
+# rows' records = files), the rows that failed with their messages; exits
+# 1 when a summary does not account for every record and file.
+#   cmake --build build --target make_mixed_folder &&
 #   bench/mixed_folder_throughput.sh [BATCH] [RECORDS] [ROUNDS] [SAMPLES]
-# BATCH is build/bin/tremblo-batch by default; the generator is taken from
+# BATCH is build/bin/tremblo-batch by default (a build without the GUI has
+# none: build-gui/bin/tremblo-batch, say); the generator is taken from
 # build/bench, else from the bench folder beside BATCH's bin. SAMPLES (6000)
 # is the count of every channel. The folders are made in a temporary folder
 # and removed at the end.
@@ -61,7 +63,9 @@ printf 'knet:  %8.1f records/s  (%6.2f s, processor %7.2f s, %d files, status %d
   "$(wc -l < "$work/knet.list")" "$knetStatus"
 printf 'ratio mixed/knet (records/s): %.2f\n' "$(awk -v a="$knetWall" -v b="$mixedWall" 'BEGIN { print a / b }')"
 
+mismatch=0
 for kind in mixed knet; do
   echo "summary of $kind:"
-  python3 bench/summary_accounting.py "$work/$kind.manifest" "$work/$kind.csv"
+  python3 bench/summary_accounting.py "$work/$kind.manifest" "$work/$kind.csv" || mismatch=1
 done
+exit "$mismatch"
