@@ -5,7 +5,7 @@
 # files of one), against the same number of K-NET ASCII triples, every file
 # of a folder named (--files-from), `tremblo-batch --summary` on all cores,
 # each run ROUNDS times (2) in turn. Prints the records per second of each
-# (best wall-clock time), their ratio, and checks the mixed summary: one row
+# (best wall-clock time), their ratio, and checks each summary: one row
 # per record, every file accounted for (rows + the other files of those
 # rows' records = files), the rows that failed with their messages; exits
 # 1 when a summary does not account for every record and file.
