@@ -479,6 +479,24 @@ Three components are read from files with the extensions NS, EW and UD (KiK-net:
         <source>%s ほか %d ファイル</source>
         <translation>%s and %d other files</translation>
     </message>
+    <message>
+        <source>%s には成分の組が %d 組あります（地表と地中など）。1 組目を読み込みました。
+2〜%d 組目はイベント一覧（ファイル → イベントのフォルダを開く...）で、また tremblo-batch では %s#2 のように組の番号を付けた名前で読み込めます</source>
+        <translation>%s holds %d sets of components (surface and borehole, say). The first set was read.
+Sets 2 to %d open from the event list (File → Open an event folder...), and tremblo-batch reads them by the name with the set&apos;s number, as %s#2</translation>
+    </message>
+    <message>
+        <source>同じ観測点と地震のファイルがほかに %d 個ありますが、3 成分がそろったため読み込んでいません:%s</source>
+        <translation>%d more files of the same station and event were not read: the three components were complete:%s</translation>
+    </message>
+    <message>
+        <source>成分の組</source>
+        <translation>Sets of components</translation>
+    </message>
+    <message>
+        <source>このファイルの成分は %d 組で、%d 組目はありません</source>
+        <translation>The file holds %d sets of components: there is no set %d</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::RecordInfoPanel</name>

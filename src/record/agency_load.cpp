@@ -25,6 +25,8 @@ namespace {
 constexpr const char* kDifferentLengthsFormat = QT_TRANSLATE_NOOP("record", "%s と %s のデータ数が異なります（%d 個と %d 個）");
 constexpr const char* kOtherSetsFormat = QT_TRANSLATE_NOOP(
     "record", "%s には成分の組が %d 組あります（地表と地中など）。1 組目を読み込みました。\n2〜%d 組目はイベント一覧（ファイル → イベントのフォルダを開く...）で、また tremblo-batch では %s#2 のように組の番号を付けた名前で読み込めます");
+constexpr const char* kUnreadFilesFormat = QT_TRANSLATE_NOOP(
+    "record", "同じ観測点と地震のファイルがほかに %d 個ありますが、3 成分がそろったため読み込んでいません:%s");
 constexpr const char* kOtherSetsCaption = QT_TRANSLATE_NOOP("record", "成分の組");
 constexpr const char* kNoComponentsFormat = QT_TRANSLATE_NOOP("record", "データファイル %s には加速度の成分がありません");
 
@@ -67,6 +69,7 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
     SeismicRecord& r = *staged_;
     WaitWindow wait(platform_, TrText("record", messages::kWaitLoading));
     std::vector<ReadFile> files;
+    std::vector<std::string> unread;
     {
         const std::unique_ptr<std::istream> in = source_->Open(chosen);
         if (!in) return ReportCannotOpen(chosen);
@@ -81,12 +84,17 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
         const std::string key = ComponentGroupKey(format, files.front().content.channels.front().header);
         for (const std::string& candidate : source_->FilesBeside(chosen)) {
             if (!BelongsWith(chosen, key, format, candidate)) continue;
+            // Files of the same station and event beyond a full set are
+            // said, never silently left out.
+            if (FirstSetIsFull(HeadersOf(files))) {
+                unread.push_back(source_->Shown(candidate));
+                continue;
+            }
             const std::unique_ptr<std::istream> in = source_->Open(candidate);
             if (!in) return ReportCannotOpen(candidate);
             Result<AgencyFile> read = ReadAgencyFile(format, *in);
             if (!read) return ReportBadContent(candidate, read.error());
             files.push_back(ReadFile{candidate, std::move(read.value())});
-            if (FirstSetIsFull(HeadersOf(files))) break;
         }
     }
 
@@ -164,6 +172,14 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
     stagedLabels_.label14 = otherFiles == 0 ? JoinComponentSetPath(r.componentPath[0], setIndex)
                                             : StringPrintf(TrText("record", "%s ほか %d ファイル").c_str(),
                                                            r.componentPath[0].c_str(), otherFiles);
+    if (!unread.empty()) {
+        std::string names;
+        for (std::size_t i = 0; i < unread.size() && i < 5; ++i) names += "\n" + unread[i];
+        if (unread.size() > 5) names += "\n...";
+        platform_.ShowMessage(StringPrintf(TrText("record", kUnreadFilesFormat).c_str(), static_cast<int>(unread.size()),
+                                           names.c_str()),
+                              TrText("record", kOtherSetsCaption), MessageStyle::Plain);
+    }
     // The other sets are said, so that none goes unseen.
     if (sets.size() > 1 && setIndex == 0)
         platform_.ShowMessage(StringPrintf(TrText("record", kOtherSetsFormat).c_str(), source_->Shown(chosen).c_str(),

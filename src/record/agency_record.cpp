@@ -1,8 +1,8 @@
 #include "record/agency_record.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
-#include <regex>
 
 #include "common/format.h"
 #include "common/path_text.h"
@@ -63,16 +63,44 @@ std::string ComponentGroupKey(RecordFormat format, const ChannelHeader& h) {
            "|" + event;
 }
 
+namespace {
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsLetter(char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
+bool IsSeparator(char c) { return c == '-' || c == '_' || c == '.'; }
+
+// Words that name a component after a separator ("-UP", "_N", ".HNZ").
+bool IsComponentWord(std::string_view word) {
+    static constexpr std::string_view kWords[] = {"UP", "DWN", "DN", "DOWN", "UD", "V", "VER", "VERT", "VRT", "Z", "N",
+                                                  "E",  "S",   "W",  "L",    "T",  "R", "NS",  "EW"};
+    for (std::string_view known : kWords)
+        if (EqualIgnoringAsciiCase(word, known)) return true;
+    // A channel code: band, instrument, orientation ("HNE", "BN1").
+    if (word.size() == 3 && IsLetter(word[0]) && IsLetter(word[1]))
+        return std::string_view("NEZ123").find(static_cast<char>(word[2] & ~0x20)) != std::string_view::npos ||
+               (word[2] >= '1' && word[2] <= '3');
+    // An azimuth of one to three digits.
+    if (!word.empty() && word.size() <= 3 && std::all_of(word.begin(), word.end(), IsDigit)) return std::stoi(std::string(word)) <= 360;
+    return false;
+}
+
+}  // namespace
+
 std::string ComponentNameStem(std::string_view fileName) {
     std::string stem(FileNamePart(fileName));
     if (const std::size_t period = stem.rfind('.'); period != std::string::npos && period > 0) stem.resize(period);
-    // A trailing azimuth (GIL067), a vertical (-UP, _DWN, V), a channel code
-    // (.HNZ) or a direction letter after a separator (_N, -E, .Z) names the
-    // component.
-    static const std::regex component(R"(([-_.]?([0-9]{1,3}|UP|DWN|DN|UD|VER|VRT|V|Z|[BHE][NL][NEZ123])|[-_.][NEZLTR])$)",
-                                      std::regex::icase);
-    std::smatch match;
-    if (std::regex_search(stem, match, component) && match.position(0) > 0) stem.resize(static_cast<std::size_t>(match.position(0)));
+    // A component word after a separator: "RSN763_LOMAP_GIL-UP", "NC.C031.HNZ".
+    const std::size_t separator = stem.find_last_of("-_.");
+    if (separator != std::string::npos && separator > 0 && IsComponentWord(std::string_view(stem).substr(separator + 1))) {
+        stem.resize(separator);
+        return stem;
+    }
+    // An azimuth of exactly three digits after letters, as PEER names
+    // files ("GIL067"); longer numbers ("SMC00008") are no azimuth.
+    const std::size_t n = stem.size();
+    if (n > 3 && IsDigit(stem[n - 1]) && IsDigit(stem[n - 2]) && IsDigit(stem[n - 3]) && IsLetter(stem[n - 4]) &&
+        std::stoi(stem.substr(n - 3)) <= 360)
+        stem.resize(n - 3);
     return stem;
 }
 

@@ -32,10 +32,7 @@ std::vector<std::vector<std::size_t>> SplitIntoComponentSets(std::span<const Cha
 
 bool FirstSetIsFull(std::span<const ChannelHeader> headers) {
     const std::vector<std::vector<std::size_t>> sets = SplitIntoComponentSets(headers);
-    if (sets.empty()) return false;
-    int horizontals = 0, verticals = 0;
-    for (std::size_t i : sets.front()) (headers[i].vertical ? verticals : horizontals) += 1;
-    return horizontals == 2 && verticals == 1;
+    return !sets.empty() && sets.front().size() == 3;
 }
 
 double DistanceFromNorthSouth(double azimuthDeg) {

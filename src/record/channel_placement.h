@@ -22,7 +22,8 @@ namespace tremblo {
 // Sets come in the order of their first channel.
 std::vector<std::vector<std::size_t>> SplitIntoComponentSets(std::span<const ChannelHeader> headers);
 
-// Whether the first set holds two horizontals and a vertical.
+// Whether the first set holds three channels (two horizontals and a
+// vertical, or channels of unknown orientation): no other file can join it.
 bool FirstSetIsFull(std::span<const ChannelHeader> headers);
 
 // The set's channels in row order: horizontals of known azimuth first, the

@@ -63,6 +63,18 @@ int ComponentSetsOf(std::istream& in, RecordFormat format) {
 
 }  // namespace
 
+std::vector<ChannelHeader> AgencyChannelHeaders(const std::string& path, RecordFormat format) {
+    std::vector<ChannelHeader> headers;
+    if (!IsAgencyFormat(format)) return headers;
+    DiskFileSource disk;
+    const std::unique_ptr<std::istream> in = disk.Open(path);
+    if (!in) return headers;
+    const Result<AgencyFile> header = ReadAgencyFile(format, *in, AgencyReadOptions{true});
+    if (!header) return headers;
+    for (const AgencyChannel& channel : header.value().channels) headers.push_back(channel.header);
+    return headers;
+}
+
 int ComponentSetsOfFile(const std::string& path, RecordFormat format) {
     if (!IsAgencyFormat(format)) return 1;
     DiskFileSource disk;

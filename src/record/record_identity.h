@@ -6,9 +6,11 @@
 // the same station and event.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/path_text.h"
 #include "record/seismic_record.h"
+#include "record/stated_header.h"
 
 namespace tremblo {
 
@@ -20,6 +22,10 @@ namespace tremblo {
 // a file whose header cannot be read stands alone.
 std::string RecordIdentity(const std::string& path, RecordFormat format, bool threeComponents,
                            FolderListings* listings = nullptr);
+
+// The channels an agency file's header states, in file order; none when it
+// cannot be read in `format`.
+std::vector<ChannelHeader> AgencyChannelHeaders(const std::string& path, RecordFormat format);
 
 // The sets of components an agency file holds on its own: more than one
 // when its first set is full and channels follow (see agency_record.h); 1

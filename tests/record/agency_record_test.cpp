@@ -59,7 +59,9 @@ TEST(AgencyRecord, NameStemDropsTheComponent) {
         {"station_N.txt", "station"},                     {"station-z.v2", "station"},
         {"ABC.HNE.asc", "ABC"},                           {"123", "123"},
         {"NC.C031.HNZ.smc", "NC.C031"},                   {"NC.C032.HN1.smc", "NC.C032"},
-        {"x.y.AT2", "x.y"},
+        {"x.y.AT2", "x.y"},                               {"SMC00008.smc", "SMC00008"},
+        {"SMC00016.smc", "SMC00016"},                     {"GIL999.AT2", "GIL999"},
+        {"A_400.AT2", "A_400"},                           {"station_NS.txt", "station"},
     };
     for (const auto& c : cases) EXPECT_EQ(ComponentNameStem(c.name), c.stem) << c.name;
 }

@@ -8,6 +8,7 @@
 #include "input/gzip_bytes.h"
 #include "input/gzip_file_source.h"
 #include "record/agency_record.h"
+#include "record/channel_placement.h"
 #include "record/record_identity.h"
 
 namespace tremblo {
@@ -42,30 +43,69 @@ int BatchWorkerCount(int jobs, const std::vector<PlannedRecord>& plan, int cores
     return static_cast<int>(std::clamp<std::size_t>(toLoad, 1, asked));
 }
 
+// Agency files of one station and event join the first file's record while
+// their channels fit in one set of components; a file that would overflow
+// it starts the next record of that station and event, so that the files a
+// record stands for are exactly those its load reads.
+class AgencyGroups {
+public:
+    // The index of the planned record `file` joins, if any; otherwise it
+    // starts one at `index`.
+    std::optional<std::size_t> Join(const std::string& identity, const std::vector<ChannelHeader>& channels,
+                                    std::size_t index) {
+        const auto it = open_.find(identity);
+        if (it != open_.end()) {
+            std::vector<ChannelHeader> joined = it->second.channels;
+            joined.insert(joined.end(), channels.begin(), channels.end());
+            if (!channels.empty() && SplitIntoComponentSets(joined).size() == 1) {
+                it->second.channels = std::move(joined);
+                return it->second.first;
+            }
+        }
+        open_[identity] = Group{index, channels};
+        return std::nullopt;
+    }
+
+private:
+    struct Group {
+        std::size_t first;
+        std::vector<ChannelHeader> channels;
+    };
+    std::map<std::string, Group> open_;
+};
+
 std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListings* listings) {
     std::vector<PlannedRecord> plan;
     std::map<std::string, std::size_t> firstOfRecord;
-    for (const std::string& file : options.files) {
+    AgencyGroups agencyGroups;
+    std::map<std::string, int> filesOfFolder;  // agency files planned, by folder
+    for (const std::string& given : options.files) {
         PlannedRecord record;
-        record.file = file;
-        record.kind = KindOf(file);
+        record.file = given;
+        record.kind = KindOf(given);
         if (record.kind == InputKind::Archive) {  // its records are found as it is read
             plan.push_back(std::move(record));
             continue;
         }
         record.format = options.format ? *options.format : FormatOf(record, listings);
-        const auto [at, added] = firstOfRecord.emplace(
-            RecordIdentity(LoadPathOf(record), record.format, options.threeComponents, listings), plan.size());
-        if (!added) record.sameAs = at->second;
-        const bool first = added;
-        const std::string file = record.file;
+        const std::string identity = RecordIdentity(LoadPathOf(record), record.format, options.threeComponents, listings);
+        bool first = true;
+        if (IsAgencyFormat(record.format) && record.kind == InputKind::File && options.threeComponents) {
+            record.sameAs = agencyGroups.Join(identity, AgencyChannelHeaders(record.file, record.format), plan.size());
+            first = !record.sameAs;
+            ++filesOfFolder[FolderPart(record.file)];
+        } else {
+            const auto [at, added] = firstOfRecord.emplace(identity, plan.size());
+            if (!added) record.sameAs = at->second;
+            first = added;
+        }
         const RecordFormat format = record.format;
         const InputKind kind = record.kind;
         plan.push_back(std::move(record));
         // A file holding several sets of components gives a record of each.
         if (first && kind == InputKind::File && options.threeComponents)
-            for (int set = 1, sets = ComponentSetsOfFile(file, format); set < sets; ++set)
-                plan.push_back(PlannedRecord{JoinComponentSetPath(file, set), format, std::nullopt, kind, {}});
+            for (int set = 1, sets = ComponentSetsOfFile(given, format); set < sets; ++set)
+                plan.push_back(PlannedRecord{JoinComponentSetPath(given, set), format, std::nullopt, kind, {}});
     }
     for (PlannedRecord& record : plan)
         if (record.sameAs && IsAgencyFormat(record.format) && record.kind == InputKind::File) {
@@ -73,6 +113,14 @@ std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListin
             if (first.componentFiles.empty()) first.componentFiles.push_back(first.file);
             first.componentFiles.push_back(record.file);
         }
+    // A record alone among several files of its folder in the plan: the
+    // other files are planned records of their own, not its components, and
+    // its load need not look through the folder.
+    for (PlannedRecord& record : plan)
+        if (!record.sameAs && record.componentFiles.empty() && IsAgencyFormat(record.format) &&
+            record.kind == InputKind::File && options.threeComponents && filesOfFolder[FolderPart(record.file)] > 1 &&
+            !SplitComponentSetPath(record.file))
+            record.componentFiles.push_back(record.file);
     return plan;
 }
 

@@ -21,7 +21,7 @@ struct PlannedRecord {
     std::optional<std::size_t> sameAs;  // index of the earlier file of the same record
     InputKind kind = InputKind::File;
     // An agency record's files among those given (this one first), when the
-    // batch was given more than one of them: the loader looks among these
+    // batch was given other files of its folder: the loader looks among these
     // alone rather than through the whole folder.
     std::vector<std::string> componentFiles;
 };

@@ -16,7 +16,7 @@ RecordTask TaskOfPlannedFile(const std::vector<PlannedRecord>& plan, std::size_t
     task.format = planned.format;
     if (planned.sameAs) task.sameAs = plan[*planned.sameAs].file;
     if (planned.kind == InputKind::GzipFile) task.source = std::make_shared<GzipFileSource>(listings);
-    if (planned.componentFiles.size() > 1)
+    if (!planned.componentFiles.empty())
         task.source = std::make_shared<ListedFileSource>(planned.componentFiles, listings);
     // The other components are as large as the one given, about.
     std::error_code ec;
