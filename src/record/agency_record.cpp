@@ -67,7 +67,6 @@ namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c | 0x20) >= 'a' && (c | 0x20) <= 'z'; }
-bool IsSeparator(char c) { return c == '-' || c == '_' || c == '.'; }
 
 // Words that name a component after a separator ("-UP", "_N", ".HNZ").
 bool IsComponentWord(std::string_view word) {

@@ -160,14 +160,14 @@ TEST_F(AgencyLoadTest, AFileOfTwoSetsGivesTwoRecords) {
     EXPECT_NE(Message().find("2 組あります"), std::string::npos) << Message();
     EXPECT_EQ(session.record().componentSet, 0);
     EXPECT_EQ(session.record().componentSetCount, 2);
-    EXPECT_FLOAT_EQ(session.record().samples[1][0], static_cast<float>(20.0 * std::sin(0.01)));
+    EXPECT_FLOAT_EQ(session.record().samples[1][0], 0.2f);  // 20 sin(0.01) as the file writes it, "0.200"
     const std::string first = session.record().eventName;
 
     ASSERT_EQ(Load(file + "#2"), LoadStatus::Loaded) << Message();
     EXPECT_TRUE(platform.messages.empty()) << Message();
     EXPECT_EQ(session.record().componentSet, 1);
     EXPECT_EQ(session.record().componentPath[0], file);
-    EXPECT_FLOAT_EQ(session.record().samples[1][0], static_cast<float>(2.0 * std::sin(0.01)));
+    EXPECT_FLOAT_EQ(session.record().samples[1][0], 0.02f);  // the second set's E-W, "0.020"
     EXPECT_EQ(session.record().eventName, first + "_2");
     EXPECT_EQ(session.labels().label14, file + "#2");
 
