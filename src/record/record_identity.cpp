@@ -21,24 +21,19 @@ std::string Normal(const std::string& path) {
 }
 
 
-// A file of an agency format that holds a whole set of components is a
-// record of its own.
-std::string AgencyIdentity(const std::string& path, RecordFormat format) {
-    DiskFileSource disk;
-    const std::unique_ptr<std::istream> in = disk.Open(path);
-    if (!in) return Normal(path);
-    const Result<AgencyFile> header = ReadAgencyFile(format, *in, AgencyReadOptions{true});
-    if (!header || header.value().channels.empty() || header.value().channels.size() >= 3) return Normal(path);
-    const std::string key = ComponentGroupKey(format, header.value().channels.front().header);
+}  // namespace
+
+std::string AgencyRecordIdentity(const std::string& path, RecordFormat format, std::span<const ChannelHeader> headers) {
+    if (headers.empty() || FirstSetIsFull(headers)) return Normal(path);
+    const std::string key = ComponentGroupKey(format, headers.front());
     const std::string folder = Normal(FolderPart(path).empty() ? std::string(".") : FolderPart(path));
     return folder + "/\n" + (key.empty() ? "name:" + ComponentNameStem(FileNamePart(path)) : key);
 }
 
-}  // namespace
-
 std::string RecordIdentity(const std::string& path, RecordFormat format, bool threeComponents,
                            FolderListings* listings) {
-    if (IsAgencyFormat(format)) return threeComponents ? AgencyIdentity(path, format) : Normal(path);
+    if (IsAgencyFormat(format))
+        return threeComponents ? AgencyRecordIdentity(path, format, AgencyChannelHeaders(path, format)) : Normal(path);
     std::string first = path;
     if (threeComponents) {
         if (format == RecordFormat::Knet) {
@@ -50,18 +45,9 @@ std::string RecordIdentity(const std::string& path, RecordFormat format, bool th
     return Normal(FindFileIgnoringCase(first, listings).value_or(first));
 }
 
-namespace {
-
-int ComponentSetsOf(std::istream& in, RecordFormat format) {
-    const Result<AgencyFile> header = ReadAgencyFile(format, in, AgencyReadOptions{true});
-    if (!header) return 1;
-    std::vector<ChannelHeader> headers;
-    for (const AgencyChannel& channel : header.value().channels) headers.push_back(channel.header);
-    if (!FirstSetIsFull(headers)) return 1;
-    return static_cast<int>(SplitIntoComponentSets(headers).size());
+int ComponentSetCount(std::span<const ChannelHeader> headers) {
+    return FirstSetIsFull(headers) ? static_cast<int>(SplitIntoComponentSets(headers).size()) : 1;
 }
-
-}  // namespace
 
 std::vector<ChannelHeader> AgencyChannelHeaders(const std::string& path, RecordFormat format) {
     std::vector<ChannelHeader> headers;
@@ -75,17 +61,14 @@ std::vector<ChannelHeader> AgencyChannelHeaders(const std::string& path, RecordF
     return headers;
 }
 
-int ComponentSetsOfFile(const std::string& path, RecordFormat format) {
-    if (!IsAgencyFormat(format)) return 1;
-    DiskFileSource disk;
-    const std::unique_ptr<std::istream> in = disk.Open(path);
-    return in ? ComponentSetsOf(*in, format) : 1;
-}
-
 int ComponentSetsOfBytes(std::string_view bytes, RecordFormat format) {
     if (!IsAgencyFormat(format)) return 1;
     MemoryStream in(bytes);
-    return ComponentSetsOf(in, format);
+    const Result<AgencyFile> header = ReadAgencyFile(format, in, AgencyReadOptions{true});
+    if (!header) return 1;
+    std::vector<ChannelHeader> headers;
+    for (const AgencyChannel& channel : header.value().channels) headers.push_back(channel.header);
+    return ComponentSetCount(headers);
 }
 
 }  // namespace tremblo

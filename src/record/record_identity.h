@@ -4,6 +4,7 @@
 // formats) all load the same record; a batch handed all of them loads it once.
 // The component files of an agency record are those of one folder that state
 // the same station and event.
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -17,9 +18,8 @@ namespace tremblo {
 // The first component file the loader would open for `path`, as an absolute
 // path without "." and ".." steps (symbolic links are not followed): equal
 // for two chosen files exactly when they load the same files. With one
-// component, the chosen file itself. An agency file (three components): its
-// folder and the key its header gives (ComponentGroupKey, else its name stem);
-// a file whose header cannot be read stands alone.
+// component, the chosen file itself. An agency file (three components): as
+// AgencyRecordIdentity gives it.
 std::string RecordIdentity(const std::string& path, RecordFormat format, bool threeComponents,
                            FolderListings* listings = nullptr);
 
@@ -27,10 +27,15 @@ std::string RecordIdentity(const std::string& path, RecordFormat format, bool th
 // cannot be read in `format`.
 std::vector<ChannelHeader> AgencyChannelHeaders(const std::string& path, RecordFormat format);
 
-// The sets of components an agency file holds on its own: more than one
-// when its first set is full and channels follow (see agency_record.h); 1
-// otherwise, and for a file whose header does not read.
-int ComponentSetsOfFile(const std::string& path, RecordFormat format);
+// An agency file's identity from the channels its header states: its folder
+// and the key of its first channel (ComponentGroupKey, else its name stem);
+// the file itself when it holds a full set alone or its header does not read.
+std::string AgencyRecordIdentity(const std::string& path, RecordFormat format, std::span<const ChannelHeader> headers);
+
+// The sets of components an agency file's channels make on their own: more
+// than one when the first set is full and channels follow (see
+// agency_record.h); 1 otherwise.
+int ComponentSetCount(std::span<const ChannelHeader> headers);
 int ComponentSetsOfBytes(std::string_view bytes, RecordFormat format);
 
 }  // namespace tremblo

@@ -88,24 +88,23 @@ std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListin
             continue;
         }
         record.format = options.format ? *options.format : FormatOf(record, listings);
-        const std::string identity = RecordIdentity(LoadPathOf(record), record.format, options.threeComponents, listings);
-        bool first = true;
+        int sets = 1;
         if (IsAgencyFormat(record.format) && record.kind == InputKind::File && options.threeComponents) {
-            record.sameAs = agencyGroups.Join(identity, AgencyChannelHeaders(record.file, record.format), plan.size());
-            first = !record.sameAs;
+            // The header is read once for the record's identity and sets.
+            const std::vector<ChannelHeader> headers = AgencyChannelHeaders(record.file, record.format);
+            record.sameAs = agencyGroups.Join(AgencyRecordIdentity(record.file, record.format, headers), headers, plan.size());
+            if (!record.sameAs) sets = ComponentSetCount(headers);
             ++filesOfFolder[FolderPart(record.file)];
         } else {
-            const auto [at, added] = firstOfRecord.emplace(identity, plan.size());
+            const auto [at, added] = firstOfRecord.emplace(
+                RecordIdentity(LoadPathOf(record), record.format, options.threeComponents, listings), plan.size());
             if (!added) record.sameAs = at->second;
-            first = added;
         }
         const RecordFormat format = record.format;
-        const InputKind kind = record.kind;
         plan.push_back(std::move(record));
         // A file holding several sets of components gives a record of each.
-        if (first && kind == InputKind::File && options.threeComponents)
-            for (int set = 1, sets = ComponentSetsOfFile(given, format); set < sets; ++set)
-                plan.push_back(PlannedRecord{JoinComponentSetPath(given, set), format, std::nullopt, kind, {}});
+        for (int set = 1; set < sets; ++set)
+            plan.push_back(PlannedRecord{JoinComponentSetPath(given, set), format, std::nullopt, InputKind::File, {}});
     }
     for (PlannedRecord& record : plan)
         if (record.sameAs && IsAgencyFormat(record.format) && record.kind == InputKind::File) {
