@@ -9,6 +9,7 @@
 #include "common/format.h"
 #include "common/translation.h"
 #include "record/fixed_columns.h"
+#include "record/fixed_channels.h"
 #include "record/fixed_format_messages.h"
 
 namespace tremblo {
@@ -275,19 +276,8 @@ bool LooksLikeCosmos(const std::vector<std::string>& head) {
 }
 
 Result<AgencyFile> ReadCosmosFile(std::istream& in, AgencyReadOptions options) {
-    FixedLineSource source(in);
-    AgencyFile file;
-    file.format = RecordFormat::Cosmos;
-    while (source.Next()) {
-        if (Trim(source.line()).empty() && !file.channels.empty()) continue;
-        Result<AgencyChannel> channel = ReadChannel(source, options);
-        if (!channel) return channel.error();
-        file.channels.push_back(std::move(channel.value()));
-    }
-    if (std::optional<ReadError> stop = source.failure()) return *stop;
-    if (file.channels.empty())
-        return ReadError{1, StringPrintf(TrText("record", msg::kNotThisFormat).c_str(), kFormatName)};
-    return file;
+    return ReadChannelFile(in, RecordFormat::Cosmos, kFormatName,
+                           [&](FixedLineSource& source) { return ReadChannel(source, options); });
 }
 
 }  // namespace tremblo

@@ -8,6 +8,7 @@
 #include "common/translation.h"
 #include "record/compass_direction.h"
 #include "record/fixed_columns.h"
+#include "record/fixed_channels.h"
 #include "record/fixed_format_messages.h"
 
 namespace tremblo {
@@ -113,15 +114,12 @@ const char* QuantityName(Quantity q) {
 
 // One channel from its first text line on (the current line).
 Result<AgencyChannel> ReadChannel(FixedLineSource& source, const AgencyReadOptions& options) {
-    std::vector<std::string> text{std::string(source.line())};
-    for (int i = 1; i < TEXT_LINES; ++i) {
-        if (std::optional<ReadError> error = source.Require(msg::kTextHeader)) return *error;
-        text.emplace_back(source.line());
-    }
-    Result<HeaderNumbers> ints = ReadHeaderNumbers(source, INTEGER_LAYOUT, INTEGER_COUNT, msg::kIntegerHeader);
-    if (!ints) return ints.error();
-    Result<HeaderNumbers> reals = ReadHeaderNumbers(source, REAL_LAYOUT, REAL_COUNT, msg::kRealHeader);
-    if (!reals) return reals.error();
+    const Result<FixedHeaders> headers =
+        ReadFixedHeaders(source, FixedHeaderLayout{TEXT_LINES, INTEGER_LAYOUT, INTEGER_COUNT, REAL_LAYOUT, REAL_COUNT});
+    if (!headers) return headers.error();
+    // CSMIP channels state their interval, units and direction in text: the
+    // numbers are checked but not used.
+    const std::vector<std::string>& text = headers.value().text;
 
     AgencyChannel channel;
     ChannelHeader& h = channel.header;
@@ -188,19 +186,8 @@ bool LooksLikeCsmip(const std::vector<std::string>& head) {
 }
 
 Result<AgencyFile> ReadCsmipFile(std::istream& in, AgencyReadOptions options) {
-    FixedLineSource source(in);
-    AgencyFile file;
-    file.format = RecordFormat::Csmip;
-    while (source.Next()) {
-        if (Trim(source.line()).empty() && !file.channels.empty()) continue;
-        Result<AgencyChannel> channel = ReadChannel(source, options);
-        if (!channel) return channel.error();
-        file.channels.push_back(std::move(channel.value()));
-    }
-    if (std::optional<ReadError> stop = source.failure()) return *stop;
-    if (file.channels.empty())
-        return ReadError{1, StringPrintf(TrText("record", msg::kNotThisFormat).c_str(), kFormatName)};
-    return file;
+    return ReadChannelFile(in, RecordFormat::Csmip, kFormatName,
+                           [&](FixedLineSource& source) { return ReadChannel(source, options); });
 }
 
 }  // namespace tremblo

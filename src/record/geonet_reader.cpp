@@ -8,6 +8,7 @@
 #include "common/translation.h"
 #include "record/compass_direction.h"
 #include "record/fixed_columns.h"
+#include "record/fixed_channels.h"
 #include "record/fixed_format_messages.h"
 
 namespace tremblo {
@@ -163,24 +164,21 @@ std::optional<ReadError> CountError(const HeaderNumbers& ints, int index, int& c
 
 // One component from its first text line on; `line` holds that line.
 Result<AgencyChannel> ReadComponent(FixedLineSource& source, const AgencyReadOptions& options) {
-    std::vector<std::string> text{std::string(source.line())};
-    for (int i = 1; i < TEXT_LINES; ++i) {
-        if (std::optional<ReadError> error = source.Require(msg::kTextHeader)) return *error;
-        text.emplace_back(source.line());
-    }
-    Result<HeaderNumbers> ints = ReadHeaderNumbers(source, INTEGER_LAYOUT, INTEGER_COUNT, msg::kIntegerHeader);
-    if (!ints) return ints.error();
-    Result<HeaderNumbers> reals = ReadHeaderNumbers(source, REAL_LAYOUT, REAL_COUNT, msg::kRealHeader);
-    if (!reals) return reals.error();
+    const Result<FixedHeaders> headers =
+        ReadFixedHeaders(source, FixedHeaderLayout{TEXT_LINES, INTEGER_LAYOUT, INTEGER_COUNT, REAL_LAYOUT, REAL_COUNT});
+    if (!headers) return headers.error();
+    const std::vector<std::string>& text = headers.value().text;
+    const HeaderNumbers& ints = headers.value().ints;
+    const HeaderNumbers& reals = headers.value().reals;
 
     AgencyChannel channel;
-    channel.header = HeaderFrom(text, ints.value());
+    channel.header = HeaderFrom(text, ints);
     int counts[3] = {0, 0, 0};
     for (int b = 0; b < 3; ++b)
-        if (std::optional<ReadError> error = CountError(ints.value(), I_ACCELERATION_COUNT + b, counts[b])) return *error;
-    if (counts[0] == 0) return ReadError{ints.value().firstLine + 3, TrText("record", msg::kNoAcceleration)};
-    const std::optional<double> dt = reals.value().At(R_INTERVAL);
-    const int intervalLine = reals.value().firstLine + (R_INTERVAL - 1) / REAL_LAYOUT.perLine;
+        if (std::optional<ReadError> error = CountError(ints, I_ACCELERATION_COUNT + b, counts[b])) return *error;
+    if (counts[0] == 0) return ReadError{ints.firstLine + 3, TrText("record", msg::kNoAcceleration)};
+    const std::optional<double> dt = reals.At(R_INTERVAL);
+    const int intervalLine = reals.firstLine + (R_INTERVAL - 1) / REAL_LAYOUT.perLine;
     if (!dt) return ReadError{intervalLine, TrText("record", msg::kNoInterval)};
     if (!(*dt > 0.0) || !std::isfinite(*dt))
         return ReadError{intervalLine, StringPrintf(TrText("record", msg::kBadInterval).c_str(), StringPrintf("%g", *dt).c_str())};
@@ -190,14 +188,14 @@ Result<AgencyChannel> ReadComponent(FixedLineSource& source, const AgencyReadOpt
     if (const std::optional<double> stated = TextInterval(text); stated && std::fabs(*stated - *dt) > 0.005 * *dt)
         return ReadError{intervalLine, StringPrintf(TrText("record", "実数ヘッダーのサンプリング間隔 %g 秒がテキストヘッダーの %g 秒と合いません").c_str(),
                                                     *dt, *stated)};
-    if (const std::optional<double> duration = reals.value().At(R_DURATION); duration && *duration > 0.0 && counts[0] > 1) {
+    if (const std::optional<double> duration = reals.At(R_DURATION); duration && *duration > 0.0 && counts[0] > 1) {
         const double spanned = (counts[0] - 1) * *dt;
         if (std::fabs(spanned - *duration) > 0.01 * *duration + *dt)
             return ReadError{intervalLine,
                              StringPrintf(TrText("record", "サンプリング間隔 %g 秒とデータ数 %d 個がヘッダーの継続時間 %g 秒と合いません").c_str(),
                                           *dt, counts[0], *duration)};
     }
-    channel.header.magnitude = reals.value().At(R_MAGNITUDE);
+    channel.header.magnitude = reals.At(R_MAGNITUDE);
     if (channel.header.magnitude && !(*channel.header.magnitude > 0.0)) channel.header.magnitude.reset();
     channel.dt = *dt;
     channel.statedCount = counts[0];
@@ -231,19 +229,8 @@ bool LooksLikeGeoNet(const std::vector<std::string>& head) {
 }
 
 Result<AgencyFile> ReadGeoNetFile(std::istream& in, AgencyReadOptions options) {
-    FixedLineSource source(in);
-    AgencyFile file;
-    file.format = RecordFormat::GeoNet;
-    while (source.Next()) {
-        if (Trim(source.line()).empty() && !file.channels.empty()) continue;  // blank lines after the last component
-        Result<AgencyChannel> channel = ReadComponent(source, options);
-        if (!channel) return channel.error();
-        file.channels.push_back(std::move(channel.value()));
-    }
-    if (std::optional<ReadError> stop = source.failure()) return *stop;
-    if (file.channels.empty())
-        return ReadError{1, StringPrintf(TrText("record", msg::kNotThisFormat).c_str(), kFormatName)};
-    return file;
+    return ReadChannelFile(in, RecordFormat::GeoNet, kFormatName,
+                           [&](FixedLineSource& source) { return ReadComponent(source, options); });
 }
 
 }  // namespace tremblo
