@@ -76,7 +76,9 @@ RecordGrouper::OpenRecord RecordGrouper::OpenedAgency(ArchiveMember member, Reco
     const Result<AgencyFile> header = ReadAgencyFile(format, in, AgencyReadOptions{true});
     if (header && !header.value().channels.empty()) {
         for (const AgencyChannel& channel : header.value().channels) open.channels.push_back(channel.header);
-        if (!FirstSetIsFull(open.channels)) {
+        if (FirstSetIsFull(open.channels)) {
+            open.record.componentSets = static_cast<int>(SplitIntoComponentSets(open.channels).size());
+        } else {
             const std::string key = ComponentGroupKey(format, open.channels.front());
             open.key = "agency\n" + FolderPart(member.loadName) + "\n" +
                        (key.empty() ? "name:" + ComponentNameStem(FileNamePart(member.loadName)) : key);

@@ -39,6 +39,9 @@ struct GroupedRecord {
     // Two members naming the same component (X.NS and X.ns): the record
     // is not loaded; this names both.
     std::string conflict;
+    // An agency member holding a full set alone: the sets of components it
+    // holds (a record of each), as its header read for grouping says.
+    int componentSets = 1;
     // The load name of the member to load the record by (its first).
     const std::string& chosen() const { return members.front().loadName; }
 };

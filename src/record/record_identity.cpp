@@ -6,7 +6,6 @@
 #include "input/record_file_source.h"
 #include "record/agency_reading.h"
 #include "record/agency_record.h"
-#include "input/memory_stream.h"
 #include "record/channel_placement.h"
 #include "record/component_names.h"
 
@@ -59,16 +58,6 @@ std::vector<ChannelHeader> AgencyChannelHeaders(const std::string& path, RecordF
     if (!header) return headers;
     for (const AgencyChannel& channel : header.value().channels) headers.push_back(channel.header);
     return headers;
-}
-
-int ComponentSetsOfBytes(std::string_view bytes, RecordFormat format) {
-    if (!IsAgencyFormat(format)) return 1;
-    MemoryStream in(bytes);
-    const Result<AgencyFile> header = ReadAgencyFile(format, in, AgencyReadOptions{true});
-    if (!header) return 1;
-    std::vector<ChannelHeader> headers;
-    for (const AgencyChannel& channel : header.value().channels) headers.push_back(channel.header);
-    return ComponentSetCount(headers);
 }
 
 }  // namespace tremblo

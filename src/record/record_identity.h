@@ -6,7 +6,6 @@
 // the same station and event.
 #include <span>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "common/path_text.h"
@@ -36,6 +35,5 @@ std::string AgencyRecordIdentity(const std::string& path, RecordFormat format, s
 // than one when the first set is full and channels follow (see
 // agency_record.h); 1 otherwise.
 int ComponentSetCount(std::span<const ChannelHeader> headers);
-int ComponentSetsOfBytes(std::string_view bytes, RecordFormat format);
 
 }  // namespace tremblo

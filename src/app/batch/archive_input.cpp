@@ -2,7 +2,6 @@
 
 #include "record/agency_reading.h"
 #include "record/agency_record.h"
-#include "record/record_identity.h"
 
 #include <algorithm>
 #include <map>
@@ -97,9 +96,7 @@ bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options,
         for (GroupedRecord& record : records) {
             std::string streamDamage = StreamDamageOf(archive, record, damaged);
             // A member holding several sets of components gives a record of each.
-            const int sets = record.members.size() == 1 && options.threeComponents && record.members[0].damage.empty()
-                                 ? ComponentSetsOfBytes(record.members[0].bytes, record.format)
-                                 : 1;
+            const int sets = record.componentSets;  // counted as the grouper read its header
             RecordTask task = TaskOfArchiveRecord(archive, std::move(record));
             if (!streamDamage.empty()) task.failure = std::move(streamDamage);
             std::vector<RecordTask> others;
