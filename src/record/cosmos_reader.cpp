@@ -1,6 +1,7 @@
 #include "record/cosmos_reader.h"
 
 #include "record/compass_direction.h"
+#include "record/cosmos_text_header.h"
 
 #include <cctype>
 #include <cmath>
@@ -24,7 +25,7 @@ constexpr int MAX_HEADER_VALUES = 10000;
 constexpr int MAX_COMMENT_LINES = 100000;
 constexpr double G_TO_GAL = 980.665;
 // Units codes of the data lines and integer 3.
-constexpr int UNITS_G = 2, UNITS_CM_PER_S2 = 4;
+constexpr int UNITS_G = 2, UNITS_CM_PER_S2 = 4, UNITS_GAL = 10;
 constexpr int I_STAGE = 1, I_UNITS = 3;
 constexpr int R_INTERVAL = 62, R_LENGTH_SECONDS = 63;
 // The stated length and the count times the interval agree within this ratio.
@@ -33,6 +34,8 @@ const char* const kFormatName = "COSMOS";
 
 constexpr const char* kIntervalDisagrees = QT_TRANSLATE_NOOP(
     "record", "サンプリング間隔「%s」とデータの長さ（%s 秒、%d 個）が合いません");
+
+constexpr const char* kUnitsDisagree = QT_TRANSLATE_NOOP("record", "単位コード %d と単位「%s」が合いません");
 
 std::string Lower(std::string_view text) {
     std::string out(text);
@@ -124,16 +127,27 @@ std::optional<DataStart> ParseDataStart(std::string_view line) {
     return start;
 }
 
-// Gal per unit: the code, else the written units.
-std::optional<double> GalPerUnit(std::optional<int> code, const std::string& text) {
-    if (code) {
-        if (*code == UNITS_G) return G_TO_GAL;
-        if (*code == UNITS_CM_PER_S2) return 1.0;
-        return std::nullopt;
-    }
-    if (text == "cm/sec2" || text == "cm/s2" || text == "cm/sec/sec" || text == "cm/s/s") return 1.0;
+// Gal per unit of the written units, when they are ones read here.
+std::optional<double> GalPerUnitText(const std::string& text) {
+    if (text == "cm/sec2" || text == "cm/s2" || text == "cm/sec/sec" || text == "cm/s/s" || text == "gal") return 1.0;
     if (text == "g") return G_TO_GAL;
     return std::nullopt;
+}
+
+// Gal per unit: the code, else the written units; nothing when the written
+// units say otherwise than the code.
+std::optional<double> GalPerUnit(std::optional<int> code, const std::string& text) {
+    const std::optional<double> written = GalPerUnitText(text);
+    if (!code) return written;
+    std::optional<double> coded;
+    if (*code == UNITS_G) coded = G_TO_GAL;
+    if (*code == UNITS_CM_PER_S2 || *code == UNITS_GAL) coded = 1.0;
+    if (coded && !text.empty() && written != coded) return std::nullopt;
+    return coded;
+}
+
+bool CodeAndTextDisagree(std::optional<int> code, const std::string& text) {
+    return code && !text.empty() && GalPerUnit(code, "") && GalPerUnitText(text) != GalPerUnit(code, "");
 }
 
 // The undefined values a text line states ("...unknown/unspecified: -999, -999.0").
@@ -227,6 +241,7 @@ Result<AgencyChannel> ReadChannel(FixedLineSource& source, const AgencyReadOptio
     channel.header.processingStage = ints.value().IntAt(I_STAGE, integerNull).value_or(0);
     // The channel's direction as its text header writes it ("Chan  1:  90 deg").
     ReadChannelDirection(text, channel.header);
+    ReadCosmosTextHeader(text, channel.header);
     for (int block = 0;; ++block) {
         if (std::optional<ReadError> error = source.Require(block == 0 ? msg::kDataStartLine : msg::kEndOfData)) return *error;
         const std::string line = Lower(source.line());
@@ -248,6 +263,8 @@ Result<AgencyChannel> ReadChannel(FixedLineSource& source, const AgencyReadOptio
             if (!code && data->unitsText.empty())
                 code = ints.value().IntAt(I_UNITS, integerNull);
             const std::optional<double> galPerUnit = GalPerUnit(code, data->unitsText);
+            if (CodeAndTextDisagree(code, data->unitsText))
+                return ReadError{startLine, StringPrintf(TrText("record", kUnitsDisagree).c_str(), *code, data->unitsText.c_str())};
             if (!galPerUnit)
                 return ReadError{startLine, code ? StringPrintf(TrText("record", msg::kUnknownUnitsCode).c_str(), *code)
                                                  : StringPrintf(TrText("record", msg::kUnknownUnits).c_str(), data->unitsText.c_str())};

@@ -42,6 +42,7 @@ TEST(CosmosReader, ReadsTheIntervalUnitsAndSamples) {
     } cases[] = {
         {"cm/sec2, interval in seconds", Channel(300.0), 0.01, 1.0},
         {"g", Channel(0.5, 2, "g"), 0.01, 980.665},
+        {"gal by code 10", Channel(300.0, 10, "gal"), 0.01, 1.0},
         {"interval in milliseconds", [] { CosmosFixtureChannel c = Channel(300.0); c.interval = 5.0; return c; }(), 0.005, 1.0},
         {"uncorrected", [] { CosmosFixtureChannel c = Channel(300.0); c.stage = 1; return c; }(), 0.01, 1.0},
     };
@@ -107,6 +108,9 @@ TEST(CosmosReader, RefusesDamagedFilesNamingTheLine) {
         {"unknown units code", [](const std::string& t) {
              return WithDataStart(t, "    1000 acceleration pts, approx   10 secs, units=furlong (99), Format=(8F10.5)"); },
          45, "単位コード 99"},
+        {"units code and written units disagree", [](const std::string& t) {
+             return WithDataStart(t, "    1000 acceleration pts, approx   10 secs, units=g (04), Format=(8F10.5)"); },
+         45, "単位コード 4 と単位「g」が合いません"},
         {"velocity only", [](const std::string& t) {
              return WithDataStart(t, "    1000 velocity pts, approx   10 secs, units=cm/sec (05), Format=(8F10.5)"); },
          45, "加速度のデータがありません"},
