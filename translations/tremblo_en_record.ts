@@ -497,6 +497,10 @@ Sets 2 to %d open from the event list (File → Open an event folder...), and tr
         <source>このファイルの成分は %d 組で、%d 組目はありません</source>
         <translation>The file holds %d sets of components: there is no set %d</translation>
     </message>
+    <message>
+        <source>単位コード %d と単位「%s」が合いません</source>
+        <translation>The units code %d and the units &quot;%s&quot; disagree</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::RecordInfoPanel</name>

@@ -162,10 +162,6 @@
         <translation>Add this spectrum to the superposed graph</translation>
     </message>
     <message>
-        <source>PNGFﾌｧｲﾙ</source>
-        <translation>PNG</translation>
-    </message>
-    <message>
         <source>重ね合わせｽﾍﾟｸﾄﾗﾑをPNGﾌｧｲﾙで保存</source>
         <translation>Save the superposed graph as a PNG picture</translation>
     </message>

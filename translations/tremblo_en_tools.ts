@@ -214,14 +214,14 @@ Nothing was saved</translation>
         <translation>The station list was saved to %1</translation>
     </message>
     <message>
-        <source>KiK-net観測点リストの編集結果が保存されていません。
-観測点リストを閉じますか？</source>
-        <translation>The edits to the station lists are not saved.
-Close the station lists?</translation>
-    </message>
-    <message>
         <source>観測点リストを閉じる</source>
         <translation>Close the station lists</translation>
+    </message>
+    <message>
+        <source>%1観測点リストの編集結果が保存されていません。
+観測点リストを閉じますか？</source>
+        <translation>The edits to the %1 station list are not saved.
+Close the station list?</translation>
     </message>
 </context>
 <context>

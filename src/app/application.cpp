@@ -42,6 +42,7 @@ Application::Application(Platform& platform, const std::string& dataFolder)
     NextStep.copySuperposed = [this] { Super.MyGraph1->graph().Copy(); };
     Form1.showHowTo = [this] { Tutorial1Click(); };
     Form1.showFourier = [this] { ShowFourier(); };
+    Form1.recordChanged = [this] { Fourier.UpdateAfterLoad(Form1.session().record().currentStation); };
     Form1.showAbout = [this] { About1Click(); };
     // Unsaved station-list edits are asked about before anything closes.
     Form1.mayQuit = [this] { return SiteList.MayCloseForQuit(); };

@@ -1,5 +1,6 @@
 #include "app/qt_platform.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -45,9 +46,16 @@ QString ToQtFilter(const std::string& filter) {
     return entries.join(";;");
 }
 
+QWidget* QtPlatform::Owner() const {
+    // The window in use asked: the dialog belongs to it, so that the window
+    // manager keeps it over that window and raises no other.
+    if (QWidget* active = QApplication::activeWindow(); active != nullptr && active->isVisible()) return active;
+    return parent_;
+}
+
 MessageAnswer QtPlatform::ShowMessage(const std::string& text, const std::string& caption,
                                       MessageStyle style) {
-    QMessageBox box(parent_);
+    QMessageBox box(Owner());
     box.setWindowTitle(Q(caption));
     box.setText(Q(text));
     switch (style) {
@@ -79,19 +87,19 @@ MessageAnswer QtPlatform::ShowMessage(const std::string& text, const std::string
 }
 
 std::optional<std::string> QtPlatform::AskOpenFile(const std::string& filter) {
-    const QString path = QFileDialog::getOpenFileName(parent_, QString(), QString(), ToQtFilter(filter));
+    const QString path = QFileDialog::getOpenFileName(Owner(), QString(), QString(), ToQtFilter(filter));
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }
 
 std::optional<std::string> QtPlatform::AskOpenFolder() {
-    const QString path = QFileDialog::getExistingDirectory(parent_);
+    const QString path = QFileDialog::getExistingDirectory(Owner());
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
 }
 
 std::optional<std::string> QtPlatform::AskSaveFile(const SaveDialogRequest& request) {
-    QFileDialog dialog(parent_);
+    QFileDialog dialog(Owner());
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setNameFilter(ToQtFilter(request.filter));

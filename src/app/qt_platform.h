@@ -32,6 +32,10 @@ public:
     void CopyImageToClipboard(const RgbImage& image) override;
     bool OpenUrl(const std::string& url) override;
 
+    // The window a dialog belongs to: the active window of the program,
+    // else the one given.
+    QWidget* Owner() const;
+
 private:
     QWidget* parent_;
     std::function<void(const std::string&)> showWait_;

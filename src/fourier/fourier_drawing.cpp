@@ -181,10 +181,10 @@ void PrepareFourierGraph(TMyGraph& graph) {
     graph.Clear(kWhite);
 }
 
-void DrawFourierSpectra(TMyGraph& graph, const FourierSpectra& spectra, const FourierSpectra* partner,
-                        const FourierDisplaySettings& settings) {
-    graph.Clear(kWhite);
-    if (spectra.empty()) return;
+namespace {
+
+void DrawFourierPanels(TMyGraph& graph, const FourierSpectra& spectra, const FourierSpectra* partner,
+                       const FourierDisplaySettings& settings) {
     const Band band = BandOf(spectra);
     DrawSpectraPanel(graph, spectra, band, settings);
 
@@ -217,6 +217,16 @@ void DrawFourierSpectra(TMyGraph& graph, const FourierSpectra& spectra, const Fo
     DrawRatioPanel(graph, spectra, band, TrPicture("fourier", "H/V スペクトル比"),
                    hv.empty() ? std::vector<std::vector<double>>{} : std::vector<std::vector<double>>{hv}, {"H/V"},
                    {kBlack}, reason, settings.lineWidth);
+}
+
+}  // namespace
+
+void DrawFourierSpectra(TMyGraph& graph, const FourierSpectra& spectra, const FourierSpectra* partner,
+                        const FourierDisplaySettings& settings) {
+    graph.Clear(kWhite);
+    if (spectra.empty()) return;
+    DrawFourierPanels(graph, spectra, partner, settings);
+    graph.RedrawScaleLabels();
 }
 
 }  // namespace tremblo

@@ -8,6 +8,7 @@
 // control); its Width and Height are the canvas's. Texts are UTF-8.
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "common/platform.h"
 #include "plot/canvas.h"
@@ -74,6 +75,12 @@ public:
     // NGridX) across, OriginY up by NGridY * (HeightY / NGridY).
     ClipRect FrameRect() const;
 
+    // Draws the tick labels of every frame drawn since the picture was last
+    // cleared again, each on its white box: curves drawn past a frame (they
+    // are not cut to it) then never hide a label. Drawing procedures call it
+    // after their curves.
+    void RedrawScaleLabels();
+
     void Clear(Color color);
     void Copy();
     // Writes the whole picture as a PNG file; a file that cannot be written is
@@ -91,8 +98,16 @@ private:
     bool PixelY(float value, double& py) const;
     void DrawMarkers(int n, const float* x, const float* y, int type, int size, int skip, bool solidPen);
 
+    struct ScaleLabel {
+        int x = 0, y = 0;
+        std::string text;
+        FontSpec font;
+    };
+    void DrawScaleLabel(int x, int y, const std::string& text);
+
     Canvas& canvas_;
     Platform& platform_;
+    std::vector<ScaleLabel> scaleLabels_;  // of the frames on the picture
 };
 
 }  // namespace tremblo

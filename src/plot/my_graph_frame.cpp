@@ -29,13 +29,36 @@ std::string Label(float value, const std::string* format) {
 
 void TMyGraph::DrawWaku() { DrawFrame(false); }
 
+void TMyGraph::DrawScaleLabel(int x, int y, const std::string& text) {
+    canvas_.TextOut(x, y, text);
+    scaleLabels_.push_back(ScaleLabel{x, y, text, canvas_.Font()});
+}
+
+void TMyGraph::RedrawScaleLabels() {
+    const FontSpec font = canvas_.Font();
+    const Color brush = canvas_.BrushColor();
+    const BrushStyle style = canvas_.GetBrushStyle();
+    canvas_.SetBrushColor(kWhite);
+    canvas_.SetBrushStyle(BrushStyle::Solid);
+    for (const ScaleLabel& label : scaleLabels_) {
+        if (!(canvas_.Font() == label.font)) canvas_.SetFont(label.font);
+        canvas_.TextOut(label.x, label.y, label.text);
+    }
+    canvas_.SetFont(font);
+    canvas_.SetBrushColor(brush);
+    canvas_.SetBrushStyle(style);
+}
+
 // A step that is not positive gives no subdivisions and no label format:
 // such an axis keeps the labels of DrawWaku.
 void TMyGraph::DrawWakuN() { DrawFrame(true); }
 
 void TMyGraph::DrawFrame(bool derivedSubdivisions) {
     canvas_.SetBrushColor(kWhite);
-    if (!OverWrite) canvas_.FillRect({0, 0, Width(), Height()});
+    if (!OverWrite) {
+        canvas_.FillRect({0, 0, Width(), Height()});
+        scaleLabels_.clear();
+    }
     if (!LinearX && SValueX == 0.0f) {
         platform_.ShowMessage("X Logarithmic Scale can not be determind.", "X Scale Error",
                               MessageStyle::Plain);
@@ -84,7 +107,7 @@ void TMyGraph::DrawXPass(const std::string* format) {
         canvas_.SetPenWidth(1);
 
         const std::string label = Label(LineValue(LinearX, SValueX, VValueX, r), format);
-        canvas_.TextOut(x - canvas_.TextWidth(label) / 2, OriginY + 5, label);
+        DrawScaleLabel(x - canvas_.TextWidth(label) / 2, OriginY + 5, label);
 
         canvas_.SetPenStyle(PenStyle::Dot);
         if (r == NGridX) continue;
@@ -122,7 +145,7 @@ void TMyGraph::DrawYPass(const std::string* format) {
         const std::string label = Label(LineValue(LinearY, SValueY, VValueY, r), format);
         const int h = canvas_.TextHeight(label);
         const int x = LeftScale ? OriginX - canvas_.TextWidth(label) - 10 : OriginX + WidthX + 5;
-        canvas_.TextOut(x, y - h / 2, label);
+        DrawScaleLabel(x, y - h / 2, label);
 
         canvas_.SetPenStyle(PenStyle::Dot);
         if (r == NGridY) continue;

@@ -120,6 +120,7 @@ void TMyGraph::SkipGraph(int n, const float* x, const float* y, int type, int si
 }
 
 void TMyGraph::Clear(Color color) {
+    scaleLabels_.clear();
     canvas_.SetBrushColor(color);
     canvas_.FillRect({0, 0, Width(), Height()});
 }

@@ -122,6 +122,7 @@ void DrawEnlargedItem(TMyGraph& graph, const ItemCurves& curves, const SpectrumD
     graph.canvas().SetPenWidth(kEnlargedPenWidth);
     DrawItemCurves(graph, curves, s, s.colorByDamping);
     DrawSpectrumTargets(graph, s.targets, curves.quantity, s.frequencyX);
+    graph.RedrawScaleLabels();
 }
 
 void StartSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& s,
@@ -138,6 +139,7 @@ void StartSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDi
     if (!s.frequencyX) DrawLegendLine(graph, 0);
     DrawItemCurves(graph, curves, s, false);
     DrawSpectrumTargets(graph, s.targets, curves.quantity, s.frequencyX);
+    graph.RedrawScaleLabels();
 }
 
 void AddSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisplaySettings& s, int overlayCount) {
@@ -145,6 +147,7 @@ void AddSuperposed(TMyGraph& graph, const ItemCurves& curves, const SpectrumDisp
     DrawItemCurves(graph, curves, s, false);
     DrawLegendLine(graph, overlayCount);
     WriteLegendTitle(graph, curves, overlayCount);
+    graph.RedrawScaleLabels();
 }
 
 }  // namespace tremblo

@@ -19,7 +19,7 @@ enum NavigatorChoice : int {
     kChoiceSaveEnlarged = 3,    // PNGﾌｧｲﾙ of the enlarged view
     kChoiceNewSuperposed = 4,   // 新規作図
     kChoiceAddSuperposed = 5,   // 重ね合わせ
-    kChoiceSaveSuperposed = 6,  // PNGFﾌｧｲﾙ of the superposed drawing
+    kChoiceSaveSuperposed = 6,  // PNGﾌｧｲﾙ of the superposed drawing
 };
 
 class EnlargedNavigator {

@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "common/format.h"
+#include "common/shift_jis.h"
 #include "common/translation.h"
 #include "spectrum/pseudo_csv.h"
 #include "spectrum/sa_sd_curve.h"
@@ -27,6 +28,14 @@ std::string SaSdComponentName(const SpectrumSource& source, int component) {
             if (label.starts_with(name)) return name;
     }
     return kNames[component];
+}
+
+std::string SaSdTitleComponent(const SpectrumSource& source, int component) {
+    if (component < 0 || component >= SPECTRUM_COMPONENTS) return {};
+    std::string_view label = source.componentLabel[static_cast<std::size_t>(component)].view();
+    while (!label.empty() && label.back() == ' ') label.remove_suffix(1);
+    while (!label.empty() && label.front() == ' ') label.remove_prefix(1);
+    return label.empty() ? SaSdComponentName(source, component) : SjisToUtf8(label);
 }
 
 std::string SaSdCaption(const SpectrumSource& source, bool pseudo) {
@@ -71,7 +80,7 @@ void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const SpectrumSour
                                    : TrPicture("spectrum", "加速度 Sa [gal]");
     graph.DrawWaku();
     Canvas& canvas = graph.canvas();
-    canvas.TextOut(150, 5, StringPrintf("%s %s", source.eventName.c_str(), SaSdComponentName(source, c).c_str()));
+    canvas.TextOut(150, 5, StringPrintf("%s %s", source.eventName.c_str(), SaSdTitleComponent(source, c).c_str()));
     // The title line is full: the mark goes to the bottom right corner,
     // below the scale's last number and right of the axis title.
     if (const std::string mark = OscillatorPictureMark(source.method); !mark.empty())
@@ -86,6 +95,7 @@ void DrawSaSd(TMyGraph& graph, const SpectrumTable& spectrum, const SpectrumSour
         graph.DrawGraph(full.count, full.sd.data(), full.sa.data());
     }
     DrawSaSdTargets(graph, settings.targets);
+    graph.RedrawScaleLabels();
 }
 
 }  // namespace tremblo

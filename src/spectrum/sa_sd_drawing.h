@@ -29,6 +29,9 @@ struct SaSdSettings {
 // component of a one-component record is named by the direction its label
 // starts with (a UD file alone is "UD", not "NS").
 std::string SaSdComponentName(const SpectrumSource& source, int component);
+// The component in the graph's title, as the spectrum panels name it
+// ("NS2", "067°"); the name above when the record gives none.
+std::string SaSdTitleComponent(const SpectrumSource& source, int component);
 
 // The caption under the graph with the damping ratio the curve is drawn
 // for: "Sa-Sdスペクトラム　h=0.05" (h=0.25 and 0.5 under the ×5 and ×10

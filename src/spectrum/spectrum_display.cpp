@@ -238,6 +238,7 @@ void DrawSpectra(TMyGraph& graph, const SpectrumData& data, const SpectrumDispla
     } else {
         DrawSpectraPerComponent(graph, data, settings);
     }
+    graph.RedrawScaleLabels();
 }
 
 }  // namespace tremblo

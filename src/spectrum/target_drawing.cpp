@@ -15,7 +15,7 @@ constexpr Color Rgb(int r, int g, int b) {
 constexpr Color kTargetColors[] = {Rgb(255, 128, 0), Rgb(255, 0, 255), Rgb(153, 102, 51)};
 
 constexpr std::size_t kLabelCharacters = 20;
-constexpr int kLegendInset = 6, kLegendTop = 4, kSampleLength = 22, kSampleGap = 4;
+constexpr int kLegendInset = 6, kLegendTop = 4, kSampleLength = 22, kSampleGap = 4, kLegendMargin = 2;
 
 const PeriodTable& TablePeriods() {
     static const PeriodTable table = BuildPeriodTable();
@@ -66,8 +66,8 @@ void SetTargetPen(Canvas& canvas, int index) {
     canvas.SetPenStyle(PenStyle::Solid);
 }
 
-// One line per target: a dashed sample in its colour, then its text; the
-// texts leave the curves below them visible.
+// One line per target: a dashed sample in its colour, then its text, on a
+// white box so that the curves under it never make the text unreadable.
 void DrawLegend(TMyGraph& graph, const std::vector<std::string>& texts, Corner corner) {
     Canvas& canvas = graph.canvas();
     const ClipRect frame = graph.FrameRect();
@@ -77,6 +77,12 @@ void DrawLegend(TMyGraph& graph, const std::vector<std::string>& texts, Corner c
                          ? static_cast<int>(frame.left) + kLegendInset
                          : static_cast<int>(frame.right) - kLegendInset - kSampleLength - kSampleGap - textWidth;
     const int top = static_cast<int>(frame.top) + kLegendTop;
+    int bottom = top;
+    for (const std::string& text : texts) bottom += canvas.TextHeight(text) + 2;
+    canvas.SetBrushStyle(BrushStyle::Solid);
+    canvas.SetBrushColor(kWhite);
+    canvas.FillRect({left - kLegendMargin, top - kLegendMargin,
+                     left + kSampleLength + kSampleGap + textWidth + kLegendMargin, bottom + kLegendMargin - 2});
     canvas.SetBrushStyle(BrushStyle::Clear);
     int y = top;
     for (std::size_t i = 0; i < texts.size(); ++i) {

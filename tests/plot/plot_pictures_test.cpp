@@ -248,3 +248,54 @@ TEST(PlotPictures, LogLogSpectrumLikeGraph) {
 
 }  // namespace
 }  // namespace tremblo
+
+namespace tremblo {
+namespace {
+
+// Curves are not cut to the frame: one drawn across tick labels hides them
+// until the labels are drawn again on their white boxes, pixel for pixel as
+// the frame drew them.
+TEST(ScaleLabels, CurvesPastTheFrameNeverHideThem) {
+    const struct {
+        const char* name;
+        bool leftScale;
+        std::array<float, 2> x, y;  // a thick line along a row or column of labels
+    } cases[] = {
+        {"the period axis' numbers", true, {0.01f, 20.0f}, {6.5f, 6.5f}},
+        {"the left scale's numbers", true, {0.066f, 0.066f}, {2.0f, 50000.0f}},
+        {"the right scale's numbers", false, {13.9f, 13.9f}, {2.0f, 50000.0f}},
+    };
+    for (const auto& c : cases) {
+        testing::ScriptedPlatform platform;
+        RasterCanvas canvas(400, 300);
+        TMyGraph graph(canvas, platform);
+        graph.LinearX = graph.LinearY = false;
+        graph.SValueX = 0.1f, graph.VValueX = 10.0f, graph.NGridX = 2;
+        graph.SValueY = 10.0f, graph.VValueY = 10.0f, graph.NGridY = 4;
+        graph.OriginX = 60, graph.OriginY = 260, graph.WidthX = 280, graph.HeightY = 240;
+        graph.LeftScale = c.leftScale;
+        graph.DrawWaku();
+        const RgbImage framed = canvas.Picture();
+        canvas.SetPenColor(kRed);
+        canvas.SetPenWidth(9);
+        graph.DrawGraph(2, c.x.data(), c.y.data());
+        const RgbImage crossed = canvas.Picture();
+        graph.RedrawScaleLabels();
+        const RgbImage relabelled = canvas.Picture();
+        // Black pixels outside the frame are the labels' (and the titles', which the curves miss).
+        int hidden = 0, lost = 0;
+        for (int y = 0; y < framed.height; ++y)
+            for (int x = 0; x < framed.width; ++x) {
+                const bool outside = x < graph.OriginX - 1 || x > graph.OriginX + graph.WidthX + 1 ||
+                                     y > graph.OriginY + 1 || y < graph.OriginY - graph.HeightY - 1;
+                if (!outside || !IsColor(framed, x, y, kBlack)) continue;
+                if (!IsColor(crossed, x, y, kBlack)) ++hidden;
+                if (!IsColor(relabelled, x, y, kBlack)) ++lost;
+            }
+        EXPECT_GT(hidden, 20) << c.name << ": the curve should cross labels";
+        EXPECT_EQ(lost, 0) << c.name;
+    }
+}
+
+}  // namespace
+}  // namespace tremblo

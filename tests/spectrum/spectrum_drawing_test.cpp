@@ -276,16 +276,22 @@ TEST_F(SaSdDrawingTest, GrowingDisplacementKeepsEveryPoint) {
     EXPECT_EQ(curves[0].color, kRedCurve);
     EXPECT_EQ(graph.TitleX, "変位 Sd [cm]");
     EXPECT_EQ(graph.TitleY, "加速度 Sa [gal]");
-    const CanvasCall* name = canvas.FindText("AIC001-202411051012 UD");
+    // The title names the component as the spectrum panels do (UD2).
+    const CanvasCall* name = canvas.FindText("AIC001-202411051012 UD2");
     ASSERT_NE(name, nullptr);
     EXPECT_EQ(name->x1, 150);
     EXPECT_EQ(name->y1, 5);
 
-    // The one component of a record read from its UD file alone is UD.
+    // The one component of a record read from its UD file alone is UD in
+    // the file names, and its own label in the title.
     source = Source(1);
     source.componentLabel[0] = "UD2";
     Draw([](int j) { return 1.0f + j; }, [](int) { return 1.0f; }, true, 0);
-    EXPECT_NE(canvas.FindText("AIC001-202411051012 UD"), nullptr);
+    EXPECT_NE(canvas.FindText("AIC001-202411051012 UD2"), nullptr);
+    EXPECT_EQ(SaSdTitleComponent(source, 0), "UD2");
+    source.componentLabel[0] = "";
+    EXPECT_EQ(SaSdTitleComponent(source, 0), "NS");
+    source.componentLabel[0] = "UD2";
     EXPECT_EQ(SaSdComponentName(source, 0), "UD");
     EXPECT_EQ(SaSdComponentName(Source(3), 0), "NS");
 }

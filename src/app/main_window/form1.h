@@ -94,6 +94,8 @@ public:
     void BtnSpectClick();
     // フーリエスペクトル: set by the application, run by BtnFourier.
     std::function<void()> showFourier;
+    // After every load, once the windows above have followed it.
+    std::function<void()> recordChanged;
     void N11Click() { ChooseDampingMultiplier(DampingMultiplier::Times1); }
     void N2Click() { ChooseDampingMultiplier(DampingMultiplier::Times5); }
     void N3Click() { ChooseDampingMultiplier(DampingMultiplier::Times10); }

@@ -91,6 +91,7 @@ void TForm1::UpdateAfterLoad() {
         w->setEnabled(true);
     if (Spect != nullptr) Spect->UpdateAfterLoad(session_->record());
     if (Synthe != nullptr) Synthe->RecordChanged();
+    if (recordChanged) recordChanged();
     // A three-component record shows its JMA intensity; nothing otherwise.
     const Result<JmaIntensity> intensity = RecordJmaIntensity(session_->record());
     info_->ShowIntensity(intensity ? QString::fromStdString(JmaIntensityText(intensity.value())) : QString());

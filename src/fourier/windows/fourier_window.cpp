@@ -39,6 +39,7 @@ TFourier::TFourier(Platform& platform, RecordSession& session, QWidget* parent)
     Label2 = Place(new QLabel(this), 262, 16, 650, 26);  // the station
     MyGraph1 = PlaceGraph(platform_, *this, FOURIER_GRAPH_WIDTH, FOURIER_GRAPH_HEIGHT, 16, 56, PrepareFourierGraph);
     BuildControls();
+    EnableExports();
 }
 
 TFourier::~TFourier() = default;
@@ -109,7 +110,21 @@ void TFourier::BtnCalcClick() {
         MatchPartner(ReadSettings());
     }
     EnableRatioChoice();
+    EnableExports();
     Redraw();
+}
+
+void TFourier::UpdateAfterLoad(const StationRow& station) {
+    spectra_ = FourierSpectra{};
+    input_.reset();
+    ShowStation(station);
+    // The ratio chosen stays chosen: the next calculation shows it again.
+    EnableExports();
+    Redraw();
+}
+
+void TFourier::EnableExports() {
+    for (QPushButton* button : {Button2, BtnGIF, BtnCSV}) button->setEnabled(!spectra_.empty());
 }
 
 // The other series made again with `settings` where it was made with
@@ -144,8 +159,10 @@ const FourierSpectra* TFourier::partner() const {
 bool TFourier::ShowsSurfaceBorehole() const { return RGRatio->itemIndex() == 1 && partner() != nullptr; }
 
 // 地表/地中 is offered while the pair is at hand; otherwise H/V is shown.
+// H/V needs two horizontals and a vertical; 地表/地中 both series of a KiK-net station.
 void TFourier::EnableRatioChoice() {
     const bool pair = partner() != nullptr;
+    RGRatio->button(0)->setEnabled(spectra_.empty() || spectra_.horizontalsAndVertical);
     RGRatio->button(1)->setEnabled(pair);
     if (!pair && RGRatio->itemIndex() == 1) RGRatio->setItemIndex(0);  // redraws
 }

@@ -36,6 +36,9 @@ public:
     FourierDisplaySettings ReadDisplaySettings() const;
     FourierSettings ReadSettings() const;
     void ShowStation(const StationRow& station);
+    // A new record was loaded: the spectra shown are forgotten, the exports
+    // off, until 計　算 (the KiK-net series kept for the surface/borehole ratio stay).
+    void UpdateAfterLoad(const StationRow& station);
 
     // Control handlers.
     void RGBandwidthClick() { ApplySettings(); }  // smooths again, both series of a KiK-net pair
@@ -71,6 +74,7 @@ private:
 
     void BuildControls();
     void EnableRatioChoice();
+    void EnableExports();
     bool ShowsSurfaceBorehole() const;
     // The shown spectra and the other series' brought to the settings shown.
     void ApplySettings();

@@ -36,6 +36,10 @@ QRect ScreenRect(const QWidget& widget) {
 }  // namespace
 
 QPoint PlacementBeside(const QRect& screen, const QSize& frame, const QRect& anchor, const QRect& avoid) {
+    return PlacementBeside(screen, frame, anchor, std::vector<QRect>{avoid});
+}
+
+QPoint PlacementBeside(const QRect& screen, const QSize& frame, const QRect& anchor, const std::vector<QRect>& avoid) {
     const QPoint candidates[] = {
         {anchor.right() + 1, anchor.top()},
         {anchor.left(), anchor.bottom() + 1},
@@ -47,7 +51,9 @@ QPoint PlacementBeside(const QRect& screen, const QSize& frame, const QRect& anc
     for (const QPoint& wanted : candidates) {
         const QPoint at = InsideScreen(screen, frame, wanted);
         const QRect placed(at, frame);
-        const long long onAvoid = Area(placed & avoid), onAnchor = Area(placed & anchor);
+        long long onAvoid = 0;
+        for (const QRect& rect : avoid) onAvoid += Area(placed & rect);
+        const long long onAnchor = Area(placed & anchor);
         if (onAvoid < bestAvoid || (onAvoid == bestAvoid && onAnchor < bestAnchor)) {
             best = at;
             bestAvoid = onAvoid;
@@ -58,6 +64,10 @@ QPoint PlacementBeside(const QRect& screen, const QSize& frame, const QRect& anc
 }
 
 void PlaceBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid) {
+    PlaceBeside(window, anchor, {avoid});
+}
+
+void PlaceBeside(QWidget& window, const QWidget& anchor, std::initializer_list<const QWidget*> avoid) {
     if (window.isVisible()) return;
     const QScreen* screen = anchor.screen();
     if (screen == nullptr) return;
@@ -71,11 +81,17 @@ void PlaceBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid) {
                       std::min(frame.height(), available.height()) - decoration.height());
         frame = window.size() + decoration;
     }
-    const QRect avoided = avoid != nullptr ? ScreenRect(*avoid) : QRect();
+    std::vector<QRect> avoided;
+    for (const QWidget* widget : avoid)
+        if (widget != nullptr) avoided.push_back(ScreenRect(*widget));
     window.move(PlacementBeside(available, frame, ScreenRect(anchor), avoided));
 }
 
 void ShowBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid) {
+    ShowBeside(window, anchor, {avoid});
+}
+
+void ShowBeside(QWidget& window, const QWidget& anchor, std::initializer_list<const QWidget*> avoid) {
     PlaceBeside(window, anchor, avoid);
     window.show();
     window.raise();

@@ -4,6 +4,8 @@
 #include <QPoint>
 #include <QRect>
 #include <QSize>
+#include <initializer_list>
+#include <vector>
 
 class QWidget;
 
@@ -18,14 +20,19 @@ namespace tremblo {
 // least of it. A frame wider (taller) than the screen starts at its left
 // (top) edge.
 QPoint PlacementBeside(const QRect& screen, const QSize& frame, const QRect& anchor, const QRect& avoid);
+// The same, keeping clear of several rectangles: the place covering least
+// of them all (summed) wins.
+QPoint PlacementBeside(const QRect& screen, const QSize& frame, const QRect& anchor, const std::vector<QRect>& avoid);
 
 // Moves a hidden window beside `anchor` as above (a window the user can
 // resize is first shrunk to the screen when it is larger); a visible one
 // stays where it is. `avoid` may be a control of the anchor or another
 // window; nullptr avoids nothing.
 void PlaceBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid = nullptr);
+void PlaceBeside(QWidget& window, const QWidget& anchor, std::initializer_list<const QWidget*> avoid);
 
 // PlaceBeside, then shows the window and brings it to the front.
 void ShowBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid = nullptr);
+void ShowBeside(QWidget& window, const QWidget& anchor, std::initializer_list<const QWidget*> avoid);
 
 }  // namespace tremblo

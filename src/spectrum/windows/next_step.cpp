@@ -1,5 +1,6 @@
 #include "spectrum/windows/next_step.h"
 
+#include <QEventLoop>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
@@ -11,7 +12,7 @@ namespace tremblo {
 
 TNextStep::TNextStep(QWidget* parent) : QDialog(parent) {
     ApplySpectrumWindowLook(*this, tr("地震応答スペクトラム"), 424, 142);
-    setModal(true);
+    setModal(false);
 
     (new QLabel(tr("地震応答スペクトラム拡大図"), this))->setGeometry(16, 6, 300, 20);
     auto* separator = new QFrame(this);
@@ -36,7 +37,7 @@ TNextStep::TNextStep(QWidget* parent) : QDialog(parent) {
         {&Button5, QT_TR_NOOP("新規作図"), QT_TR_NOOP("現在の拡大図で新規にｽﾍﾟｸﾄﾗﾑを作成"), 1, 0, kChoiceNewSuperposed},
         {&Button6, QT_TR_NOOP("重ね合わせ"), QT_TR_NOOP("現在の拡大図を追加する"), 1, 1, kChoiceAddSuperposed},
         {&Button9, QT_TR_NOOP("コピー"), QT_TR_NOOP("ｸﾘｯﾌﾟボードへｺﾋﾟｰ"), 1, 2, -2},
-        {&Button7, QT_TR_NOOP("PNGFﾌｧｲﾙ"), QT_TR_NOOP("重ね合わせｽﾍﾟｸﾄﾗﾑをPNGﾌｧｲﾙで保存"), 1, 3, kChoiceSaveSuperposed},
+        {&Button7, QT_TR_NOOP("PNGﾌｧｲﾙ"), QT_TR_NOOP("重ね合わせｽﾍﾟｸﾄﾗﾑをPNGﾌｧｲﾙで保存"), 1, 3, kChoiceSaveSuperposed},
         {&Button10, QT_TR_NOOP("閉じる"), QT_TR_NOOP("重ね合わせ図を終了"), 1, 4, kChoiceClose},
     };
     for (const Item& item : items) {
@@ -60,12 +61,25 @@ TNextStep::TNextStep(QWidget* parent) : QDialog(parent) {
 
 void TNextStep::Finish(int choice) {
     choice_ = choice;
-    accept();
+    hide();
+}
+
+void TNextStep::hideEvent(QHideEvent* event) {
+    QDialog::hideEvent(event);
+    if (loop_ != nullptr) loop_->quit();
 }
 
 std::optional<int> TNextStep::Choose() {
     choice_.reset();
-    exec();
+    if (loop_ != nullptr) return std::nullopt;  // already waiting: one view at a time
+    QEventLoop loop;
+    loop_ = &loop;
+    show();
+    raise();
+    activateWindow();
+    if (isVisible()) loop.exec();
+    loop_ = nullptr;
+    hide();
     return choice_;
 }
 

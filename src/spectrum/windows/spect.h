@@ -120,6 +120,8 @@ private:
     void DrawLayout(SpectrumLayout layout);
     bool EnlargedViewReady() const;
     void RunEnlargedViewNow();
+    // Closes the navigator of a running enlarged view: the view then ends.
+    void EndEnlargedView();
     void EnableComponentChoice();
     void EnableSpectrumCommands();
     void ShowProgress(const struct SpectrumProgress& progress);
@@ -128,6 +130,10 @@ private:
     RecordSession& session_;
     std::unique_ptr<SpectrumModel> model_;
     int redrawCount_ = 0;
+    bool enlargedRunning_ = false;  // the navigator is waiting for a choice
+
+protected:
+    void hideEvent(QHideEvent* event) override;
 };
 
 }  // namespace tremblo

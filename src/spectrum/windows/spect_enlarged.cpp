@@ -17,7 +17,21 @@ bool TSpect::EnlargedViewReady() const {
     return enlargedView && Large != nullptr && Super != nullptr && navigator != nullptr;
 }
 
+void TSpect::EndEnlargedView() {
+    if (auto* navigatorWindow = dynamic_cast<QWidget*>(navigator)) navigatorWindow->hide();
+}
+
+void TSpect::hideEvent(QHideEvent* event) {
+    EndEnlargedView();
+    QWidget::hideEvent(event);
+}
+
 void TSpect::RunEnlargedViewNow() {
+    // The navigator waits without blocking the other windows; this window
+    // stays still meanwhile, so that the view draws the spectra it started with.
+    if (enlargedRunning_) return;
+    enlargedRunning_ = true;
+    setEnabled(false);
     if (RGSpect->itemIndex() == 0) Large->MyGraph1->graph().Clear(kWhite);
     // The navigator (a dialog of its own when it is one) stands beside the
     // enlarged graph, never over it; the superposed graph keeps clear of both.
@@ -34,12 +48,13 @@ void TSpect::RunEnlargedViewNow() {
             navigatorWindow->winId();
             if (QWindow* handle = navigatorWindow->windowHandle()) handle->setTransientParent(Large->windowHandle());
         }
-        Large->repaint();  // before the modal navigator takes over
+        Large->repaint();  // before the navigator waits
     };
     windows.saveEnlarged = [this] { Large->BtnLGGIFClick(); };
     windows.showSuperposed = [this, navigatorWindow] {
-        // Beside the enlarged window, never hidden behind it.
-        ShowBeside(*Super, *Large, navigatorWindow);
+        // Beside the enlarged window, clear of the navigator and of this
+        // window's controls.
+        ShowBeside(*Super, *Large, {navigatorWindow, this});
         if (navigatorWindow != nullptr) navigatorWindow->raise();
         Super->repaint();
     };
@@ -51,6 +66,8 @@ void TSpect::RunEnlargedViewNow() {
     };
     RunEnlargedView(Large->MyGraph1->graph(), Super->MyGraph1->graph(), SpectrumDataOf(*model_),
                     ReadDisplaySettings(), enlargedState, *navigator, windows);
+    setEnabled(true);
+    enlargedRunning_ = false;
     // The view always ends in the three-panel view, 拡大図 unticked.
     Large->hide();
     CBLarge->setChecked(false);

@@ -47,6 +47,7 @@ void TSpect::BtnCalcClick() {
         platform_.ShowMessage(model_->problem(), Std(tr("応答スペクトルを計算できません")), MessageStyle::Warning);
         if (SdSa != nullptr) SdSa->hide();
         if (Large != nullptr) Large->hide();
+        EndEnlargedView();
     }
     EnableSpectrumCommands();
     RedrawSpectra();
@@ -174,6 +175,7 @@ void TSpect::UpdateAfterLoad(const RecordFields& record) {
     ProgressBar2->setValue(0);
     if (SdSa != nullptr) SdSa->hide();
     if (Large != nullptr) Large->hide();
+    EndEnlargedView();
     EnableSpectrumCommands();
     RedrawSpectra();
 }

@@ -12,7 +12,7 @@
 namespace tremblo {
 
 TSuper::TSuper(Platform& platform, TSpect& spect, QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint), platform_(platform), spect_(spect) {
+    : QWidget(parent, Qt::Window), platform_(platform), spect_(spect) {
     ApplySpectrumWindowLook(*this, tr("地震応答ｽﾍﾟｸﾄﾗﾑ"), 409, 500);
     MyGraph1 = PlaceGraph(platform_, *this, SUPERPOSED_GRAPH_WIDTH, SUPERPOSED_GRAPH_HEIGHT, 32, 32,
                           PrepareSuperposedGraph);

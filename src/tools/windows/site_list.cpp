@@ -101,7 +101,7 @@ TSiteList::TSiteList(Platform& platform, const StationDirectory& directory, QWid
     SetEditable(*StringGrid1, false);
     SetEditable(*StringGrid2, false);
     for (QTableWidget* grid : {StringGrid1, StringGrid2})
-        connect(grid, &QTableWidget::itemChanged, this, [this] { GridEdited(); });
+        connect(grid, &QTableWidget::itemChanged, this, [this, grid] { GridEdited(grid); });
 
     const auto title = [&](const char* text, const char* color, int x) {
         auto* label = new QLabel(QString::fromUtf8(text), content);
@@ -159,7 +159,7 @@ void TSiteList::FillAndShow() {
         }
         Label3->setText(tr("%1 地点").arg(StringGrid1->rowCount()));
         Label4->setText(tr("%1 地点").arg(StringGrid2->rowCount()));
-        edited = false;
+        edited = editedKnet = editedKiknet = false;
         CBEdit2->setChecked(false);
         CBEdit2Click();
     }
@@ -169,8 +169,9 @@ void TSiteList::FillAndShow() {
 
 // Every change made in a grid after 編集・コピー (or after a save) is unsaved
 // until the next save.
-void TSiteList::GridEdited() {
+void TSiteList::GridEdited(const QTableWidget* grid) {
     edited = true;
+    (grid == StringGrid1 ? editedKnet : editedKiknet) = true;
     BtnSave2->setEnabled(true);
 }
 
@@ -221,7 +222,7 @@ void TSiteList::BtnSave2Click() {
                               MessageStyle::Warning);
         return;
     }
-    edited = false;
+    edited = editedKnet = editedKiknet = false;
     saved_ = true;
     savedKnet_ = std::move(knet);
     savedKiknet_ = std::move(kiknet);
@@ -232,14 +233,17 @@ void TSiteList::BtnSave2Click() {
 
 bool TSiteList::MayClose() {
     if (!edited) return true;
-    return platform_.ShowMessage(Std(tr("KiK-net観測点リストの編集結果が保存されていません。\n観測点リストを閉じますか？")),
+    // The list edited, or both when both were (or neither, after only 編集・コピー).
+    const char* lists = editedKnet == editedKiknet ? "K-NET/KiK-net" : editedKnet ? "K-NET" : "KiK-net";
+    return platform_.ShowMessage(Std(tr("%1観測点リストの編集結果が保存されていません。\n観測点リストを閉じますか？")
+                                         .arg(QString::fromUtf8(lists))),
                                  Std(tr("観測点リストを閉じる")), MessageStyle::QuestionYesNo) == MessageAnswer::Yes;
 }
 
 bool TSiteList::MayCloseForQuit() {
     if (!isVisible()) return true;
     if (!MayClose()) return false;
-    edited = false;  // answered: closing at the end asks no second time
+    edited = editedKnet = editedKiknet = false;  // answered: closing at the end asks no second time
     return true;
 }
 

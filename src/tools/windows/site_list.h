@@ -35,6 +35,8 @@ public:
     bool MayCloseForQuit();
 
     bool edited = false;
+    // Which lists were edited since the last save (ticking 編集・コピー marks neither).
+    bool editedKnet = false, editedKiknet = false;
     QTableWidget *StringGrid1 = nullptr, *StringGrid2 = nullptr;
     QLabel *Label1 = nullptr, *Label2 = nullptr, *Label3 = nullptr, *Label4 = nullptr;
     QLineEdit *Edit1 = nullptr, *Edit2 = nullptr;
@@ -48,7 +50,7 @@ protected:
 private:
     void Search(QTableWidget& grid, const QLineEdit& field);
     bool MayClose();
-    void GridEdited();
+    void GridEdited(const QTableWidget* grid);
 
     Platform& platform_;
     const StationDirectory& directory_;
