@@ -12,7 +12,7 @@
 
 #include "app/batch/batch_options.h"
 #include "app/batch/batch_runner.h"
-#include "app/batch/record_pipeline.h"
+#include "pipeline/record_pipeline.h"
 #include "support/archive_writer.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"

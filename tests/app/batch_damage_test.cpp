@@ -9,7 +9,7 @@
 #include <sstream>
 
 #include "app/batch/batch_options.h"
-#include "app/batch/batch_plan.h"
+#include "pipeline/record_plan.h"
 #include "app/batch/batch_runner.h"
 #include "support/archive_writer.h"
 #include "support/scripted_platform.h"

@@ -18,8 +18,8 @@
 #include <vector>
 
 #include "app/batch/batch_options.h"
-#include "app/batch/event_input.h"
-#include "app/batch/file_list.h"
+#include "pipeline/event_input.h"
+#include "pipeline/file_list.h"
 #include "app/batch/station_import_run.h"
 #include "input/archive_members.h"
 #include "input/archive_reader.h"

@@ -21,8 +21,8 @@
 #include <vector>
 
 #include "app/batch/batch_options.h"
-#include "app/batch/file_list.h"
-#include "app/batch/record_summary.h"
+#include "pipeline/file_list.h"
+#include "pipeline/record_summary.h"
 #include "app/batch/summary_writer.h"
 #include "common/shift_jis.h"
 #include "program_run.h"

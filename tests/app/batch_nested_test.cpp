@@ -7,7 +7,7 @@
 #include <sstream>
 #include <sys/wait.h>
 
-#include "app/batch/archive_input.h"
+#include "pipeline/archive_input.h"
 #include "app/batch/batch_options.h"
 #include "app/batch/batch_runner.h"
 #include "support/archive_writer.h"

@@ -14,9 +14,9 @@
 
 #include "app/batch_program.h"
 #include "app/batch/batch_options.h"
-#include "app/batch/batch_plan.h"
+#include "pipeline/record_plan.h"
 #include "app/batch/batch_runner.h"
-#include "app/batch/console_platform.h"
+#include "pipeline/console_platform.h"
 #include "app/batch/superposed_pictures.h"
 #include "record/format_detection.h"
 #include "wave/jma_intensity.h"

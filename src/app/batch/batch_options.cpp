@@ -9,7 +9,7 @@
 #include <map>
 
 #include "app/batch/batch_version.h"
-#include "app/batch/file_list.h"
+#include "pipeline/file_list.h"
 #include "app/batch/target_options.h"
 #include "common/escaped_text.h"
 #include "wave/start_point.h"

@@ -1,6 +1,5 @@
 #pragma once
-// The batch front end's command line: the windows' settings as options, with
-// the windows' defaults.
+// The batch front end's command line: the pipeline's settings as options.
 #include <functional>
 #include <optional>
 #include <istream>
@@ -8,68 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "record/seismic_record.h"
-#include "spectrum/oscillator_method.h"
-#include "spectrum/damping_ratios.h"
-#include "spectrum/spectrum_display.h"
-#include "wave/waveform_drawing.h"
-#include "wave/waveform_preparation.h"
+#include "pipeline/pipeline_settings.h"
 
 namespace tremblo {
 
-struct BatchOptions {
-    std::vector<std::string> files;       // with those of --files-from after them
-    std::string outFolder = ".";
-    bool outGiven = false;                // --out was on the command line
-    std::optional<RecordFormat> format;   // recognised per file when absent
-    bool threeComponents = true;          // --components 3
-    bool removeDc = true;                 // off with --no-dc
-    std::optional<int> start;             // --start N; automatic when absent
-    int timeSpanIndex = 3;                // --span 50
-    WaveQuantity quantity = WaveQuantity::Acceleration;
-    // --amplitude: the amplitude at the top of each row's band, one value for
-    // every row (1ch指定) or one per row; automatic when empty.
-    std::vector<float> amplitudes;
-    WaveDisplayOptions display;           // --no-title, --no-data-count, --no-max, --no-max-point
-    // The spectrum window's controls and the menu 表示単位: --spectrum-layout,
-    // --spectrum-component, --spectrum-quantity, --x-axis, --x-unit,
-    // --y-axis, --dampings, --no-damping-colors, --line-width; the targets
-    // of --target and --zone, drawn and reported in --summary.
-    SpectrumDisplaySettings spectrum;
-    DampingMultiplier dampingMultiplier = DampingMultiplier::Times1;  // --damping-multiplier
-    LinearPeriodRange periodLimit = LinearPeriodRange::Seconds2;      // --period-limit
-    bool sdsaFull = false;                // --sdsa-full: 変位調整 cleared
-    std::string superposeFile;            // --superpose: one superposed graph of every record
-    std::string importStations;           // --import-stations: NIED's station list to merge
-    std::vector<int> azimuths;            // --azimuth: horizontal components synthesised, degrees
-    bool info = false;                    // --info: JSON on standard output
-    bool exportAt2 = false;               // --export at2: NAME_LABEL.AT2 of every component
-    std::string summaryFile;              // --summary: one CSV row per record
-    std::string mapFile;                  // --map: the stations of the records on a map (PNG)
-    bool rotd = false;                    // --rotd: RotD50/RotD100 (NAMErotd.csv, summary columns)
-    OscillatorMethod oscillator = OscillatorMethod::Newmark;  // --oscillator newmark|exact
-    bool pseudo = false;                  // --pseudo: PSA in the summary, NAMEpsa.csv
-    bool spectraTable = false;            // --spectra-table: NAMEspectra.csv
-    bool fas = false;                     // --fas: NAMEfas.csv and NAMEfas.png (also with --hv)
-    bool hv = false;                      // --hv: the HV column of NAMEfas.csv
-    bool fasTaper = false;                // --fas-taper: 5 % cosine taper before the transform
-    double koBandwidth = 40.0;            // --ko-bandwidth: b of the Konno-Ohmachi window
-    bool boreholeRatio = false;           // --borehole-ratio: NAMEratio.csv of each KiK-net pair
-    int jobs = 0;                         // --jobs; <= 0: all cores
-    std::string dataFolder;               // --data; empty: found as the program finds it
-    std::string language;                 // --lang en|ja; empty: TREMBLO_LANG, else Japanese
-    bool englishPictures = false;         // --english-pictures (with English): English titles drawn
-};
+using BatchOptions = PipelineSettings;
 
 // The outcome of reading the command line: options to run with, or an exit
 // status when the program should stop at once (help, version, usage error;
 // their text is already written to out or err).
-// Whether the usual files (CSV, pictures) are written: always, except that
-// --info, --summary or --map alone writes only what it asks for, unless --out is given.
-inline bool WritesRecordFiles(const BatchOptions& o) {
-    return (!o.info && o.summaryFile.empty() && o.mapFile.empty() && !o.exportAt2) || o.outGiven;
-}
-
 struct ParsedCommandLine {
     std::optional<BatchOptions> options;
     int exitStatus = 0;

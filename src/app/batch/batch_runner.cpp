@@ -1,6 +1,6 @@
 #include "app/batch/batch_runner.h"
 
-#include "app/batch/event_input.h"
+#include "pipeline/event_input.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -8,16 +8,16 @@
 #include <mutex>
 #include <vector>
 
-#include "app/batch/batch_plan.h"
+#include "pipeline/record_plan.h"
 #include "app/batch/borehole_ratio_files.h"
-#include "app/batch/event_map_picture.h"
-#include "app/batch/console_platform.h"
+#include "pipeline/event_map_picture.h"
+#include "pipeline/console_platform.h"
 #include "app/batch/progress_display.h"
-#include "app/batch/record_summary.h"
-#include "app/batch/record_feed.h"
-#include "app/batch/pipeline_run.h"
-#include "app/batch/record_pipeline.h"
-#include "app/batch/record_worker.h"
+#include "pipeline/record_summary.h"
+#include "pipeline/record_feed.h"
+#include "pipeline/pipeline_run.h"
+#include "pipeline/record_pipeline.h"
+#include "pipeline/record_worker.h"
 #include "app/batch/station_import_run.h"
 #include "app/batch/summary_writer.h"
 #include "app/batch/superposed_pictures.h"

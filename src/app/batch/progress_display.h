@@ -5,8 +5,8 @@
 #include <ostream>
 #include <string>
 
-#include "app/batch/record_feed.h"
-#include "app/batch/record_worker.h"
+#include "pipeline/record_feed.h"
+#include "pipeline/record_worker.h"
 
 namespace tremblo {
 

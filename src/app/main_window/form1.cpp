@@ -13,6 +13,7 @@
 #include "plot/windows/clickable_label.h"
 #include "plot/windows/radio_group.h"
 #include "record/windows/record_info_panel.h"
+#include "wave/jma_intensity.h"
 #include "wave/record_filter.h"
 #include "wave/waveform_drawing.h"
 #include "wave/windows/wave_plot_view.h"
@@ -50,7 +51,10 @@ TForm1::TForm1(Platform& platform, const std::string& dataFolder, QWidget* paren
     MyWave1 = new WavePlotView(platform_, WAVE_PLOT_WIDTH, WAVE_PLOT_HEIGHT, central);
     MyWave1->move(12, 48 - top);
     MyWave1->setObjectName("MyWave1");
-    info_ = Place(new RecordInfoPanel(central), 12, 462 - top, 600, 96);
+    std::vector<std::string> intensityExamples;
+    for (const char* className : {"5弱", "5強", "6弱", "6強"})
+        intensityExamples.push_back(JmaIntensityText(JmaIntensity{0.0, -0.0, className}));
+    info_ = Place(new RecordInfoPanel(intensityExamples, central), 12, 462 - top, 600, 96);
     Button2 = Place(new QPushButton(tr("観測点リスト"), central), 616, 536 - top, 95, 25);
     Button3 = Place(new QPushButton(tr("合成波形"), central), 720, 536 - top, 95, 25);
     Button1 = Place(new QPushButton(tr("終　了"), central), 720, 566 - top, 95, 25);

@@ -12,7 +12,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/batch/event_reading.h"
+#include "pipeline/event_reading.h"
 #include "common/platform.h"
 #include "input/record_file_source.h"
 #include "record/record_session.h"

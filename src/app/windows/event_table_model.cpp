@@ -8,7 +8,7 @@
 #include "common/translation.h"
 #include "event/intensity_colors.h"
 #include "spectrum/period_table.h"
-#include "app/batch/record_summary.h"
+#include "pipeline/record_summary.h"
 
 namespace tremblo {
 

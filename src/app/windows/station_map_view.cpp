@@ -1,6 +1,6 @@
 #include "app/windows/station_map_view.h"
 
-#include "app/batch/event_map_picture.h"
+#include "pipeline/event_map_picture.h"
 
 #include <QMouseEvent>
 #include <QPainter>

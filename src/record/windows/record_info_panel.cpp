@@ -7,7 +7,6 @@
 #include <string_view>
 
 #include "stations/station_note.h"
-#include "wave/jma_intensity.h"
 
 namespace tremblo {
 
@@ -27,15 +26,15 @@ struct Item {
 
 }  // namespace
 
-RecordInfoPanel::RecordInfoPanel(QWidget* parent) : QWidget(parent) {
+RecordInfoPanel::RecordInfoPanel(const std::vector<std::string>& intensityExamples, QWidget* parent)
+    : QWidget(parent) {
     // Five rows under the plot: the event, the station, the recording, the
     // file, the intensity.
     // Captions in the language in use; the widest values as a load writes them.
     const std::string noDataText = NoDataLabel();
     const char* noData = noDataText.c_str();
     std::string intensity;  // the widest line under the others
-    for (const char* className : {"5弱", "5強", "6弱", "6強"}) {
-        const std::string text = JmaIntensityText(JmaIntensity{0.0, -0.0, className});
+    for (const std::string& text : intensityExamples) {
         if (fontMetrics().horizontalAdvance(QString::fromStdString(text)) >
             fontMetrics().horizontalAdvance(QString::fromStdString(intensity)))
             intensity = text;

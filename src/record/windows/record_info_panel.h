@@ -2,6 +2,8 @@
 // The record information of the main window: fixed captions and the value
 // labels Label6 ... Label30 that every load fills.
 #include <QWidget>
+#include <string>
+#include <vector>
 
 #include "record/record_labels.h"
 
@@ -12,7 +14,8 @@ namespace tremblo {
 class RecordInfoPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit RecordInfoPanel(QWidget* parent = nullptr);
+    // `intensityExamples`: texts the intensity line may show; the widest sizes it.
+    explicit RecordInfoPanel(const std::vector<std::string>& intensityExamples, QWidget* parent = nullptr);
 
     void Show(const RecordLabels& labels);
     // The line under the others: the JMA intensity of a three-component record, or "".

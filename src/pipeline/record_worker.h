@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/batch/batch_options.h"
-#include "app/batch/console_platform.h"
+#include "pipeline/pipeline_settings.h"
+#include "pipeline/console_platform.h"
 #include "fourier/fourier_spectra.h"
 #include "plot/canvas/raster_canvas.h"
 #include "plot/my_wave.h"
@@ -70,7 +70,7 @@ public:
     // The directory is only read, and may be shared by every worker.
     // Folders are listed through `listings` (shared by the workers of a batch).
     // Records named after their folder claim their names in `claims`.
-    RecordWorker(const StationDirectory& directory, const BatchOptions& options,
+    RecordWorker(const StationDirectory& directory, const PipelineSettings& options,
                  FolderListings* listings = nullptr, OutputNameClaims* claims = nullptr);
     ~RecordWorker();
 
@@ -108,7 +108,7 @@ private:
     bool FailOutOfMemory(RecordOutcome& outcome, const char* what);
 
     const StationDirectory& directory_;
-    const BatchOptions& options_;
+    const PipelineSettings& options_;
     FolderListings* listings_;
     OutputNameClaims* claims_;
     ConsolePlatform platform_;

@@ -2,8 +2,8 @@
 // The batch's input turned into record tasks, in the order of the files:
 // plain and .gz record files as planned, the records of each archive as it
 // is read.
-#include "app/batch/archive_input.h"
-#include "app/batch/batch_plan.h"
+#include "pipeline/archive_input.h"
+#include "pipeline/record_plan.h"
 
 namespace tremblo {
 
@@ -20,7 +20,7 @@ struct ArchiveFeedReport {
 // given as the largest number).
 using FeedProgress = std::function<void(std::size_t index, std::uint64_t bytes)>;
 
-std::vector<ArchiveFeedReport> FeedRecords(const BatchOptions& options, const std::vector<PlannedRecord>& plan,
+std::vector<ArchiveFeedReport> FeedRecords(const PipelineSettings& options, const std::vector<PlannedRecord>& plan,
                                            FolderListings* listings, const TaskHandler& hand,
                                            const FeedProgress& progress = {});
 

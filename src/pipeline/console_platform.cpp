@@ -1,4 +1,4 @@
-#include "app/batch/console_platform.h"
+#include "pipeline/console_platform.h"
 
 #include <string_view>
 

@@ -1,4 +1,4 @@
-#include "app/batch/event_reading.h"
+#include "pipeline/event_reading.h"
 
 #include <sys/resource.h>
 
@@ -7,11 +7,11 @@
 #include <sys/syscall.h>
 #include <unistd.h>
 
-#include "app/batch/batch_plan.h"
-#include "app/batch/event_input.h"
-#include "app/batch/pipeline_run.h"
-#include "app/batch/record_feed.h"
-#include "app/batch/record_summary.h"
+#include "pipeline/record_plan.h"
+#include "pipeline/event_input.h"
+#include "pipeline/pipeline_run.h"
+#include "pipeline/record_feed.h"
+#include "pipeline/record_summary.h"
 #include "compute/parallel_workers.h"
 #include "input/gzip_file_source.h"
 #include "input/member_file_source.h"
@@ -30,8 +30,8 @@ void LowerThreadPriority() {
     (void)::setpriority(PRIO_PROCESS, thread, 10);
 }
 
-BatchOptions EventOptions(const std::vector<std::string>& files) {
-    BatchOptions options;
+PipelineSettings EventOptions(const std::vector<std::string>& files) {
+    PipelineSettings options;
     options.files = files;
     options.summaryFile.assign(1, '-');  // rows only: no file is written
     return options;
@@ -117,7 +117,7 @@ void EventReading::Run() {
         progress_.error = input.error;
     }
     if (!input.files.empty() && !stop_) {
-        const BatchOptions options = EventOptions(input.files);
+        const PipelineSettings options = EventOptions(input.files);
         FolderListings listings;
         const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
         // Progress goes by bytes: archives as they stream, plain files as handed on.

@@ -12,8 +12,8 @@
 #include <functional>
 #include <string>
 
-#include "app/batch/batch_options.h"
-#include "app/batch/record_task.h"
+#include "pipeline/pipeline_settings.h"
+#include "pipeline/record_task.h"
 #include "record/record_grouping.h"
 
 namespace tremblo {
@@ -37,7 +37,7 @@ struct ArchiveFeedStats {
 // its end, one failed task naming the archive; an archive holding no record
 // file, one failed task saying so. False after any such failure. `stats`, when given, receives the counts.
 // `onRead` hears how many bytes of the archive file have been read, after each step.
-bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options, const TaskHandler& hand,
+bool FeedArchiveRecords(const std::string& archive, const PipelineSettings& options, const TaskHandler& hand,
                         ArchiveFeedStats* stats = nullptr,
                         const std::function<void(std::uint64_t fileBytesRead)>& onRead = {});
 

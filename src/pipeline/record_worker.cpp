@@ -1,4 +1,4 @@
-#include "app/batch/record_worker.h"
+#include "pipeline/record_worker.h"
 
 #include "record/at2_export.h"
 
@@ -6,7 +6,7 @@
 #include <filesystem>
 
 #include "common/translation.h"
-#include "app/batch/record_info.h"
+#include "pipeline/record_info.h"
 #include "common/atomic_file.h"
 #include "common/format.h"
 #include "fourier/fourier_spectra.h"
@@ -68,7 +68,7 @@ std::string OutputNameClaims::Claim(const std::string& name, const std::string& 
     return taken ? std::string() : at->second;
 }
 
-RecordWorker::RecordWorker(const StationDirectory& directory, const BatchOptions& options,
+RecordWorker::RecordWorker(const StationDirectory& directory, const PipelineSettings& options,
                            FolderListings* listings, OutputNameClaims* claims)
     : directory_(directory),
       options_(options),

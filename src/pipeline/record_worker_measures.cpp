@@ -3,8 +3,8 @@
 #include <filesystem>
 
 #include "common/translation.h"
-#include "app/batch/record_summary.h"
-#include "app/batch/record_worker.h"
+#include "pipeline/record_summary.h"
+#include "pipeline/record_worker.h"
 #include "common/atomic_file.h"
 #include "common/format.h"
 #include "spectrum/rotd_calculation.h"

@@ -1,4 +1,4 @@
-#include "app/batch/batch_plan.h"
+#include "pipeline/record_plan.h"
 
 #include <algorithm>
 #include <map>
@@ -74,7 +74,7 @@ private:
     std::map<std::string, Group> open_;
 };
 
-std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListings* listings) {
+std::vector<PlannedRecord> PlanRecords(const PipelineSettings& options, FolderListings* listings) {
     std::vector<PlannedRecord> plan;
     std::map<std::string, std::size_t> firstOfRecord;
     AgencyGroups agencyGroups;

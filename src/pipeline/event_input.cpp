@@ -1,4 +1,4 @@
-#include "app/batch/event_input.h"
+#include "pipeline/event_input.h"
 
 #include "common/escaped_text.h"
 #include "record/agency_reading.h"
@@ -10,7 +10,7 @@
 
 #include "common/translation.h"
 #include "common/format.h"
-#include "app/batch/file_list.h"
+#include "pipeline/file_list.h"
 #include "common/path_text.h"
 #include "common/readable_file.h"
 #include "input/archive_reader.h"

@@ -1,4 +1,4 @@
-#include "app/batch/record_info.h"
+#include "pipeline/record_info.h"
 
 #include "record/agency_record.h"
 

@@ -4,8 +4,8 @@
 // drained. The batch front end and the event window run records this way.
 #include <functional>
 
-#include "app/batch/batch_options.h"
-#include "app/batch/record_pipeline.h"
+#include "pipeline/pipeline_settings.h"
+#include "pipeline/record_pipeline.h"
 #include "compute/memory_budget.h"
 #include "stations/station_directory.h"
 
@@ -34,7 +34,7 @@ RecordOutcome ProcessGuarded(RecordWorker& worker, const RecordTask& task, Memor
 // every worker is done. Fewer threads than asked for (none can be started)
 // still process every record.
 void RunRecordWorkers(RecordPipeline& pipeline, int workers, const StationDirectory& directory,
-                      const BatchOptions& options, FolderListings* listings, const std::function<void()>& feed,
+                      const PipelineSettings& options, FolderListings* listings, const std::function<void()>& feed,
                       const WorkerHooks& hooks = {});
 
 }  // namespace tremblo

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/batch/batch_options.h"
+#include "pipeline/pipeline_settings.h"
 #include "common/path_text.h"
 
 namespace tremblo {
@@ -35,6 +35,6 @@ std::string LoadPathOf(const PlannedRecord& record);
 // the cores.
 int BatchWorkerCount(int jobs, const std::vector<PlannedRecord>& plan, int cores);
 
-std::vector<PlannedRecord> PlanRecords(const BatchOptions& options, FolderListings* listings = nullptr);
+std::vector<PlannedRecord> PlanRecords(const PipelineSettings& options, FolderListings* listings = nullptr);
 
 }  // namespace tremblo

@@ -1,4 +1,4 @@
-#include "app/batch/record_feed.h"
+#include "pipeline/record_feed.h"
 
 #include "input/gzip_file_source.h"
 
@@ -26,7 +26,7 @@ RecordTask TaskOfPlannedFile(const std::vector<PlannedRecord>& plan, std::size_t
     return task;
 }
 
-std::vector<ArchiveFeedReport> FeedRecords(const BatchOptions& options, const std::vector<PlannedRecord>& plan,
+std::vector<ArchiveFeedReport> FeedRecords(const PipelineSettings& options, const std::vector<PlannedRecord>& plan,
                                            FolderListings* listings, const TaskHandler& hand,
                                            const FeedProgress& progress) {
     std::vector<ArchiveFeedReport> reports;

@@ -1,4 +1,4 @@
-#include "app/batch/record_pipeline.h"
+#include "pipeline/record_pipeline.h"
 
 #include "common/translation.h"
 

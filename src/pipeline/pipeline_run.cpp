@@ -1,4 +1,4 @@
-#include "app/batch/pipeline_run.h"
+#include "pipeline/pipeline_run.h"
 
 #include <cstdint>
 #include <optional>
@@ -6,7 +6,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/batch/record_worker.h"
+#include "pipeline/record_worker.h"
 #include "compute/memory_budget.h"
 
 namespace tremblo {
@@ -34,7 +34,7 @@ RecordOutcome ProcessGuarded(RecordWorker& worker, const RecordTask& task, Memor
 }
 
 void RunRecordWorkers(RecordPipeline& pipeline, int workers, const StationDirectory& directory,
-                      const BatchOptions& options, FolderListings* listings, const std::function<void()>& feed,
+                      const PipelineSettings& options, FolderListings* listings, const std::function<void()>& feed,
                       const WorkerHooks& hooks) {
     OutputNameClaims claims;  // of the records writing files, over all workers
     // Three quarters of the memory available: large records take turns.

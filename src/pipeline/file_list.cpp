@@ -1,4 +1,4 @@
-#include "app/batch/file_list.h"
+#include "pipeline/file_list.h"
 
 #include "common/descriptor_stream.h"
 #include "common/readable_file.h"

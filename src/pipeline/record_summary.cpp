@@ -1,4 +1,4 @@
-#include "app/batch/record_summary.h"
+#include "pipeline/record_summary.h"
 
 #include "record/agency_record.h"
 
@@ -7,7 +7,7 @@
 #include <cmath>
 #include <vector>
 
-#include "app/batch/record_info.h"
+#include "pipeline/record_info.h"
 #include "common/escaped_text.h"
 #include "common/format.h"
 #include "common/shift_jis.h"

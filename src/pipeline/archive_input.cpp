@@ -1,4 +1,4 @@
-#include "app/batch/archive_input.h"
+#include "pipeline/archive_input.h"
 
 #include "record/agency_reading.h"
 #include "record/agency_record.h"
@@ -84,7 +84,7 @@ RecordTask TaskOfArchiveRecord(const std::string& archive, GroupedRecord record)
     return task;
 }
 
-bool FeedArchiveRecords(const std::string& archive, const BatchOptions& options, const TaskHandler& hand,
+bool FeedArchiveRecords(const std::string& archive, const PipelineSettings& options, const TaskHandler& hand,
                         ArchiveFeedStats* stats, const std::function<void(std::uint64_t fileBytesRead)>& onRead) {
     // gzip's check covers a whole stream and comes at its end: the damaged
     // streams are found first, so that no record read from one is processed.

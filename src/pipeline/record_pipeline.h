@@ -11,8 +11,8 @@
 #include <mutex>
 #include <optional>
 
-#include "app/batch/record_task.h"
-#include "app/batch/record_worker.h"
+#include "pipeline/record_task.h"
+#include "pipeline/record_worker.h"
 
 namespace tremblo {
 

@@ -1,4 +1,4 @@
-#include "app/batch/event_map_picture.h"
+#include "pipeline/event_map_picture.h"
 
 #include "plot/canvas/raster_canvas.h"
 

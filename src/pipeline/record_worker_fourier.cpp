@@ -4,7 +4,7 @@
 #include <filesystem>
 
 #include "common/translation.h"
-#include "app/batch/record_worker.h"
+#include "pipeline/record_worker.h"
 #include "common/atomic_file.h"
 #include "fourier/fourier_csv.h"
 #include "fourier/fourier_drawing.h"
