@@ -1,18 +1,19 @@
 // The manual pages are written in a small subset of Markdown (doc/*.1.md);
-// their OPTIONS tables are also the README's option tables. This program
+// their OPTIONS tables are copied into the reference pages that describe
+// the options (doc/using.md, doc/batch.md). This program
 //
 //   make_manpage SOURCE.md OUTPUT.1 FOOTER       writes the roff page
-//   make_manpage --check-readme README.md SOURCE.md...
-//                                                 fails when a README table differs from its source
-//   make_manpage --update-readme README.md SOURCE.md...
-//                                                 copies the sources' tables into the README
+//   make_manpage --check-copies PAGE.md SOURCE.md...
+//                                                 fails when a copy in PAGE differs from its source's table
+//   make_manpage --update-copies PAGE.md SOURCE.md...
+//                                                 copies the sources' tables into PAGE
 //   PROGRAM --help | make_manpage --check-options SOURCE.md
 //                                                 fails unless the page lists exactly the program's options
 //
 // The subset: "# SECTION", "## Subsection", paragraphs, code blocks indented
 // by four blanks, "- " and "1. " list items, tables (one .TP entry per row:
 // the first cell is the tag, the others the text), `code`, *emphasis*,
-// **strong**, and <!-- comments --> left out. In the README, the table
+// **strong**, and <!-- comments --> left out. In a page, the table
 // following a comment line that names doc/SOURCE.md is that source's
 // OPTIONS table.
 #include <filesystem>
@@ -74,23 +75,23 @@ Lines OptionsTable(const Lines& source, const std::string& name) {
     return table;
 }
 
-// Where the README's copy of a source's table starts and ends.
-struct ReadmeTable {
+// Where a page's copy of a source's table starts and ends.
+struct TableCopy {
     std::size_t begin = 0, end = 0;
 };
 
-ReadmeTable FindReadmeTable(const Lines& readme, const std::string& sourceName) {
+TableCopy FindTableCopy(const Lines& page, const std::string& pageName, const std::string& sourceName) {
     const std::string mention = "doc/" + sourceName;
     std::size_t found = 0;
-    ReadmeTable where;
-    for (std::size_t i = 0; i < readme.size(); ++i) {
-        if (!StartsWith(readme[i], "<!--") || readme[i].find(mention) == std::string::npos) continue;
+    TableCopy where;
+    for (std::size_t i = 0; i < page.size(); ++i) {
+        if (!StartsWith(page[i], "<!--") || page[i].find(mention) == std::string::npos) continue;
         ++found;
         where.begin = where.end = i + 1;
-        while (where.end < readme.size() && StartsWith(readme[where.end], "|")) ++where.end;
+        while (where.end < page.size() && StartsWith(page[where.end], "|")) ++where.end;
     }
     if (found != 1)
-        throw std::runtime_error("README: " + std::to_string(found) + " comment lines naming " + mention +
+        throw std::runtime_error(pageName + ": " + std::to_string(found) + " comment lines naming " + mention +
                                  " before a table (one expected)");
     return where;
 }
@@ -287,30 +288,31 @@ int CheckOptions(const fs::path& source) {
     return faults == 0 ? 0 : 1;
 }
 
-int CheckOrUpdateReadme(bool update, const fs::path& readmePath, const std::vector<fs::path>& sources) {
-    Lines readme = ReadLines(readmePath);
+int CheckOrUpdateCopies(bool update, const fs::path& pagePath, const std::vector<fs::path>& sources) {
+    Lines page = ReadLines(pagePath);
     int faults = 0;
     for (const fs::path& source : sources) {
         const Lines table = OptionsTable(ReadLines(source), source.string());
-        const ReadmeTable where = FindReadmeTable(readme, source.filename().string());
-        const Lines copy(readme.begin() + static_cast<std::ptrdiff_t>(where.begin),
-                         readme.begin() + static_cast<std::ptrdiff_t>(where.end));
+        const TableCopy where = FindTableCopy(page, pagePath.string(), source.filename().string());
+        const Lines copy(page.begin() + static_cast<std::ptrdiff_t>(where.begin),
+                         page.begin() + static_cast<std::ptrdiff_t>(where.end));
         if (copy == table) continue;
         if (update) {
-            readme.erase(readme.begin() + static_cast<std::ptrdiff_t>(where.begin),
-                         readme.begin() + static_cast<std::ptrdiff_t>(where.end));
-            readme.insert(readme.begin() + static_cast<std::ptrdiff_t>(where.begin), table.begin(), table.end());
+            page.erase(page.begin() + static_cast<std::ptrdiff_t>(where.begin),
+                       page.begin() + static_cast<std::ptrdiff_t>(where.end));
+            page.insert(page.begin() + static_cast<std::ptrdiff_t>(where.begin), table.begin(), table.end());
             continue;
         }
         ++faults;
         std::size_t k = 0;
         while (k < copy.size() && k < table.size() && copy[k] == table[k]) ++k;
-        std::cerr << readmePath.string() << ":" << where.begin + k + 1 << ": the option table differs from "
-                  << source.string() << "\n  README: " << (k < copy.size() ? copy[k] : "(table ends)")
+        std::cerr << pagePath.string() << ":" << where.begin + k + 1 << ": the option table differs from "
+                  << source.string() << "\n  copy:   " << (k < copy.size() ? copy[k] : "(table ends)")
                   << "\n  source: " << (k < table.size() ? table[k] : "(table ends)")
-                  << "\nRun make_manpage --update-readme to copy the source's table.\n";
+                  << "\nRun make_manpage --update-copies " << pagePath.string() << " " << source.string()
+                  << " to copy the source's table.\n";
     }
-    if (update) WriteLines(readmePath, readme);
+    if (update) WriteLines(pagePath, page);
     return faults == 0 ? 0 : 1;
 }
 
@@ -319,8 +321,8 @@ int CheckOrUpdateReadme(bool update, const fs::path& readmePath, const std::vect
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     try {
-        if (args.size() >= 3 && (args[0] == "--check-readme" || args[0] == "--update-readme"))
-            return CheckOrUpdateReadme(args[0] == "--update-readme", args[1],
+        if (args.size() >= 3 && (args[0] == "--check-copies" || args[0] == "--update-copies"))
+            return CheckOrUpdateCopies(args[0] == "--update-copies", args[1],
                                        std::vector<fs::path>(args.begin() + 2, args.end()));
         if (args.size() == 2 && args[0] == "--check-options") return CheckOptions(args[1]);
         if (args.size() == 3 && !StartsWith(args[0], "--")) {
@@ -333,7 +335,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     std::cerr << "usage: make_manpage SOURCE.md OUTPUT.1 FOOTER\n"
-                 "       make_manpage --check-readme|--update-readme README.md SOURCE.md...\n"
+                 "       make_manpage --check-copies|--update-copies PAGE.md SOURCE.md...\n"
                  "       PROGRAM --help | make_manpage --check-options SOURCE.md\n";
     return 64;
 }
