@@ -129,64 +129,53 @@ V4.2 2016/07/28 waveform CSV with three decimal places
         <translation>Comments and suggestions are welcome at tremblo@example.org.
 </translation>
     </message>
-</context>
-<context>
-    <name>batch</name>
     <message>
-        <source>フォルダ %s を読めません (%s)</source>
-        <translation>Cannot read the folder %s (%s)</translation>
+        <source>■ イベント一覧
+メニューの「ファイル」→「イベントを開く...」で、防災科学技術研究所が地震ごとに配布するアーカイブ（.tar。中の .knt.tar.gz と .kik.tar.gz も展開せずに読みます）か、記録ファイルを1行に1つ書いたテキストファイルを開きます。「イベントのフォルダを開く...」は、記録ファイルの入ったフォルダーを下の階層まで探して開きます。
+表には記録ごとに1行、観測点コード・名称、観測網、震央距離、各成分の最大加速度、最大速度、計測震度と震度階級、周期 0.2 秒と 1.0 秒の加速度応答（h=0.05）が、読み込みにつれて並びます。「中&#x3000;止」で読み込みを止めても、読み込んだ行は残ります。列の見出しをクリックすると並べ替え、「絞り込み」では観測点コード・名称の先頭と観測網で行を絞ります。行をダブルクリックするか「波形表示」を押すと、その記録をメイン画面に読み込みます。
+表の横の地図には、表示中の行の観測点が震度階級の色で、震央が赤い星で描かれます。観測点をクリックするとその行が選ばれます。「CSVﾌｧｲﾙ」は表を tremblo-batch --summary と同じ形式で、「PNGﾌｧｲﾙ」は地図を保存します。
+</source>
+        <translation>■ Event records
+In the menu, &quot;File&quot; → &quot;Open event...&quot; opens an archive of one earthquake as NIED hands it out (.tar; the .knt.tar.gz and .kik.tar.gz inside are read without unpacking them too) or a text file listing record files one per line. &quot;Open event folder...&quot; opens a folder of record files, searched to any depth.
+The table fills as the records are read, one row per record: station code and name, network, epicentral distance, the peak acceleration of each component, the peak velocity, the JMA instrumental intensity and its class, and the spectral acceleration (h = 0.05) at periods of 0.2 s and 1.0 s. &quot;Stop&quot; stops the reading; the rows read stay. Click a column header to sort by it; &quot;Filter&quot; shows the rows whose station code or name starts with the text, of the network chosen. Double-click a row or click &quot;Waveforms&quot; to open its record in the main window.
+The map beside the table shows the stations of the rows shown in the colour of their intensity class, and the epicentre as a red star. Click a station to select its row. &quot;CSV&quot; saves the table in the layout of tremblo-batch --summary, &quot;PNG&quot; saves the map.
+</translation>
     </message>
     <message>
-        <source>フォルダ %s を最後まで読めません (%s)</source>
-        <translation>Cannot read the folder %s to the end (%s)</translation>
+        <source>■ フーリエスペクトル
+記録を読み込んだあと「ﾌｰﾘｴｽﾍﾟｸﾄﾙ」を押すと、表示中の区間の各成分のフーリエ振幅スペクトルを、生のスペクトル（細線）と Konno-Ohmachi ウィンドウで平滑化したスペクトル（太線）の両対数グラフで表示し、横にスペクトル比を表示します。
+「平滑化 b」で平滑化ウィンドウの帯域幅 b（20、40、60）を選びます。「5%テーパー」をチェックすると、区間の両端5%にコサインテーパーをかけてから変換します。「生スペクトル」を外すと平滑化したスペクトルだけを描きます。
+「スペクトル比」の「H/V」は、水平2成分の二乗平均を上下成分で割った比です（3成分の記録のみ）。「地表/地中」は、KiK-net の同じ観測点の地表記録（NS2 など）と地中記録（NS1 など）を両方このウィンドウで表示したあと選べる、成分ごとの地表と地中の比です。
+「コピー」「PNGﾌｧｲﾙ」「CSVﾌｧｲﾙ」で図と数値を保存できます。
+</source>
+        <translation>■ Fourier spectra
+Once a record is loaded, &quot;Fourier&quot; shows the Fourier amplitude spectra of every component over the displayed window on log-log axes, raw (thin lines) and smoothed with the Konno-Ohmachi window (bold lines), with a spectral ratio beside them.
+&quot;Smoothing b&quot; chooses the bandwidth b of the smoothing window (20, 40, 60). Tick &quot;5% taper&quot; to apply a cosine taper to the first and last 5 % of the window before the transform. Clear &quot;Raw spectra&quot; to draw the smoothed spectra alone.
+Under &quot;Spectral ratio&quot;, &quot;H/V&quot; is the quadratic mean of the two horizontal components over the vertical one (three-component records only). &quot;Surf./bore.&quot; is the ratio of the surface record to the borehole record of the same KiK-net station, component by component, once both records (NS2 and so on, NS1 and so on) have been shown in this window.
+&quot;Copy&quot;, &quot;PNG&quot; and &quot;CSV&quot; save the graph and the values.
+</translation>
     </message>
     <message>
-        <source>フォルダ %s に地震記録ファイルがありません</source>
-        <translation>The folder %s holds no earthquake record files</translation>
+        <source>■ 目標スペクトル
+応答スペクトル画面の「目標スペクトル」欄で、設計用などの目標スペクトルを、応答スペクトル・Sa-Sd スペクトル・拡大図・重ね描きに重ねて描きます。
+「告示 安全限界」「告示 損傷限界」は、平成12年建設省告示第1461号の解放工学的基盤における加速度応答スペクトル（極めて稀に発生する地震動、稀に発生する地震動）です。横の欄で地震地域係数 Z（1.0、0.9、0.8、0.7）を選びます。
+「ファイル...」では、周期 [s] と加速度 [gal] を1行に1組ずつ書いた CSV ファイルを目標として追加します。目標は合わせて3つまで描けます。「消去」ですべて消します。
+目標の速度・変位は加速度から求めた擬似値で、凡例に「(擬似)」と付きます。
+</source>
+        <translation>■ Target spectra
+The group &quot;Target spectra&quot; of the response spectrum window draws target spectra, such as design spectra, over the response spectra, the Sa-Sd spectrum, the enlarged view and the superposed graph.
+&quot;BSL safety&quot; and &quot;BSL damage&quot; are the acceleration response spectra at the engineering bedrock of Notification No. 1461 of the Ministry of Construction (2000), for the very rare and the rare earthquake motion. Choose the seismic zone factor Z (1.0, 0.9, 0.8, 0.7) in the box beside them.
+&quot;File...&quot; adds a CSV file of period [s] and acceleration [gal] pairs, one pair a line, as a target. At most three targets are drawn in all. &quot;Clear&quot; removes them all.
+The velocity and displacement of a target are pseudo values derived from its acceleration; the legend marks them &quot;(pseudo)&quot;.
+</translation>
     </message>
     <message>
-        <source>ファイル %s を最後まで読めません</source>
-        <translation>Cannot read the file %s to the end</translation>
-    </message>
-    <message>
-        <source>ファイル %s に地震記録ファイルの名前がありません</source>
-        <translation>The file %s names no earthquake record files</translation>
-    </message>
-    <message>
-        <source>ファイル %s がありません</source>
-        <translation>The file %s does not exist</translation>
-    </message>
-    <message>
-        <source>ファイル %s は読めるファイルではありません</source>
-        <translation>%s is not a file that can be read</translation>
-    </message>
-    <message>
-        <source>メモリが足りません</source>
-        <translation>Out of memory</translation>
-    </message>
-    <message>
-        <source>読み込めません</source>
-        <translation>Cannot read the record</translation>
-    </message>
-    <message>
-        <source>合成波形</source>
-        <translation>Rotated component</translation>
-    </message>
-    <message>
-        <source>要約表で空欄にした値 (有限の数になりません): %s</source>
-        <translation>summary cells left empty (no finite number): %s</translation>
-    </message>
-    <message>
-        <source>ファイル %s を開けません (%s)</source>
-        <translation>Cannot open the file %s (%s)</translation>
-    </message>
-    <message>
-        <source>応答スペクトル</source>
-        <translation>Response spectra</translation>
-    </message>
-    <message>
-        <source>値が有限でないため AT2 ファイルを書けません</source>
-        <translation>Cannot write AT2 files: a value is not finite</translation>
+        <source>■ リファレンス
+「リファレンス」タブには、README と doc フォルダーの説明ページ（英語）が表示されます。各画面・ファイル形式・tremblo-batch のオプション・計算方法の詳しい説明です。
+</source>
+        <translation>■ Reference
+The tab &quot;Reference&quot; shows the README and the pages of the doc folder (in English): the full description of every window, the file formats, the options of tremblo-batch and the computations.
+</translation>
     </message>
 </context>
 <context>
@@ -738,6 +727,14 @@ Drop a record file (the records of a folder open with File → Open event folder
     <message>
         <source>閉じる</source>
         <translation>Close</translation>
+    </message>
+    <message>
+        <source>表示するページ（英語）</source>
+        <translation>The page shown (in English)</translation>
+    </message>
+    <message>
+        <source>リファレンス</source>
+        <translation>Reference</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,63 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="ja">
+<context>
+    <name>batch</name>
+    <message>
+        <source>フォルダ %s を読めません (%s)</source>
+        <translation>Cannot read the folder %s (%s)</translation>
+    </message>
+    <message>
+        <source>フォルダ %s を最後まで読めません (%s)</source>
+        <translation>Cannot read the folder %s to the end (%s)</translation>
+    </message>
+    <message>
+        <source>フォルダ %s に地震記録ファイルがありません</source>
+        <translation>The folder %s holds no earthquake record files</translation>
+    </message>
+    <message>
+        <source>ファイル %s を開けません (%s)</source>
+        <translation>Cannot open the file %s (%s)</translation>
+    </message>
+    <message>
+        <source>ファイル %s を最後まで読めません</source>
+        <translation>Cannot read the file %s to the end</translation>
+    </message>
+    <message>
+        <source>ファイル %s に地震記録ファイルの名前がありません</source>
+        <translation>The file %s names no earthquake record files</translation>
+    </message>
+    <message>
+        <source>ファイル %s がありません</source>
+        <translation>The file %s does not exist</translation>
+    </message>
+    <message>
+        <source>ファイル %s は読めるファイルではありません</source>
+        <translation>%s is not a file that can be read</translation>
+    </message>
+    <message>
+        <source>メモリが足りません</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>読み込めません</source>
+        <translation>Cannot read the record</translation>
+    </message>
+    <message>
+        <source>値が有限でないため AT2 ファイルを書けません</source>
+        <translation>Cannot write AT2 files: a value is not finite</translation>
+    </message>
+    <message>
+        <source>合成波形</source>
+        <translation>Rotated component</translation>
+    </message>
+    <message>
+        <source>応答スペクトル</source>
+        <translation>Response spectra</translation>
+    </message>
+    <message>
+        <source>要約表で空欄にした値 (有限の数になりません): %s</source>
+        <translation>summary cells left empty (no finite number): %s</translation>
+    </message>
+</context>
+</TS>
