@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include <QMouseEvent>
 #include <QTest>
 
@@ -105,6 +107,29 @@ TEST(WindowPlacement, BesideTheAnchorClearOfTheOpenerAndOnTheScreen) {
             EXPECT_TRUE(screen.contains(placed)) << c.what;
         }
         EXPECT_FALSE(placed.intersects(c.avoid)) << c.what;
+    }
+}
+
+// The superposed graph on a small screen: clear of the enlarged graph, the
+// navigator and the spectrum window's controls where one place is, else the
+// place covering least of them all.
+TEST(WindowPlacement, ClearOfSeveralRectanglesOrCoveringLeastOfThem) {
+    const QRect screen(0, 0, 1366, 768);
+    const QRect large(851, 60, 515, 534), navigator(851, 594, 426, 163), controls(0, 500, 851, 170);
+    const struct {
+        const char* what;
+        std::vector<QRect> avoid;
+        QSize frame;
+        QPoint expected;
+    } cases[] = {
+        {"left of the anchor, above the controls", {large, navigator, controls}, {411, 421}, {440, 60}},
+        {"every place covers something: the least", {large, navigator, controls}, {411, 521}, {440, 60}},
+        {"the anchor itself is no obstacle unless named: least of it", {navigator, controls}, {411, 521}, {851, 0}},
+    };
+    for (const auto& c : cases) {
+        const QPoint at = PlacementBeside(screen, c.frame, large, c.avoid);
+        EXPECT_EQ(at, c.expected) << c.what;
+        EXPECT_TRUE(screen.contains(QRect(at, c.frame))) << c.what;
     }
 }
 

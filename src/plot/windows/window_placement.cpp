@@ -27,13 +27,12 @@ QSize Decoration(const QWidget& window) {
     return seen;
 }
 
-// A widget's rectangle on the screen: a window's frame, a control's own.
-QRect ScreenRect(const QWidget& widget) {
+}  // namespace
+
+QRect ScreenRectOf(const QWidget& widget) {
     if (widget.isWindow()) return QRect(widget.frameGeometry().topLeft(), widget.size() + Decoration(widget));
     return QRect(widget.mapToGlobal(QPoint(0, 0)), widget.size());
 }
-
-}  // namespace
 
 QPoint PlacementBeside(const QRect& screen, const QSize& frame, const QRect& anchor, const QRect& avoid) {
     return PlacementBeside(screen, frame, anchor, std::vector<QRect>{avoid});
@@ -68,6 +67,13 @@ void PlaceBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid) {
 }
 
 void PlaceBeside(QWidget& window, const QWidget& anchor, std::initializer_list<const QWidget*> avoid) {
+    std::vector<QRect> avoided;
+    for (const QWidget* widget : avoid)
+        if (widget != nullptr) avoided.push_back(ScreenRectOf(*widget));
+    PlaceBeside(window, anchor, avoided);
+}
+
+void PlaceBeside(QWidget& window, const QWidget& anchor, const std::vector<QRect>& avoided) {
     if (window.isVisible()) return;
     const QScreen* screen = anchor.screen();
     if (screen == nullptr) return;
@@ -81,10 +87,7 @@ void PlaceBeside(QWidget& window, const QWidget& anchor, std::initializer_list<c
                       std::min(frame.height(), available.height()) - decoration.height());
         frame = window.size() + decoration;
     }
-    std::vector<QRect> avoided;
-    for (const QWidget* widget : avoid)
-        if (widget != nullptr) avoided.push_back(ScreenRect(*widget));
-    window.move(PlacementBeside(available, frame, ScreenRect(anchor), avoided));
+    window.move(PlacementBeside(available, frame, ScreenRectOf(anchor), avoided));
 }
 
 void ShowBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid) {

@@ -31,6 +31,12 @@ QPoint PlacementBeside(const QRect& screen, const QSize& frame, const QRect& anc
 void PlaceBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid = nullptr);
 void PlaceBeside(QWidget& window, const QWidget& anchor, std::initializer_list<const QWidget*> avoid);
 
+// The same, keeping clear of rectangles of the screen (frame coordinates).
+void PlaceBeside(QWidget& window, const QWidget& anchor, const std::vector<QRect>& avoid);
+
+// A widget's rectangle on the screen: a window's frame, a control's own.
+QRect ScreenRectOf(const QWidget& widget);
+
 // PlaceBeside, then shows the window and brings it to the front.
 void ShowBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid = nullptr);
 void ShowBeside(QWidget& window, const QWidget& anchor, std::initializer_list<const QWidget*> avoid);

@@ -2,6 +2,7 @@
 // The spectrum window: the response spectra of the last calculation in
 // three panels, its display controls and its exports. It owns the spectrum
 // table (through SpectrumModel) and draws the Sa-Sd window's graph.
+#include <QRect>
 #include <QWidget>
 #include <array>
 #include <memory>
@@ -122,6 +123,8 @@ private:
     void RunEnlargedViewNow();
     // Closes the navigator of a running enlarged view: the view then ends.
     void EndEnlargedView();
+    // The part of this window below its graph, on the screen.
+    QRect ControlsOnScreen() const;
     void EnableComponentChoice();
     void EnableSpectrumCommands();
     void ShowProgress(const struct SpectrumProgress& progress);

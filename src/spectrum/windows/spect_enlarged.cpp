@@ -17,6 +17,12 @@ bool TSpect::EnlargedViewReady() const {
     return enlargedView && Large != nullptr && Super != nullptr && navigator != nullptr;
 }
 
+QRect TSpect::ControlsOnScreen() const {
+    const QRect frame = ScreenRectOf(*this);
+    const int top = MyGraph1->mapToGlobal(QPoint(0, MyGraph1->height())).y();
+    return QRect(QPoint(frame.left(), top), frame.bottomRight());
+}
+
 void TSpect::EndEnlargedView() {
     if (auto* navigatorWindow = dynamic_cast<QWidget*>(navigator)) navigatorWindow->hide();
 }
@@ -52,9 +58,13 @@ void TSpect::RunEnlargedViewNow() {
     };
     windows.saveEnlarged = [this] { Large->BtnLGGIFClick(); };
     windows.showSuperposed = [this, navigatorWindow] {
-        // Beside the enlarged window, clear of the navigator and of this
-        // window's controls.
-        ShowBeside(*Super, *Large, {navigatorWindow, this});
+        // Beside the enlarged window and clear of it, of the navigator and of
+        // this window's controls (its graph is empty while the view runs).
+        std::vector<QRect> avoid{ScreenRectOf(*Large), ControlsOnScreen()};
+        if (navigatorWindow != nullptr) avoid.push_back(ScreenRectOf(*navigatorWindow));
+        PlaceBeside(*Super, *Large, avoid);
+        Super->show();
+        Super->raise();
         if (navigatorWindow != nullptr) navigatorWindow->raise();
         Super->repaint();
     };
