@@ -134,20 +134,23 @@ std::optional<double> GalPerUnitText(const std::string& text) {
     return std::nullopt;
 }
 
-// Gal per unit: the code, else the written units; nothing when the written
-// units say otherwise than the code.
-std::optional<double> GalPerUnit(std::optional<int> code, const std::string& text) {
-    const std::optional<double> written = GalPerUnitText(text);
-    if (!code) return written;
-    std::optional<double> coded;
-    if (*code == UNITS_G) coded = G_TO_GAL;
-    if (*code == UNITS_CM_PER_S2 || *code == UNITS_GAL) coded = 1.0;
-    if (coded && !text.empty() && written != coded) return std::nullopt;
-    return coded;
+// Gal per unit of a units code, when it is one read here.
+std::optional<double> GalPerUnitCode(int code) {
+    if (code == UNITS_G) return G_TO_GAL;
+    if (code == UNITS_CM_PER_S2 || code == UNITS_GAL) return 1.0;
+    return std::nullopt;
 }
 
+// A known code whose written units say otherwise.
 bool CodeAndTextDisagree(std::optional<int> code, const std::string& text) {
-    return code && !text.empty() && GalPerUnit(code, "") && GalPerUnitText(text) != GalPerUnit(code, "");
+    if (!code || text.empty()) return false;
+    const std::optional<double> coded = GalPerUnitCode(*code);
+    return coded && GalPerUnitText(text) != coded;
+}
+
+// Gal per unit: the code, else the written units.
+std::optional<double> GalPerUnit(std::optional<int> code, const std::string& text) {
+    return code ? GalPerUnitCode(*code) : GalPerUnitText(text);
 }
 
 // The undefined values a text line states ("...unknown/unspecified: -999, -999.0").

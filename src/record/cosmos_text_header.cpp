@@ -5,6 +5,7 @@
 #include <regex>
 #include <string_view>
 
+#include "record/agency_text_values.h"
 #include "record/stated_time_text.h"
 
 namespace tremblo {
@@ -16,12 +17,6 @@ constexpr double UNDEFINED_BELOW = -998.0;
 // Line 2 holds the earthquake name in its first 40 columns, the date after
 // a gap of blanks.
 constexpr std::size_t EVENT_NAME_COLUMNS = 40;
-
-std::string_view Trimmed(std::string_view text) {
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
-    return text;
-}
 
 // The text after `label` on the first line holding it.
 std::optional<std::string> AfterLabel(const std::vector<std::string>& text, std::string_view label) {
@@ -88,7 +83,7 @@ void ReadStationCode(const std::string& text, ChannelHeader& h) {
     if (!std::regex_search(text, m, code)) return;
     h.network = m[1];
     h.stationCode = m[2];
-    const std::string_view name = Trimmed(std::string_view(text).substr(m.position(0) + m.length(0)));
+    const std::string_view name = TrimBlanks(std::string_view(text).substr(m.position(0) + m.length(0)));
     if (!name.empty()) h.stationName = std::string(name);
 }
 
@@ -98,7 +93,7 @@ void ReadCosmosTextHeader(const std::vector<std::string>& text, ChannelHeader& h
     if (text.size() > 1) {
         const std::string_view second(text[1]);
         std::string_view name = second.substr(0, std::min(second.size(), EVENT_NAME_COLUMNS));
-        name = Trimmed(name.substr(0, name.find("   ")));
+        name = TrimBlanks(name.substr(0, name.find("   ")));
         if (name.find(':') == std::string_view::npos) h.eventName = std::string(name);
     }
     if (const auto hypocenter = AfterLabel(text, "Hypocenter:")) ReadHypocenter(*hypocenter, h);
