@@ -1,5 +1,6 @@
 #include "plot/windows/window_placement.h"
 
+#include <QApplication>
 #include <QScreen>
 #include <QWidget>
 #include <algorithm>
@@ -24,6 +25,16 @@ QSize Decoration(const QWidget& window) {
     const QSize difference = window.frameGeometry().size() - window.geometry().size();
     const QSize own(std::max(0, difference.width()), std::max(0, difference.height()));
     if (own.width() > 0 || own.height() > 0) seen = own;
+    if (seen.isNull()) {  // none seen yet: that of a window on the screen, if any has one
+        for (const QWidget* other : QApplication::topLevelWidgets()) {
+            if (other == &window || !other->isVisible()) continue;
+            const QSize around = other->frameGeometry().size() - other->geometry().size();
+            if (around.width() > 0 || around.height() > 0) {
+                seen = around.expandedTo(QSize(0, 0));
+                break;
+            }
+        }
+    }
     return seen;
 }
 
@@ -85,6 +96,26 @@ void PlaceBeside(QWidget& window, const QWidget& anchor, std::initializer_list<c
     for (const QWidget* widget : avoid)
         if (widget != nullptr) avoided.push_back(ScreenRect(*widget));
     window.move(PlacementBeside(available, frame, ScreenRect(anchor), avoided));
+}
+
+QRect CentredOnScreen(const QRect& screen, QSize size, QSize minimum, QSize decoration) {
+    const QSize room = (screen.size() - decoration).expandedTo(minimum);
+    size = size.boundedTo(room).expandedTo(minimum);
+    const QSize frame = size + decoration;
+    const int x = screen.left() + std::max(0, (screen.width() - frame.width()) / 2);
+    const int y = screen.top() + std::max(0, (screen.height() - frame.height()) / 2);
+    return {QPoint(x, y), frame};
+}
+
+void CentreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) return;
+    const QSize decoration = Decoration(window);
+    const bool resizable = window.minimumSize() != window.maximumSize();
+    const QSize minimum = resizable ? window.minimumSizeHint().expandedTo(window.minimumSize()) : window.size();
+    const QRect frame = CentredOnScreen(screen->availableGeometry(), window.size(), minimum, decoration);
+    if (resizable) window.resize(frame.size() - decoration);
+    window.move(frame.topLeft());
 }
 
 void ShowBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid) {

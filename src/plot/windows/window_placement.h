@@ -31,6 +31,16 @@ QPoint PlacementBeside(const QRect& screen, const QSize& frame, const QRect& anc
 void PlaceBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid = nullptr);
 void PlaceBeside(QWidget& window, const QWidget& anchor, std::initializer_list<const QWidget*> avoid);
 
+// The frame rectangle of a window of client size `size` (the window manager
+// adding `decoration` around it) centred on `screen`: shrunk to the screen
+// first when it is larger (never below `minimum`), its top-left corner, and
+// so its title bar, never above or left of the screen.
+QRect CentredOnScreen(const QRect& screen, QSize size, QSize minimum, QSize decoration);
+
+// Moves a window to the centre of its screen's free area, first shrinking it
+// to that area when it is larger and can be resized.
+void CentreOnScreen(QWidget& window);
+
 // PlaceBeside, then shows the window and brings it to the front.
 void ShowBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid = nullptr);
 void ShowBeside(QWidget& window, const QWidget& anchor, std::initializer_list<const QWidget*> avoid);
