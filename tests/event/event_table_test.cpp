@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "event/event_map.h"
 #include "event/event_table.h"
 #include "summary_fixture.h"
 
@@ -200,6 +201,52 @@ TEST(EventTableCsv, SummaryCsvIsTheHeaderAndTheLinesInArrivalOrder) {
     EXPECT_EQ(table.SummaryCsv(header), expected);
     // A header given without its line end gets CR LF.
     EXPECT_EQ(table.SummaryCsv(header.substr(0, header.size() - 2)), expected);
+}
+
+}  // namespace
+}  // namespace tremblo
+
+namespace tremblo {
+namespace {
+
+// The map shows the rows shown in the order they came, however the table is
+// sorted: sorted, it is the same map.
+TEST(EventMapPoints, InArrivalOrderWhateverTheSort) {
+    EventTable table;
+    const struct {
+        const char* code;
+        double lat, lon, eventLat;
+        float pga;
+        Network network;
+    } rows[] = {{"A", 35.0, 139.0, 35.1, 5.0f, Network::Knet},
+                {"B", 35.2, 139.2, 35.3, 50.0f, Network::Knet},
+                {"C", 35.4, 139.4, 35.5, 20.0f, Network::KikSurface}};
+    for (const auto& r : rows) {
+        EventRow row;
+        row.stationCode = r.code;
+        row.stationLat = r.lat;
+        row.stationLon = r.lon;
+        row.eventLat = r.eventLat;
+        row.eventLon = 139.0;
+        row.pgaMax = r.pga;
+        row.network = r.network;
+        table.Add(std::move(row));
+    }
+    const EventMapPoints arrival = MapPointsOf(table);
+    EXPECT_EQ(arrival.rows, (std::vector<std::size_t>{0, 1, 2}));
+    ASSERT_TRUE(arrival.epicentre);
+    EXPECT_EQ(arrival.epicentre->first, 35.1);  // the first row's
+    table.SortBy(EventColumn::PgaMax, false);
+    ASSERT_EQ(table.Visible(), (std::vector<std::size_t>{1, 2, 0}));
+    const EventMapPoints sorted = MapPointsOf(table);
+    EXPECT_EQ(sorted.rows, arrival.rows);
+    EXPECT_EQ(sorted.epicentre, arrival.epicentre);
+    EXPECT_FALSE(table.filtered());
+    table.SetFilter("", {Network::Knet});
+    EXPECT_TRUE(table.filtered());
+    EXPECT_EQ(MapPointsOf(table).rows, (std::vector<std::size_t>{0, 1}));
+    table.SetFilter("", {});
+    EXPECT_FALSE(table.filtered());
 }
 
 }  // namespace
