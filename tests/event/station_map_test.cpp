@@ -410,11 +410,11 @@ TEST(StationMapLabels, DrawnWholeInsideThePicture) {
 // there, and clicks on the place go round them.
 TEST(StationMapClicks, GoRoundTheStationsSharingAPlace) {
     EventMapPoints points;
-    points.stations = {{35.0, 139.0, "3"}, {35.5, 139.5, "4"}, {35.5, 139.5, "2"}, {35.5005, 139.5, "5弱"}};
+    points.stations = {{35.0, 139.0, "3"}, {35.5, 139.5, "4"}, {35.5, 139.5, "2"}, {35.504, 139.5, "5弱"}};
     points.rows = {10, 11, 12, 13};
     const StationMapLayout layout(points.stations, std::nullopt, MapSettings{});
     const Point shared = layout.ToPixel(35.5, 139.5);
-    const Point beside = layout.ToPixel(35.5005, 139.5);
+    const Point beside = layout.ToPixel(35.504, 139.5);
     ASSERT_NE(shared, beside) << "the fourth station is expected a pixel or two away";
     const std::vector<std::size_t> near = layout.StationsAt(shared.x, shared.y, points.stations);
     ASSERT_EQ(near.size(), 3u);

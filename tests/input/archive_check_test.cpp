@@ -118,9 +118,9 @@ TEST(FindDamagedStreams, ChecksZstdBzip2AndXzStreamsToTheirEnd) {
         const char* given;
         const char* reason;
     } kinds[]{
-        {Compression::Zstd, "e.knt.tar.zst", "d.tar.zst", "zstd data damaged"},
-        {Compression::Bzip2, "e.knt.tar.bz2", "d.tar.bz2", "bzip2 data damaged"},
-        {Compression::Xz, "e.knt.tar.xz", "d.tar.xz", "xz data damaged"},
+        {Compression::Zstd, "e.knt.tar.zst", "d.tar.zst", "zstd データが壊れています"},
+        {Compression::Bzip2, "e.knt.tar.bz2", "d.tar.bz2", "bzip2 データが壊れています"},
+        {Compression::Xz, "e.knt.tar.xz", "d.tar.xz", "xz データが壊れています"},
     };
     testing::TempFolder folder;
     for (const auto& kind : kinds) {
