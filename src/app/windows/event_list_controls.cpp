@@ -143,6 +143,8 @@ void TEventList::BuildControls() {
 
     LabelStatus = new QLabel(this);
     LabelStatus->setWordWrap(true);
+    // A long path wraps or is cut: it never widens the window.
+    LabelStatus->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     LabelStatus->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
     auto* layout = new QVBoxLayout(this);
