@@ -82,11 +82,13 @@ bool TEventList::OpenEvent(const std::string& path) {
     timer_->start();
     ShowCounts();
     RedrawMap();
-    if (!placed_) {
+    const bool first = !placed_;
+    if (first) {
         placed_ = true;
         CentreOnScreen(*this);
     }
     show();
+    if (first) RefitOnceFramed(*this);
     raise();
     activateWindow();
     return true;
@@ -174,6 +176,7 @@ void TEventList::showEvent(QShowEvent* event) {
     if (placed_) return;
     placed_ = true;
     CentreOnScreen(*this);  // shown some other way than by OpenEvent
+    RefitOnceFramed(*this);
 }
 
 void TEventList::closeEvent(QCloseEvent* event) {

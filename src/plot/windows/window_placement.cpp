@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QScreen>
+#include <QStyle>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <limits>
@@ -9,6 +11,9 @@
 namespace tremblo {
 
 namespace {
+
+// How long a window manager may take to frame a window just shown.
+constexpr int kFramingMilliseconds = 300;
 
 long long Area(const QRect& r) { return r.isEmpty() ? 0 : static_cast<long long>(r.width()) * r.height(); }
 
@@ -107,15 +112,46 @@ QRect CentredOnScreen(const QRect& screen, QSize size, QSize minimum, QSize deco
     return {QPoint(x, y), frame};
 }
 
+// What a window manager adds around a window when none has been seen yet (no
+// window framed so far): a title bar and thin borders, as the style draws them.
+QSize GuessedDecoration(const QWidget& window) {
+    const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return {8, titleBar + 8};
+}
+
 void CentreOnScreen(QWidget& window) {
     const QScreen* screen = window.screen();
     if (screen == nullptr) return;
-    const QSize decoration = Decoration(window);
+    QSize decoration = Decoration(window);
+    if (decoration.isNull()) decoration = GuessedDecoration(window);
     const bool resizable = window.minimumSize() != window.maximumSize();
     const QSize minimum = resizable ? window.minimumSizeHint().expandedTo(window.minimumSize()) : window.size();
     const QRect frame = CentredOnScreen(screen->availableGeometry(), window.size(), minimum, decoration);
     if (resizable) window.resize(frame.size() - decoration);
     window.move(frame.topLeft());
+}
+
+void RefitOnceFramed(QWidget& window) {
+    QTimer::singleShot(kFramingMilliseconds, &window, [&window] {
+        const QScreen* screen = window.screen();
+        if (screen == nullptr || !window.isVisible()) return;
+        const QRect available = screen->availableGeometry();
+        if (!available.contains(window.frameGeometry())) CentreOnScreen(window);
+    });
+}
+
+QPoint TitleBarOnScreen(const QRect& screen, const QRect& frame) {
+    return {std::max(frame.left(), screen.left()), std::max(frame.top(), screen.top())};
+}
+
+void KeepTitleBarOnScreen(QWidget& window) {
+    QTimer::singleShot(kFramingMilliseconds, &window, [&window] {
+        const QScreen* screen = window.screen();
+        if (screen == nullptr || !window.isVisible()) return;
+        const QRect frame = window.frameGeometry();
+        const QPoint at = TitleBarOnScreen(screen->availableGeometry(), frame);
+        if (at != frame.topLeft()) window.move(at);
+    });
 }
 
 void ShowBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid) {
