@@ -160,15 +160,6 @@ TEST(SummaryColumns, FindsColumnsByNameWhateverTheOrder) {
     EXPECT_FALSE(SummaryColumns("a,b\r\n").IsSummaryHeader());
 }
 
-}  // namespace
-}  // namespace tremblo
-
-namespace tremblo {
-namespace {
-
-using testing::SummaryHeaderLine;
-using testing::SummaryLine;
-
 // A record's file by its own name first, then what holds it: the archive
 // given by its file name only (never the folder it lies in), and the
 // archives inside it; a file on disk, by its folder.

@@ -29,13 +29,10 @@ TEST(LibraryReasonText, KnownReasonsWholeOrByTheirBeginning) {
         {"truncated gzip input", "gzip データが途中で切れています"},
         {"xz data error (error 9)", "xz データが壊れています"},
         {"ZIP bad CRC: 0x1234 should be 0x5678", "ZIP データの CRC が合いません"},
-        {"Zstd decompression failed: Unknown frame descriptor", "zstd データを展開できません"},
         {"invalid distance too far back", "圧縮データが正しくありません"},
-        // Not known: as the library wrote it, also when only its end matches.
+        // Not known: as the library wrote it, also a known text with more after it.
         {"Damaged tar archive (bad header checksum)", "Damaged tar archive (bad header checksum)"},
-        {"Premature end-of-file", "Premature end-of-file"},
         {"Something new", "Something new"},
-        {"", ""},
     };
     for (const auto& c : cases) EXPECT_EQ(LibraryReasonText(c.library), c.shown) << c.library;
 }

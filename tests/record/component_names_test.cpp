@@ -86,11 +86,6 @@ TEST(WithDefaultExtension, AddsTheExtensionOnlyToNamesWithoutOne) {
     EXPECT_EQ(WithDefaultExtension("/out/.csv", "csv"), "/out/.csv");  // empty event name
 }
 
-}  // namespace
-}  // namespace tremblo
-
-namespace tremblo {
-namespace {
 
 TEST(KnetStationCodeOfName, SixCharactersBeforeTheOriginTime) {
     const struct {
