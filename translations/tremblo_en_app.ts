@@ -245,8 +245,8 @@ The tab &quot;Reference&quot; shows the README and the pages of the doc folder (
 <context>
     <name>tremblo::StationMapView</name>
     <message>
-        <source>観測点をクリックすると表の行を選びます</source>
-        <translation>Click a station to select its row in the table</translation>
+        <source>観測点をクリックすると表の行を選びます（同じ場所の観測点はクリックのたびに切り替わります）</source>
+        <translation>Click a station to select its row in the table (clicks on a place several stations share go round them)</translation>
     </message>
 </context>
 <context>
@@ -379,6 +379,24 @@ The tab &quot;Reference&quot; shows the README and the pages of the doc folder (
     <message>
         <source>海外機関などの形式</source>
         <translation>Agency formats (PEER, COSMOS, ESM...)</translation>
+    </message>
+    <message>
+        <source>エラー</source>
+        <translation>Error</translation>
+    </message>
+    <message>
+        <source>中止 %p%</source>
+        <translation>Stopped %p%</translation>
+    </message>
+    <message>
+        <source>波形を表示する記録の行を表で選んでください</source>
+        <translation>Choose the row of the record to show in the table</translation>
+    </message>
+    <message>
+        <source>この行には開ける記録がありません
+%1</source>
+        <translation>This row has no record to open
+%1</translation>
     </message>
 </context>
 <context>

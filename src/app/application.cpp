@@ -55,6 +55,7 @@ Application::Application(Platform& platform, const std::string& dataFolder)
         if (status == LoadStatus::Loaded) {
             Form1.raise();
             Form1.activateWindow();
+            KeepTitleBarOnScreen(Form1);
         }
         return status;
     };

@@ -8,7 +8,9 @@ namespace tremblo {
 
 EventMapPoints MapPointsOf(const EventTable& table) {
     EventMapPoints points;
-    for (const std::size_t index : table.Visible()) {
+    std::vector<std::size_t> shown = table.Visible();
+    std::sort(shown.begin(), shown.end());
+    for (const std::size_t index : shown) {
         const EventRow& row = table.rows()[index];
         if (!points.epicentre && row.eventLat && row.eventLon) points.epicentre = std::make_pair(*row.eventLat, *row.eventLon);
         if (!row.stationLat || !row.stationLon) continue;
@@ -18,8 +20,24 @@ EventMapPoints MapPointsOf(const EventTable& table) {
     return points;
 }
 
+std::optional<std::size_t> RowToSelectAt(const StationMapLayout& layout, const EventMapPoints& points, int x, int y,
+                                         std::optional<std::size_t> selectedRow) {
+    const std::vector<std::size_t> near = layout.StationsAt(x, y, points.stations);
+    if (near.empty()) return std::nullopt;
+    // The stations on the nearest one's place.
+    const Point first = layout.ToPixel(points.stations[near.front()].lat, points.stations[near.front()].lon);
+    std::vector<std::size_t> rows;
+    for (const std::size_t station : near)
+        if (layout.ToPixel(points.stations[station].lat, points.stations[station].lon) == first)
+            rows.push_back(points.rows[station]);
+    const auto selected = selectedRow ? std::find(rows.begin(), rows.end(), *selectedRow) : rows.end();
+    if (selected == rows.end()) return rows.front();
+    return std::next(selected) == rows.end() ? rows.front() : *std::next(selected);
+}
+
 StationMapLayout DrawEventMap(Canvas& canvas, const EventMapPoints& points, std::optional<std::size_t> selectedRow) {
-    const StationMapLayout layout(points.stations, points.epicentre, MapSettings{canvas.Width(), canvas.Height()});
+    const StationMapLayout layout =
+        LayoutStationMap(canvas, points.stations, points.epicentre, MapSettings{canvas.Width(), canvas.Height()});
     std::optional<std::size_t> selected;
     if (selectedRow) {
         const auto it = std::find(points.rows.begin(), points.rows.end(), *selectedRow);

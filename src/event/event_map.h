@@ -18,10 +18,20 @@ struct EventMapPoints {
     std::optional<std::pair<double, double>> epicentre;
 };
 
+// The rows shown, in arrival order (the map is the same however the table
+// is sorted; unfiltered it is the batch's --map of the same records).
 EventMapPoints MapPointsOf(const EventTable& table);
 
+// The table row a click at (x, y) selects: the station there nearest the
+// click; on a place several stations share (a KiK-net surface and borehole
+// pair), the one after `selectedRow` among them when that is one of them, so
+// that clicks on the place go round them all.
+std::optional<std::size_t> RowToSelectAt(const StationMapLayout& layout, const EventMapPoints& points, int x, int y,
+                                         std::optional<std::size_t> selectedRow);
+
 // The whole map on `canvas` (its size is the picture's); `selectedRow` is a
-// table row whose station gets the selection ring.
+// table row whose station gets the selection ring. The layout is
+// LayoutStationMap's.
 StationMapLayout DrawEventMap(Canvas& canvas, const EventMapPoints& points, std::optional<std::size_t> selectedRow);
 
 }  // namespace tremblo

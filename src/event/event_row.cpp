@@ -7,6 +7,7 @@
 #include "common/path_text.h"
 #include "event/epicentral_distance.h"
 #include "event/summary_row_parse.h"
+#include "input/archive_reader.h"
 
 namespace tremblo {
 
@@ -107,6 +108,20 @@ void ReadSpectra(const SummaryColumns& columns, const RowCells& cells, EventRow&
 
 }  // namespace
 
+RecordFilePlace PlaceOfRecordFile(const std::string& file) {
+    // The archive given ends at the first separator after an archive's name.
+    for (std::size_t at = file.find(kNestedNameSeparator); at != std::string::npos;
+         at = file.find(kNestedNameSeparator, at + 1)) {
+        if (!IsArchiveName(std::string_view(file).substr(0, at))) continue;
+        const std::size_t last = file.rfind(kNestedNameSeparator);
+        RecordFilePlace place;
+        place.name = std::string(FileNamePart(std::string_view(file).substr(last + 1)));
+        place.holder = std::string(FileNamePart(std::string_view(file).substr(0, at))) + file.substr(at, last - at);
+        return place;
+    }
+    return RecordFilePlace{std::string(FileNamePart(file)), FolderPart(file)};
+}
+
 bool IsVerticalLabel(const std::string& label) {
     const std::string_view text(label);
     return (text.size() >= 2 && EqualIgnoringAsciiCase(text.substr(0, 2), "UD")) ||
@@ -120,8 +135,8 @@ EventRow ParseSummaryRow(const SummaryColumns& columns, const std::string& line)
     row.summaryLine = WithCrLf(line);
     row.error = cells.Named("error");
     row.network = NetworkOf(row.file, cells.Named("format"));
+    row.stationCode = cells.Named("station_code");  // a failed record's too, when its name tells it
     if (row.failed()) return row;
-    row.stationCode = cells.Named("station_code");
     row.stationName = cells.Named("station_name");
     row.originTime = cells.Named("origin_time");
     ReadCoordinates(cells, row);

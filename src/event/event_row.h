@@ -31,6 +31,16 @@ struct EventRow {
     bool failed() const { return !error.empty(); }
 };
 
+// Where a record's file lies, as the summary's `file` cell names it: its
+// own file name (an archive member's without its folders, "AIC0012411051012.NS"),
+// and what holds it: the archive given (its file name) and the archives
+// inside it ("d.tar:e.knt.tar.gz"), or the folder of a file on disk.
+struct RecordFilePlace {
+    std::string name;
+    std::string holder;
+};
+RecordFilePlace PlaceOfRecordFile(const std::string& file);
+
 // A vertical component: its label starts with "UD" or "U-D" (any letter case).
 bool IsVerticalLabel(const std::string& label);
 

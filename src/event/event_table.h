@@ -26,6 +26,8 @@ public:
     // in any case) or whose station name starts with it, of the networks in
     // `networks` (an empty set: every network). An empty prefix matches all.
     void SetFilter(std::string prefix, std::set<Network> networks);
+    // A filter is set: some rows may be hidden.
+    bool filtered() const { return !prefix_.empty() || !networks_.empty(); }
 
     // Indices into rows() in display order.
     const std::vector<std::size_t>& Visible() const { return visible_; }

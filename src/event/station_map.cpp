@@ -47,7 +47,8 @@ void DrawParallels(Canvas& canvas, const StationMapLayout& layout, double step) 
         canvas.MoveTo(plot.left, y);
         canvas.LineTo(plot.right - 1, y);
         const std::string label = LatitudeLabel(lat, step);
-        canvas.TextOut(plot.left - kLabelGap - canvas.TextWidth(label), y - canvas.TextHeight(label) / 2, label);
+        const int x = std::max(0, plot.left - kLabelGap - canvas.TextWidth(label));
+        canvas.TextOut(x, y - canvas.TextHeight(label) / 2, label);
     }
 }
 
@@ -60,7 +61,10 @@ void DrawMeridians(Canvas& canvas, const StationMapLayout& layout, double step) 
         canvas.MoveTo(x, plot.top);
         canvas.LineTo(x, plot.bottom - 1);
         const std::string label = LongitudeLabel(lon, step);
-        canvas.TextOut(x - canvas.TextWidth(label) / 2, plot.bottom + 2, label);
+        // Centred under its meridian, moved in where that would cut it at an edge.
+        const int width = canvas.TextWidth(label);
+        const int left = std::clamp(x - width / 2, 0, std::max(0, layout.settings().width - width));
+        canvas.TextOut(left, plot.bottom + 2, label);
     }
 }
 
@@ -136,31 +140,53 @@ int CoveredPoints(const Rect& box, const StationMapLayout& layout, const std::ve
     return covered;
 }
 
-// The legend in the corner of the plot area where it hides the fewest
-// stations (the top-right one of equals): one line per class, then the star.
-void DrawLegend(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
-                std::optional<std::pair<double, double>> epicentre) {
-    const std::string epicentreText = TrPicture("event", kEpicentreLegendText);
-    int textWidth = canvas.TextWidth(epicentreText);
+struct LegendSize {
+    int width = 0, height = 0, lineHeight = 0;
+};
+
+LegendSize MeasureLegend(Canvas& canvas) {
+    int textWidth = canvas.TextWidth(TrPicture("event", kEpicentreLegendText));
     for (std::string_view jmaClass : kIntensityClasses)
         textWidth = std::max(textWidth, canvas.TextWidth(ClassLegendText(jmaClass)));
     const int lineHeight = std::max(canvas.TextHeight("震度") + 2, 2 * kStarOuterRadius + 1);
     const int lines = static_cast<int>(kIntensityClasses.size()) + 1;
+    return {3 * kLegendPadding + kLegendSymbolWidth + textWidth, 2 * kLegendPadding + lines * lineHeight, lineHeight};
+}
+
+// The legend's box: in the layout's legend column, or else in the corner of
+// the plot area where it hides the fewest stations (the top-right one of
+// equals); `covered` receives how many it hides there.
+Rect LegendBox(const StationMapLayout& layout, const LegendSize& size, const std::vector<MapStation>& stations,
+               std::optional<std::pair<double, double>> epicentre, int* covered = nullptr) {
     const Rect& plot = layout.plotArea();
-    const int width = 3 * kLegendPadding + kLegendSymbolWidth + textWidth;
-    const int height = 2 * kLegendPadding + lines * lineHeight;
-    const int left = plot.left + kLegendPadding, right = plot.right - kLegendPadding - width;
-    const int top = plot.top + kLegendPadding, bottom = plot.bottom - kLegendPadding - height;
-    Rect box{right, top, right + width, top + height};
+    if (layout.settings().legendColumn > 0) {
+        if (covered) *covered = 0;
+        const int left = plot.right + kLegendPadding;
+        return {left, plot.top, left + size.width, plot.top + size.height};
+    }
+    const int left = plot.left + kLegendPadding, right = plot.right - kLegendPadding - size.width;
+    const int top = plot.top + kLegendPadding, bottom = plot.bottom - kLegendPadding - size.height;
+    Rect box{right, top, right + size.width, top + size.height};
     int fewest = CoveredPoints(box, layout, stations, epicentre);
     for (const Point corner : {Point{left, top}, Point{right, bottom}, Point{left, bottom}}) {
-        const Rect candidate{corner.x, corner.y, corner.x + width, corner.y + height};
-        const int covered = CoveredPoints(candidate, layout, stations, epicentre);
-        if (covered < fewest) {
-            fewest = covered;
+        const Rect candidate{corner.x, corner.y, corner.x + size.width, corner.y + size.height};
+        const int hidden = CoveredPoints(candidate, layout, stations, epicentre);
+        if (hidden < fewest) {
+            fewest = hidden;
             box = candidate;
         }
     }
+    if (covered) *covered = fewest;
+    return box;
+}
+
+// One line per class, then the star.
+void DrawLegend(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
+                std::optional<std::pair<double, double>> epicentre) {
+    const LegendSize size = MeasureLegend(canvas);
+    const Rect box = LegendBox(layout, size, stations, epicentre);
+    const int lineHeight = size.lineHeight;
+    const int lines = static_cast<int>(kIntensityClasses.size()) + 1;
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColor(kWhite);
     canvas.FillRect(box);
@@ -178,7 +204,7 @@ void DrawLegend(Canvas& canvas, const StationMapLayout& layout, const std::vecto
     const int starTop = lineTop(lines - 1);
     DrawStar(canvas, {symbolX, starTop + lineHeight / 2});
     canvas.SetBrushStyle(BrushStyle::Clear);
-    canvas.TextOut(textX, starTop + 1, epicentreText);
+    canvas.TextOut(textX, starTop + 1, TrPicture("event", kEpicentreLegendText));
 }
 
 void DrawNoStationText(Canvas& canvas, const Rect& plot) {
@@ -195,6 +221,20 @@ bool HasMappableStation(const std::vector<MapStation>& stations) {
 }
 
 }  // namespace
+
+StationMapLayout LayoutStationMap(Canvas& canvas, const std::vector<MapStation>& stations,
+                                  std::optional<std::pair<double, double>> epicentre, MapSettings settings) {
+    settings.legendColumn = 0;
+    StationMapLayout layout(stations, epicentre, settings);
+    if (!HasMappableStation(stations)) return layout;
+    canvas.SetFont(FontSpec{});
+    const LegendSize size = MeasureLegend(canvas);
+    int covered = 0;
+    LegendBox(layout, size, stations, epicentre, &covered);
+    if (covered == 0) return layout;
+    settings.legendColumn = size.width + kLegendPadding;
+    return StationMapLayout(stations, epicentre, settings);
+}
 
 std::vector<Point> EpicentreStar(Point centre) {
     std::vector<Point> points;

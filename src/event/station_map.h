@@ -28,10 +28,19 @@ inline constexpr const char* kEpicentreLegendText = QT_TRANSLATE_NOOP("event", "
 // corners in turn, the first straight above the centre.
 std::vector<Point> EpicentreStar(Point centre);
 
+// The layout of a map of `settings`' size on `canvas` (whose font sizes the
+// legend): when every corner of the plot area would hide a station or the
+// epicentre under the legend, the plot area narrows to leave the legend a
+// column of its own on the right.
+StationMapLayout LayoutStationMap(Canvas& canvas, const std::vector<MapStation>& stations,
+                                  std::optional<std::pair<double, double>> epicentre, MapSettings settings);
+
 // Draws the whole map into the canvas (the layout's picture size). Stations
 // outside the mappable range are left out; `selected` (an index into
 // `stations`) gets a black ring. The coastline, when given, lies over the
-// graticule and under everything else, cut to the plot area.
+// graticule and under everything else, cut to the plot area. The legend
+// takes the layout's legend column, or else the corner of the plot area
+// hiding the fewest stations. Degree labels are drawn whole inside the picture.
 void DrawStationMap(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
                     std::optional<std::pair<double, double>> epicentre, std::optional<std::size_t> selected,
                     const Coastline* coastline = nullptr);

@@ -51,7 +51,8 @@ bool IsMappable(double lat, double lon) { return lat >= -90.0 && lat <= 90.0 && 
 StationMapLayout::StationMapLayout(const std::vector<MapStation>& stations,
                                    std::optional<std::pair<double, double>> epicentre, MapSettings settings)
     : settings_(settings) {
-    plot_ = {kLeftMargin, kOuterMargin, std::max(settings.width - kOuterMargin, kLeftMargin + 1),
+    const int right = settings.width - kOuterMargin - std::max(settings.legendColumn, 0);
+    plot_ = {kLeftMargin, kOuterMargin, std::max(right, kLeftMargin + 1),
              std::max(settings.height - kBottomMargin, kOuterMargin + 1)};
     const Bounds bounds = BoundsOf(stations, epicentre);
     hasPoints_ = bounds.any;
@@ -71,17 +72,25 @@ Point StationMapLayout::ToPixel(double lat, double lon) const {
 }
 
 std::optional<std::size_t> StationMapLayout::StationAt(int x, int y, const std::vector<MapStation>& stations) const {
-    std::optional<std::size_t> nearest;
-    long best = static_cast<long>(kHitRadius) * kHitRadius;
-    for (std::size_t index : StationDrawingOrder(stations)) {
-        const Point p = ToPixel(stations[index].lat, stations[index].lon);
+    const std::vector<std::size_t> near = StationsAt(x, y, stations);
+    if (near.empty()) return std::nullopt;
+    return near.front();
+}
+
+std::vector<std::size_t> StationMapLayout::StationsAt(int x, int y, const std::vector<MapStation>& stations) const {
+    const long reach = static_cast<long>(kHitRadius) * kHitRadius;
+    std::vector<std::pair<long, std::size_t>> near;  // squared distance, station
+    const std::vector<std::size_t> order = StationDrawingOrder(stations);
+    for (auto it = order.rbegin(); it != order.rend(); ++it) {  // the one drawn last first
+        const Point p = ToPixel(stations[*it].lat, stations[*it].lon);
         const long dx = p.x - x, dy = p.y - y;
         const long squared = dx * dx + dy * dy;
-        if (squared > best) continue;
-        best = squared;
-        nearest = index;
+        if (squared <= reach) near.emplace_back(squared, *it);
     }
-    return nearest;
+    std::stable_sort(near.begin(), near.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+    std::vector<std::size_t> found;
+    for (const auto& [squared, station] : near) found.push_back(station);
+    return found;
 }
 
 std::vector<std::size_t> StationDrawingOrder(const std::vector<MapStation>& stations) {

@@ -22,6 +22,9 @@ struct MapStation {
 struct MapSettings {
     int width = 520;
     int height = 560;
+    // Pixels right of the plot area kept for the legend (0: the legend lies
+    // in a corner of the plot area).
+    int legendColumn = 0;
 };
 
 // A point the map can show: latitude in [-90, 90], longitude in [-180, 360].
@@ -48,6 +51,10 @@ public:
     // The mappable station nearest (x, y) within kHitRadius pixels; of equally
     // near ones the one drawn last (the stronger class).
     std::optional<std::size_t> StationAt(int x, int y, const std::vector<MapStation>& stations) const;
+    // Every mappable station within kHitRadius pixels of (x, y): nearest
+    // first, of equally near ones (stations sharing a place, as a KiK-net
+    // surface and borehole pair) the one drawn last first.
+    std::vector<std::size_t> StationsAt(int x, int y, const std::vector<MapStation>& stations) const;
 
     bool hasPoints() const { return hasPoints_; }
     const Rect& plotArea() const { return plot_; }

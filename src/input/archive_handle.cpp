@@ -2,11 +2,13 @@
 
 #include <array>
 
+#include "input/library_reasons.h"
+
 namespace tremblo {
 
 std::string ArchiveErrorText(archive* handle) {
     const char* text = archive_error_string(handle);
-    return text ? text : "unknown error";
+    return LibraryReasonText(text ? text : "unknown error");
 }
 
 Result<std::string> ReadEntryContent(archive* handle, std::size_t limit) {

@@ -23,7 +23,8 @@ inline constexpr std::size_t kMemberByteLimit = std::size_t{256} << 20;
 // grows past `limit` bytes.
 Result<std::string> ReadEntryContent(archive* handle, std::size_t limit = kMemberByteLimit);
 
-// libarchive's text of the handle's last error.
+// The handle's last error in the program's words (LibraryReasonText), or
+// libarchive's text when the table does not know it.
 std::string ArchiveErrorText(archive* handle);
 
 }  // namespace tremblo

@@ -10,6 +10,7 @@
 #include "common/path_text.h"
 #include "input/checked_stream.h"
 #include "input/gzip_bytes.h"
+#include "input/library_reasons.h"
 
 namespace tremblo {
 
@@ -70,7 +71,7 @@ std::string EndProblem(ArchiveReader::Level& level) {
     if (level.content->compressed() && !level.content->Drain()) return level.content->error();
     archive* handle = level.handle.get();
     if (archive_filter_bytes(handle, 0) == archive_read_header_position(handle))
-        return "cut short: the archive ends without its end-of-archive blocks";
+        return ArchiveEndMissing();
     return {};
 }
 

@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include "input/archive_handle.h"
+#include "input/library_reasons.h"
 
 namespace tremblo {
 
@@ -72,11 +73,9 @@ long CheckedStream::Fail(std::string reason) {
     return -1;
 }
 
-long CheckedStream::Damaged(std::string reason) { return Damaged("gzip", std::move(reason)); }
-
-long CheckedStream::Damaged(const std::string& compression, std::string reason) {
+long CheckedStream::Damaged(std::string reason) {
     damaged_ = true;
-    return Fail(compression + " data " + std::move(reason));
+    return Fail(std::move(reason));
 }
 
 bool CheckedStream::Drain() {
@@ -98,7 +97,7 @@ bool CheckedStream::Refill() {
     std::string reason;
     const long read = raw_(in_.get() + inEnd_, kBlock - inEnd_, reason);
     if (read < 0) {
-        Fail(reason.empty() ? "read error" : reason);
+        Fail(reason.empty() ? ReadErrorText() : reason);
         return false;
     }
     if (read == 0) {
@@ -140,7 +139,7 @@ long CheckedStream::Read(const void** data) {
 long CheckedStream::ReadGzip(const void** data) {
     if (!inflater_) {
         inflater_ = std::make_unique<Inflater>();
-        if (inflateInit2(&inflater_->z, 15 + 16) != Z_OK) return Fail("cannot start gzip decompression");
+        if (inflateInit2(&inflater_->z, 15 + 16) != Z_OK) return Fail(DecompressionFailed("gzip"));
         inflater_->ready = true;
     }
     z_stream& z = inflater_->z;
@@ -149,7 +148,7 @@ long CheckedStream::ReadGzip(const void** data) {
     while (z.avail_out == kBlock) {
         if (inStart_ == inEnd_ && !Refill()) {
             if (failed_) return -1;
-            return Damaged("cut short");
+            return Damaged(CompressedDataCutShort("gzip"));
         }
         z.next_in = reinterpret_cast<Bytef*>(in_.get() + inStart_);
         z.avail_in = static_cast<uInt>(inEnd_ - inStart_);
@@ -169,13 +168,13 @@ long CheckedStream::ReadGzip(const void** data) {
             }
         } else if (status == Z_DATA_ERROR) {
             const std::string why = z.msg ? z.msg : "invalid";
-            if (why == "incorrect data check") return Damaged("damaged (crc error)");
-            if (why == "incorrect length check") return Damaged("damaged (length error)");
-            return Damaged("damaged (" + why + ")");
+            if (why == "incorrect data check") return Damaged(GzipCheckFailed());
+            if (why == "incorrect length check") return Damaged(GzipLengthFailed());
+            return Damaged(CompressedDataDamaged("gzip", why));
         } else if (status == Z_MEM_ERROR) {
-            return Fail("out of memory decompressing gzip data");
+            return Fail(OutOfMemoryDecompressing("gzip"));
         } else if (status != Z_OK && status != Z_BUF_ERROR) {
-            return Fail("gzip decompression failed");
+            return Fail(DecompressionFailed("gzip"));
         }
     }
     *data = out_.get();
@@ -205,14 +204,14 @@ long CheckedStream::ReadUnpacked(const void** data) {
         const bool opened = archive_read_open(handle, this, nullptr, UnpackerFeed::Read, nullptr) == ARCHIVE_OK;
         if (failed_) return -1;
         if (!opened || archive_filter_count(handle) < 2)
-            return Damaged(compression_, "damaged (" + ArchiveErrorText(handle) + ")");
+            return Damaged(CompressedDataDamaged(compression_, ArchiveErrorText(handle)));
         const int status = archive_read_next_header(handle, &entry);
         if (status == ARCHIVE_EOF) {
             ended_ = true;
             return 0;
         }
         if (failed_) return -1;
-        if (status != ARCHIVE_OK) return Damaged(compression_, "damaged (" + ArchiveErrorText(handle) + ")");
+        if (status != ARCHIVE_OK) return Damaged(CompressedDataDamaged(compression_, ArchiveErrorText(handle)));
         unpacker_->opened = true;
     }
     archive* handle = unpacker_->handle.get();
@@ -227,8 +226,8 @@ long CheckedStream::ReadUnpacked(const void** data) {
     }
     if (failed_) return -1;  // the raw bytes could not be read: not the data's fault
     const std::string why = ArchiveErrorText(handle);
-    if (archive_errno(handle) == ENOMEM) return Fail("out of memory decompressing " + compression_ + " data");
-    return Damaged(compression_, "damaged (" + why + ")");
+    if (archive_errno(handle) == ENOMEM) return Fail(OutOfMemoryDecompressing(compression_));
+    return Damaged(CompressedDataDamaged(compression_, why));
 }
 
 CheckedStream::RawRead RawReadOfFile(std::shared_ptr<std::FILE> file, std::shared_ptr<std::uint64_t> counted) {

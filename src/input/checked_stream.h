@@ -53,8 +53,7 @@ private:
     friend struct UnpackerFeed;
 
     long Fail(std::string reason);
-    long Damaged(std::string reason);  // of gzip data
-    long Damaged(const std::string& compression, std::string reason);
+    long Damaged(std::string reason);  // of the compressed data
     bool Refill();  // more raw bytes after those not consumed yet; false at the end or on failure
     long ReadGzip(const void** data);
     long ReadUnpacked(const void** data);

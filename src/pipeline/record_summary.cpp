@@ -12,6 +12,7 @@
 #include "common/format.h"
 #include "common/shift_jis.h"
 #include "event/event_row.h"
+#include "record/component_names.h"
 #include "spectrum/pseudo_spectra.h"
 #include "target/target_ratio.h"
 #include "wave/jma_intensity.h"
@@ -260,7 +261,9 @@ std::string FailedSummaryRow(const std::string& file, const std::string& error, 
                              std::size_t targetCount) {
     Row row;
     row.Add(file);
-    row.AddEmpty(kRecordCells - 1 + ValueCells(withRotD, targetCount));
+    row.AddEmpty(1);  // format
+    row.Add(KnetStationCodeOfName(PlaceOfRecordFile(file).name));
+    row.AddEmpty(kRecordCells - 3 + ValueCells(withRotD, targetCount));
     row.Add(error);
     return row.Line();
 }

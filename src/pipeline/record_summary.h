@@ -56,7 +56,8 @@ std::string SummaryRow(const SeismicRecord& record, RecordFormat format, const s
                        const Result<JmaIntensity>& intensity, std::span<const TargetSpectrum> targets = {},
                        std::vector<std::string>* notFinite = nullptr);
 
-// The row of a record that failed: its file and error, every value empty.
+// The row of a record that failed: its file, the station code its file
+// name tells (K-NET/KiK-net names) and its error, every other cell empty.
 std::string FailedSummaryRow(const std::string& file, const std::string& error, bool withRotD,
                              std::size_t targetCount = 0);
 

@@ -1,5 +1,7 @@
 #include "record/component_names.h"
 
+#include <algorithm>
+
 #include "common/path_text.h"
 #include "input/gzip_bytes.h"
 
@@ -72,6 +74,18 @@ std::string FileNameWithoutExtension(std::string_view path) {
 
 std::string PathWithoutExtension(std::string_view path) {
     return std::string(path.substr(0, FirstPeriodOfFileName(path).value_or(path.size())));
+}
+
+std::string KnetStationCodeOfName(std::string_view path) {
+    if (!IsComponentFileName(path)) return {};
+    const std::string stem = FileNameWithoutExtension(path);
+    constexpr std::size_t kCode = 6, kTime = 10;
+    if (stem.size() != kCode + kTime) return {};
+    const auto isAlnum = [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); };
+    const auto isDigit = [](char c) { return c >= '0' && c <= '9'; };
+    if (!std::all_of(stem.begin(), stem.begin() + kCode, isAlnum) || !std::all_of(stem.begin() + kCode, stem.end(), isDigit))
+        return {};
+    return stem.substr(0, kCode);
 }
 
 }  // namespace tremblo

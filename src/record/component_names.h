@@ -44,4 +44,9 @@ std::string FileNameWithoutExtension(std::string_view path);
 // The path cut at the first period of its file name.
 std::string PathWithoutExtension(std::string_view path);
 
+// The station code a K-NET/KiK-net component file's name starts with: the
+// six letters and digits before the ten digits of the origin time
+// ("AIC001" of "ev/AIC0012411051012.NS"); "" for other names.
+std::string KnetStationCodeOfName(std::string_view path);
+
 }  // namespace tremblo

@@ -210,7 +210,7 @@ TEST(BatchArchive, ACutGzipArchiveProcessesNoneOfItsRecords) {
     EXPECT_TRUE(JsonLines(out).empty()) << out;
     EXPECT_TRUE(!fs::exists(folder / "out") || fs::is_empty(folder / "out"));
     EXPECT_NE(err.find("error: " + archive + ":ev/" + kStem + ".NS: " + archive +
-                       ": gzip data cut short; its records are not processed"),
+                       ": gzip データが途中で切れています; its records are not processed"),
               std::string::npos)
         << err;
     EXPECT_NE(err.find("error: " + archive + ": the archive cannot be read on after "), std::string::npos) << err;

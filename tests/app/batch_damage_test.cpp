@@ -122,14 +122,14 @@ TEST(BatchDamage, ARecordFromDamagedGzipFailsAndNoneOfItsValuesIsWritten) {
         EXPECT_EQ(run.status, 1) << c.what << "\n" << run.err;
         EXPECT_EQ(run.out, "") << c.what;  // no --info values
         EXPECT_NE(run.err.find("error: " + shown + ": "), std::string::npos) << c.what << "\n" << run.err;
-        EXPECT_NE(run.err.find("gzip data damaged"), std::string::npos) << c.what << "\n" << run.err;
+        EXPECT_NE(run.err.find("gzip データが壊れています"), std::string::npos) << c.what << "\n" << run.err;
         EXPECT_EQ(run.err.find("0 files processed"), std::string::npos) << c.what << "\n" << run.err;
         EXPECT_TRUE(!fs::exists(folder / "out") || fs::is_empty(folder / "out")) << c.what;
         // Every row of the summary is a failed one: no values.
         const std::vector<std::string> rows = Lines(testing::ReadWholeFile(folder / "s.csv"));
         ASSERT_GE(rows.size(), 1 + c.failedRows) << c.what;
         for (std::size_t i = 1; i < rows.size(); ++i)
-            EXPECT_NE(rows[i].find("damaged"), std::string::npos) << c.what << ": " << rows[i];
+            EXPECT_NE(rows[i].find("壊れています"), std::string::npos) << c.what << ": " << rows[i];
     }
 }
 
@@ -143,7 +143,7 @@ TEST(BatchDamage, AnArchiveEndingEarlyOrHoldingNoRecordFails) {
     };
     const std::vector<Case> cases{
         {"cut exactly after its last member", "c.tar", tar.substr(0, tar.size() - 1024),
-         "the archive cannot be read on after 3 members: cut short"},
+         "the archive cannot be read on after 3 members: 途中で切れています"},
         {"empty", "e.tar", TarBytes({}, false), "no record file in the archive"},
         {"empty, compressed", "e.tgz", TarBytes({}), "no record file in the archive"},
         {"folders only", "f.tar", TarBytes({{"a/", ""}, {"a/b/", ""}}, false), "no record file in the archive"},

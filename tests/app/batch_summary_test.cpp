@@ -14,6 +14,8 @@
 #include "app/batch/batch_options.h"
 #include "app/batch/batch_runner.h"
 #include "app/batch/summary_writer.h"
+#include "pipeline/record_summary.h"
+#include "spectrum/period_table.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -271,6 +273,42 @@ TEST(BatchSummary, RotDFileBoundsTheSingleComponentsAndNeedsTwo) {
     ASSERT_EQ(RunBatch(options, out, err, false), 0) << err.str();
     EXPECT_FALSE(fs::exists(folder / "one/HFD01_241105rotd.csv"));
     EXPECT_NE(err.str().find("--rotd: no file"), std::string::npos) << err.str();
+}
+
+
+// A failed row keeps the summary's columns (count and order) and names, in
+// station_code, the station a K-NET/KiK-net file's name tells, inside
+// archives too; its file cell is the file as given.
+TEST(BatchSummary, AFailedRowNamesTheStationItsFileTells) {
+    const struct {
+        std::string file;
+        std::string code;
+    } cases[] = {
+        {"/d/x.tar:e.knt.tar.gz:AIC0032411051012.NS", "AIC003"},
+        {"/d/ev.tgz:ev/AICH012411051012.UD2", "AICH01"},
+        {"/d/GONE012411051012.NS", "GONE01"},
+        {"/d/missing.NS", ""},
+        {"/d/x.tar:e.knt.tar.gz", ""},
+    };
+    for (bool rotd : {false, true}) {
+        const Table header = ParseCsv(SummaryHeader(BuildPeriodTable(), rotd));
+        for (const auto& c : cases) {
+            const Table row = ParseCsv(FailedSummaryRow(c.file, "why, \"quoted\"", rotd));
+            ASSERT_EQ(row.size(), 1u) << c.file;
+            ASSERT_EQ(row[0].size(), header[0].size()) << c.file;
+            for (std::size_t i = 0; i < row[0].size(); ++i) {
+                const std::string& name = header[0][i];
+                const std::string expected = name == "file" ? c.file : name == "station_code" ? c.code
+                                             : name == "error" ? "why, \"quoted\"" : "";
+                EXPECT_EQ(row[0][i], expected) << c.file << " " << name;
+            }
+        }
+    }
+    // With target columns: two more cells a target, still empty.
+    const Table targets = ParseCsv(FailedSummaryRow(cases[0].file, "why", false, 2));
+    EXPECT_EQ(targets[0].size(), ParseCsv(SummaryHeader(BuildPeriodTable(), false))[0].size() + 4);
+    EXPECT_EQ(targets[0][2], "AIC003");
+    EXPECT_EQ(targets[0].back(), "why");
 }
 
 }  // namespace

@@ -8,10 +8,13 @@
 #include <QElapsedTimer>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <set>
 #include <sstream>
 
 #include "app/application.h"
@@ -85,6 +88,11 @@ protected:
         tremblo::RunBatch(options, out, err, false);
     }
 
+    void ReadDelivery() {
+        ASSERT_TRUE(app.EventList.OpenEvent(delivery));
+        WaitUntilRead();
+    }
+
     void WaitUntilRead() {
         QElapsedTimer clock;
         clock.start();
@@ -149,15 +157,13 @@ TEST_F(EventWindowTest, SortsFiltersAndFollowsTheMap) {
     EXPECT_EQ(model.RecordAt(0), *RowOfCode("AICH01", Network::KikBorehole));
     app.EventList.CBNetwork->setCurrentIndex(0);
     app.EventList.EdFilter->setText("aic00");
-    EXPECT_EQ(model.rowCount(), 2);  // the failed record has no station code
-    EXPECT_EQ(app.EventList.LabelCount->text(), QString::fromUtf8("表示 2 / 読込 5 / 失敗 1"));
+    EXPECT_EQ(model.rowCount(), 3);  // the failed record's code comes from its file's name
+    EXPECT_EQ(app.EventList.LabelCount->text(), QString::fromUtf8("表示 3 / 読込 5 / 失敗 1"));
     app.EventList.EdFilter->clear();
 
     // A click on AIC002's station selects its row; selecting a row rings its station.
     const std::size_t aic002 = *RowOfCode("AIC002", Network::Knet);
-    const EventMapPoints points = MapPointsOf(table());
-    const StationMapLayout layout(points.stations, points.epicentre, MapSettings{});
-    const Point at = layout.ToPixel(35.12, 136.91);
+    const Point at = app.EventList.Map->mapLayout().ToPixel(35.12, 136.91);
     QTest::mouseClick(app.EventList.Map, Qt::LeftButton, {}, QPoint(at.x, at.y));
     ASSERT_TRUE(grid.currentIndex().isValid());
     EXPECT_EQ(model.RecordAt(grid.currentIndex().row()), aic002);
@@ -180,7 +186,8 @@ TEST_F(EventWindowTest, EnterOpensTheRowsRecordInTheMainWindowFromTheArchive) {
     // Synthesis reads the record's files from disk: not for a record in an archive.
     EXPECT_FALSE(app.Form1.Button3->isEnabled());
     // The failed record has nothing to open, and says why in its row.
-    const std::size_t failed = *RowOfCode("", Network::Knet);
+    const std::size_t failed = *RowOfCode("AIC003", Network::Knet);
+    ASSERT_TRUE(table().rows()[failed].failed());
     EXPECT_NE(table().rows()[failed].error.find("AIC0032411051012.ud"), std::string::npos) << table().rows()[failed].error;
 }
 
@@ -236,6 +243,99 @@ TEST_F(EventWindowTest, DamagedAndMissingInputKeepsWhatWasReadAndSaysWhy) {
     WaitUntilRead();
     EXPECT_EQ(table().readCount(), 0u);
     EXPECT_TRUE(app.EventList.LabelStatus->text().contains("nothing-here.tar"));
+}
+
+
+// A new event shows all its rows and stations, whatever the last one was
+// filtered by; 波形表示 without a row chosen says what to do.
+TEST_F(EventWindowTest, ANewEventShowsAllItsRowsAndAWaveformNeedsARow) {
+    ReadDelivery();
+    app.EventList.EdFilter->setText("ZZZ");
+    app.EventList.CBNetwork->setCurrentIndex(3);
+    ASSERT_FALSE(app.EventList.Map->mapLayout().hasPoints());
+    ReadDelivery();
+    EXPECT_EQ(app.EventList.EdFilter->text(), QString());
+    EXPECT_EQ(app.EventList.CBNetwork->currentIndex(), 0);
+    EXPECT_EQ(app.EventList.LabelCount->text(), QString::fromUtf8("表示 5 / 読込 5 / 失敗 1"));
+    EXPECT_TRUE(app.EventList.Map->mapLayout().hasPoints());
+
+    app.EventList.Grid->setCurrentIndex(QModelIndex());
+    app.EventList.BtnOpen->click();
+    ASSERT_EQ(platform.messages.size(), 1u);
+    EXPECT_EQ(platform.messages[0].text, "波形を表示する記録の行を表で選んでください");
+}
+
+// The count line keeps its width: the filter's box and the network choice
+// stay where they are whatever the counts say.
+TEST_F(EventWindowTest, TheCountLineKeepsTheFilterInPlace) {
+    app.EventList.show();
+    const auto place = [&](const char* counts) {
+        app.EventList.LabelCount->setText(QString::fromUtf8(counts));
+        app.EventList.layout()->activate();
+        return std::pair{app.EventList.EdFilter->geometry(), app.EventList.CBNetwork->geometry()};
+    };
+    const auto first = place("表示 0 / 読込 0 / 失敗 0");
+    for (const char* counts : {"表示 123456 / 読込 123456 / 失敗 99999", ""}) EXPECT_EQ(place(counts), first) << counts;
+}
+
+// The bar says how far the reading came: all the way, as far as it came
+// before 中止 (and that it was stopped), or nowhere for a path that is not there.
+TEST_F(EventWindowTest, TheProgressBarSaysHowFarTheReadingCame) {
+    QProgressBar& bar = *app.EventList.ProgressBar1;
+    ReadDelivery();
+    EXPECT_EQ(bar.text(), "100%");
+    ASSERT_TRUE(app.EventList.OpenEvent(delivery));
+    app.EventList.BtnStop->click();
+    WaitUntilRead();
+    EXPECT_GT(bar.maximum(), 0);  // no longer the busy indicator
+    EXPECT_TRUE(bar.text().startsWith(QString::fromUtf8("中止"))) << bar.text().toStdString();
+    if (table().readCount() < 5) {
+        EXPECT_LT(bar.value(), bar.maximum());
+    }
+    ASSERT_TRUE(app.EventList.OpenEvent(folder / "nothing-here.tar"));
+    WaitUntilRead();
+    EXPECT_GT(bar.maximum(), 0);
+    EXPECT_EQ(bar.value(), bar.minimum());
+    EXPECT_EQ(bar.text(), QString::fromUtf8("エラー"));
+}
+
+// The map saved: the batch's --map picture however the table is sorted;
+// filtered, the map of the rows shown under a name that says so.
+TEST_F(EventWindowTest, TheSavedMapIsTheBatchsOrSaysItIsFiltered) {
+    ReadDelivery();
+    RunBatch(folder / "batch.csv", folder / "batch.png");
+    app.EventList.Grid->horizontalHeader()->setSortIndicator(6, Qt::DescendingOrder);
+    platform.saveAnswers = {folder / "sorted.png", folder / "filtered.png"};
+    app.EventList.BtnPng->click();
+    app.EventList.CBNetwork->setCurrentIndex(1);  // K-NET
+    app.EventList.BtnPng->click();
+    EXPECT_EQ(platform.saveRequests.at(0).initialName, "20241105101200_map.png");
+    EXPECT_TRUE(ReadWholeFile(folder / "sorted.png") == ReadWholeFile(folder / "batch.png"));
+    EXPECT_EQ(platform.saveRequests.at(1).initialName, "20241105101200_map_filtered.png");
+    EXPECT_FALSE(ReadWholeFile(folder / "filtered.png") == ReadWholeFile(folder / "batch.png"));
+}
+
+// Clicks on the place KiK-net's surface and borehole records share select
+// one, the other, then the first again. A failed row names the record's
+// file first, then the archives it lies in (not the delivery's folder), and
+// the station its name tells.
+TEST_F(EventWindowTest, TheMapAndTheRowsReachEveryRecord) {
+    ReadDelivery();
+    EventTableModel& model = *app.EventList.model();
+    const Point at = app.EventList.Map->mapLayout().ToPixel(35.13, 137.07);
+    std::vector<std::size_t> selected;
+    for (int click = 0; click < 3; ++click) {
+        QTest::mouseClick(app.EventList.Map, Qt::LeftButton, {}, QPoint(at.x, at.y));
+        selected.push_back(model.RecordAt(app.EventList.Grid->currentIndex().row()));
+    }
+    EXPECT_EQ(std::set<std::size_t>(selected.begin(), selected.begin() + 2),
+              (std::set<std::size_t>{*RowOfCode("AICH01", Network::KikSurface), *RowOfCode("AICH01", Network::KikBorehole)}));
+    EXPECT_EQ(selected[2], selected[0]);
+
+    const int row = *model.RowOf(*RowOfCode("AIC003", Network::Knet));
+    EXPECT_EQ(model.data(model.index(row, 1), Qt::DisplayRole).toString(),
+              QString::fromUtf8("AIC0032411051012.NS  (20241105101200.tar:20241105101200.knt.tar.gz)"));
+    EXPECT_TRUE(model.data(model.index(row, 1), Qt::ToolTipRole).toString().startsWith(QString::fromStdString(delivery)));
 }
 
 }  // namespace

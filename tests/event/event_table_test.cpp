@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "event/event_map.h"
 #include "event/event_table.h"
 #include "summary_fixture.h"
 
@@ -200,6 +201,29 @@ TEST(EventTableCsv, SummaryCsvIsTheHeaderAndTheLinesInArrivalOrder) {
     EXPECT_EQ(table.SummaryCsv(header), expected);
     // A header given without its line end gets CR LF.
     EXPECT_EQ(table.SummaryCsv(header.substr(0, header.size() - 2)), expected);
+}
+
+
+// The map shows the rows shown in the order they came (its epicentre the
+// first one's), however the table is sorted.
+TEST(EventMapPoints, InArrivalOrderWhateverTheSort) {
+    EventTable table;
+    for (const auto& [lat, pga, network] : {std::tuple{35.0, 5.0f, Network::Knet}, std::tuple{35.2, 50.0f, Network::Knet},
+                                            std::tuple{35.4, 20.0f, Network::KikSurface}}) {
+        EventRow row = MakeRow("A", "", network, pga, std::nullopt);
+        row.stationLat = row.eventLat = lat;
+        row.stationLon = row.eventLon = 139.0;
+        table.Add(std::move(row));
+    }
+    table.SortBy(EventColumn::PgaMax, false);
+    ASSERT_EQ(table.Visible(), (std::vector<std::size_t>{1, 2, 0}));
+    const EventMapPoints sorted = MapPointsOf(table);
+    EXPECT_EQ(sorted.rows, (std::vector<std::size_t>{0, 1, 2}));
+    EXPECT_EQ(sorted.epicentre, std::make_pair(35.0, 139.0));
+    EXPECT_FALSE(table.filtered());
+    table.SetFilter("", {Network::Knet});
+    EXPECT_TRUE(table.filtered());
+    EXPECT_EQ(MapPointsOf(table).rows, (std::vector<std::size_t>{0, 1}));
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include <numbers>
 #include <set>
 
+#include "event/event_map.h"
 #include "event/intensity_colors.h"
 #include "event/map_graticule.h"
 #include "event/station_map.h"
@@ -313,6 +314,80 @@ TEST(StationMapLegend, TakesTheCornerThatHidesFewestStations) {
         EXPECT_EQ(legend->x1 < (plot.left + plot.right) / 2, c.left) << c.stations.size();
         EXPECT_EQ(legend->y1 < (plot.top + plot.bottom) / 2, c.top) << c.stations.size();
     }
+}
+
+
+// Wherever the stations lie, the legend (the last white box filled) hides
+// none of them nor the epicentre: in a free corner, or else in a column of
+// its own beside a narrower plot area.
+TEST(StationMapLegend, NeverHidesAStationOrTheEpicentre) {
+    std::vector<MapStation> everyCorner;  // a ring of stations along the bounds
+    for (double step = 0.0; step <= 2.0; step += 0.25)
+        everyCorner.insert(everyCorner.end(), {{34.0 + step, 138.0, "3"}, {34.0 + step, 140.0, "3"},
+                                               {34.0, 138.0 + step, "3"}, {36.0, 138.0 + step, "3"}});
+    const struct {
+        const char* what;
+        std::vector<MapStation> stations;
+        bool column;  // the legend beside the plot area
+    } cases[] = {
+        {"corners free", {{34.0, 139.0, "3"}, {36.0, 139.0, "3"}, {35.0, 138.0, "3"}, {35.0, 140.0, "3"}}, false},
+        {"every corner taken", everyCorner, true},
+    };
+    const std::pair<double, double> epicentre{35.0, 139.0};
+    for (const auto& c : cases) {
+        RecordingCanvas canvas(520, 560);
+        const StationMapLayout layout = LayoutStationMap(canvas, c.stations, epicentre, MapSettings{});
+        DrawStationMap(canvas, layout, c.stations, epicentre, std::nullopt);
+        const CanvasCall& fill = canvas.Calls(CanvasOp::FillRect).back();
+        const auto hidden = [&](Point p, int r) { return p.x + r >= fill.x1 && p.x - r < fill.x2 && p.y + r >= fill.y1 && p.y - r < fill.y2; };
+        EXPECT_EQ(layout.settings().legendColumn > 0, c.column) << c.what;
+        EXPECT_TRUE(fill.x1 >= 0 && fill.x2 <= 520) << c.what;
+        for (const MapStation& s : c.stations)
+            EXPECT_FALSE(hidden(layout.ToPixel(s.lat, s.lon), kStationRadius)) << c.what << ": " << s.lat << " " << s.lon;
+        EXPECT_FALSE(hidden(layout.ToPixel(epicentre.first, epicentre.second), kStarOuterRadius)) << c.what;
+    }
+}
+
+// Degree labels at the edges of the plot area are drawn whole inside the
+// picture, however wide their letters and however narrow the margins.
+TEST(StationMapLabels, DrawnWholeInsideThePicture) {
+    const struct {
+        MapSettings settings;
+        std::vector<MapStation> stations;
+        int asciiWidth;
+    } cases[] = {
+        {MapSettings{}, {{35.05, 139.05, "3"}, {35.95, 139.95, "3"}}, 11},
+        {MapSettings{300, 260}, {{35.05, 139.05, "3"}, {35.95, 139.95, "3"}}, 9},
+        {MapSettings{}, {{-40.0, 178.5, "3"}, {-38.0, 181.5, "3"}}, 9},  // across the date line
+    };
+    for (const auto& c : cases) {
+        RecordingCanvas canvas(c.settings.width, c.settings.height);
+        canvas.asciiWidth = c.asciiWidth;
+        DrawStationMap(canvas, LayoutStationMap(canvas, c.stations, std::nullopt, c.settings), c.stations, std::nullopt,
+                       std::nullopt);
+        for (const CanvasCall& text : canvas.Calls(CanvasOp::TextOut))
+            EXPECT_TRUE(text.x1 >= 0 && text.x2 <= c.settings.width && text.y1 >= 0 && text.y2 <= c.settings.height)
+                << c.settings.width << ": " << text.text << " at " << text.x1 << ".." << text.x2;
+    }
+}
+
+// Stations on one place (a KiK-net surface and borehole pair) are all found
+// there, and clicks on the place go round them.
+TEST(StationMapClicks, GoRoundTheStationsSharingAPlace) {
+    EventMapPoints points;
+    points.stations = {{35.0, 139.0, "3"}, {35.5, 139.5, "4"}, {35.5, 139.5, "2"}, {35.504, 139.5, "5弱"}};
+    points.rows = {10, 11, 12, 13};
+    const StationMapLayout layout(points.stations, std::nullopt, MapSettings{});
+    const Point shared = layout.ToPixel(35.5, 139.5);
+    ASSERT_NE(shared, layout.ToPixel(35.504, 139.5)) << "the fourth station is expected a few pixels away";
+    // Nearest first; of the two on the place the one drawn on top first.
+    EXPECT_EQ(layout.StationsAt(shared.x, shared.y, points.stations), (std::vector<std::size_t>{1, 2, 3}));
+    const struct {
+        std::optional<std::size_t> selected, next;
+    } clicks[] = {{std::nullopt, 11}, {11, 12}, {12, 11}, {10, 11}, {13, 11}};
+    for (const auto& click : clicks)
+        EXPECT_EQ(RowToSelectAt(layout, points, shared.x, shared.y, click.selected), click.next) << click.selected.value_or(0);
+    EXPECT_FALSE(RowToSelectAt(layout, points, 0, 0, std::nullopt));
 }
 
 }  // namespace

@@ -160,5 +160,39 @@ TEST(SummaryColumns, FindsColumnsByNameWhateverTheOrder) {
     EXPECT_FALSE(SummaryColumns("a,b\r\n").IsSummaryHeader());
 }
 
+// A record's file by its own name first, then what holds it: the archive
+// given by its file name only (never the folder it lies in), and the
+// archives inside it; a file on disk, by its folder.
+TEST(PlaceOfRecordFile, NameFirstThenWhereItLies) {
+    const struct {
+        const char* file;
+        const char* name;
+        const char* holder;
+    } cases[] = {
+        {"/tmp/x/d.tar:e.knt.tar.gz:AIC0032411051012.NS", "AIC0032411051012.NS", "d.tar:e.knt.tar.gz"},
+        {"/tmp/x/d.tar:e.knt.tar.gz:2024/AIC0032411051012.NS", "AIC0032411051012.NS", "d.tar:e.knt.tar.gz"},
+        {"/data/ev.tgz:ev/AIC0012411051012.EW", "AIC0012411051012.EW", "ev.tgz"},
+        {"/data/a:b/ev.tar:X.NS", "X.NS", "ev.tar"},  // a separator in a folder's name
+        {"/tmp/x/d.tar:e.knt.tar.gz", "e.knt.tar.gz", "d.tar"},  // an archive inside that failed
+        {"/tmp/x/d.tar", "d.tar", "/tmp/x"},
+        {"/rec/GONE0012411051012.NS", "GONE0012411051012.NS", "/rec"},
+        {"AIC0012411051012.NS", "AIC0012411051012.NS", ""},
+    };
+    for (const auto& c : cases) {
+        const RecordFilePlace place = PlaceOfRecordFile(c.file);
+        EXPECT_EQ(place.name, c.name) << c.file;
+        EXPECT_EQ(place.holder, c.holder) << c.file;
+    }
+}
+
+// A failed row keeps the station code its summary line gives.
+TEST(ParseSummaryRow, FailedRowKeepsItsStationCode) {
+    const SummaryColumns columns(SummaryHeaderLine(false));
+    const EventRow failed = ParseSummaryRow(
+        columns, SummaryLine({{"file", "a.tar:AIC0032411051012.NS"}, {"station_code", "AIC003"}, {"error", "x"}}, false));
+    EXPECT_TRUE(failed.failed());
+    EXPECT_EQ(failed.stationCode, "AIC003");
+}
+
 }  // namespace
 }  // namespace tremblo

@@ -133,5 +133,26 @@ TEST(WindowPlacement, ClearOfSeveralRectanglesOrCoveringLeastOfThem) {
     }
 }
 
+// A window centred on its screen, shrunk to it first when larger (never
+// below its minimum), its title bar never above the screen's top; one the
+// window manager left with its title bar above the screen is moved down.
+TEST(WindowPlacement, CentredOnTheScreenWithItsTitleBarOnIt) {
+    const QRect screen(0, 0, 1024, 600);
+    const QSize title(8, 28);  // what the window manager adds
+    const struct {
+        const char* what;
+        QSize size, minimum;
+        QRect expected;  // the frame
+    } cases[] = {
+        {"smaller: centred", {800, 400}, {100, 100}, {108, 86, 808, 428}},
+        {"larger: shrunk to the screen", {1320, 700}, {600, 400}, {0, 0, 1024, 600}},
+        {"its minimum taller than the screen: the top on the screen", {900, 700}, {900, 640}, {58, 0, 908, 668}},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CentredOnScreen(screen, c.size, c.minimum, title), c.expected) << c.what;
+    EXPECT_EQ(TitleBarOnScreen(screen, {82, -20, 868, 628}), QPoint(82, 0));
+    EXPECT_EQ(TitleBarOnScreen(screen, {-30, 300, 300, 200}), QPoint(0, 300));
+    EXPECT_EQ(TitleBarOnScreen(screen, {900, 500, 300, 200}), QPoint(900, 500));
+}
+
 }  // namespace
 }  // namespace tremblo

@@ -86,15 +86,15 @@ TEST(FindDamagedStreams, NamesEachDamagedGzipStreamWithItsReason) {
     };
     const std::vector<Case> cases{
         {"a whole delivery", "d.tar", Delivery(knt, kik), {}},
-        {"CRC-32 of the archive inside", "d.tar", Delivery(Flipped(knt, 8), kik), {{kKnt, "gzip data damaged (crc error)"}}},
-        {"length of the archive inside", "d.tar", Delivery(knt, Flipped(kik, 1)), {{kKik, "gzip data damaged (length error)"}}},
-        {"both inside", "d.tar", Delivery(Flipped(knt, 8), Flipped(kik, 8)), {{kKnt, "crc error"}, {kKik, "crc error"}}},
-        {"archive inside cut short", "d.tar", Delivery(knt.substr(0, knt.size() - 20), kik), {{kKnt, "gzip data cut short"}}},
-        {"CRC-32 of the archive given", "d.tar.gz", Flipped(knt, 8), {{"", "gzip data damaged (crc error)"}}},
-        {"a zero block decoded from damage", "z.tgz", ZeroBlockInside(), {{"", "gzip data damaged (crc error)"}}},
+        {"CRC-32 of the archive inside", "d.tar", Delivery(Flipped(knt, 8), kik), {{kKnt, "gzip データが壊れています（CRC が合いません）"}}},
+        {"length of the archive inside", "d.tar", Delivery(knt, Flipped(kik, 1)), {{kKik, "gzip データが壊れています（長さが合いません）"}}},
+        {"both inside", "d.tar", Delivery(Flipped(knt, 8), Flipped(kik, 8)), {{kKnt, "CRC が合いません"}, {kKik, "CRC が合いません"}}},
+        {"archive inside cut short", "d.tar", Delivery(knt.substr(0, knt.size() - 20), kik), {{kKnt, "gzip データが途中で切れています"}}},
+        {"CRC-32 of the archive given", "d.tar.gz", Flipped(knt, 8), {{"", "gzip データが壊れています（CRC が合いません）"}}},
+        {"a zero block decoded from damage", "z.tgz", ZeroBlockInside(), {{"", "gzip データが壊れています（CRC が合いません）"}}},
         {"a tar header broken before the check", "d.tar", Delivery(BrokenHeaderInside(), kik),
-         {{kKnt, "gzip data damaged (crc error)"}}},
-        {"the same in the archive given", "b.tgz", BrokenHeaderInside(), {{"", "gzip data damaged (crc error)"}}},
+         {{kKnt, "gzip データが壊れています（CRC が合いません）"}}},
+        {"the same in the archive given", "b.tgz", BrokenHeaderInside(), {{"", "gzip データが壊れています（CRC が合いません）"}}},
         {"a plain tar has no gzip check", "p.tar", tar.substr(0, tar.size() - 1024), {}},
     };
     testing::TempFolder folder;
@@ -118,9 +118,9 @@ TEST(FindDamagedStreams, ChecksZstdBzip2AndXzStreamsToTheirEnd) {
         const char* given;
         const char* reason;
     } kinds[]{
-        {Compression::Zstd, "e.knt.tar.zst", "d.tar.zst", "zstd data damaged"},
-        {Compression::Bzip2, "e.knt.tar.bz2", "d.tar.bz2", "bzip2 data damaged"},
-        {Compression::Xz, "e.knt.tar.xz", "d.tar.xz", "xz data damaged"},
+        {Compression::Zstd, "e.knt.tar.zst", "d.tar.zst", "zstd データが壊れています"},
+        {Compression::Bzip2, "e.knt.tar.bz2", "d.tar.bz2", "bzip2 データが壊れています"},
+        {Compression::Xz, "e.knt.tar.xz", "d.tar.xz", "xz データが壊れています"},
     };
     testing::TempFolder folder;
     for (const auto& kind : kinds) {
@@ -189,11 +189,11 @@ TEST(ArchiveReader, AnArchiveEndingBeforeItsEndFailsThoughItsLastMemberIsWhole) 
     };
     const std::vector<Case> cases{
         {"whole", "w.tar", tar, 6, "End"},
-        {"cut on a member boundary", "c.tar", cutOnMember, 6, "Failed: cut short"},
+        {"cut on a member boundary", "c.tar", cutOnMember, 6, "Failed: 途中で切れています"},
         {"cut inside, on a member boundary", "d.tar", TarBytes({{"in.tar", cutOnMember}, {kKik, kik}}, false), 9,
-         "in.tar: cut short"},
-        {"cut three members earlier", "e.tar", cutOnMember.substr(0, kMemberInTar * 3), 3, "Failed: cut short"},
-        {"zero block decoded from damage", "z.tgz", ZeroBlockInside(), 3, "Failed: gzip data damaged (crc error)"},
+         "in.tar: 途中で切れています"},
+        {"cut three members earlier", "e.tar", cutOnMember.substr(0, kMemberInTar * 3), 3, "Failed: 途中で切れています"},
+        {"zero block decoded from damage", "z.tgz", ZeroBlockInside(), 3, "Failed: gzip データが壊れています（CRC が合いません）"},
     };
     testing::TempFolder folder;
     for (const Case& c : cases) {

@@ -221,9 +221,9 @@ TEST(NestedArchive, DamageFailsTheArchiveItIsInAndKeepsWhatCameBefore) {
         EXPECT_TRUE(Matches(steps, 0, c.pattern, 0)) << c.what << ":\n" << Joined(steps);
     }
     // The failures say why.
-    EXPECT_NE(Joined(Steps(folder.Write("c.tar", Delivery(lastEight, kik)))).find("gzip data damaged (crc error)"),
+    EXPECT_NE(Joined(Steps(folder.Write("c.tar", Delivery(lastEight, kik)))).find("gzip データが壊れています（CRC が合いません）"),
               std::string::npos);
-    EXPECT_NE(Joined(Steps(folder.Write("c.tar", Delivery(knt.substr(0, knt.size() / 2), kik)))).find("cut short"),
+    EXPECT_NE(Joined(Steps(folder.Write("c.tar", Delivery(knt.substr(0, knt.size() / 2), kik)))).find("途中で切れています"),
               std::string::npos);
 }
 
@@ -284,11 +284,11 @@ TEST(CheckedGzip, RefusesDamagedOrCutGzipThatLibarchiveWouldPassOn) {
     const std::vector<Case> cases{
         {"whole", packed, text, ""},
         {"two gzip members one after the other", testing::GzipBytes("ab") + testing::GzipBytes("cd"), "abcd", ""},
-        {"CRC-32 wrong", crc, "", "gzip data damaged (crc error)"},
-        {"length wrong", length, "", "gzip data damaged (length error)"},
-        {"cut short", packed.substr(0, packed.size() - 4), "", "cut short"},
+        {"CRC-32 wrong", crc, "", "gzip データが壊れています（CRC が合いません）"},
+        {"length wrong", length, "", "gzip データが壊れています（長さが合いません）"},
+        {"cut short", packed.substr(0, packed.size() - 4), "", "途中で切れています"},
         {"not gzip", "plain text", "", "not gzip-compressed"},
-        {"header only", packed.substr(0, 10), "", "cut short"},
+        {"header only", packed.substr(0, 10), "", "途中で切れています"},
     };
     for (const Case& c : cases) {
         const Result<std::string> result = DecompressGzip(c.bytes);

@@ -86,5 +86,24 @@ TEST(WithDefaultExtension, AddsTheExtensionOnlyToNamesWithoutOne) {
     EXPECT_EQ(WithDefaultExtension("/out/.csv", "csv"), "/out/.csv");  // empty event name
 }
 
+
+TEST(KnetStationCodeOfName, SixCharactersBeforeTheOriginTime) {
+    const struct {
+        const char* path;
+        const char* code;
+    } cases[] = {
+        {"AIC0012411051012.NS", "AIC001"},
+        {"ev/AICH012411051012.UD2.gz", "AICH01"},
+        {"/x/d.tar:e.kik.tar.gz/AICH012411051012.EW1", "AICH01"},
+        {"AIC0012411051012.NS.ps.gz", ""},  // a plot
+        {"missing.NS", ""},
+        {"AIC00124110510.NS", ""},  // the time too short
+        {"AIC001241105101X.NS", ""},
+        {"AIC-012411051012.NS", ""},
+        {"CDPC_SYNTH.ns", ""},
+    };
+    for (const auto& c : cases) EXPECT_EQ(KnetStationCodeOfName(c.path), c.code) << c.path;
+}
+
 }  // namespace
 }  // namespace tremblo

@@ -10,6 +10,7 @@
 
 #include "app/main_window/form1.h"
 #include "common/format.h"
+#include "plot/windows/window_placement.h"
 #include "record/format_detection.h"
 
 namespace tremblo {
@@ -31,6 +32,9 @@ void TForm1::showEvent(QShowEvent* event) {
     if (placed_) return;
     placed_ = true;
     MoveToScreenCentre(*this);
+    // On a screen lower than the window, the window manager may keep the
+    // bottom in sight at the cost of the title bar: the title bar wins.
+    KeepTitleBarOnScreen(*this);
 }
 
 void TForm1::dragEnterEvent(QDragEnterEvent* event) {

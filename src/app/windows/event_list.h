@@ -19,6 +19,7 @@
 
 class QComboBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QProgressBar;
 class QPushButton;
@@ -49,7 +50,7 @@ public:
     void BtnStopClick();
     void BtnCsvClick();
     void BtnPngClick();
-    // Opens the record of the table's current row.
+    // Opens the record of the table's current row (says so when there is none).
     void OpenCurrentRecord();
 
     bool reading() const { return reading_ != nullptr && !finished_; }
@@ -68,15 +69,20 @@ public:
 
 protected:
     void closeEvent(class QCloseEvent* event) override;
-    // Centred on the screen when first shown.
+    // Centred on the screen, and shrunk to it, when first shown.
     void showEvent(class QShowEvent* event) override;
 
 private:
     void BuildControls();
+    QLayout* BuildFilterRow();
+    QLayout* BuildButtonRow();
     void ApplyFilter();
+    // Every row shown again, the filter's controls emptied.
+    void ResetFilter();
     void RedrawMap();
     void ShowCounts();
     void ShowProgress(const EventProgress& progress);
+    void ShowStatus(const EventProgress& progress);
     void SelectRecord(std::size_t record);
     // The record (arrival index) of the table's current row.
     std::optional<std::size_t> CurrentRecord() const;

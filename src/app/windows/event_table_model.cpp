@@ -57,7 +57,13 @@ QString HeaderHint(EventColumn column) {
 QString EventCellText(const EventRow& row, EventColumn column) {
     switch (column) {
     case EventColumn::Code: return QString::fromStdString(row.stationCode);
-    case EventColumn::Name: return QString::fromStdString(row.error.empty() ? row.stationName : row.file);
+    case EventColumn::Name: {
+        if (row.error.empty()) return QString::fromStdString(row.stationName);
+        // A failed record by its file's own name first, then where it lies.
+        const RecordFilePlace place = PlaceOfRecordFile(row.file);
+        if (place.holder.empty()) return QString::fromStdString(place.name);
+        return QString::fromStdString(place.name + "  (" + place.holder + ")");
+    }
     case EventColumn::Network:
         return row.error.empty() ? QString::fromStdString(TrText("event", NetworkText(row.network))) : QString();
     case EventColumn::Distance: return Fixed(row.distanceKm, 1);

@@ -1,6 +1,9 @@
 #include "plot/windows/window_placement.h"
 
+#include <QApplication>
 #include <QScreen>
+#include <QStyle>
+#include <QTimer>
 #include <QWidget>
 #include <algorithm>
 #include <limits>
@@ -8,6 +11,9 @@
 namespace tremblo {
 
 namespace {
+
+// How long a window manager may take to frame a window just shown.
+constexpr int kFramingMilliseconds = 300;
 
 long long Area(const QRect& r) { return r.isEmpty() ? 0 : static_cast<long long>(r.width()) * r.height(); }
 
@@ -24,6 +30,16 @@ QSize Decoration(const QWidget& window) {
     const QSize difference = window.frameGeometry().size() - window.geometry().size();
     const QSize own(std::max(0, difference.width()), std::max(0, difference.height()));
     if (own.width() > 0 || own.height() > 0) seen = own;
+    if (seen.isNull()) {  // none seen yet: that of a window on the screen, if any has one
+        for (const QWidget* other : QApplication::topLevelWidgets()) {
+            if (other == &window || !other->isVisible()) continue;
+            const QSize around = other->frameGeometry().size() - other->geometry().size();
+            if (around.width() > 0 || around.height() > 0) {
+                seen = around.expandedTo(QSize(0, 0));
+                break;
+            }
+        }
+    }
     return seen;
 }
 
@@ -88,6 +104,57 @@ void PlaceBeside(QWidget& window, const QWidget& anchor, const std::vector<QRect
         frame = window.size() + decoration;
     }
     window.move(PlacementBeside(available, frame, ScreenRectOf(anchor), avoided));
+}
+
+QRect CentredOnScreen(const QRect& screen, QSize size, QSize minimum, QSize decoration) {
+    const QSize room = (screen.size() - decoration).expandedTo(minimum);
+    size = size.boundedTo(room).expandedTo(minimum);
+    const QSize frame = size + decoration;
+    const int x = screen.left() + std::max(0, (screen.width() - frame.width()) / 2);
+    const int y = screen.top() + std::max(0, (screen.height() - frame.height()) / 2);
+    return {QPoint(x, y), frame};
+}
+
+// What a window manager adds around a window when none has been seen yet (no
+// window framed so far): a title bar and thin borders, as the style draws them.
+QSize GuessedDecoration(const QWidget& window) {
+    const int titleBar = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return {8, titleBar + 8};
+}
+
+void CentreOnScreen(QWidget& window) {
+    const QScreen* screen = window.screen();
+    if (screen == nullptr) return;
+    QSize decoration = Decoration(window);
+    if (decoration.isNull()) decoration = GuessedDecoration(window);
+    const bool resizable = window.minimumSize() != window.maximumSize();
+    const QSize minimum = resizable ? window.minimumSizeHint().expandedTo(window.minimumSize()) : window.size();
+    const QRect frame = CentredOnScreen(screen->availableGeometry(), window.size(), minimum, decoration);
+    if (resizable) window.resize(frame.size() - decoration);
+    window.move(frame.topLeft());
+}
+
+void RefitOnceFramed(QWidget& window) {
+    QTimer::singleShot(kFramingMilliseconds, &window, [&window] {
+        const QScreen* screen = window.screen();
+        if (screen == nullptr || !window.isVisible()) return;
+        const QRect available = screen->availableGeometry();
+        if (!available.contains(window.frameGeometry())) CentreOnScreen(window);
+    });
+}
+
+QPoint TitleBarOnScreen(const QRect& screen, const QRect& frame) {
+    return {std::max(frame.left(), screen.left()), std::max(frame.top(), screen.top())};
+}
+
+void KeepTitleBarOnScreen(QWidget& window) {
+    QTimer::singleShot(kFramingMilliseconds, &window, [&window] {
+        const QScreen* screen = window.screen();
+        if (screen == nullptr || !window.isVisible()) return;
+        const QRect frame = window.frameGeometry();
+        const QPoint at = TitleBarOnScreen(screen->availableGeometry(), frame);
+        if (at != frame.topLeft()) window.move(at);
+    });
 }
 
 void ShowBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid) {

@@ -37,6 +37,28 @@ void PlaceBeside(QWidget& window, const QWidget& anchor, const std::vector<QRect
 // A widget's rectangle on the screen: a window's frame, a control's own.
 QRect ScreenRectOf(const QWidget& widget);
 
+// The frame rectangle of a window of client size `size` (the window manager
+// adding `decoration` around it) centred on `screen`: shrunk to the screen
+// first when it is larger (never below `minimum`), its top-left corner, and
+// so its title bar, never above or left of the screen.
+QRect CentredOnScreen(const QRect& screen, QSize size, QSize minimum, QSize decoration);
+
+// Moves a window to the centre of its screen's free area, first shrinking it
+// to that area when it is larger and can be resized. Before any window has
+// been framed by the window manager, its frame is guessed from the style.
+void CentreOnScreen(QWidget& window);
+// A moment after a window is shown, when the window manager has framed it:
+// CentreOnScreen again if its frame does not fit its screen (the guess was short).
+void RefitOnceFramed(QWidget& window);
+
+// Where a window frame stands with its title bar on `screen`: moved down
+// (right) when its top (left) edge is above (left of) the screen's; a frame
+// taller than the screen then runs past its bottom rather than its top.
+QPoint TitleBarOnScreen(const QRect& screen, const QRect& frame);
+// A moment after a window is shown or raised, when the window manager has
+// framed (and perhaps moved) it: its title bar brought onto its screen.
+void KeepTitleBarOnScreen(QWidget& window);
+
 // PlaceBeside, then shows the window and brings it to the front.
 void ShowBeside(QWidget& window, const QWidget& anchor, const QWidget* avoid = nullptr);
 void ShowBeside(QWidget& window, const QWidget& anchor, std::initializer_list<const QWidget*> avoid);

@@ -3,6 +3,7 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,12 +26,14 @@ namespace tremblo {
 
 namespace {
 
-// The window's size as designed; a smaller screen shows it in a scrolled view.
+// The window's size as designed; on a smaller screen the grids give way, and
+// below the smallest size the controls fit in, the page scrolls.
 constexpr int kDesignedWidth = 1448, kDesignedHeight = 640;
+constexpr int kGridMinimumWidth = 340, kGridMinimumHeight = 160;
 
-QTableWidget* MakeGrid(QWidget* parent, std::initializer_list<int> widths, int x) {
+QTableWidget* MakeGrid(QWidget* parent, std::initializer_list<int> widths) {
     auto* grid = new QTableWidget(0, static_cast<int>(widths.size()), parent);
-    grid->setGeometry(x, 8, 716, 556);
+    grid->setMinimumSize(kGridMinimumWidth, kGridMinimumHeight);
     // The columns start at the widths of the program's grids, in an 11-pixel
     // face; the header lets the user widen a column whose texts are longer
     // (imported names), and a cell's tooltip shows its whole text.
@@ -82,68 +85,94 @@ TSiteList::TSiteList(Platform& platform, const StationDirectory& directory, QWid
     : QWidget(parent, Qt::Window), platform_(platform), directory_(directory) {
     setWindowTitle(tr("K-NET / KiK-net 観測点リスト"));
     ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
-    // The controls stand on a page of the designed size, in a scrolled view
-    // that shows all of it when the screen is large enough.
+    // The controls stand in layouts on a page in a scrolled view: the grids
+    // take what room the window has, the rows of controls below them keep
+    // theirs, and only a window smaller than all of them scrolls.
     auto* page = new QWidget;
-    page->setFixedSize(kDesignedWidth, kDesignedHeight);
     Scroll = new QScrollArea(this);
     Scroll->setFrameShape(QFrame::NoFrame);
+    Scroll->setWidgetResizable(true);
     Scroll->setWidget(page);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(Scroll);
-    resize(kDesignedWidth, kDesignedHeight);
     QWidget* const content = page;
 
-    StringGrid1 = MakeGrid(content, {46, 49, 107, 313, 171}, 8);
-    StringGrid2 = MakeGrid(content, {49, 58, 99, 333, 145}, 732);
+    StringGrid1 = MakeGrid(content, {46, 49, 107, 313, 171});
+    StringGrid2 = MakeGrid(content, {49, 58, 99, 333, 145});
     // Both grids are read-only until 編集・コピー is ticked.
     SetEditable(*StringGrid1, false);
     SetEditable(*StringGrid2, false);
     for (QTableWidget* grid : {StringGrid1, StringGrid2})
         connect(grid, &QTableWidget::itemChanged, this, [this, grid] { GridEdited(grid); });
 
-    const auto title = [&](const char* text, const char* color, int x) {
+    const auto title = [&](const char* text, const char* color) {
         auto* label = new QLabel(QString::fromUtf8(text), content);
         label->setFont(ProgramFont(19));
         label->setStyleSheet(QStringLiteral("color: %1;").arg(color));
-        label->setGeometry(x, 572, 90, 26);
+        label->setMinimumWidth(90);
         return label;
     };
-    Label1 = title("K-NET", "red", 8);
-    Label2 = title("KiK-net", "fuchsia", 732);
+    Label1 = title("K-NET", "red");
+    Label2 = title("KiK-net", "fuchsia");
     Label3 = new QLabel(content);
-    Label3->setGeometry(100, 576, 90, 20);
+    Label3->setMinimumWidth(90);
     Label4 = new QLabel(content);
-    Label4->setGeometry(824, 576, 90, 20);
+    Label4->setMinimumWidth(90);
 
-    const auto search = [&](const char* text, const char* fieldHint, const char* buttonHint, int x) {
+    const auto search = [&](const char* text, const char* fieldHint, const char* buttonHint) {
         auto* field = new QLineEdit(QString::fromUtf8(text), content);
-        field->setGeometry(x, 574, 80, 24);
+        field->setFixedWidth(80);
         field->setToolTip(tr(fieldHint));
         auto* button = new QPushButton(tr("検索"), content);
-        button->setGeometry(x + 86, 574, 60, 25);
+        button->setMinimumSize(60, 25);
         button->setToolTip(tr(buttonHint));
         return std::pair{field, button};
     };
-    std::tie(Edit1, Button2) = search("AIC001", QT_TR_NOOP("K-netコード"), QT_TR_NOOP("K-NETコード検索"), 200);
-    std::tie(Edit2, Button3) = search("ABSB01", QT_TR_NOOP("KiK-netコード"), QT_TR_NOOP("KiK-netコード検索"), 924);
+    std::tie(Edit1, Button2) = search("AIC001", QT_TR_NOOP("K-netコード"), QT_TR_NOOP("K-NETコード検索"));
+    std::tie(Edit2, Button3) = search("ABSB01", QT_TR_NOOP("KiK-netコード"), QT_TR_NOOP("KiK-netコード検索"));
     connect(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     connect(Button3, &QPushButton::clicked, this, [this] { Button3Click(); });
 
     CBEdit2 = new QCheckBox(tr("編集・コピー"), content);
-    CBEdit2->setGeometry(8, 608, 130, 22);
     CBEdit2->setToolTip(tr("文字編集・クリップボードへコピー"));
     connect(CBEdit2, &QCheckBox::clicked, this, [this] { CBEdit2Click(); });
     BtnSave2 = new QPushButton(tr("保存"), content);
-    BtnSave2->setGeometry(146, 606, 75, 25);
+    BtnSave2->setMinimumSize(75, 25);
     BtnSave2->setToolTip(tr("編集後保存する"));
     BtnSave2->setEnabled(false);
     connect(BtnSave2, &QPushButton::clicked, this, [this] { BtnSave2Click(); });
     Button1 = new QPushButton(tr("閉じる"), content);
-    Button1->setGeometry(1364, 606, 75, 25);
+    Button1->setMinimumSize(75, 25);
     Button1->setToolTip(tr("閉じる"));
     connect(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+
+    // Each list: its grid, then its name, count and code search.
+    const auto column = [&](QTableWidget* grid, QLabel* name, QLabel* count, QLineEdit* field, QPushButton* button) {
+        auto* row = new QHBoxLayout;
+        row->addWidget(name);
+        row->addWidget(count);
+        row->addWidget(field);
+        row->addWidget(button);
+        row->addStretch(1);
+        auto* list = new QVBoxLayout;
+        list->addWidget(grid, 1);
+        list->addLayout(row);
+        return list;
+    };
+    auto* lists = new QHBoxLayout;
+    lists->addLayout(column(StringGrid1, Label1, Label3, Edit1, Button2), 1);
+    lists->addLayout(column(StringGrid2, Label2, Label4, Edit2, Button3), 1);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(CBEdit2);
+    buttons->addWidget(BtnSave2);
+    buttons->addStretch(1);
+    buttons->addWidget(Button1);
+    auto* pageLayout = new QVBoxLayout(page);
+    pageLayout->setContentsMargins(8, 8, 8, 8);
+    pageLayout->addLayout(lists, 1);
+    pageLayout->addLayout(buttons);
+    resize(kDesignedWidth, kDesignedHeight);
 }
 
 void TSiteList::FillAndShow() {
