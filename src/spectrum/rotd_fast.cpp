@@ -252,12 +252,13 @@ struct RotDItem {
     size_t history() const { return static_cast<size_t>(steps) * SPECTRUM_QUANTITIES * stride; }
 };
 
-// The selected oscillators grouped by sub-step count, the most sub-steps
-// (the longest work) first.
-std::vector<RotDItem> PlanItems(const std::vector<int>& chosen, OscillatorMethod method, float dt,
-                                const PeriodTable& periods, int n, size_t historyBudget) {
-    std::vector<int> order(chosen);
-    auto substeps = [&](int o) { return SubStepCount(method, dt, periods.periods[o % PERIOD_COUNT]); };
+// The oscillators of the list (by their index) grouped by sub-step count,
+// the most sub-steps (the longest work) first.
+std::vector<RotDItem> PlanItems(std::span<const OscillatorParameters> chosen, OscillatorMethod method, float dt,
+                                int n, size_t historyBudget) {
+    std::vector<int> order(chosen.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+    auto substeps = [&](int o) { return SubStepCount(method, dt, chosen[static_cast<size_t>(o)].period); };
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return substeps(a) > substeps(b); });
     std::vector<RotDItem> items;
     for (int o : order) {
@@ -322,8 +323,24 @@ RotDSelection RotDSelection::All() {
 void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const PeriodTable& periods,
                      const DampingRatios& dampingRatios, RotDTable& table, int workers,
                      const RotDSelection& selection, OscillatorMethod method, std::size_t historyBudget) {
+    std::vector<OscillatorParameters> oscillators;
+    for (int o : selection.oscillators)
+        oscillators.push_back({periods.periods[o % PERIOD_COUNT], dampingRatios[o / PERIOD_COUNT]});
+    ComputeAzimuthPeaksFast(
+        n, dt, ns, ew, oscillators, selection.quantities,
+        [&](int index, int q, const std::array<float, ROTD_AZIMUTHS>& peaks) {
+            const int o = selection.oscillators[static_cast<size_t>(index)];
+            table.at(o / PERIOD_COUNT, q, o % PERIOD_COUNT) = SummarizeAzimuthPeaks(peaks);
+        },
+        workers, method, historyBudget);
+}
+
+void ComputeAzimuthPeaksFast(int n, float dt, const float* ns, const float* ew,
+                             std::span<const OscillatorParameters> chosen,
+                             const std::array<bool, SPECTRUM_QUANTITIES>& quantities, const AzimuthPeaksSink& sink,
+                             int workers, OscillatorMethod method, std::size_t historyBudget) {
     n = std::max(n, 0);
-    const std::vector<RotDItem> items = PlanItems(selection.oscillators, method, dt, periods, n, historyBudget);
+    const std::vector<RotDItem> items = PlanItems(chosen, method, dt, n, historyBudget);
     const int itemCount = static_cast<int>(items.size());
     if (itemCount == 0) return;
     size_t stateSize = 1, rangeSize = 1, historySize = 0;
@@ -352,9 +369,10 @@ void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const Pe
         for (int at = nextItem++; at < itemCount; at = nextItem++) {
             const RotDItem& item = items[static_cast<size_t>(at)];
             oscillators.clear();
-            for (int o : item.oscillators)
-                oscillators.push_back(
-                    MakeRotDOscillator(method, dt, periods.periods[o % PERIOD_COUNT], dampingRatios[o / PERIOD_COUNT]));
+            for (int o : item.oscillators) {
+                const OscillatorParameters& p = chosen[static_cast<size_t>(o)];
+                oscillators.push_back(MakeRotDOscillator(method, dt, p.period, p.damping));
+            }
             FillGroup(oscillators, group);
             RotDKernelInput in;
             in.n = n;
@@ -369,12 +387,10 @@ void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const Pe
                 kernel(in, group, own.Output(c, item.keepHistory));
             }
             for (int lane = 0; lane < in.count; ++lane) {
-                const int o = item.oscillators[static_cast<size_t>(lane)];
                 own.search.Load(oscillators[static_cast<size_t>(lane)], own.Summaries(0, item), own.Summaries(1, item),
                                 lane);
                 for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
-                    if (selection.quantities[static_cast<size_t>(q)])
-                        table.at(o / PERIOD_COUNT, q, o % PERIOD_COUNT) = SummarizeAzimuthPeaks(own.search.Peaks(q));
+                    if (quantities[static_cast<size_t>(q)]) sink(item.oscillators[static_cast<size_t>(lane)], q, own.search.Peaks(q));
             }
         }
     });
