@@ -21,19 +21,25 @@ RecordMeasures ComputeRecordMeasures(const SeismicRecord& record, const RecordMe
     const SpectrumIntensitySettings spectrum{settings.siPeriodStep, settings.path, settings.workers};
     const std::optional<std::string> spectrumProblem = SpectrumIntensityProblem(dt);
     if (spectrumProblem) measures.spectrumProblem = *spectrumProblem;
+    const std::optional<std::string> horizontalProblem = HorizontalMeasuresUnavailable(record);
+    if (horizontalProblem) measures.horizontalProblem = *horizontalProblem;
+    // The horizontal motion's oscillators give NS's and EW's own values too.
+    const bool horizontal = !horizontalProblem && !spectrumProblem;
+    if (horizontal) {
+        const HorizontalSpectrumIntensity h =
+            HorizontalSpectrumIntensityOf(WholeRecordSamples(record, 0), WholeRecordSamples(record, 1), record.dt, spectrum);
+        measures.horizontalSi = h;
+        measures.components[0].spectrum = h.ns;
+        measures.components[1].spectrum = h.ew;
+    }
     for (int c = 0; c < measures.componentCount; ++c) {
         ComponentMeasures& m = measures.components[static_cast<std::size_t>(c)];
         const std::span<const float> samples = WholeRecordSamples(record, c);
         m.time = TimeDomainMeasuresOf(samples, dt, time);
-        if (!spectrumProblem) m.spectrum = ComponentSpectrumIntensityOf(samples, record.dt, spectrum);
+        if (!spectrumProblem && !(horizontal && c < 2))
+            m.spectrum = ComponentSpectrumIntensityOf(samples, record.dt, spectrum);
     }
-    if (const auto why = HorizontalMeasuresUnavailable(record)) {
-        measures.horizontalProblem = *why;
-        return measures;
-    }
-    if (!spectrumProblem)
-        measures.horizontalSi =
-            HorizontalSpectrumIntensityOf(WholeRecordSamples(record, 0), WholeRecordSamples(record, 1), record.dt, spectrum);
+    if (horizontalProblem) return measures;
     measures.rotatedPeaks = RecordRotatedPeaks(record, settings.path);
     return measures;
 }

@@ -15,6 +15,10 @@ namespace {
 
 constexpr std::size_t kBlock = 64;  // samples per box
 
+// A margin on a block's reach, as the azimuth search of the spectra takes
+// one (the reach itself already bounds the rounded values).
+constexpr double kReachMargin = 1.0 + 1e-12;
+
 struct SampleBlock {
     std::size_t begin = 0, end = 0;
     ResponseBox box{};
@@ -58,7 +62,7 @@ std::array<float, ROTD_AZIMUTHS> BoundedAzimuthPeaks(std::span<const float> ns, 
     int groups[ROTD_SLOT_GROUPS];
     double xs[kBlock], ys[kBlock];
     for (const SampleBlock& b : blocks) {
-        if (!(b.reach > SmallestOfSlots(best))) break;
+        if (!(b.reach * kReachMargin > SmallestOfSlots(best))) break;
         const int count = SlotGroupsBeyond(b.box, best, groups);
         if (count == 0) continue;
         const std::size_t length = b.end - b.begin;

@@ -1,6 +1,7 @@
 #include "spectrum/rotd_fast.h"
 
 #include <algorithm>
+#include <cmath>
 #include <atomic>
 #include <limits>
 #include <memory>
@@ -240,6 +241,9 @@ constexpr int kOscillators = DAMPING_COUNT * PERIOD_COUNT;
 // Rows are padded to whole vectors of the widest target's doubles.
 constexpr int kRowAlignment = 8;
 
+// The most memory a thread keeps in workers' buffers from one call to the next.
+constexpr size_t kKeptBufferBytes = 16u << 20;
+
 // Oscillators integrated with the same sub-steps, at most a group of them.
 struct RotDItem {
     int substeps = 1;
@@ -289,26 +293,53 @@ void FillGroup(const std::vector<RotDOscillator>& oscillators, OscillatorGroup& 
     }
 }
 
-// One worker's buffers, allocated before the work starts, so that a shortage
+// One worker's buffers, fitted before the work starts, so that a shortage
 // throws std::bad_alloc to the caller. The kernel writes every entry it
 // reads back: no need to clear them.
 struct WorkerBuffers {
     std::unique_ptr<double[]> states[2];
     std::unique_ptr<float[]> ranges[2], histories[2];
-    AzimuthSearch search;
-    WorkerBuffers(size_t stateSize, size_t rangeSize, size_t historySize, int n, const float* ns, const float* ew)
-        : search(n, ns, ew) {
+    size_t stateCapacity = 0, rangeCapacity = 0, historyCapacity = 0;
+    AzimuthSearch search{0, nullptr, nullptr};
+
+    // Room for the sizes given, keeping arrays that are large enough.
+    void Fit(size_t stateSize, size_t rangeSize, size_t historySize, int n, const float* ns, const float* ew) {
+        search.SetGround(n, ns, ew);
         for (int c = 0; c < 2; ++c) {
-            states[c] = std::make_unique_for_overwrite<double[]>(stateSize);
-            ranges[c] = std::make_unique_for_overwrite<float[]>(rangeSize);
-            if (historySize > 0) histories[c] = std::make_unique_for_overwrite<float[]>(historySize);
+            if (stateSize > stateCapacity) states[c] = std::make_unique_for_overwrite<double[]>(stateSize);
+            if (rangeSize > rangeCapacity) ranges[c] = std::make_unique_for_overwrite<float[]>(rangeSize);
+            if (historySize > historyCapacity) histories[c] = std::make_unique_for_overwrite<float[]>(historySize);
         }
+        stateCapacity = std::max(stateCapacity, stateSize);
+        rangeCapacity = std::max(rangeCapacity, rangeSize);
+        historyCapacity = std::max(historyCapacity, historySize);
+    }
+    size_t Bytes() const {
+        return 2 * (stateCapacity * sizeof(double) + (rangeCapacity + historyCapacity) * sizeof(float));
     }
     RotDKernelOutput Output(int c, bool history) const {
         return {states[c].get(), ranges[c].get(), history ? histories[c].get() : nullptr};
     }
     RotDSummaries Summaries(int c, const RotDItem& item) const {
         return {states[c].get(), ranges[c].get(), item.keepHistory ? histories[c].get() : nullptr, item.stride};
+    }
+    // The largest |value| of each quantity of component c over the blocks'
+    // ranges, a peak replaced only by a strictly greater one (as the spectra
+    // keep it): every stored value lies in its block's range, whose ends are
+    // stored values.
+    OscillatorPeaks ComponentPeaks(int c, const RotDItem& item, int lane) const {
+        float peaks[SPECTRUM_QUANTITIES] = {};
+        const int blocks = RotDBlockCount(item.steps);
+        for (int b = 0; b < blocks; ++b) {
+            const float* range = ranges[c].get() + static_cast<size_t>(b) * kRangeFields * item.stride + lane;
+            for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
+                const float low = std::fabs(range[(kLowSA + 2 * q) * item.stride]);
+                const float high = std::fabs(range[(kHighSA + 2 * q) * item.stride]);
+                if (low > peaks[q]) peaks[q] = low;
+                if (high > peaks[q]) peaks[q] = high;
+            }
+        }
+        return {peaks[SA], peaks[SV], peaks[SD]};
     }
 };
 
@@ -338,7 +369,8 @@ void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const Pe
 void ComputeAzimuthPeaksFast(int n, float dt, const float* ns, const float* ew,
                              std::span<const OscillatorParameters> chosen,
                              const std::array<bool, SPECTRUM_QUANTITIES>& quantities, const AzimuthPeaksSink& sink,
-                             int workers, OscillatorMethod method, std::size_t historyBudget) {
+                             int workers, OscillatorMethod method, std::size_t historyBudget,
+                             const ComponentPeaksSink& componentSink) {
     n = std::max(n, 0);
     const std::vector<RotDItem> items = PlanItems(chosen, method, dt, n, historyBudget);
     const int itemCount = static_cast<int>(items.size());
@@ -358,9 +390,23 @@ void ComputeAzimuthPeaksFast(int n, float dt, const float* ns, const float* ew,
 
     if (workers <= 0) workers = DefaultWorkerCount();
     workers = std::clamp(workers, 1, std::min(itemCount, ROTD_MAX_WORKERS));
-    std::vector<std::unique_ptr<WorkerBuffers>> buffers;
-    for (int w = 0; w < workers; ++w)
-        buffers.push_back(std::make_unique<WorkerBuffers>(stateSize, rangeSize, historySize, n, ns, ew));
+    // The calling thread keeps its workers' buffers for the next call, up to
+    // kKeptBufferBytes in all: the records of a batch are of a few lengths,
+    // and fresh memory costs a page fault per page. Larger ones are made for
+    // the call alone.
+    thread_local std::vector<std::unique_ptr<WorkerBuffers>> kept;
+    std::vector<std::unique_ptr<WorkerBuffers>> once;
+    const size_t bytesPerWorker =
+        2 * (stateSize * sizeof(double) + (rangeSize + historySize) * sizeof(float));
+    const bool keep = bytesPerWorker * static_cast<size_t>(workers) <= kKeptBufferBytes;
+    std::vector<std::unique_ptr<WorkerBuffers>>& buffers = keep ? kept : once;
+    while (buffers.size() < static_cast<size_t>(workers)) buffers.push_back(std::make_unique<WorkerBuffers>());
+    for (int w = 0; w < workers; ++w) {
+        WorkerBuffers& own = *buffers[static_cast<size_t>(w)];
+        // Arrays kept from a larger call than is kept now are given back first.
+        if (keep && own.Bytes() > kKeptBufferBytes) own = WorkerBuffers{};
+        own.Fit(stateSize, rangeSize, historySize, n, ns, ew);
+    }
     std::atomic<int> nextItem{0};
     RunOnWorkers(workers, [&](int worker) {
         WorkerBuffers& own = *buffers[static_cast<size_t>(worker)];
@@ -387,6 +433,9 @@ void ComputeAzimuthPeaksFast(int n, float dt, const float* ns, const float* ew,
                 kernel(in, group, own.Output(c, item.keepHistory));
             }
             for (int lane = 0; lane < in.count; ++lane) {
+                if (componentSink)
+                    componentSink(item.oscillators[static_cast<size_t>(lane)], own.ComponentPeaks(0, item, lane),
+                                  own.ComponentPeaks(1, item, lane));
                 own.search.Load(oscillators[static_cast<size_t>(lane)], own.Summaries(0, item), own.Summaries(1, item),
                                 lane);
                 for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)

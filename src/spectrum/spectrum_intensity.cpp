@@ -42,12 +42,20 @@ std::vector<OscillatorPeaks> PlainPeaks(std::span<const float> ground, float dt,
     return peaks;
 }
 
-// SV along every azimuth at each period of the list, from the full responses.
-std::vector<std::array<float, ROTD_AZIMUTHS>> PlainAzimuthVelocities(std::span<const float> ns,
-                                                                     std::span<const float> ew, float dt,
-                                                                     const std::vector<OscillatorParameters>& oscillators) {
+// The peaks of each oscillator of the grid along the azimuths (SV) and of
+// each component (every quantity).
+struct HorizontalPeaks {
+    std::vector<std::array<float, ROTD_AZIMUTHS>> along;
+    std::vector<OscillatorPeaks> ns, ew;
+};
+
+// From the full responses, one oscillator after the other.
+HorizontalPeaks PlainHorizontalPeaks(std::span<const float> ns, std::span<const float> ew, float dt,
+                                     const std::vector<OscillatorParameters>& oscillators) {
     const int n = static_cast<int>(std::min(ns.size(), ew.size()));
-    std::vector<std::array<float, ROTD_AZIMUTHS>> peaks;
+    HorizontalPeaks peaks;
+    peaks.ns = PlainPeaks(ns.first(static_cast<std::size_t>(n)), dt, oscillators);
+    peaks.ew = PlainPeaks(ew.first(static_cast<std::size_t>(n)), dt, oscillators);
     std::vector<float> responses[2][SPECTRUM_QUANTITIES];
     const float* ground[2] = {ns.data(), ew.data()};
     for (const OscillatorParameters& p : oscillators) {
@@ -61,22 +69,42 @@ std::vector<std::array<float, ROTD_AZIMUTHS>> PlainAzimuthVelocities(std::span<c
             }
             ComputeRotDResponses(o, n, ground[c], out);
         }
-        peaks.push_back(AzimuthPeaks(steps, responses[0][SV].data(), responses[1][SV].data()));
+        peaks.along.push_back(AzimuthPeaks(steps, responses[0][SV].data(), responses[1][SV].data()));
     }
     return peaks;
 }
 
-std::vector<std::array<float, ROTD_AZIMUTHS>> FastAzimuthVelocities(std::span<const float> ns,
-                                                                    std::span<const float> ew, float dt,
-                                                                    const std::vector<OscillatorParameters>& oscillators,
-                                                                    int workers) {
+HorizontalPeaks FastHorizontalPeaks(std::span<const float> ns, std::span<const float> ew, float dt,
+                                    const std::vector<OscillatorParameters>& oscillators, int workers) {
     const int n = static_cast<int>(std::min(ns.size(), ew.size()));
-    std::vector<std::array<float, ROTD_AZIMUTHS>> peaks(oscillators.size());
+    HorizontalPeaks peaks;
+    peaks.along.resize(oscillators.size());
+    peaks.ns.resize(oscillators.size());
+    peaks.ew.resize(oscillators.size());
     ComputeAzimuthPeaksFast(
         n, dt, ns.data(), ew.data(), oscillators, {false, true, false},
-        [&](int index, int, const std::array<float, ROTD_AZIMUTHS>& along) { peaks[static_cast<std::size_t>(index)] = along; },
-        workers, kMethod);
+        [&](int index, int, const std::array<float, ROTD_AZIMUTHS>& along) {
+            peaks.along[static_cast<std::size_t>(index)] = along;
+        },
+        workers, kMethod, ROTD_HISTORY_BUDGET,
+        [&](int index, const OscillatorPeaks& nsPeaks, const OscillatorPeaks& ewPeaks) {
+            peaks.ns[static_cast<std::size_t>(index)] = nsPeaks;
+            peaks.ew[static_cast<std::size_t>(index)] = ewPeaks;
+        });
     return peaks;
+}
+
+// Housner's SI and the SI value from the peaks at the grid's periods.
+ComponentSpectrumIntensity IntensityOfPeaks(const std::vector<OscillatorPeaks>& peaks,
+                                            const std::vector<OscillatorParameters>& oscillators, double periodStep) {
+    std::vector<double> velocity, pseudoVelocity;
+    for (std::size_t j = 0; j < peaks.size(); ++j) {
+        const double period = oscillators[j].period;
+        velocity.push_back(peaks[j].relativeVel);
+        pseudoVelocity.push_back(2.0 * std::numbers::pi / period * peaks[j].relativeDisp);
+    }
+    const double step = GridStep(periodStep);
+    return {IntegrateOverPeriods(pseudoVelocity, step), IntegrateOverPeriods(velocity, step) / SI_DIVISOR};
 }
 
 }  // namespace
@@ -107,31 +135,29 @@ ComponentSpectrumIntensity ComponentSpectrumIntensityOf(std::span<const float> g
     const std::vector<OscillatorPeaks> peaks =
         settings.path == EnginePath::Fast ? ComputeOscillatorListFast(ground, dt, oscillators, kMethod, settings.workers)
                                           : PlainPeaks(ground, dt, oscillators);
-    std::vector<double> velocity, pseudoVelocity;
-    for (std::size_t j = 0; j < peaks.size(); ++j) {
-        const double period = oscillators[j].period;
-        velocity.push_back(peaks[j].relativeVel);
-        pseudoVelocity.push_back(2.0 * std::numbers::pi / period * peaks[j].relativeDisp);
-    }
-    const double step = GridStep(settings.periodStep);
-    return {IntegrateOverPeriods(pseudoVelocity, step), IntegrateOverPeriods(velocity, step) / SI_DIVISOR};
+    return IntensityOfPeaks(peaks, oscillators, settings.periodStep);
 }
 
 HorizontalSpectrumIntensity HorizontalSpectrumIntensityOf(std::span<const float> ns, std::span<const float> ew,
                                                           float dt, const SpectrumIntensitySettings& settings) {
     const std::vector<OscillatorParameters> oscillators = GridOscillators(settings.periodStep);
-    const std::vector<std::array<float, ROTD_AZIMUTHS>> peaks =
-        settings.path == EnginePath::Fast ? FastAzimuthVelocities(ns, ew, dt, oscillators, settings.workers)
-                                          : PlainAzimuthVelocities(ns, ew, dt, oscillators);
+    const HorizontalPeaks peaks = settings.path == EnginePath::Fast
+                                      ? FastHorizontalPeaks(ns, ew, dt, oscillators, settings.workers)
+                                      : PlainHorizontalPeaks(ns, ew, dt, oscillators);
     const double step = GridStep(settings.periodStep);
     HorizontalSpectrumIntensity largest;
-    std::vector<double> along(peaks.size());
+    std::vector<double> along(peaks.along.size());
     for (int azimuth = 0; azimuth < ROTD_AZIMUTHS; ++azimuth) {
-        for (std::size_t j = 0; j < peaks.size(); ++j) along[j] = peaks[j][static_cast<std::size_t>(azimuth)];
+        for (std::size_t j = 0; j < peaks.along.size(); ++j) along[j] = peaks.along[j][static_cast<std::size_t>(azimuth)];
         const double si = IntegrateOverPeriods(along, step) / SI_DIVISOR;
         // The first azimuth of the largest; a NaN never replaces it.
-        if (azimuth == 0 || si > largest.si) largest = {si, azimuth};
+        if (azimuth == 0 || si > largest.si) {
+            largest.si = si;
+            largest.azimuth = azimuth;
+        }
     }
+    largest.ns = IntensityOfPeaks(peaks.ns, oscillators, settings.periodStep);
+    largest.ew = IntensityOfPeaks(peaks.ew, oscillators, settings.periodStep);
     return largest;
 }
 

@@ -32,7 +32,7 @@ inline constexpr float SI_DAMPING = 0.2f;
 inline constexpr double SI_SHORTEST_PERIOD = 0.1;  // s
 inline constexpr double SI_LONGEST_PERIOD = 2.5;   // s
 inline constexpr double SI_DIVISOR = 2.4;          // s: the SI value is a mean over the band
-inline constexpr double SI_PERIOD_STEP = 0.02;     // s
+inline constexpr double SI_PERIOD_STEP = 0.01;     // s
 
 struct SpectrumIntensitySettings {
     double periodStep = SI_PERIOD_STEP;  // s; the grid takes the nearest step that divides the band
@@ -48,6 +48,7 @@ struct ComponentSpectrumIntensity {
 struct HorizontalSpectrumIntensity {
     double si = 0.0;   // cm/s: the largest over the azimuths
     int azimuth = 0;   // degrees: the first azimuth where it is reached
+    ComponentSpectrumIntensity ns, ew;  // of each component, from the same oscillators
 };
 
 // The grid: 0.1, 0.1 + s, ..., 2.5 s, s = 2.4 / round(2.4 / step) (at least one step).
@@ -68,8 +69,9 @@ ComponentSpectrumIntensity ComponentSpectrumIntensityOf(std::span<const float> g
                                                         const SpectrumIntensitySettings& settings);
 
 // Of the horizontal motion of two perpendicular components, NS (azimuth 0)
-// and EW (azimuth 90), of equal length. Throws std::bad_alloc when memory
-// is short.
+// and EW (azimuth 90), of equal length, with each component's own values
+// (those of ComponentSpectrumIntensityOf, bit for bit). Throws
+// std::bad_alloc when memory is short.
 HorizontalSpectrumIntensity HorizontalSpectrumIntensityOf(std::span<const float> ns, std::span<const float> ew,
                                                           float dt, const SpectrumIntensitySettings& settings);
 
