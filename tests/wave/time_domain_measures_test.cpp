@@ -126,6 +126,22 @@ TEST(TimeDomainMeasures, StandardizedCavTakesTheWindowsWhosePeakReachesTheThresh
         ASSERT_TRUE(cav.cavStd.has_value());
         EXPECT_NEAR(*cav.cavStd, s.expected, 1e-12) << s.at << " " << s.height;
     }
+    // At 40.96 samples a second the boundaries fall between samples: |a| is
+    // read there between its neighbours. A spike at sample 40 (0.977 s)
+    // lies in the first window, which takes its left half (15) and the part
+    // of its right half up to 40.96, the integral of 30 (1 - u) for u up to
+    // 0.96 (14.976); the second window's peak, 1.2 at its start, does not
+    // reach the threshold. A spike at sample 41 reaches it at the
+    // boundary already (28.8): both windows count, all of its 30.
+    const double slow = 0.0244140625;
+    for (const auto& [at, expected] : {std::pair{40, (15.0 + 14.976) * slow}, std::pair{41, 30.0 * slow}}) {
+        std::vector<float> g = record(200);
+        g[static_cast<std::size_t>(at)] = 30.0f;
+        const CumulativeVelocity cav = CumulativeVelocityOf(g, slow);
+        ASSERT_TRUE(cav.cavStd.has_value());
+        EXPECT_NEAR(*cav.cavStd, expected, 1e-12) << at;
+        EXPECT_NEAR(cav.cav, 30.0 * slow, 1e-12) << at;
+    }
     // Part of a burst in a window without a peak above the threshold counts
     // for CAV only: 0.3 s at 10 gal before a window of 40 gal.
     std::vector<float> g = record(301);
