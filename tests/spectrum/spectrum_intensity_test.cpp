@@ -171,16 +171,6 @@ TEST(SpectrumIntensity, HorizontalValueOfMotionsAlongALine) {
     EXPECT_GE(h.si, h.ew.si);
 }
 
-// Intervals the oscillator refuses have no spectrum intensities.
-TEST(SpectrumIntensity, RefusedIntervals) {
-    EXPECT_FALSE(SpectrumIntensityProblem(0.01).has_value());
-    EXPECT_FALSE(SpectrumIntensityProblem(0.02).has_value());
-    EXPECT_TRUE(SpectrumIntensityProblem(0.0).has_value());
-    EXPECT_TRUE(SpectrumIntensityProblem(-0.01).has_value());
-    EXPECT_TRUE(SpectrumIntensityProblem(2.0).has_value());
-    EXPECT_TRUE(SpectrumIntensityProblem(std::nan("")).has_value());
-}
-
 // The kernels' lists of oscillators of any period and damping ratio give each
 // oscillator's own peaks, on every vector path, by either method.
 TEST(OscillatorLists, EachOscillatorsPeaksBitForBit) {

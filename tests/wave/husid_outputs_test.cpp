@@ -150,23 +150,6 @@ TEST(HusidDrawing, MarksEachCrossingWhereTheScalesPutIt) {
         EXPECT_NE(canvas.FindText(text), nullptr) << text;
 }
 
-// A long record is drawn from at most HUSID_MOST_POINTS samples a curve and
-// its last one.
-TEST(HusidDrawing, LongRecordsAreDrawnFromEveryKthSample) {
-    const auto record = BurstRecord(60001);
-    const std::vector<HusidCurve> curves = RecordHusidCurves(*record);
-    testing::ScriptedPlatform platform;
-    RecordingCanvas canvas{HUSID_GRAPH_WIDTH, HUSID_GRAPH_HEIGHT};
-    TMyGraph graph{canvas, platform};
-    PrepareHusidGraph(graph);
-    DrawHusidCurves(graph, *record, curves);
-    const std::vector<CanvasCall> segments = CurveSegments(canvas, graph, kNsColor);
-    EXPECT_GT(segments.size(), static_cast<std::size_t>(HUSID_MOST_POINTS / 2));
-    EXPECT_LE(segments.size(), static_cast<std::size_t>(HUSID_MOST_POINTS));
-    ASSERT_FALSE(segments.empty());
-    EXPECT_NEAR(segments.back().x2, PixelOf(graph, 600.0, 1.0).x, 1);
-}
-
 TEST(HusidDrawing, EveryDrawnTextFollowsThePicturesLanguageOnly) {
     const auto record = BurstRecord(1200);
     const std::vector<HusidCurve> curves = RecordHusidCurves(*record);
