@@ -13,8 +13,9 @@
 // its sub-steps, from rest; the peaks are those of the response spectra.
 // The integrals are taken by the trapezoidal rule over a period grid of
 // their own, uniform from 0.1 to 2.5 s: SI_PERIOD_STEP is small enough that
-// halving it moves neither value by 1e-4 of itself (measured on records of
-// every kind the program reads; see computations.md).
+// halving it moves no value by 1e-4 of itself (measured on the sample
+// records and on synthetic motions of several rates and bands by
+// bench/si_grid_check; see computations.md).
 //
 // The fast path (vector lanes, workers) gives the plain computation's
 // results bit for bit: the peaks are equal, and the sums are taken in the
