@@ -71,6 +71,10 @@
         <source>水平2成分の方位がファイルに書かれていないため RotD50/RotD100 を求められません</source>
         <translation>RotD50/RotD100 cannot be computed: the files do not state the azimuths of the two horizontal components</translation>
     </message>
+    <message>
+        <source>直交する水平2成分の記録でないため、水平動の SI 値と最大値の RotD50/RotD100 を求められません</source>
+        <translation>The record does not hold two perpendicular horizontal components: no SI value of the horizontal motion and no RotD50/RotD100 of the peaks</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::TLarge</name>

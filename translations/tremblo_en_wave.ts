@@ -82,5 +82,17 @@
         <source>直交する水平2成分と上下成分の記録でないため計測震度を求められません</source>
         <translation>The JMA intensity cannot be computed: the record is not of two perpendicular horizontal components and a vertical one</translation>
     </message>
+    <message>
+        <source>時間 [s]</source>
+        <translation>Time [s]</translation>
+    </message>
+    <message>
+        <source>揺れなし</source>
+        <translation>No motion</translation>
+    </message>
+    <message>
+        <source>Husid 曲線 (∫a²dt の累積の割合)   %s   %s</source>
+        <translation>Husid curve (cumulative share of ∫a²dt)   %s   %s</translation>
+    </message>
 </context>
 </TS>

@@ -9,6 +9,7 @@
 #include "spectrum/damping_ratios.h"
 #include "spectrum/oscillator_method.h"
 #include "spectrum/spectrum_display.h"
+#include "wave/bracketed_duration.h"
 #include "wave/waveform_drawing.h"
 #include "wave/waveform_preparation.h"
 
@@ -52,6 +53,9 @@ struct PipelineSettings {
     bool fasTaper = false;                // --fas-taper: 5 % cosine taper before the transform
     double koBandwidth = 40.0;            // --ko-bandwidth: b of the Konno-Ohmachi window
     bool boreholeRatio = false;           // --borehole-ratio: NAMEratio.csv of each KiK-net pair
+    bool measures = false;                // --measures: intensity measures in --summary and --info
+    double bracketThresholdG = DEFAULT_BRACKET_THRESHOLD_G;  // --bracket-threshold: of the bracketed duration, g
+    bool husid = false;                   // --husid: NAMEhusid.csv and NAMEhusid.png
     int jobs = 0;                         // --jobs; <= 0: all cores
     std::string dataFolder;               // --data; empty: found as the program finds it
     std::string language;                 // --lang en|ja; empty: TREMBLO_LANG, else Japanese

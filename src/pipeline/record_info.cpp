@@ -5,6 +5,7 @@
 #include <charconv>
 
 #include "common/shift_jis.h"
+#include "pipeline/measure_values.h"
 #include "wave/jma_intensity.h"
 #include "wave/trace_peak.h"
 
@@ -54,11 +55,25 @@ nlohmann::json StatedHeaderJson(const SeismicRecord& r) {
             {"orientations", std::move(orientations)}};
 }
 
+nlohmann::json MeasureJson(const std::optional<double>& value) {
+    return value ? nlohmann::json(*value) : nlohmann::json(nullptr);
+}
+
+void AddMeasures(nlohmann::json& info, const RecordMeasures& measures) {
+    info["bracket_threshold_g"] = measures.bracketThresholdG;
+    for (int c = 0; c < measures.componentCount && c < static_cast<int>(info["components"].size()); ++c)
+        for (const NamedMeasure& m : ComponentMeasureValues(measures.components[static_cast<std::size_t>(c)]))
+            info["components"][static_cast<std::size_t>(c)][m.name] = MeasureJson(m.value);
+    for (const NamedMeasure& m : HorizontalMeasureValues(measures)) info[m.name] = MeasureJson(m.value);
+    info["si_horizontal_azimuth"] =
+        measures.horizontalSi ? nlohmann::json(measures.horizontalSi->azimuth) : nlohmann::json(nullptr);
+}
+
 }  // namespace
 
 nlohmann::json RecordInfo(const SeismicRecord& r, RecordFormat format, const std::string& file,
                           const std::string& outputName, const Result<JmaIntensity>& intensity,
-                          OscillatorMethod oscillator) {
+                          OscillatorMethod oscillator, const RecordMeasures* measures) {
     nlohmann::json components = nlohmann::json::array();
     for (int c = 0; c < r.componentCount; ++c) {
         components.push_back({{"label", SjisToUtf8(r.componentLabel[c].view())},
@@ -90,6 +105,7 @@ nlohmann::json RecordInfo(const SeismicRecord& r, RecordFormat format, const std
         info["jma_intensity_raw"] = intensity.value().raw;
         info["jma_class"] = intensity.value().className;
     }
+    if (measures != nullptr) AddMeasures(info, *measures);
     return info;
 }
 

@@ -9,6 +9,7 @@
 #include "record/agency_reading.h"
 #include "record/seismic_record.h"
 #include "spectrum/oscillator_method.h"
+#include "spectrum/record_measures.h"
 #include "wave/jma_intensity.h"
 
 namespace tremblo {
@@ -22,8 +23,14 @@ namespace tremblo {
 // record. Header texts (Shift-JIS) are given in UTF-8; names made from paths
 // are kept as they are, so dump with error_handler_t::replace.
 // `intensity` is RecordJmaIntensity(record).
+// With `measures` (--measures; ComputeRecordMeasures of the record), each
+// component also has the values of measure_values.h (arias ... si, null
+// where the record has none), and the object bracket_threshold_g (the
+// threshold of the bracketed durations), the horizontal values
+// (si_horizontal ... pgd_rotd100) and si_horizontal_azimuth (degrees).
 nlohmann::json RecordInfo(const SeismicRecord& record, RecordFormat format, const std::string& file,
                           const std::string& outputName, const Result<JmaIntensity>& intensity,
-                          OscillatorMethod oscillator = OscillatorMethod::Newmark);
+                          OscillatorMethod oscillator = OscillatorMethod::Newmark,
+                          const RecordMeasures* measures = nullptr);
 
 }  // namespace tremblo

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <vector>
 
+#include "pipeline/measure_values.h"
 #include "pipeline/record_info.h"
 #include "common/escaped_text.h"
 #include "common/format.h"
@@ -67,6 +68,13 @@ public:
                              : std::string());
     }
     void AddEmpty(int count) { cells_.insert(cells_.end(), static_cast<std::size_t>(count), std::string()); }
+    // A measure in single precision, as every value of the table; empty when there is none.
+    void AddMeasure(const std::optional<double>& value) {
+        if (value)
+            AddNumber(static_cast<float>(*value));
+        else
+            AddEmpty(1);
+    }
     std::string Line() const {
         std::string line;
         for (std::size_t i = 0; i < cells_.size(); ++i) line += (i ? "," : "") + cells_[i];
@@ -82,9 +90,25 @@ constexpr int kRecordCells = sizeof kRecordColumns / sizeof *kRecordColumns;
 constexpr int kComponentCells = MAX_COMPONENTS * (sizeof kComponentColumns / sizeof *kComponentColumns);
 constexpr int kPeriodCount = static_cast<int>(kSummaryPeriods.size());
 
-int ValueCells(bool withRotD, std::size_t targetCount) {
+int MeasureCells() {
+    return static_cast<int>(MAX_COMPONENTS * ComponentMeasureNames().size() + HorizontalMeasureNames().size());
+}
+
+int ValueCells(bool withRotD, std::size_t targetCount, bool withMeasures) {
     return kComponentCells + 2 + MAX_COMPONENTS * kPeriodCount + (withRotD ? 2 * kPeriodCount : 0) +
-           2 * static_cast<int>(targetCount);
+           (withMeasures ? MeasureCells() : 0) + 2 * static_cast<int>(targetCount);
+}
+
+void AddMeasureCells(Row& row, const RecordMeasures& measures) {
+    for (int c = 0; c < MAX_COMPONENTS; ++c) {
+        if (c >= measures.componentCount) {
+            row.AddEmpty(static_cast<int>(ComponentMeasureNames().size()));
+            continue;
+        }
+        for (const NamedMeasure& m : ComponentMeasureValues(measures.components[static_cast<std::size_t>(c)]))
+            row.AddMeasure(m.value);
+    }
+    for (const NamedMeasure& m : HorizontalMeasureValues(measures)) row.AddMeasure(m.value);
 }
 
 // SA (or PSA) of component c at period index j.
@@ -126,7 +150,8 @@ std::optional<int> FivePercentIndex(const DampingRatios& ratios) {
 
 namespace {
 
-Row HeaderRow(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets, bool pseudo) {
+Row HeaderRow(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets, bool pseudo,
+              bool withMeasures) {
     Row row;
     for (const char* column : kRecordColumns) row.Add(column);
     for (int c = 1; c <= MAX_COMPONENTS; ++c)
@@ -143,6 +168,11 @@ Row HeaderRow(const PeriodTable& periods, bool withRotD, std::span<const TargetS
         periodColumns("rotd50");
         periodColumns("rotd100");
     }
+    if (withMeasures) {
+        for (int c = 1; c <= MAX_COMPONENTS; ++c)
+            for (const std::string& name : ComponentMeasureNames()) row.Add(StringPrintf("c%d_%s", c, name.c_str()));
+        for (const std::string& name : HorizontalMeasureNames()) row.Add(name);
+    }
     for (const TargetSpectrum& target : targets) {
         row.Add(target.key + "_max_ratio");
         row.Add(target.key + "_max_ratio_period");
@@ -154,14 +184,14 @@ Row HeaderRow(const PeriodTable& periods, bool withRotD, std::span<const TargetS
 }  // namespace
 
 std::string SummaryHeader(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets,
-                          bool pseudo) {
-    return HeaderRow(periods, withRotD, targets, pseudo).Line();
+                          bool pseudo, bool withMeasures) {
+    return HeaderRow(periods, withRotD, targets, pseudo, withMeasures).Line();
 }
 
 std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::string& file,
                        const PeriodTable& periods, const SummarySpectra& spectra, bool withRotD,
                        const Result<JmaIntensity>& intensity, std::span<const TargetSpectrum> targets,
-                       std::vector<std::string>* notFinite) {
+                       std::vector<std::string>* notFinite, const RecordMeasures* measures) {
     Row row;
     row.Add(file);
     row.Add(FormatOptionName(format));
@@ -234,6 +264,7 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
             }
         }
     }
+    if (measures != nullptr) AddMeasureCells(row, *measures);
     if (!targets.empty()) {
         const auto sa = LargestHorizontalSa(r, spectra, periods);
         for (const TargetSpectrum& target : targets) {
@@ -251,19 +282,19 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
     }
     row.AddEmpty(1);  // no error
     if (notFinite != nullptr) {
-        const Row header = HeaderRow(periods, withRotD, targets, spectra.pseudo);
+        const Row header = HeaderRow(periods, withRotD, targets, spectra.pseudo, measures != nullptr);
         for (std::size_t cell : row.notFinite()) notFinite->push_back(header.cells()[cell]);
     }
     return row.Line();
 }
 
 std::string FailedSummaryRow(const std::string& file, const std::string& error, bool withRotD,
-                             std::size_t targetCount) {
+                             std::size_t targetCount, bool withMeasures) {
     Row row;
     row.Add(file);
     row.AddEmpty(1);  // format
     row.Add(KnetStationCodeOfName(PlaceOfRecordFile(file).name));
-    row.AddEmpty(kRecordCells - 3 + ValueCells(withRotD, targetCount));
+    row.AddEmpty(kRecordCells - 3 + ValueCells(withRotD, targetCount, withMeasures));
     row.Add(error);
     return row.Line();
 }

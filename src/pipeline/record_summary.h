@@ -11,6 +11,7 @@
 
 #include "common/result.h"
 #include "record/seismic_record.h"
+#include "spectrum/record_measures.h"
 #include "spectrum/rotd_table.h"
 #include "spectrum/spectrum_table.h"
 #include "target/target_spectrum.h"
@@ -35,11 +36,13 @@ struct SummarySpectra {
     bool pseudo = false;  // PSA = (2 pi / T)^2 SD in place of SA, RotD of SD so scaled
 };
 
-// The header line; RotD columns only when withRotD; for each target (by its
+// The header line; RotD columns only when withRotD; with withMeasures the
+// columns of --measures (measure_values.h: cN_arias ... cN_si for each
+// component, then si_horizontal ... pgd_rotd100); for each target (by its
 // key) KEY_max_ratio and KEY_max_ratio_period, before `error`.
 // With `pseudo` the spectral columns are named cN_psa5_T.TTTs (rotd50_psa5_...).
 std::string SummaryHeader(const PeriodTable& periods, bool withRotD, std::span<const TargetSpectrum> targets = {},
-                          bool pseudo = false);
+                          bool pseudo = false, bool withMeasures = false);
 
 // The row of a loaded record whose waveform view is prepared (the window's
 // velocity and displacement derived). `file` is the name given on the
@@ -50,15 +53,17 @@ std::string SummaryHeader(const PeriodTable& periods, bool withRotD, std::span<c
 // without a horizontal component or a period the target is defined at.
 // A value that is not a finite number (a ratio beyond single precision,
 // say) leaves its cell empty too; the names of such cells are added to
-// `notFinite` when given.
+// `notFinite` when given. With `measures` (ComputeRecordMeasures of the
+// record) the row has the columns of --measures, in single precision as
+// every value; a value the record has not leaves its cell empty.
 std::string SummaryRow(const SeismicRecord& record, RecordFormat format, const std::string& file,
                        const PeriodTable& periods, const SummarySpectra& spectra, bool withRotD,
                        const Result<JmaIntensity>& intensity, std::span<const TargetSpectrum> targets = {},
-                       std::vector<std::string>* notFinite = nullptr);
+                       std::vector<std::string>* notFinite = nullptr, const RecordMeasures* measures = nullptr);
 
 // The row of a record that failed: its file, the station code its file
 // name tells (K-NET/KiK-net names) and its error, every other cell empty.
 std::string FailedSummaryRow(const std::string& file, const std::string& error, bool withRotD,
-                             std::size_t targetCount = 0);
+                             std::size_t targetCount = 0, bool withMeasures = false);
 
 }  // namespace tremblo

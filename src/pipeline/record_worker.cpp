@@ -193,6 +193,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
         return outcome;
     if (options_.rotd && !WriteRotDFile(base, writeFiles, outcome)) return outcome;
     if ((options_.fas || options_.boreholeRatio) && !WriteFourierFiles(base, writeFiles, outcome)) return outcome;
+    if (options_.husid && writeFiles && !WriteHusidFiles(base, outcome)) return outcome;
     if (outcome.fourier) outcome.outputBase = name;  // the pair's ratio is named after the station and event
     if (!options_.superposeFile.empty()) {
         if (!CalculateSpectra(outcome)) return outcome;
@@ -205,9 +206,12 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
     if (summaryRow || options_.info) {
         // The intensity of the whole record, once for the summary and --info.
         const Result<JmaIntensity> intensity = RecordJmaIntensity(record);
-        if (summaryRow && !AddSummaryRow(file, format, intensity, outcome)) return outcome;
+        std::optional<RecordMeasures> measures;
+        if (options_.measures && !CalculateMeasures(measures, outcome)) return outcome;
+        const RecordMeasures* measured = measures ? &*measures : nullptr;
+        if (summaryRow && !AddSummaryRow(file, format, intensity, measured, outcome)) return outcome;
         if (options_.info)
-            outcome.info = RecordInfo(record, format, file, base, intensity, options_.oscillator)
+            outcome.info = RecordInfo(record, format, file, base, intensity, options_.oscillator, measured)
                                .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
     }
     outcome.ok = true;

@@ -18,6 +18,7 @@
 #include "plot/my_wave.h"
 #include "record/record_session.h"
 #include "spectrum/enlarged_drawing.h"
+#include "spectrum/record_measures.h"
 #include "spectrum/rotd_table.h"
 #include "spectrum/spectrum_model.h"
 #include "wave/jma_intensity.h"
@@ -94,8 +95,14 @@ private:
     // record has them.
     bool CalculateRotD(RecordOutcome& outcome, bool* available, bool wholeTable);
     bool WriteRotDFile(const std::string& base, bool writeFiles, RecordOutcome& outcome);
+    // `measures`: with --measures, the record's (its columns in the row).
     bool AddSummaryRow(const std::string& file, RecordFormat format, const Result<JmaIntensity>& intensity,
-                       RecordOutcome& outcome);
+                       const RecordMeasures* measures, RecordOutcome& outcome);
+    // --measures: the record's intensity measures over the whole record, the
+    // reasons for missing ones as notes. False with the failure set.
+    bool CalculateMeasures(std::optional<RecordMeasures>& measures, RecordOutcome& outcome);
+    // --husid: NAMEhusid.csv and NAMEhusid.png.
+    bool WriteHusidFiles(const std::string& base, RecordOutcome& outcome);
     SpectrumDisplaySettings SpectrumSettingsFor(const SeismicRecord& record, RecordOutcome* outcome) const;
     bool WriteSpectrumFiles(const std::string& base, RecordOutcome& outcome);
     bool WritePicture(const std::string& path, const RgbImage& picture, RecordOutcome& outcome);
@@ -126,6 +133,7 @@ private:
     TMyWave wave_;
     RasterCanvas spectrumCanvas_, saSdCanvas_;  // prepared anew for every record
     std::unique_ptr<RasterCanvas> fourierCanvas_;  // made at the first --fas record
+    std::unique_ptr<RasterCanvas> husidCanvas_;    // made at the first --husid record
     std::map<float, std::array<float, BANDPASS_TAPS>> filterTaps_;
 };
 

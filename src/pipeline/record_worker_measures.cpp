@@ -63,7 +63,8 @@ bool RecordWorker::WriteRotDFile(const std::string& base, bool writeFiles, Recor
 }
 
 bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format,
-                                 const Result<JmaIntensity>& intensity, RecordOutcome& outcome) {
+                                 const Result<JmaIntensity>& intensity, const RecordMeasures* measures,
+                                 RecordOutcome& outcome) {
     const SeismicRecord& record = session_->record();
     SummarySpectra spectra;
     spectra.pseudo = options_.pseudo;
@@ -97,7 +98,7 @@ bool RecordWorker::AddSummaryRow(const std::string& file, RecordFormat format,
     }
     std::vector<std::string> notFinite;
     outcome.summaryRow = SummaryRow(record, format, file, spectrum_->periods(), spectra, options_.rotd, intensity,
-                                    options_.spectrum.targets, &notFinite);
+                                    options_.spectrum.targets, &notFinite, measures);
     if (!notFinite.empty()) {
         std::string columns;
         for (const std::string& column : notFinite) columns += (columns.empty() ? "" : ", ") + column;

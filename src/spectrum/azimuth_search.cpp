@@ -23,6 +23,12 @@ constexpr size_t kWidestFirst = 16;
 
 AzimuthSearch::AzimuthSearch(int n, const float* ns, const float* ew) : n_(n), ground_{ns, ew} {}
 
+void AzimuthSearch::SetGround(int n, const float* ns, const float* ew) {
+    n_ = n;
+    ground_[0] = ns;
+    ground_[1] = ew;
+}
+
 // Arrays for `steps` sub-steps; they keep their memory for later oscillators.
 void AzimuthSearch::Resize(int steps) {
     for (std::size_t i = 0; i < replayedCount_; ++i) replayedSlot_[static_cast<size_t>(replayed_[i].block)] = -1;

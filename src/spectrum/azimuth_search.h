@@ -48,6 +48,9 @@ class AzimuthSearch {
 public:
     // Ground accelerations ns/ew[0 .. n-1]; the arrays must outlive the search.
     AzimuthSearch(int n, const float* ns, const float* ew);
+    // Other ground accelerations, for the oscillators loaded from now on; the
+    // arrays keep their memory.
+    void SetGround(int n, const float* ns, const float* ew);
 
     // Takes the summaries of `lane` for the oscillator `o`; without
     // histories blocks are integrated again.

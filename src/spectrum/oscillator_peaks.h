@@ -8,6 +8,12 @@
 
 namespace tremblo {
 
+// An oscillator by its natural period (s) and damping ratio.
+struct OscillatorParameters {
+    float period = 1.0f;
+    float damping = 0.05f;
+};
+
 struct OscillatorPeaks {
     float absoluteAcc = 0.0f;  // SA, gal
     float relativeVel = 0.0f;  // SV, kine

@@ -1,6 +1,7 @@
 #include "spectrum/rotd_fast.h"
 
 #include <algorithm>
+#include <cmath>
 #include <atomic>
 #include <limits>
 #include <memory>
@@ -240,6 +241,9 @@ constexpr int kOscillators = DAMPING_COUNT * PERIOD_COUNT;
 // Rows are padded to whole vectors of the widest target's doubles.
 constexpr int kRowAlignment = 8;
 
+// The most memory a thread keeps in workers' buffers from one call to the next.
+constexpr size_t kKeptBufferBytes = 16u << 20;
+
 // Oscillators integrated with the same sub-steps, at most a group of them.
 struct RotDItem {
     int substeps = 1;
@@ -252,12 +256,13 @@ struct RotDItem {
     size_t history() const { return static_cast<size_t>(steps) * SPECTRUM_QUANTITIES * stride; }
 };
 
-// The selected oscillators grouped by sub-step count, the most sub-steps
-// (the longest work) first.
-std::vector<RotDItem> PlanItems(const std::vector<int>& chosen, OscillatorMethod method, float dt,
-                                const PeriodTable& periods, int n, size_t historyBudget) {
-    std::vector<int> order(chosen);
-    auto substeps = [&](int o) { return SubStepCount(method, dt, periods.periods[o % PERIOD_COUNT]); };
+// The oscillators of the list (by their index) grouped by sub-step count,
+// the most sub-steps (the longest work) first.
+std::vector<RotDItem> PlanItems(std::span<const OscillatorParameters> chosen, OscillatorMethod method, float dt,
+                                int n, size_t historyBudget) {
+    std::vector<int> order(chosen.size());
+    for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+    auto substeps = [&](int o) { return SubStepCount(method, dt, chosen[static_cast<size_t>(o)].period); };
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return substeps(a) > substeps(b); });
     std::vector<RotDItem> items;
     for (int o : order) {
@@ -288,26 +293,53 @@ void FillGroup(const std::vector<RotDOscillator>& oscillators, OscillatorGroup& 
     }
 }
 
-// One worker's buffers, allocated before the work starts, so that a shortage
+// One worker's buffers, fitted before the work starts, so that a shortage
 // throws std::bad_alloc to the caller. The kernel writes every entry it
 // reads back: no need to clear them.
 struct WorkerBuffers {
     std::unique_ptr<double[]> states[2];
     std::unique_ptr<float[]> ranges[2], histories[2];
-    AzimuthSearch search;
-    WorkerBuffers(size_t stateSize, size_t rangeSize, size_t historySize, int n, const float* ns, const float* ew)
-        : search(n, ns, ew) {
+    size_t stateCapacity = 0, rangeCapacity = 0, historyCapacity = 0;
+    AzimuthSearch search{0, nullptr, nullptr};
+
+    // Room for the sizes given, keeping arrays that are large enough.
+    void Fit(size_t stateSize, size_t rangeSize, size_t historySize, int n, const float* ns, const float* ew) {
+        search.SetGround(n, ns, ew);
         for (int c = 0; c < 2; ++c) {
-            states[c] = std::make_unique_for_overwrite<double[]>(stateSize);
-            ranges[c] = std::make_unique_for_overwrite<float[]>(rangeSize);
-            if (historySize > 0) histories[c] = std::make_unique_for_overwrite<float[]>(historySize);
+            if (stateSize > stateCapacity) states[c] = std::make_unique_for_overwrite<double[]>(stateSize);
+            if (rangeSize > rangeCapacity) ranges[c] = std::make_unique_for_overwrite<float[]>(rangeSize);
+            if (historySize > historyCapacity) histories[c] = std::make_unique_for_overwrite<float[]>(historySize);
         }
+        stateCapacity = std::max(stateCapacity, stateSize);
+        rangeCapacity = std::max(rangeCapacity, rangeSize);
+        historyCapacity = std::max(historyCapacity, historySize);
+    }
+    size_t Bytes() const {
+        return 2 * (stateCapacity * sizeof(double) + (rangeCapacity + historyCapacity) * sizeof(float));
     }
     RotDKernelOutput Output(int c, bool history) const {
         return {states[c].get(), ranges[c].get(), history ? histories[c].get() : nullptr};
     }
     RotDSummaries Summaries(int c, const RotDItem& item) const {
         return {states[c].get(), ranges[c].get(), item.keepHistory ? histories[c].get() : nullptr, item.stride};
+    }
+    // The largest |value| of each quantity of component c over the blocks'
+    // ranges, a peak replaced only by a strictly greater one (as the spectra
+    // keep it): every stored value lies in its block's range, whose ends are
+    // stored values.
+    OscillatorPeaks ComponentPeaks(int c, const RotDItem& item, int lane) const {
+        float peaks[SPECTRUM_QUANTITIES] = {};
+        const int blocks = RotDBlockCount(item.steps);
+        for (int b = 0; b < blocks; ++b) {
+            const float* range = ranges[c].get() + static_cast<size_t>(b) * kRangeFields * item.stride + lane;
+            for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
+                const float low = std::fabs(range[(kLowSA + 2 * q) * item.stride]);
+                const float high = std::fabs(range[(kHighSA + 2 * q) * item.stride]);
+                if (low > peaks[q]) peaks[q] = low;
+                if (high > peaks[q]) peaks[q] = high;
+            }
+        }
+        return {peaks[SA], peaks[SV], peaks[SD]};
     }
 };
 
@@ -322,8 +354,25 @@ RotDSelection RotDSelection::All() {
 void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const PeriodTable& periods,
                      const DampingRatios& dampingRatios, RotDTable& table, int workers,
                      const RotDSelection& selection, OscillatorMethod method, std::size_t historyBudget) {
+    std::vector<OscillatorParameters> oscillators;
+    for (int o : selection.oscillators)
+        oscillators.push_back({periods.periods[o % PERIOD_COUNT], dampingRatios[o / PERIOD_COUNT]});
+    ComputeAzimuthPeaksFast(
+        n, dt, ns, ew, oscillators, selection.quantities,
+        [&](int index, int q, const std::array<float, ROTD_AZIMUTHS>& peaks) {
+            const int o = selection.oscillators[static_cast<size_t>(index)];
+            table.at(o / PERIOD_COUNT, q, o % PERIOD_COUNT) = SummarizeAzimuthPeaks(peaks);
+        },
+        workers, method, historyBudget);
+}
+
+void ComputeAzimuthPeaksFast(int n, float dt, const float* ns, const float* ew,
+                             std::span<const OscillatorParameters> chosen,
+                             const std::array<bool, SPECTRUM_QUANTITIES>& quantities, const AzimuthPeaksSink& sink,
+                             int workers, OscillatorMethod method, std::size_t historyBudget,
+                             const ComponentPeaksSink& componentSink) {
     n = std::max(n, 0);
-    const std::vector<RotDItem> items = PlanItems(selection.oscillators, method, dt, periods, n, historyBudget);
+    const std::vector<RotDItem> items = PlanItems(chosen, method, dt, n, historyBudget);
     const int itemCount = static_cast<int>(items.size());
     if (itemCount == 0) return;
     size_t stateSize = 1, rangeSize = 1, historySize = 0;
@@ -341,9 +390,23 @@ void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const Pe
 
     if (workers <= 0) workers = DefaultWorkerCount();
     workers = std::clamp(workers, 1, std::min(itemCount, ROTD_MAX_WORKERS));
-    std::vector<std::unique_ptr<WorkerBuffers>> buffers;
-    for (int w = 0; w < workers; ++w)
-        buffers.push_back(std::make_unique<WorkerBuffers>(stateSize, rangeSize, historySize, n, ns, ew));
+    // The calling thread keeps its workers' buffers for the next call, up to
+    // kKeptBufferBytes in all: the records of a batch are of a few lengths,
+    // and fresh memory costs a page fault per page. Larger ones are made for
+    // the call alone.
+    thread_local std::vector<std::unique_ptr<WorkerBuffers>> kept;
+    std::vector<std::unique_ptr<WorkerBuffers>> once;
+    const size_t bytesPerWorker =
+        2 * (stateSize * sizeof(double) + (rangeSize + historySize) * sizeof(float));
+    const bool keep = bytesPerWorker * static_cast<size_t>(workers) <= kKeptBufferBytes;
+    std::vector<std::unique_ptr<WorkerBuffers>>& buffers = keep ? kept : once;
+    while (buffers.size() < static_cast<size_t>(workers)) buffers.push_back(std::make_unique<WorkerBuffers>());
+    for (int w = 0; w < workers; ++w) {
+        WorkerBuffers& own = *buffers[static_cast<size_t>(w)];
+        // Arrays kept from a larger call than is kept now are given back first.
+        if (keep && own.Bytes() > kKeptBufferBytes) own = WorkerBuffers{};
+        own.Fit(stateSize, rangeSize, historySize, n, ns, ew);
+    }
     std::atomic<int> nextItem{0};
     RunOnWorkers(workers, [&](int worker) {
         WorkerBuffers& own = *buffers[static_cast<size_t>(worker)];
@@ -352,9 +415,10 @@ void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const Pe
         for (int at = nextItem++; at < itemCount; at = nextItem++) {
             const RotDItem& item = items[static_cast<size_t>(at)];
             oscillators.clear();
-            for (int o : item.oscillators)
-                oscillators.push_back(
-                    MakeRotDOscillator(method, dt, periods.periods[o % PERIOD_COUNT], dampingRatios[o / PERIOD_COUNT]));
+            for (int o : item.oscillators) {
+                const OscillatorParameters& p = chosen[static_cast<size_t>(o)];
+                oscillators.push_back(MakeRotDOscillator(method, dt, p.period, p.damping));
+            }
             FillGroup(oscillators, group);
             RotDKernelInput in;
             in.n = n;
@@ -369,12 +433,13 @@ void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const Pe
                 kernel(in, group, own.Output(c, item.keepHistory));
             }
             for (int lane = 0; lane < in.count; ++lane) {
-                const int o = item.oscillators[static_cast<size_t>(lane)];
+                if (componentSink)
+                    componentSink(item.oscillators[static_cast<size_t>(lane)], own.ComponentPeaks(0, item, lane),
+                                  own.ComponentPeaks(1, item, lane));
                 own.search.Load(oscillators[static_cast<size_t>(lane)], own.Summaries(0, item), own.Summaries(1, item),
                                 lane);
                 for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
-                    if (selection.quantities[static_cast<size_t>(q)])
-                        table.at(o / PERIOD_COUNT, q, o % PERIOD_COUNT) = SummarizeAzimuthPeaks(own.search.Peaks(q));
+                    if (quantities[static_cast<size_t>(q)]) sink(item.oscillators[static_cast<size_t>(lane)], q, own.search.Peaks(q));
             }
         }
     });

@@ -15,6 +15,8 @@
 // workers.
 #include <array>
 #include <cstddef>
+#include <functional>
+#include <span>
 #include <vector>
 
 #include "spectrum/azimuth_search.h"
@@ -47,5 +49,31 @@ void ComputeRotDFast(int n, float dt, const float* ns, const float* ew, const Pe
                      const RotDSelection& selection = RotDSelection::All(),
                      OscillatorMethod method = OscillatorMethod::Newmark,
                      std::size_t historyBudget = ROTD_HISTORY_BUDGET);
+
+// Receives the peaks of quantity q along azimuths 0 .. 179 of oscillator
+// `index` of a list; called from the workers, at most once per oscillator
+// and quantity, never twice at once for one oscillator.
+using AzimuthPeaksSink =
+    std::function<void(int index, int q, const std::array<float, ROTD_AZIMUTHS>& peaks)>;
+
+// Receives the own peaks of NS and EW of oscillator `index` of a list (the
+// single-component spectra's peaks, from the same integration); called as
+// AzimuthPeaksSink is.
+using ComponentPeaksSink = std::function<void(int index, const OscillatorPeaks& ns, const OscillatorPeaks& ew)>;
+
+// The machinery of ComputeRotDFast for any list of oscillators: the peaks of
+// the selected quantities along every azimuth, equal bit for bit to
+// AzimuthPeaks over the plain responses (ComputeRotDResponses) of NS and EW;
+// with a componentSink, also each component's peaks of every quantity, equal
+// bit for bit to ComputeOscillatorPeaks (finite responses). dt and every
+// period must be accepted (OscillatorInputProblem). When at least a group
+// of oscillators is listed, their responses are kept within historyBudget
+// as ComputeRotDFast keeps them. Throws std::bad_alloc when memory is short.
+void ComputeAzimuthPeaksFast(int n, float dt, const float* ns, const float* ew,
+                             std::span<const OscillatorParameters> oscillators,
+                             const std::array<bool, SPECTRUM_QUANTITIES>& quantities, const AzimuthPeaksSink& sink,
+                             int workers = 0, OscillatorMethod method = OscillatorMethod::Newmark,
+                             std::size_t historyBudget = ROTD_HISTORY_BUDGET,
+                             const ComponentPeaksSink& componentSink = {});
 
 }  // namespace tremblo

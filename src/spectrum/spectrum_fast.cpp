@@ -293,5 +293,59 @@ void ComputeSpectraFast(FastSpectrumWorkspace& workspace, int componentCount, in
     show(total);
 }
 
+std::vector<OscillatorPeaks> ComputeOscillatorListFast(std::span<const float> ground, float dt,
+                                                       std::span<const OscillatorParameters> oscillators,
+                                                       OscillatorMethod method, int workers) {
+    std::vector<OscillatorPeaks> peaks(oscillators.size());
+    if (oscillators.empty()) return peaks;
+    const int n = static_cast<int>(ground.size());
+    const std::vector<double> wide(ground.begin(), ground.end());
+    // Groups of equal sub-step counts, the most sub-steps (the longest work) first.
+    std::vector<int> order(oscillators.size());
+    for (std::size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
+    auto substeps = [&](int i) { return SubStepCount(method, dt, oscillators[static_cast<size_t>(i)].period); };
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return substeps(a) > substeps(b); });
+    std::vector<std::vector<int>> groups;
+    for (int i : order) {
+        if (groups.empty() || substeps(groups.back().front()) != substeps(i) ||
+            static_cast<int>(groups.back().size()) == OSCILLATOR_GROUP)
+            groups.emplace_back();
+        groups.back().push_back(i);
+    }
+    const int groupCount = static_cast<int>(groups.size());
+    OscillatorGroup empty{};
+    HWY_DYNAMIC_DISPATCH(IntegrateGroup)(GroupInput{}, empty, 0);
+    const auto kernel = HWY_DYNAMIC_DISPATCH(IntegrateGroup);
+    if (workers <= 0) workers = DefaultWorkerCount();
+    workers = std::clamp(workers, 1, groupCount);
+    std::atomic<int> nextGroup{0};
+    RunOnWorkers(workers, [&](int) {
+        OscillatorGroup group;
+        for (int at = nextGroup++; at < groupCount; at = nextGroup++) {
+            const std::vector<int>& members = groups[static_cast<size_t>(at)];
+            const int count = static_cast<int>(members.size());
+            for (int lane = 0; lane < OSCILLATOR_GROUP; ++lane) {
+                // Lanes past the last oscillator repeat it; their peaks are dropped.
+                const OscillatorParameters& o = oscillators[static_cast<size_t>(members[static_cast<size_t>(std::min(lane, count - 1))])];
+                FillLane(group, lane, method, dt, o.period, o.damping);
+            }
+            GroupInput in;
+            in.g = wide.data();
+            in.gf = ground.data();
+            in.n = n;
+            in.substeps = substeps(members.front());
+            in.exact = method == OscillatorMethod::Exact;
+            const float dtSub = static_cast<float>(static_cast<double>(dt) / in.substeps);
+            in.dt = dtSub;
+            in.dt2 = static_cast<float>(static_cast<double>(dtSub) * dtSub);
+            kernel(in, group, count);
+            for (int lane = 0; lane < count; ++lane)
+                peaks[static_cast<size_t>(members[static_cast<size_t>(lane)])] = {group.peakAbsAcc[lane], group.peakVel[lane],
+                                                                                  group.peakDisp[lane]};
+        }
+    });
+    return peaks;
+}
+
 }  // namespace tremblo
 #endif  // HWY_ONCE

@@ -7,10 +7,13 @@
 // taken in single precision, which rounds exactly as the double quotient
 // rounded to float), so the peaks equal the reference's bit for bit.
 #include <memory>
+#include <span>
+#include <vector>
 
 #include "record/seismic_record.h"
 #include "spectrum/damping_ratios.h"
 #include "spectrum/oscillator_method.h"
+#include "spectrum/oscillator_peaks.h"
 #include "spectrum/period_table.h"
 #include "spectrum/spectrum_progress.h"
 #include "spectrum/spectrum_table.h"
@@ -43,5 +46,14 @@ void ComputeSpectraFast(FastSpectrumWorkspace& workspace, int componentCount, in
                         SpectrumTable& spectrum, SpectrumProgress& progress,
                         const SpectrumProgressCallback& report, int workers = 0,
                         OscillatorMethod method = OscillatorMethod::Newmark);
+
+// The peaks of each oscillator of the list under one component's
+// ground[0 .. size - 1] (gal) sampled every dt seconds, integrated with the
+// same kernel: equal bit for bit to ComputeOscillatorPeaks of each. dt and
+// every period must be accepted (IntervalProblem, PeriodProblem). workers
+// <= 0 means all cores. Throws std::bad_alloc when memory is short.
+std::vector<OscillatorPeaks> ComputeOscillatorListFast(std::span<const float> ground, float dt,
+                                                       std::span<const OscillatorParameters> oscillators,
+                                                       OscillatorMethod method, int workers = 0);
 
 }  // namespace tremblo

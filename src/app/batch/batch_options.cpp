@@ -275,6 +275,17 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_flag("--borehole-ratio", o.boreholeRatio,
                  "for KiK-net records whose surface (X.NS2) and borehole (X.NS1) series are both given: "
                  "NAMEratio.csv, the smoothed surface spectra over the borehole ones");
+    app.add_flag("--measures", o.measures,
+                 "intensity measures over the whole record: per component the Arias intensity, D5-75, D5-95, "
+                 "CAV, CAV5, CAVstd, the bracketed duration, Housner's SI and the SI value; for the two "
+                 "horizontal components the SI value of the horizontal motion and RotD50/RotD100 of PGA, PGV "
+                 "and PGD: columns of --summary and values of --info");
+    app.add_option("--bracket-threshold", o.bracketThresholdG, "threshold of the bracketed duration of --measures, in g")
+        ->check(FiniteRange(0.0001, 10.0, "--bracket-threshold", "an acceleration in g"))
+        ->capture_default_str();
+    app.add_flag("--husid", o.husid,
+                 "NAMEhusid.csv and NAMEhusid.png: the normalised Husid curve of every component over the whole "
+                 "record, its 5, 75 and 95 % times marked");
     app.add_option("--jobs", o.jobs, "records processed at once (default: all cores)")
         ->check(CLI::PositiveNumber);
     app.add_option("--data", o.dataFolder,

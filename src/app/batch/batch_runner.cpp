@@ -36,14 +36,15 @@ namespace {
 // item, in the order of the records (the pipeline calls one at a time).
 class OutcomeCollector : public OutcomeSink {
 public:
-    OutcomeCollector(std::ostream& out, ProgressDisplay& display, SummaryWriter& summary, bool summaryRotD,
-                     std::size_t summaryTargets, bool keepRows, BoreholeRatioFiles& ratios)
+    OutcomeCollector(std::ostream& out, ProgressDisplay& display, SummaryWriter& summary, const BatchOptions& options,
+                     BoreholeRatioFiles& ratios)
         : out_(out),
           display_(display),
           summary_(summary),
-          summaryRotD_(summaryRotD),
-          summaryTargets_(summaryTargets),
-          keepRows_(keepRows),
+          summaryRotD_(options.rotd),
+          summaryTargets_(options.spectrum.targets.size()),
+          summaryMeasures_(options.measures),
+          keepRows_(!options.mapFile.empty()),
           ratios_(ratios) {}
 
     // The superposed item of every record, in the order of the files (after the workers).
@@ -67,7 +68,8 @@ public:
         // One row per record: a file that stands for an earlier file's record has none.
         if ((summary_.isOpen() || keepRows_) && outcome.sameAs.empty()) {
             std::string row =
-                outcome.ok ? outcome.summaryRow : FailedSummaryRow(outcome.file, outcome.failure, summaryRotD_, summaryTargets_);
+                outcome.ok ? outcome.summaryRow
+                           : FailedSummaryRow(outcome.file, outcome.failure, summaryRotD_, summaryTargets_, summaryMeasures_);
             if (summary_.isOpen()) summary_.Write(row);
             if (keepRows_) rows_.push_back(std::move(row));
         }
@@ -81,12 +83,18 @@ private:
     SummaryWriter& summary_;
     bool summaryRotD_;
     std::size_t summaryTargets_;
+    bool summaryMeasures_;
     bool keepRows_;
     BoreholeRatioFiles& ratios_;
     std::vector<std::string> rows_;
     std::vector<ItemCurves> superposeItems_;
     std::size_t sameAs_ = 0;
 };
+
+// The summary's header line with the columns the options add.
+std::string BatchSummaryHeader(const BatchOptions& options) {
+    return SummaryHeader(BuildPeriodTable(), options.rotd, options.spectrum.targets, options.pseudo, options.measures);
+}
 
 int CountedAhead(const std::vector<PlannedRecord>& plan) {
     return static_cast<int>(std::count_if(plan.begin(), plan.end(),
@@ -135,7 +143,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
 
     SummaryWriter summary;
     if (!options.summaryFile.empty() &&
-        !summary.Open(options.summaryFile, SummaryHeader(BuildPeriodTable(), options.rotd, options.spectrum.targets, options.pseudo))) {
+        !summary.Open(options.summaryFile, BatchSummaryHeader(options))) {
         err << "error: cannot create the summary file " << EscapedText(options.summaryFile) << ": " << summary.failure() << '\n';
         return 2;
     }
@@ -155,8 +163,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     const int workers = BatchWorkerCount(options.jobs, plan, DefaultWorkerCount());
     ProgressDisplay display(err, terminal, CountedAhead(plan));
     BoreholeRatioFiles ratios(options, err);
-    OutcomeCollector collector(out, display, summary, options.rotd, options.spectrum.targets.size(),
-                               !options.mapFile.empty(), ratios);
+    OutcomeCollector collector(out, display, summary, options, ratios);
     RecordPipeline pipeline(PipelineWindow(workers), collector);
     display.Start();
     std::vector<ArchiveFeedReport> archives;
@@ -172,7 +179,7 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
     bool mapWritten = true;
     if (!options.mapFile.empty()) {
         const PngWriteResult written = WritePngFile(
-            options.mapFile, EventMapPictureOfRows(SummaryHeader(BuildPeriodTable(), options.rotd, options.spectrum.targets, options.pseudo), collector.rows()));
+            options.mapFile, EventMapPictureOfRows(BatchSummaryHeader(options), collector.rows()));
         mapWritten = written.ok;
         if (written.ok)
             err << "map: wrote " << EscapedText(options.mapFile) << '\n';
