@@ -33,6 +33,7 @@ public:
     void ShowWait(const std::string&) override {}
     void CloseWait() override {}
     void CopyImageToClipboard(const RgbImage&) override {}
+    void CopyTextToClipboard(const std::string&) override {}
     bool OpenUrl(const std::string&) override { return false; }
 };
 

@@ -25,7 +25,8 @@ Application::Application(Platform& platform, const std::string& dataFolder)
       HRSMList(Form1.directory()),
       SdSa(platform, Spect),
       EventList(platform, Form1.directory()),
-      Fourier(platform, Form1.session()) {
+      Fourier(platform, Form1.session()),
+      Measures(platform, Form1.session()) {
     Form1.SiteList = &SiteList;
     Form1.HRSMList = &HRSMList;
     Form1.Spect = &Spect;
@@ -36,13 +37,17 @@ Application::Application(Platform& platform, const std::string& dataFolder)
     Spect.SdSa = &SdSa;
     // Closing the main window ends the program, whatever else is open.
     for (QWidget* window : std::initializer_list<QWidget*>{&Spect, &HowTo, &AboutBox, &Wait, &Large, &NextStep,
-                                                           &Super, &SiteList, &Synthe, &HRSMList, &SdSa, &EventList, &Fourier})
+                                                           &Super, &SiteList, &Synthe, &HRSMList, &SdSa, &EventList, &Fourier, &Measures})
         window->setAttribute(Qt::WA_QuitOnClose, false);
     NextStep.copyEnlarged = [this] { Large.MyGraph1->graph().Copy(); };
     NextStep.copySuperposed = [this] { Super.MyGraph1->graph().Copy(); };
     Form1.showHowTo = [this] { Tutorial1Click(); };
     Form1.showFourier = [this] { ShowFourier(); };
-    Form1.recordChanged = [this] { Fourier.UpdateAfterLoad(Form1.session().record().currentStation); };
+    Form1.showMeasures = [this] { ShowMeasures(); };
+    Form1.recordChanged = [this] {
+        Fourier.UpdateAfterLoad(Form1.session().record().currentStation);
+        Measures.UpdateAfterLoad();
+    };
     Form1.showAbout = [this] { About1Click(); };
     // Unsaved station-list edits are asked about before anything closes.
     Form1.mayQuit = [this] { return SiteList.MayCloseForQuit(); };
@@ -80,6 +85,12 @@ void Application::ShowFourier() {
     Fourier.ShowStation(Form1.session().record().currentStation);
     Fourier.show();
     Fourier.raise();
+}
+
+void Application::ShowMeasures() {
+    ShowBeside(Measures, Form1);
+    Measures.BtnCalcClick();
+    Measures.raise();
 }
 
 void Application::Tutorial1Click() {

@@ -8,6 +8,7 @@
 #include "app/windows/about_box.h"
 #include "app/windows/event_list.h"
 #include "app/windows/howto_window.h"
+#include "app/windows/measures_window.h"
 #include "app/windows/wait_window.h"
 #include "common/platform.h"
 #include "fourier/windows/fourier_window.h"
@@ -42,9 +43,12 @@ public:
     TSdSa SdSa;
     TEventList EventList;  // beyond the twelve: a whole event
     TFourier Fourier;      // and the Fourier spectra
+    TMeasures Measures;    // and the intensity measures
 
     // The main window's フーリエスペクトル: calculate for the record shown, then show.
     void ShowFourier();
+    // The menu's 強震動指標: calculate for the record shown, then show.
+    void ShowMeasures();
 
     void Tutorial1Click();
     void About1Click();

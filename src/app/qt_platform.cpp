@@ -125,6 +125,8 @@ void QtPlatform::CopyImageToClipboard(const RgbImage& image) {
     QGuiApplication::clipboard()->setImage(picture.copy());
 }
 
+void QtPlatform::CopyTextToClipboard(const std::string& text) { QGuiApplication::clipboard()->setText(Q(text)); }
+
 bool QtPlatform::OpenUrl(const std::string& url) { return QDesktopServices::openUrl(QUrl(Q(url))); }
 
 }  // namespace tremblo

@@ -30,6 +30,7 @@ public:
     void ShowWait(const std::string& text) override;
     void CloseWait() override;
     void CopyImageToClipboard(const RgbImage& image) override;
+    void CopyTextToClipboard(const std::string& text) override;
     bool OpenUrl(const std::string& url) override;
 
     // The window a dialog belongs to: the active window of the program,

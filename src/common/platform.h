@@ -51,6 +51,8 @@ public:
     virtual void CloseWait() = 0;
 
     virtual void CopyImageToClipboard(const RgbImage& image) = 0;
+    // Plain text (UTF-8), as a table copied to paste into a spreadsheet.
+    virtual void CopyTextToClipboard(const std::string& text) = 0;
 
     // Opens the page in the desktop's browser; false when that failed.
     virtual bool OpenUrl(const std::string& url) = 0;

@@ -19,6 +19,7 @@ public:
     void ShowWait(const std::string&) override {}
     void CloseWait() override {}
     void CopyImageToClipboard(const RgbImage&) override {}
+    void CopyTextToClipboard(const std::string&) override {}
     bool OpenUrl(const std::string&) override { return false; }
 
     // The messages shown since the last call, each on one line, oldest first.

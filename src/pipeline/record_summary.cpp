@@ -111,6 +111,12 @@ void AddMeasureCells(Row& row, const RecordMeasures& measures) {
     for (const NamedMeasure& m : HorizontalMeasureValues(measures)) row.AddMeasure(m.value);
 }
 
+void AddMeasureNames(Row& row) {
+    for (int c = 1; c <= MAX_COMPONENTS; ++c)
+        for (const std::string& name : ComponentMeasureNames()) row.Add(StringPrintf("c%d_%s", c, name.c_str()));
+    for (const std::string& name : HorizontalMeasureNames()) row.Add(name);
+}
+
 // SA (or PSA) of component c at period index j.
 float SpectralAcceleration(const SummarySpectra& spectra, const PeriodTable& periods, int c, int j) {
     if (!spectra.pseudo) return spectra.spectrum->at(c, spectra.dampingIndex, SA, j);
@@ -168,11 +174,7 @@ Row HeaderRow(const PeriodTable& periods, bool withRotD, std::span<const TargetS
         periodColumns("rotd50");
         periodColumns("rotd100");
     }
-    if (withMeasures) {
-        for (int c = 1; c <= MAX_COMPONENTS; ++c)
-            for (const std::string& name : ComponentMeasureNames()) row.Add(StringPrintf("c%d_%s", c, name.c_str()));
-        for (const std::string& name : HorizontalMeasureNames()) row.Add(name);
-    }
+    if (withMeasures) AddMeasureNames(row);
     for (const TargetSpectrum& target : targets) {
         row.Add(target.key + "_max_ratio");
         row.Add(target.key + "_max_ratio_period");
@@ -286,6 +288,13 @@ std::string SummaryRow(const SeismicRecord& r, RecordFormat format, const std::s
         for (std::size_t cell : row.notFinite()) notFinite->push_back(header.cells()[cell]);
     }
     return row.Line();
+}
+
+std::string MeasureColumnsCsv(const RecordMeasures& measures) {
+    Row header, row;
+    AddMeasureNames(header);
+    AddMeasureCells(row, measures);
+    return header.Line() + row.Line();
 }
 
 std::string FailedSummaryRow(const std::string& file, const std::string& error, bool withRotD,

@@ -61,6 +61,11 @@ std::string SummaryRow(const SeismicRecord& record, RecordFormat format, const s
                        const Result<JmaIntensity>& intensity, std::span<const TargetSpectrum> targets = {},
                        std::vector<std::string>* notFinite = nullptr, const RecordMeasures* measures = nullptr);
 
+// The columns of --measures alone, as the summary names and writes them:
+// the header line and the record's row (CR LF), every component's cells
+// whether the record has it or not. The intensity window's table file.
+std::string MeasureColumnsCsv(const RecordMeasures& measures);
+
 // The row of a record that failed: its file, the station code its file
 // name tells (K-NET/KiK-net names) and its error, every other cell empty.
 std::string FailedSummaryRow(const std::string& file, const std::string& error, bool withRotD,

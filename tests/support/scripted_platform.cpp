@@ -39,6 +39,11 @@ void ScriptedPlatform::CopyImageToClipboard(const RgbImage& image) {
     clipboard.push_back(image);
 }
 
+void ScriptedPlatform::CopyTextToClipboard(const std::string& text) {
+    events.push_back("clipboard-text");
+    clipboardTexts.push_back(text);
+}
+
 bool ScriptedPlatform::OpenUrl(const std::string& url) {
     events.push_back("url:" + url);
     return urlOpens;

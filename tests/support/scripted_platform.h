@@ -30,6 +30,7 @@ public:
     std::vector<SaveDialogRequest> saveRequests;
     std::vector<std::string> events;  // "wait:<text>", "close-wait", "url:<url>", "clipboard"
     std::vector<RgbImage> clipboard;
+    std::vector<std::string> clipboardTexts;  // each text copied, in order
 
     MessageAnswer ShowMessage(const std::string& text, const std::string& caption,
                               MessageStyle style) override;
@@ -38,6 +39,7 @@ public:
     void ShowWait(const std::string& text) override;
     void CloseWait() override;
     void CopyImageToClipboard(const RgbImage& image) override;
+    void CopyTextToClipboard(const std::string& text) override;
     bool OpenUrl(const std::string& url) override;
 };
 

@@ -125,6 +125,14 @@ void TForm1::BuildMenu() {
 
     BuildSpectrumMenu();
 
+    // 解析: the windows of measures beside the spectra.
+    QMenu* analysis = menuBar()->addMenu(tr("解析(&A)"));
+    Measures1 = analysis->addAction(tr("強震動指標(&I)..."));
+    Measures1->setEnabled(false);
+    connect(Measures1, &QAction::triggered, this, [this] {
+        if (showMeasures) showMeasures();
+    });
+
     QMenu* help = menuBar()->addMenu(tr("ヘルプ(&H)"));
     connect(help->addAction(tr("使い方(&T)")), &QAction::triggered, this, [this] {
         if (showHowTo) showHowTo();

@@ -94,6 +94,8 @@ public:
     void BtnSpectClick();
     // フーリエスペクトル: set by the application, run by BtnFourier.
     std::function<void()> showFourier;
+    // 強震動指標: set by the application, run by the menu item Measures1.
+    std::function<void()> showMeasures;
     // After every load, once the windows above have followed it.
     std::function<void()> recordChanged;
     void N11Click() { ChooseDampingMultiplier(DampingMultiplier::Times1); }
@@ -150,6 +152,7 @@ public:
     QLineEdit *EdStart = nullptr, *EdAmp0 = nullptr, *EdAmp1 = nullptr, *EdAmp2 = nullptr;
     QSlider* TrackBar1 = nullptr;
     QAction* ExportAt2 = nullptr;
+    QAction* Measures1 = nullptr;  // 解析 - 強震動指標
     QAction *Automatic = nullptr, *KNET = nullptr, *Hiroshima = nullptr, *BOSAI = nullptr, *N8 = nullptr;
     QAction *N11 = nullptr, *N2 = nullptr, *N3 = nullptr, *N5 = nullptr, *N6 = nullptr, *N7 = nullptr;
     ClickableLabel *Label21 = nullptr, *Label26 = nullptr, *Label32 = nullptr;
