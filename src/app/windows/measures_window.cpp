@@ -20,8 +20,10 @@ namespace tremblo {
 
 namespace {
 
-constexpr int kGraphX = 8, kGraphY = 48;
-constexpr int kTableX = kGraphX + HUSID_GRAPH_WIDTH + 8, kTableWidth = 340;
+// The graph and the table side by side within 1024 pixels.
+constexpr int kGraphX = 4, kGraphY = 48;
+constexpr int kTableX = kGraphX + HUSID_GRAPH_WIDTH + 6, kTableWidth = 310;
+constexpr int kCellWidth = 46, kRowHeight = 20;
 constexpr int kControlsY = kGraphY + HUSID_GRAPH_HEIGHT + 10;
 
 QPushButton* AddButton(QWidget* parent, const QString& caption, const QString& hint, int x, int width) {
@@ -34,7 +36,7 @@ QPushButton* AddButton(QWidget* parent, const QString& caption, const QString& h
 
 TMeasures::TMeasures(Platform& platform, RecordSession& session, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), session_(session) {
-    ApplySpectrumWindowLook(*this, tr("強震動指標"), kTableX + kTableWidth + 8, kControlsY + 40);
+    ApplySpectrumWindowLook(*this, tr("強震動指標"), kTableX + kTableWidth + kGraphX, kControlsY + 40);
     Label1 = Place(new QLabel(tr("強震動指標"), this), kGraphX, 8, 200, 30);
     Label1->setFont(ProgramFont(21));
     Label1->setAlignment(Qt::AlignCenter);
@@ -44,8 +46,11 @@ TMeasures::TMeasures(Platform& platform, RecordSession& session, QWidget* parent
     Table = Place(new QTableWidget(this), kTableX, kGraphY, kTableWidth, HUSID_GRAPH_HEIGHT - 44);
     Table->setObjectName("Table");
     Table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    Table->verticalHeader()->setDefaultSectionSize(22);
-    Table->horizontalHeader()->setDefaultSectionSize(52);
+    Table->setFont(ProgramFont(11, false));
+    Table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Table->verticalHeader()->setDefaultSectionSize(kRowHeight);
+    Table->verticalHeader()->setFixedWidth(kTableWidth - 4 * kCellWidth - 2 * Table->frameWidth());
+    Table->horizontalHeader()->setDefaultSectionSize(kCellWidth);
     Table->horizontalHeader()->setStretchLastSection(false);
     Label3 = Place(new QLabel(this), kTableX, kGraphY + HUSID_GRAPH_HEIGHT - 40, kTableWidth, 40);  // why cells are empty
     Label3->setWordWrap(true);
@@ -58,9 +63,9 @@ TMeasures::TMeasures(Platform& platform, RecordSession& session, QWidget* parent
 TMeasures::~TMeasures() = default;
 
 void TMeasures::BuildControls() {
-    auto* label = Place(new QLabel(tr("ブラケット継続時間のしきい値 (g)"), this), kGraphX, kControlsY + 4, 200, 20);
+    auto* label = Place(new QLabel(tr("ブラケット継続時間のしきい値 (g)"), this), kGraphX, kControlsY + 4, 204, 20);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    EditThreshold = Place(new QDoubleSpinBox(this), kGraphX + 206, kControlsY + 2, 70, 25);
+    EditThreshold = Place(new QDoubleSpinBox(this), kGraphX + 210, kControlsY + 2, 70, 25);
     EditThreshold->setDecimals(3);
     EditThreshold->setRange(0.001, 2.0);
     EditThreshold->setSingleStep(0.01);
@@ -130,12 +135,12 @@ std::vector<std::string> TMeasures::RowTitles() const {
     const QString threshold = QString::number(measures_ ? measures_->bracketThresholdG : EditThreshold->value(), 'g', 4);
     const std::pair<const char*, QString> titles[] = {
         {"arias", tr("アリアス強度 (m/s)")},
-        {"d5_75", tr("有効継続時間 D5-75 (s)")},
-        {"d5_95", tr("有効継続時間 D5-95 (s)")},
+        {"d5_75", "D5-75 (s)"},
+        {"d5_95", "D5-95 (s)"},
         {"cav", "CAV (cm/s)"},
         {"cav5", "CAV5 (cm/s)"},
         {"cavstd", "CAVstd (cm/s)"},
-        {"bracketed", tr("ブラケット継続時間 %1 g (s)").arg(threshold)},
+        {"bracketed", tr("ブラケット %1 g (s)").arg(threshold)},
         {"housner_si", tr("ハウスナーSI (cm)")},
         {"si", tr("SI値 (kine)")},
         {"pga_rotd50", "PGA RotD50 (gal)"},
