@@ -41,4 +41,9 @@ Color ValueScaleColor(double value, const ValueRange& range) {
     return CanvasColor(mix(16), mix(8), mix(0));
 }
 
+StationFill StationFillOf(const std::optional<double>& value, const ValueRange& range) {
+    if (!value || !std::isfinite(*value)) return StationFill{};
+    return StationFill{ValueScaleColor(*value, range), false};
+}
+
 }  // namespace tremblo
