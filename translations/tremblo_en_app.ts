@@ -735,6 +735,14 @@ Drop a record file (the records of a folder open with File → Open event folder
         <source>値が有限でないため AT2 ファイルを書けません</source>
         <translation>Cannot write AT2 files: a value is not finite</translation>
     </message>
+    <message>
+        <source>解析(&amp;A)</source>
+        <translation>&amp;Analysis</translation>
+    </message>
+    <message>
+        <source>強震動指標(&amp;I)...</source>
+        <translation>&amp;Intensity measures...</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::THowTo</name>
@@ -753,6 +761,97 @@ Drop a record file (the records of a folder open with File → Open event folder
     <message>
         <source>リファレンス</source>
         <translation>Reference</translation>
+    </message>
+</context>
+<context>
+    <name>tremblo::TMeasures</name>
+    <message>
+        <source>強震動指標</source>
+        <translation>Intensity measures</translation>
+    </message>
+    <message>
+        <source>ブラケット継続時間のしきい値 (g)</source>
+        <translation>Bracketed duration threshold (g)</translation>
+    </message>
+    <message>
+        <source>計&#x3000;算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>表をｸﾘｯﾌﾟﾎﾞｰﾄﾞにｺﾋﾟｰ</source>
+        <translation>Copy the table to the clipboard</translation>
+    </message>
+    <message>
+        <source>表CSV</source>
+        <translation>Table CSV</translation>
+    </message>
+    <message>
+        <source>表をCSVﾌｧｲﾙで保存</source>
+        <translation>Save the table as a CSV file</translation>
+    </message>
+    <message>
+        <source>Husid CSV</source>
+        <translation>Husid CSV</translation>
+    </message>
+    <message>
+        <source>HusidプロットをCSVﾌｧｲﾙで保存</source>
+        <translation>Save the Husid plot as a CSV file</translation>
+    </message>
+    <message>
+        <source>Husid PNG</source>
+        <translation>Husid PNG</translation>
+    </message>
+    <message>
+        <source>HusidプロットをPNGﾌｧｲﾙで保存</source>
+        <translation>Save the Husid plot as a PNG file</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>強震動指標を計算しています・・・・</source>
+        <translation>Calculating the intensity measures...</translation>
+    </message>
+    <message>
+        <source>強震動指標の計算に必要なメモリが足りません</source>
+        <translation>Not enough memory to calculate the intensity measures</translation>
+    </message>
+    <message>
+        <source>メモリ不足</source>
+        <translation>Out of memory</translation>
+    </message>
+    <message>
+        <source>水平動</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>アリアス強度 (m/s)</source>
+        <translation>Arias intensity (m/s)</translation>
+    </message>
+    <message>
+        <source>ブラケット %1 g (s)</source>
+        <translation>Bracketed %1 g (s)</translation>
+    </message>
+    <message>
+        <source>ハウスナーSI (cm)</source>
+        <translation>Housner SI (cm)</translation>
+    </message>
+    <message>
+        <source>SI値 (kine)</source>
+        <translation>SI value (kine)</translation>
+    </message>
+    <message>
+        <source>CSVﾌｧｲﾙ(*.*)|*.csv|ﾃｷｽﾄﾌｧｲﾙ|*.txt|すべて|*.*</source>
+        <translation>CSV files (*.*)|*.csv|Text files|*.txt|All|*.*</translation>
+    </message>
+    <message>
+        <source>PNGﾌｧｲﾙ (*.png)|*.png|すべて (*.*)|*.*</source>
+        <translation>PNG files (*.png)|*.png|All (*.*)|*.*</translation>
     </message>
 </context>
 <context>
