@@ -3,7 +3,6 @@
 #include <bit>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstring>
 
 #include "common/format.h"
@@ -157,31 +156,6 @@ std::optional<SacHeader> DecodeSacTextHeader(const std::array<std::string, SAC_A
         }
     }
     return h;
-}
-
-std::string EncodeSacTextHeader(const SacHeader& h) {
-    std::string out;
-    char field[64];
-    for (int i = 0; i < SAC_FLOATS; ++i) {
-        std::snprintf(field, sizeof field, "%15.7f", static_cast<double>(h.floats[static_cast<std::size_t>(i)]));
-        out += field;
-        if (i % 5 == 4) out += '\n';
-    }
-    for (int i = 0; i < SAC_INTS; ++i) {
-        std::snprintf(field, sizeof field, "%10d", h.ints[static_cast<std::size_t>(i)]);
-        out += field;
-        if (i % 5 == 4) out += '\n';
-    }
-    std::size_t width = 0;
-    for (int slot = 0; slot < kNamedSlots; ++slot) {
-        out += Padded(h.strings[static_cast<std::size_t>(slot)], SlotWidth(slot));
-        width += SlotWidth(slot);
-        if (width == 24) {
-            out += '\n';
-            width = 0;
-        }
-    }
-    return out;
 }
 
 }  // namespace tremblo

@@ -79,6 +79,5 @@ void AppendSacFloat(std::string& out, float value, SacByteOrder order);
 // hold its header values, when one does not.
 std::optional<SacHeader> DecodeSacTextHeader(const std::array<std::string, SAC_ALPHA_HEADER_LINES>& lines,
                                              int* badLine = nullptr);
-std::string EncodeSacTextHeader(const SacHeader& header);
 
 }  // namespace tremblo

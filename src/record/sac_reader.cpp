@@ -90,8 +90,7 @@ Result<double> GalPerUnit(const SacHeader& h, const AgencyReadOptions& options) 
         return ReadError{0, TrText("record", "SAC ファイルの値が加速度ではありません（IDEP が速度か変位）。加速度の記録しか読み込めません")};
     if (!idep || *idep == SAC_IUNKN) {
         if (options.galPerUnstatedUnit) return *options.galPerUnstatedUnit;
-        return ReadError{0, TrText("record", "SAC ファイルのヘッダー（IDEP）が値の単位を示していません。"
-                                             "tremblo-batch の --units gal|m/s2|nm/s2|g で単位を指定してください")};
+        return ReadError{0, TrText("record", "SAC ファイルのヘッダー（IDEP）が値の単位を示していません。tremblo-batch の --units gal|m/s2|nm/s2|g で単位を指定してください")};
     }
     return ReadError{0, StringPrintf(TrText("record", "SAC ファイルの値が加速度ではありません（IDEP = %d）").c_str(), *idep)};
 }

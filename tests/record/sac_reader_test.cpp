@@ -12,6 +12,8 @@
 #include "record/agency_reading.h"
 #include "record/format_detection.h"
 #include "support/sac_fixtures.h"
+#include "support/scripted_platform.h"
+#include "support/temp_folder.h"
 
 namespace tremblo {
 namespace {
@@ -245,7 +247,17 @@ TEST(SacReader, FormatRecognisedFromContent) {
     for (const SacForm form : kForms) {
         std::istringstream in(SacBytes(f, form));
         EXPECT_EQ(DetectRecordFormat(in), RecordFormat::Sac) << FormName(form);
+        // Files in folders and archives are told by their first bytes.
+        EXPECT_EQ(DetectAgencyFormatOfBytes(SacBytes(f, form)), RecordFormat::Sac) << FormName(form);
     }
+    // Text files are still told by their lines after the first bytes were
+    // looked at: a long one and one shorter than a SAC header.
+    std::istringstream knet(testing::ReadWholeFile(testing::SamplePath("samples/knet/AIC0012411051012.NS")));
+    EXPECT_EQ(DetectRecordFormat(knet), RecordFormat::Knet);
+    std::string stationLine(5, '\n');
+    stationLine += "Station Code      AIC001\n";
+    std::istringstream shortKnet(stationLine);
+    EXPECT_EQ(DetectRecordFormat(shortKnet), RecordFormat::Knet);
     EXPECT_EQ(FormatOptionName(RecordFormat::Sac), std::string("sac"));
 }
 
