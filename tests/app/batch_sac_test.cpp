@@ -52,6 +52,24 @@ TEST(BatchSac, ExportWritesTheWindowsBytes) {
     }
 }
 
+// Three component files of one station and event in a folder (here the
+// batch's own export of a K-NET record) make one record.
+TEST(BatchSac, AFolderOfComponentFilesGivesOneRecord) {
+    TempFolder folder;
+    const testing::ProgramRun exported = testing::RunProgram(
+        folder, {"--export", "sac", "--out", folder / "in", "--data", testing::SamplePath("data/DATA"),
+                 testing::SamplePath("samples/knet/AIC0012411051012.NS")},
+        60);
+    ASSERT_EQ(exported.status, 0) << exported.err;
+    const testing::ProgramRun run = testing::RunProgram(folder, {"--summary", folder / "s.csv", folder / "in"}, 60);
+    ASSERT_EQ(run.status, 0) << run.out << run.err;
+    std::istringstream summary(testing::ReadWholeFile(folder / "s.csv"));
+    std::vector<std::string> rows;
+    for (std::string line; std::getline(summary, line);) rows.push_back(line);
+    ASSERT_EQ(rows.size(), 2u) << testing::ReadWholeFile(folder / "s.csv");  // the header and one record
+    EXPECT_NE(rows[1].find(",sac,"), std::string::npos) << rows[1];
+}
+
 TEST(BatchSac, UnstatedUnitNeedsTheUnitsOption) {
     TempFolder folder;
     testing::SacFixture f;
