@@ -42,6 +42,8 @@ struct PipelineSettings {
     std::vector<int> azimuths;            // --azimuth: horizontal components synthesised, degrees
     bool info = false;                    // --info: JSON on standard output
     bool exportAt2 = false;               // --export at2: NAME_LABEL.AT2 of every component
+    bool exportSac = false;               // --export sac: NAME_LABEL.sac of every component
+    std::optional<double> galPerUnstatedUnit;  // --units: of files that do not state it (SAC)
     std::string summaryFile;              // --summary: one CSV row per record
     std::string mapFile;                  // --map: the stations of the records on a map (PNG)
     bool rotd = false;                    // --rotd: RotD50/RotD100 (NAMErotd.csv, summary columns)
@@ -65,7 +67,7 @@ struct PipelineSettings {
 // Whether the usual files (CSV, pictures) are written: always, except that
 // --info, --summary or --map alone writes only what it asks for, unless --out is given.
 inline bool WritesRecordFiles(const PipelineSettings& o) {
-    return (!o.info && o.summaryFile.empty() && o.mapFile.empty() && !o.exportAt2) || o.outGiven;
+    return (!o.info && o.summaryFile.empty() && o.mapFile.empty() && !o.exportAt2 && !o.exportSac) || o.outGiven;
 }
 
 }  // namespace tremblo

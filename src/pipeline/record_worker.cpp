@@ -1,6 +1,7 @@
 #include "pipeline/record_worker.h"
 
 #include "record/at2_export.h"
+#include "record/sac_export.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -126,7 +127,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
     rotdState_ = RotDState::None;
     session_->setFileSource(source);
     const LoadStatus status =
-        session_->LoadPath(loadPath, LoadSettings{format, options_.threeComponents, options_.removeDc});
+        session_->LoadPath(loadPath, LoadSettingsOf(format));
     session_->setFileSource(nullptr);
     std::vector<std::string> messages = platform_.TakeMessages();
     if (status != LoadStatus::Loaded) {
@@ -176,7 +177,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
     const std::string base = series != 0 ? name + "_" + std::to_string(series) : name;
     // Every file a record writes comes from that record: a second record of
     // the same name (the same station in two archives) writes none.
-    if ((writeFiles || options_.exportAt2) && claims_ != nullptr) {
+    if ((writeFiles || options_.exportAt2 || options_.exportSac) && claims_ != nullptr) {
         const std::string owner = claims_->Claim(base, file);
         if (!owner.empty()) {
             Fail(outcome, "its files would be named " + base + ".csv ..." +
@@ -187,6 +188,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
     }
     if (writeFiles && !WriteFiles(base, outcome)) return outcome;
     if (options_.exportAt2 && !WriteAt2Files(base, outcome)) return outcome;
+    if (options_.exportSac && !WriteSacFiles(base, outcome)) return outcome;
     if (source != nullptr && !options_.azimuths.empty())
         outcome.notes.push_back("--azimuth: no file for a record read from an archive or a .gz file");
     else if (writeFiles && !WriteSynthesizedFiles(format, outcome))
@@ -238,6 +240,24 @@ bool RecordWorker::WriteAt2Files(const std::string& base, RecordOutcome& outcome
     for (const At2File& at2 : files) {
         const std::string path = (std::filesystem::path(options_.outFolder) / at2.name).string();
         if (std::string why; !WriteFileAtomically(path, at2.text, &why)) return Fail(outcome, CannotWrite(path, why));
+        outcome.written.push_back(path);
+    }
+    return true;
+}
+
+LoadSettings RecordWorker::LoadSettingsOf(RecordFormat format) const {
+    LoadSettings settings{format, options_.threeComponents, options_.removeDc};
+    settings.galPerUnstatedUnit = options_.galPerUnstatedUnit;
+    return settings;
+}
+
+// --export sac: every component as a binary SAC file.
+bool RecordWorker::WriteSacFiles(const std::string& base, RecordOutcome& outcome) {
+    const std::vector<SacFile> files = RecordSacFiles(session_->record(), base);
+    if (files.empty()) return Fail(outcome, "--export sac: " + TrText("batch", "値が有限でないため SAC ファイルを書けません"));
+    for (const SacFile& sac : files) {
+        const std::string path = (std::filesystem::path(options_.outFolder) / sac.name).string();
+        if (std::string why; !WriteFileAtomically(path, sac.bytes, &why)) return Fail(outcome, CannotWrite(path, why));
         outcome.written.push_back(path);
     }
     return true;

@@ -37,6 +37,16 @@ struct AgencyReadOptions {
     // Read the header of each channel but skip its values (grouping files
     // into records reads every file of a folder this way).
     bool headerOnly = false;
+    // Gal per unit of the values of a file that does not tell its quantity's
+    // unit (a SAC file with IDEP undefined or IUNKN): the user's choice
+    // (the batch's --units). Without it such a file is refused.
+    std::optional<double> galPerUnstatedUnit = std::nullopt;
 };
+
+inline AgencyReadOptions HeaderOnlyReading() {
+    AgencyReadOptions options;
+    options.headerOnly = true;
+    return options;
+}
 
 }  // namespace tremblo

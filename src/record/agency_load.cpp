@@ -54,11 +54,11 @@ bool RecordSession::BelongsWith(const std::string& chosen, const std::string& ke
                                 const std::string& candidate) {
     const std::unique_ptr<std::istream> head = source_->Open(candidate);
     if (!head) return false;
-    const std::optional<RecordFormat> detected = DetectAgencyFormat(ReadHeadLines(*head));
+    const std::optional<RecordFormat> detected = DetectAgencyFormatOfStream(*head);
     if (detected != format) return false;
     const std::unique_ptr<std::istream> in = source_->Open(candidate);
     if (!in) return false;
-    const Result<AgencyFile> header = ReadAgencyFile(format, *in, AgencyReadOptions{true});
+    const Result<AgencyFile> header = ReadAgencyFile(format, *in, HeaderOnlyReading());
     if (!header || header.value().channels.empty()) return false;
     const std::string own = ComponentGroupKey(format, header.value().channels.front().header);
     if (!key.empty() || !own.empty()) return own == key;
@@ -73,7 +73,7 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
     {
         const std::unique_ptr<std::istream> in = source_->Open(chosen);
         if (!in) return ReportCannotOpen(chosen);
-        Result<AgencyFile> read = ReadAgencyFile(format, *in);
+        Result<AgencyFile> read = ReadAgencyFile(format, *in, AgencyReadOptions{.galPerUnstatedUnit = settings.galPerUnstatedUnit});
         if (!read) return ReportBadContent(chosen, read.error());
         if (read.value().channels.empty())
             return ReportBadContent(chosen, ReadError{0, StringPrintf(TrText("record", kNoComponentsFormat).c_str(),
@@ -92,7 +92,7 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
             }
             const std::unique_ptr<std::istream> in = source_->Open(candidate);
             if (!in) return ReportCannotOpen(candidate);
-            Result<AgencyFile> read = ReadAgencyFile(format, *in);
+            Result<AgencyFile> read = ReadAgencyFile(format, *in, AgencyReadOptions{.galPerUnstatedUnit = settings.galPerUnstatedUnit});
             if (!read) return ReportBadContent(candidate, read.error());
             files.push_back(ReadFile{candidate, std::move(read.value())});
         }

@@ -13,6 +13,7 @@
 #include "record/geonet_reader.h"
 #include "record/knet_csv_reader.h"
 #include "record/peer_reader.h"
+#include "record/sac_reader.h"
 #include "record/smc_reader.h"
 
 namespace tremblo {
@@ -44,10 +45,12 @@ std::optional<RecordFormat> DetectAgencyFormat(const std::vector<std::string>& h
     if (LooksLikeCsmip(head)) return RecordFormat::Csmip;
     if (LooksLikeSmc(head)) return RecordFormat::Smc;
     if (LooksLikeGeoNet(head)) return RecordFormat::GeoNet;
+    if (LooksLikeSacText(head)) return RecordFormat::Sac;
     return std::nullopt;
 }
 
 std::optional<RecordFormat> DetectAgencyFormatOfBytes(std::string_view bytes) {
+    if (LooksLikeSacBinary(bytes)) return RecordFormat::Sac;
     MemoryStream in(bytes.substr(0, AGENCY_HEAD_BYTES));
     return DetectAgencyFormat(ReadHeadLines(in));
 }
@@ -56,9 +59,13 @@ std::optional<RecordFormat> DetectAgencyFormatOfFile(const std::string& path) {
     DiskFileSource disk;
     const std::unique_ptr<std::istream> in = disk.Open(path);
     if (!in) return std::nullopt;
+    return DetectAgencyFormatOfStream(*in);
+}
+
+std::optional<RecordFormat> DetectAgencyFormatOfStream(std::istream& in) {
     std::string head(AGENCY_HEAD_BYTES, '\0');
-    in->read(head.data(), static_cast<std::streamsize>(head.size()));
-    head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in->gcount(), 0)));
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
     return DetectAgencyFormatOfBytes(head);
 }
 
@@ -71,6 +78,7 @@ Result<AgencyFile> ReadAgencyFile(RecordFormat format, std::istream& in, AgencyR
         case RecordFormat::Esm: return ReadEsmFile(in, options);
         case RecordFormat::GeoNet: return ReadGeoNetFile(in, options);
         case RecordFormat::KnetCsv: return ReadKnetCsvFile(in, options);
+        case RecordFormat::Sac: return ReadSacFile(in, options);
         case RecordFormat::Knet:
         case RecordFormat::Hiroshima:
         case RecordFormat::Cdpc: break;
@@ -90,6 +98,7 @@ const char* FormatOptionName(RecordFormat format) {
         case RecordFormat::Esm: return "esm";
         case RecordFormat::GeoNet: return "geonet";
         case RecordFormat::KnetCsv: return "knet-csv";
+        case RecordFormat::Sac: return "sac";
     }
     return "knet";
 }
@@ -106,6 +115,7 @@ std::string FormatDisplayName(RecordFormat format) {
         case RecordFormat::Esm: return "ESM/ITACA ASCII";
         case RecordFormat::GeoNet: return "GeoNet V1A/V2A";
         case RecordFormat::KnetCsv: return "K-NET/KiK-net CSV";
+        case RecordFormat::Sac: return "SAC";
     }
     return {};
 }

@@ -29,6 +29,8 @@ inline constexpr std::size_t AGENCY_HEAD_BYTES = 16384;
 std::optional<RecordFormat> DetectAgencyFormatOfBytes(std::string_view bytes);
 // The same for a regular file on disk; nothing when it cannot be read.
 std::optional<RecordFormat> DetectAgencyFormatOfFile(const std::string& path);
+// The same for the first bytes of a stream (read from it).
+std::optional<RecordFormat> DetectAgencyFormatOfStream(std::istream& in);
 
 // Requires IsAgencyFormat(format).
 Result<AgencyFile> ReadAgencyFile(RecordFormat format, std::istream& in, AgencyReadOptions options = {});

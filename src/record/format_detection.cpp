@@ -1,10 +1,14 @@
 #include "record/format_detection.h"
 
+#include <algorithm>
 #include <regex>
 #include <string_view>
 
 #include "common/line_reader.h"
+#include "input/memory_stream.h"
 #include "record/agency_reading.h"
+#include "record/sac_header.h"
+#include "record/sac_reader.h"
 #include "common/path_text.h"
 
 namespace tremblo {
@@ -20,7 +24,21 @@ bool StartsWith(std::string_view line, std::string_view prefix) {
 // Lines are read no further than RECORD_LINE_LIMIT: a file without line
 // ends is left to its reader, which refuses it.
 RecordFormat DetectRecordFormat(std::istream& in) {
-    const std::vector<std::string> head = ReadHeadLines(in);
+    // A binary SAC header holds no lines: its first bytes tell it.
+    std::string bytes(SAC_HEADER_BYTES, '\0');
+    in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+    if (LooksLikeSacBinary(bytes)) return RecordFormat::Sac;
+    const std::size_t lineBytes = static_cast<std::size_t>(AGENCY_HEAD_LINES) * (RECORD_LINE_LIMIT + 2);
+    if (bytes.size() == SAC_HEADER_BYTES) {
+        std::string more(lineBytes - bytes.size(), '\0');
+        in.clear(in.rdstate() & ~std::ios::failbit & ~std::ios::eofbit);
+        in.read(more.data(), static_cast<std::streamsize>(more.size()));
+        more.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
+        bytes += more;
+    }
+    MemoryStream text(bytes);
+    const std::vector<std::string> head = ReadHeadLines(text);
     const std::string_view first = head.empty() ? std::string_view() : std::string_view(head.front());
     if (first.find("NDATA=") != std::string_view::npos && first.find("dT=") != std::string_view::npos)
         return RecordFormat::Cdpc;

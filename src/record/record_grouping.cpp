@@ -73,7 +73,7 @@ RecordGrouper::OpenRecord RecordGrouper::OpenedAgency(ArchiveMember member, Reco
     open.agency = true;
     open.record.format = format;
     MemoryStream in(member.bytes);
-    const Result<AgencyFile> header = ReadAgencyFile(format, in, AgencyReadOptions{true});
+    const Result<AgencyFile> header = ReadAgencyFile(format, in, HeaderOnlyReading());
     if (header && !header.value().channels.empty()) {
         for (const AgencyChannel& channel : header.value().channels) open.channels.push_back(channel.header);
         if (FirstSetIsFull(open.channels)) {

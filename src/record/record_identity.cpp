@@ -54,7 +54,7 @@ std::vector<ChannelHeader> AgencyChannelHeaders(const std::string& path, RecordF
     DiskFileSource disk;
     const std::unique_ptr<std::istream> in = disk.Open(path);
     if (!in) return headers;
-    const Result<AgencyFile> header = ReadAgencyFile(format, *in, AgencyReadOptions{true});
+    const Result<AgencyFile> header = ReadAgencyFile(format, *in, HeaderOnlyReading());
     if (!header) return headers;
     for (const AgencyChannel& channel : header.value().channels) headers.push_back(channel.header);
     return headers;

@@ -30,6 +30,9 @@ struct LoadSettings {
     // Agency files holding several sets of components: the one to read
     // (0-based). A path "FILE#N" that names no file reads set N of FILE.
     int componentSet = 0;
+    // Gal per unit of files that do not state their values' unit (SAC with
+    // IDEP unknown): the batch's --units; without it they are refused.
+    std::optional<double> galPerUnstatedUnit = std::nullopt;
 };
 
 enum class LoadStatus { Loaded, Cancelled, Failed };

@@ -25,11 +25,12 @@ inline constexpr int MAX_COMPONENTS = 3;
 
 // The described three, then the agency formats of the rest of the world
 // (each file already in physical units; see agency_channel.h).
-enum class RecordFormat { Knet, Hiroshima, Cdpc, Peer, Cosmos, Csmip, Smc, Esm, GeoNet, KnetCsv };
+enum class RecordFormat { Knet, Hiroshima, Cdpc, Peer, Cosmos, Csmip, Smc, Esm, GeoNet, KnetCsv, Sac };
 
 inline constexpr RecordFormat kAllRecordFormats[] = {
     RecordFormat::Knet, RecordFormat::Hiroshima, RecordFormat::Cdpc,  RecordFormat::Peer,   RecordFormat::Cosmos,
-    RecordFormat::Csmip, RecordFormat::Smc,     RecordFormat::Esm,   RecordFormat::GeoNet, RecordFormat::KnetCsv};
+    RecordFormat::Csmip, RecordFormat::Smc,     RecordFormat::Esm,   RecordFormat::GeoNet, RecordFormat::KnetCsv,
+    RecordFormat::Sac};
 
 // Whether records of `format` are read through the agency readers.
 constexpr bool IsAgencyFormat(RecordFormat format) {

@@ -1,6 +1,7 @@
 #include "app/batch/batch_options.h"
 
 #include "record/agency_reading.h"
+#include "record/agency_text_units.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -19,6 +20,14 @@ namespace tremblo {
 namespace {
 
 constexpr std::array<int, 6> kSpans{5, 10, 25, 50, 100, 250};
+
+// Gal per unit of a --units name (one CLI has already checked).
+double GalPerUnitName(const std::string& name) {
+    if (name == "m/s2") return 100.0;
+    if (name == "nm/s2") return 1.0e-7;
+    if (name == "g") return GAL_PER_G;
+    return 1.0;
+}
 
 // "auto" or a whole number of at least 0.
 std::string CheckStart(const std::string& text) {
@@ -197,14 +206,19 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
         ->capture_default_str();
     app.add_option("--format", format,
                    "record format: auto (recognised from each file's content, the default), knet, hiroshima, cdpc, "
-                   "peer, cosmos, csmip, smc, esm, geonet or knet-csv")
+                   "peer, cosmos, csmip, smc, esm, geonet, knet-csv or sac")
         ->check(CLI::IsMember({"auto", "knet", "hiroshima", "cdpc", "peer", "cosmos", "csmip", "smc", "esm", "geonet",
-                               "knet-csv"}));
+                               "knet-csv", "sac"}));
     std::vector<std::string> exports;
     app.add_option("--export", exports,
                    "write every record in another program's format as well: at2 (PEER NGA, one NAME_LABEL.AT2 "
-                   "per component, in g)")
-        ->check(CLI::IsMember({"at2"}));
+                   "per component, in g), sac (binary SAC, one NAME_LABEL.sac per component, in nm/s2)")
+        ->check(CLI::IsMember({"at2", "sac"}));
+    std::string units;
+    app.add_option("--units", units,
+                   "unit of the values of files that do not state it (SAC files whose IDEP is unknown): gal, m/s2, "
+                   "nm/s2 or g")
+        ->check(CLI::IsMember({"gal", "m/s2", "nm/s2", "g"}));
     app.add_option("--components", components, "1: only the given file; 3: all three components")
         ->check(CLI::IsMember({1, 3}))
         ->capture_default_str();
@@ -320,6 +334,8 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     }
     o.outGiven = app.count("--out") > 0;
     o.exportAt2 = std::find(exports.begin(), exports.end(), "at2") != exports.end();
+    o.exportSac = std::find(exports.begin(), exports.end(), "sac") != exports.end();
+    if (!units.empty()) o.galPerUnstatedUnit = GalPerUnitName(units);
     for (const RecordFormat known : kAllRecordFormats)
         if (format == FormatOptionName(known)) o.format = known;
     o.threeComponents = components == 3;

@@ -67,6 +67,7 @@ public:
     // 書き出し → PEER AT2: asks for a name (NAME.AT2) and writes
     // NAME_LABEL.AT2 for every component beside it.
     void ExportAt2Click();
+    void ExportSacClick();
 
     // Waveform view.
     void BtnWaveClick();
@@ -153,6 +154,7 @@ public:
     QSlider* TrackBar1 = nullptr;
     QAction* ExportAt2 = nullptr;
     QAction* Measures1 = nullptr;  // 解析 - 強震動指標
+    QAction* ExportSac = nullptr;
     QAction *Automatic = nullptr, *KNET = nullptr, *Hiroshima = nullptr, *BOSAI = nullptr, *N8 = nullptr;
     QAction *N11 = nullptr, *N2 = nullptr, *N3 = nullptr, *N5 = nullptr, *N6 = nullptr, *N7 = nullptr;
     ClickableLabel *Label21 = nullptr, *Label26 = nullptr, *Label32 = nullptr;

@@ -5,6 +5,7 @@
 #include "common/path_text.h"
 #include "common/text_export.h"
 #include "record/at2_export.h"
+#include "record/sac_export.h"
 #include "plot/picture_export.h"
 #include "plot/windows/radio_group.h"
 #include "record/save_folder.h"
@@ -53,6 +54,41 @@ void TForm1::ExportAt2Click() {
     for (const At2File& file : files) {
         const std::string path = folder.empty() ? file.name : folder + "/" + file.name;
         if (!WriteFileAtomically(path, file.text)) return ReportCannotCreate(platform_, path);
+    }
+}
+
+namespace {
+
+// The name chosen, without its extension.
+std::string WithoutExtension(const std::string& chosen) {
+    std::string base = chosen;
+    const std::string name(FileNamePart(base));
+    if (const std::size_t period = name.rfind('.'); period != std::string::npos && period > 0)
+        base.resize(base.size() - (name.size() - period));
+    return base;
+}
+
+}  // namespace
+
+// The same files as the batch's --export sac: the name chosen, without its
+// extension, starts every component's name.
+void TForm1::ExportSacClick() {
+    const SeismicRecord& r = session_->record();
+    if (!r.recordLoaded) return;
+    const auto chosen = platform_.AskSaveFile(
+        SaveDialogRequest{Std(tr("SAC ﾌｧｲﾙ (*.sac)|*.sac")), SaveDialogFolder("", r), r.eventName + ".sac", "sac"});
+    if (!chosen) return;
+    const std::string base = WithoutExtension(*chosen);
+    const std::vector<SacFile> files = RecordSacFiles(r, std::string(FileNamePart(base)));
+    if (files.empty()) {
+        platform_.ShowMessage(Std(tr("値が有限でないため SAC ファイルを書けません")), Std(tr("書き出し")),
+                              MessageStyle::Warning);
+        return;
+    }
+    const std::string folder = FolderPart(base);
+    for (const SacFile& file : files) {
+        const std::string path = folder.empty() ? file.name : folder + "/" + file.name;
+        if (!WriteFileAtomically(path, file.bytes)) return ReportCannotCreate(platform_, path);
     }
 }
 

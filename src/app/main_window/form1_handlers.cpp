@@ -99,6 +99,7 @@ void TForm1::UpdateAfterLoad() {
     N8->setEnabled(session_->stationFileCopyAvailable() && !recordFromSource_);
     ExportAt2->setEnabled(session_->record().recordLoaded);
     Measures1->setEnabled(session_->record().recordLoaded);
+    ExportSac->setEnabled(session_->record().recordLoaded);
 }
 
 void TForm1::N8Click() { CreateStationNameFiles(*session_, platform_); }
