@@ -25,4 +25,6 @@ def batch_program():
     program = os.environ.get("TREMBLO_BATCH", "")
     if not program:
         pytest.skip("the build has no tremblo-batch (TREMBLO_BUILD_GUI=OFF)")
+    if not pathlib.Path(program).is_file():
+        pytest.skip(program + " is not built yet")
     return program
