@@ -59,5 +59,9 @@
         <source>要約表で空欄にした値 (有限の数になりません): %s</source>
         <translation>summary cells left empty (no finite number): %s</translation>
     </message>
+    <message>
+        <source>値が有限でないため SAC ファイルを書けません</source>
+        <translation>The SAC files cannot be written: a value is not finite</translation>
+    </message>
 </context>
 </TS>

@@ -501,6 +501,42 @@ Sets 2 to %d open from the event list (File → Open an event folder...), and tr
         <source>単位コード %d と単位「%s」が合いません</source>
         <translation>The units code %d and the units &quot;%s&quot; disagree</translation>
     </message>
+    <message>
+        <source>SAC ヘッダーの %s が正しくありません（%.7g）</source>
+        <translation>The SAC header&apos;s %s is wrong (%.7g)</translation>
+    </message>
+    <message>
+        <source>SAC ファイルの値が等間隔ではありません（LEVEN が偽）。等間隔の波形しか読み込めません</source>
+        <translation>The SAC file&apos;s values are not evenly spaced (LEVEN false). Only evenly spaced waveforms can be read</translation>
+    </message>
+    <message>
+        <source>SAC ファイルが時刻歴ではありません（IFTYPE = %d）</source>
+        <translation>The SAC file is not a time series (IFTYPE = %d)</translation>
+    </message>
+    <message>
+        <source>SAC ファイルの値が加速度ではありません（IDEP が速度か変位）。加速度の記録しか読み込めません</source>
+        <translation>The SAC file&apos;s values are not acceleration (IDEP is velocity or displacement). Only acceleration records can be read</translation>
+    </message>
+    <message>
+        <source>SAC ファイルのヘッダー（IDEP）が値の単位を示していません。tremblo-batch の --units gal|m/s2|nm/s2|g で単位を指定してください</source>
+        <translation>The SAC file&apos;s header (IDEP) does not state the unit of its values. Give the unit with tremblo-batch&apos;s --units gal|m/s2|nm/s2|g</translation>
+    </message>
+    <message>
+        <source>SAC ファイルの値が加速度ではありません（IDEP = %d）</source>
+        <translation>The SAC file&apos;s values are not acceleration (IDEP = %d)</translation>
+    </message>
+    <message>
+        <source>%d 番目の値が有限の数ではありません（ファイルが壊れています）</source>
+        <translation>Value %d is not a finite number (the file is damaged)</translation>
+    </message>
+    <message>
+        <source>%d 番目の値は %.6g gal になり、加速度としてありえません（壊れた値です）</source>
+        <translation>Value %d is %.6g gal, impossible as an acceleration (a damaged value)</translation>
+    </message>
+    <message>
+        <source>SAC ファイルのヘッダーがありません（ファイルが壊れているか SAC ではありません）</source>
+        <translation>The SAC file has no header (the file is damaged or not SAC)</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::RecordInfoPanel</name>
