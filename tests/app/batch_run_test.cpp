@@ -143,7 +143,7 @@ TEST(BatchCommandLine, SpectrumOptionsSetTheSpectrumWindowsControls) {
 TEST(BatchCommandLine, RefusesValuesTheWindowsDoNotOffer) {
     for (const std::vector<const char*>& args :
          {std::vector<const char*>{"--span", "7", "x"}, {"--components", "2", "x"},
-          {"--quantity", "jerk", "x"}, {"--format", "sac", "x"}, {"--start", "-3", "x"},
+          {"--quantity", "jerk", "x"}, {"--format", "segy", "x"}, {"--start", "-3", "x"},
           {"--start", "12a", "x"}, {"--jobs", "0", "x"}, {"--out", "o"}, {"--bogus", "x"},
           {"--amplitude", "1,2", "x"}, {"--amplitude", "0", "x"}, {"--amplitude", "1,,3", "x"},
           {"--amplitude", "big", "x"}, {"--dampings", "3", "x"}, {"--dampings", "0,,5", "x"},
