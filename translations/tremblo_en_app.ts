@@ -744,16 +744,16 @@ Drop a record file (the records of a folder open with File → Open event folder
         <translation>&amp;Intensity measures...</translation>
     </message>
     <message>
-        <source>SAC 形式 (成分ごと、単位 nm/s²)...</source>
-        <translation>SAC (per component, in nm/s²)...</translation>
-    </message>
-    <message>
         <source>SAC ﾌｧｲﾙ (*.sac)|*.sac</source>
         <translation>SAC files (*.sac)|*.sac</translation>
     </message>
     <message>
         <source>値が有限でないため SAC ファイルを書けません</source>
         <translation>The SAC files cannot be written: a value is not finite</translation>
+    </message>
+    <message>
+        <source>SAC 形式 (成分ごと、単位 gal)...</source>
+        <translation>SAC (one file per component, in gal)...</translation>
     </message>
 </context>
 <context>

@@ -537,6 +537,14 @@ Sets 2 to %d open from the event list (File → Open an event folder...), and tr
         <source>SAC ファイルのヘッダーがありません（ファイルが壊れているか SAC ではありません）</source>
         <translation>The SAC file has no header (the file is damaged or not SAC)</translation>
     </message>
+    <message>
+        <source>%s は値の単位を示していません（SAC の IDEP が未定義か IUNKN）。値の単位を選んでください（同じ記録のほかの成分にも使います）</source>
+        <translation>%s does not state the unit of its values (SAC IDEP undefined or IUNKN). Choose the unit of the values (it is used for the record&apos;s other components too)</translation>
+    </message>
+    <message>
+        <source>値の単位</source>
+        <translation>Unit of the values</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::RecordInfoPanel</name>

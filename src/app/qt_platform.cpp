@@ -7,6 +7,7 @@
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QStringList>
@@ -96,6 +97,18 @@ std::optional<std::string> QtPlatform::AskOpenFolder() {
     const QString path = QFileDialog::getExistingDirectory(Owner());
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
+}
+
+std::optional<int> QtPlatform::AskChoice(const std::string& text, const std::string& caption,
+                                         const std::vector<std::string>& items) {
+    QStringList names;
+    for (const std::string& item : items) names << Q(item);
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(Owner(), Q(caption), Q(text), names, 0, false, &ok);
+    if (!ok) return std::nullopt;
+    const qsizetype index = names.indexOf(chosen);
+    if (index < 0) return std::nullopt;
+    return static_cast<int>(index);
 }
 
 std::optional<std::string> QtPlatform::AskSaveFile(const SaveDialogRequest& request) {

@@ -26,6 +26,8 @@ public:
                               MessageStyle style) override;
     std::optional<std::string> AskOpenFile(const std::string& filter) override;
     std::optional<std::string> AskOpenFolder() override;
+    std::optional<int> AskChoice(const std::string& text, const std::string& caption,
+                                 const std::vector<std::string>& items) override;
     std::optional<std::string> AskSaveFile(const SaveDialogRequest& request) override;
     void ShowWait(const std::string& text) override;
     void CloseWait() override;

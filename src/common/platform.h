@@ -5,6 +5,7 @@
 // can script every answer and read every message.
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/format.h"
 #include "common/rgb_image.h"
@@ -42,6 +43,13 @@ public:
 
     // The folder dialog; nothing when the user cancels (or the desktop has none).
     virtual std::optional<std::string> AskOpenFolder() { return std::nullopt; }
+
+    // One of `items` chosen by the user (its index); nothing when cancelled.
+    virtual std::optional<int> AskChoice(const std::string& text, const std::string& caption,
+                                         const std::vector<std::string>& items) {
+        (void)text, (void)caption, (void)items;
+        return std::nullopt;
+    }
 
     // The file-save dialog with its overwrite question; nothing when cancelled.
     virtual std::optional<std::string> AskSaveFile(const SaveDialogRequest& request) = 0;

@@ -26,6 +26,9 @@ struct AgencyChannel {
     std::vector<float> gal;  // acceleration, cm/s^2 (empty when read header-only)
     int statedCount = 0;     // samples the header says the channel holds
     int firstDataLine = 0;   // 1-based line of its first value, for messages
+    // The file does not say in what unit its values are (SAC: IDEP unknown);
+    // read header-only, the values need AgencyReadOptions::galPerUnstatedUnit.
+    bool unitUnstated = false;
 };
 
 struct AgencyFile {

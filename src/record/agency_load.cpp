@@ -10,6 +10,7 @@
 #include "common/path_text.h"
 #include "common/shift_jis.h"
 #include "common/translation.h"
+#include "record/acceleration_units.h"
 #include "record/agency_reading.h"
 #include "record/agency_record.h"
 #include "record/channel_placement.h"
@@ -29,6 +30,9 @@ constexpr const char* kUnreadFilesFormat = QT_TRANSLATE_NOOP(
     "record", "同じ観測点と地震のファイルがほかに %d 個ありますが、3 成分がそろったため読み込んでいません:%s");
 constexpr const char* kOtherSetsCaption = QT_TRANSLATE_NOOP("record", "成分の組");
 constexpr const char* kNoComponentsFormat = QT_TRANSLATE_NOOP("record", "データファイル %s には加速度の成分がありません");
+constexpr const char* kWhichUnitFormat = QT_TRANSLATE_NOOP(
+    "record", "%s は値の単位を示していません（SAC の IDEP が未定義か IUNKN）。値の単位を選んでください（同じ記録のほかの成分にも使います）");
+constexpr const char* kWhichUnitCaption = QT_TRANSLATE_NOOP("record", "値の単位");
 
 // A file's channels and where they came from.
 struct ReadFile {
@@ -45,7 +49,33 @@ std::vector<ChannelHeader> HeadersOf(const std::vector<ReadFile>& files) {
 
 bool SameInterval(double a, double b) { return std::fabs(a - b) <= 1e-6 * std::max(std::fabs(a), std::fabs(b)); }
 
+bool StatesItsUnit(RecordFormat format, std::istream& in) {
+    const Result<AgencyFile> header = ReadAgencyFile(format, in, HeaderOnlyReading());
+    if (!header) return true;  // the full read says what is wrong
+    for (const AgencyChannel& channel : header.value().channels)
+        if (channel.unitUnstated) return false;
+    return true;
+}
+
 }  // namespace
+
+// The unit of the values of `path` when its file does not state one: the
+// caller's (the batch's --units), else the user's answer. Nothing when the
+// file states it or the user cancels (the console platform always does):
+// reading then refuses the file with a message that says why.
+std::optional<double> RecordSession::UnitOfValues(const std::string& path, RecordFormat format,
+                                                  const LoadSettings& settings) {
+    if (settings.galPerUnstatedUnit) return settings.galPerUnstatedUnit;
+    const std::unique_ptr<std::istream> in = source_->Open(path);
+    if (!in || StatesItsUnit(format, *in)) return std::nullopt;
+    std::vector<std::string> names;
+    for (const AccelerationUnit& unit : AccelerationUnits()) names.emplace_back(unit.name);
+    const std::optional<int> chosen =
+        platform_.AskChoice(StringPrintf(TrText("record", kWhichUnitFormat).c_str(), source_->Shown(path).c_str()),
+                            TrText("record", kWhichUnitCaption), names);
+    if (!chosen || *chosen < 0 || *chosen >= static_cast<int>(names.size())) return std::nullopt;
+    return AccelerationUnits()[static_cast<std::size_t>(*chosen)].galPerUnit;
+}
 
 // The key the chosen file's record is known by, and whether a file beside it
 // belongs to that record (same format and key; by name stem when the files
@@ -65,8 +95,10 @@ bool RecordSession::BelongsWith(const std::string& chosen, const std::string& ke
     return ComponentNameStem(FileNamePart(candidate)) == ComponentNameStem(FileNamePart(chosen));
 }
 
-bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, const LoadSettings& settings) {
+bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, const LoadSettings& asked) {
     SeismicRecord& r = *staged_;
+    LoadSettings settings = asked;
+    settings.galPerUnstatedUnit = UnitOfValues(chosen, format, asked);
     WaitWindow wait(platform_, TrText("record", messages::kWaitLoading));
     std::vector<ReadFile> files;
     std::vector<std::string> unread;

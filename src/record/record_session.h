@@ -31,7 +31,8 @@ struct LoadSettings {
     // (0-based). A path "FILE#N" that names no file reads set N of FILE.
     int componentSet = 0;
     // Gal per unit of files that do not state their values' unit (SAC with
-    // IDEP unknown): the batch's --units; without it they are refused.
+    // IDEP unknown): the batch's --units; without it the user is asked
+    // (the console platform of the batch cancels, and the file is refused).
     std::optional<double> galPerUnstatedUnit = std::nullopt;
 };
 
@@ -82,6 +83,7 @@ private:
     bool LoadHiroshimaOrCdpc(const std::string& path, const LoadSettings& settings);
     bool ReadCdpcIntervals();
     bool LoadAgency(const std::string& path, RecordFormat format, const LoadSettings& settings);
+    std::optional<double> UnitOfValues(const std::string& path, RecordFormat format, const LoadSettings& settings);
     bool BelongsWith(const std::string& chosen, const std::string& key, RecordFormat format,
                      const std::string& candidate);
     bool ReadHiroshimaHeaderInto(const std::string& path);

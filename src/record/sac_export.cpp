@@ -83,6 +83,7 @@ SacHeader RecordSacHeader(const SeismicRecord& r, int c) {
     h.ints[kNpts] = n;
     h.ints[kIfType] = SAC_ITIME;
     h.ints[kIdep] = SAC_IACC;
+    h.SetText(kKuser0, SAC_GAL_UNIT_MARK);
     h.ints[kIzType] = SAC_IB;
     h.ints[kLeven] = 1;
 
@@ -148,9 +149,9 @@ std::vector<SacFile> RecordSacFiles(const SeismicRecord& r, const std::string& b
         std::vector<float> values(static_cast<std::size_t>(n));
         double sum = 0.0, low = 0.0, high = 0.0;
         for (int i = 0; i < n; ++i) {
-            const double v = static_cast<double>(r.samples[c][i]) * SAC_NM_PER_S2_PER_GAL;
-            if (!std::isfinite(v) || std::fabs(v) > FLT_MAX) return {};
-            values[static_cast<std::size_t>(i)] = static_cast<float>(v);
+            const float v = r.samples[c][i];
+            if (!std::isfinite(v)) return {};
+            values[static_cast<std::size_t>(i)] = v;
             const double stored = static_cast<double>(values[static_cast<std::size_t>(i)]);
             sum += stored;
             low = i == 0 ? stored : std::min(low, stored);

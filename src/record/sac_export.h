@@ -1,8 +1,11 @@
 #pragma once
 // Any record the program reads, written as binary SAC files (one per
 // component), for seismologists' tools: little-endian, header version 6,
-// values in nm/s^2 (gal x 1e7, rounded to float) with IDEP = IACC, IFTYPE =
-// ITIME, LEVEN true, B = 0 at the first sample and E at the last.
+// values in gal exactly as held, IDEP = IACC and KUSER0 = "cm/s2" naming
+// the unit (SAC's own convention for IACC is nm/s^2: a reader that
+// ignores KUSER0 sees values 1e7 times too small, which is why the unit
+// is written out), IFTYPE = ITIME, LEVEN true, B = 0 at the first sample
+// and E at the last.
 //
 // Times are UTC, as SAC tools take them: an agency record's stated times
 // as they are, a K-NET/KiK-net (or other Japanese) record's recording
@@ -26,7 +29,7 @@ struct SacFile {
 // The record's components as loaded, named `baseName` + "_" + the
 // component's label as the AT2 export names it + ".sac". Nothing when a
 // component cannot be written (no samples, a value that is not finite or
-// beyond the float range in nm/s^2).
+// not finite).
 std::vector<SacFile> RecordSacFiles(const SeismicRecord& record, const std::string& baseName);
 
 // The header of component `c` (for tests and the files above).

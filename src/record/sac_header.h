@@ -37,7 +37,7 @@ enum SacInt : int {
     kNpts = 9, kIfType = 15, kIdep = 16, kIzType = 17, kLeven = 35
 };
 // String slots, one a name (eight characters each, the event name 16).
-enum SacString : int { kKstnm = 0, kKevnm = 1, kKhole = 2, kKcmpnm = 19, kKnetwk = 20, kKinst = 22 };
+enum SacString : int { kKstnm = 0, kKevnm = 1, kKhole = 2, kKuser0 = 16, kKcmpnm = 19, kKnetwk = 20, kKinst = 22 };
 
 // Enumerated values of IFTYPE, IDEP and IZTYPE.
 inline constexpr std::int32_t SAC_ITIME = 1;

@@ -85,7 +85,7 @@ std::optional<ReadError> CheckSampling(const SacHeader& h) {
 
 Result<double> GalPerUnit(const SacHeader& h, const AgencyReadOptions& options) {
     const std::optional<int> idep = h.Int(kIdep);
-    if (idep == SAC_IACC) return 1.0 / SAC_NM_PER_S2_PER_GAL;
+    if (idep == SAC_IACC) return SacGalPerAccelerationUnit(h.Text(kKuser0));
     if (idep == SAC_IVEL || idep == SAC_IDISP)
         return ReadError{0, TrText("record", "SAC ファイルの値が加速度ではありません（IDEP が速度か変位）。加速度の記録しか読み込めません")};
     if (!idep || *idep == SAC_IUNKN) {
@@ -179,6 +179,8 @@ Result<AgencyFile> ChannelFile(const SacHeader& h, const AgencyReadOptions& opti
     channel.header = ChannelHeaderOf(h);
     channel.dt = static_cast<double>(h.floats[kDelta]);
     channel.statedCount = h.ints[kNpts];
+    const std::optional<int> idep = h.Int(kIdep);
+    channel.unitUnstated = !idep || *idep == SAC_IUNKN;
     AgencyFile file;
     file.format = RecordFormat::Sac;
     file.channels.push_back(std::move(channel));
@@ -215,6 +217,14 @@ Result<AgencyFile> ReadSacText(std::istream& in, AgencyReadOptions options) {
 }
 
 }  // namespace
+
+double SacGalPerAccelerationUnit(std::string_view mark) {
+    while (!mark.empty() && (mark.back() == ' ' || mark.back() == '\0')) mark.remove_suffix(1);
+    while (!mark.empty() && mark.front() == ' ') mark.remove_prefix(1);
+    if (mark == "cm/s2" || mark == "CM/S**2" || mark == "gal") return 1.0;
+    if (mark == "m/s2" || mark == "M/S**2") return 100.0;
+    return 1.0 / SAC_NM_PER_S2_PER_GAL;
+}
 
 bool LooksLikeSacBinary(std::string_view bytes) { return SacBinaryByteOrder(bytes).has_value(); }
 

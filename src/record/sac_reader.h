@@ -7,7 +7,9 @@
 // CMPINC (0 or 180: vertical; otherwise horizontal, azimuth CMPAZ). An
 // undefined value (-12345, "-12345") stays empty. Times are UTC.
 //
-// IDEP decides the unit: IACC is nm/s^2 (1 gal = 1e7 nm/s^2); IVEL and
+// IDEP decides the quantity: IACC is acceleration, in nm/s^2 (1 gal = 1e7
+// nm/s^2) unless KUSER0 names another unit ("cm/s2" or "gal", as this
+// program writes, "m/s2", "nm/s2"); IVEL and
 // IDISP are refused; IUNKN or undefined needs AgencyReadOptions::
 // galPerUnstatedUnit; any other value is refused. IFTYPE must be ITIME (or
 // undefined) and LEVEN true.
@@ -23,6 +25,12 @@
 namespace tremblo {
 
 inline constexpr double SAC_NM_PER_S2_PER_GAL = 1.0e7;
+// KUSER0 of the files this program writes: their values are in gal.
+inline constexpr const char* SAC_GAL_UNIT_MARK = "cm/s2";
+
+// Gal per value of an IACC file whose KUSER0 holds `mark` (blank-trimmed):
+// nm/s^2 when it names no unit.
+double SacGalPerAccelerationUnit(std::string_view mark);
 
 // A binary SAC header at the start of `bytes`.
 bool LooksLikeSacBinary(std::string_view bytes);

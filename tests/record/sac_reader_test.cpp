@@ -154,9 +154,15 @@ TEST(SacReader, QuantityByIdep) {
         std::optional<double> unitsChoice;
         std::optional<double> galOf1000;  // nothing: refused
         const char* messageHas;
+        const char* kuser0 = "-12345";
     } cases[] = {
         {8, std::nullopt, 1.0e-4, ""},            // IACC, nm/s^2
         {8, 100.0, 1.0e-4, ""},                   // a choice does not override IACC
+        {8, std::nullopt, 1000.0, "", "cm/s2"},   // IACC in gal, as this program writes
+        {8, std::nullopt, 1000.0, "", "gal"},
+        {8, std::nullopt, 1.0e5, "", "m/s2"},
+        {8, std::nullopt, 1.0e-4, "", "nm/s2"},
+        {8, std::nullopt, 1.0e-4, "", "cm/s"},    // not a unit of acceleration: SAC's own
         {7, std::nullopt, std::nullopt, "IDEP"},  // IVEL
         {6, std::nullopt, std::nullopt, "IDEP"},  // IDISP
         {50, std::nullopt, std::nullopt, "IDEP = 50"},  // IVOLTS
@@ -171,6 +177,7 @@ TEST(SacReader, QuantityByIdep) {
             SCOPED_TRACE(std::string(FormName(form)) + " IDEP " + std::to_string(k.idep));
             SacFixture f;
             f.idep = k.idep;
+            f.kuser0 = k.kuser0;
             f.values = {1000.0f};
             AgencyReadOptions options;
             options.galPerUnstatedUnit = k.unitsChoice;

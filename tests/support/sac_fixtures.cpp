@@ -52,6 +52,7 @@ Words WordsOf(const SacFixture& f) {
     w.Int(105, f.leven);
     w.Text(110, f.kstnm, 8);
     w.Text(112, f.kevnm, 16);
+    w.Text(144, f.kuser0, 8);
     w.Text(150, f.kcmpnm, 8);
     w.Text(152, f.knetwk, 8);
     return w;

@@ -25,6 +25,7 @@ struct SacFixture {
     std::int32_t idep = 8;                                // 86 (IACC)
     std::int32_t leven = 1;                               // 105
     std::string kstnm = "-12345", kevnm = "-12345", kcmpnm = "-12345", knetwk = "-12345";  // 110, 112, 150, 152
+    std::string kuser0 = "-12345";                        // 144
     std::vector<float> values;
 };
 

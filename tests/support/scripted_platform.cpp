@@ -23,6 +23,17 @@ std::optional<std::string> ScriptedPlatform::AskOpenFile(const std::string& filt
     return answer;
 }
 
+std::optional<int> ScriptedPlatform::AskChoice(const std::string& text, const std::string& caption,
+                                               const std::vector<std::string>& items) {
+    events.push_back("choice:" + text);
+    (void)caption;
+    choiceItems.push_back(items);
+    if (choiceAnswers.empty()) return std::nullopt;
+    const std::optional<int> answer = choiceAnswers.front();
+    choiceAnswers.pop_front();
+    return answer;
+}
+
 std::optional<std::string> ScriptedPlatform::AskSaveFile(const SaveDialogRequest& request) {
     saveRequests.push_back(request);
     if (saveAnswers.empty()) return std::nullopt;

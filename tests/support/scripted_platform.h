@@ -23,10 +23,12 @@ public:
     std::deque<MessageAnswer> messageAnswers;
     std::deque<std::optional<std::string>> openAnswers;
     std::deque<std::optional<std::string>> saveAnswers;
+    std::deque<std::optional<int>> choiceAnswers;
     bool urlOpens = true;
 
     std::vector<ShownMessage> messages;
     std::vector<std::string> openFilters;
+    std::vector<std::vector<std::string>> choiceItems;  // the items of each choice asked
     std::vector<SaveDialogRequest> saveRequests;
     std::vector<std::string> events;  // "wait:<text>", "close-wait", "url:<url>", "clipboard"
     std::vector<RgbImage> clipboard;
@@ -36,6 +38,8 @@ public:
                               MessageStyle style) override;
     std::optional<std::string> AskOpenFile(const std::string& filter) override;
     std::optional<std::string> AskSaveFile(const SaveDialogRequest& request) override;
+    std::optional<int> AskChoice(const std::string& text, const std::string& caption,
+                                 const std::vector<std::string>& items) override;
     void ShowWait(const std::string& text) override;
     void CloseWait() override;
     void CopyImageToClipboard(const RgbImage& image) override;

@@ -1,5 +1,6 @@
 #include "app/batch/batch_options.h"
 
+#include "record/acceleration_units.h"
 #include "record/agency_reading.h"
 #include "record/agency_text_units.h"
 
@@ -20,14 +21,6 @@ namespace tremblo {
 namespace {
 
 constexpr std::array<int, 6> kSpans{5, 10, 25, 50, 100, 250};
-
-// Gal per unit of a --units name (one CLI has already checked).
-double GalPerUnitName(const std::string& name) {
-    if (name == "m/s2") return 100.0;
-    if (name == "nm/s2") return 1.0e-7;
-    if (name == "g") return GAL_PER_G;
-    return 1.0;
-}
 
 // "auto" or a whole number of at least 0.
 std::string CheckStart(const std::string& text) {
@@ -212,7 +205,7 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     std::vector<std::string> exports;
     app.add_option("--export", exports,
                    "write every record in another program's format as well: at2 (PEER NGA, one NAME_LABEL.AT2 "
-                   "per component, in g), sac (binary SAC, one NAME_LABEL.sac per component, in nm/s2)")
+                   "per component, in g), sac (binary SAC, one NAME_LABEL.sac per component, in gal)")
         ->check(CLI::IsMember({"at2", "sac"}));
     std::string units;
     app.add_option("--units", units,
@@ -335,7 +328,7 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     o.outGiven = app.count("--out") > 0;
     o.exportAt2 = std::find(exports.begin(), exports.end(), "at2") != exports.end();
     o.exportSac = std::find(exports.begin(), exports.end(), "sac") != exports.end();
-    if (!units.empty()) o.galPerUnstatedUnit = GalPerUnitName(units);
+    if (!units.empty()) o.galPerUnstatedUnit = GalPerUnitNamed(units);
     for (const RecordFormat known : kAllRecordFormats)
         if (format == FormatOptionName(known)) o.format = known;
     o.threeComponents = components == 3;

@@ -96,7 +96,7 @@ void TForm1::BuildMenu() {
     ExportAt2 = exportMenu->addAction(tr("PEER AT2 形式 (成分ごと、単位 g)..."));
     ExportAt2->setEnabled(false);
     connect(ExportAt2, &QAction::triggered, this, [this] { ExportAt2Click(); });
-    ExportSac = exportMenu->addAction(tr("SAC 形式 (成分ごと、単位 nm/s²)..."));
+    ExportSac = exportMenu->addAction(tr("SAC 形式 (成分ごと、単位 gal)..."));
     ExportSac->setEnabled(false);
     connect(ExportSac, &QAction::triggered, this, [this] { ExportSacClick(); });
     N8 = file->addAction(tr("（記号→地点名）ファイル作成"));
