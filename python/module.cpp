@@ -12,4 +12,5 @@ program's own kernels, with the GIL released while they run.)doc";
     tremblo::python::BindRecords(m);
     tremblo::python::BindSpectra(m);
     tremblo::python::BindMotion(m);
+    tremblo::python::BindMeasures(m);
 }

@@ -65,7 +65,7 @@ CASES = [
     ("measures", (INF3, 0.01), {}, "acc3"),
     ("measures", (GOOD3, 0.0), {}, "dt"),
     ("measures", (GOOD3, 0.01), {"bracket_threshold_g": -0.05}, "bracket_threshold_g"),
-    ("read_record", ("x",), {"format": "sac"}, "format"),
+    ("read_record", ("x",), {"format": "seed"}, "format"),
 ]
 
 
