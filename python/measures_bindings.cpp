@@ -56,10 +56,13 @@ void AddRotatedPeaks(py::dict& out, const std::optional<RotatedPeaks>& peaks) {
 std::optional<int> StartOf(const py::object& value) {
     if (value.is_none()) return std::nullopt;
     if (py::isinstance<py::str>(value) && value.cast<std::string>() == "auto") return std::nullopt;
-    if (!py::isinstance<py::int_>(value) || py::isinstance<py::bool_>(value))
+    // Any whole number (a numpy integer too), not a bool.
+    if (!PyIndex_Check(value.ptr()) || py::isinstance<py::bool_>(value))
         Refuse("start", TrText("python", "\"auto\" かサンプル番号（0 以上の整数）を指定してください"));
-    const long long start = value.cast<long long>();
-    if (start < 0 || start > MAX_RECORD_SAMPLES)
+    int overflow = 0;
+    const long long start = PyLong_AsLongLongAndOverflow(py::int_(value).ptr(), &overflow);
+    if (overflow != 0 || (start == -1 && PyErr_Occurred())) PyErr_Clear();
+    if (overflow != 0 || start < 0 || start > MAX_RECORD_SAMPLES)
         Refuse("start", TrText("python", "開始位置がサンプルの範囲外です") + " (" + std::to_string(start) + ")");
     return static_cast<int>(start);
 }

@@ -24,7 +24,7 @@ COMPONENT = {"arias": "arias_intensity", "d5_75": "d5_75", "d5_95": "d5_95", "ca
 WINDOWS = [
     ("knet", [], {}),
     ("knet", ["--start", "0", "--span", "100"], {"start": 0, "span": 100}),
-    ("knet", ["--start", "1500", "--span", "25"], {"start": 1500, "span": 25}),
+    ("knet", ["--start", "1500", "--span", "25"], {"start": np.int32(1500), "span": 25.0}),
     ("knet", ["--start", "5990", "--span", "5"], {"start": 5990, "span": 5}),
     ("knet", ["--bracket-threshold", "0.2"], {"bracket_threshold_g": 0.2}),
     ("hiroshima", [], {}),

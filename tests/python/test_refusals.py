@@ -69,6 +69,8 @@ CASES = [
     ("measures", (GOOD3, 0.01), {"span": float("nan")}, "span"),
     ("measures", (GOOD3, 0.01), {"start": -1}, "start"),
     ("measures", (GOOD3, 0.01), {"start": 10**12}, "start"),
+    ("measures", (GOOD3, 0.01), {"start": 10**40}, "start"),
+    ("measures", (GOOD3, 0.01), {"start": np.int64(-3)}, "start"),
     ("measures", (GOOD3, 0.01), {"start": GOOD3.shape[1] + 1}, "start"),
     ("measures", (GOOD3, 0.01), {"start": "first"}, "start"),
     ("measures", (GOOD3, 0.01), {"start": 1.5}, "start"),
