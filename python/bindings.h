@@ -7,5 +7,6 @@ namespace tremblo::python {
 void BindRecords(pybind11::module_& m);
 void BindSpectra(pybind11::module_& m);
 void BindMotion(pybind11::module_& m);
+void BindMeasures(pybind11::module_& m);
 
 }  // namespace tremblo::python

@@ -1,5 +1,5 @@
-// jma_intensity, fourier_amplitude, konno_ohmachi and measures: the
-// program's computations on the motion of numpy samples.
+// jma_intensity, fourier_amplitude and konno_ohmachi: the program's
+// computations on the motion of numpy samples.
 #include <cmath>
 #include <optional>
 #include <span>
@@ -11,16 +11,10 @@
 #include "bindings.h"
 #include "fourier/fourier_amplitude.h"
 #include "fourier/konno_ohmachi.h"
-#include "spectrum/spectrum_intensity.h"
 #include "wave/jma_intensity.h"
-#include "wave/time_domain_measures.h"
 
 namespace tremblo::python {
 namespace {
-
-py::object Optional(const std::optional<double>& value) {
-    return value ? py::object(py::float_(*value)) : py::object(py::none());
-}
 
 py::dict JmaIntensity(const py::object& acc3, double dtValue) {
     const SampleRows rows = SampleRowsOf(acc3, "acc3", 3, 3);
@@ -104,58 +98,6 @@ py::array_t<double> KonnoOhmachi(const py::object& freq, const py::object& ampli
     return out;
 }
 
-py::dict ComponentDict(const TimeDomainMeasures& time, const std::optional<ComponentSpectrumIntensity>& si) {
-    py::dict d;
-    d["arias_intensity"] = time.ariasIntensity;
-    d["t5"] = Optional(time.durations.t5);
-    d["t75"] = Optional(time.durations.t75);
-    d["t95"] = Optional(time.durations.t95);
-    d["d5_75"] = Optional(time.durations.d5_75);
-    d["d5_95"] = Optional(time.durations.d5_95);
-    d["cav"] = time.cumulative.cav;
-    d["cav5"] = time.cumulative.cav5;
-    d["cav_std"] = Optional(time.cumulative.cavStd);
-    d["bracketed_duration"] = Optional(time.bracketed);
-    d["housner_si"] = si ? py::object(py::float_(si->housner)) : py::object(py::none());
-    d["si"] = si ? py::object(py::float_(si->si)) : py::object(py::none());
-    return d;
-}
-
-py::dict Measures(const py::object& acc3, double dtValue, double bracketThresholdG) {
-    const SampleRows rows = SampleRowsOf(acc3, "acc3", 1, MAX_COMPONENTS);
-    const float dt = IntervalOf(dtValue);
-    if (!std::isfinite(bracketThresholdG) || bracketThresholdG <= 0.0)
-        Refuse("bracket_threshold_g", TrText("python", "0 より大きい有限の数でなければなりません"));
-    const std::optional<std::string> spectrumProblem = SpectrumIntensityProblem(dt);
-    const SpectrumIntensitySettings spectrum{SI_PERIOD_STEP, EnginePath::Fast, 0};
-    std::vector<TimeDomainMeasures> time(static_cast<std::size_t>(rows.rows));
-    std::vector<std::optional<ComponentSpectrumIntensity>> si(static_cast<std::size_t>(rows.rows));
-    std::optional<HorizontalSpectrumIntensity> horizontal;
-    {
-        // As the batch takes them: the horizontal motion's oscillators give
-        // NS's and EW's own values too.
-        py::gil_scoped_release release;
-        if (!spectrumProblem && rows.rows >= 2) {
-            horizontal = HorizontalSpectrumIntensityOf(rows.row(0), rows.row(1), dt, spectrum);
-            si[0] = horizontal->ns;
-            si[1] = horizontal->ew;
-        }
-        for (int c = 0; c < rows.rows; ++c) {
-            time[c] = TimeDomainMeasuresOf(rows.row(c), dt, TimeDomainSettings{bracketThresholdG});
-            if (!spectrumProblem && !si[c]) si[c] = ComponentSpectrumIntensityOf(rows.row(c), dt, spectrum);
-        }
-    }
-    py::list components;
-    for (int c = 0; c < rows.rows; ++c) components.append(ComponentDict(time[c], si[c]));
-    py::dict out;
-    out["components"] = components;
-    out["bracket_threshold_g"] = bracketThresholdG;
-    out["horizontal_si"] = horizontal ? py::object(py::float_(horizontal->si)) : py::object(py::none());
-    out["horizontal_si_azimuth"] = horizontal ? py::object(py::int_(horizontal->azimuth)) : py::object(py::none());
-    out["spectrum_problem"] = spectrumProblem ? py::object(py::str(*spectrumProblem)) : py::object(py::none());
-    return out;
-}
-
 }  // namespace
 
 void BindMotion(py::module_& m) {
@@ -177,14 +119,6 @@ Returns (frequencies in Hz, amplitudes in gal s), float64.)doc");
 freq_or_df: the step df, or the frequencies 0, df, 2 df, ...; amplitude: one
 spectrum or spectra x frequencies; b: the bandwidth (40). The value at f = 0
 is kept. Returns the smoothed spectra (float64, the shape of amplitude).)doc");
-    m.def("measures", &Measures, py::arg("acc3"), py::arg("dt"), py::arg("bracket_threshold_g") = DEFAULT_BRACKET_THRESHOLD_G,
-          R"doc(The intensity measures of up to three components (gal) over every sample.
-
-Per component (dict in "components"): arias_intensity (m/s), t5, t75, t95,
-d5_75, d5_95 (s), cav, cav5, cav_std (cm/s), bracketed_duration (s),
-housner_si (cm) and si (cm/s, 0.1 to 2.5 s at 20 %); None where there is no
-value. With two rows or more, the first two taken as NS and EW: horizontal_si,
-the largest SI value over the azimuths, and horizontal_si_azimuth.)doc");
 }
 
 }  // namespace tremblo::python

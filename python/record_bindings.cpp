@@ -1,28 +1,20 @@
-// read_record: a record read as the batch reads it (its plan of the file,
-// archives read member by member), handed back with numpy samples.
-#include <filesystem>
-#include <memory>
+// read_record and read_records: records read as the batch reads them (its
+// plan of the input, archives read member by member), handed back with
+// numpy samples.
 #include <optional>
-#include <stdexcept>
 #include <string>
-#include <vector>
 
 #include "array_arguments.h"
-#include "common/translation.h"
 #include "bindings.h"
-#include "pipeline/console_platform.h"
-#include "pipeline/record_feed.h"
-#include "pipeline/record_plan.h"
-#include "record/record_session.h"
-#include "stations/data_folder.h"
-#include "stations/station_directory.h"
+#include "common/translation.h"
+#include "record_reader.h"
 
 namespace tremblo::python {
 namespace {
 
 // The words of the batch's --format, in the order of kAllRecordFormats.
 const char* const kFormatWords[] = {"knet", "hiroshima", "cdpc", "peer", "cosmos",
-                                    "csmip", "smc", "esm", "geonet", "knet-csv"};
+                                    "csmip", "smc", "esm", "geonet", "knet-csv", "sac"};
 
 std::optional<RecordFormat> FormatOf(const std::string& word) {
     if (word == "auto") return std::nullopt;
@@ -37,71 +29,6 @@ const char* FormatWord(RecordFormat format) {
     for (std::size_t i = 0; i < std::size(kFormatWords); ++i)
         if (kAllRecordFormats[i] == format) return kFormatWords[i];
     return "";
-}
-
-// A record that cannot be read: OSError in Python. Thrown while the GIL is
-// released; the translator raises it once the GIL is back.
-struct FileProblem : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
-
-[[noreturn]] void FileError(const std::string& text) { throw FileProblem(text); }
-
-// The file the batch is given for `path`: the path itself when it is there,
-// otherwise the archive that the part before a colon names
-// (ARCHIVE:MEMBER, ARCHIVE:INNER:MEMBER).
-std::string InputFileOf(const std::string& path) {
-    std::error_code ec;
-    if (std::filesystem::exists(path, ec)) return path;
-    for (std::size_t colon = path.find(':'); colon != std::string::npos; colon = path.find(':', colon + 1)) {
-        const std::string prefix = path.substr(0, colon);
-        if (!prefix.empty() && std::filesystem::is_regular_file(prefix, ec)) return prefix;
-    }
-    return path;  // the batch's own message says what is wrong with it
-}
-
-// The task of the record `path` names, as the batch would hand it to a worker.
-RecordTask TaskOf(const std::string& path, const PipelineSettings& options, FolderListings& listings) {
-    const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
-    std::vector<RecordTask> tasks;
-    FeedRecords(options, plan, &listings, [&](RecordTask task) { tasks.push_back(std::move(task)); });
-    const bool member = options.files[0] != path;
-    for (RecordTask& task : tasks)
-        if (!member || task.file == path) return std::move(task);
-    if (member) FileError(path + ": " + TrText("python", "アーカイブにこの名前の記録がありません（記録は最初のメンバーの名前で呼ばれます）"));
-    FileError(path + ": " + TrText("python", "記録がありません"));
-}
-
-struct LoadedRecord {
-    std::unique_ptr<StationDirectory> directory = std::make_unique<StationDirectory>();
-    ConsolePlatform platform;
-    std::unique_ptr<RecordSession> session;
-    RecordFormat format = RecordFormat::Knet;
-    std::string file;
-};
-
-void LoadRecord(const std::string& path, const std::optional<RecordFormat>& format, LoadedRecord& loaded) {
-    PipelineSettings options;
-    options.files = {InputFileOf(path)};
-    options.format = format;
-    FolderListings listings;
-    RecordTask task = TaskOf(path, options, listings);
-    if (!task.failure.empty()) FileError(task.file + ": " + task.failure);
-    // Station names, as the batch has them (the header's values only).
-    ConsolePlatform quiet;
-    LoadStationDirectory(FindDataFolder(), *loaded.directory, quiet);
-    loaded.session = std::make_unique<RecordSession>(loaded.platform, *loaded.directory);
-    loaded.session->setFolderListings(&listings);
-    loaded.session->setFileSource(task.source.get());
-    const LoadStatus status = loaded.session->LoadPath(
-        task.loadPath, LoadSettings{task.format, options.threeComponents, options.removeDc});
-    loaded.session->setFileSource(nullptr);
-    loaded.session->setFolderListings(nullptr);
-    std::string messages;
-    for (const std::string& m : loaded.platform.TakeMessages()) messages += (messages.empty() ? "" : " / ") + m;
-    if (status != LoadStatus::Loaded) FileError(task.file + ": " + (messages.empty() ? TrText("batch", "読み込めません") : messages));
-    loaded.format = task.format;
-    loaded.file = task.file;
 }
 
 py::dict HeaderOf(const SeismicRecord& r, const LoadedRecord& loaded) {
@@ -131,14 +58,9 @@ py::dict HeaderOf(const SeismicRecord& r, const LoadedRecord& loaded) {
     return h;
 }
 
-py::object ReadRecord(const std::string& path, const std::string& formatWord) {
-    const std::optional<RecordFormat> format = FormatOf(formatWord);
-    LoadedRecord loaded;
-    {
-        py::gil_scoped_release release;
-        LoadRecord(path, format, loaded);
-    }
-    const SeismicRecord& r = loaded.session->record();
+// The Python object of the record the reader holds (with the GIL).
+py::object RecordObject(const LoadedRecord& loaded) {
+    const SeismicRecord& r = *loaded.record;
     const int components = std::clamp(r.componentCount, 1, MAX_COMPONENTS);
     FloatArray acc({static_cast<py::ssize_t>(components), static_cast<py::ssize_t>(r.sampleCount)});
     py::list names, paths;
@@ -157,6 +79,39 @@ py::object ReadRecord(const std::string& path, const std::string& formatWord) {
     record.attr("components") = names;
     record.attr("component_paths") = paths;
     return record;
+}
+
+py::object ReadRecord(const std::string& path, const std::string& formatWord) {
+    const std::optional<RecordFormat> format = FormatOf(formatWord);
+    py::gil_scoped_release release;
+    RecordReader reader(format);
+    const LoadedRecord loaded = reader.ReadOne(path);
+    py::gil_scoped_acquire acquire;
+    return RecordObject(loaded);
+}
+
+// Every record, loaded without the GIL and handed over with it, one at a
+// time (an event's records are not all held in the reader's buffers).
+py::list ReadRecords(const std::string& path, const std::string& formatWord, bool skipUnreadable) {
+    const std::optional<RecordFormat> format = FormatOf(formatWord);
+    py::list records;
+    auto take = [&](const LoadedRecord& loaded) {
+        py::gil_scoped_acquire acquire;
+        records.append(RecordObject(loaded));
+    };
+    auto warn = [](const std::string& text) {
+        py::gil_scoped_acquire acquire;
+        if (PyErr_WarnEx(PyExc_RuntimeWarning, text.c_str(), 1) != 0) throw py::error_already_set();
+    };
+    {
+        py::gil_scoped_release release;
+        RecordReader reader(format);
+        if (skipUnreadable)
+            reader.ReadAll(path, take, warn);
+        else
+            reader.ReadAll(path, take, {});
+    }
+    return records;
 }
 
 }  // namespace
@@ -182,6 +137,12 @@ Returns an object with acc (float32, components x samples, gal, DC removed as
 the batch removes it), dt (s), components (their names), component_paths, and
 the header values both as attributes and as the dict header. Raises OSError
 with the program's message when the record cannot be read.)doc");
+    m.def("read_records", &ReadRecords, py::arg("path"), py::arg("format") = "auto", py::arg("skip_unreadable") = false,
+          R"doc(Reads every record of a folder, an archive (an event as NIED delivers it) or a file, as tremblo-batch does.
+
+Returns a list of the objects read_record returns, in the batch's order. A
+record that cannot be read raises OSError with the program's message, or,
+with skip_unreadable=True, gives a RuntimeWarning and is left out.)doc");
 }
 
 }  // namespace tremblo::python

@@ -70,8 +70,11 @@ void StorePeaks(const std::vector<OscillatorPeaks>& peaks, const std::vector<Osc
 
 const char* const kQuantityNames[5] = {"SA", "SV", "SD", "PSA", "PSV"};
 
+// Threads of one call: all cores for 0 (or less), at most 1024.
+int WorkersOf(int workers) { return workers <= 0 ? 0 : std::min(workers, 1024); }
+
 py::object ResponseSpectrum(const py::object& acc, double dtValue, const py::object& periodsValue,
-                            const py::object& dampingValue, const std::string& methodName) {
+                            const py::object& dampingValue, const std::string& methodName, int workers) {
     const SampleRows rows = SampleRowsOf(acc, "acc", 1, MAX_COMPONENTS);
     const float dt = IntervalOf(dtValue);
     const OscillatorMethod method = MethodOf(methodName);
@@ -84,7 +87,8 @@ py::object ResponseSpectrum(const py::object& acc, double dtValue, const py::obj
     {
         py::gil_scoped_release release;
         for (int r = 0; r < rows.rows; ++r)
-            StorePeaks(ComputeOscillatorListFast(rows.row(r), dt, oscillators, method), oscillators, arrays);
+            StorePeaks(ComputeOscillatorListFast(rows.row(r), dt, oscillators, method, WorkersOf(workers)), oscillators,
+                       arrays);
     }
     std::vector<py::ssize_t> shape{static_cast<py::ssize_t>(dampings.size()), static_cast<py::ssize_t>(periods.size())};
     if (rows.array.ndim() == 2) shape.insert(shape.begin(), rows.rows);
@@ -106,7 +110,8 @@ std::vector<int> PercentilesOf(const py::handle& value) {
 }
 
 py::object RotD(const py::object& nsValue, const py::object& ewValue, double dtValue, const py::object& periodsValue,
-                const py::object& dampingValue, const py::object& percentilesValue, const std::string& methodName) {
+                const py::object& dampingValue, const py::object& percentilesValue, const std::string& methodName,
+                int workers) {
     const SampleRows ns = SampleRowsOf(nsValue, "ns", 1, 1);
     const SampleRows ew = SampleRowsOf(ewValue, "ew", 1, 1);
     if (ns.samples != ew.samples)
@@ -132,7 +137,7 @@ py::object RotD(const py::object& nsValue, const py::object& ewValue, double dtV
                                     std::copy(along.begin(), along.end(), peaks.begin() + at * ROTD_AZIMUTHS);
                                     values[at] = SummarizeAzimuthPeaks(along);
                                 },
-                                0, method);
+                                WorkersOf(workers), method);
     }
     SpectrumArrays arrays;
     for (int percentile : percentiles)
@@ -163,7 +168,7 @@ py::object RotD(const py::object& nsValue, const py::object& ewValue, double dtV
 
 void BindSpectra(py::module_& m) {
     m.def("response_spectrum", &ResponseSpectrum, py::arg("acc"), py::arg("dt"), py::arg("periods") = py::none(),
-          py::arg("damping") = py::make_tuple(0.05), py::arg("method") = "newmark",
+          py::arg("damping") = py::make_tuple(0.05), py::arg("method") = "newmark", py::arg("workers") = 0,
           R"doc(Response spectra of ground accelerations (gal) sampled every dt seconds.
 
 acc: samples (1-D) or components x samples (up to 3 rows); float32 C-contiguous
@@ -171,20 +176,24 @@ arrays are read in place, others converted to float32 once.
 periods: natural periods in seconds (default: the program's 200-period table,
 0.05 s towards 10 s); damping: ratios of critical damping (0.05 for 5 %);
 method: "newmark" (the linear-acceleration recurrence) or "exact" (the exact
-response to the record taken as linear between samples).
+response to the record taken as linear between samples); workers: threads
+of the call, all cores for 0 (1 when records are shared out over threads:
+the GIL is released while the oscillators run).
 
 Returns an object with periods, damping, method and SA (gal), SV (kine),
 SD (cm), PSA (gal), PSV (kine), float32 arrays damping x period (with a
 leading component axis for 2-D acc): the batch's values for the same samples.)doc");
     m.def("rotd", &RotD, py::arg("ns"), py::arg("ew"), py::arg("dt"), py::arg("periods") = py::none(),
           py::arg("damping") = 0.05, py::arg("percentiles") = py::make_tuple(50, 100), py::arg("method") = "newmark",
+          py::arg("workers") = 0,
           R"doc(RotD50 and RotD100 of two perpendicular horizontal components (gal).
 
 The peak response along each azimuth 0 .. 179 degrees (a = cos NS + sin EW),
 RotD50 their median and RotD100 their largest. percentiles: 50 and/or 100.
 Returns an object with periods, damping, percentiles, method, SA, SV, SD, PSA,
 PSV (float32, percentile x period; PSA and PSV from the RotD of SD) and
-azimuth_peaks (SA, SV, SD x period x 180 azimuths).)doc");
+azimuth_peaks (SA, SV, SD x period x 180 azimuths). workers: as in
+response_spectrum.)doc");
 }
 
 }  // namespace tremblo::python

@@ -6,7 +6,7 @@ TREMBLO_PACKAGES=(
   qt6-base-dev qt6-translations-l10n qt6-l10n-tools qt6-tools-dev libpng-dev zlib1g-dev
   libgtest-dev libzstd-dev zstd bzip2 xz-utils python3 libhwy-dev libcli11-dev nlohmann-json3-dev libkissfft-dev libarchive-dev
   libgeographiclib-dev libnetcdf-dev gmt-gshhg-low
-  libmseed-dev libpugixml-dev pybind11-dev python3-dev python3-numpy python3-pytest
+  libmseed-dev libpugixml-dev pybind11-dev python3-dev python3-numpy python3-pytest python3-matplotlib
   fonts-ipafont-gothic
   dpkg-dev librsvg2-bin man-db
 )

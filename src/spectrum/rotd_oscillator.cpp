@@ -3,6 +3,8 @@
 #include <climits>
 #include <new>
 
+#include "spectrum/exact_coefficient_cache.h"
+
 namespace tremblo {
 
 RotDOscillator MakeRotDOscillator(OscillatorMethod method, float dt, float period, float damping) {
@@ -10,7 +12,7 @@ RotDOscillator MakeRotDOscillator(OscillatorMethod method, float dt, float perio
     o.method = method;
     o.substeps = SubStepCount(method, dt, period);
     if (method == OscillatorMethod::Exact) {
-        o.exact = MakeExactCoefficients(static_cast<double>(dt) / o.substeps, period, damping);
+        o.exact = CachedExactCoefficients(static_cast<double>(dt) / o.substeps, period, damping);
     } else {
         o.dtSub = static_cast<float>(static_cast<double>(dt) / o.substeps);
         o.newmark = MakeSdofConstants(o.dtSub, period, damping);

@@ -65,7 +65,18 @@ CASES = [
     ("measures", (INF3, 0.01), {}, "acc3"),
     ("measures", (GOOD3, 0.0), {}, "dt"),
     ("measures", (GOOD3, 0.01), {"bracket_threshold_g": -0.05}, "bracket_threshold_g"),
-    ("read_record", ("x",), {"format": "sac"}, "format"),
+    ("measures", (GOOD3, 0.01), {"span": 30}, "span"),
+    ("measures", (GOOD3, 0.01), {"span": float("nan")}, "span"),
+    ("measures", (GOOD3, 0.01), {"start": -1}, "start"),
+    ("measures", (GOOD3, 0.01), {"start": 10**12}, "start"),
+    ("measures", (GOOD3, 0.01), {"start": 10**40}, "start"),
+    ("measures", (GOOD3, 0.01), {"start": np.int64(-3)}, "start"),
+    ("measures", (GOOD3, 0.01), {"start": GOOD3.shape[1] + 1}, "start"),
+    ("measures", (GOOD3, 0.01), {"start": "first"}, "start"),
+    ("measures", (GOOD3, 0.01), {"start": 1.5}, "start"),
+    ("measures", (GOOD3, 0.01), {"start": True}, "start"),
+    ("read_record", ("x",), {"format": "seed"}, "format"),
+    ("read_records", ("x",), {"format": "seed"}, "format"),
 ]
 
 
@@ -97,8 +108,20 @@ def write(path, data):
     return str(path)
 
 
-@pytest.mark.parametrize("name,make", FILE_CASES, ids=[c[0] for c in FILE_CASES])
-def test_unreadable_files_raise_os_error(tremblo, tmp_path, name, make):
+# A folder is what read_records reads: one without records is below.
+READ_CASES = [(function, name, make) for function in ("read_record", "read_records") for name, make in FILE_CASES
+              if not (function == "read_records" and name == "folder")]
+
+
+@pytest.mark.parametrize("function,name,make", READ_CASES, ids=[f"{c[0]}-{c[1]}" for c in READ_CASES])
+def test_unreadable_files_raise_os_error(tremblo, tmp_path, function, name, make):
     with pytest.raises(OSError) as raised:
-        tremblo.read_record(make(tmp_path))
+        getattr(tremblo, function)(make(tmp_path))
     assert str(raised.value), name
+
+
+def test_a_folder_without_records_raises_os_error(tremblo, tmp_path):
+    (tmp_path / "notes.txt").write_text("no record here\n")
+    with pytest.raises(OSError) as raised:
+        tremblo.read_records(str(tmp_path))
+    assert str(tmp_path) in str(raised.value)

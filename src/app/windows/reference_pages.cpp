@@ -15,8 +15,8 @@ namespace {
 // after them.
 constexpr const char* kReadingOrder[] = {
     ":/README.md",         ":/doc/using.md",     ":/doc/formats.md",       ":/doc/batch.md",
-    ":/doc/computations.md", ":/doc/languages.md", ":/doc/development.md", ":/doc/tremblo.1.md",
-    ":/doc/tremblo-batch.1.md",
+    ":/doc/computations.md", ":/doc/languages.md", ":/doc/python.md", ":/doc/development.md",
+    ":/doc/tremblo.1.md",    ":/doc/tremblo-batch.1.md",
 };
 
 QString WithoutMarks(QString text) {
