@@ -125,6 +125,7 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
         r.componentPath[c] = *pathOf[rows[c]];
         r.componentLabel[c] = Utf8ToSjis(OrientationLabel(channel.header, static_cast<int>(c)));
         r.orientation[c] = OrientationOf(channel.header);
+        r.channelCode[c] = channel.header.componentName;
         placed.push_back(channel.header);
         const AgencyChannel& first = *channels[rows[0]];
         if (c > 0 && !SameInterval(channel.dt, first.dt))
@@ -137,7 +138,10 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
                              Shown(static_cast<int>(c)).c_str(), static_cast<int>(first.gal.size()),
                              static_cast<int>(channel.gal.size())));
     }
-    for (int c = r.componentCount; c < MAX_COMPONENTS; ++c) r.orientation[c] = ComponentOrientation{};
+    for (int c = r.componentCount; c < MAX_COMPONENTS; ++c) {
+        r.orientation[c] = ComponentOrientation{};
+        r.channelCode[c].clear();
+    }
     const AgencyChannel& first = *channels[rows[0]];
     if (first.gal.empty()) {
         platform_.ShowMessage(StringPrintf(TrText("record", messages::kNoSamplesFormat).c_str(), Shown(0).c_str()),
