@@ -34,6 +34,7 @@ PipelineSettings EventOptions(const std::vector<std::string>& files) {
     PipelineSettings options;
     options.files = files;
     options.summaryFile.assign(1, '-');  // rows only: no file is written
+    options.findInventory = true;        // miniSEED: the StationXML beside it
     return options;
 }
 

@@ -65,22 +65,42 @@ bool RecordSession::BelongsWith(const std::string& chosen, const std::string& ke
     return ComponentNameStem(FileNamePart(candidate)) == ComponentNameStem(FileNamePart(chosen));
 }
 
+std::optional<AgencyReadOptions> RecordSession::AgencyOptions(const std::string& chosen, RecordFormat format,
+                                                              const LoadSettings& settings) {
+    AgencyReadOptions options;
+    options.galPerUnstatedUnit = settings.galPerUnstatedUnit;
+    options.differentiateVelocity = settings.differentiateVelocity;
+    if (format != RecordFormat::Mseed) return options;
+    inventory_ = settings.inventory;
+    if (!inventory_ && settings.findInventory) inventory_ = inventoryFinder_.For(chosen, platform_);
+    if (inventory_ && !*inventory_) {
+        ReportBadContent(chosen, inventory_->error());
+        return std::nullopt;
+    }
+    if (inventory_) options.inventory = &inventory_->value();
+    return options;
+}
+
 bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, const LoadSettings& settings) {
     SeismicRecord& r = *staged_;
+    const std::optional<AgencyReadOptions> readOptions = AgencyOptions(chosen, format, settings);
+    if (!readOptions) return false;
     WaitWindow wait(platform_, TrText("record", messages::kWaitLoading));
     std::vector<ReadFile> files;
     std::vector<std::string> unread;
     {
         const std::unique_ptr<std::istream> in = source_->Open(chosen);
         if (!in) return ReportCannotOpen(chosen);
-        Result<AgencyFile> read = ReadAgencyFile(format, *in, AgencyReadOptions{.galPerUnstatedUnit = settings.galPerUnstatedUnit});
+        Result<AgencyFile> read = ReadAgencyFile(format, *in, *readOptions);
         if (!read) return ReportBadContent(chosen, read.error());
         if (read.value().channels.empty())
             return ReportBadContent(chosen, ReadError{0, StringPrintf(TrText("record", kNoComponentsFormat).c_str(),
                                                                       source_->Shown(chosen).c_str())});
         files.push_back(ReadFile{chosen, std::move(read.value())});
     }
-    if (settings.threeComponents && !FirstSetIsFull(HeadersOf(files))) {
+    // A miniSEED file of several sensors is a file of several records.
+    const bool severalSensors = format == RecordFormat::Mseed && SplitIntoComponentSets(HeadersOf(files)).size() > 1;
+    if (settings.threeComponents && !FirstSetIsFull(HeadersOf(files)) && !severalSensors) {
         const std::string key = ComponentGroupKey(format, files.front().content.channels.front().header);
         for (const std::string& candidate : source_->FilesBeside(chosen)) {
             if (!BelongsWith(chosen, key, format, candidate)) continue;
@@ -92,7 +112,7 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
             }
             const std::unique_ptr<std::istream> in = source_->Open(candidate);
             if (!in) return ReportCannotOpen(candidate);
-            Result<AgencyFile> read = ReadAgencyFile(format, *in, AgencyReadOptions{.galPerUnstatedUnit = settings.galPerUnstatedUnit});
+            Result<AgencyFile> read = ReadAgencyFile(format, *in, *readOptions);
             if (!read) return ReportBadContent(candidate, read.error());
             files.push_back(ReadFile{candidate, std::move(read.value())});
         }

@@ -26,13 +26,14 @@ char OrientationCode(const std::string& channel) { return channel.empty() ? ' ' 
 // The sensor's channels cut to the span all of them cover, on one grid.
 std::optional<ReadError> Align(std::vector<MseedTrace*>& sensor) {
     const MseedTrace& first = *sensor.front();
-    std::int64_t start = first.startMicros;
+    const MseedTrace* latest = &first;
     for (const MseedTrace* t : sensor) {
         if (std::fabs(1.0 - t->sampleRate / first.sampleRate) >= 1.0e-4)
             return ReadError{0, StringPrintf(TrText("record", "チャンネル %s（%g Hz）と %s（%g Hz）はサンプリング周波数が違うため一つの記録にできません").c_str(),
                                              first.id().c_str(), first.sampleRate, t->id().c_str(), t->sampleRate)};
-        start = std::max(start, t->startMicros);
+        if (t->startMicros > latest->startMicros) latest = t;
     }
+    const std::int64_t start = latest->startMicros;
     std::int64_t shortest = -1;
     std::vector<std::int64_t> drops;
     for (const MseedTrace* t : sensor) {
@@ -40,7 +41,7 @@ std::optional<ReadError> Align(std::vector<MseedTrace*>& sensor) {
         const double whole = std::round(samples);
         if (std::fabs(samples - whole) > 0.01)
             return ReadError{0, StringPrintf(TrText("record", "チャンネル %s（%s 開始）と %s（%s 開始）はサンプルの時刻がそろわないため一つの記録にできません").c_str(),
-                                             first.id().c_str(), XmlDateTimeText(first.startMicros).c_str(), t->id().c_str(),
+                                             latest->id().c_str(), XmlDateTimeText(latest->startMicros).c_str(), t->id().c_str(),
                                              XmlDateTimeText(t->startMicros).c_str())};
         const std::int64_t drop = static_cast<std::int64_t>(whole);
         drops.push_back(drop);
