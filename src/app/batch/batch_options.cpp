@@ -219,7 +219,8 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_option("--inventory", o.inventoryFiles,
                    "StationXML file (or folder of *.xml files) giving the sensitivity, position and orientation of "
                    "the channels of miniSEED files; may be given more than once")
-        ->type_name("FILE");
+        ->type_name("FILE")
+        ->allow_extra_args(false);
     app.add_flag("--differentiate-velocity", o.differentiateVelocity,
                  "read miniSEED channels of velocity sensors too, differentiated into acceleration (central differences)");
     std::string units;
