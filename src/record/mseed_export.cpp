@@ -193,12 +193,35 @@ void PrimePacker() {
 
 }  // namespace
 
-std::string PackMseedChannel(const InventoryChannel& channel, const float* values, int count) {
+bool AppendMseedChannel(const InventoryChannel& channel, const float* values, int count, std::string& bytes) {
     PrimePacker();
-    std::vector<float> samples(values, values + count);
-    std::string bytes;
-    const std::int64_t packed = Pack(PackingRecord(channel, samples.data(), count), bytes);
-    return packed == count ? bytes : std::string();
+    // One record's samples a call: handed all at once, the packer moves the
+    // samples left after every record, which for long records costs more
+    // than the packing. Each record starts at its first sample's time.
+    constexpr int kPerRecord = (MSEED_EXPORT_RECORD_LENGTH - 64) / 4;
+    thread_local std::vector<float> chunk;
+    bytes.reserve(bytes.size() + MseedChannelBytes(count));
+    const std::int64_t start = channel.startMicros.value_or(0);
+    const double rate = channel.sampleRate.value_or(1.0);
+    MSRecord* msr = PackingRecord(channel, nullptr, 0);
+    bool complete = true;
+    for (int offset = 0; offset < count && complete; offset += kPerRecord) {
+        const int n = std::min(kPerRecord, count - offset);
+        chunk.assign(values + offset, values + offset + n);
+        msr->datasamples = chunk.data();
+        msr->numsamples = n;
+        msr->starttime = start + std::llround(static_cast<double>(offset) * 1.0e6 / rate);
+        std::int64_t packed = 0;
+        complete = msr_pack(msr, AppendRecord, &bytes, &packed, 1, 0) > 0 && packed == n;
+    }
+    msr->datasamples = nullptr;
+    msr_free(&msr);
+    return complete;
+}
+
+std::size_t MseedChannelBytes(int count) {
+    constexpr int kPerRecord = (MSEED_EXPORT_RECORD_LENGTH - 64) / 4;
+    return static_cast<std::size_t>((count + kPerRecord - 1) / kPerRecord) * MSEED_EXPORT_RECORD_LENGTH;
 }
 
 std::optional<MseedExportFiles> RecordMseedFiles(const SeismicRecord& r, const std::string& baseName) {
@@ -211,11 +234,10 @@ std::optional<MseedExportFiles> RecordMseedFiles(const SeismicRecord& r, const s
     MseedExportFiles files;
     files.mseedName = baseName + ".mseed";
     files.xmlName = baseName + ".xml";
-    for (int c = 0; c < r.componentCount; ++c) {
-        const std::string packed = PackMseedChannel(channels[static_cast<std::size_t>(c)], r.samples[c].data(), n);
-        if (packed.empty()) return std::nullopt;
-        files.mseedBytes += packed;
-    }
+    files.mseedBytes.reserve(MseedChannelBytes(n) * static_cast<std::size_t>(r.componentCount));
+    for (int c = 0; c < r.componentCount; ++c)
+        if (!AppendMseedChannel(channels[static_cast<std::size_t>(c)], r.samples[c].data(), n, files.mseedBytes))
+            return std::nullopt;
     files.xmlText = StationXmlText(channels, "TREMBLO 4.2", channels.front().startMicros.value_or(0));
     return files;
 }

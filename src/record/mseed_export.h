@@ -50,7 +50,10 @@ std::string SeedStationCode(const std::string& code);
 // within 1e-4 of one.
 double MseedSampleRate(float dt);
 
-// Values packed as float32 records of one channel.
-std::string PackMseedChannel(const InventoryChannel& channel, const float* values, int count);
+// Values of one channel packed as float32 records, appended to `bytes`;
+// false when the packer failed.
+bool AppendMseedChannel(const InventoryChannel& channel, const float* values, int count, std::string& bytes);
+// The bytes of the records of `count` values (whole records).
+std::size_t MseedChannelBytes(int count);
 
 }  // namespace tremblo
