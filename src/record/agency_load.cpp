@@ -71,8 +71,7 @@ std::optional<AgencyReadOptions> RecordSession::AgencyOptions(const std::string&
     options.galPerUnstatedUnit = settings.galPerUnstatedUnit;
     options.differentiateVelocity = settings.differentiateVelocity;
     if (format != RecordFormat::Mseed) return options;
-    inventory_ = settings.inventory;
-    if (!inventory_ && settings.findInventory) inventory_ = inventoryFinder_.For(chosen, platform_);
+    inventory_ = settings.findInventory ? inventoryFinder_.For(chosen, platform_, settings.inventory) : settings.inventory;
     if (inventory_ && !*inventory_) {
         ReportBadContent(chosen, inventory_->error());
         return std::nullopt;

@@ -4,6 +4,7 @@
 #include <filesystem>
 
 #include "common/translation.h"
+#include "record/agency_reading.h"
 #include "stations/station_xml.h"
 
 namespace tremblo {
@@ -41,13 +42,32 @@ std::vector<std::string> InventoryFilesBeside(const std::string& dataPath) {
     return found;
 }
 
+bool NeedsInventoryChoice(const std::string& folder) {
+    std::error_code ec;
+    if (!std::filesystem::is_directory(folder, ec)) return false;
+    std::map<std::string, bool> folderHasOne;
+    for (auto it = std::filesystem::recursive_directory_iterator(folder, ec); !ec && it != std::filesystem::recursive_directory_iterator();
+         it.increment(ec)) {
+        if (!IsFile(it->path()) || DetectAgencyFormatOfFile(it->path().string()) != RecordFormat::Mseed) continue;
+        const std::string path = it->path().string();
+        std::filesystem::path named = it->path();
+        named.replace_extension(".xml");
+        if (IsFile(named)) continue;
+        const std::string parent = it->path().parent_path().string();
+        auto held = folderHasOne.find(parent);
+        if (held == folderHasOne.end()) held = folderHasOne.emplace(parent, !InventoryFilesBeside(path).empty()).first;
+        if (!held->second) return true;
+    }
+    return false;
+}
+
 SharedInventory InventoryFinder::Read(const std::vector<std::string>& files) {
     SharedInventory& held = read_[files];
     if (!held) held = std::make_shared<const Result<StationInventory>>(ReadStationXmlPaths(files));
     return held;
 }
 
-SharedInventory InventoryFinder::For(const std::string& dataPath, Platform& platform) {
+SharedInventory InventoryFinder::For(const std::string& dataPath, Platform& platform, SharedInventory fallback) {
     const std::filesystem::path data(dataPath);
     for (const char* extension : {".xml", ".XML"}) {
         std::filesystem::path named = data;
@@ -59,6 +79,7 @@ SharedInventory InventoryFinder::For(const std::string& dataPath, Platform& plat
     auto held = folderFiles_.find(folder);
     if (held == folderFiles_.end()) held = folderFiles_.emplace(folder, InventoryFilesBeside(dataPath)).first;
     if (!held->second.empty()) return Read(held->second);
+    if (fallback) return fallback;
     if (!chosen_) {
         chosen_ = platform.AskOpenFile(TrText("record", kStationXmlFileFilter));
         if (!chosen_) return nullptr;

@@ -37,8 +37,9 @@ struct LoadSettings {
     std::optional<double> galPerUnstatedUnit = std::nullopt;
     // miniSEED: the station inventory given (the batch's --inventory, read
     // once for the run, or why it could not be); without it a miniSEED
-    // file is refused, unless `findInventory` (the windows) finds one
-    // beside it or has the user choose one (see inventory_finder.h).
+    // file is refused. With `findInventory` (the windows) one beside the
+    // data comes first, then the one given, else the user chooses one (see
+    // inventory_finder.h).
     SharedInventory inventory = nullptr;
     bool findInventory = false;
     // miniSEED: velocity sensors differentiated into acceleration

@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "pipeline/event_reading.h"
+#include "record/inventory_finder.h"
 #include "support/mseed_fixtures.h"
 #include "support/temp_folder.h"
 
@@ -29,9 +30,9 @@ std::string Station(const std::string& station) {
     return bytes;
 }
 
-std::vector<EventRecord> ReadAll(const std::string& path) {
+std::vector<EventRecord> ReadAll(const std::string& path, const std::vector<std::string>& inventory = {}) {
     StationDirectory directory;
-    EventReading reading(path, directory, 2);
+    EventReading reading(path, directory, 2, inventory);
     std::vector<EventRecord> rows;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (!reading.progress().finished && std::chrono::steady_clock::now() < deadline)
@@ -75,6 +76,33 @@ TEST(EventMseed, StationsComeWithTheirPositionFromTheStationXml) {
         }
     }
     EXPECT_EQ(read, 2);
+}
+
+// Without a StationXML beside the files, the window's choice serves (the
+// window asks for one when NeedsInventoryChoice says so); beside one, the
+// files beside come first.
+TEST(EventMseed, AChosenStationXmlServesFilesWithNoneBeside) {
+    testing::TempFolder folder;
+    folder.Write("ev/a/sta01.mseed", Station("STA01"));
+    folder.Write("ev/b/sta02.mseed", Station("STA02"));
+    std::vector<testing::XmlChannelFixture> beside = testing::ThreeXmlChannels("STA02");
+    for (auto& c : beside) c.latitude = "40.5";
+    folder.Write("ev/b/sta02.xml", testing::StationXmlDocument(beside));
+    EXPECT_TRUE(NeedsInventoryChoice(folder / "ev"));
+    EXPECT_FALSE(NeedsInventoryChoice(folder / "ev/b"));
+    std::vector<testing::XmlChannelFixture> chosen = testing::ThreeXmlChannels("STA01");
+    for (const auto& c : testing::ThreeXmlChannels("STA02")) chosen.push_back(c);  // at 35.5
+    const std::string xml = folder.Write("elsewhere/chosen.xml", testing::StationXmlDocument(chosen));
+
+    const std::vector<EventRecord> without = ReadAll(folder / "ev");
+    ASSERT_EQ(without.size(), 2u);
+    EXPECT_TRUE(without[0].failed) << without[0].summaryLine;
+    EXPECT_NE(without[0].summaryLine.find("StationXML"), std::string::npos);
+
+    const std::vector<EventRecord> with = ReadAll(folder / "ev", {xml});
+    ASSERT_EQ(with.size(), 2u);
+    for (const EventRecord& row : with) EXPECT_FALSE(row.failed) << row.summaryLine;
+    EXPECT_NE(with[1].summaryLine.find("40.5"), std::string::npos) << with[1].summaryLine;
 }
 
 }  // namespace
