@@ -135,6 +135,8 @@ Result<Segment> ReadRecord(std::string& bytes, std::size_t offset, bool withSamp
         return RecordError(offset, TrText("record", "レコードが途中で切れています（ファイルの終わりが欠けています）"));
     if (code != MS_NOERROR) return RecordError(offset, LibraryReason(code));
     const int reclen = msr->reclen;
+    if (reclen < MINRECLEN || reclen > available)  // the reading always moves on
+        return RecordError(offset, TrText("record", "データレコードの見出しが壊れているか途中で切れています"));
     const std::int64_t dataOffset = msr->fsdh ? msr->fsdh->data_offset : 0;
     names.network = Trimmed(msr->network);
     names.station = Trimmed(msr->station);
