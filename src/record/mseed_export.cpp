@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <charconv>
 #include <cmath>
 #include <cstring>
 #include <mutex>
@@ -74,6 +75,16 @@ std::int64_t StartMicros(const RecordFields& r) {
     return MicrosOfStatedTime(*start).value_or(0);
 }
 
+// A float header value as the double its shortest text gives (35.165, not
+// 35.16500092), so the StationXML shows what the record file said.
+double AsWritten(float value) {
+    char text[32];
+    const auto end = std::to_chars(text, text + sizeof text, value).ptr;
+    double parsed = static_cast<double>(value);
+    std::from_chars(text, end, parsed);
+    return parsed;
+}
+
 void AppendRecord(char* record, int length, void* out) { static_cast<std::string*>(out)->append(record, static_cast<std::size_t>(length)); }
 
 void Copy(char (&field)[11], const std::string& text) {
@@ -121,8 +132,8 @@ std::vector<InventoryChannel> RecordMseedChannels(const SeismicRecord& r) {
     if (!statedCode.empty() && statedCode != common.station) common.stationAlternateCode = statedCode;
     common.siteName = !s.stationName.empty() ? s.stationName : statedCode;
     const bool knetFields = !fromMseed && !r.stationCode.view().empty() && !s.firstSampleTime && !s.originTime;
-    common.latitude = s.stationLat ? s.stationLat : knetFields ? std::optional<double>(r.stationLat) : std::nullopt;
-    common.longitude = s.stationLon ? s.stationLon : knetFields ? std::optional<double>(r.stationLon) : std::nullopt;
+    common.latitude = s.stationLat ? s.stationLat : knetFields ? std::optional<double>(AsWritten(r.stationLat)) : std::nullopt;
+    common.longitude = s.stationLon ? s.stationLon : knetFields ? std::optional<double>(AsWritten(r.stationLon)) : std::nullopt;
     common.elevationM = s.stationElevationM ? s.stationElevationM : knetFields ? std::optional<double>(r.stationHeight) : std::nullopt;
     common.startMicros = StartMicros(r);
     const int n = std::clamp(r.sampleCount, 1, std::max(r.capacity(), 1));
