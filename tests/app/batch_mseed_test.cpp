@@ -146,7 +146,7 @@ TEST(BatchMseed, BadInputFailsTheRecordAndWritesNothing) {
         args.push_back(data);
         const testing::ProgramRun run = testing::RunProgram(folder, args, 60);
         EXPECT_EQ(run.status, 1) << run.out << run.err;
-        for (const std::string& part : c.said) EXPECT_NE(run.err.find(part), std::string::npos) << part << "\n" << run.err;
+        for (const std::string& words : c.said) EXPECT_NE(run.err.find(words), std::string::npos) << words << "\n" << run.err;
         EXPECT_EQ(CountFiles(folder / "out", ".mseed"), 0);
     }
 }

@@ -260,7 +260,7 @@ TEST(MseedReader, BadInputIsRefusedNamingIt) {
         const StationInventory inventory = c.xml.empty() ? StationInventory{} : InventoryOf(c.xml);
         const Result<AgencyFile> read = Read(c.bytes, c.xml.empty() ? nullptr : &inventory);
         ASSERT_FALSE(read);
-        for (const std::string& part : c.said) EXPECT_NE(read.error().message.find(part), std::string::npos) << read.error().message;
+        for (const std::string& words : c.said) EXPECT_NE(read.error().message.find(words), std::string::npos) << read.error().message;
     }
 }
 

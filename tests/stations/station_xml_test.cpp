@@ -104,7 +104,7 @@ TEST(StationXml, BadDocumentsAreRefusedNamingTheFile) {
         SCOPED_TRACE(c.name);
         const Result<StationInventory> read = ParseStationXml(c.text, "bad.xml");
         ASSERT_FALSE(read);
-        for (const std::string& part : c.said) EXPECT_NE(read.error().message.find(part), std::string::npos) << read.error().message;
+        for (const std::string& words : c.said) EXPECT_NE(read.error().message.find(words), std::string::npos) << read.error().message;
     }
 }
 
