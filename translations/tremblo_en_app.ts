@@ -755,6 +755,18 @@ Drop a record file (the records of a folder open with File → Open event folder
         <source>SAC 形式 (成分ごと、単位 gal)...</source>
         <translation>SAC (one file per component, in gal)...</translation>
     </message>
+    <message>
+        <source>miniSEED 形式 (StationXML 付き、単位 gal)...</source>
+        <translation>miniSEED (with StationXML, in gal)...</translation>
+    </message>
+    <message>
+        <source>miniSEED ﾌｧｲﾙ (*.mseed)|*.mseed</source>
+        <translation>miniSEED file (*.mseed)|*.mseed</translation>
+    </message>
+    <message>
+        <source>値が有限でないため miniSEED ファイルを書けません</source>
+        <translation>The miniSEED file cannot be written: a value is not finite</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::THowTo</name>

@@ -63,5 +63,9 @@
         <source>値が有限でないため SAC ファイルを書けません</source>
         <translation>The SAC files cannot be written: a value is not finite</translation>
     </message>
+    <message>
+        <source>値が有限でないため miniSEED ファイルを書けません</source>
+        <translation>The miniSEED file cannot be written: a value is not finite</translation>
+    </message>
 </context>
 </TS>

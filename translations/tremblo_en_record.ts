@@ -545,6 +545,118 @@ Sets 2 to %d open from the event list (File → Open an event folder...), and tr
         <source>値の単位</source>
         <translation>Unit of the values</translation>
     </message>
+    <message>
+        <source>StationXML (*.xml)|*.xml|すべて(*.*)|*.*</source>
+        <translation>StationXML (*.xml)|*.xml|All files (*.*)|*.*</translation>
+    </message>
+    <message>
+        <source>チャンネル %s（%g Hz）と %s（%g Hz）はサンプリング周波数が違うため一つの記録にできません</source>
+        <translation>Channels %s (%g Hz) and %s (%g Hz) have different sampling rates and cannot make one record</translation>
+    </message>
+    <message>
+        <source>チャンネル %s（%s 開始）と %s（%s 開始）はサンプルの時刻がそろわないため一つの記録にできません</source>
+        <translation>Channels %s (starting %s) and %s (starting %s) do not have their samples at the same times and cannot make one record</translation>
+    </message>
+    <message>
+        <source>チャンネル %s と %s は同じ時間帯の値がありません</source>
+        <translation>Channels %s and %s have no values over a common time span</translation>
+    </message>
+    <message>
+        <source>チャンネル %s: miniSEED の値をガルにするには観測点の StationXML が要ります（tremblo-batch では --inventory FILE）</source>
+        <translation>Channel %s: a StationXML of the station is needed to turn miniSEED values into gal (tremblo-batch: --inventory FILE)</translation>
+    </message>
+    <message>
+        <source>チャンネル %s: StationXML にこのチャンネルの %s を含む期間がありません</source>
+        <translation>Channel %s: the StationXML has no epoch of this channel holding %s</translation>
+    </message>
+    <message>
+        <source>チャンネル %s が StationXML にありません</source>
+        <translation>Channel %s is not in the StationXML</translation>
+    </message>
+    <message>
+        <source>チャンネル %s: StationXML に感度（InstrumentSensitivity の Value）がないか 0 です</source>
+        <translation>Channel %s: the StationXML gives no sensitivity (InstrumentSensitivity Value) or 0</translation>
+    </message>
+    <message>
+        <source>チャンネル %s: 入力の単位 &quot;%s&quot; は加速度でも速度でもありません</source>
+        <translation>Channel %s: the input unit &quot;%s&quot; is neither acceleration nor velocity</translation>
+    </message>
+    <message>
+        <source>チャンネル %s: 加速度計（計器コード N）なのに入力の単位が &quot;%s&quot; です</source>
+        <translation>Channel %s: an accelerometer (instrument code N) whose input unit is &quot;%s&quot;</translation>
+    </message>
+    <message>
+        <source>チャンネル %s は加速度計（計器コード N）ではありません（速度計の記録は tremblo-batch の --differentiate-velocity で微分して読めます）</source>
+        <translation>Channel %s is not an accelerometer (instrument code N) (velocity sensors can be read differentiated with tremblo-batch&apos;s --differentiate-velocity)</translation>
+    </message>
+    <message>
+        <source>チャンネル %s: %zu 番目の値は %.6g gal になり、加速度としてありえません</source>
+        <translation>Channel %s: value %zu is %.6g gal, impossible as an acceleration</translation>
+    </message>
+    <message>
+        <source>miniSEED ファイルが大きすぎます（1 GiB まで読めます）</source>
+        <translation>The miniSEED file is too large (up to 1 GiB can be read)</translation>
+    </message>
+    <message>
+        <source>miniSEED ファイルを読めません</source>
+        <translation>Cannot read the miniSEED file</translation>
+    </message>
+    <message>
+        <source>miniSEED の %zu バイト目のレコード: %s</source>
+        <translation>miniSEED record at byte %zu: %s</translation>
+    </message>
+    <message>
+        <source>チャンネル %s: ヘッダーの %lld 個のうち %lld 個しか値を復号できません</source>
+        <translation>Channel %s: of the header&apos;s %lld values only %lld could be decoded</translation>
+    </message>
+    <message>
+        <source>チャンネル %s: 値が数ではなく文字です</source>
+        <translation>Channel %s: the values are text, not numbers</translation>
+    </message>
+    <message>
+        <source>チャンネル %s: %lld 番目の値が有限の数ではありません</source>
+        <translation>Channel %s: value %lld is not a finite number</translation>
+    </message>
+    <message>
+        <source>レコードが途中で切れています（ファイルの終わりが欠けています）</source>
+        <translation>The record is cut short (the end of the file is missing)</translation>
+    </message>
+    <message>
+        <source>データレコードの見出しが壊れているか途中で切れています</source>
+        <translation>The data record&apos;s header is damaged or cut short</translation>
+    </message>
+    <message>
+        <source>チャンネル %s: ヘッダーの値の数 %lld はレコード（%d バイト）に入りきりません</source>
+        <translation>Channel %s: the header&apos;s %lld values do not fit in the record (%d bytes)</translation>
+    </message>
+    <message>
+        <source>チャンネル %s: サンプリング周波数 %g が正の数ではありません</source>
+        <translation>Channel %s: the sampling rate %g is not a positive number</translation>
+    </message>
+    <message>
+        <source>チャンネル %s のサンプリング周波数が %s に %g Hz から %g Hz に変わります</source>
+        <translation>The sampling rate of channel %s changes at %s from %g Hz to %g Hz</translation>
+    </message>
+    <message>
+        <source>チャンネル %s に %s から %s まで欠測があります（つなげません）</source>
+        <translation>Channel %s has a gap from %s to %s (it cannot be joined)</translation>
+    </message>
+    <message>
+        <source>チャンネル %s のデータが %s から %s まで重なっています</source>
+        <translation>The data of channel %s overlap from %s to %s</translation>
+    </message>
+    <message>
+        <source>miniSEED のデータレコードではありません</source>
+        <translation>Not a miniSEED data record</translation>
+    </message>
+    <message>
+        <source>チャンネル %s は %lld 個の値を持ち、読める長さ（%d 個）を超えます</source>
+        <translation>Channel %s holds %lld values, more than can be read (%d)</translation>
+    </message>
+    <message>
+        <source>miniSEED ファイルに値のあるデータレコードがありません</source>
+        <translation>The miniSEED file has no data record holding values</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::RecordInfoPanel</name>

@@ -91,5 +91,49 @@
         <source>標高</source>
         <translation>Elev.</translation>
     </message>
+    <message>
+        <source>StationXML %s: Network に code がありません</source>
+        <translation>StationXML %s: a Network has no code</translation>
+    </message>
+    <message>
+        <source>StationXML %s: %s の %s &quot;%s&quot; が数ではありません</source>
+        <translation>StationXML %s: %s&apos;s %s &quot;%s&quot; is not a number</translation>
+    </message>
+    <message>
+        <source>StationXML %s: %s の %s &quot;%s&quot; が日時ではありません</source>
+        <translation>StationXML %s: %s&apos;s %s &quot;%s&quot; is not a date and time</translation>
+    </message>
+    <message>
+        <source>StationXML %s: 観測網 %s の Station に code がありません</source>
+        <translation>StationXML %s: a Station of network %s has no code</translation>
+    </message>
+    <message>
+        <source>StationXML %s: 観測点 %s.%s の Channel に code がありません</source>
+        <translation>StationXML %s: a Channel of station %s.%s has no code</translation>
+    </message>
+    <message>
+        <source>StationXML ファイル %s を開けません: %s</source>
+        <translation>Cannot open StationXML file %s: %s</translation>
+    </message>
+    <message>
+        <source>StationXML ファイル %s は大きすぎます</source>
+        <translation>StationXML file %s is too large</translation>
+    </message>
+    <message>
+        <source>StationXML ファイル %s を読めません</source>
+        <translation>Cannot read StationXML file %s</translation>
+    </message>
+    <message>
+        <source>StationXML %s は XML として読めません（%ld バイト目: %s）</source>
+        <translation>StationXML %s cannot be read as XML (at byte %ld: %s)</translation>
+    </message>
+    <message>
+        <source>%s は StationXML ではありません（根の要素が FDSNStationXML ではなく %s です）</source>
+        <translation>%s is not StationXML (its root element is %s, not FDSNStationXML)</translation>
+    </message>
+    <message>
+        <source>フォルダ %s に StationXML ファイル（*.xml）がありません</source>
+        <translation>Folder %s holds no StationXML file (*.xml)</translation>
+    </message>
 </context>
 </TS>

@@ -16,6 +16,7 @@
 #include "input/gzip_file_source.h"
 #include "input/member_file_source.h"
 #include "spectrum/period_table.h"
+#include "stations/station_xml.h"
 
 namespace tremblo {
 
@@ -30,10 +31,14 @@ void LowerThreadPriority() {
     (void)::setpriority(PRIO_PROCESS, thread, 10);
 }
 
-PipelineSettings EventOptions(const std::vector<std::string>& files) {
+PipelineSettings EventOptions(const std::vector<std::string>& files, const std::vector<std::string>& inventoryFiles) {
     PipelineSettings options;
+    options.inventoryFiles = inventoryFiles;
+    if (!inventoryFiles.empty())
+        options.inventory = std::make_shared<const Result<StationInventory>>(ReadStationXmlPaths(inventoryFiles));
     options.files = files;
     options.summaryFile.assign(1, '-');  // rows only: no file is written
+    options.findInventory = true;        // miniSEED: the StationXML beside it
     return options;
 }
 
@@ -85,8 +90,10 @@ private:
     std::deque<EventRecord> pending_;
 };
 
-EventReading::EventReading(std::string path, const StationDirectory& directory, int workers)
+EventReading::EventReading(std::string path, const StationDirectory& directory, int workers,
+                           std::vector<std::string> inventoryFiles)
     : path_(std::move(path)),
+      inventoryFiles_(std::move(inventoryFiles)),
       directory_(std::make_unique<StationDirectory>(directory)),
       workers_(workers > 0 ? workers : DefaultWorkerCount()),
       thread_([this] { Run(); }) {}
@@ -117,7 +124,7 @@ void EventReading::Run() {
         progress_.error = input.error;
     }
     if (!input.files.empty() && !stop_) {
-        const PipelineSettings options = EventOptions(input.files);
+        const PipelineSettings options = EventOptions(input.files, inventoryFiles_);
         FolderListings listings;
         const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
         // Progress goes by bytes: archives as they stream, plain files as handed on.

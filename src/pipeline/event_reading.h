@@ -50,7 +50,9 @@ class EventReading {
 public:
     // Starts reading `path` (an archive, a folder or a list of files) with a
     // copy of the station directory. workers <= 0: one per core.
-    EventReading(std::string path, const StationDirectory& directory, int workers = 0);
+    // `inventoryFiles`: StationXML for miniSEED files with none beside them.
+    EventReading(std::string path, const StationDirectory& directory, int workers = 0,
+                 std::vector<std::string> inventoryFiles = {});
     ~EventReading();  // stops and waits for the threads
     EventReading(const EventReading&) = delete;
     EventReading& operator=(const EventReading&) = delete;
@@ -68,6 +70,7 @@ private:
     void Run();
 
     std::string path_;
+    std::vector<std::string> inventoryFiles_;
     std::unique_ptr<StationDirectory> directory_;
     int workers_;
     std::atomic<bool> stop_{false};

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "record/inventory_finder.h"
 #include "record/seismic_record.h"
 #include "spectrum/damping_ratios.h"
 #include "spectrum/oscillator_method.h"
@@ -44,6 +45,11 @@ struct PipelineSettings {
     bool exportAt2 = false;               // --export at2: NAME_LABEL.AT2 of every component
     bool exportSac = false;               // --export sac: NAME_LABEL.sac of every component
     std::optional<double> galPerUnstatedUnit;  // --units: of files that do not state it (SAC)
+    bool exportMseed = false;             // --export mseed: NAME.mseed and its StationXML NAME.xml
+    std::vector<std::string> inventoryFiles;  // --inventory: StationXML files, or folders of them
+    SharedInventory inventory;            // read from inventoryFiles once, or why it could not be
+    bool findInventory = false;           // miniSEED without one: found beside the data (event window)
+    bool differentiateVelocity = false;   // --differentiate-velocity: velocity sensors read too
     std::string summaryFile;              // --summary: one CSV row per record
     std::string mapFile;                  // --map: the stations of the records on a map (PNG)
     bool rotd = false;                    // --rotd: RotD50/RotD100 (NAMErotd.csv, summary columns)
@@ -67,7 +73,7 @@ struct PipelineSettings {
 // Whether the usual files (CSV, pictures) are written: always, except that
 // --info, --summary or --map alone writes only what it asks for, unless --out is given.
 inline bool WritesRecordFiles(const PipelineSettings& o) {
-    return (!o.info && o.summaryFile.empty() && o.mapFile.empty() && !o.exportAt2 && !o.exportSac) || o.outGiven;
+    return (!o.info && o.summaryFile.empty() && o.mapFile.empty() && !o.exportAt2 && !o.exportSac && !o.exportMseed) || o.outGiven;
 }
 
 }  // namespace tremblo

@@ -1,6 +1,7 @@
 #include "pipeline/record_worker.h"
 
 #include "record/at2_export.h"
+#include "record/mseed_export.h"
 #include "record/sac_export.h"
 
 #include <algorithm>
@@ -177,7 +178,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
     const std::string base = series != 0 ? name + "_" + std::to_string(series) : name;
     // Every file a record writes comes from that record: a second record of
     // the same name (the same station in two archives) writes none.
-    if ((writeFiles || options_.exportAt2 || options_.exportSac) && claims_ != nullptr) {
+    if ((writeFiles || options_.exportAt2 || options_.exportSac || options_.exportMseed) && claims_ != nullptr) {
         const std::string owner = claims_->Claim(base, file);
         if (!owner.empty()) {
             Fail(outcome, "its files would be named " + base + ".csv ..." +
@@ -189,6 +190,7 @@ RecordOutcome RecordWorker::Process(const std::string& file, const std::string& 
     if (writeFiles && !WriteFiles(base, outcome)) return outcome;
     if (options_.exportAt2 && !WriteAt2Files(base, outcome)) return outcome;
     if (options_.exportSac && !WriteSacFiles(base, outcome)) return outcome;
+    if (options_.exportMseed && !WriteMseedFiles(base, outcome)) return outcome;
     if (source != nullptr && !options_.azimuths.empty())
         outcome.notes.push_back("--azimuth: no file for a record read from an archive or a .gz file");
     else if (writeFiles && !WriteSynthesizedFiles(format, outcome))
@@ -248,7 +250,22 @@ bool RecordWorker::WriteAt2Files(const std::string& base, RecordOutcome& outcome
 LoadSettings RecordWorker::LoadSettingsOf(RecordFormat format) const {
     LoadSettings settings{format, options_.threeComponents, options_.removeDc};
     settings.galPerUnstatedUnit = options_.galPerUnstatedUnit;
+    settings.inventory = options_.inventory;
+    settings.findInventory = options_.findInventory;
+    settings.differentiateVelocity = options_.differentiateVelocity;
     return settings;
+}
+
+// --export mseed: the record as NAME.mseed with its StationXML NAME.xml.
+bool RecordWorker::WriteMseedFiles(const std::string& base, RecordOutcome& outcome) {
+    const std::optional<MseedExportFiles> files = RecordMseedFiles(session_->record(), base);
+    if (!files) return Fail(outcome, "--export mseed: " + TrText("batch", "値が有限でないため miniSEED ファイルを書けません"));
+    for (const auto& [name, bytes] : {std::pair{&files->mseedName, &files->mseedBytes}, std::pair{&files->xmlName, &files->xmlText}}) {
+        const std::string path = (std::filesystem::path(options_.outFolder) / *name).string();
+        if (std::string why; !WriteFileAtomically(path, *bytes, &why)) return Fail(outcome, CannotWrite(path, why));
+        outcome.written.push_back(path);
+    }
+    return true;
 }
 
 // --export sac: every component as a binary SAC file.

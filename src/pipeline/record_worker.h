@@ -85,6 +85,7 @@ private:
     bool WriteFiles(const std::string& base, RecordOutcome& outcome);
     bool WriteAt2Files(const std::string& base, RecordOutcome& outcome);
     bool WriteSacFiles(const std::string& base, RecordOutcome& outcome);
+    bool WriteMseedFiles(const std::string& base, RecordOutcome& outcome);
     LoadSettings LoadSettingsOf(RecordFormat format) const;
     bool CalculateSpectra(RecordOutcome& outcome);
     // Runs the model's calculation on the record; a refusal or short memory

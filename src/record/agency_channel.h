@@ -10,6 +10,7 @@
 
 #include "record/seismic_record.h"
 #include "record/stated_header.h"
+#include "stations/station_inventory.h"
 
 namespace tremblo {
 
@@ -44,6 +45,12 @@ struct AgencyReadOptions {
     // unit (a SAC file with IDEP undefined or IUNKN): the user's choice
     // (the batch's --units). Without it such a file is refused.
     std::optional<double> galPerUnstatedUnit = std::nullopt;
+    // miniSEED: the station inventory that turns counts into gal (see
+    // mseed_reader.h); without it such a file is refused.
+    const StationInventory* inventory = nullptr;
+    // miniSEED: velocity sensors read as acceleration, differentiated
+    // (the batch's --differentiate-velocity); refused without it.
+    bool differentiateVelocity = false;
 };
 
 inline AgencyReadOptions HeaderOnlyReading() {

@@ -65,7 +65,7 @@ bool StatesItsUnit(RecordFormat format, std::istream& in) {
 // reading then refuses the file with a message that says why.
 std::optional<double> RecordSession::UnitOfValues(const std::string& path, RecordFormat format,
                                                   const LoadSettings& settings) {
-    if (settings.galPerUnstatedUnit) return settings.galPerUnstatedUnit;
+    if (settings.galPerUnstatedUnit || format != RecordFormat::Sac) return settings.galPerUnstatedUnit;
     const std::unique_ptr<std::istream> in = source_->Open(path);
     if (!in || StatesItsUnit(format, *in)) return std::nullopt;
     std::vector<std::string> names;
@@ -95,24 +95,41 @@ bool RecordSession::BelongsWith(const std::string& chosen, const std::string& ke
     return ComponentNameStem(FileNamePart(candidate)) == ComponentNameStem(FileNamePart(chosen));
 }
 
-bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, const LoadSettings& asked) {
+std::optional<AgencyReadOptions> RecordSession::AgencyOptions(const std::string& chosen, RecordFormat format,
+                                                              const LoadSettings& settings) {
+    AgencyReadOptions options;
+    options.galPerUnstatedUnit = UnitOfValues(chosen, format, settings);
+    options.differentiateVelocity = settings.differentiateVelocity;
+    if (format != RecordFormat::Mseed) return options;
+    inventory_ = settings.findInventory ? inventoryFinder_.For(chosen, platform_, settings.inventory) : settings.inventory;
+    if (inventory_ && !*inventory_) {
+        ReportBadContent(chosen, inventory_->error());
+        return std::nullopt;
+    }
+    if (inventory_) options.inventory = &inventory_->value();
+    return options;
+}
+
+bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, const LoadSettings& settings) {
     SeismicRecord& r = *staged_;
-    LoadSettings settings = asked;
-    settings.galPerUnstatedUnit = UnitOfValues(chosen, format, asked);
+    const std::optional<AgencyReadOptions> readOptions = AgencyOptions(chosen, format, settings);
+    if (!readOptions) return false;
     WaitWindow wait(platform_, TrText("record", messages::kWaitLoading));
     std::vector<ReadFile> files;
     std::vector<std::string> unread;
     {
         const std::unique_ptr<std::istream> in = source_->Open(chosen);
         if (!in) return ReportCannotOpen(chosen);
-        Result<AgencyFile> read = ReadAgencyFile(format, *in, AgencyReadOptions{.galPerUnstatedUnit = settings.galPerUnstatedUnit});
+        Result<AgencyFile> read = ReadAgencyFile(format, *in, *readOptions);
         if (!read) return ReportBadContent(chosen, read.error());
         if (read.value().channels.empty())
             return ReportBadContent(chosen, ReadError{0, StringPrintf(TrText("record", kNoComponentsFormat).c_str(),
                                                                       source_->Shown(chosen).c_str())});
         files.push_back(ReadFile{chosen, std::move(read.value())});
     }
-    if (settings.threeComponents && !FirstSetIsFull(HeadersOf(files))) {
+    // A miniSEED file of several sensors is a file of several records.
+    const bool severalSensors = format == RecordFormat::Mseed && SplitIntoComponentSets(HeadersOf(files)).size() > 1;
+    if (settings.threeComponents && !FirstSetIsFull(HeadersOf(files)) && !severalSensors) {
         const std::string key = ComponentGroupKey(format, files.front().content.channels.front().header);
         for (const std::string& candidate : source_->FilesBeside(chosen)) {
             if (!BelongsWith(chosen, key, format, candidate)) continue;
@@ -124,7 +141,7 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
             }
             const std::unique_ptr<std::istream> in = source_->Open(candidate);
             if (!in) return ReportCannotOpen(candidate);
-            Result<AgencyFile> read = ReadAgencyFile(format, *in, AgencyReadOptions{.galPerUnstatedUnit = settings.galPerUnstatedUnit});
+            Result<AgencyFile> read = ReadAgencyFile(format, *in, *readOptions);
             if (!read) return ReportBadContent(candidate, read.error());
             files.push_back(ReadFile{candidate, std::move(read.value())});
         }
@@ -157,6 +174,7 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
         r.componentPath[c] = *pathOf[rows[c]];
         r.componentLabel[c] = Utf8ToSjis(OrientationLabel(channel.header, static_cast<int>(c)));
         r.orientation[c] = OrientationOf(channel.header);
+        r.channelCode[c] = channel.header.componentName;
         placed.push_back(channel.header);
         const AgencyChannel& first = *channels[rows[0]];
         if (c > 0 && !SameInterval(channel.dt, first.dt))
@@ -169,7 +187,10 @@ bool RecordSession::LoadAgency(const std::string& chosen, RecordFormat format, c
                              Shown(static_cast<int>(c)).c_str(), static_cast<int>(first.gal.size()),
                              static_cast<int>(channel.gal.size())));
     }
-    for (int c = r.componentCount; c < MAX_COMPONENTS; ++c) r.orientation[c] = ComponentOrientation{};
+    for (int c = r.componentCount; c < MAX_COMPONENTS; ++c) {
+        r.orientation[c] = ComponentOrientation{};
+        r.channelCode[c].clear();
+    }
     const AgencyChannel& first = *channels[rows[0]];
     if (first.gal.empty()) {
         platform_.ShowMessage(StringPrintf(TrText("record", messages::kNoSamplesFormat).c_str(), Shown(0).c_str()),

@@ -13,6 +13,8 @@
 #include "record/geonet_reader.h"
 #include "record/knet_csv_reader.h"
 #include "record/peer_reader.h"
+#include "record/mseed_reader.h"
+#include "record/mseed_traces.h"
 #include "record/sac_reader.h"
 #include "record/smc_reader.h"
 
@@ -51,6 +53,7 @@ std::optional<RecordFormat> DetectAgencyFormat(const std::vector<std::string>& h
 
 std::optional<RecordFormat> DetectAgencyFormatOfBytes(std::string_view bytes) {
     if (LooksLikeSacBinary(bytes)) return RecordFormat::Sac;
+    if (LooksLikeMiniSeed(bytes)) return RecordFormat::Mseed;
     MemoryStream in(bytes.substr(0, AGENCY_HEAD_BYTES));
     return DetectAgencyFormat(ReadHeadLines(in));
 }
@@ -79,6 +82,7 @@ Result<AgencyFile> ReadAgencyFile(RecordFormat format, std::istream& in, AgencyR
         case RecordFormat::GeoNet: return ReadGeoNetFile(in, options);
         case RecordFormat::KnetCsv: return ReadKnetCsvFile(in, options);
         case RecordFormat::Sac: return ReadSacFile(in, options);
+        case RecordFormat::Mseed: return ReadMseedFile(in, options);
         case RecordFormat::Knet:
         case RecordFormat::Hiroshima:
         case RecordFormat::Cdpc: break;
@@ -99,6 +103,7 @@ const char* FormatOptionName(RecordFormat format) {
         case RecordFormat::GeoNet: return "geonet";
         case RecordFormat::KnetCsv: return "knet-csv";
         case RecordFormat::Sac: return "sac";
+        case RecordFormat::Mseed: return "mseed";
     }
     return "knet";
 }
@@ -116,6 +121,7 @@ std::string FormatDisplayName(RecordFormat format) {
         case RecordFormat::GeoNet: return "GeoNet V1A/V2A";
         case RecordFormat::KnetCsv: return "K-NET/KiK-net CSV";
         case RecordFormat::Sac: return "SAC";
+        case RecordFormat::Mseed: return "miniSEED";
     }
     return {};
 }

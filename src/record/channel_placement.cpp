@@ -17,8 +17,9 @@ std::vector<std::vector<std::size_t>> SplitIntoComponentSets(std::span<const Cha
     int horizontals = 0, verticals = 0;
     for (std::size_t i = 0; i < headers.size(); ++i) {
         const ChannelHeader& h = headers[i];
+        const bool otherSensor = i > 0 && h.sensorKey != headers[i - 1].sensorKey;
         const bool full = sets.empty() || sets.back().size() == 3 || (h.vertical && verticals == 1) ||
-                          (!h.vertical && h.azimuthDeg && horizontals == 2);
+                          (!h.vertical && h.azimuthDeg && horizontals == 2) || otherSensor;
         if (full) {
             sets.emplace_back();
             horizontals = verticals = 0;

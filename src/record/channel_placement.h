@@ -17,7 +17,8 @@ namespace tremblo {
 // indices into `headers`: channels are taken in order, and a channel that
 // would give the set being filled a fourth channel, a third horizontal or
 // a second vertical starts the next one (a KiK-net file's surface and
-// borehole channels, a building's many sensors). A channel whose file says
+// borehole channels, a building's many sensors), and so does a channel of
+// another sensor (ChannelHeader::sensorKey, miniSEED). A channel whose file says
 // neither its azimuth nor that it is vertical counts only toward the four.
 // Sets come in the order of their first channel.
 std::vector<std::vector<std::size_t>> SplitIntoComponentSets(std::span<const ChannelHeader> headers);

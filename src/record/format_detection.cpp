@@ -8,6 +8,7 @@
 #include "input/memory_stream.h"
 #include "record/agency_reading.h"
 #include "record/sac_header.h"
+#include "record/mseed_traces.h"
 #include "record/sac_reader.h"
 #include "common/path_text.h"
 
@@ -29,6 +30,7 @@ RecordFormat DetectRecordFormat(std::istream& in) {
     in.read(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     bytes.resize(static_cast<std::size_t>(std::max<std::streamsize>(in.gcount(), 0)));
     if (LooksLikeSacBinary(bytes)) return RecordFormat::Sac;
+    if (LooksLikeMiniSeed(bytes)) return RecordFormat::Mseed;
     const std::size_t lineBytes = static_cast<std::size_t>(AGENCY_HEAD_LINES) * (RECORD_LINE_LIMIT + 2);
     if (bytes.size() == SAC_HEADER_BYTES) {
         std::string more(lineBytes - bytes.size(), '\0');

@@ -45,7 +45,9 @@ std::string RecordIdentity(const std::string& path, RecordFormat format, bool th
 }
 
 int ComponentSetCount(std::span<const ChannelHeader> headers) {
-    return FirstSetIsFull(headers) ? static_cast<int>(SplitIntoComponentSets(headers).size()) : 1;
+    // A miniSEED file's sensors are sets of their own, however few channels each has.
+    const bool sensors = !headers.empty() && !headers.front().sensorKey.empty();
+    return FirstSetIsFull(headers) || sensors ? static_cast<int>(SplitIntoComponentSets(headers).size()) : 1;
 }
 
 std::vector<ChannelHeader> AgencyChannelHeaders(const std::string& path, RecordFormat format) {

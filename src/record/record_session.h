@@ -14,6 +14,8 @@
 #include "common/platform.h"
 #include "common/translation.h"
 #include "input/record_file_source.h"
+#include "record/agency_channel.h"
+#include "record/inventory_finder.h"
 #include "record/record_labels.h"
 #include "record/seismic_record.h"
 #include "stations/station_directory.h"
@@ -34,6 +36,16 @@ struct LoadSettings {
     // IDEP unknown): the batch's --units; without it the user is asked
     // (the console platform of the batch cancels, and the file is refused).
     std::optional<double> galPerUnstatedUnit = std::nullopt;
+    // miniSEED: the station inventory given (the batch's --inventory, read
+    // once for the run, or why it could not be); without it a miniSEED
+    // file is refused. With `findInventory` (the windows) one beside the
+    // data comes first, then the one given, else the user chooses one (see
+    // inventory_finder.h).
+    SharedInventory inventory = nullptr;
+    bool findInventory = false;
+    // miniSEED: velocity sensors differentiated into acceleration
+    // (--differentiate-velocity); refused without it.
+    bool differentiateVelocity = false;
 };
 
 enum class LoadStatus { Loaded, Cancelled, Failed };
@@ -84,6 +96,10 @@ private:
     bool ReadCdpcIntervals();
     bool LoadAgency(const std::string& path, RecordFormat format, const LoadSettings& settings);
     std::optional<double> UnitOfValues(const std::string& path, RecordFormat format, const LoadSettings& settings);
+    // How the files of the record are read; nothing (and the reason said)
+    // when a miniSEED file's inventory cannot be had.
+    std::optional<AgencyReadOptions> AgencyOptions(const std::string& chosen, RecordFormat format,
+                                                   const LoadSettings& settings);
     bool BelongsWith(const std::string& chosen, const std::string& key, RecordFormat format,
                      const std::string& candidate);
     bool ReadHiroshimaHeaderInto(const std::string& path);
@@ -109,6 +125,8 @@ private:
     std::unique_ptr<SeismicRecord> current_, staged_;
     RecordLabels labels_, stagedLabels_;
     RecordFormat loadedFormat_ = RecordFormat::Knet;
+    InventoryFinder inventoryFinder_;
+    SharedInventory inventory_;  // of the load under way
 };
 
 }  // namespace tremblo

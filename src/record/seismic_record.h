@@ -25,12 +25,12 @@ inline constexpr int MAX_COMPONENTS = 3;
 
 // The described three, then the agency formats of the rest of the world
 // (each file already in physical units; see agency_channel.h).
-enum class RecordFormat { Knet, Hiroshima, Cdpc, Peer, Cosmos, Csmip, Smc, Esm, GeoNet, KnetCsv, Sac };
+enum class RecordFormat { Knet, Hiroshima, Cdpc, Peer, Cosmos, Csmip, Smc, Esm, GeoNet, KnetCsv, Sac, Mseed };
 
 inline constexpr RecordFormat kAllRecordFormats[] = {
     RecordFormat::Knet, RecordFormat::Hiroshima, RecordFormat::Cdpc,  RecordFormat::Peer,   RecordFormat::Cosmos,
     RecordFormat::Csmip, RecordFormat::Smc,     RecordFormat::Esm,   RecordFormat::GeoNet, RecordFormat::KnetCsv,
-    RecordFormat::Sac};
+    RecordFormat::Sac,  RecordFormat::Mseed};
 
 // Whether records of `format` are read through the agency readers.
 constexpr bool IsAgencyFormat(RecordFormat format) {
@@ -77,6 +77,9 @@ struct RecordFields : EventHeader {
     // code, origin date and time are copied into the fields above as text);
     // empty for the described formats.
     ChannelHeader stated;
+    // Each row's channel as an agency file names it ("HNZ"); empty for
+    // the described formats.
+    std::array<std::string, MAX_COMPONENTS> channelCode;
     // The set of components read, and how many its files hold (agency
     // files: a KiK-net CSV file's surface and borehole sets, say).
     int componentSet = 0;

@@ -39,6 +39,11 @@ struct ChannelHeader {
     // north in [0, 360); empty when the file does not tell.
     std::optional<double> azimuthDeg;
     bool vertical = false;
+    // miniSEED: the location code, and the channels of one sensor (network,
+    // station, location, band and instrument codes: "IU.ANMO.00.HN"); a set
+    // of components never mixes two sensors. Empty for other formats.
+    std::string locationCode;
+    std::string sensorKey;
     // Processing stage where the format has one (COSMOS/CSMIP V1 = 1, V2 = 2).
     int processingStage = 0;
 };

@@ -3,6 +3,7 @@
 #include "record/acceleration_units.h"
 #include "record/agency_reading.h"
 #include "record/agency_text_units.h"
+#include "stations/station_xml.h"
 
 #include <CLI/CLI.hpp>
 #include <algorithm>
@@ -199,14 +200,22 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
         ->capture_default_str();
     app.add_option("--format", format,
                    "record format: auto (recognised from each file's content, the default), knet, hiroshima, cdpc, "
-                   "peer, cosmos, csmip, smc, esm, geonet, knet-csv or sac")
+                   "peer, cosmos, csmip, smc, esm, geonet, knet-csv, sac or mseed")
         ->check(CLI::IsMember({"auto", "knet", "hiroshima", "cdpc", "peer", "cosmos", "csmip", "smc", "esm", "geonet",
-                               "knet-csv", "sac"}));
+                               "knet-csv", "sac", "mseed"}));
     std::vector<std::string> exports;
     app.add_option("--export", exports,
                    "write every record in another program's format as well: at2 (PEER NGA, one NAME_LABEL.AT2 "
-                   "per component, in g), sac (binary SAC, one NAME_LABEL.sac per component, in gal)")
-        ->check(CLI::IsMember({"at2", "sac"}));
+                   "per component, in g), sac (binary SAC, one NAME_LABEL.sac per component, in gal), mseed "
+                   "(NAME.mseed, float32 in gal, with its StationXML NAME.xml)")
+        ->check(CLI::IsMember({"at2", "sac", "mseed"}));
+    app.add_option("--inventory", o.inventoryFiles,
+                   "StationXML file (or folder of *.xml files) giving the sensitivity, position and orientation of "
+                   "the channels of miniSEED files; may be given more than once")
+        ->type_name("FILE")
+        ->allow_extra_args(false);
+    app.add_flag("--differentiate-velocity", o.differentiateVelocity,
+                 "read miniSEED channels of velocity sensors too, differentiated into acceleration (central differences)");
     std::string units;
     app.add_option("--units", units,
                    "unit of the values of files that do not state it (SAC files whose IDEP is unknown): gal, m/s2, "
@@ -328,6 +337,10 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     o.outGiven = app.count("--out") > 0;
     o.exportAt2 = std::find(exports.begin(), exports.end(), "at2") != exports.end();
     o.exportSac = std::find(exports.begin(), exports.end(), "sac") != exports.end();
+    o.exportMseed = std::find(exports.begin(), exports.end(), "mseed") != exports.end();
+    // Read once; a failure fails each miniSEED record with its reason.
+    if (!o.inventoryFiles.empty())
+        o.inventory = std::make_shared<const Result<StationInventory>>(ReadStationXmlPaths(o.inventoryFiles));
     if (!units.empty()) o.galPerUnstatedUnit = GalPerUnitNamed(units);
     for (const RecordFormat known : kAllRecordFormats)
         if (format == FormatOptionName(known)) o.format = known;

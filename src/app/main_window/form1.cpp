@@ -99,6 +99,9 @@ void TForm1::BuildMenu() {
     ExportSac = exportMenu->addAction(tr("SAC 形式 (成分ごと、単位 gal)..."));
     ExportSac->setEnabled(false);
     connect(ExportSac, &QAction::triggered, this, [this] { ExportSacClick(); });
+    ExportMseed = exportMenu->addAction(tr("miniSEED 形式 (StationXML 付き、単位 gal)..."));
+    ExportMseed->setEnabled(false);
+    connect(ExportMseed, &QAction::triggered, this, [this] { ExportMseedClick(); });
     N8 = file->addAction(tr("（記号→地点名）ファイル作成"));
     N8->setEnabled(false);
     connect(N8, &QAction::triggered, this, [this] { N8Click(); });

@@ -68,6 +68,9 @@ public:
     // NAME_LABEL.AT2 for every component beside it.
     void ExportAt2Click();
     void ExportSacClick();
+    // 書き出し → miniSEED: NAME.mseed and its StationXML NAME.xml, as the
+    // batch's --export mseed writes them.
+    void ExportMseedClick();
 
     // Waveform view.
     void BtnWaveClick();
@@ -155,6 +158,7 @@ public:
     QAction* ExportAt2 = nullptr;
     QAction* Measures1 = nullptr;  // 解析 - 強震動指標
     QAction* ExportSac = nullptr;
+    QAction* ExportMseed = nullptr;
     QAction *Automatic = nullptr, *KNET = nullptr, *Hiroshima = nullptr, *BOSAI = nullptr, *N8 = nullptr;
     QAction *N11 = nullptr, *N2 = nullptr, *N3 = nullptr, *N5 = nullptr, *N6 = nullptr, *N7 = nullptr;
     ClickableLabel *Label21 = nullptr, *Label26 = nullptr, *Label32 = nullptr;

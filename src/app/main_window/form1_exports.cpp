@@ -5,6 +5,7 @@
 #include "common/path_text.h"
 #include "common/text_export.h"
 #include "record/at2_export.h"
+#include "record/mseed_export.h"
 #include "record/sac_export.h"
 #include "plot/picture_export.h"
 #include "plot/windows/radio_group.h"
@@ -90,6 +91,29 @@ void TForm1::ExportSacClick() {
         const std::string path = folder.empty() ? file.name : folder + "/" + file.name;
         if (!WriteFileAtomically(path, file.bytes)) return ReportCannotCreate(platform_, path);
     }
+}
+
+// The same files as the batch's --export mseed: NAME.mseed and NAME.xml
+// for the name chosen.
+void TForm1::ExportMseedClick() {
+    const SeismicRecord& r = session_->record();
+    if (!r.recordLoaded) return;
+    const auto chosen = platform_.AskSaveFile(SaveDialogRequest{Std(tr("miniSEED ﾌｧｲﾙ (*.mseed)|*.mseed")),
+                                                                SaveDialogFolder("", r), r.eventName + ".mseed", "mseed"});
+    if (!chosen) return;
+    const std::string base = WithoutExtension(*chosen);
+    const std::optional<MseedExportFiles> files = RecordMseedFiles(r, std::string(FileNamePart(base)));
+    if (!files) {
+        platform_.ShowMessage(Std(tr("値が有限でないため miniSEED ファイルを書けません")), Std(tr("書き出し")),
+                              MessageStyle::Warning);
+        return;
+    }
+    const std::string folder = FolderPart(base);
+    const auto pathOf = [&](const std::string& name) { return folder.empty() ? name : folder + "/" + name; };
+    if (!WriteFileAtomically(pathOf(files->mseedName), files->mseedBytes))
+        return ReportCannotCreate(platform_, pathOf(files->mseedName));
+    if (!WriteFileAtomically(pathOf(files->xmlName), files->xmlText))
+        return ReportCannotCreate(platform_, pathOf(files->xmlName));
 }
 
 void TForm1::BtnCopyClick() { platform_.CopyImageToClipboard(MyWave1->Picture()); }

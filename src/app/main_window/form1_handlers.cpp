@@ -49,7 +49,9 @@ void TForm1::ChooseAutomatic() {
 
 LoadSettings TForm1::CurrentLoadSettings() const {
     const std::optional<RecordFormat> chosen = chosenFormat();
-    return LoadSettings{chosen.value_or(RecordFormat::Knet), CB3Compo->isChecked(), CBDC->isChecked(), !chosen};
+    LoadSettings settings{chosen.value_or(RecordFormat::Knet), CB3Compo->isChecked(), CBDC->isChecked(), !chosen};
+    settings.findInventory = true;  // miniSEED: its StationXML beside it, else asked once
+    return settings;
 }
 
 void TForm1::BtnFileClick() {
@@ -67,8 +69,9 @@ LoadStatus TForm1::OpenRecordFile(const std::string& path) {
 
 LoadStatus TForm1::OpenRecordFromSource(const std::string& loadPath, RecordFormat format, RecordFileSource* source) {
     session_->setFileSource(source);
-    const LoadStatus status =
-        session_->LoadPath(loadPath, LoadSettings{format, CB3Compo->isChecked(), CBDC->isChecked()});
+    LoadSettings settings{format, CB3Compo->isChecked(), CBDC->isChecked()};
+    settings.findInventory = true;
+    const LoadStatus status = session_->LoadPath(loadPath, settings);
     session_->setFileSource(nullptr);
     if (status == LoadStatus::Loaded) recordFromSource_ = source != nullptr;
     FinishLoad(status);
@@ -100,6 +103,7 @@ void TForm1::UpdateAfterLoad() {
     ExportAt2->setEnabled(session_->record().recordLoaded);
     Measures1->setEnabled(session_->record().recordLoaded);
     ExportSac->setEnabled(session_->record().recordLoaded);
+    ExportMseed->setEnabled(session_->record().recordLoaded);
 }
 
 void TForm1::N8Click() { CreateStationNameFiles(*session_, platform_); }

@@ -10,6 +10,7 @@
 #include "app/windows/event_table_model.h"
 #include "app/windows/station_map_view.h"
 #include "event/coastline.h"
+#include "record/inventory_finder.h"
 #include "plot/windows/widget_place.h"
 #include "plot/windows/window_look.h"
 #include "plot/windows/window_placement.h"
@@ -78,7 +79,12 @@ bool TEventList::OpenEvent(const std::string& path) {
     ProgressBar1->setRange(0, 0);
     ProgressBar1->setFormat(QStringLiteral("%p%"));
     BtnStop->setEnabled(true);
-    reading_ = std::make_unique<EventReading>(path, directory_);
+    // miniSEED files without their StationXML beside them: one chosen once.
+    if (!inventoryChoice_ && NeedsInventoryChoice(path))
+        inventoryChoice_ = platform_.AskOpenFile(TrText("record", kStationXmlFileFilter));
+    std::vector<std::string> inventory;
+    if (inventoryChoice_) inventory.push_back(*inventoryChoice_);
+    reading_ = std::make_unique<EventReading>(path, directory_, 0, inventory);
     timer_->start();
     ShowCounts();
     RedrawMap();

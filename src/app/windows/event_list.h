@@ -90,6 +90,7 @@ private:
     std::unique_ptr<RecordFileSource> SourceOf(const EventRecord& record, std::string& failure) const;
 
     Platform& platform_;
+    std::optional<std::string> inventoryChoice_;  // StationXML chosen for miniSEED, kept for the session
     const StationDirectory& directory_;
     EventTableModel* model_ = nullptr;
     QTimer* timer_ = nullptr;
