@@ -17,6 +17,7 @@ struct MapStation {
     double lat = 0.0;
     double lon = 0.0;
     std::string jmaClass;  // "" when unknown
+    std::optional<double> value;  // of the column the map is coloured by, when it is
 };
 
 struct MapSettings {
@@ -79,7 +80,9 @@ private:
 };
 
 // The indices of the mappable stations in drawing order: weaker classes
-// first, those without a class before all, in list order within a class.
+// first, those without a class before all, in list order within a class;
+// on a map coloured by values, those without a value first, then by value
+// (larger on top).
 std::vector<std::size_t> StationDrawingOrder(const std::vector<MapStation>& stations);
 
 }  // namespace tremblo

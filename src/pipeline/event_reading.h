@@ -43,14 +43,16 @@ struct EventProgress {
     std::string error;         // why the input gives no records (nothing else is read)
 };
 
-// The header line of the rows the reading gives.
-std::string EventSummaryHeader();
+// The header line of the rows the reading gives, with the columns of
+// --measures or without.
+std::string EventSummaryHeader(bool withMeasures = false);
 
 class EventReading {
 public:
     // Starts reading `path` (an archive, a folder or a list of files) with a
-    // copy of the station directory. workers <= 0: one per core.
-    EventReading(std::string path, const StationDirectory& directory, int workers = 0);
+    // copy of the station directory. workers <= 0: one per core. With
+    // `withMeasures` the rows have the columns of --measures.
+    EventReading(std::string path, const StationDirectory& directory, int workers = 0, bool withMeasures = false);
     ~EventReading();  // stops and waits for the threads
     EventReading(const EventReading&) = delete;
     EventReading& operator=(const EventReading&) = delete;
@@ -62,6 +64,7 @@ public:
     void Stop();
 
     const std::string& path() const { return path_; }
+    bool withMeasures() const { return withMeasures_; }
 
 private:
     class Sink;
@@ -70,6 +73,7 @@ private:
     std::string path_;
     std::unique_ptr<StationDirectory> directory_;
     int workers_;
+    bool withMeasures_;
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     std::vector<EventRecord> ready_;
