@@ -14,6 +14,11 @@
 namespace tremblo {
 
 struct MapStation {
+    MapStation() = default;
+    MapStation(double latitude, double longitude, std::string intensityClass,
+               std::optional<double> columnValue = std::nullopt)
+        : lat(latitude), lon(longitude), jmaClass(std::move(intensityClass)), value(columnValue) {}
+
     double lat = 0.0;
     double lon = 0.0;
     std::string jmaClass;  // "" when unknown

@@ -27,7 +27,9 @@ TEST(MeasureColumns, AreTheSummarysColumnsInItsOrder) {
     for (const MeasureColumn& column : MeasureColumns()) {
         const std::optional<std::size_t> at = with.Find(column.name);
         ASSERT_TRUE(at) << column.name;
-        if (previous) EXPECT_GT(*at, *previous) << column.name;
+        if (previous) {
+            EXPECT_GT(*at, *previous) << column.name;
+        }
         previous = at;
         EXPECT_FALSE(without.Find(column.name)) << column.name;
     }
