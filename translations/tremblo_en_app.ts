@@ -241,6 +241,10 @@ The tab &quot;Reference&quot; shows the README and the pages of the doc folder (
         <source>エラー</source>
         <translation>Error</translation>
     </message>
+    <message>
+        <source>要約表の列 %1（--measures）</source>
+        <translation>Summary column %1 (--measures)</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::StationMapView</name>
@@ -254,6 +258,41 @@ The tab &quot;Reference&quot; shows the README and the pages of the doc folder (
     <message>
         <source>バージョン情報</source>
         <translation>About TREMBLO</translation>
+    </message>
+</context>
+<context>
+    <name>tremblo::TEventColumnChooser</name>
+    <message>
+        <source>記録</source>
+        <translation>Record</translation>
+    </message>
+    <message>
+        <source>最大値</source>
+        <translation>Peaks</translation>
+    </message>
+    <message>
+        <source>震度</source>
+        <translation>Intensity</translation>
+    </message>
+    <message>
+        <source>応答スペクトル</source>
+        <translation>Response spectra</translation>
+    </message>
+    <message>
+        <source>強震動指標（読み込みに時間がかかります）</source>
+        <translation>Intensity measures (reading takes longer)</translation>
+    </message>
+    <message>
+        <source>水平動</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>表示する列</source>
+        <translation>Columns shown</translation>
+    </message>
+    <message>
+        <source>初期設定に戻す</source>
+        <translation>Restore defaults</translation>
     </message>
 </context>
 <context>
@@ -397,6 +436,30 @@ The tab &quot;Reference&quot; shows the README and the pages of the doc folder (
 %1</source>
         <translation>This row has no record to open
 %1</translation>
+    </message>
+    <message>
+        <source>強震動指標の列のため、記録を読み直しています（指標も計算します）: %1</source>
+        <translation>Reading the records again for the intensity measure columns (the measures are computed too): %1</translation>
+    </message>
+    <message>
+        <source>震度階級</source>
+        <translation>JMA class</translation>
+    </message>
+    <message>
+        <source>観測点を塗り分ける列（表に表示している数値の列から選びます）</source>
+        <translation>The column that colours the stations (one of the numeric columns shown in the table)</translation>
+    </message>
+    <message>
+        <source>地図の色</source>
+        <translation>Map colours</translation>
+    </message>
+    <message>
+        <source>列...</source>
+        <translation>Columns...</translation>
+    </message>
+    <message>
+        <source>表示する列を選びます（表の見出しの右クリックでも選べます）</source>
+        <translation>Chooses the columns shown (also by right-clicking the table&apos;s header)</translation>
     </message>
 </context>
 <context>

@@ -47,5 +47,37 @@
         <source>中央防災会議</source>
         <translation>CDPC</translation>
     </message>
+    <message>
+        <source>震央距離 [km]</source>
+        <translation>Epicentral distance [km]</translation>
+    </message>
+    <message>
+        <source>計測震度</source>
+        <translation>JMA instrumental intensity</translation>
+    </message>
+    <message>
+        <source>アリアス強度</source>
+        <translation>Arias intensity</translation>
+    </message>
+    <message>
+        <source>ブラケット継続時間</source>
+        <translation>Bracketed duration</translation>
+    </message>
+    <message>
+        <source>ハウスナーSI</source>
+        <translation>Housner SI</translation>
+    </message>
+    <message>
+        <source>SI値</source>
+        <translation>SI value</translation>
+    </message>
+    <message>
+        <source>SI値 水平動</source>
+        <translation>SI value horizontal</translation>
+    </message>
+    <message>
+        <source>値なし</source>
+        <translation>No value</translation>
+    </message>
 </context>
 </TS>

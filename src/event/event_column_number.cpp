@@ -27,7 +27,9 @@ std::optional<double> EventColumnNumber(const EventRow& row, EventColumn column)
         case EventColumn::Network:
         case EventColumn::JmaClass:
         case EventColumn::Error: return std::nullopt;
+        default: break;
     }
+    if (const std::optional<int> k = MeasureIndexOf(column)) return Widened(row.measures[static_cast<std::size_t>(*k)]);
     return std::nullopt;
 }
 
@@ -42,7 +44,7 @@ bool IsNumericEventColumn(EventColumn column) {
         case EventColumn::Jma:
         case EventColumn::Sa02:
         case EventColumn::Sa10: return true;
-        default: return false;
+        default: return MeasureIndexOf(column).has_value();
     }
 }
 

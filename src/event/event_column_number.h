@@ -11,7 +11,7 @@ namespace tremblo {
 
 std::optional<double> EventColumnNumber(const EventRow& row, EventColumn column);
 
-// The columns that hold numbers, in the order of EventColumn.
+// The columns that hold numbers: the fixed ones of numbers and every measure.
 bool IsNumericEventColumn(EventColumn column);
 
 }  // namespace tremblo

@@ -3,10 +3,11 @@
 #include <algorithm>
 
 #include "event/coastline.h"
+#include "event/event_column_number.h"
 
 namespace tremblo {
 
-EventMapPoints MapPointsOf(const EventTable& table) {
+EventMapPoints MapPointsOf(const EventTable& table, std::optional<EventColumn> colourBy) {
     EventMapPoints points;
     std::vector<std::size_t> shown = table.Visible();
     std::sort(shown.begin(), shown.end());
@@ -14,8 +15,16 @@ EventMapPoints MapPointsOf(const EventTable& table) {
         const EventRow& row = table.rows()[index];
         if (!points.epicentre && row.eventLat && row.eventLon) points.epicentre = std::make_pair(*row.eventLat, *row.eventLon);
         if (!row.stationLat || !row.stationLon) continue;
-        points.stations.push_back(MapStation{*row.stationLat, *row.stationLon, row.jmaClass});
+        MapStation station{*row.stationLat, *row.stationLon, row.jmaClass, std::nullopt};
+        if (colourBy) station.value = EventColumnNumber(row, *colourBy);
+        points.stations.push_back(std::move(station));
         points.rows.push_back(index);
+    }
+    if (colourBy) {
+        std::vector<std::optional<double>> values;
+        for (const MapStation& station : points.stations)
+            if (IsMappable(station.lat, station.lon)) values.push_back(station.value);
+        points.colouring = ColouringOf(*colourBy, values);
     }
     return points;
 }
@@ -36,8 +45,9 @@ std::optional<std::size_t> RowToSelectAt(const StationMapLayout& layout, const E
 }
 
 StationMapLayout DrawEventMap(Canvas& canvas, const EventMapPoints& points, std::optional<std::size_t> selectedRow) {
-    const StationMapLayout layout =
-        LayoutStationMap(canvas, points.stations, points.epicentre, MapSettings{canvas.Width(), canvas.Height()});
+    const MapColouring* colouring = points.colouring ? &*points.colouring : nullptr;
+    const StationMapLayout layout = LayoutStationMap(canvas, points.stations, points.epicentre,
+                                                     MapSettings{canvas.Width(), canvas.Height()}, colouring);
     std::optional<std::size_t> selected;
     if (selectedRow) {
         const auto it = std::find(points.rows.begin(), points.rows.end(), *selectedRow);
@@ -48,7 +58,7 @@ StationMapLayout DrawEventMap(Canvas& canvas, const EventMapPoints& points, std:
     Coastline coastline;
     if (const CoastlineAtlas* atlas = InstalledCoastline(); atlas && layout.hasPoints())
         coastline = atlas->Within(layout.south(), layout.north(), layout.west(), layout.east());
-    DrawStationMap(canvas, layout, points.stations, points.epicentre, selected, &coastline);
+    DrawStationMap(canvas, layout, points.stations, points.epicentre, selected, &coastline, colouring);
     return layout;
 }
 

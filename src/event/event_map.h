@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "event/event_table.h"
+#include "event/map_colouring.h"
 #include "event/station_map.h"
 
 namespace tremblo {
@@ -16,11 +17,14 @@ struct EventMapPoints {
     std::vector<MapStation> stations;
     std::vector<std::size_t> rows;  // the table row (arrival index) of each station
     std::optional<std::pair<double, double>> epicentre;
+    std::optional<MapColouring> colouring;  // none: by JMA intensity class
 };
 
 // The rows shown, in arrival order (the map is the same however the table
 // is sorted; unfiltered it is the batch's --map of the same records).
-EventMapPoints MapPointsOf(const EventTable& table);
+// With `colourBy` (a numeric column) each station carries its row's value
+// and the map is coloured on the range of the stations' values.
+EventMapPoints MapPointsOf(const EventTable& table, std::optional<EventColumn> colourBy = std::nullopt);
 
 // The table row a click at (x, y) selects: the station there nearest the
 // click; on a place several stations share (a KiK-net surface and borehole

@@ -106,6 +106,11 @@ void ReadSpectra(const SummaryColumns& columns, const RowCells& cells, EventRow&
     row.sa10Text = sa10.text;
 }
 
+void ReadMeasures(const RowCells& cells, EventRow& row) {
+    const std::vector<MeasureColumn>& columns = MeasureColumns();
+    for (std::size_t k = 0; k < columns.size(); ++k) row.measures[k] = ReadCell(cells.Named(columns[k].name)).value;
+}
+
 }  // namespace
 
 RecordFilePlace PlaceOfRecordFile(const std::string& file) {
@@ -146,6 +151,7 @@ EventRow ParseSummaryRow(const SummaryColumns& columns, const std::string& line)
     row.jmaText = jma.text;
     row.jmaClass = cells.Named("jma_class");
     ReadSpectra(columns, cells, row);
+    ReadMeasures(cells, row);
     return row;
 }
 

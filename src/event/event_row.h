@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 
+#include "event/measure_columns.h"
 #include "event/network.h"
 #include "event/summary_columns.h"
 
@@ -27,6 +28,9 @@ struct EventRow {
     // The summary's own cell text of each value above (the largest's cell); "" when it has none.
     std::array<std::string, 3> pgaText;
     std::string pgaMaxText, pgvText, jmaText, sa02Text, sa10Text;
+    // The cells of --measures, in the order of MeasureColumns(); empty when
+    // the summary has no such column or the record no such value.
+    std::array<std::optional<float>, kMeasureColumnCount> measures;
 
     bool failed() const { return !error.empty(); }
 };

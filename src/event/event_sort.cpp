@@ -40,7 +40,9 @@ SortKey KeyOf(const EventRow& row, EventColumn column) {
         case EventColumn::Sa02: return Value(row.sa02);
         case EventColumn::Sa10: return Value(row.sa10);
         case EventColumn::Error: return Text(row.error);
+        default: break;
     }
+    if (const std::optional<int> k = MeasureIndexOf(column)) return Value(row.measures[static_cast<std::size_t>(*k)]);
     return {};
 }
 

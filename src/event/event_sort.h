@@ -1,10 +1,9 @@
 #pragma once
 // The order of the event list's rows by one column.
+#include "event/event_column.h"
 #include "event/event_row.h"
 
 namespace tremblo {
-
-enum class EventColumn { Code, Name, Network, Distance, Pga1, Pga2, Pga3, PgaMax, Pgv, Jma, JmaClass, Sa02, Sa10, Error };
 
 // Whether row a comes before row b when sorted by `column`. Numbers compare
 // as numbers, texts in byte order, networks in the order of the Network

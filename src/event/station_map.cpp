@@ -9,6 +9,8 @@
 #include "common/translation.h"
 #include "event/intensity_colors.h"
 #include "event/map_graticule.h"
+#include "event/map_symbols.h"
+#include "event/value_legend.h"
 #include "plot/segment_clip.h"
 #include "plot/pixel.h"
 
@@ -16,26 +18,13 @@ namespace tremblo {
 
 namespace {
 
-constexpr Color kStationOutline = 0x404040;
-constexpr Color kStarOutline = 0x000080;  // dark red
 constexpr int kLabelGap = 3;
-constexpr int kLegendPadding = 6;
 constexpr int kLegendSymbolWidth = 2 * kStarOuterRadius + 2;
 
 void FillBackground(Canvas& canvas, const MapSettings& settings) {
     canvas.SetBrushStyle(BrushStyle::Solid);
     canvas.SetBrushColor(kWhite);
     canvas.FillRect({0, 0, settings.width, settings.height});
-}
-
-void DrawBox(Canvas& canvas, const Rect& box, Color color) {
-    canvas.SetPenColor(color);
-    canvas.SetPenWidth(1);
-    canvas.MoveTo(box.left, box.top);
-    canvas.LineTo(box.right - 1, box.top);
-    canvas.LineTo(box.right - 1, box.bottom - 1);
-    canvas.LineTo(box.left, box.bottom - 1);
-    canvas.LineTo(box.left, box.top);
 }
 
 void DrawParallels(Canvas& canvas, const StationMapLayout& layout, double step) {
@@ -77,19 +66,21 @@ void DrawGraticule(Canvas& canvas, const StationMapLayout& layout) {
     DrawMeridians(canvas, layout, step);
 }
 
-void DrawDisc(Canvas& canvas, Point centre, int radius, Color fill, Color outline) {
-    canvas.SetBrushStyle(BrushStyle::Solid);
-    canvas.SetBrushColor(fill);
-    canvas.SetPenColor(outline);
-    canvas.SetPenWidth(1);
-    canvas.Ellipse(centre.x - radius, centre.y - radius, centre.x + radius + 1, centre.y + radius + 1);
-}
-
-void DrawStations(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations) {
+// In their class's colour, or their value's: hollow without one.
+void DrawStations(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
+                  const MapColouring* colouring) {
     for (std::size_t index : StationDrawingOrder(stations)) {
         const MapStation& station = stations[index];
-        DrawDisc(canvas, layout.ToPixel(station.lat, station.lon), kStationRadius,
-                 IntensityClassColor(station.jmaClass), kStationOutline);
+        const Point at = layout.ToPixel(station.lat, station.lon);
+        if (!colouring) {
+            DrawDisc(canvas, at, kStationRadius, IntensityClassColor(station.jmaClass), kStationOutline);
+            continue;
+        }
+        const StationFill fill = colouring->FillOf(station.value);
+        if (fill.hollow)
+            DrawRing(canvas, at, kStationRadius, fill.color);
+        else
+            DrawDisc(canvas, at, kStationRadius, fill.color, kStationOutline);
     }
 }
 
@@ -105,15 +96,6 @@ void DrawSelection(Canvas& canvas, const StationMapLayout& layout, const std::ve
     canvas.Ellipse(p.x - kSelectionRadius, p.y - kSelectionRadius, p.x + kSelectionRadius + 1,
                    p.y + kSelectionRadius + 1);
     canvas.SetPenWidth(1);
-}
-
-void DrawStar(Canvas& canvas, Point centre) {
-    const std::vector<Point> star = EpicentreStar(centre);
-    canvas.SetBrushStyle(BrushStyle::Solid);
-    canvas.SetBrushColor(kRed);
-    canvas.SetPenColor(kStarOutline);
-    canvas.SetPenWidth(1);
-    canvas.Polygon(star);
 }
 
 // "震度5弱", in the pictures' language.
@@ -140,11 +122,7 @@ int CoveredPoints(const Rect& box, const StationMapLayout& layout, const std::ve
     return covered;
 }
 
-struct LegendSize {
-    int width = 0, height = 0, lineHeight = 0;
-};
-
-LegendSize MeasureLegend(Canvas& canvas) {
+LegendSize MeasureClassLegend(Canvas& canvas) {
     int textWidth = canvas.TextWidth(TrPicture("event", kEpicentreLegendText));
     for (std::string_view jmaClass : kIntensityClasses)
         textWidth = std::max(textWidth, canvas.TextWidth(ClassLegendText(jmaClass)));
@@ -180,11 +158,12 @@ Rect LegendBox(const StationMapLayout& layout, const LegendSize& size, const std
     return box;
 }
 
+LegendSize MeasureLegend(Canvas& canvas, const MapColouring* colouring) {
+    return colouring ? MeasureValueLegend(canvas, *colouring) : MeasureClassLegend(canvas);
+}
+
 // One line per class, then the star.
-void DrawLegend(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
-                std::optional<std::pair<double, double>> epicentre) {
-    const LegendSize size = MeasureLegend(canvas);
-    const Rect box = LegendBox(layout, size, stations, epicentre);
+void DrawClassLegend(Canvas& canvas, const Rect& box, const LegendSize& size) {
     const int lineHeight = size.lineHeight;
     const int lines = static_cast<int>(kIntensityClasses.size()) + 1;
     canvas.SetBrushStyle(BrushStyle::Solid);
@@ -207,6 +186,16 @@ void DrawLegend(Canvas& canvas, const StationMapLayout& layout, const std::vecto
     canvas.TextOut(textX, starTop + 1, TrPicture("event", kEpicentreLegendText));
 }
 
+void DrawLegend(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
+                std::optional<std::pair<double, double>> epicentre, const MapColouring* colouring) {
+    const LegendSize size = MeasureLegend(canvas, colouring);
+    const Rect box = LegendBox(layout, size, stations, epicentre);
+    if (colouring)
+        DrawValueLegend(canvas, box, size, *colouring);
+    else
+        DrawClassLegend(canvas, box, size);
+}
+
 void DrawNoStationText(Canvas& canvas, const Rect& plot) {
     canvas.SetBrushStyle(BrushStyle::Clear);
     const std::string text = TrPicture("event", kNoStationText);
@@ -223,12 +212,13 @@ bool HasMappableStation(const std::vector<MapStation>& stations) {
 }  // namespace
 
 StationMapLayout LayoutStationMap(Canvas& canvas, const std::vector<MapStation>& stations,
-                                  std::optional<std::pair<double, double>> epicentre, MapSettings settings) {
+                                  std::optional<std::pair<double, double>> epicentre, MapSettings settings,
+                                  const MapColouring* colouring) {
     settings.legendColumn = 0;
     StationMapLayout layout(stations, epicentre, settings);
     if (!HasMappableStation(stations)) return layout;
     canvas.SetFont(FontSpec{});
-    const LegendSize size = MeasureLegend(canvas);
+    const LegendSize size = MeasureLegend(canvas, colouring);
     int covered = 0;
     LegendBox(layout, size, stations, epicentre, &covered);
     if (covered == 0) return layout;
@@ -276,7 +266,7 @@ void DrawCoastline(Canvas& canvas, const StationMapLayout& layout, const Coastli
 
 void DrawStationMap(Canvas& canvas, const StationMapLayout& layout, const std::vector<MapStation>& stations,
                     std::optional<std::pair<double, double>> epicentre, std::optional<std::size_t> selected,
-                    const Coastline* coastline) {
+                    const Coastline* coastline, const MapColouring* colouring) {
     canvas.ResetDrawingState();
     canvas.SetFont(FontSpec{});
     FillBackground(canvas, layout.settings());
@@ -288,11 +278,11 @@ void DrawStationMap(Canvas& canvas, const StationMapLayout& layout, const std::v
     DrawGraticule(canvas, layout);
     if (coastline) DrawCoastline(canvas, layout, *coastline);
     DrawBox(canvas, layout.plotArea(), kFrameColor);
-    DrawStations(canvas, layout, stations);
+    DrawStations(canvas, layout, stations, colouring);
     if (epicentre && IsMappable(epicentre->first, epicentre->second))
         DrawStar(canvas, layout.ToPixel(epicentre->first, epicentre->second));
     DrawSelection(canvas, layout, stations, selected);
-    DrawLegend(canvas, layout, stations, epicentre);
+    DrawLegend(canvas, layout, stations, epicentre, colouring);
     canvas.ResetDrawingState();
 }
 

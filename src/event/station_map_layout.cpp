@@ -97,6 +97,17 @@ std::vector<std::size_t> StationDrawingOrder(const std::vector<MapStation>& stat
     std::vector<std::size_t> order;
     for (std::size_t i = 0; i < stations.size(); ++i)
         if (IsMappable(stations[i].lat, stations[i].lon)) order.push_back(i);
+    const auto byValue = [&](std::size_t a, std::size_t b) {
+        const std::optional<double>& va = stations[a].value;
+        const std::optional<double>& vb = stations[b].value;
+        if (!va || !vb) return !va && vb;
+        return *va < *vb;
+    };
+    const bool valued = std::any_of(stations.begin(), stations.end(), [](const MapStation& s) { return s.value; });
+    if (valued) {
+        std::stable_sort(order.begin(), order.end(), byValue);
+        return order;
+    }
     std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) {
         return IntensityClassRank(stations[a].jmaClass) < IntensityClassRank(stations[b].jmaClass);
     });

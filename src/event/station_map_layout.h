@@ -14,9 +14,15 @@
 namespace tremblo {
 
 struct MapStation {
+    MapStation() = default;
+    MapStation(double latitude, double longitude, std::string intensityClass,
+               std::optional<double> columnValue = std::nullopt)
+        : lat(latitude), lon(longitude), jmaClass(std::move(intensityClass)), value(columnValue) {}
+
     double lat = 0.0;
     double lon = 0.0;
     std::string jmaClass;  // "" when unknown
+    std::optional<double> value;  // of the column the map is coloured by, when it is
 };
 
 struct MapSettings {
@@ -79,7 +85,9 @@ private:
 };
 
 // The indices of the mappable stations in drawing order: weaker classes
-// first, those without a class before all, in list order within a class.
+// first, those without a class before all, in list order within a class;
+// on a map coloured by values, those without a value first, then by value
+// (larger on top).
 std::vector<std::size_t> StationDrawingOrder(const std::vector<MapStation>& stations);
 
 }  // namespace tremblo

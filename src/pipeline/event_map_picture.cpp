@@ -10,11 +10,12 @@ RgbImage EventMapPicture(const EventMapPoints& points) {
     return canvas.Picture();
 }
 
-RgbImage EventMapPictureOfRows(const std::string& header, const std::vector<std::string>& lines) {
+RgbImage EventMapPictureOfRows(const std::string& header, const std::vector<std::string>& lines,
+                               std::optional<EventColumn> colourBy) {
     const SummaryColumns columns(header);
     EventTable table;
     for (const std::string& line : lines) table.Add(ParseSummaryRow(columns, line));
-    return EventMapPicture(MapPointsOf(table));
+    return EventMapPicture(MapPointsOf(table, colourBy));
 }
 
 }  // namespace tremblo

@@ -14,7 +14,8 @@ RgbImage EventMapPicture(const EventMapPoints& points);
 
 // The map of the records whose summary rows are `lines` (in the order of
 // the records, laid out as `header` says), as the event window shows them
-// unfiltered.
-RgbImage EventMapPictureOfRows(const std::string& header, const std::vector<std::string>& lines);
+// unfiltered; coloured by `colourBy` (a numeric column) or the JMA class.
+RgbImage EventMapPictureOfRows(const std::string& header, const std::vector<std::string>& lines,
+                               std::optional<EventColumn> colourBy = std::nullopt);
 
 }  // namespace tremblo

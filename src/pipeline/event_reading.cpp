@@ -31,12 +31,14 @@ void LowerThreadPriority() {
     (void)::setpriority(PRIO_PROCESS, thread, 10);
 }
 
-PipelineSettings EventOptions(const std::vector<std::string>& files, const std::vector<std::string>& inventoryFiles) {
+PipelineSettings EventOptions(const std::vector<std::string>& files, bool withMeasures,
+                              const std::vector<std::string>& inventoryFiles) {
     PipelineSettings options;
     options.inventoryFiles = inventoryFiles;
     if (!inventoryFiles.empty())
         options.inventory = std::make_shared<const Result<StationInventory>>(ReadStationXmlPaths(inventoryFiles));
     options.files = files;
+    options.measures = withMeasures;
     options.summaryFile.assign(1, '-');  // rows only: no file is written
     options.findInventory = true;        // miniSEED: the StationXML beside it
     return options;
@@ -59,7 +61,9 @@ EventRecord RecordOfTask(const RecordTask& task) {
 
 }  // namespace
 
-std::string EventSummaryHeader() { return SummaryHeader(BuildPeriodTable(), false); }
+std::string EventSummaryHeader(bool withMeasures) {
+    return SummaryHeader(BuildPeriodTable(), false, {}, false, withMeasures);
+}
 
 // Keeps each submitted record's way back to its files and turns its outcome
 // into a row, in the order of the records.
@@ -79,7 +83,8 @@ public:
         // A file that names an earlier file's record has no row of its own.
         if (outcome.skipped || !outcome.sameAs.empty()) return;
         record.failed = !outcome.ok;
-        record.summaryLine = outcome.ok ? outcome.summaryRow : FailedSummaryRow(outcome.file, outcome.failure, false);
+        record.summaryLine = outcome.ok ? outcome.summaryRow
+                                        : FailedSummaryRow(outcome.file, outcome.failure, false, 0, owner_.withMeasures_);
         const std::lock_guard lock(owner_.mutex_);
         ++owner_.progress_.done;
         owner_.ready_.push_back(std::move(record));
@@ -90,12 +95,13 @@ private:
     std::deque<EventRecord> pending_;
 };
 
-EventReading::EventReading(std::string path, const StationDirectory& directory, int workers,
+EventReading::EventReading(std::string path, const StationDirectory& directory, int workers, bool withMeasures,
                            std::vector<std::string> inventoryFiles)
     : path_(std::move(path)),
       inventoryFiles_(std::move(inventoryFiles)),
       directory_(std::make_unique<StationDirectory>(directory)),
       workers_(workers > 0 ? workers : DefaultWorkerCount()),
+      withMeasures_(withMeasures),
       thread_([this] { Run(); }) {}
 
 EventReading::~EventReading() {
@@ -124,7 +130,7 @@ void EventReading::Run() {
         progress_.error = input.error;
     }
     if (!input.files.empty() && !stop_) {
-        const PipelineSettings options = EventOptions(input.files, inventoryFiles_);
+        const PipelineSettings options = EventOptions(input.files, withMeasures_, inventoryFiles_);
         FolderListings listings;
         const std::vector<PlannedRecord> plan = PlanRecords(options, &listings);
         // Progress goes by bytes: archives as they stream, plain files as handed on.

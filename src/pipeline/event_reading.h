@@ -43,15 +43,17 @@ struct EventProgress {
     std::string error;         // why the input gives no records (nothing else is read)
 };
 
-// The header line of the rows the reading gives.
-std::string EventSummaryHeader();
+// The header line of the rows the reading gives, with the columns of
+// --measures or without.
+std::string EventSummaryHeader(bool withMeasures = false);
 
 class EventReading {
 public:
     // Starts reading `path` (an archive, a folder or a list of files) with a
-    // copy of the station directory. workers <= 0: one per core.
+    // copy of the station directory. workers <= 0: one per core. With
+    // `withMeasures` the rows have the columns of --measures.
     // `inventoryFiles`: StationXML for miniSEED files with none beside them.
-    EventReading(std::string path, const StationDirectory& directory, int workers = 0,
+    EventReading(std::string path, const StationDirectory& directory, int workers = 0, bool withMeasures = false,
                  std::vector<std::string> inventoryFiles = {});
     ~EventReading();  // stops and waits for the threads
     EventReading(const EventReading&) = delete;
@@ -64,6 +66,7 @@ public:
     void Stop();
 
     const std::string& path() const { return path_; }
+    bool withMeasures() const { return withMeasures_; }
 
 private:
     class Sink;
@@ -73,6 +76,7 @@ private:
     std::vector<std::string> inventoryFiles_;
     std::unique_ptr<StationDirectory> directory_;
     int workers_;
+    bool withMeasures_;
     std::atomic<bool> stop_{false};
     mutable std::mutex mutex_;
     std::vector<EventRecord> ready_;

@@ -52,6 +52,7 @@ struct PipelineSettings {
     bool differentiateVelocity = false;   // --differentiate-velocity: velocity sensors read too
     std::string summaryFile;              // --summary: one CSV row per record
     std::string mapFile;                  // --map: the stations of the records on a map (PNG)
+    std::string mapColumn = "jma_class";  // --map-column: the event list's column colouring the stations
     bool rotd = false;                    // --rotd: RotD50/RotD100 (NAMErotd.csv, summary columns)
     OscillatorMethod oscillator = OscillatorMethod::Newmark;  // --oscillator newmark|exact
     bool pseudo = false;                  // --pseudo: PSA in the summary, NAMEpsa.csv

@@ -38,7 +38,6 @@ void AzimuthSearch::Resize(int steps) {
     blocks_ = RotDBlockCount(steps);
     replayedSlot_.assign(static_cast<size_t>(blocks_), -1);
     for (int c = 0; c < 2; ++c) {
-        states_[c].resize(static_cast<size_t>(blocks_));
         for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
             low_[c][q].resize(static_cast<size_t>(blocks_));
             high_[c][q].resize(static_cast<size_t>(blocks_));
@@ -46,7 +45,8 @@ void AzimuthSearch::Resize(int steps) {
     }
 }
 
-void AzimuthSearch::Load(const RotDOscillator& o, const RotDSummaries& ns, const RotDSummaries& ew, int lane) {
+void AzimuthSearch::Load(const RotDOscillator& o, const RotDSummaries& ns, const RotDSummaries& ew, int lane,
+                         const std::array<bool, SPECTRUM_QUANTITIES>& quantities) {
     Resize(RotDStepCount(n_, o.substeps));
     oscillator_ = o;
     history_[0] = ns.history;
@@ -55,23 +55,40 @@ void AzimuthSearch::Load(const RotDOscillator& o, const RotDSummaries& ns, const
     lane_ = lane;
     boundsUsable_ = true;
     const RotDSummaries* summary[2] = {&ns, &ew};
+    // The states are read only for the few blocks integrated again: kept as they lie.
+    states_[0] = ns.states;
+    states_[1] = ew.states;
+    stateStride_ = ns.stride;
     for (int c = 0; c < 2; ++c) {
         const int stride = summary[c]->stride;
-        for (int b = 0; b < blocks_; ++b) {
-            const double* state = summary[c]->states + static_cast<size_t>(b) * kStateFields * stride + lane;
-            RotDState& start = states_[c][static_cast<size_t>(b)];
-            start.newmark = {static_cast<float>(state[kStateA * stride]), static_cast<float>(state[kStateV * stride]),
-                             static_cast<float>(state[kStateX * stride])};
-            start.exact = {state[kStateX * stride], state[kStateV * stride]};
-            const float* range = summary[c]->ranges + static_cast<size_t>(b) * kRangeFields * stride + lane;
-            for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
-                const float lo = range[(kLowSA + 2 * q) * stride], hi = range[(kHighSA + 2 * q) * stride];
-                boundsUsable_ = boundsUsable_ && std::isfinite(lo) && std::isfinite(hi);
-                low_[c][q][static_cast<size_t>(b)] = lo;
-                high_[c][q][static_cast<size_t>(b)] = hi;
+        for (int q = 0; q < SPECTRUM_QUANTITIES; ++q) {
+            if (!quantities[static_cast<size_t>(q)]) continue;
+            const float* range = summary[c]->ranges + lane;
+            const size_t lowRow = static_cast<size_t>(kLowSA + 2 * q) * stride;
+            const size_t highRow = static_cast<size_t>(kHighSA + 2 * q) * stride;
+            const size_t blockStep = static_cast<size_t>(kRangeFields) * stride;
+            float* low = low_[c][q].data();
+            float* high = high_[c][q].data();
+            bool finite = true;
+            for (int b = 0; b < blocks_; ++b, range += blockStep) {
+                const float lo = range[lowRow], hi = range[highRow];
+                finite = finite && std::isfinite(lo) && std::isfinite(hi);
+                low[b] = lo;
+                high[b] = hi;
             }
+            boundsUsable_ = boundsUsable_ && finite;
         }
     }
+}
+
+RotDState AzimuthSearch::StartOf(int c, int block) const {
+    const int stride = stateStride_;
+    const double* state = states_[c] + static_cast<size_t>(block) * kStateFields * stride + lane_;
+    RotDState start;
+    start.newmark = {static_cast<float>(state[kStateA * stride]), static_cast<float>(state[kStateV * stride]),
+                     static_cast<float>(state[kStateX * stride])};
+    start.exact = {state[kStateX * stride], state[kStateV * stride]};
+    return start;
 }
 
 const AzimuthSearch::ReplayedBlock& AzimuthSearch::Replay(int block) {
@@ -85,7 +102,7 @@ const AzimuthSearch::ReplayedBlock& AzimuthSearch::Replay(int block) {
     const int count = BlockLength(block);
     // The two components side by side: two independent chains of steps.
     const SubStepGrounds grounds[2] = {{ground_[0], oscillator_.substeps}, {ground_[1], oscillator_.substeps}};
-    RotDState s[2] = {states_[0][static_cast<size_t>(block)], states_[1][static_cast<size_t>(block)]};
+    RotDState s[2] = {StartOf(0, block), StartOf(1, block)};
     float values[SPECTRUM_QUANTITIES];
     for (int i = 0; i < count; ++i) {
         for (int c = 0; c < 2; ++c) {

@@ -53,10 +53,13 @@ public:
     void SetGround(int n, const float* ns, const float* ew);
 
     // Takes the summaries of `lane` for the oscillator `o`; without
-    // histories blocks are integrated again.
-    void Load(const RotDOscillator& o, const RotDSummaries& ns, const RotDSummaries& ew, int lane);
+    // histories blocks are integrated again. Only the ranges of the
+    // quantities marked are read: Peaks asks for no other. The summaries
+    // must stay as they are while the peaks are searched.
+    void Load(const RotDOscillator& o, const RotDSummaries& ns, const RotDSummaries& ew, int lane,
+              const std::array<bool, SPECTRUM_QUANTITIES>& quantities = {true, true, true});
 
-    // The peaks of quantity q along azimuths 0 .. 179.
+    // The peaks of quantity q (one marked when loading) along azimuths 0 .. 179.
     std::array<float, ROTD_AZIMUTHS> Peaks(int q);
 
 private:
@@ -67,6 +70,8 @@ private:
 
     void Resize(int steps);
     const ReplayedBlock& Replay(int block);
+    // The state at the start of a block of component c, from its summary.
+    RotDState StartOf(int c, int block) const;
     void ReadBlock(int block, int q, double* xs, double* ys);
     int BlockLength(int block) const;
     void Reaches(int q, std::vector<double>& reach) const;
@@ -80,7 +85,8 @@ private:
     int lane_ = 0;
     RotDOscillator oscillator_;
     bool boundsUsable_ = true;  // false when a range is not finite: every block is read
-    std::vector<RotDState> states_[2];
+    const double* states_[2] = {nullptr, nullptr};  // the summaries' rows of block states
+    int stateStride_ = 0;
     // The range of each block's values, per component and quantity.
     std::vector<float> low_[2][SPECTRUM_QUANTITIES], high_[2][SPECTRUM_QUANTITIES];
     std::vector<int> replayedSlot_;  // per block: its slot in replayed_, or -1

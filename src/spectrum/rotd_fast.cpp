@@ -437,7 +437,7 @@ void ComputeAzimuthPeaksFast(int n, float dt, const float* ns, const float* ew,
                     componentSink(item.oscillators[static_cast<size_t>(lane)], own.ComponentPeaks(0, item, lane),
                                   own.ComponentPeaks(1, item, lane));
                 own.search.Load(oscillators[static_cast<size_t>(lane)], own.Summaries(0, item), own.Summaries(1, item),
-                                lane);
+                                lane, quantities);
                 for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)
                     if (quantities[static_cast<size_t>(q)]) sink(item.oscillators[static_cast<size_t>(lane)], q, own.search.Peaks(q));
             }

@@ -8,11 +8,13 @@
 #include <algorithm>
 #include <cstdlib>
 #include <regex>
+#include <sstream>
 #include <tuple>
 #include <utility>
 #include <string>
 #include <vector>
 
+#include "app/batch/batch_options.h"
 #include "support/kiknet_pair.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
@@ -201,6 +203,43 @@ TEST(BatchRefusals, ValuesThatAreNoNumbersAreLeftEmptyAndNoted) {
     // tiny's two cells are empty, bsl-safety's are not.
     const std::string row = summary.substr(summary.find("\r\n") + 2);
     EXPECT_NE(row.find(",,"), std::string::npos) << row;
+}
+
+}  // namespace
+}  // namespace tremblo
+
+namespace tremblo {
+namespace {
+
+// --map-column takes the event window's numeric columns, a measure's only
+// with --measures, and only with --map.
+TEST(BatchRefusals, MapColumnNamesANumericColumnOfTheEventWindow) {
+    const struct {
+        std::vector<std::string> arguments;
+        int status;
+        const char* says;  // part of the error; "" for options taken
+    } cases[] = {
+        {{"--map", "m.png", "x.NS"}, 0, ""},
+        {{"--map", "m.png", "--map-column", "pga_max", "x.NS"}, 0, ""},
+        {{"--map", "m.png", "--map-column", "jma_class", "x.NS"}, 0, ""},
+        {{"--map", "m.png", "--map-column", "c3_pga_gal", "x.NS"}, 0, ""},
+        {{"--map", "m.png", "--measures", "--map-column", "si_horizontal", "x.NS"}, 0, ""},
+        {{"--map", "m.png", "--map-column", "si_horizontal", "x.NS"}, 64, "--map-column si_horizontal needs --measures"},
+        {{"--map", "m.png", "--map-column", "station_name", "x.NS"}, 64, "no numeric column of the event window is called"},
+        {{"--map", "m.png", "--map-column", "PGA_MAX", "x.NS"}, 64, "no numeric column"},
+        {{"--map", "m.png", "--map-column", "", "x.NS"}, 64, "no numeric column"},
+        {{"--map-column", "pga_max", "x.NS"}, 64, "--map-column needs --map"},
+    };
+    for (const auto& c : cases) {
+        std::vector<const char*> argv{"tremblo-batch"};
+        for (const std::string& argument : c.arguments) argv.push_back(argument.c_str());
+        std::ostringstream out, err;
+        const ParsedCommandLine parsed = ParseBatchCommandLine(static_cast<int>(argv.size()), argv.data(), out, err);
+        const std::string what = c.arguments[c.arguments.size() - 2];
+        EXPECT_EQ(parsed.exitStatus, c.status) << what << "\n" << err.str();
+        EXPECT_EQ(parsed.options.has_value(), c.status == 0) << what;
+        EXPECT_NE(err.str().find(c.says), std::string::npos) << err.str();
+    }
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ std::string Station(const std::string& station) {
 
 std::vector<EventRecord> ReadAll(const std::string& path, const std::vector<std::string>& inventory = {}) {
     StationDirectory directory;
-    EventReading reading(path, directory, 2, inventory);
+    EventReading reading(path, directory, 2, false, inventory);
     std::vector<EventRecord> rows;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
     while (!reading.progress().finished && std::chrono::steady_clock::now() < deadline)

@@ -15,6 +15,8 @@
 #include "pipeline/file_list.h"
 #include "app/batch/target_options.h"
 #include "common/escaped_text.h"
+#include "event/event_column_number.h"
+#include "event/map_colouring.h"
 #include "wave/start_point.h"
 
 namespace tremblo {
@@ -160,6 +162,29 @@ bool AppendFileList(const std::string& list, std::istream& standardInput, std::v
     return true;
 }
 
+// --map-column: a column the map can be coloured by, with --map; a measure's
+// only when the records are read with --measures.
+bool MapColumnUsable(const BatchOptions& o, bool given, std::ostream& err) {
+    std::optional<EventColumn> column;
+    if (!MapColumnOfKey(o.mapColumn, column)) {
+        err << "--map-column: no numeric column of the event window is called " << EscapedText(o.mapColumn)
+            << " (jma_class, or one of:";
+        for (const EventColumn known : EventColumnsInTableOrder())
+            if (IsNumericEventColumn(known)) err << ' ' << EventColumnKey(known);
+        err << ")\n";
+        return false;
+    }
+    if (given && o.mapFile.empty()) {
+        err << "--map-column needs --map\n";
+        return false;
+    }
+    if (column && MeasureIndexOf(*column) && !o.measures) {
+        err << "--map-column " << o.mapColumn << " needs --measures\n";
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::optional<int> TimeSpanIndex(int seconds) {
@@ -265,6 +290,12 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     app.add_option("--map", o.mapFile,
                    "draw the stations of the records on a map coloured by JMA intensity, with the "
                    "epicentre, as the event window shows it (PNG); files are written only when --out is given too");
+    app.add_option("--map-column", o.mapColumn,
+                   "the column of the event window that colours the stations of --map: jma_class (the "
+                   "intensity classes) or a numeric one (pga_max, pgv_horizontal, distance_km, jma_intensity, "
+                   "sa02_horizontal, sa10_horizontal, c1_pga_gal ..., and with --measures c1_arias ..., "
+                   "si_horizontal, pga_rotd50 ...)")
+        ->capture_default_str();
     app.add_flag("--rotd", o.rotd,
                  "RotD50/RotD100 of the two horizontal components: NAMErotd.csv, and columns of --summary");
     app.add_option("--oscillator", oscillatorName,
@@ -332,6 +363,10 @@ ParsedCommandLine ParseBatchCommandLine(int argc, const char* const* argv, std::
     }
     if (o.englishPictures && o.language != "en") {
         err << "--english-pictures needs --lang en\nRun with --help for more information.\n";
+        return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
+    }
+    if (!MapColumnUsable(o, app.count("--map-column") > 0, err)) {
+        err << "Run with --help for more information.\n";
         return ParsedCommandLine{std::nullopt, kUsageErrorStatus};
     }
     o.outGiven = app.count("--out") > 0;

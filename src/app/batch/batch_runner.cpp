@@ -178,8 +178,10 @@ int RunBatch(const BatchOptions& options, std::ostream& out, std::ostream& err, 
 
     bool mapWritten = true;
     if (!options.mapFile.empty()) {
+        std::optional<EventColumn> colourBy;
+        MapColumnOfKey(options.mapColumn, colourBy);  // checked with the command line
         const PngWriteResult written = WritePngFile(
-            options.mapFile, EventMapPictureOfRows(BatchSummaryHeader(options), collector.rows()));
+            options.mapFile, EventMapPictureOfRows(BatchSummaryHeader(options), collector.rows(), colourBy));
         mapWritten = written.ok;
         if (written.ok)
             err << "map: wrote " << EscapedText(options.mapFile) << '\n';

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include "app/windows/event_list_settings.h"
 #include "app/windows/event_table_model.h"
 #include "app/windows/station_map_view.h"
 #include "event/coastline.h"
@@ -28,11 +29,17 @@ QString Caption() { return QCoreApplication::translate("tremblo::TEventList", "�
 }  // namespace
 
 TEventList::TEventList(Platform& platform, const StationDirectory& directory, QWidget* parent)
-    : QWidget(parent, Qt::Window), platform_(platform), directory_(directory), header_(EventSummaryHeader()) {
+    : QWidget(parent, Qt::Window),
+      platform_(platform),
+      directory_(directory),
+      header_(EventSummaryHeader()),
+      shownColumns_(LoadShownEventColumns()),
+      mapColumn_(LoadMapColumn()) {
     setWindowTitle(Caption());
     ApplyWindowLook(*this, QColor(226, 234, 244), Qt::black);
     model_ = new EventTableModel(this);
     BuildControls();
+    ApplyShownColumns();
     // The size as designed; a smaller screen gets the window shrunk to it
     // (CentreOnScreen), the table and the map giving way.
     resize(1320, 700);
@@ -66,28 +73,11 @@ bool TEventList::OpenEvent(const std::string& path) {
     if (reading() && platform_.ShowMessage(Std(tr("読み込み中のイベントを中止して、新しいイベントを開きますか？")),
                                            Std(Caption()), MessageStyle::QuestionYesNo) != MessageAnswer::Yes)
         return false;
-    timer_->stop();
-    reading_.reset();  // stops the earlier reading and waits for it
-    records_.clear();
-    model_->Clear();
     ResetFilter();  // a new event shows all its rows
-    finished_ = false;
-    mapBehind_ = false;
-    mapClock_.invalidate();
-    setWindowTitle(Caption() + " - " + QString::fromStdString(path));
-    LabelStatus->setText(tr("読み込み中: %1").arg(QString::fromStdString(path)));
-    ProgressBar1->setRange(0, 0);
-    ProgressBar1->setFormat(QStringLiteral("%p%"));
-    BtnStop->setEnabled(true);
     // miniSEED files without their StationXML beside them: one chosen once.
     if (!inventoryChoice_ && NeedsInventoryChoice(path))
         inventoryChoice_ = platform_.AskOpenFile(TrText("record", kStationXmlFileFilter));
-    std::vector<std::string> inventory;
-    if (inventoryChoice_) inventory.push_back(*inventoryChoice_);
-    reading_ = std::make_unique<EventReading>(path, directory_, 0, inventory);
-    timer_->start();
-    ShowCounts();
-    RedrawMap();
+    StartReading(path, tr("読み込み中: %1").arg(QString::fromStdString(path)));
     const bool first = !placed_;
     if (first) {
         placed_ = true;
@@ -98,6 +88,31 @@ bool TEventList::OpenEvent(const std::string& path) {
     raise();
     activateWindow();
     return true;
+}
+
+void TEventList::StartReading(const std::string& path, const QString& status) {
+    timer_->stop();
+    reading_.reset();  // stops the earlier reading and waits for it
+    records_.clear();
+    model_->Clear();
+    ApplyShownColumns();  // the header's sections as chosen, whatever the reset did to them
+    finished_ = false;
+    mapBehind_ = false;
+    mapClock_.invalidate();
+    setWindowTitle(Caption() + " - " + QString::fromStdString(path));
+    LabelStatus->setText(status);
+    ProgressBar1->setRange(0, 0);
+    ProgressBar1->setFormat(QStringLiteral("%p%"));
+    BtnStop->setEnabled(true);
+    // The measures cost time: computed only while a measure column is shown.
+    const bool withMeasures = NeedsMeasures(shownColumns_);
+    header_ = EventSummaryHeader(withMeasures);
+    std::vector<std::string> inventory;
+    if (inventoryChoice_) inventory.push_back(*inventoryChoice_);
+    reading_ = std::make_unique<EventReading>(path, directory_, 0, withMeasures, inventory);
+    timer_->start();
+    ShowCounts();
+    RedrawMap();
 }
 
 void TEventList::Poll() {

@@ -8,12 +8,14 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <thread>
 #include <vector>
 
 #include "pipeline/event_reading.h"
 #include "common/platform.h"
+#include "event/event_column.h"
 #include "input/record_file_source.h"
 #include "record/record_session.h"
 
@@ -53,6 +55,20 @@ public:
     // Opens the record of the table's current row (says so when there is none).
     void OpenCurrentRecord();
 
+    // The columns shown, from the chooser: shown, remembered in the settings,
+    // and when a measure column is among them and the event was read
+    // without the measures, the event read again with them.
+    void SetShownColumns(const std::set<EventColumn>& columns);
+    const std::set<EventColumn>& shownColumns() const { return shownColumns_; }
+    // The chooser of the columns (the button 列..., the header's context menu).
+    void ChooseColumnsClick();
+    // Colours the map by a numeric column shown, or by the JMA classes
+    // (nothing); remembered in the settings.
+    void SetMapColumn(std::optional<EventColumn> column);
+    std::optional<EventColumn> mapColumn() const { return mapColumn_; }
+    // The records are read with the columns of --measures.
+    bool readWithMeasures() const { return reading_ && reading_->withMeasures(); }
+
     bool reading() const { return reading_ != nullptr && !finished_; }
     // Takes what the reading has given so far (the timer does this while it reads).
     void Poll();
@@ -62,10 +78,12 @@ public:
     StationMapView* Map = nullptr;
     QLineEdit* EdFilter = nullptr;
     QComboBox* CBNetwork = nullptr;
+    QComboBox* CBMapColumn = nullptr;
     QProgressBar* ProgressBar1 = nullptr;
     QLabel* LabelCount = nullptr;
     QLabel* LabelStatus = nullptr;
     QPushButton *BtnStop = nullptr, *BtnOpen = nullptr, *BtnCsv = nullptr, *BtnPng = nullptr, *BtnClose = nullptr;
+    QPushButton* BtnColumns = nullptr;
 
 protected:
     void closeEvent(class QCloseEvent* event) override;
@@ -76,6 +94,12 @@ private:
     void BuildControls();
     QLayout* BuildFilterRow();
     QLayout* BuildButtonRow();
+    QLayout* BuildMapColumn();
+    // Reads `path` anew, the status line saying `status`.
+    void StartReading(const std::string& path, const QString& status);
+    // The table's columns hidden or shown as chosen; the map's choice of columns with them.
+    void ApplyShownColumns();
+    void FillMapColumnChoice();
     void ApplyFilter();
     // Every row shown again, the filter's controls emptied.
     void ResetFilter();
@@ -101,6 +125,8 @@ private:
     bool mapBehind_ = false;  // rows came that the map does not show yet
     QElapsedTimer mapClock_;  // since the map was last drawn while filling
     std::string header_;
+    std::set<EventColumn> shownColumns_;
+    std::optional<EventColumn> mapColumn_;
     std::jthread coastlineReader_;  // reads the shoreline file before the first map needs it
 };
 

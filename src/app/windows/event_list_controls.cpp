@@ -78,6 +78,10 @@ QLayout* TEventList::BuildFilterRow() {
     const QString widest = tr("表示 %1 / 読込 %2 / 失敗 %3").arg(kWidestCount).arg(kWidestCount).arg(kWidestCount);
     LabelCount->setFixedWidth(QFontMetrics(LabelCount->font()).horizontalAdvance(widest) + 8);
     filterRow->addWidget(LabelCount);
+    BtnColumns = new QPushButton(tr("列..."), this);
+    BtnColumns->setToolTip(tr("表示する列を選びます（表の見出しの右クリックでも選べます）"));
+    filterRow->addWidget(BtnColumns);
+    connect(BtnColumns, &QPushButton::clicked, this, [this] { ChooseColumnsClick(); });
     connect(EdFilter, &QLineEdit::textChanged, this, [this] { ApplyFilter(); });
     connect(CBNetwork, &QComboBox::currentIndexChanged, this, [this] { ApplyFilter(); });
     return filterRow;
@@ -127,7 +131,10 @@ void TEventList::BuildControls() {
     Grid->setAlternatingRowColors(true);
     Grid->setMinimumSize(240, 120);
     const int widths[] = {64, 110, 112, 90, 64, 64, 72, 76, 90, 90, 90, 90, 90, 400};
-    for (int c = 0; c < static_cast<int>(std::size(widths)); ++c) Grid->setColumnWidth(c, widths[c]);
+    for (int c = 0; c < model_->columnCount(); ++c)
+        Grid->setColumnWidth(c, c < static_cast<int>(std::size(widths)) ? widths[c] : 110);
+    Grid->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(Grid->horizontalHeader(), &QHeaderView::customContextMenuRequested, this, [this] { ChooseColumnsClick(); });
     grid->activated = [this] { OpenCurrentRecord(); };
     connect(Grid, &QTableView::doubleClicked, this, [this] { OpenCurrentRecord(); });
     connect(Grid->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
@@ -137,9 +144,12 @@ void TEventList::BuildControls() {
     Map->stationClicked = [this](std::size_t record) { SelectRecord(record); };
 
     // On a small screen the table and the map give way, never the buttons.
+    auto* mapSide = new QVBoxLayout;
+    mapSide->addLayout(BuildMapColumn());
+    mapSide->addWidget(Map, 1);
     auto* middle = new QHBoxLayout;
     middle->addWidget(Grid, 3);
-    middle->addWidget(Map, 2);
+    middle->addLayout(mapSide, 2);
 
     LabelStatus = new QLabel(this);
     LabelStatus->setWordWrap(true);
@@ -185,7 +195,7 @@ std::optional<std::size_t> TEventList::CurrentRecord() const {
     return model_->RecordAt(current.row());
 }
 
-void TEventList::RedrawMap() { Map->Show(MapPointsOf(model_->table()), CurrentRecord()); }
+void TEventList::RedrawMap() { Map->Show(MapPointsOf(model_->table(), mapColumn_), CurrentRecord()); }
 
 void TEventList::SelectRecord(std::size_t record) {
     const std::optional<int> row = model_->RowOf(record);

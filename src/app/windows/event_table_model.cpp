@@ -7,6 +7,8 @@
 
 #include "common/translation.h"
 #include "event/intensity_colors.h"
+#include "event/measure_columns.h"
+#include "pipeline/measure_table.h"
 #include "spectrum/period_table.h"
 #include "pipeline/record_summary.h"
 
@@ -14,11 +16,14 @@ namespace tremblo {
 
 namespace {
 
-// The measures users compare first come first; the components' PGA after them.
-constexpr std::array<EventColumn, 14> kColumns{
-    EventColumn::Code, EventColumn::Name, EventColumn::Network, EventColumn::Distance, EventColumn::Jma,
-    EventColumn::JmaClass, EventColumn::PgaMax, EventColumn::Pgv, EventColumn::Sa02, EventColumn::Sa10,
-    EventColumn::Pga1, EventColumn::Pga2, EventColumn::Pga3, EventColumn::Error};
+EventColumn ColumnAt(int section) { return EventColumnsInTableOrder()[static_cast<std::size_t>(section)]; }
+
+// "アリアス強度 NS [m/s]".
+QString MeasureHeader(const MeasureColumn& measure) {
+    QString header = QString::fromStdString(TrText("event", measure.caption));
+    if (*measure.component != '\0') header += QStringLiteral(" ") + QString::fromLatin1(measure.component);
+    return header + QStringLiteral(" [") + QString::fromLatin1(measure.unit) + QStringLiteral("]");
+}
 
 QString Fixed(const std::optional<float>& value, int decimals) {
     return value ? QString::number(static_cast<double>(*value), 'f', decimals) : QString();
@@ -39,6 +44,11 @@ bool IsNumberColumn(EventColumn column) {
            column != EventColumn::JmaClass && column != EventColumn::Error;
 }
 
+const MeasureColumn* MeasureOf(EventColumn column) {
+    const std::optional<int> k = MeasureIndexOf(column);
+    return k ? &MeasureColumns()[static_cast<std::size_t>(*k)] : nullptr;
+}
+
 QString HeaderHint(EventColumn column) {
     switch (column) {
     case EventColumn::Distance: return QCoreApplication::translate("tremblo::EventTableModel", "震央と観測点の測地線距離 (WGS84)");
@@ -48,8 +58,12 @@ QString HeaderHint(EventColumn column) {
     case EventColumn::Sa02:
     case EventColumn::Sa10:
         return QCoreApplication::translate("tremblo::EventTableModel", "減衰5%の加速度応答スペクトル、水平成分の大きい方");
-    default: return {};
+    default: break;
     }
+    if (const MeasureColumn* measure = MeasureOf(column))
+        return QCoreApplication::translate("tremblo::EventTableModel", "要約表の列 %1（--measures）")
+            .arg(QString::fromStdString(measure->name));
+    return {};
 }
 
 }  // namespace
@@ -77,6 +91,11 @@ QString EventCellText(const EventRow& row, EventColumn column) {
     case EventColumn::Sa02: return Fixed(row.sa02, 1);
     case EventColumn::Sa10: return Fixed(row.sa10, 1);
     case EventColumn::Error: return QString::fromStdString(row.error);
+    default: break;
+    }
+    if (const std::optional<int> k = MeasureIndexOf(column)) {
+        const std::optional<float>& value = row.measures[static_cast<std::size_t>(*k)];
+        return QString::fromStdString(MeasureCellText(value ? std::optional<double>(*value) : std::nullopt));
     }
     return {};
 }
@@ -127,13 +146,13 @@ int EventTableModel::rowCount(const QModelIndex& parent) const {
 }
 
 int EventTableModel::columnCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(kColumns.size());
+    return parent.isValid() ? 0 : static_cast<int>(EventColumnsInTableOrder().size());
 }
 
 QVariant EventTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
     const EventRow& row = table_.rows()[RecordAt(index.row())];
-    const EventColumn column = kColumns[static_cast<std::size_t>(index.column())];
+    const EventColumn column = ColumnAt(index.column());
     switch (role) {
     case Qt::DisplayRole: return EventCellText(row, column);
     case Qt::ToolTipRole: return row.error.empty() ? QString::fromStdString(row.file)
@@ -149,30 +168,36 @@ QVariant EventTableModel::data(const QModelIndex& index, int role) const {
 }
 
 QVariant EventTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
-    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole) return HeaderHint(kColumns[static_cast<std::size_t>(section)]);
+    if (orientation == Qt::Horizontal && role == Qt::ToolTipRole) return HeaderHint(ColumnAt(section));
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return QAbstractTableModel::headerData(section, orientation, role);
-    switch (kColumns[static_cast<std::size_t>(section)]) {
-    case EventColumn::Code: return tr("コード");
-    case EventColumn::Name: return tr("観測点名");
-    case EventColumn::Network: return tr("観測網");
-    case EventColumn::Distance: return tr("震央距離 [km]");
+    return EventColumnHeader(ColumnAt(section));
+}
+
+QString EventColumnHeader(EventColumn column) {
+    switch (column) {
+    case EventColumn::Code: return EventTableModel::tr("コード");
+    case EventColumn::Name: return EventTableModel::tr("観測点名");
+    case EventColumn::Network: return EventTableModel::tr("観測網");
+    case EventColumn::Distance: return EventTableModel::tr("震央距離 [km]");
     case EventColumn::Pga1: return QString::fromUtf8("PGA NS [Gal]");
     case EventColumn::Pga2: return QString::fromUtf8("PGA EW [Gal]");
     case EventColumn::Pga3: return QString::fromUtf8("PGA UD [Gal]");
     case EventColumn::PgaMax: return QString::fromUtf8("PGA [Gal]");
     case EventColumn::Pgv: return QString::fromUtf8("PGV [kine]");
-    case EventColumn::Jma: return tr("計測震度");
-    case EventColumn::JmaClass: return tr("震度階級");
+    case EventColumn::Jma: return EventTableModel::tr("計測震度");
+    case EventColumn::JmaClass: return EventTableModel::tr("震度階級");
     case EventColumn::Sa02: return SpectrumHeader(0.2);
     case EventColumn::Sa10: return SpectrumHeader(1.0);
-    case EventColumn::Error: return tr("エラー");
+    case EventColumn::Error: return EventTableModel::tr("エラー");
+    default: break;
     }
+    if (const MeasureColumn* measure = MeasureOf(column)) return MeasureHeader(*measure);
     return {};
 }
 
 void EventTableModel::sort(int column, Qt::SortOrder order) {
     if (column < 0 || column >= columnCount()) return;
-    ChangeLayout([&] { table_.SortBy(kColumns[static_cast<std::size_t>(column)], order == Qt::AscendingOrder); });
+    ChangeLayout([&] { table_.SortBy(ColumnAt(column), order == Qt::AscendingOrder); });
 }
 
 }  // namespace tremblo

@@ -1,6 +1,7 @@
 #pragma once
 // The event table as the table view shows it: the rows of the event model in
-// its display order (sorted and filtered there), one column per measure.
+// its display order (sorted and filtered there), one column per value
+// (EventColumnsInTableOrder: the view hides those not chosen).
 #include <QAbstractTableModel>
 
 #include "event/event_table.h"
@@ -39,7 +40,10 @@ private:
     EventTable table_;
 };
 
-// The text a cell shows.
+// The text a cell shows: a measure's in four significant digits (as the
+// intensity window shows it).
 QString EventCellText(const EventRow& row, EventColumn column);
+// A column's header, in the user's language.
+QString EventColumnHeader(EventColumn column);
 
 }  // namespace tremblo

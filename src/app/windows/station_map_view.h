@@ -24,6 +24,8 @@ public:
     // The map as shown, and as exported (the picture's size, no selection ring).
     RgbImage Picture() const { return canvas_->Picture(); }
     RgbImage ExportPicture() const;
+    // What the map shows: the stations, their rows and the colouring.
+    const EventMapPoints& points() const { return points_; }
     // Where the map as shown puts each station.
     const StationMapLayout& mapLayout() const { return *layout_; }
 
