@@ -1,5 +1,7 @@
 // The event window's controls: the filter row, the table beside the map, the
 // status and the buttons; the filter and what follows it (counts, map).
+#include <algorithm>
+
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
@@ -131,8 +133,11 @@ void TEventList::BuildControls() {
     Grid->setAlternatingRowColors(true);
     Grid->setMinimumSize(240, 120);
     const int widths[] = {64, 110, 112, 90, 64, 64, 72, 76, 90, 90, 90, 90, 90, 400};
+    // Measure columns: wide enough for their captions ("アリアス強度 NS [m/s]").
     for (int c = 0; c < model_->columnCount(); ++c)
-        Grid->setColumnWidth(c, c < static_cast<int>(std::size(widths)) ? widths[c] : 110);
+        Grid->setColumnWidth(c, c < static_cast<int>(std::size(widths))
+                                    ? widths[c]
+                                    : std::max(110, Grid->horizontalHeader()->sectionSizeHint(c)));
     Grid->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(Grid->horizontalHeader(), &QHeaderView::customContextMenuRequested, this, [this] { ChooseColumnsClick(); });
     grid->activated = [this] { OpenCurrentRecord(); };
