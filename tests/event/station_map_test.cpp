@@ -338,7 +338,7 @@ TEST(StationMapLegend, NeverHidesAStationOrTheEpicentre) {
         RecordingCanvas canvas(520, 560);
         const StationMapLayout layout = LayoutStationMap(canvas, c.stations, epicentre, MapSettings{});
         DrawStationMap(canvas, layout, c.stations, epicentre, std::nullopt);
-        const CanvasCall& fill = canvas.Calls(CanvasOp::FillRect).back();
+        const CanvasCall fill = canvas.Calls(CanvasOp::FillRect).back();  // a copy: Calls() gives a new list
         const auto hidden = [&](Point p, int r) { return p.x + r >= fill.x1 && p.x - r < fill.x2 && p.y + r >= fill.y1 && p.y - r < fill.y2; };
         EXPECT_EQ(layout.settings().legendColumn > 0, c.column) << c.what;
         EXPECT_TRUE(fill.x1 >= 0 && fill.x2 <= 520) << c.what;
