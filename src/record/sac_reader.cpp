@@ -11,6 +11,7 @@
 #include "record/agency_text_samples.h"
 #include "record/record_lines.h"
 #include "record/sac_header.h"
+#include "record/sensor_units.h"
 
 namespace tremblo {
 
@@ -219,10 +220,9 @@ Result<AgencyFile> ReadSacText(std::istream& in, AgencyReadOptions options) {
 }  // namespace
 
 double SacGalPerAccelerationUnit(std::string_view mark) {
-    while (!mark.empty() && (mark.back() == ' ' || mark.back() == '\0')) mark.remove_suffix(1);
-    while (!mark.empty() && mark.front() == ' ') mark.remove_prefix(1);
-    if (mark == "cm/s2" || mark == "CM/S**2" || mark == "gal") return 1.0;
-    if (mark == "m/s2" || mark == "M/S**2") return 100.0;
+    while (!mark.empty() && mark.back() == '\0') mark.remove_suffix(1);
+    const std::optional<SensorUnit> unit = SensorUnitOf(mark);
+    if (unit && unit->quantity == SensorQuantity::Acceleration) return unit->cgsPerUnit;
     return 1.0 / SAC_NM_PER_S2_PER_GAL;
 }
 

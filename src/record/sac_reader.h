@@ -28,8 +28,9 @@ inline constexpr double SAC_NM_PER_S2_PER_GAL = 1.0e7;
 // KUSER0 of the files this program writes: their values are in gal.
 inline constexpr const char* SAC_GAL_UNIT_MARK = "cm/s2";
 
-// Gal per value of an IACC file whose KUSER0 holds `mark` (blank-trimmed):
-// nm/s^2 when it names no unit.
+// Gal per value of an IACC file whose KUSER0 holds `mark`: the unit of
+// acceleration it names (as a station inventory would: "cm/s2", "gal",
+// "M/S**2"...), else nm/s^2.
 double SacGalPerAccelerationUnit(std::string_view mark);
 
 // A binary SAC header at the start of `bytes`.
