@@ -52,6 +52,7 @@ void AzimuthSearch::Load(const RotDOscillator& o, const RotDSummaries& ns, const
     history_[0] = ns.history;
     history_[1] = ew.history;
     historyStride_ = ns.stride;
+    historyRows_ = ns.historyRows;
     lane_ = lane;
     boundsUsable_ = true;
     const RotDSummaries* summary[2] = {&ns, &ew};
@@ -121,9 +122,11 @@ void AzimuthSearch::ReadBlock(int block, int q, double* xs, double* ys) {
     const int start = block * ROTD_BLOCK;
     const int count = BlockLength(block);
     if (history_[0] != nullptr) {
-        const std::size_t row = static_cast<std::size_t>(SPECTRUM_QUANTITIES) * historyStride_;
-        const float* ns = history_[0] + static_cast<std::size_t>(start) * row + static_cast<std::size_t>(q) * historyStride_ + lane_;
-        const float* ew = history_[1] + static_cast<std::size_t>(start) * row + static_cast<std::size_t>(q) * historyStride_ + lane_;
+        const std::size_t row = static_cast<std::size_t>(historyRows_) * historyStride_;
+        const std::size_t at = static_cast<std::size_t>(start) * row +
+                               static_cast<std::size_t>(historyRows_ == 1 ? 0 : q) * historyStride_ + lane_;
+        const float* ns = history_[0] + at;
+        const float* ew = history_[1] + at;
         for (int i = 0; i < count; ++i) {
             xs[i] = ns[static_cast<std::size_t>(i) * row];
             ys[i] = ew[static_cast<std::size_t>(i) * row];

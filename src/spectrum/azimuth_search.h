@@ -42,6 +42,7 @@ struct RotDSummaries {
     const float* ranges = nullptr;
     const float* history = nullptr;
     int stride = 0;  // lanes per row
+    int historyRows = SPECTRUM_QUANTITIES;  // the history's rows per sub-step: SA, SV, SD, or SV alone
 };
 
 class AzimuthSearch {
@@ -82,6 +83,7 @@ private:
     const float* ground_[2];
     const float* history_[2] = {nullptr, nullptr};
     int historyStride_ = 0;
+    int historyRows_ = SPECTRUM_QUANTITIES;
     int lane_ = 0;
     RotDOscillator oscillator_;
     bool boundsUsable_ = true;  // false when a range is not finite: every block is read

@@ -39,10 +39,15 @@ struct RotDKernelInput {
 };
 
 // Where it leaves the summaries (RotDSummaries' layout); history may be null.
+// The velocity kernel fills only the SV rows of the ranges, a history of SV
+// alone (one row per sub-step), and each lane's peaks |SV| and |SD| over the
+// whole window into peakVel and peakDisp.
 struct RotDKernelOutput {
     double* states = nullptr;
     float* ranges = nullptr;
     float* history = nullptr;
+    float* peakVel = nullptr;
+    float* peakDisp = nullptr;
 };
 
 // The sample and the sub-step within it of consecutive sub-steps.
@@ -226,6 +231,75 @@ void SummarizeGroup(const RotDKernelInput& in, const OscillatorGroup& lanes, con
     SummarizeVectors<1>(d, in, lanes, out, first, (used - first) / L);
 }
 
+// Exact lanes block by block keeping only what a search along the azimuths
+// of SV and the components' SV and SD peaks read. The block's range is taken
+// in double and rounded once at its end: rounding is monotone, so it equals
+// the range of the rounded values; likewise the peak |SD|.
+template <int V, class D>
+HWY_INLINE void SummarizeVelocityVectors(D d, const RotDKernelInput& in, const OscillatorGroup& lanes,
+                                         const RotDKernelOutput& out, int first) {
+    using VD = hn::Vec<D>;
+    const hn::Rebind<float, D> df;
+    const size_t L = hn::Lanes(d);
+    const size_t stride = static_cast<size_t>(in.stride);
+    ExactLanes<V, D> state(d, lanes, first);
+    SubStepCursor cursor(in.substeps);
+    double from = 0.0;
+    VD peakV[V], peakX[V], lo[V], hi[V];
+    const VD inf = hn::Set(d, std::numeric_limits<double>::infinity());
+    for (int k = 0; k < V; ++k) peakV[k] = peakX[k] = hn::Zero(d);
+    const int steps = in.n * in.substeps;
+    for (int start = 0; start < steps; start += ROTD_BLOCK) {
+        const size_t block = static_cast<size_t>(start / ROTD_BLOCK);
+        double* states = out.states + block * kStateFields * stride + first;
+        for (int k = 0; k < V; ++k) {
+            hn::StoreU(hn::Zero(d), d, states + kStateA * stride + k * L);
+            hn::StoreU(state.v[k], d, states + kStateV * stride + k * L);
+            hn::StoreU(state.x[k], d, states + kStateX * stride + k * L);
+            lo[k] = inf;
+            hi[k] = hn::Neg(inf);
+        }
+        const int end = std::min(steps, start + ROTD_BLOCK);
+        for (int i = start; i < end; ++i) {
+            const double to = cursor.End(in.ground);
+            cursor.Next();
+            state.Advance(hn::Set(d, from), hn::Set(d, to));
+            from = to;
+            float* row = out.history == nullptr
+                             ? nullptr
+                             : out.history + static_cast<size_t>(i) * stride + first;
+#pragma GCC unroll 16
+            for (int k = 0; k < V; ++k) {
+                lo[k] = hn::Min(lo[k], state.v[k]);
+                hi[k] = hn::Max(hi[k], state.v[k]);
+                peakX[k] = hn::Max(peakX[k], hn::Abs(state.x[k]));
+                if (row != nullptr) hn::StoreU(RoundToFloat(df, state.v[k]), df, row + k * L);
+            }
+        }
+        float* ranges = out.ranges + block * kRangeFields * stride + first;
+        for (int k = 0; k < V; ++k) {
+            peakV[k] = hn::Max(peakV[k], hn::Max(hn::Abs(lo[k]), hn::Abs(hi[k])));
+            hn::StoreU(RoundToFloat(df, lo[k]), df, ranges + kLowSV * stride + k * L);
+            hn::StoreU(RoundToFloat(df, hi[k]), df, ranges + kHighSV * stride + k * L);
+        }
+    }
+    for (int k = 0; k < V; ++k) {
+        hn::StoreU(RoundToFloat(df, peakV[k]), df, out.peakVel + first + k * L);
+        hn::StoreU(RoundToFloat(df, peakX[k]), df, out.peakDisp + first + k * L);
+    }
+}
+
+// The exact lanes of a group for a search of SV alone: two vectors side by
+// side, then one at a time.
+void SummarizeVelocityGroup(const RotDKernelInput& in, const OscillatorGroup& lanes, const RotDKernelOutput& out) {
+    const hn::ScalableTag<double> d;
+    const int L = static_cast<int>(hn::Lanes(d));
+    const int used = std::min((in.count + L - 1) / L * L, in.stride);
+    int first = 0;
+    for (; first + 2 * L <= used; first += 2 * L) SummarizeVelocityVectors<2>(d, in, lanes, out, first);
+    for (; first < used; first += L) SummarizeVelocityVectors<1>(d, in, lanes, out, first);
+}
+
 }  // namespace HWY_NAMESPACE
 }  // namespace tremblo
 HWY_AFTER_NAMESPACE();
@@ -234,6 +308,7 @@ HWY_AFTER_NAMESPACE();
 namespace tremblo {
 
 HWY_EXPORT(SummarizeGroup);
+HWY_EXPORT(SummarizeVelocityGroup);
 
 namespace {
 
@@ -251,15 +326,16 @@ struct RotDItem {
     int stride = 0;  // lanes per row of its summaries
     std::vector<int> oscillators;
     bool keepHistory = false;
+    int historyRows = SPECTRUM_QUANTITIES;  // stored quantities per sub-step
     size_t states() const { return static_cast<size_t>(RotDBlockCount(steps)) * kStateFields * stride; }
     size_t ranges() const { return static_cast<size_t>(RotDBlockCount(steps)) * kRangeFields * stride; }
-    size_t history() const { return static_cast<size_t>(steps) * SPECTRUM_QUANTITIES * stride; }
+    size_t history() const { return static_cast<size_t>(steps) * historyRows * stride; }
 };
 
 // The oscillators of the list (by their index) grouped by sub-step count,
 // the most sub-steps (the longest work) first.
 std::vector<RotDItem> PlanItems(std::span<const OscillatorParameters> chosen, OscillatorMethod method, float dt,
-                                int n, size_t historyBudget) {
+                                int n, size_t historyBudget, int historyRows) {
     std::vector<int> order(chosen.size());
     for (size_t i = 0; i < order.size(); ++i) order[i] = static_cast<int>(i);
     auto substeps = [&](int o) { return SubStepCount(method, dt, chosen[static_cast<size_t>(o)].period); };
@@ -278,6 +354,7 @@ std::vector<RotDItem> PlanItems(std::span<const OscillatorParameters> chosen, Os
     for (RotDItem& item : items) {
         const int count = static_cast<int>(item.oscillators.size());
         item.stride = std::min(ROTD_GROUP, (count + kRowAlignment - 1) / kRowAlignment * kRowAlignment);
+        item.historyRows = historyRows;
         item.keepHistory = manyOscillators && 2 * item.history() * sizeof(float) <= historyBudget;
     }
     return items;
@@ -299,6 +376,7 @@ void FillGroup(const std::vector<RotDOscillator>& oscillators, OscillatorGroup& 
 struct WorkerBuffers {
     std::unique_ptr<double[]> states[2];
     std::unique_ptr<float[]> ranges[2], histories[2];
+    float peakVel[2][ROTD_GROUP], peakDisp[2][ROTD_GROUP];
     size_t stateCapacity = 0, rangeCapacity = 0, historyCapacity = 0;
     AzimuthSearch search{0, nullptr, nullptr};
 
@@ -317,17 +395,20 @@ struct WorkerBuffers {
     size_t Bytes() const {
         return 2 * (stateCapacity * sizeof(double) + (rangeCapacity + historyCapacity) * sizeof(float));
     }
-    RotDKernelOutput Output(int c, bool history) const {
-        return {states[c].get(), ranges[c].get(), history ? histories[c].get() : nullptr};
+    RotDKernelOutput Output(int c, bool history) {
+        return {states[c].get(), ranges[c].get(), history ? histories[c].get() : nullptr, peakVel[c], peakDisp[c]};
     }
     RotDSummaries Summaries(int c, const RotDItem& item) const {
-        return {states[c].get(), ranges[c].get(), item.keepHistory ? histories[c].get() : nullptr, item.stride};
+        return {states[c].get(), ranges[c].get(), item.keepHistory ? histories[c].get() : nullptr, item.stride,
+                item.historyRows};
     }
     // The largest |value| of each quantity of component c over the blocks'
     // ranges, a peak replaced only by a strictly greater one (as the spectra
     // keep it): every stored value lies in its block's range, whose ends are
     // stored values.
-    OscillatorPeaks ComponentPeaks(int c, const RotDItem& item, int lane) const {
+    // The velocity kernel gives the SV and SD peaks itself (SA's is left at 0).
+    OscillatorPeaks ComponentPeaks(int c, const RotDItem& item, int lane, bool velocityOnly) const {
+        if (velocityOnly) return {0.0f, peakVel[c][lane], peakDisp[c][lane]};
         float peaks[SPECTRUM_QUANTITIES] = {};
         const int blocks = RotDBlockCount(item.steps);
         for (int b = 0; b < blocks; ++b) {
@@ -372,7 +453,10 @@ void ComputeAzimuthPeaksFast(int n, float dt, const float* ns, const float* ew,
                              int workers, OscillatorMethod method, std::size_t historyBudget,
                              const ComponentPeaksSink& componentSink) {
     n = std::max(n, 0);
-    const std::vector<RotDItem> items = PlanItems(chosen, method, dt, n, historyBudget);
+    // SV alone of exact oscillators: the kernel that keeps no other quantity.
+    const bool velocityOnly = method == OscillatorMethod::Exact && !quantities[SA] && quantities[SV] && !quantities[SD];
+    const std::vector<RotDItem> items =
+        PlanItems(chosen, method, dt, n, historyBudget, velocityOnly ? 1 : SPECTRUM_QUANTITIES);
     const int itemCount = static_cast<int>(items.size());
     if (itemCount == 0) return;
     size_t stateSize = 1, rangeSize = 1, historySize = 0;
@@ -386,7 +470,9 @@ void ComputeAzimuthPeaksFast(int n, float dt, const float* ns, const float* ew,
     // Let the dispatcher settle on a target before the workers read it.
     OscillatorGroup empty{};
     HWY_DYNAMIC_DISPATCH(SummarizeGroup)(RotDKernelInput{}, empty, RotDKernelOutput{});
-    const auto kernel = HWY_DYNAMIC_DISPATCH(SummarizeGroup);
+    HWY_DYNAMIC_DISPATCH(SummarizeVelocityGroup)(RotDKernelInput{}, empty, RotDKernelOutput{});
+    const auto kernel =
+        velocityOnly ? HWY_DYNAMIC_DISPATCH(SummarizeVelocityGroup) : HWY_DYNAMIC_DISPATCH(SummarizeGroup);
 
     if (workers <= 0) workers = DefaultWorkerCount();
     workers = std::clamp(workers, 1, std::min(itemCount, ROTD_MAX_WORKERS));
@@ -434,8 +520,9 @@ void ComputeAzimuthPeaksFast(int n, float dt, const float* ns, const float* ew,
             }
             for (int lane = 0; lane < in.count; ++lane) {
                 if (componentSink)
-                    componentSink(item.oscillators[static_cast<size_t>(lane)], own.ComponentPeaks(0, item, lane),
-                                  own.ComponentPeaks(1, item, lane));
+                    componentSink(item.oscillators[static_cast<size_t>(lane)],
+                                  own.ComponentPeaks(0, item, lane, velocityOnly),
+                                  own.ComponentPeaks(1, item, lane, velocityOnly));
                 own.search.Load(oscillators[static_cast<size_t>(lane)], own.Summaries(0, item), own.Summaries(1, item),
                                 lane, quantities);
                 for (int q = 0; q < SPECTRUM_QUANTITIES; ++q)

@@ -65,7 +65,9 @@ using ComponentPeaksSink = std::function<void(int index, const OscillatorPeaks& 
 // the selected quantities along every azimuth, equal bit for bit to
 // AzimuthPeaks over the plain responses (ComputeRotDResponses) of NS and EW;
 // with a componentSink, also each component's peaks of every quantity, equal
-// bit for bit to ComputeOscillatorPeaks (finite responses). dt and every
+// bit for bit to ComputeOscillatorPeaks (finite responses), except that
+// when SV alone is searched with the exact oscillator only the SV and SD
+// peaks are computed (SA's is 0). dt and every
 // period must be accepted (OscillatorInputProblem). When at least a group
 // of oscillators is listed, their responses are kept within historyBudget
 // as ComputeRotDFast keeps them. Throws std::bad_alloc when memory is short.
