@@ -45,6 +45,7 @@ struct GroupInput {
     int n = 0;
     int substeps = 1;
     bool exact = false;
+    bool absoluteAcc = true;  // false: the exact lanes leave peakAbsAcc at 0 and skip its work
     double dt = 0.0;
     double dt2 = 0.0;
 };

@@ -49,11 +49,14 @@ void ComputeSpectraFast(FastSpectrumWorkspace& workspace, int componentCount, in
 
 // The peaks of each oscillator of the list under one component's
 // ground[0 .. size - 1] (gal) sampled every dt seconds, integrated with the
-// same kernel: equal bit for bit to ComputeOscillatorPeaks of each. dt and
-// every period must be accepted (IntervalProblem, PeriodProblem). workers
-// <= 0 means all cores. Throws std::bad_alloc when memory is short.
+// same kernel: equal bit for bit to ComputeOscillatorPeaks of each (the
+// exact oscillator's absolute acceleration is left at 0 unless absoluteAcc,
+// and not computed). dt and every period must be accepted (IntervalProblem,
+// PeriodProblem). workers <= 0 means all cores. Throws std::bad_alloc when
+// memory is short.
 std::vector<OscillatorPeaks> ComputeOscillatorListFast(std::span<const float> ground, float dt,
                                                        std::span<const OscillatorParameters> oscillators,
-                                                       OscillatorMethod method, int workers = 0);
+                                                       OscillatorMethod method, int workers = 0,
+                                                       bool absoluteAcc = true);
 
 }  // namespace tremblo

@@ -132,9 +132,11 @@ std::optional<std::string> SpectrumIntensityProblem(double dt) {
 ComponentSpectrumIntensity ComponentSpectrumIntensityOf(std::span<const float> ground, float dt,
                                                         const SpectrumIntensitySettings& settings) {
     const std::vector<OscillatorParameters> oscillators = GridOscillators(settings.periodStep);
+    // SV and SD are all the intensities read.
     const std::vector<OscillatorPeaks> peaks =
-        settings.path == EnginePath::Fast ? ComputeOscillatorListFast(ground, dt, oscillators, kMethod, settings.workers)
-                                          : PlainPeaks(ground, dt, oscillators);
+        settings.path == EnginePath::Fast
+            ? ComputeOscillatorListFast(ground, dt, oscillators, kMethod, settings.workers, false)
+            : PlainPeaks(ground, dt, oscillators);
     return IntensityOfPeaks(peaks, oscillators, settings.periodStep);
 }
 
