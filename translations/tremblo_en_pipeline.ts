@@ -67,5 +67,33 @@
         <source>値が有限でないため miniSEED ファイルを書けません</source>
         <translation>The miniSEED file cannot be written: a value is not finite</translation>
     </message>
+    <message>
+        <source>壊れたメンバー %s: %s</source>
+        <translation>damaged member %s: %s</translation>
+    </message>
+    <message>
+        <source>アーカイブはメンバー %zu 個の後が壊れています: %s</source>
+        <translation>the archive is damaged after %zu members: %s</translation>
+    </message>
+    <message>
+        <source>アーカイブを読めません: %s</source>
+        <translation>the archive cannot be read: %s</translation>
+    </message>
+    <message>
+        <source>アーカイブをメンバー %zu 個より先は読めません: %s</source>
+        <translation>the archive cannot be read on after %zu members: %s</translation>
+    </message>
+    <message>
+        <source>; 処理していない記録:</source>
+        <translation>; records not processed:</translation>
+    </message>
+    <message>
+        <source>; その記録は処理していません</source>
+        <translation>; its records are not processed</translation>
+    </message>
+    <message>
+        <source>アーカイブに地震記録ファイルがありません</source>
+        <translation>no record file in the archive</translation>
+    </message>
 </context>
 </TS>

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <map>
 
+#include "common/format.h"
+#include "common/translation.h"
 #include "input/archive_reader.h"
 #include "record/component_names.h"
 #include "input/member_file_source.h"
@@ -17,7 +19,8 @@ namespace {
 // The damage of the record's first damaged member.
 std::string DamageOf(const GroupedRecord& record) {
     for (const ArchiveMember& member : record.members)
-        if (!member.damage.empty()) return "damaged member " + member.name + ": " + member.damage;
+        if (!member.damage.empty())
+            return StringPrintf(TrText("batch", "壊れたメンバー %s: %s").c_str(), member.name.c_str(), member.damage.c_str());
     return {};
 }
 
@@ -29,13 +32,15 @@ RecordTask ArchiveFailure(const std::string& archive, const std::string& named, 
     task.file = named;
     task.inArchive = true;
     if (reason.starts_with(kDamagedHeader))
-        task.failure = "the archive is damaged after " + std::to_string(members) + " members: " + reason;
+        task.failure = StringPrintf(TrText("batch", "アーカイブはメンバー %zu 個の後が壊れています: %s").c_str(), members,
+                                    reason.c_str());
     else if (members == 0 && incomplete.empty())
-        task.failure = "the archive cannot be read: " + reason;
+        task.failure = StringPrintf(TrText("batch", "アーカイブを読めません: %s").c_str(), reason.c_str());
     else
-        task.failure = "the archive cannot be read on after " + std::to_string(members) + " members: " + reason;
+        task.failure = StringPrintf(TrText("batch", "アーカイブをメンバー %zu 個より先は読めません: %s").c_str(), members,
+                                    reason.c_str());
     if (!incomplete.empty()) {
-        task.failure += "; records not processed:";
+        task.failure += TrText("batch", "; 処理していない記録:");
         for (const GroupedRecord& record : incomplete)
             task.failure += " " + MemberPathText(archive, record.members.front().name);
     }
@@ -56,7 +61,7 @@ std::string StreamDamageOf(const std::string& archive, const GroupedRecord& reco
     }
     if (holder == nullptr) return {};
     const std::string named = holder->archive.empty() ? archive : MemberPathText(archive, holder->archive);
-    return named + ": " + holder->reason + "; its records are not processed";
+    return named + ": " + holder->reason + TrText("batch", "; その記録は処理していません");
 }
 
 // The name of the archive (inside the one given) that holds the member; ""
@@ -155,7 +160,7 @@ bool FeedArchiveRecords(const std::string& archive, const PipelineSettings& opti
         RecordTask none;
         none.file = archive;
         none.inArchive = true;
-        none.failure = "no record file in the archive";
+        none.failure = TrText("batch", "アーカイブに地震記録ファイルがありません");
         hand(std::move(none));
         return false;
     }

@@ -83,7 +83,7 @@ TEST(BatchArchive, WritesTheGoodRecordAsItsPlainFilesAndReportsEachBadOne) {
         archive + ":ev/" + kStem + ".NS: wrote ",
         "error: " + archive + ":ev/CUT0012411051012.NS: データファイルエラー: データファイル " + archive +
             ":ev/CUT0012411051012.NS を読み込めません",
-        "error: " + archive + ":ev/BAD.NS.gz: damaged member ev/BAD.NS.gz: cannot decompress",
+        "error: " + archive + ":ev/BAD.NS.gz: 壊れたメンバー ev/BAD.NS.gz: cannot decompress",
         "error: " + archive + ":ev/MISS.NS: データファイルエラー: ３成分のデータを読み込めません データファイル " +
             archive + ":ev/MISS.ew がありません"};
     std::size_t last = 0;
@@ -210,11 +210,11 @@ TEST(BatchArchive, ACutGzipArchiveProcessesNoneOfItsRecords) {
     EXPECT_TRUE(JsonLines(out).empty()) << out;
     EXPECT_TRUE(!fs::exists(folder / "out") || fs::is_empty(folder / "out"));
     EXPECT_NE(err.find("error: " + archive + ":ev/" + kStem + ".NS: " + archive +
-                       ": gzip データが途中で切れています; its records are not processed"),
+                       ": gzip データが途中で切れています; その記録は処理していません"),
               std::string::npos)
         << err;
-    EXPECT_NE(err.find("error: " + archive + ": the archive cannot be read on after "), std::string::npos) << err;
-    EXPECT_NE(err.find("records not processed: " + archive + ":ev/N"), std::string::npos) << err;
+    EXPECT_NE(err.find("error: " + archive + ": アーカイブをメンバー "), std::string::npos) << err;
+    EXPECT_NE(err.find("処理していない記録: " + archive + ":ev/N"), std::string::npos) << err;
 }
 
 ParsedCommandLine Parse(std::vector<const char*> args, const std::string& standardInput, std::string* text = nullptr) {

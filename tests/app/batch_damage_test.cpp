@@ -143,13 +143,13 @@ TEST(BatchDamage, AnArchiveEndingEarlyOrHoldingNoRecordFails) {
     };
     const std::vector<Case> cases{
         {"cut exactly after its last member", "c.tar", tar.substr(0, tar.size() - 1024),
-         "the archive cannot be read on after 3 members: 途中で切れています"},
-        {"empty", "e.tar", TarBytes({}, false), "no record file in the archive"},
-        {"empty, compressed", "e.tgz", TarBytes({}), "no record file in the archive"},
-        {"folders only", "f.tar", TarBytes({{"a/", ""}, {"a/b/", ""}}, false), "no record file in the archive"},
-        {"FIFOs only", "p.tar", TarBytes({{"a/X.NS|", ""}, {"a/X.EW|", ""}}, false), "no record file in the archive"},
+         "アーカイブをメンバー 3 個より先は読めません: 途中で切れています"},
+        {"empty", "e.tar", TarBytes({}, false), "アーカイブに地震記録ファイルがありません"},
+        {"empty, compressed", "e.tgz", TarBytes({}), "アーカイブに地震記録ファイルがありません"},
+        {"folders only", "f.tar", TarBytes({{"a/", ""}, {"a/b/", ""}}, false), "アーカイブに地震記録ファイルがありません"},
+        {"FIFOs only", "p.tar", TarBytes({{"a/X.NS|", ""}, {"a/X.EW|", ""}}, false), "アーカイブに地震記録ファイルがありません"},
         {"no record file among its members", "n.tar.gz",
-         TarBytes({{"readme.txt", "K-NET"}, {"X.NS.ps.gz", testing::GzipBytes("%!PS")}}), "no record file in the archive"},
+         TarBytes({{"readme.txt", "K-NET"}, {"X.NS.ps.gz", testing::GzipBytes("%!PS")}}), "アーカイブに地震記録ファイルがありません"},
     };
     for (const Case& c : cases) {
         TempFolder folder;
@@ -183,7 +183,7 @@ TEST(BatchDamage, ADamagedTarHeaderSaysTheArchiveIsDamagedThere) {
         named.replace(0, 1, path);
         const BatchRun run = RunOn(Options(path, folder));
         EXPECT_EQ(run.status, 1) << c.what;
-        EXPECT_NE(run.err.find("error: " + named + ": the archive is damaged after 4 members"), std::string::npos)
+        EXPECT_NE(run.err.find("error: " + named + ": アーカイブはメンバー 4 個の後が壊れています"), std::string::npos)
             << c.what << "\n" << run.err;
         EXPECT_EQ(run.err.find("揃っていません"), std::string::npos) << c.what << "\n" << run.err;
     }

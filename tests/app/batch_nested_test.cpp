@@ -129,15 +129,15 @@ TEST(BatchNested, ADamagedArchiveInsideFailsOnceAndTheDeliveryGoesOn) {
     // damage was found too; the KiK-net archive after it is read.
     const std::vector<Case> cases{
         {"cut short after the first station", Delivery(knt.substr(0, knt.size() / 2), TarBytes(KikMembers())), 2,
-         {"error: OUT:" + kKnt + ":AIC0012411051012.NS: OUT:" + kKnt + ": gzip データが途中で切れています; its records are not processed",
-          "error: OUT:" + kKnt + ": the archive cannot be read on after ", "; records not processed: OUT:" + kKnt + ":AIC002"},
+         {"error: OUT:" + kKnt + ":AIC0012411051012.NS: OUT:" + kKnt + ": gzip データが途中で切れています; その記録は処理していません",
+          "error: OUT:" + kKnt + ": アーカイブをメンバー ", "; 処理していない記録: OUT:" + kKnt + ":AIC002"},
          ", 2 failed"},
         {"gzip check failed at its end", Delivery(badCheck, TarBytes(KikMembers())), 2,
-         {"error: OUT:" + kKnt + ":AIC0012411051012.NS: OUT:" + kKnt + ": gzip データが壊れています（CRC が合いません）; its records are not processed",
+         {"error: OUT:" + kKnt + ":AIC0012411051012.NS: OUT:" + kKnt + ": gzip データが壊れています（CRC が合いません）; その記録は処理していません",
           "error: OUT:" + kKnt + ":AIC0022411051012.NS: OUT:" + kKnt + ": gzip データが壊れています（CRC が合いません）"},
          ", 3 failed"},
         {"no archive at all", Delivery("junk", TarBytes(KikMembers())), 2,
-         {"error: OUT:" + kKnt + ": the archive cannot be read: "}, ", 1 failed"},
+         {"error: OUT:" + kKnt + ": アーカイブを読めません: "}, ", 1 failed"},
     };
     for (const Case& c : cases) {
         const std::string outer = folder.Write("d.tar", c.outer);

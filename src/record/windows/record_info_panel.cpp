@@ -44,7 +44,7 @@ RecordInfoPanel::RecordInfoPanel(const std::vector<std::string>& intensityExampl
          {"Label7", QT_TR_NOOP("震源緯度"), {" -90.0", noData}},
          {"Label8", QT_TR_NOOP("経度"), {" 180.0", noData}},
          {"Label9", QT_TR_NOOP("震源深さ"), {" 700 km", noData}}},
-        {{"Label13", QT_TR_NOOP("観測点"), {"IWTH25"}},
+        {{"Label13", QT_TR_NOOP("観測点"), {"IWTH25", "XX.IWTH25"}},  // K-NET codes, FDSN ones with their network
          {"Label23", "", {}, 120},
          {"Label24", "", {}, 200},
          {"Label25", "", {}, 120}},
