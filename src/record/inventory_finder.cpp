@@ -61,10 +61,35 @@ bool NeedsInventoryChoice(const std::string& folder) {
     return false;
 }
 
+InventoryFinder::Stamp InventoryFinder::StampOf(const std::string& path) {
+    std::error_code ec;
+    Stamp stamp;
+    stamp.written = std::filesystem::last_write_time(path, ec);
+    if (ec) return {};
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    stamp.size = ec ? 0 : size;  // a folder has none
+    return stamp;
+}
+
 SharedInventory InventoryFinder::Read(const std::vector<std::string>& files) {
-    SharedInventory& held = read_[files];
-    if (!held) held = std::make_shared<const Result<StationInventory>>(ReadStationXmlPaths(files));
-    return held;
+    std::vector<Stamp> stamps;
+    for (const std::string& file : files) stamps.push_back(StampOf(file));
+    ReadInventory& held = read_[files];
+    if (!held.inventory || held.stamps != stamps) {
+        held.inventory = std::make_shared<const Result<StationInventory>>(ReadStationXmlPaths(files));
+        held.stamps = std::move(stamps);
+    }
+    return held.inventory;
+}
+
+const std::vector<std::string>& InventoryFinder::FilesOfFolder(const std::string& folder, const std::string& dataPath) {
+    const Stamp stamp = StampOf(folder.empty() ? "." : folder);
+    auto held = folderFiles_.find(folder);
+    if (held == folderFiles_.end())
+        held = folderFiles_.emplace(folder, FolderFiles{stamp, InventoryFilesBeside(dataPath)}).first;
+    else if (!(held->second.stamp == stamp))
+        held->second = FolderFiles{stamp, InventoryFilesBeside(dataPath)};
+    return held->second.files;
 }
 
 SharedInventory InventoryFinder::For(const std::string& dataPath, Platform& platform, SharedInventory fallback) {
@@ -74,11 +99,8 @@ SharedInventory InventoryFinder::For(const std::string& dataPath, Platform& plat
         named.replace_extension(extension);
         if (IsFile(data) && IsFile(named)) return Read({named.string()});
     }
-    // A folder's StationXML files are looked for once a session.
-    const std::string folder = data.parent_path().string();
-    auto held = folderFiles_.find(folder);
-    if (held == folderFiles_.end()) held = folderFiles_.emplace(folder, InventoryFilesBeside(dataPath)).first;
-    if (!held->second.empty()) return Read(held->second);
+    const std::vector<std::string>& beside = FilesOfFolder(data.parent_path().string(), dataPath);
+    if (!beside.empty()) return Read(beside);
     if (fallback) return fallback;
     if (!chosen_) {
         chosen_ = platform.AskOpenFile(TrText("record", kStationXmlFileFilter));

@@ -3,11 +3,17 @@
 // without asking when it lies beside the data: first NAME.xml for the data
 // file NAME.mseed (any extension, letter case as written or in lower case),
 // else every file *.xml of the data file's folder that reads as StationXML,
-// taken together (a folder is looked through once a session). Otherwise the user is asked once to choose a StationXML
-// file (the open dialog), and that choice serves every later file of the
-// session; cancelling leaves the file unread, and is asked again next time.
+// taken together. A folder is looked through again only when files were
+// added, removed or renamed in it, and a StationXML file read again only
+// when its size or time of writing changed: files put beside the data
+// during a session serve from the next file opened. Otherwise the user is
+// asked once to choose a StationXML file (the open dialog), and that choice
+// serves every later file of the session; cancelling leaves the file
+// unread, and is asked again next time.
 // The event window, which reads in the background, asks before it starts
 // when a miniSEED file of the folder has none beside it (NeedsInventoryChoice).
+#include <cstdint>
+#include <filesystem>
 #include <map>
 #include <memory>
 #include <optional>
@@ -40,11 +46,27 @@ public:
     const std::optional<std::string>& chosen() const { return chosen_; }
 
 private:
+    // What shows that a file or folder changed: its size (files) and its time of writing.
+    struct Stamp {
+        std::uintmax_t size = 0;
+        std::filesystem::file_time_type written{};
+        bool operator==(const Stamp&) const = default;
+    };
+    struct ReadInventory {
+        std::vector<Stamp> stamps;  // of its files when read
+        SharedInventory inventory;
+    };
+    struct FolderFiles {
+        Stamp stamp;  // of the folder when looked through
+        std::vector<std::string> files;
+    };
+    static Stamp StampOf(const std::string& path);
     SharedInventory Read(const std::vector<std::string>& files);
+    const std::vector<std::string>& FilesOfFolder(const std::string& folder, const std::string& dataPath);
 
     std::optional<std::string> chosen_;
-    std::map<std::vector<std::string>, SharedInventory> read_;
-    std::map<std::string, std::vector<std::string>> folderFiles_;  // StationXML files of each folder looked in
+    std::map<std::vector<std::string>, ReadInventory> read_;
+    std::map<std::string, FolderFiles> folderFiles_;  // StationXML files of each folder looked in
 };
 
 }  // namespace tremblo

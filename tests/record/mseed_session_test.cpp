@@ -78,6 +78,31 @@ TEST_F(MseedSession, WithoutOneTheUserIsAskedOnceForTheSession) {
     EXPECT_EQ(platform.openFilters.size(), 1u);
 }
 
+// Files put beside the data, or written again, during the session serve
+// from the next file opened, without a restart.
+TEST_F(MseedSession, StationXmlAddedOrChangedDuringTheSessionServes) {
+    const std::string data = temp.Write("ev/data.mseed", Station("STA01"));
+    EXPECT_EQ(session.LoadPath(data, WindowSettings()), LoadStatus::Failed);  // none yet, the dialog cancelled
+    ASSERT_EQ(platform.openFilters.size(), 1u);
+
+    std::vector<testing::XmlChannelFixture> channels = ThreeXmlChannels("STA01");
+    temp.Write("ev/inventory.xml", StationXmlDocument(channels));
+    ASSERT_EQ(session.LoadPath(data, WindowSettings()), LoadStatus::Loaded);
+    EXPECT_EQ(platform.openFilters.size(), 1u);  // found, not asked
+    EXPECT_FLOAT_EQ(session.record().stationLat, 35.5f);
+
+    for (auto& c : channels) c.latitude = "36.25";
+    temp.Write("ev/inventory.xml", StationXmlDocument(channels));
+    ASSERT_EQ(session.LoadPath(data, WindowSettings()), LoadStatus::Loaded);
+    EXPECT_FLOAT_EQ(session.record().stationLat, 36.25f);
+
+    // A StationXML named after the data, added later, is taken before the folder's.
+    for (auto& c : channels) c.latitude = "34.0";
+    temp.Write("ev/data.xml", StationXmlDocument(channels));
+    ASSERT_EQ(session.LoadPath(data, WindowSettings()), LoadStatus::Loaded);
+    EXPECT_FLOAT_EQ(session.record().stationLat, 34.0f);
+}
+
 TEST_F(MseedSession, CancellingRefusesSayingAnInventoryIsNeeded) {
     const std::string data = temp.Write("a/data.mseed", Station("STA01"));
     EXPECT_EQ(session.LoadPath(data, WindowSettings()), LoadStatus::Failed);
