@@ -26,6 +26,7 @@
 #include "record/windows/record_info_panel.h"
 #include "event_window_fixture.h"
 #include "support/archive_writer.h"
+#include "support/mseed_fixtures.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
 
@@ -146,6 +147,41 @@ TEST_F(EventWindowTest, AListNamesRecordFilesBesideItAndMissingOnesFailInTheirRo
     EXPECT_EQ(table().rows()[0].stationCode, "AIC001");
     EXPECT_TRUE(table().rows()[1].failed());
     EXPECT_NE(table().rows()[1].error.find("GONE0012411051012"), std::string::npos) << table().rows()[1].error;
+}
+
+// miniSEED files without their StationXML beside them: the window asks for
+// one before it reads, once for the session, and its stations come with
+// the positions the chosen file gives.
+TEST_F(EventWindowTest, AStationXmlIsAskedForOnceAndServesEveryLaterEvent) {
+    for (const char* station : {"STA01", "STA02"}) {
+        std::string bytes;
+        for (const char* code : {"HNN", "HNE", "HNZ"}) {
+            testing::MseedChannelFixture f;
+            f.station = station;
+            f.channel = code;
+            f.counts = testing::FixtureCounts(3000, 29, code[2]);
+            bytes += testing::MseedBytes(f);
+        }
+        folder.Write(std::string("ms/a/") + station + ".mseed", bytes);
+        folder.Write(std::string("ms/b/") + station + ".mseed", bytes);
+    }
+    std::vector<testing::XmlChannelFixture> channels = testing::ThreeXmlChannels("STA01");
+    for (auto c : testing::ThreeXmlChannels("STA02")) {
+        c.latitude = "36.125";
+        channels.push_back(c);
+    }
+    platform.openAnswers.push_back(folder.Write("elsewhere/inventory.xml", testing::StationXmlDocument(channels)));
+    for (const char* event : {"ms/a", "ms/b"}) {
+        SCOPED_TRACE(event);
+        ASSERT_TRUE(app.EventList.OpenEvent(folder / event));
+        WaitUntilRead();
+        ASSERT_EQ(table().readCount(), 2u);
+        EXPECT_EQ(table().failedCount(), 0u) << table().rows()[0].error;
+        const std::optional<std::size_t> second = RowOfCode("STA02", table().rows()[0].network);
+        ASSERT_TRUE(second.has_value());
+        EXPECT_DOUBLE_EQ(table().rows()[*second].stationLat.value_or(0.0), 36.125);
+    }
+    EXPECT_EQ(platform.openFilters.size(), 1u);  // asked before the first event only
 }
 
 TEST_F(EventWindowTest, DamagedAndMissingInputKeepsWhatWasReadAndSaysWhy) {
