@@ -50,6 +50,11 @@ std::optional<int> MeasureIndexOf(EventColumn column) {
     return index;
 }
 
+const MeasureColumn* MeasureColumnOf(EventColumn column) {
+    const std::optional<int> k = MeasureIndexOf(column);
+    return k ? &MeasureColumns()[static_cast<std::size_t>(*k)] : nullptr;
+}
+
 const std::vector<EventColumn>& EventColumnsInTableOrder() {
     static const std::vector<EventColumn> columns = [] {
         std::vector<EventColumn> all;
@@ -67,7 +72,7 @@ EventColumnGroup GroupOf(EventColumn column) {
 
 std::string EventColumnKey(EventColumn column) {
     if (const FixedColumn* fixed = FixedOf(column)) return fixed->key;
-    if (const std::optional<int> k = MeasureIndexOf(column)) return MeasureColumns()[static_cast<std::size_t>(*k)].name;
+    if (const MeasureColumn* measure = MeasureColumnOf(column)) return measure->name;
     return {};
 }
 

@@ -19,9 +19,13 @@ enum class EventColumn {
 
 enum class EventColumnGroup { Record, Peaks, Intensity, Spectra, Measures };
 
+struct MeasureColumn;
+
 // The column of measure `index` of MeasureColumns(), and back.
 EventColumn MeasureEventColumn(int index);
 std::optional<int> MeasureIndexOf(EventColumn column);
+// The measure a column shows; null for the fixed columns.
+const MeasureColumn* MeasureColumnOf(EventColumn column);
 
 // Every column in the table's order: the fixed ones (the values users
 // compare first come first), then the measures.

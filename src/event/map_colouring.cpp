@@ -3,31 +3,14 @@
 #include <cmath>
 #include <vector>
 
-#include "common/format.h"
 #include "common/translation.h"
 #include "event/event_column_number.h"
 #include "event/measure_columns.h"
 #include "event/summary_columns.h"
-#include "spectrum/period_table.h"
 
 namespace tremblo {
 
 namespace {
-
-// The table period the summary reports for `seconds`, as the SA columns name it.
-std::string SpectrumTitle(double seconds) {
-    const PeriodTable periods = BuildPeriodTable();
-    float nearest = periods.periods[0];
-    for (const float period : periods.periods)
-        if (std::fabs(period - seconds) < std::fabs(nearest - seconds)) nearest = period;
-    return StringPrintf("SA %.3fs [Gal]", static_cast<double>(nearest));
-}
-
-std::string MeasureTitle(const MeasureColumn& measure) {
-    std::string title = TrPicture("event", measure.caption);
-    if (*measure.component != '\0') title += std::string(" ") + measure.component;
-    return title + " [" + measure.unit + "]";
-}
 
 // A value's place on the scale: its logarithm on a logarithmic one.
 double ScalePlace(double value, bool logarithmic) { return logarithmic ? std::log10(value) : value; }
@@ -42,7 +25,7 @@ StationFill MapColouring::FillOf(const std::optional<double>& value) const {
 }
 
 bool IsLogarithmicColumn(EventColumn column) {
-    if (const std::optional<int> k = MeasureIndexOf(column)) return MeasureColumns()[static_cast<std::size_t>(*k)].logarithmic;
+    if (const MeasureColumn* measure = MeasureColumnOf(column)) return measure->logarithmic;
     return column != EventColumn::Distance && column != EventColumn::Jma;
 }
 
@@ -55,11 +38,12 @@ std::string MapColumnTitle(EventColumn column) {
     case EventColumn::Pga1: return "PGA NS [Gal]";
     case EventColumn::Pga2: return "PGA EW [Gal]";
     case EventColumn::Pga3: return "PGA UD [Gal]";
-    case EventColumn::Sa02: return SpectrumTitle(kEventShortPeriod);
-    case EventColumn::Sa10: return SpectrumTitle(kEventLongPeriod);
+    case EventColumn::Sa02: return SpectrumColumnTitle(kEventShortPeriod);
+    case EventColumn::Sa10: return SpectrumColumnTitle(kEventLongPeriod);
     default: break;
     }
-    if (const std::optional<int> k = MeasureIndexOf(column)) return MeasureTitle(MeasureColumns()[static_cast<std::size_t>(*k)]);
+    if (const MeasureColumn* measure = MeasureColumnOf(column))
+        return MeasureTitle(*measure, TrPicture("event", measure->caption));
     return {};
 }
 

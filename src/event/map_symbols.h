@@ -17,10 +17,6 @@ void DrawStar(Canvas& canvas, Point centre);
 // A one-pixel frame just inside `box`.
 void DrawBox(Canvas& canvas, const Rect& box, Color color);
 
-}  // namespace tremblo
-
-namespace tremblo {
-
 // A legend's box size, and the height of one of its lines of text.
 struct LegendSize {
     int width = 0, height = 0, lineHeight = 0;

@@ -52,4 +52,10 @@ const std::vector<MeasureColumn>& MeasureColumns() {
     return columns;
 }
 
+std::string MeasureTitle(const MeasureColumn& measure, const std::string& caption) {
+    std::string title = caption;
+    if (*measure.component != '\0') title += std::string(" ") + measure.component;
+    return title + " [" + measure.unit + "]";
+}
+
 }  // namespace tremblo

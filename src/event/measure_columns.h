@@ -25,4 +25,8 @@ inline constexpr int kMeasureColumnCount = 3 * kComponentMeasureCount + kHorizon
 // Every measure column, in the summary's order.
 const std::vector<MeasureColumn>& MeasureColumns();
 
+// "アリアス強度 NS [m/s]": the caption (translated by the caller, for the
+// interface or the pictures), the component when it has one, the unit.
+std::string MeasureTitle(const MeasureColumn& measure, const std::string& caption);
+
 }  // namespace tremblo

@@ -6,6 +6,7 @@
 
 #include "common/format.h"
 #include "event/summary_row_parse.h"
+#include "spectrum/period_table.h"
 
 namespace tremblo {
 
@@ -22,6 +23,11 @@ std::optional<double> SaPeriodOf(std::string_view name, int component) {
 }
 
 }  // namespace
+
+std::string SpectrumColumnTitle(double seconds) {
+    const PeriodTable periods = BuildPeriodTable();
+    return StringPrintf("SA %.3fs [Gal]", static_cast<double>(periods.periods[NearestPeriodIndex(periods, seconds)]));
+}
 
 SummaryColumns::SummaryColumns(std::string_view headerLine) {
     if (headerLine.starts_with(kUtf8Bom)) headerLine.remove_prefix(kUtf8Bom.size());

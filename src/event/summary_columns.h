@@ -16,6 +16,10 @@ namespace tremblo {
 inline constexpr double kEventShortPeriod = 0.2;
 inline constexpr double kEventLongPeriod = 1.0;
 
+// "SA 0.198s [Gal]": the title of the SA shown for `seconds`, at the table
+// period the summary reports.
+std::string SpectrumColumnTitle(double seconds);
+
 class SummaryColumns {
 public:
     explicit SummaryColumns(std::string_view headerLine);

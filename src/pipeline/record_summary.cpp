@@ -141,13 +141,6 @@ std::optional<std::array<float, PERIOD_COUNT>> LargestHorizontalSa(const Seismic
 
 }  // namespace
 
-int NearestPeriodIndex(const PeriodTable& periods, double seconds) {
-    int nearest = 0;
-    for (int j = 1; j < PERIOD_COUNT; ++j)
-        if (std::fabs(periods.periods[j] - seconds) < std::fabs(periods.periods[nearest] - seconds)) nearest = j;
-    return nearest;
-}
-
 std::optional<int> FivePercentIndex(const DampingRatios& ratios) {
     for (int k = 0; k < DAMPING_COUNT; ++k)
         if (ratios[k] == 0.05f) return k;

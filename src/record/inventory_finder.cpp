@@ -87,7 +87,7 @@ const std::vector<std::string>& InventoryFinder::FilesOfFolder(const std::string
     auto held = folderFiles_.find(folder);
     if (held == folderFiles_.end())
         held = folderFiles_.emplace(folder, FolderFiles{stamp, InventoryFilesBeside(dataPath)}).first;
-    else if (!(held->second.stamp == stamp))
+    else if (held->second.stamp != stamp)
         held->second = FolderFiles{stamp, InventoryFilesBeside(dataPath)};
     return held->second.files;
 }

@@ -22,6 +22,13 @@ PeriodTable BuildPeriodTable() {
     return t;
 }
 
+int NearestPeriodIndex(const PeriodTable& periods, double seconds) {
+    int nearest = 0;
+    for (int j = 1; j < PERIOD_COUNT; ++j)
+        if (std::fabs(periods.periods[j] - seconds) < std::fabs(periods.periods[nearest] - seconds)) nearest = j;
+    return nearest;
+}
+
 void ReverseTable(std::array<float, PERIOD_COUNT>& table) { std::reverse(table.begin(), table.end()); }
 
 void ReverseTable(float* table) { std::reverse(table, table + PERIOD_COUNT); }

@@ -21,6 +21,9 @@ struct PeriodTable {
 // precision; periods[j] = exp(j * logPeriodStep) * minPeriod.
 PeriodTable BuildPeriodTable();
 
+// Index of the table period nearest to `seconds` (the first of two as near).
+int NearestPeriodIndex(const PeriodTable& periods, double seconds);
+
 // Reverses a 200-entry table in place.
 void ReverseTable(std::array<float, PERIOD_COUNT>& table);
 void ReverseTable(float* table);

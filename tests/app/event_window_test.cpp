@@ -154,14 +154,7 @@ TEST_F(EventWindowTest, AListNamesRecordFilesBesideItAndMissingOnesFailInTheirRo
 // the positions the chosen file gives.
 TEST_F(EventWindowTest, AStationXmlIsAskedForOnceAndServesEveryLaterEvent) {
     for (const char* station : {"STA01", "STA02"}) {
-        std::string bytes;
-        for (const char* code : {"HNN", "HNE", "HNZ"}) {
-            testing::MseedChannelFixture f;
-            f.station = station;
-            f.channel = code;
-            f.counts = testing::FixtureCounts(3000, 29, code[2]);
-            bytes += testing::MseedBytes(f);
-        }
+        const std::string bytes = testing::ThreeChannelMseed(station, 3000, 29);
         folder.Write(std::string("ms/a/") + station + ".mseed", bytes);
         folder.Write(std::string("ms/b/") + station + ".mseed", bytes);
     }

@@ -59,14 +59,7 @@ TEST(MseedExportWindow, WritesTheBatchsBytes) {
 
 TEST(MseedExportWindow, AMiniSeedFileOpensWithItsStationXmlAndExportsAsTheBatchDoes) {
     testing::TempFolder folder;
-    std::string bytes;
-    for (const char* code : {"HNN", "HNE", "HNZ"}) {
-        testing::MseedChannelFixture f;
-        f.channel = code;
-        f.counts = testing::FixtureCounts(4000, 31, code[2]);
-        bytes += testing::MseedBytes(f);
-    }
-    const std::string data = folder.Write("in/sta01.mseed", bytes);
+    const std::string data = folder.Write("in/sta01.mseed", testing::ThreeChannelMseed("STA01", 4000, 31));
     const std::string xml = folder.Write("in/sta01.xml", testing::StationXmlDocument(testing::ThreeXmlChannels()));
     const testing::ProgramRun run = testing::RunProgram(
         folder, {"--inventory", xml, "--export", "mseed", "--out", folder / "batch", data}, 60);

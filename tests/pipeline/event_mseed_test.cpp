@@ -15,20 +15,8 @@
 namespace tremblo {
 namespace {
 
-using testing::MseedBytes;
-using testing::MseedChannelFixture;
 
-std::string Station(const std::string& station) {
-    std::string bytes;
-    for (const char* code : {"HNN", "HNE", "HNZ"}) {
-        MseedChannelFixture f;
-        f.station = station;
-        f.channel = code;
-        f.counts = testing::FixtureCounts(3000, 29, code[2]);
-        bytes += MseedBytes(f);
-    }
-    return bytes;
-}
+std::string Station(const std::string& station) { return testing::ThreeChannelMseed(station, 3000, 29); }
 
 std::vector<EventRecord> ReadAll(const std::string& path, const std::vector<std::string>& inventory = {}) {
     StationDirectory directory;

@@ -14,22 +14,10 @@
 namespace tremblo {
 namespace {
 
-using testing::MseedBytes;
-using testing::MseedChannelFixture;
 using testing::StationXmlDocument;
 using testing::ThreeXmlChannels;
 
-std::string Station(const std::string& station, int n = 2000) {
-    std::string bytes;
-    for (const char* code : {"HNN", "HNE", "HNZ"}) {
-        MseedChannelFixture f;
-        f.station = station;
-        f.channel = code;
-        f.counts = testing::FixtureCounts(n, 41, code[2]);
-        bytes += MseedBytes(f);
-    }
-    return bytes;
-}
+std::string Station(const std::string& station, int n = 2000) { return testing::ThreeChannelMseed(station, n, 41); }
 
 LoadSettings WindowSettings() {
     LoadSettings settings;

@@ -125,13 +125,7 @@ TEST(ReaderFuzz, ReadersSurviveAnyBytes) {
 // with every value plausible and as many values as stated.
 TEST(ReaderFuzz, MiniSeedSurvivesAnyBytes) {
     Mutator m(20201);
-    std::string good;
-    for (const char* code : {"HNN", "HNE", "HNZ"}) {
-        testing::MseedChannelFixture f;
-        f.channel = code;
-        f.counts = testing::FixtureCounts(1500, 17, code[2]);
-        good += testing::MseedBytes(f);
-    }
+    const std::string good = testing::ThreeChannelMseed("STA01", 1500, 17);
     const Result<StationInventory> inventory =
         ParseStationXml(testing::StationXmlDocument(testing::ThreeXmlChannels()), "inventory.xml");
     ASSERT_TRUE(inventory);

@@ -96,6 +96,18 @@ std::string StationXmlDocument(const std::vector<XmlChannelFixture>& channels) {
     return xml + "</FDSNStationXML>\n";
 }
 
+std::string ThreeChannelMseed(const std::string& station, int n, std::int32_t step) {
+    std::string bytes;
+    for (const char* code : {"HNN", "HNE", "HNZ"}) {
+        MseedChannelFixture f;
+        f.station = station;
+        f.channel = code;
+        f.counts = FixtureCounts(n, step, code[2]);
+        bytes += MseedBytes(f);
+    }
+    return bytes;
+}
+
 std::vector<XmlChannelFixture> ThreeXmlChannels(const std::string& station, const std::string& band) {
     std::vector<XmlChannelFixture> channels(3);
     const char* orientation[] = {"N", "E", "Z"};

@@ -28,6 +28,10 @@ std::string MseedBytes(const MseedChannelFixture& channel);
 // Counts i * step + offset for i = 0..n-1, alternating in sign.
 std::vector<std::int32_t> FixtureCounts(int n, std::int32_t step, std::int32_t offset = 0);
 
+// The HNN, HNE and HNZ channels of `station`, n counts each
+// (FixtureCounts(n, step, the orientation's letter)), one after the other.
+std::string ThreeChannelMseed(const std::string& station, int n, std::int32_t step);
+
 struct XmlChannelFixture {
     std::string network = "XX", station = "STA01", location = "", channel = "HNZ";
     std::string latitude = "35.5", longitude = "139.25", elevation = "12.0";

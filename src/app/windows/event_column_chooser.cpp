@@ -63,14 +63,13 @@ QTreeWidgetItem* TEventColumnChooser::GroupItem(EventColumnGroup group) {
 
 QTreeWidgetItem* TEventColumnChooser::ParentOf(EventColumn column) {
     QTreeWidgetItem* top = GroupItem(GroupOf(column));
-    const std::optional<int> k = MeasureIndexOf(column);
-    if (!k) return top;
-    const MeasureColumn& measure = MeasureColumns()[static_cast<std::size_t>(*k)];
+    const MeasureColumn* measure = MeasureColumnOf(column);
+    if (!measure) return top;
     // The components' and the horizontal motion's sub-groups after the groups' keys.
-    const int key = 100 + (*measure.component != '\0' ? measure.component[0] : 0);
+    const int key = 100 + (*measure->component != '\0' ? measure->component[0] : 0);
     QTreeWidgetItem*& sub = groups_[key];
     if (!sub) {
-        sub = new QTreeWidgetItem(top, {MeasureGroupCaption(measure)});
+        sub = new QTreeWidgetItem(top, {MeasureGroupCaption(*measure)});
         sub->setFlags(sub->flags() | Qt::ItemIsUserCheckable | Qt::ItemIsAutoTristate);
     }
     return sub;

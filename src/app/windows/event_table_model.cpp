@@ -6,11 +6,11 @@
 #include <array>
 
 #include "common/translation.h"
+#include "event/event_column_number.h"
 #include "event/intensity_colors.h"
 #include "event/measure_columns.h"
+#include "event/summary_columns.h"
 #include "pipeline/measure_table.h"
-#include "spectrum/period_table.h"
-#include "pipeline/record_summary.h"
 
 namespace tremblo {
 
@@ -18,35 +18,12 @@ namespace {
 
 EventColumn ColumnAt(int section) { return EventColumnsInTableOrder()[static_cast<std::size_t>(section)]; }
 
-// "アリアス強度 NS [m/s]".
-QString MeasureHeader(const MeasureColumn& measure) {
-    QString header = QString::fromStdString(TrText("event", measure.caption));
-    if (*measure.component != '\0') header += QStringLiteral(" ") + QString::fromLatin1(measure.component);
-    return header + QStringLiteral(" [") + QString::fromLatin1(measure.unit) + QStringLiteral("]");
-}
-
 QString Fixed(const std::optional<float>& value, int decimals) {
     return value ? QString::number(static_cast<double>(*value), 'f', decimals) : QString();
 }
 
 QString Fixed(const std::optional<double>& value, int decimals) {
     return value ? QString::number(*value, 'f', decimals) : QString();
-}
-
-// "SA 0.198s": the table period the summary reports for `seconds`.
-QString SpectrumHeader(double seconds) {
-    const PeriodTable periods = BuildPeriodTable();
-    return QString::asprintf("SA %.3fs [Gal]", static_cast<double>(periods.periods[NearestPeriodIndex(periods, seconds)]));
-}
-
-bool IsNumberColumn(EventColumn column) {
-    return column != EventColumn::Code && column != EventColumn::Name && column != EventColumn::Network &&
-           column != EventColumn::JmaClass && column != EventColumn::Error;
-}
-
-const MeasureColumn* MeasureOf(EventColumn column) {
-    const std::optional<int> k = MeasureIndexOf(column);
-    return k ? &MeasureColumns()[static_cast<std::size_t>(*k)] : nullptr;
 }
 
 QString HeaderHint(EventColumn column) {
@@ -60,7 +37,7 @@ QString HeaderHint(EventColumn column) {
         return QCoreApplication::translate("tremblo::EventTableModel", "減衰5%の加速度応答スペクトル、水平成分の大きい方");
     default: break;
     }
-    if (const MeasureColumn* measure = MeasureOf(column))
+    if (const MeasureColumn* measure = MeasureColumnOf(column))
         return QCoreApplication::translate("tremblo::EventTableModel", "要約表の列 %1（--measures）")
             .arg(QString::fromStdString(measure->name));
     return {};
@@ -93,10 +70,7 @@ QString EventCellText(const EventRow& row, EventColumn column) {
     case EventColumn::Error: return QString::fromStdString(row.error);
     default: break;
     }
-    if (const std::optional<int> k = MeasureIndexOf(column)) {
-        const std::optional<float>& value = row.measures[static_cast<std::size_t>(*k)];
-        return QString::fromStdString(MeasureCellText(value ? std::optional<double>(*value) : std::nullopt));
-    }
+    if (MeasureIndexOf(column)) return QString::fromStdString(MeasureCellText(EventColumnNumber(row, column)));
     return {};
 }
 
@@ -158,7 +132,7 @@ QVariant EventTableModel::data(const QModelIndex& index, int role) const {
     case Qt::ToolTipRole: return row.error.empty() ? QString::fromStdString(row.file)
                                                    : QString::fromStdString(row.file + "\n" + row.error);
     case Qt::TextAlignmentRole:
-        return QVariant::fromValue(IsNumberColumn(column) ? Qt::AlignRight | Qt::AlignVCenter
+        return QVariant::fromValue(IsNumericEventColumn(column) ? Qt::AlignRight | Qt::AlignVCenter
                                                           : Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::BackgroundRole:
         if (!row.error.empty()) return QBrush(QColor(255, 225, 225));
@@ -186,12 +160,13 @@ QString EventColumnHeader(EventColumn column) {
     case EventColumn::Pgv: return QString::fromUtf8("PGV [kine]");
     case EventColumn::Jma: return EventTableModel::tr("計測震度");
     case EventColumn::JmaClass: return EventTableModel::tr("震度階級");
-    case EventColumn::Sa02: return SpectrumHeader(0.2);
-    case EventColumn::Sa10: return SpectrumHeader(1.0);
+    case EventColumn::Sa02: return QString::fromStdString(SpectrumColumnTitle(kEventShortPeriod));
+    case EventColumn::Sa10: return QString::fromStdString(SpectrumColumnTitle(kEventLongPeriod));
     case EventColumn::Error: return EventTableModel::tr("エラー");
     default: break;
     }
-    if (const MeasureColumn* measure = MeasureOf(column)) return MeasureHeader(*measure);
+    if (const MeasureColumn* measure = MeasureColumnOf(column))
+        return QString::fromStdString(MeasureTitle(*measure, TrText("event", measure->caption)));
     return {};
 }
 
