@@ -123,5 +123,17 @@
         <source>途中で切れています（アーカイブの終わりを示すブロックがありません）</source>
         <translation>cut short: the archive ends without its end-of-archive blocks</translation>
     </message>
+    <message>
+        <source>読んでいません: アーカイブは %d 段の入れ子までしか読みません</source>
+        <translation>not read: archives are read no more than %d levels deep</translation>
+    </message>
+    <message>
+        <source>%d MiB を超えています</source>
+        <translation>larger than %d MiB</translation>
+    </message>
+    <message>
+        <source>展開できません: %s</source>
+        <translation>cannot decompress: %s</translation>
+    </message>
 </context>
 </TS>

@@ -6,8 +6,10 @@
 #include <cstdio>
 #include <cstring>
 
+#include "common/format.h"
 #include "common/readable_file.h"
 #include "common/path_text.h"
+#include "common/translation.h"
 #include "input/checked_stream.h"
 #include "input/gzip_bytes.h"
 #include "input/library_reasons.h"
@@ -151,8 +153,8 @@ ArchiveStep ArchiveReader::LevelFailed(std::string reason, ArchiveMember& member
 // step to report when it cannot be, else Member to go on reading.
 ArchiveStep ArchiveReader::OpenInner(ArchiveMember& candidate) {
     if (levels_.size() >= kArchiveDepthLimit) {
-        candidate.damage = "not read: archives are read no more than " + std::to_string(kArchiveDepthLimit) +
-                           " levels deep";
+        candidate.damage = StringPrintf(TrText("input", "読んでいません: アーカイブは %d 段の入れ子までしか読みません").c_str(),
+                                        static_cast<int>(kArchiveDepthLimit));
         return ArchiveStep::NestedFailed;  // the holder skips its content
     }
     auto level = std::make_unique<Level>();
@@ -219,7 +221,8 @@ ArchiveStep ArchiveReader::Next(ArchiveMember& member) {
 ArchiveStep ArchiveReader::ReadContent(ArchiveMember& member, archive_entry* entry) {
     archive* handle = levels_.back()->handle.get();
     if (archive_entry_size_is_set(entry) && archive_entry_size(entry) > static_cast<la_int64_t>(kMemberByteLimit)) {
-        member.damage = "larger than " + std::to_string(kMemberByteLimit >> 20) + " MiB";
+        member.damage = StringPrintf(TrText("input", "%d MiB を超えています").c_str(),
+                                     static_cast<int>(kMemberByteLimit >> 20));
         if (archive_read_data_skip(handle) != ARCHIVE_OK) return LevelFailed(ArchiveErrorText(handle), member);
         return ArchiveStep::Member;
     }
@@ -233,7 +236,7 @@ ArchiveStep ArchiveReader::ReadContent(ArchiveMember& member, archive_entry* ent
     if (decompressed)
         member.bytes = std::move(decompressed.value());
     else
-        member.damage = "cannot decompress: " + decompressed.error().message;
+        member.damage = StringPrintf(TrText("input", "展開できません: %s").c_str(), decompressed.error().message.c_str());
     return ArchiveStep::Member;
 }
 

@@ -20,7 +20,7 @@ constexpr Color kCurveColors[] = {Rgb(220, 0, 0), Rgb(0, 0, 230), Rgb(0, 140, 0)
 constexpr Color kLevelColor = Rgb(130, 130, 130);
 
 constexpr int kOriginX = 60, kOriginY = 350, kFrameWidth = 480, kFrameHeight = 300;
-constexpr int kTimeDivisions = 5, kLevelDivisions = 4;
+constexpr int kFewestTimeDivisions = 4, kMostTimeDivisions = 8, kLevelDivisions = 4;
 constexpr double kLevels[] = {HUSID_START_LEVEL, HUSID_MIDDLE_LEVEL, HUSID_END_LEVEL};
 
 // The time the longest curve spans, s.
@@ -31,13 +31,32 @@ double RecordSeconds(std::span<const HusidCurve> curves) {
     return seconds;
 }
 
-void SetAxes(TMyGraph& graph, double seconds) {
+// The time axis that ends nearest after the record: of the round steps over
+// 4 to 8 divisions, the one whose end is smallest (a 60 s record gets 0 to 60
+// in steps of 10, not 0 to 100 in steps of 20), the fewest divisions first.
+void SetTimeAxis(TMyGraph& graph, double seconds) {
     graph.LinearX = true;
-    graph.NGridX = kTimeDivisions;
     const float longest = seconds > 0.0 ? static_cast<float>(seconds) : 1.0f;
-    graph.XScaleUnit(1, &longest);
+    int bestDivisions = kFewestTimeDivisions;
+    float bestStep = 0.0f;
+    for (int divisions = kFewestTimeDivisions; divisions <= kMostTimeDivisions; ++divisions) {
+        graph.NGridX = divisions;
+        graph.XScaleUnit(1, &longest);
+        const double end = static_cast<double>(graph.VValueX) * divisions;
+        if (bestStep == 0.0f || end < static_cast<double>(bestStep) * bestDivisions) {
+            bestDivisions = divisions;
+            bestStep = graph.VValueX;
+        }
+    }
+    graph.NGridX = bestDivisions;
+    graph.SValueX = 0.0f;
+    graph.VValueX = bestStep;
     graph.OriginX = kOriginX;
-    graph.WidthX = kFrameWidth / kTimeDivisions * kTimeDivisions;
+    graph.WidthX = kFrameWidth / bestDivisions * bestDivisions;
+}
+
+void SetAxes(TMyGraph& graph, double seconds) {
+    SetTimeAxis(graph, seconds);
     graph.LinearY = true;
     graph.NGridY = kLevelDivisions;
     graph.SValueY = 0.0f;
@@ -79,12 +98,21 @@ void DrawCurve(TMyGraph& graph, const HusidCurve& curve, Color color) {
     graph.canvas().SetPenWidth(2);
     graph.DrawGraph(static_cast<int>(xs.size()), xs.data(), ys.data());
     graph.canvas().SetPenWidth(1);
+}
+
+// A white ring in the curve's colour where it reaches each level, drawn over
+// every curve so that none hides another's.
+void DrawCrossings(TMyGraph& graph, const HusidCurve& curve, Color color) {
+    graph.canvas().SetPenColor(color);
+    graph.canvas().SetBrushColor(kWhite);
+    graph.canvas().SetPenWidth(2);
     for (double level : kLevels) {
         const auto t = HusidCrossingTime(curve, level);
         if (!t) continue;
         const float x = static_cast<float>(*t), y = static_cast<float>(level);
-        graph.PlotGraph(1, &x, &y, 0, 3);
+        graph.PlotGraph(1, &x, &y, 0, 4);
     }
+    graph.canvas().SetPenWidth(1);
 }
 
 // Each component's label in its colour, then its durations and Arias intensity.
@@ -137,6 +165,8 @@ void DrawHusidCurves(TMyGraph& graph, const SeismicRecord& record, std::span<con
     DrawLevels(graph);
     for (std::size_t c = 0; c < curves.size(); ++c)
         if (curves[c].HasMotion()) DrawCurve(graph, curves[c], kCurveColors[c]);
+    for (std::size_t c = 0; c < curves.size(); ++c)
+        if (curves[c].HasMotion()) DrawCrossings(graph, curves[c], kCurveColors[c]);
     DrawLegend(graph, record, curves);
     graph.RedrawScaleLabels();
 }

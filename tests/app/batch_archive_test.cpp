@@ -83,7 +83,7 @@ TEST(BatchArchive, WritesTheGoodRecordAsItsPlainFilesAndReportsEachBadOne) {
         archive + ":ev/" + kStem + ".NS: wrote ",
         "error: " + archive + ":ev/CUT0012411051012.NS: データファイルエラー: データファイル " + archive +
             ":ev/CUT0012411051012.NS を読み込めません",
-        "error: " + archive + ":ev/BAD.NS.gz: 壊れたメンバー ev/BAD.NS.gz: cannot decompress",
+        "error: " + archive + ":ev/BAD.NS.gz: 壊れたメンバー ev/BAD.NS.gz: 展開できません: ",
         "error: " + archive + ":ev/MISS.NS: データファイルエラー: ３成分のデータを読み込めません データファイル " +
             archive + ":ev/MISS.ew がありません"};
     std::size_t last = 0;

@@ -85,6 +85,10 @@ TEST(BatchInEnglish, HostileInputIsReportedInEnglish) {
          "ev.NS", 1},
         {"record cut in its header", [&] { return Options(CutRecord(folder, 120), folder / "out"); }, "CUT0012411051012", 1},
         {"truncated archive", [&] { return Options(CutArchive(folder), folder / "out"); }, "gzip data cut short", 1},
+        {"damaged member", [&] {
+             return Options(folder.Write("bad.tar", testing::TarBytes({{"ev/BAD.NS.gz", "no gzip"}})), folder / "out");
+         },
+         "damaged member ev/BAD.NS.gz: cannot decompress: ", 1},
         // The library's reason in the program's words.
         {"not an archive", [&] { return Options(folder.Write("junk.tar.gz", std::string(3000, 'x')), folder / "out"); },
          "the archive cannot be read: the archive's format is not recognised", 1},

@@ -205,7 +205,7 @@ TEST(NestedArchive, DamageFailsTheArchiveItIsInAndKeepsWhatCameBefore) {
           "end " + kKnt, "**", "Failed: *"}},
         {"archives nested past the limit", deep,
          {"X.NS", "L2.tar:X.NS", "L2.tar:L3.tar:X.NS", "L2.tar:L3.tar:L4.tar:X.NS",
-          "failed L2.tar:L3.tar:L4.tar:L5.tar: not read: archives are read no more than 4 levels deep",
+          "failed L2.tar:L3.tar:L4.tar:L5.tar: 読んでいません: アーカイブは 4 段の入れ子までしか読みません",
           "end L2.tar:L3.tar:L4.tar", "end L2.tar:L3.tar", "end L2.tar", "End"}},
     };
     // Damage inside an archive inside: the members before it, then one

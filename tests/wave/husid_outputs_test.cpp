@@ -5,6 +5,7 @@
 // language.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <sstream>
@@ -136,7 +137,18 @@ TEST(HusidDrawing, MarksEachCrossingWhereTheScalesPutIt) {
         EXPECT_EQ(marks[i].penColor, expected[i].color) << i;
         EXPECT_NEAR((marks[i].x1 + marks[i].x2) / 2, centre.x, 1) << i;
         EXPECT_NEAR((marks[i].y1 + marks[i].y2) / 2, centre.y, 1) << i;
+        EXPECT_EQ(marks[i].brushColor, kWhite) << i;
     }
+    // The rings lie over every curve: no curve is drawn after the first.
+    std::size_t lastCurveLine = 0, firstMark = canvas.calls.size();
+    for (std::size_t i = 0; i < canvas.calls.size(); ++i) {
+        const CanvasCall& call = canvas.calls[i];
+        if (call.op == CanvasOp::Ellipse) firstMark = std::min(firstMark, i);
+        if (call.op == CanvasOp::LineTo && call.penWidth == 2 && (call.penColor == kNsColor || call.penColor == kEwColor) &&
+            call.x2 <= graph.OriginX + graph.WidthX)
+            lastCurveLine = i;
+    }
+    EXPECT_LT(lastCurveLine, firstMark);
     // Curves only for the components with motion, ending at (11.99 s, 1).
     for (Color color : {kNsColor, kEwColor}) {
         const std::vector<CanvasCall> segments = CurveSegments(canvas, graph, color);
@@ -148,6 +160,32 @@ TEST(HusidDrawing, MarksEachCrossingWhereTheScalesPutIt) {
     EXPECT_TRUE(CurveSegments(canvas, graph, 140u << 8).empty());  // UD's colour
     for (const char* text : {"D5-75 3.50 s", "D5-95 4.50 s", "UD", "揺れなし"})
         EXPECT_NE(canvas.FindText(text), nullptr) << text;
+}
+
+// The time axis ends at the first round time after the record, not at the
+// next round multiple of five divisions (0 to 100 s for a 60 s record).
+TEST(HusidDrawing, TimeAxisEndsNearestAfterTheRecord) {
+    const struct {
+        int samples;  // at 100 Hz
+        int divisions;
+        float step;
+    } cases[] = {{1001, 4, 2.5f}, {1200, 6, 2.0f},  {6000, 6, 10.0f},
+                 {12000, 6, 20.0f}, {18000, 4, 50.0f}, {30000, 6, 50.0f}};
+    for (const auto& c : cases) {
+        const auto record = BurstRecord(c.samples);
+        const std::vector<HusidCurve> curves = RecordHusidCurves(*record);
+        testing::ScriptedPlatform platform;
+        RecordingCanvas canvas{HUSID_GRAPH_WIDTH, HUSID_GRAPH_HEIGHT};
+        TMyGraph graph{canvas, platform};
+        PrepareHusidGraph(graph);
+        DrawHusidCurves(graph, *record, curves);
+        EXPECT_EQ(graph.SValueX, 0.0f) << c.samples;
+        EXPECT_EQ(graph.NGridX, c.divisions) << c.samples;
+        EXPECT_EQ(graph.VValueX, c.step) << c.samples;
+        // The whole frame is divided evenly, about as wide whatever the count.
+        EXPECT_EQ(graph.WidthX % graph.NGridX, 0) << c.samples;
+        EXPECT_GE(graph.WidthX, 470) << c.samples;
+    }
 }
 
 TEST(HusidDrawing, EveryDrawnTextFollowsThePicturesLanguageOnly) {
