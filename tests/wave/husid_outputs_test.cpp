@@ -108,14 +108,22 @@ std::vector<CanvasCall> CurveSegments(const RecordingCanvas& canvas, const TMyGr
     return segments;
 }
 
-TEST(HusidDrawing, MarksEachCrossingWhereTheScalesPutIt) {
-    const auto record = BurstRecord(1200);
-    const std::vector<HusidCurve> curves = RecordHusidCurves(*record);
+// The Husid picture of a record, drawn as the windows draw it.
+struct DrawnHusid {
     testing::ScriptedPlatform platform;
     RecordingCanvas canvas{HUSID_GRAPH_WIDTH, HUSID_GRAPH_HEIGHT};
     TMyGraph graph{canvas, platform};
-    PrepareHusidGraph(graph);
-    DrawHusidCurves(graph, *record, curves);
+    DrawnHusid(const SeismicRecord& record, const std::vector<HusidCurve>& curves) {
+        PrepareHusidGraph(graph);
+        DrawHusidCurves(graph, record, curves);
+    }
+};
+
+TEST(HusidDrawing, MarksEachCrossingWhereTheScalesPutIt) {
+    const auto record = BurstRecord(1200);
+    DrawnHusid drawn{*record, RecordHusidCurves(*record)};
+    const TMyGraph& graph = drawn.graph;
+    const RecordingCanvas& canvas = drawn.canvas;
     // Time from 0 over the 11.99 s record, the curve from 0 to 1.
     EXPECT_TRUE(graph.LinearX && graph.LinearY);
     EXPECT_EQ(graph.SValueX, 0.0f);
@@ -173,12 +181,8 @@ TEST(HusidDrawing, TimeAxisEndsNearestAfterTheRecord) {
                  {12000, 6, 20.0f}, {18000, 4, 50.0f}, {30000, 6, 50.0f}};
     for (const auto& c : cases) {
         const auto record = BurstRecord(c.samples);
-        const std::vector<HusidCurve> curves = RecordHusidCurves(*record);
-        testing::ScriptedPlatform platform;
-        RecordingCanvas canvas{HUSID_GRAPH_WIDTH, HUSID_GRAPH_HEIGHT};
-        TMyGraph graph{canvas, platform};
-        PrepareHusidGraph(graph);
-        DrawHusidCurves(graph, *record, curves);
+        const DrawnHusid drawn{*record, RecordHusidCurves(*record)};
+        const TMyGraph& graph = drawn.graph;
         EXPECT_EQ(graph.SValueX, 0.0f) << c.samples;
         EXPECT_EQ(graph.NGridX, c.divisions) << c.samples;
         EXPECT_EQ(graph.VValueX, c.step) << c.samples;
@@ -193,12 +197,8 @@ TEST(HusidDrawing, EveryDrawnTextFollowsThePicturesLanguageOnly) {
     const std::vector<HusidCurve> curves = RecordHusidCurves(*record);
     auto texts = [&](bool messages, bool pictures) {
         const testing::MarkedTranslation translation{messages, pictures};
-        testing::ScriptedPlatform platform;
-        RecordingCanvas canvas{HUSID_GRAPH_WIDTH, HUSID_GRAPH_HEIGHT};
-        TMyGraph graph{canvas, platform};
-        PrepareHusidGraph(graph);
-        DrawHusidCurves(graph, *record, curves);
-        return testing::DrawnTexts(canvas);
+        const DrawnHusid drawn{*record, curves};
+        return testing::DrawnTexts(drawn.canvas);
     };
     const std::vector<std::string> japanese = texts(false, false);
     EXPECT_EQ(texts(true, false), japanese);
