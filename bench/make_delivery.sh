@@ -44,14 +44,16 @@ station() {
   for ext in "$@"; do
     local component=${ext:0:2}
     awk -v n="$n" -v code="$code" -v total="$records" -v repeats=$((seconds / 60)) '
-      NR == 6 { printf "Station Code      %s\n", code; next }
-      NR == 7 || NR == 8 || NR == 14 {
+      BEGIN {
         angle = n * 2.39996; radius = 0.05 + 4.0 * sqrt(n / total)
         lat = 34.512 + radius * sin(angle); lon = 136.874 + radius * cos(angle) / 0.82
-        if (NR == 7) printf "Station Lat.      %.4f\n", lat
-        else if (NR == 8) printf "Station Long.     %.4f\n", lon
-        else printf "Scale Factor      3920(gal)/%d\n", 6182761 * (0.6 + radius * radius * 2.0)
-        next }
+        denominator = int(6182761 * (0.6 + radius * radius * 2.0)) }
+      NR == 6 { printf "Station Code      %s\n", code; next }
+      NR == 7 { printf "Station Lat.      %.4f\n", lat; next }
+      NR == 8 { printf "Station Long.     %.4f\n", lon; next }
+      NR == 14 { printf "Scale Factor      3920(gal)/%d\n", denominator; next }
+      # The same counts over another factor: the maximum acceleration with them.
+      NR == 15 { printf "Max. Acc. (gal)   %.3f\n", $4 * 6182761 / denominator; next }
       NR == 12 { printf "Duration Time(s)  %d\n", 60 * repeats; next }
       NR <= 17 { print; next }
       { data[++lines] = $0 }

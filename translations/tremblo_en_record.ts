@@ -657,6 +657,10 @@ Sets 2 to %d open from the event list (File → Open an event folder...), and tr
         <source>miniSEED ファイルに値のあるデータレコードがありません</source>
         <translation>The miniSEED file has no data record holding values</translation>
     </message>
+    <message>
+        <source>ヘッダーの最大加速度 %.3f gal がデータの最大値 %.3f gal と合いません（データが壊れています）</source>
+        <translation>the header&apos;s maximum acceleration, %.3f gal, does not match the data&apos;s largest value, %.3f gal (the data are damaged)</translation>
+    </message>
 </context>
 <context>
     <name>tremblo::RecordInfoPanel</name>

@@ -1,5 +1,8 @@
 #include "record/knet_reader.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "common/decimal.h"
 #include "common/format.h"
 #include "common/line_reader.h"
@@ -27,6 +30,8 @@ constexpr const char* kKnetFieldNotCount = QT_TRANSLATE_NOOP(
 constexpr const char* kKnetLineCut =
     QT_TRANSLATE_NOOP("record", "行が値の途中で終わっています（ファイルが途中で切れています）");
 constexpr const char* kKnetNulByte = QT_TRANSLATE_NOOP("record", "行に NUL 文字があります（ファイルが壊れています）");
+constexpr const char* kKnetPeakContradicts = QT_TRANSLATE_NOOP(
+    "record", "ヘッダーの最大加速度 %.3f gal がデータの最大値 %.3f gal と合いません（データが壊れています）");
 
 // An 8-column field of a data line: blanks, an optional sign and digits,
 // then nothing but blanks.
@@ -97,6 +102,8 @@ Result<KnetHeader> ReadKnetHeader(std::istream& in) {
     h.scaleFactor = static_cast<float>(static_cast<long double>(numerator) /
                                        static_cast<long double>(denominator));
     h.maxAccText = From(lines[14], VALUE_COLUMN);
+    const double statedPeak = ParseDecimal(From(lines[14], VALUE_COLUMN));
+    h.statedPeakGal = std::isfinite(statedPeak) && statedPeak > 0.0 ? statedPeak : 0.0;
     h.lastCorrection = From(lines[15], VALUE_COLUMN);
     if (rawLength[16] != 19) h.memo = From(lines[16], VALUE_COLUMN);
     return h;
@@ -153,6 +160,23 @@ std::optional<std::string> KnetDataLineProblem(std::string_view line) {
     for (const char c : line.substr(9 * values))
         if (c != ' ' && c != '\n') return TrText("record", kKnetLineCut);
     return std::nullopt;
+}
+
+std::optional<std::string> KnetPeakContradiction(const KnetHeader& header, std::span<const float> samples) {
+    const double stated = header.statedPeakGal;
+    if (!(stated > 0.0) || samples.empty()) return std::nullopt;
+    double sum = 0.0;
+    for (const float a : samples) sum += static_cast<double>(a);
+    const double mean = sum / static_cast<double>(samples.size());
+    double largest = 0.0, largestFromMean = 0.0;
+    for (const float a : samples) {
+        largest = std::max(largest, std::fabs(static_cast<double>(a)));
+        largestFromMean = std::max(largestFromMean, std::fabs(static_cast<double>(a) - mean));
+    }
+    const double tolerance = std::max(1.0, 0.01 * stated);
+    if (stated >= std::min(largest, largestFromMean) - tolerance && stated <= std::max(largest, largestFromMean) + tolerance)
+        return std::nullopt;
+    return StringPrintf(TrText("record", kKnetPeakContradicts).c_str(), stated, largestFromMean);
 }
 
 }  // namespace tremblo

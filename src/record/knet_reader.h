@@ -22,6 +22,8 @@ inline constexpr std::size_t KNET_LINE_BUFFER = 100;
 
 struct KnetHeader : EventHeader {
     int samplingFrequency = 0;
+    // Line 15's maximum acceleration in gal; 0 when the line states none.
+    double statedPeakGal = 0.0;
     // Line 1 ended after column 18: the origin was taken from the record time.
     bool originTimeMissing = false;
 };
@@ -51,5 +53,15 @@ Result<int> ReadKnetData(std::istream& in, float scaleFactor, std::vector<float>
 // Why a data line (its line end included) is not counts in 9-column fields;
 // nothing when it is.
 std::optional<std::string> KnetDataLineProblem(std::string_view line);
+
+// Why the samples of a file (gal, as read, the mean not removed) cannot be
+// those its header describes; nothing when they can. NIED states on line 15
+// the largest |a - mean| over the whole record; this program's synthesized
+// files state the largest |a| cut to whole gal. Samples whose largest value
+// lies outside both readings by more than 1 gal and 1 % of the stated value
+// were changed after the file was written (a damaged digit, lines from
+// another file), and any number computed from them would be wrong. A header
+// stating no maximum is not checked.
+std::optional<std::string> KnetPeakContradiction(const KnetHeader& header, std::span<const float> samples);
 
 }  // namespace tremblo

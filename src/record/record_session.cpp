@@ -203,6 +203,8 @@ bool RecordSession::LoadKnet(const std::string& chosen, const LoadSettings& sett
         if (c > 0 && !ReadKnetComponentHeader(c, header.value(), own)) return false;
         if (!ReadComponentSamples(c, RecordFormat::Knet, own.scaleFactor, values[c])) return false;
         if (!CheckKnetDuration(c, own, values[c].size())) return false;
+        if (const auto contradiction = KnetPeakContradiction(own, values[c]))
+            return ReportBadContent(r.componentPath[c], ReadError{15, *contradiction});
         if (settings.removeDc) RemoveMean(values[c].data(), 0, static_cast<int>(values[c].size()));
     }
     if (!CheckEqualCounts(values)) return false;

@@ -18,6 +18,7 @@
 #include "support/kiknet_pair.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
+#include "support/knet_fixtures.h"
 
 namespace tremblo {
 namespace {
@@ -70,16 +71,19 @@ bool HasNonAscii(const std::string& text) {
     return false;
 }
 
+// A K-NET file's text with every count 0, its header saying so.
+std::string Silenced(const std::string& text) {
+    std::size_t at = 0;
+    for (int line = 0; line < 17; ++line) at = text.find('\n', at) + 1;
+    return testing::WithStatedPeak(text.substr(0, at) + std::regex_replace(text.substr(at), std::regex("[1-9]"), "0"));
+}
+
 // The sample record with the samples of `component` (NS, EW or UD) all zero.
 std::string SilentComponentRecord(const TempFolder& folder, const std::string& component) {
     std::string first;
     for (const char* c : {"NS", "EW", "UD"}) {
         std::string text = ReadWholeFile(SamplePath(kKnet + "." + c));
-        if (component == c) {
-            std::size_t at = 0;
-            for (int line = 0; line < 17; ++line) at = text.find('\n', at) + 1;
-            text = text.substr(0, at) + std::regex_replace(text.substr(at), std::regex("[1-9]"), "0");
-        }
+        if (component == c) text = Silenced(text);
         const std::string path = folder.Write(std::string("quiet/AIC0012411051012.") + c, text);
         if (first.empty()) first = path;
     }
@@ -178,10 +182,8 @@ TEST(BatchRefusals, ValuesThatAreNoNumbersAreLeftEmptyAndNoted) {
 
     // The borehole's EW1 silent.
     const testing::KikNetPair pair = testing::WriteKikNetPair(folder);
-    std::string ew1 = ReadWholeFile(pair.borehole.substr(0, pair.borehole.size() - 3) + "EW1");
-    std::size_t at = 0;
-    for (int line = 0; line < 17; ++line) at = ew1.find('\n', at) + 1;
-    folder.Write("kik/AIC0012411051012.EW1", ew1.substr(0, at) + std::regex_replace(ew1.substr(at), std::regex("[1-9]"), "0"));
+    const std::string ew1 = ReadWholeFile(pair.borehole.substr(0, pair.borehole.size() - 3) + "EW1");
+    folder.Write("kik/AIC0012411051012.EW1", Silenced(ew1));
     run = RunBatch(folder, {"--borehole-ratio", "--out", "ratio", pair.surface, pair.borehole});
     EXPECT_EQ(run.status, 0) << run.err;
     csv = ReadWholeFile(folder / "ratio/AIC001-202411051012ratio.csv");

@@ -16,6 +16,7 @@
 #include "support/archive_writer.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
+#include "support/knet_fixtures.h"
 
 namespace tremblo {
 
@@ -40,7 +41,7 @@ inline std::string StationFile(const std::string& component, const std::string& 
         if (n == 14) line = "Scale Factor      3920(gal)/" + std::to_string(6182761 * weaker);
         out += line + "\n";
     }
-    return out;
+    return testing::WithStatedPeak(out);
 }
 
 inline void AddStation(MemberList& members, const std::string& code, double lat, double lon, int weaker,

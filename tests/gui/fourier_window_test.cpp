@@ -20,6 +20,7 @@
 #include "support/kiknet_pair.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
+#include "support/knet_fixtures.h"
 
 namespace tremblo {
 namespace {
@@ -221,7 +222,7 @@ TEST_F(FourierWindowTest, HorizontalOverASilentVerticalIsLeftEmptyAndSaidSo) {
         if (ud[i] >= '1' && ud[i] <= '9') ud[i] = '0';
     for (const char* c : {"NS", "EW"})
         folder.Write(std::string("q/AIC0012411051012.") + c, ReadWholeFile(SamplePath(std::string("samples/knet/AIC0012411051012.") + c)));
-    folder.Write("q/AIC0012411051012.UD", ud);
+    folder.Write("q/AIC0012411051012.UD", testing::WithStatedPeak(ud));
     Open(folder / "q/AIC0012411051012.NS");
     platform.messages.clear();
     platform.saveAnswers.push_back(folder / "fas.csv");

@@ -3,6 +3,7 @@
 #include <sstream>
 #include <vector>
 
+#include "common/format.h"
 #include "common/shift_jis.h"
 #include "record/knet_reader.h"
 #include "record/knet_writer.h"
@@ -223,6 +224,57 @@ TEST(KnetData, ReadsEveryValueOfALongRecord) {
     const auto samples = ReadData(DataFile(data.str()));
     ASSERT_EQ(samples.size(), 70013u);
     EXPECT_EQ(samples.back(), 3.0f);
+}
+
+// Line 15 against the samples: NIED's largest |a - mean|, or this program's
+// synthesized files' largest |a| cut to whole gal, each within 1 gal or 1 %.
+TEST(KnetPeak, SamplesThatCannotBeThoseOfTheHeaderAreNamed) {
+    // Around a mean of 20 gal: the largest |a - mean| is 100, the largest |a| 120.
+    const std::vector<float> offset{20.0f, 120.0f, -80.0f, 20.0f, 20.0f};
+    const std::vector<float> small{0.2f, -0.4f, 0.1f};
+    const struct {
+        const char* name;
+        double stated;
+        const std::vector<float>& samples;
+        bool contradicts;
+    } cases[] = {
+        {"NIED's reading", 100.0, offset, false},
+        {"the largest |a|, as synthesized files say it", 120.0, offset, false},
+        {"cut to whole gal", 119.0, offset, false},
+        {"within 1 %", 121.2, offset, false},
+        {"above both by more than 1 %", 122.5, offset, true},
+        {"below both by more than 1 %", 98.5, offset, true},
+        {"a damaged count far above", 6339.046, offset, true},
+        {"no maximum stated", 0.0, offset, false},
+        {"a small motion within 1 gal", 1.2, small, false},
+        {"a small motion 1 gal off", 1.5, small, true},
+    };
+    for (const auto& c : cases) {
+        KnetHeader header;
+        header.statedPeakGal = c.stated;
+        const std::optional<std::string> why = KnetPeakContradiction(header, c.samples);
+        EXPECT_EQ(why.has_value(), c.contradicts) << c.name;
+        if (why) {
+            EXPECT_NE(why->find(StringPrintf("%.3f gal", c.stated)), std::string::npos) << *why;
+        }
+    }
+}
+
+TEST(KnetPeak, TheHeaderLineIsReadAsANumberOrNothing) {
+    const struct {
+        const char* line;
+        double stated;
+    } cases[] = {{"Max. Acc. (gal)   312.000", 312.0}, {"Max. Acc. (gal)   9.64349", 9.64349},
+                 {"Max. Acc. (gal)    312", 312.0},   {"Max. Acc. (gal)", 0.0},
+                 {"Max. Acc. (gal)   -5", 0.0},       {"Max. Acc. (gal)   n/a", 0.0}};
+    for (const auto& c : cases) {
+        std::string text = Header();
+        text.replace(text.find("Max. Acc. (gal)   312.000"), 25, c.line);
+        std::istringstream in(text);
+        const Result<KnetHeader> header = ReadKnetHeader(in);
+        ASSERT_TRUE(header.ok()) << c.line;
+        EXPECT_DOUBLE_EQ(header.value().statedPeakGal, c.stated) << c.line;
+    }
 }
 
 TEST(KnetWriter, WritesFullLinesOf73CharactersAndReadsBack) {

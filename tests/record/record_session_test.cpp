@@ -20,6 +20,7 @@
 #include "support/marked_texts.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
+#include "support/knet_fixtures.h"
 
 namespace tremblo {
 namespace {
@@ -165,7 +166,7 @@ TEST_F(RecordSessionTest, MeanRemovalKeepsASmallMotionOnALargeOffset) {
     }
     std::ostringstream data;
     WriteKnetData(data, counts);
-    const std::string path = folder.Write("ABSH010001011200.UD1", text + data.str());
+    const std::string path = folder.Write("ABSH010001011200.UD1", testing::WithStatedPeak(text + data.str()));
     ASSERT_EQ(Load(path, RecordFormat::Knet, false, true), LoadStatus::Loaded);
 
     const long double factor = static_cast<float>(7845.0L / 8223790.0L);
@@ -522,6 +523,15 @@ TEST_F(RecordSessionTest, ComponentsCutShortOrDisagreeingFailNamingTheFiles) {
         {"EW at 200 Hz", withLine(ew, 11, "Sampling Freq(Hz) 200Hz"), {"C.NS", "C.EW", "100 Hz", "200 Hz"}},
         {"EW of another station", withLine(ew, 6, "Station Code      GIF011"), {"C.NS", "C.EW", "AIC001", "GIF011"}},
         {"EW data out of their columns", withLine(ew, 30, "1178 -1574 -1420"), {"C.EW", "30行目"}},
+        // Counts the header's maximum acceleration (line 15) cannot describe.
+        {"EW with a line of counts from elsewhere", withLine(ew, 40, [] {
+             std::string line;
+             for (int k = 0; k < 8; ++k) line += " 9999999 ";
+             return line;
+         }()),
+         {"C.EW", "15行目", "268.000 gal"}},
+        {"EW of another scale factor, its maximum as before", withLine(ew, 14, "Scale Factor      7840(gal)/6182761"),
+         {"C.EW", "15行目", "268.000 gal"}},
     };
     for (const auto& c : cases) {
         temp.Write("C.NS", ns);
@@ -555,7 +565,7 @@ TEST_F(RecordSessionTest, ComponentsCutShortOrDisagreeingFailNamingTheFiles) {
 TEST_F(RecordSessionTest, EachComponentTakesItsOwnScaleFactor) {
     const std::string base = SamplePath("samples/knet/AIC0012411051012.");
     std::string ew = ReadWholeFile(base + "EW");
-    ew.replace(ew.find("3920(gal)/6182761"), 17, "3920(gal)/1");
+    ew = testing::WithStatedPeak(ew.replace(ew.find("3920(gal)/6182761"), 17, "3920(gal)/1"));
     temp.Write("F.NS", ReadWholeFile(base + "NS"));
     temp.Write("F.EW", ew);
     temp.Write("F.UD", ReadWholeFile(base + "UD"));

@@ -1,6 +1,7 @@
 #include "support/kiknet_pair.h"
 
 #include "support/scripted_platform.h"
+#include "support/knet_fixtures.h"
 
 namespace tremblo::testing {
 
@@ -36,7 +37,7 @@ KikNetPair WriteKikNetPair(const TempFolder& folder, Borehole borehole) {
             if (at != std::string::npos) deep.replace(at, factor.size(), "Scale Factor       980(gal)");
         }
         const std::string surface = folder.Write("kik/" + base + "." + components[c] + "2", text);
-        const std::string deepPath = folder.Write("kik/" + base + "." + components[c] + "1", deep);
+        const std::string deepPath = folder.Write("kik/" + base + "." + components[c] + "1", WithStatedPeak(deep));
         if (c == 0) pair = {surface, deepPath};
     }
     return pair;

@@ -20,6 +20,7 @@
 #include "support/fifo_watchdog.h"
 #include "support/scripted_platform.h"
 #include "support/temp_folder.h"
+#include "support/knet_fixtures.h"
 
 namespace tremblo {
 namespace {
@@ -66,7 +67,7 @@ protected:
             std::vector<int> counts(static_cast<std::size_t>(n));
             for (int i = 0; i < n; ++i) counts[static_cast<std::size_t>(i)] = (c + 1) * ((i * 7919) % 4001 - 2000);
             WriteKnetData(out, counts);
-            temp.Write(std::string("SYN.") + ext[c], out.str());
+            temp.Write(std::string("SYN.") + ext[c], testing::WithStatedPeak(out.str()));
         }
         return temp / "SYN.NS";
     }
