@@ -22,7 +22,6 @@ namespace tremblo {
 // The periods (s) the summary reports, each taken as the nearest period of the table.
 inline constexpr std::array<double, 6> kSummaryPeriods{0.1, 0.2, 0.5, 1.0, 2.0, 5.0};
 
-
 // The index of the 5 % ratio, when the ratios have one.
 std::optional<int> FivePercentIndex(const DampingRatios& ratios);
 

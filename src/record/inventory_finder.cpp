@@ -83,13 +83,12 @@ SharedInventory InventoryFinder::Read(const std::vector<std::string>& files) {
 }
 
 const std::vector<std::string>& InventoryFinder::FilesOfFolder(const std::string& folder, const std::string& dataPath) {
+    // A folder not looked in yet holds the empty stamp, which no folder that
+    // exists has (one that does not has no files either).
     const Stamp stamp = StampOf(folder.empty() ? "." : folder);
-    auto held = folderFiles_.find(folder);
-    if (held == folderFiles_.end())
-        held = folderFiles_.emplace(folder, FolderFiles{stamp, InventoryFilesBeside(dataPath)}).first;
-    else if (held->second.stamp != stamp)
-        held->second = FolderFiles{stamp, InventoryFilesBeside(dataPath)};
-    return held->second.files;
+    FolderFiles& held = folderFiles_[folder];
+    if (held.stamp != stamp) held = FolderFiles{stamp, InventoryFilesBeside(dataPath)};
+    return held.files;
 }
 
 SharedInventory InventoryFinder::For(const std::string& dataPath, Platform& platform, SharedInventory fallback) {

@@ -101,8 +101,9 @@ Result<KnetHeader> ReadKnetHeader(std::istream& in) {
         return ReadError{14, TrText("record", "スケールファクターの分母が0です")};
     h.scaleFactor = static_cast<float>(static_cast<long double>(numerator) /
                                        static_cast<long double>(denominator));
-    h.maxAccText = From(lines[14], VALUE_COLUMN);
-    const double statedPeak = ParseDecimal(From(lines[14], VALUE_COLUMN));
+    const std::string_view maxAcc = From(lines[14], VALUE_COLUMN);
+    h.maxAccText = maxAcc;
+    const double statedPeak = ParseDecimal(maxAcc);
     h.statedPeakGal = std::isfinite(statedPeak) && statedPeak > 0.0 ? statedPeak : 0.0;
     h.lastCorrection = From(lines[15], VALUE_COLUMN);
     if (rawLength[16] != 19) h.memo = From(lines[16], VALUE_COLUMN);

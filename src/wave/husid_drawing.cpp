@@ -1,6 +1,7 @@
 #include "wave/husid_drawing.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "common/format.h"
@@ -39,17 +40,18 @@ void SetTimeAxis(TMyGraph& graph, double seconds) {
     const float longest = seconds > 0.0 ? static_cast<float>(seconds) : 1.0f;
     int bestDivisions = kFewestTimeDivisions;
     float bestStep = 0.0f;
+    double bestEnd = HUGE_VAL;
     for (int divisions = kFewestTimeDivisions; divisions <= kMostTimeDivisions; ++divisions) {
         graph.NGridX = divisions;
-        graph.XScaleUnit(1, &longest);
+        graph.XScaleUnit(1, &longest);  // the step, from 0
         const double end = static_cast<double>(graph.VValueX) * divisions;
-        if (bestStep == 0.0f || end < static_cast<double>(bestStep) * bestDivisions) {
+        if (end < bestEnd) {
             bestDivisions = divisions;
             bestStep = graph.VValueX;
+            bestEnd = end;
         }
     }
     graph.NGridX = bestDivisions;
-    graph.SValueX = 0.0f;
     graph.VValueX = bestStep;
     graph.OriginX = kOriginX;
     graph.WidthX = kFrameWidth / bestDivisions * bestDivisions;
